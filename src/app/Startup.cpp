@@ -1,0 +1,1 @@
+// Program start-up.

@@ -1,0 +1,99 @@
+#pragma once
+// The serial port, the packet framer and the port list, over a device interface so that tests
+// run against an in-memory line and the program against a real one.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/rtl/Exceptions.h"
+#include "platform/ui/Controls.h"
+
+class EComPort : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+// One open serial line. Bytes map one to one onto chars.
+class SerialDevice {
+ public:
+  virtual ~SerialDevice() = default;
+  // Returns once the bytes have been transmitted; throws EComPort on failure.
+  virtual void Write(const std::string& bytes) = 0;
+  // Throws EComPort on failure.
+  virtual void Close() = 0;
+  // Received bytes, delivered on the UI thread through the scheduler.
+  std::function<void(const std::string&)> OnBytes;
+};
+
+// Opens a device by port name; throws EComPort when it cannot be opened.
+using SerialDeviceFactory = std::function<std::unique_ptr<SerialDevice>(const std::string& port)>;
+void SetSerialDeviceFactory(SerialDeviceFactory f);
+
+// The installed serial ports, unsorted; nullopt when they cannot be listed (the list then stays).
+using PortLister = std::function<std::optional<std::vector<std::string>>()>;
+void SetPortLister(PortLister f);
+// Sorted as text, so COM10 comes before COM2.
+std::optional<std::vector<std::string>> ListSerialPorts();
+
+class TComDataPacket;
+
+// 19200 baud, 8 data bits, no parity, one stop bit, DTR and RTS on.
+class TComPort {
+ public:
+  static constexpr int BaudRate = 19200;
+  TComPort() = default;
+  ~TComPort();
+  std::string Port() const { return port_; }
+  // Renaming an open port closes it and opens it under the new name.
+  void SetPort(const std::string& name);
+  bool Connected() const { return device_ != nullptr; }
+  void Open();   // throws EComPort
+  void Close();  // throws EComPort if the device fails to close; the port is closed regardless
+  void SetConnected(bool on) { on ? Open() : Close(); }
+  // Writes the low 8 bits of each character; returns the count; throws EComPort.
+  int WriteStr(const std::string& s);
+  void AttachPacket(TComDataPacket* p) { packet_ = p; }
+  std::function<void(const std::string&)> OnRxChar;
+
+ private:
+  std::string port_ = "COM1";
+  std::unique_ptr<SerialDevice> device_;
+  TComDataPacket* packet_ = nullptr;
+};
+
+// Cuts the received stream into packets from "*" to "#" (both kept), at most 245 characters.
+// Characters before a "*" are dropped. When the gathered text is 245 characters or longer, a "#"
+// within its first 245 characters still ends the packet there; only without one are the first 245
+// characters cut as a packet, so a complete answer followed by the start of the next survives.
+class TComDataPacket {
+ public:
+  static constexpr size_t MaxSize = 245;
+  std::string StartString = "*";
+  std::string StopString = "#";
+  std::function<void(const std::string&)> OnPacket;
+  void Feed(const std::string& bytes);
+  void Reset() { buffer_.clear(); }
+  const std::string& Pending() const { return buffer_; }
+ private:
+  std::string buffer_;
+};
+
+// The list of the system's serial ports, bound to a port: a user's pick applies the name at once,
+// an index set by code does not.
+class TComComboBox : public TComboBox {
+ public:
+  TComComboBox(TControl* parent, std::string name) : TComboBox(parent, std::move(name)) {}
+  TComPort* ComPort = nullptr;
+  // Lists the ports into Items; false (items unchanged) when they cannot be listed.
+  bool ListPorts();
+  void UserPickPort(int index);
+};
+
+// The port list of this machine: /dev/ttyS*, /dev/ttyUSB*, /dev/ttyACM* that have a driver, plus
+// the colon-separated paths of $VUMA_SERIAL_PORTS (how tests and the simulator offer a pty).
+std::optional<std::vector<std::string>> ListSystemPorts();
+// "COMn" opens /dev/ttyS(n-1); any other name is a device path.
+std::string DevicePathForPort(const std::string& port);

@@ -1,0 +1,95 @@
+#include "platform/ui/Forms.h"
+
+#include <functional>
+
+#include "platform/ui/Application.h"
+
+TForm::TForm(std::string name, const std::string& caption)
+    : TControl(nullptr, std::move(name), ControlKind::Form) {
+  SetCaption(caption);
+  SetVisible(false);
+}
+
+TForm::~TForm() = default;
+
+void TForm::ControlDestroyed(TControl* c) {
+  if (active_ == c) active_ = nullptr;
+  if (redirect_ == c) redirect_ = nullptr;
+}
+
+void TForm::DoCreate() {
+  if (OnCreate) TApplication::Dispatch(OnCreate);
+  if (DesignVisible) Show();
+}
+
+void TForm::Show() {
+  if (Visible()) return;
+  SetVisible(true);
+  if (Application) Application->GetBackend().FormShown(*this);
+  if (OnShow) OnShow();
+}
+
+void TForm::Hide() {
+  if (!Visible()) return;
+  SetVisible(false);
+  if (Application) Application->GetBackend().FormHidden(*this);
+  if (OnHide) OnHide();
+}
+
+void TForm::Close() {
+  if (!Visible()) return;
+  if (OnClose) OnClose();
+  if (modal_) {
+    if (modalResult_ == mrNone) modalResult_ = mrCancel;
+    return;
+  }
+  Hide();
+  if (Application && Application->MainForm() == this) Application->Terminate();
+}
+
+int TForm::ShowModal() {
+  modalResult_ = mrNone;
+  modal_ = true;
+  Show();
+  if (Application) Application->GetBackend().RunModalLoop(*this);
+  modal_ = false;
+  Hide();
+  int r = modalResult_;
+  return r == mrNone ? mrCancel : r;
+}
+
+void TForm::FocusControl(TControl* c) {
+  if (exiting_) redirect_ = c;
+  active_ = c;
+}
+
+void TForm::UserFocus(TControl* c) {
+  if (c == active_ || exiting_) return;
+  TControl* left = active_;
+  if (left) {
+    // The exit handler may send the focus back (a field check); that wins over the user's target.
+    exiting_ = true;
+    redirect_ = nullptr;
+    TApplication::Dispatch([left] { left->DoExit(); });
+    exiting_ = false;
+    if (redirect_) {
+      active_ = redirect_;
+      redirect_ = nullptr;
+      return;
+    }
+  }
+  active_ = c;
+  if (c && c->OnEnter) c->OnEnter();
+}
+
+static TControl* FindIn(TControl* root, const std::string& name) {
+  for (TControl* c : root->Children()) {
+    if (c->Name() == name) return c;
+    if (TControl* f = FindIn(c, name)) return f;
+  }
+  return nullptr;
+}
+
+TControl* TForm::FindControl(const std::string& name) const {
+  return FindIn(const_cast<TForm*>(this), name);
+}

@@ -1,0 +1,147 @@
+#pragma once
+// Instrument widgets: lamps, switch lamps, sliders, gauges, analogue displays, plots, spectrum.
+// Decisions kept here for the whole program:
+//  - setting a lamp's or switch lamp's Active from code fires nothing;
+//  - a user's click on a switch lamp toggles Active first, then fires OnClick;
+//  - a user's flip of a slide or toggle switch changes Active first, then fires OnChange;
+//  - analogue displays show Value with Precision decimals (default 0).
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/ui/Controls.h"
+
+class TiLedRectangle : public TControl {
+ public:
+  TiLedRectangle(TControl* parent, std::string name, const std::string& caption = "")
+      : TControl(parent, std::move(name), ControlKind::Led) { SetCaption(caption); }
+  bool Active() const { return active_; }
+  void SetActive(bool on) { if (active_ != on) { active_ = on; Changed(); } }
+  TColor ActiveColor() const { return activeColor_; }
+  void SetActiveColor(TColor c) { if (activeColor_ != c) { activeColor_ = c; Changed(); } }
+  TColor InactiveColor() const { return inactiveColor_; }
+  void SetInactiveColor(TColor c) { if (inactiveColor_ != c) { inactiveColor_ = c; Changed(); } }
+ private:
+  bool active_ = false;
+  TColor activeColor_ = clLime, inactiveColor_ = clGray;
+};
+
+class TiSwitchLed : public TiLedRectangle {
+ public:
+  TiSwitchLed(TControl* parent, std::string name, const std::string& caption = "");
+  TNotifyEvent OnClick;
+  void UserClick();
+};
+
+class TiSlider : public TControl {
+ public:
+  TiSlider(TControl* parent, std::string name)
+      : TControl(parent, std::move(name), ControlKind::Slider) {}
+  double Position() const { return pos_; }
+  // OnPositionChange when it changed.
+  void SetPosition(double v);
+  double PositionMin() const { return min_; }
+  double PositionMax() const { return max_; }
+  void SetPositionMin(double v) { min_ = v; SetPosition(pos_); }
+  void SetPositionMax(double v) { max_ = v; SetPosition(pos_); }
+  TNotifyEvent OnPositionChange;
+  TNotifyEvent OnPositionChangeFinished;
+  // A user's drag ending at v: OnPositionChange (if changed) then OnPositionChangeFinished.
+  void UserMove(double v);
+ private:
+  double pos_ = 0, min_ = 0, max_ = 100;
+};
+
+struct TGaugeSection {
+  double End = 0;
+  TColor Color = clLime;
+};
+
+class TiAngularGauge : public TControl {
+ public:
+  TiAngularGauge(TControl* parent, std::string name)
+      : TControl(parent, std::move(name), ControlKind::AngularGauge) {}
+  double Position() const { return pos_; }
+  void SetPosition(double v) { if (pos_ != v) { pos_ = v; Changed(); } }
+  double PositionMin = 0, PositionMax = 100;
+  int TickMajorCount = 6;
+  std::vector<TGaugeSection> Sections;  // coloured arcs, each up to End
+  void Refresh() { Changed(); }
+ private:
+  double pos_ = 0;
+};
+
+class TiAnalogDisplay : public TControl {
+ public:
+  TiAnalogDisplay(TControl* parent, std::string name, ControlKind kind = ControlKind::AnalogDisplay)
+      : TControl(parent, std::move(name), kind) {}
+  double Value() const { return value_; }
+  void SetValue(double v) { if (value_ != v) { value_ = v; Changed(); } }
+  int Precision = 0;
+ private:
+  double value_ = 0;
+};
+
+class TiAnalogOutput : public TiAnalogDisplay {
+ public:
+  TiAnalogOutput(TControl* parent, std::string name)
+      : TiAnalogDisplay(parent, std::move(name), ControlKind::AnalogOutput) {}
+};
+
+// A plot of several channels against time; each channel keeps a ring of its latest points.
+class TiPlot : public TControl {
+ public:
+  TiPlot(TControl* parent, std::string name) : TControl(parent, std::move(name), ControlKind::Plot) {}
+  struct Channel {
+    std::string Title;
+    TColor Color = clLime;
+    bool Visible = true;
+    std::deque<std::pair<double, double>> Points;
+  };
+  int AddChannel(const std::string& title = "", TColor c = clLime);
+  int ChannelCount() const { return static_cast<int>(channels_.size()); }
+  Channel& GetChannel(int i) { return channels_.at(i); }
+  const Channel& GetChannel(int i) const { return channels_.at(i); }
+  void AddXY(int channel, double x, double y);
+  void ClearAll();
+  size_t RingSize = 1000;
+  double XSpan = 60;  // shown width of the time axis
+  double YMin = 0, YMax = 100;
+ private:
+  std::vector<Channel> channels_;
+};
+
+class TiSpectrumDisplay : public TControl {
+ public:
+  TiSpectrumDisplay(TControl* parent, std::string name)
+      : TControl(parent, std::move(name), ControlKind::SpectrumDisplay) {}
+  int BarCount() const { return static_cast<int>(bars_.size()); }
+  void SetBarCount(int n) { bars_.assign(n, 0.0); Changed(); }
+  double Bar(int i) const { return i >= 0 && i < BarCount() ? bars_[i] : 0.0; }
+  void SetBar(int i, double v) { if (i >= 0 && i < BarCount() && bars_[i] != v) { bars_[i] = v; Changed(); } }
+  double Max = 100;
+ private:
+  std::vector<double> bars_;
+};
+
+class TiSwitch : public TControl {
+ public:
+  TiSwitch(TControl* parent, std::string name, ControlKind kind)
+      : TControl(parent, std::move(name), kind) {}
+  bool Active() const { return active_; }
+  void SetActive(bool on) { if (active_ != on) { active_ = on; Changed(); } }  // fires nothing
+  TNotifyEvent OnChange;
+  void UserFlip();
+ private:
+  bool active_ = false;
+};
+
+class TiSlideSwitch : public TiSwitch {
+ public:
+  TiSlideSwitch(TControl* parent, std::string name) : TiSwitch(parent, std::move(name), ControlKind::SlideSwitch) {}
+};
+
+class TiToggleSwitch : public TiSwitch {
+ public:
+  TiToggleSwitch(TControl* parent, std::string name) : TiSwitch(parent, std::move(name), ControlKind::ToggleSwitch) {}
+};

@@ -1,0 +1,99 @@
+#pragma once
+// One scheduler owns every timer and every posted event (serial arrivals) for both backends.
+// Only the clock differs: virtual in the headless backend, the steady clock in the Qt one.
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+
+class TTimer;
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual int64_t NowUs() const = 0;
+};
+
+class Scheduler {
+ public:
+  static Scheduler& Instance();
+
+  void SetClock(const Clock* clock) { clock_ = clock; }
+  int64_t NowUs() const;
+  int64_t NowMs() const { return NowUs() / 1000; }
+
+  // A one-shot event at an absolute time; ties run in posting order.
+  uint64_t Post(int64_t atUs, std::function<void()> fn);
+  void Cancel(uint64_t id);
+
+  // Earliest due item, if any.
+  bool NextDue(int64_t& atUs) const;
+  // Runs the earliest item if it is due at or before `limitUs`; returns false when nothing was due.
+  // Handlers run through the application's dispatch point, so nothing escapes into the loop.
+  bool RunOne(int64_t limitUs);
+
+  // Timers fire only while some message loop runs.
+  int LoopDepth() const { return loopDepth_; }
+  struct LoopGuard {
+    LoopGuard() { ++Scheduler::Instance().loopDepth_; }
+    ~LoopGuard() { --Scheduler::Instance().loopDepth_; }
+  };
+
+  // Called whenever the set of due items changes; the Qt backend re-arms its pump here.
+  std::function<void()> OnScheduleChanged;
+
+  // For tests: forget every timer and event (timers stay registered but unscheduled).
+  void Reset();
+
+ private:
+  friend class TTimer;
+  struct Key {
+    int64_t at;
+    uint64_t seq;
+    bool operator<(const Key& o) const { return at != o.at ? at < o.at : seq < o.seq; }
+  };
+  struct Item {
+    TTimer* timer = nullptr;
+    std::function<void()> fn;
+    uint64_t id = 0;
+  };
+  void ScheduleTimer(TTimer* t, int64_t atUs);
+  void UnscheduleTimer(TTimer* t);
+  void Notify() { if (OnScheduleChanged) OnScheduleChanged(); }
+
+  const Clock* clock_ = nullptr;
+  std::map<Key, Item> items_;
+  std::map<TTimer*, Key> timerKeys_;
+  std::map<uint64_t, Key> postKeys_;
+  uint64_t nextSeq_ = 1ull << 32;  // posted events order after timers created earlier at the same time
+  uint64_t nextId_ = 1;
+  int loopDepth_ = 0;
+};
+
+// The component timer: fires on the UI thread, only while a message loop runs.
+class TTimer {
+ public:
+  explicit TTimer(unsigned interval = 1000, bool enabled = true);
+  ~TTimer();
+  TTimer(const TTimer&) = delete;
+  TTimer& operator=(const TTimer&) = delete;
+
+  bool Enabled() const { return enabled_; }
+  // Enabling an enabled timer does not restart its period.
+  void SetEnabled(bool on);
+  uint32_t Interval() const { return interval_; }
+  // Setting the interval restarts the period; 0 never fires.
+  void SetInterval(uint32_t ms);
+
+  std::function<void()> OnTimer;
+  std::string Name;
+
+ private:
+  friend class Scheduler;
+  void Arm();
+  void Fire(int64_t dueUs);
+  uint64_t order_;
+  uint32_t interval_;
+  bool enabled_;
+};

@@ -1,0 +1,1 @@
+// Test support library: the test relay and shared fixtures.
