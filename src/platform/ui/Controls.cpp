@@ -86,6 +86,14 @@ void TControl::SetFocus() {
 
 void TControl::DoExit() { if (OnExit) OnExit(); }
 
+bool TControl::TakeUserFocus() {
+  TForm* f = Form();
+  if (!f) return true;
+  f->UserFocus(this);
+  // An exit check that sent the focus back to its field keeps it there; the action is dropped.
+  return f->ActiveControl() == this;
+}
+
 // ---- TButton ----
 
 void TButton::Click() {
@@ -97,7 +105,7 @@ void TButton::Click() {
 
 void TButton::UserClick() {
   if (!Enabled()) return;
-  if (TForm* f = Form()) f->UserFocus(this);
+  if (!TakeUserFocus()) return;
   Click();
 }
 
@@ -126,7 +134,7 @@ void TCustomEdit::UserKey(char c) {
 
 void TCustomEdit::UserType(const std::string& s) {
   if (!Enabled()) return;
-  if (TForm* f = Form()) f->UserFocus(this);
+  if (!TakeUserFocus()) return;
   if (!TypingAllowed()) return;
   SetText("");  // the whole text was selected, typing replaces it
   for (char c : s) UserKey(c);
@@ -163,7 +171,7 @@ void TSpinEdit::DoExit() {
 
 void TSpinEdit::UserStep(int direction) {
   if (!Enabled() || ReadOnly) return;
-  if (TForm* f = Form()) f->UserFocus(this);
+  if (!TakeUserFocus()) return;
   SetValue(Value() + direction * Increment);
 }
 
@@ -207,7 +215,7 @@ void TComboBox::SetItems(const std::vector<std::string>& items) {
 
 void TComboBox::UserPick(int index) {
   if (!Enabled() || index < 0 || index >= Items.Count()) return;
-  if (TForm* f = Form()) f->UserFocus(this);
+  if (!TakeUserFocus()) return;
   SetItemIndex(index);
   if (OnClick) OnClick();
   if (OnChange) OnChange();
@@ -231,7 +239,7 @@ void TCheckBox::SetState(TCheckBoxState s) {
 
 void TCheckBox::UserClick() {
   if (!Enabled()) return;
-  if (TForm* f = Form()) f->UserFocus(this);
+  if (!TakeUserFocus()) return;
   SetChecked(!Checked());
 }
 
@@ -248,7 +256,7 @@ void TRadioButton::SetChecked(bool on) {
 
 void TRadioButton::UserClick() {
   if (!Enabled()) return;
-  if (TForm* f = Form()) f->UserFocus(this);
+  if (!TakeUserFocus()) return;
   SetChecked(true);
 }
 
@@ -271,7 +279,7 @@ void TRadioGroup::SetItemIndex(int i) {
 
 void TRadioGroup::UserPick(int i) {
   if (!Enabled()) return;
-  if (TForm* f = Form()) f->UserFocus(this);
+  if (!TakeUserFocus()) return;
   SetItemIndex(i);
 }
 
@@ -313,7 +321,7 @@ void TStringGrid::SetCell(int col, int row, const std::string& s) {
 
 void TStringGrid::UserSelectCell(int col, int row) {
   if (!Enabled() || col < 0 || row < 0 || col >= cols_ || row >= rows_) return;
-  if (TForm* f = Form()) f->UserFocus(this);
+  if (!TakeUserFocus()) return;
   bool can = true;
   if (OnSelectCell) OnSelectCell(col, row, can);
   if (can) {
@@ -405,7 +413,7 @@ int TPageControl::ActivePageIndex() const { return active_ ? active_->PageIndex(
 
 void TPageControl::UserSelectTab(TTabSheet* page) {
   if (!Enabled() || !page || !page->TabVisible() || page == active_) return;
-  if (TForm* f = Form()) f->UserFocus(this);
+  if (!TakeUserFocus()) return;
   if (OnChanging) OnChanging();
   SetActivePage(page);
   if (OnChange) OnChange();

@@ -91,6 +91,8 @@ class TControl {
   bool Focused() const;
   void SetFocus();
 
+  // A user's action moves the focus here first; false when an exit check kept it elsewhere.
+  bool TakeUserFocus();
   // Called when a user's focus leaves this control for another control of the same window.
   virtual void DoExit();
   TNotifyEvent OnExit;

@@ -23,7 +23,7 @@ void TiSlider::SetPosition(double v) {
 
 void TiSlider::UserMove(double v) {
   if (!Enabled()) return;
-  if (TForm* f = Form()) f->UserFocus(this);
+  if (!TakeUserFocus()) return;
   SetPosition(v);
   if (OnPositionChangeFinished) OnPositionChangeFinished();
 }

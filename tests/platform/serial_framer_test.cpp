@@ -1,0 +1,70 @@
+// The packet framer: "*" to "#", at most 245 characters.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/serial/Serial.h"
+
+namespace {
+
+struct FramerCase {
+  const char* name;
+  std::vector<std::string> arrivals;
+  std::vector<std::string> packets;
+  std::string pending;
+};
+
+void PrintTo(const FramerCase& c, std::ostream* os) { *os << c.name; }
+
+class Framer : public ::testing::TestWithParam<FramerCase> {};
+
+TEST_P(Framer, CutsPackets) {
+  TComDataPacket p;
+  std::vector<std::string> got;
+  p.OnPacket = [&](const std::string& s) { got.push_back(s); };
+  for (const auto& a : GetParam().arrivals) p.Feed(a);
+  EXPECT_EQ(got, GetParam().packets);
+  EXPECT_EQ(p.Pending(), GetParam().pending);
+}
+
+const std::string k244 = "*" + std::string(242, 'a') + "#";  // 244 characters, complete
+const std::string k250 = "*" + std::string(249, 'b');         // no "#" at all
+
+const FramerCase kFramerCases[] = {
+    {"bytes before start dropped", {"xx*A#"}, {"*A#"}, ""},
+    {"split arrivals", {"*A", "B", "C#"}, {"*ABC#"}, ""},
+    {"two packets in one arrival", {"*A#*B#"}, {"*A#", "*B#"}, ""},
+    {"garbage between packets", {"*A#zz*B#q"}, {"*A#", "*B#"}, ""},
+    {"incomplete waits", {"*AB"}, {}, "*AB"},
+    {"stop before start is dropped", {"#*A#"}, {"*A#"}, ""},
+    {"245 or more without stop: first 245 cut", {k250}, {k250.substr(0, 245)}, ""},
+    {"a complete answer followed by the next start survives the 245 rule",
+     {k244 + "*" + std::string(10, 'c')}, {k244}, "*" + std::string(10, 'c')},
+    {"exactly 245 with stop at the end", {"*" + std::string(243, 'd') + "#"}, {"*" + std::string(243, 'd') + "#"}, ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, Framer, ::testing::ValuesIn(kFramerCases), [](const auto& info) {
+  std::string n = info.param.name;
+  for (auto& c : n) if (!isalnum(static_cast<unsigned char>(c))) c = '_';
+  return n;
+});
+
+TEST(PortList, SortedAsTextAndUnlistablePortsLeaveTheList) {
+  SetPortLister([] { return std::optional<std::vector<std::string>>({"COM2", "COM10", "COM1"}); });
+  auto ports = ListSerialPorts();
+  ASSERT_TRUE(ports);
+  EXPECT_EQ(*ports, (std::vector<std::string>{"COM1", "COM10", "COM2"}));
+  SetPortLister([] { return std::optional<std::vector<std::string>>(); });
+  EXPECT_FALSE(ListSerialPorts());
+  SetPortLister(nullptr);
+}
+
+TEST(PortList, ComNamesMapToDevices) {
+  EXPECT_EQ(DevicePathForPort("COM1"), "/dev/ttyS0");
+  EXPECT_EQ(DevicePathForPort("COM12"), "/dev/ttyS11");
+  EXPECT_EQ(DevicePathForPort("/dev/pts/3"), "/dev/pts/3");
+  EXPECT_EQ(DevicePathForPort("COMx"), "COMx");
+}
+
+}  // namespace

@@ -1,0 +1,157 @@
+// Timer rules, modal loops and the error dispatch point.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <vector>
+
+#include "platform/headless/Headless.h"
+#include "platform/ui/Dialogs.h"
+
+namespace {
+
+struct Env {
+  HeadlessBackend hb;
+  TApplication app{&hb};
+};
+
+TEST(Timers, FireOnlyWhileALoopRunsAndNotBeforeTheirPeriod) {
+  Env env;
+  TTimer t(100);
+  std::vector<int64_t> at;
+  t.OnTimer = [&] { at.push_back(env.hb.NowMs()); };
+  env.hb.RunFor(350);
+  EXPECT_EQ(at, (std::vector<int64_t>{100, 200, 300}));
+}
+
+TEST(Timers, EnablingAnEnabledTimerDoesNotRestartIt) {
+  Env env;
+  TTimer t(100);
+  int n = 0;
+  t.OnTimer = [&] { ++n; };
+  env.hb.RunFor(90);
+  t.SetEnabled(true);
+  env.hb.RunFor(20);
+  EXPECT_EQ(n, 1);
+}
+
+TEST(Timers, SettingTheIntervalRestartsThePeriod) {
+  Env env;
+  TTimer t(100);
+  int n = 0;
+  t.OnTimer = [&] { ++n; };
+  env.hb.RunFor(90);
+  t.SetInterval(100);
+  env.hb.RunFor(20);
+  EXPECT_EQ(n, 0);
+  env.hb.RunFor(80);
+  EXPECT_EQ(n, 1);
+}
+
+TEST(Timers, IntervalZeroNeverFiresAndDisabledStops) {
+  Env env;
+  TTimer zero(0);
+  TTimer off(10, false);
+  int n = 0;
+  zero.OnTimer = [&] { ++n; };
+  off.OnTimer = [&] { ++n; };
+  env.hb.RunFor(1000);
+  EXPECT_EQ(n, 0);
+}
+
+TEST(Timers, TiesFireInCreationOrder) {
+  Env env;
+  std::vector<int> order;
+  TTimer a(50), b(50);
+  b.OnTimer = [&] { order.push_back(2); };
+  a.OnTimer = [&] { order.push_back(1); };
+  env.hb.RunFor(50);
+  EXPECT_EQ(order, (std::vector<int>{1, 2}));
+}
+
+TEST(Timers, FireInsideANestedModalLoopEvenTheirOwnHandler) {
+  Env env;
+  TForm* dlg = nullptr;
+  env.app.CreateForm(dlg, "Dlg", "Dialog");
+  TTimer t(10);
+  int depth = 0, maxDepth = 0, fired = 0;
+  t.OnTimer = [&] {
+    ++fired;
+    ++depth;
+    maxDepth = std::max(maxDepth, depth);
+    if (fired == 1) {
+      env.hb.After(55, [&] { dlg->Close(); });
+      dlg->ShowModal();  // a box blocking the handler; the timer keeps firing inside it
+    }
+    --depth;
+  };
+  env.hb.RunFor(100);
+  EXPECT_EQ(maxDepth, 2);
+  EXPECT_GE(fired, 9);
+}
+
+TEST(Timers, MessageBoxKeepsTimersRunning) {
+  Env env;
+  env.hb.BoxDwellMs = 500;
+  TTimer t(100);
+  int ticks = 0;
+  t.OnTimer = [&] { ++ticks; };
+  env.hb.After(10, [] { MessageDlg("Something", TMsgDlgType::mtError); });
+  env.hb.RunFor(20);
+  EXPECT_EQ(ticks, 5);
+  ASSERT_EQ(env.hb.boxes.size(), 1u);
+  EXPECT_EQ(env.hb.boxes[0].text, "Something");
+}
+
+TEST(Dispatch, EscapedErrorBecomesTheStandardErrorBoxAndTheLoopGoesOn) {
+  Env env;
+  env.app.Title = "App Title";
+  TTimer t(100);
+  int ticks = 0;
+  t.OnTimer = [&] {
+    ++ticks;
+    if (ticks == 1) throw std::runtime_error("'x' is not a valid integer value");
+  };
+  env.hb.RunFor(250);
+  EXPECT_EQ(ticks, 2);
+  ASSERT_EQ(env.hb.boxes.size(), 1u);
+  EXPECT_EQ(env.hb.boxes[0].kind, BoxKind::Error);
+  EXPECT_EQ(env.hb.boxes[0].caption, "App Title");
+  EXPECT_EQ(env.hb.boxes[0].text, "'x' is not a valid integer value.");
+}
+
+TEST(Forms, CreateFormRunsCreateThenShowForVisibleFormsAndFirstIsMain) {
+  Env env;
+  std::vector<std::string> log;
+  struct Visible : TForm {
+    explicit Visible(std::vector<std::string>& log) : TForm("Main", "Main") {
+      DesignVisible = true;
+      OnCreate = [&log] { log.push_back("create"); };
+      OnShow = [&log] { log.push_back("show"); };
+    }
+  };
+  Visible* main = nullptr;
+  TForm* other = nullptr;
+  env.app.CreateForm(main, log);
+  env.app.CreateForm(other, "Other", "Other");
+  EXPECT_EQ(log, (std::vector<std::string>{"create", "show"}));
+  EXPECT_EQ(env.app.MainForm(), main);
+  EXPECT_FALSE(other->Visible());
+  other->Close();  // not shown: nothing
+  EXPECT_FALSE(env.app.Terminated());
+  main->Close();
+  EXPECT_TRUE(env.app.Terminated());
+}
+
+TEST(Forms, ModalLoopEndsOnModalResultFromATimer) {
+  Env env;
+  TForm* dlg = nullptr;
+  env.app.CreateForm(dlg, "Dlg", "Dialog");
+  TTimer t(200);
+  t.OnTimer = [&] { dlg->SetModalResult(mrOk); };
+  int r = dlg->ShowModal();
+  EXPECT_EQ(r, mrOk);
+  EXPECT_EQ(env.hb.NowMs(), 200);
+  EXPECT_FALSE(dlg->Visible());
+}
+
+}  // namespace
