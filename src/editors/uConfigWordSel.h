@@ -1,0 +1,9 @@
+#pragma once
+#include "platform/ui/Forms.h"
+
+class TfrmCommsWordSel : public TForm {
+ public:
+  TfrmCommsWordSel();
+};
+
+extern TfrmCommsWordSel* frmCommsWordSel;

@@ -1,0 +1,9 @@
+#pragma once
+#include "platform/ui/Forms.h"
+
+class TfPasswordEdit : public TForm {
+ public:
+  TfPasswordEdit();
+};
+
+extern TfPasswordEdit* fPasswordEdit;

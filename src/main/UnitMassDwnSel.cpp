@@ -1,0 +1,5 @@
+#include "main/UnitMassDwnSel.h"
+
+TFrmMassDwnSel* FrmMassDwnSel = nullptr;
+
+TFrmMassDwnSel::TFrmMassDwnSel() : TForm("FrmMassDwnSel", "Download Selection") {}
