@@ -10,7 +10,7 @@ struct FormatCase {
     const char* expected;
 };
 
-TEST(RtlFormat, PlaceholdersProduceDelphiText)
+TEST(RtlFormat, PlaceholdersGiveTheClassicText)
 {
     const FormatCase cases[] = {
         {"%0:0.3d", {-30}, "-030"},

@@ -63,7 +63,7 @@ Decimal ToDecimal(long double v, int precision, int decimals)
     return d;
 }
 
-bool Special(long double v, std::string& out)
+bool NonFinite(long double v, std::string& out)
 {
     if (std::isnan(v)) {
         out = "NAN";
@@ -115,9 +115,9 @@ std::string Fixed(const Decimal& d, int minFrac, char sep, char thousands)
 
 std::string FormatGeneral(long double v, int precision, char sep)
 {
-    std::string special;
-    if (Special(v, special))
-        return special;
+    std::string text;
+    if (NonFinite(v, text))
+        return text;
     if (precision < 1 || precision > kMaxDigits)
         precision = 15;
     const Decimal d = ToDecimal(v, precision, 9999);
@@ -136,9 +136,9 @@ std::string FormatGeneral(long double v, int precision, char sep)
 
 std::string FormatFixed(long double v, int decimals, char sep, char thousands)
 {
-    std::string special;
-    if (Special(v, special))
-        return special;
+    std::string text;
+    if (NonFinite(v, text))
+        return text;
     if (decimals < 0)
         decimals = 0;
     if (decimals > kMaxDigits)
@@ -149,9 +149,9 @@ std::string FormatFixed(long double v, int decimals, char sep, char thousands)
 
 std::string FormatExponent(long double v, int precision, char sep)
 {
-    std::string special;
-    if (Special(v, special))
-        return special;
+    std::string text;
+    if (NonFinite(v, text))
+        return text;
     if (precision < 1 || precision > kMaxDigits)
         precision = 15;
     const Decimal d = ToDecimal(v, precision, 9999);
