@@ -1,25 +1,57 @@
-// Placeholder until the runtime layer lands; replaced by the full version.
+// An ordered list of text lines, saved to and loaded from whole files.
 #pragma once
+
 #include <functional>
 #include <string>
 #include <vector>
 
+// How a list's file is encoded. Loading sets it from the byte-order mark;
+// saving writes it (with its mark, except for Ansi). Clear keeps it.
+enum class TTextEncoding { Ansi, Utf8, Utf16LE, Utf16BE };
+
 class TStringList {
- public:
-  int Count() const { return static_cast<int>(lines_.size()); }
-  const std::string& operator[](int i) const { return lines_[i]; }
-  std::string Get(int i) const { return i >= 0 && i < Count() ? lines_[i] : std::string(); }
-  void Put(int i, const std::string& s) { if (i >= 0 && i < Count()) { lines_[i] = s; changed(); } }
-  int Add(const std::string& s) { lines_.push_back(s); changed(); return Count() - 1; }
-  void Insert(int i, const std::string& s) { if (i >= 0 && i <= Count()) { lines_.insert(lines_.begin() + i, s); changed(); } }
-  void Delete(int i) { if (i >= 0 && i < Count()) { lines_.erase(lines_.begin() + i); changed(); } }
-  void Clear() { lines_.clear(); changed(); }
-  int IndexOf(const std::string& s) const { for (int i = 0; i < Count(); ++i) if (lines_[i] == s) return i; return -1; }
-  const std::vector<std::string>& Lines() const { return lines_; }
-  void Assign(const TStringList& o) { lines_ = o.lines_; changed(); }
-  std::function<void()> OnChange;
- private:
-  void changed() { if (OnChange) OnChange(); }
-  std::vector<std::string> lines_;
+public:
+    int Count() const { return static_cast<int>(lines_.size()); }
+    // Throws EStringListError outside 0..Count-1.
+    const std::string& operator[](int i) const;
+    std::string Get(int i) const; // "" outside the list
+    void Put(int i, const std::string& s);          // EStringListError outside
+    int Add(const std::string& s);                  // returns the new index
+    void Insert(int i, const std::string& s);       // 0..Count, else EStringListError
+    void Delete(int i);                             // EStringListError outside
+    void Clear();
+    int IndexOf(const std::string& s) const;        // exact match; -1 if absent
+
+    // Every line followed by CR LF.
+    std::string Text() const;
+    // Splits at CR LF, LF or CR; a final line break does not add an empty line.
+    void SetText(const std::string& text);
+    const std::vector<std::string>& Lines() const { return lines_; }
+    void Assign(const TStringList& other); // lines and encoding; not OnChange
+
+    // A UTF-8 or UTF-16 byte-order mark selects that encoding (converted to
+    // Windows-1252, '?' for what it lacks); otherwise the bytes are taken as
+    // they are. Failure: EInOutError, list unchanged.
+    void LoadFromFile(const std::string& path);
+    // Written whole or not at all: a temporary file in the same folder is
+    // written, synced and renamed over the target. Failure: EInOutError and
+    // the old file is untouched.
+    void SaveToFile(const std::string& path) const;
+
+    TTextEncoding Encoding() const { return encoding_; }
+    void SetEncoding(TTextEncoding e) { encoding_ = e; }
+
+    bool operator==(const TStringList& other) const { return lines_ == other.lines_; }
+
+    // Called after every change of the lines.
+    std::function<void()> OnChange;
+
+private:
+    void Changed();
+    void CheckIndex(int i, int limit) const;
+
+    std::vector<std::string> lines_;
+    TTextEncoding encoding_ = TTextEncoding::Ansi;
 };
+
 using TStrings = TStringList;

@@ -1,0 +1,13 @@
+// Where the program's Windows-style paths live on this system.
+#pragma once
+
+#include <string>
+
+// $VUMA_DRIVE_C when set and not empty, else $HOME (else the account's home),
+// without a trailing '/'.
+std::string DriveCRoot();
+// "c:\X\Y" (either case of the letter, '\' or '/') -> DriveCRoot() + "/X/Y";
+// "c:\" -> DriveCRoot(). Any other path is returned unchanged.
+std::string MapPath(const std::string& path);
+// Folder of the running executable, with a trailing '/'.
+std::string ProgramFolder();
