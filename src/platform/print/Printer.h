@@ -38,6 +38,7 @@ class TPrinterCanvas : public TCanvas {
   void FillRect(const TRect& r) override {}
   int TextHeight(const std::string& text) override;
   int TextWidth(const std::string& text) override;
+  int PixelsPerInch() const override;
  private:
   TPrinter& printer_;
 };
