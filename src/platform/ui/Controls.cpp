@@ -37,8 +37,9 @@ TControl::TControl(TControl* parent, std::string name, ControlKind kind)
 }
 
 TControl::~TControl() {
-  if (TForm* f = Form()) {
-    if (f != this) f->ControlDestroyed(this);
+  // A form's own base part has no form left to tell.
+  if (kind_ != ControlKind::Form) {
+    if (TForm* f = Form()) f->ControlDestroyed(this);
   }
   for (TControl* c : children_) c->parent_ = nullptr;
   if (parent_) parent_->RemoveChild(this);
