@@ -38,8 +38,9 @@ TControl::TControl(TControl* parent, std::string name, ControlKind kind)
 
 TControl::~TControl() {
   if (g_observer) g_observer->ControlDestroyed(*this);
-  if (TForm* f = Form()) {
-    if (f != this) f->ControlDestroyed(this);
+  // A form being destroyed is no longer a TForm here; only its controls tell it they go.
+  if (kind_ != ControlKind::Form) {
+    if (TForm* f = Form()) f->ControlDestroyed(this);
   }
   for (TControl* c : children_) c->parent_ = nullptr;
   if (parent_) parent_->RemoveChild(this);
