@@ -88,12 +88,13 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
   void SyncCommon(Peer& p);
   void SyncFocus(TForm& form);
   void MarkDirty(TControl& c);
+  void DropPending(TControl* c);
   bool Deferred(ControlKind k) const;
   Peer* Find(const TControl* c);
 
   // Widgets to model.
-  // Runs a model call for a user's action through the dispatch point, then shows the control as
-  // the model has it (the widget may show what the model refused).
+  // Runs a model call for a user's action through the dispatch point, then (with resync) shows
+  // the control as the model has it: the widget may show what the model refused.
   template <class F> void UserInput(TControl* c, F&& fn, bool resync = true);
   TControl* ControlOf(QObject* w) const;
   void OnFocusChanged(QWidget* old, QWidget* now);
@@ -134,6 +135,9 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
 template <class F>
 void QtBackend::UserInput(TControl* c, F&& fn, bool resync) {
   if (!Live() || !Find(c)) return;
+  // Without a resync the widget holds the newer state (typed text, a drag): a repaint of the
+  // model's older state still pending for it must not overwrite it.
+  if (!resync) DropPending(c);
   FlushPending();
   TApplication::Dispatch(std::function<void()>(std::forward<F>(fn)));
   if (resync)

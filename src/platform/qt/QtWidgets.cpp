@@ -84,10 +84,11 @@ void PanelWidget::paintEvent(QPaintEvent* e) {
   p.drawText(rect(), Qt::AlignCenter, caption);
 }
 
+void ModelWidget::mousePressEvent(QMouseEvent* e) { e->setAccepted(e->button() == Qt::LeftButton); }
+
 void ModelWidget::mouseReleaseEvent(QMouseEvent* e) {
-  QWidget::mouseReleaseEvent(e);
-  if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && isEnabled())
-    emit clicked();
+  if (e->button() != Qt::LeftButton) return e->ignore();
+  if (rect().contains(e->position().toPoint()) && isEnabled()) emit clicked();
 }
 
 // ---- Lamps ----
@@ -107,6 +108,12 @@ void LampWidget::mousePressEvent(QMouseEvent* e) {
   pressed_ = clickable_ && e->button() == Qt::LeftButton;
   update();
   ModelWidget::mousePressEvent(e);
+}
+
+void LampWidget::mouseReleaseEvent(QMouseEvent* e) {
+  pressed_ = false;
+  update();
+  ModelWidget::mouseReleaseEvent(e);
 }
 
 void LampWidget::paintEvent(QPaintEvent*) {

@@ -73,6 +73,8 @@ class ModelWidget : public QWidget {
  signals:
   void clicked();
  protected:
+  // The press is taken (so the release comes back here); a release inside is a click.
+  void mousePressEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
   TControl* ctl_;
 };
@@ -85,6 +87,7 @@ class LampWidget : public ModelWidget {
  protected:
   void paintEvent(QPaintEvent*) override;
   void mousePressEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
  private:
   bool clickable_;
   bool pressed_ = false;

@@ -5,23 +5,33 @@
 //   vuma-qt-demo modal      a modal window closed by a timer inside its own loop
 //   vuma-qt-demo keys       typed keys, OnKeyPress, OnExit sending the focus back
 //   vuma-qt-demo serial P   write to port P and print what comes back
+//   vuma-qt-demo controls  menu shortcuts, check box, combo, spin, tabs, grid, lamps by simulated input
 //   vuma-qt-demo dialogs   a save, an open and a print dialog, answered by a timer
 //   vuma-qt-demo print      print a page (to a PDF file without a printer queue)
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QSlider>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QFileDialog>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <cstdio>
+#include <ctime>
 #include <cstring>
 #include <memory>
 
 #include "platform/print/Printer.h"
 #include "platform/qt/QtBackend.h"
 #include "platform/qt/QtPaths.h"
+#include "platform/qt/QtWidgets.h"
 #include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtSerial.h"
 #include "platform/serial/Serial.h"
@@ -268,6 +278,7 @@ class TKeysForm : public TForm {
   TEdit ed{this, "ed", ""};
   TEdit other{this, "other", ""};
   TButton b{this, "b", "Go"};
+  TMemo memo{this, "memo"};
   int exits = 0, clicks = 0;
 };
 
@@ -350,10 +361,139 @@ int RunKeys(QtBackend& backend, TApplication& app) {
     QApplication::clipboard()->setText(QStringLiteral("p4st\u00e9"));
     ed->paste();
     expect(f->ed.Text() == "p4st\xe9", "a paste bypasses OnKeyPress and arrives in the code page");
+    // Typing in a memo: a line break just typed stays while the model has its lines.
+    auto* memo = static_cast<QPlainTextEdit*>(backend.WidgetOf(f->memo));
+    memo->setFocus();
+    QApplication::processEvents();
+    QTest::keyClicks(memo, "ab");
+    QTest::keyClick(memo, Qt::Key_Return);
+    QApplication::processEvents();
+    std::printf("  memo shows [%s], model has %d lines\n", memo->toPlainText().toStdString().c_str(),
+                f->memo.Lines.Count());
+    expect(memo->toPlainText() == "ab\n", "the memo keeps a line break just typed");
+    QTest::keyClicks(memo, "c");
+    QApplication::processEvents();
+    expect(f->memo.Lines.Count() == 2 && f->memo.Lines[1] == "c", "and the model has its lines");
     app.Terminate();
   });
   app.Run();
   return failures == 0 ? 0 : 1;
+}
+
+// The other input paths on the demo window: menu shortcuts (a disabled item's too), check box,
+// combo box, spin edit keys, tabs, grid cells, switch lamps and switches.
+int RunControls(QtBackend& backend, TApplication& app) {
+  TDemoForm* f;
+  app.CreateForm(f);
+  app.CreateForm(f->dialog);
+  int failures = 0;
+  auto expect = [&failures](bool ok, const char* what) {
+    std::printf("%s: %s\n", ok ? "ok" : "FAIL", what);
+    if (!ok) ++failures;
+  };
+  std::vector<std::string> log;
+  int tabChanges = 0, gridShows = 0;
+  f->pages.OnChange = [&] { ++tabChanges; };
+  f->tsGrid.OnShow = [&] { ++gridShows; };
+  f->miConnect.OnClick = [&] { log.push_back("connect"); };
+  f->miDisabled.OnClick = [&] { log.push_back("disabled"); };
+  QTimer::singleShot(300, [&] {
+    QWidget* win = backend.WindowOf(*f);
+    QTest::keyClick(win, Qt::Key_F6);
+    QTest::keyClick(win, Qt::Key_F7);
+    expect(log == std::vector<std::string>{"connect"}, "F6 runs its item, the disabled F7 does not");
+    f->miConnect.SetEnabled(false);
+    QTest::keyClick(win, Qt::Key_F6);
+    expect(log.size() == 1, "an item disabled by code ignores its shortcut");
+
+    auto* check = static_cast<QCheckBox*>(backend.WidgetOf(f->check));
+    QTest::mouseClick(check, Qt::LeftButton);
+    expect(!f->check.Checked() && !check->isChecked(), "a click unticks the box in model and widget");
+    expect(f->ActiveControl() == &f->check, "and gives it the focus");
+
+    auto* combo = static_cast<QComboBox*>(backend.WidgetOf(f->combo));
+    QTest::keyClick(combo, Qt::Key_Down);
+    expect(f->combo.ItemIndex() == 1 && f->combo.Text() == "COM2", "a key picks the next port");
+    f->combo.SetItems({"COM7"});
+    f->combo.SetItemIndex(0);
+    QApplication::processEvents();
+    expect(combo->count() == 1 && combo->currentText() == "COM7", "items set in code reach the widget");
+
+    auto* spinEdit = static_cast<QLineEdit*>(backend.WidgetOf(f->spin)->focusProxy());
+    spinEdit->setFocus();
+    QApplication::processEvents();
+    QTest::keyClick(spinEdit, Qt::Key_Up);
+    expect(f->spin.Value() == 56 && spinEdit->text() == "56", "the up arrow steps the spin edit");
+    f->spin.SetText("500");
+    static_cast<QLineEdit*>(backend.WidgetOf(f->ed1))->setFocus();
+    QApplication::processEvents();
+    expect(f->spin.Text() == "200", "leaving the spin edit clamps it");
+
+    auto* tabs = static_cast<QTabWidget*>(backend.WidgetOf(f->pages));
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(2).center());
+    expect(f->pages.ActivePage() == &f->tsGrid && tabs->currentIndex() == 2, "a tab click selects the page");
+    expect(tabChanges == 1 && gridShows == 1, "with the page's OnShow and the control's OnChange");
+    f->pages.SetActivePage(&f->tsInstr);
+    expect(tabs->currentIndex() == 1 && tabChanges == 1, "a page set in code shows without OnChange");
+    f->pages.SetActivePage(&f->tsGrid);
+
+    auto* grid = static_cast<QTableWidget*>(backend.WidgetOf(f->grid));
+    QApplication::processEvents();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(3, 2)).center());
+    expect(f->grid.Col() == 2 && f->grid.Row() == 3 && grid->currentRow() == 3, "a cell click selects it");
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(4, 3)).center());
+    expect(f->grid.Col() == 2 && f->grid.Row() == 3 && grid->currentColumn() == 2,
+           "a cell OnSelectCell refuses stays unselected");
+    f->grid.SetCell(1, 5, "changed");
+    QApplication::processEvents();
+    expect(grid->item(5, 1)->text() == "changed", "cells written in code reach the widget");
+
+    f->pages.SetActivePage(&f->tsInstr);
+    QApplication::processEvents();
+    QTest::mouseClick(backend.WidgetOf(f->swLed), Qt::LeftButton);
+    expect(f->swLed.Active(), "a click switches the switch lamp on");
+    QTest::mouseClick(backend.WidgetOf(f->slide), Qt::LeftButton);
+    expect(f->slide.Active(), "a click flips the slide switch");
+    auto* slider = static_cast<QSlider*>(backend.WidgetOf(f->slider));
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_Right);
+    expect(f->slider.Position() == 31, "an arrow key moves the slider");
+    app.Terminate();
+  });
+  app.Run();
+  return failures == 0 ? 0 : 1;
+}
+
+// Many controls rewritten on every tick, as a relay's live values are: prints the CPU share.
+int RunStress(TApplication& app) {
+  TForm* f;
+  app.CreateForm(f, "StressForm", "Stress");
+  TPageControl pc(f, "pc");
+  TTabSheet page(&pc, "page", "Values");
+  TTabSheet gridPage(&pc, "gridPage", "Grid");
+  std::vector<std::unique_ptr<TLabel>> labels;
+  for (int i = 0; i < 300; ++i) {
+    labels.push_back(std::make_unique<TLabel>(&page, "cap" + std::to_string(i), "Value " + std::to_string(i) + ":"));
+    labels.push_back(std::make_unique<TLabel>(&page, "val" + std::to_string(i), "0"));
+  }
+  TStringGrid grid(&gridPage, "grid", 20, 60);
+  pc.SetActivePage(&page);
+  f->Show();
+  int ticks = 0;
+  TTimer t(100);
+  t.OnTimer = [&] {
+    ++ticks;
+    for (size_t i = 1; i < labels.size(); i += 2) labels[i]->SetCaption(std::to_string(ticks * 7 + i));
+    for (int r = 1; r < 60; ++r)
+      for (int c = 1; c < 20; ++c) grid.SetCell(c, r, std::to_string(ticks + r * c));
+  };
+  TTimer stop(5000);
+  stop.OnTimer = [&] { app.Terminate(); };
+  const std::clock_t c0 = std::clock();
+  app.Run();
+  const double cpu = double(std::clock() - c0) / CLOCKS_PER_SEC;
+  std::printf("%d ticks in 5 s, cpu %.2f s (%.0f%%)\n", ticks, cpu, cpu / 5 * 100);
+  return 0;
 }
 
 // File and print dialogs, answered by a timer that looks for the open dialog.
@@ -432,10 +572,12 @@ int main(int argc, char** argv) {
       TComPort port;
       TComDataPacket packet;
       port.AttachPacket(&packet);
-      packet.OnPacket = [&received](const std::string& p) {
+      packet.OnPacket = [&received, &port](const std::string& p) {
         std::printf("packet %s\n", p.c_str());
         std::fflush(stdout);
         received.Lines.Add(p);
+        // Closing the port from inside its own delivery must be safe.
+        if (p == "*B#") port.Close();
       };
       port.SetPort(argv[2]);
       try {
@@ -449,6 +591,10 @@ int main(int argc, char** argv) {
       TTimer stop(1500);
       stop.OnTimer = [&] { app.Terminate(); };
       app.Run();
+    } else if (mode == "stress") {
+      rc = RunStress(app);
+    } else if (mode == "controls") {
+      rc = RunControls(backend, app);
     } else if (mode == "dialogs") {
       rc = RunDialogs(app);
     } else if (mode == "print") {
@@ -481,7 +627,7 @@ int main(int argc, char** argv) {
         std::printf("ticks %d (box opened at %d)\n", count, atBox);
         rc = count > atBox + 5 ? 0 : 1;
       } else if (mode == "modal") {
-        TTimer closer(400);
+        TTimer closer(1000);
         closer.OnTimer = [&] {
           if (form->dialog->Visible()) form->dialog->SetModalResult(mrRetry);
         };
