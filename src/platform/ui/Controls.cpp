@@ -37,7 +37,8 @@ TControl::TControl(TControl* parent, std::string name, ControlKind kind)
 }
 
 TControl::~TControl() {
-  // A form's own base part has no form left to tell.
+  if (g_observer) g_observer->ControlDestroyed(*this);
+  // A form being destroyed is no longer a TForm here; only its controls tell it they go.
   if (kind_ != ControlKind::Form) {
     if (TForm* f = Form()) f->ControlDestroyed(this);
   }
@@ -131,6 +132,33 @@ void TCustomEdit::UserKey(char c) {
   }
   if (MaxLength > 0 && static_cast<int>(text_.size()) >= MaxLength) return;
   SetText(text_ + c);
+}
+
+int TCustomEdit::UserKeyAt(char c, int selStart, int selLength) {
+  const int size = static_cast<int>(text_.size());
+  selStart = std::clamp(selStart, 0, size);
+  selLength = std::clamp(selLength, 0, size - selStart);
+  const int unchanged = selStart + selLength;
+  if (!Enabled() || !TypingAllowed()) return unchanged;
+  if (OnKeyPress) OnKeyPress(c);
+  // The handler may have rewritten the text; keep the caret inside it.
+  const int now = static_cast<int>(text_.size());
+  selStart = std::min(selStart, now);
+  selLength = std::min(selLength, now - selStart);
+  if (c == 0) return std::min(unchanged, now);
+  if (c == 8) {
+    if (selLength > 0) {
+      SetText(text_.substr(0, selStart) + text_.substr(selStart + selLength));
+      return selStart;
+    }
+    if (selStart == 0) return 0;
+    SetText(text_.substr(0, selStart - 1) + text_.substr(selStart));
+    return selStart - 1;
+  }
+  if (static_cast<unsigned char>(c) < 32) return selStart + selLength;
+  if (MaxLength > 0 && now - selLength >= MaxLength) return selStart + selLength;
+  SetText(text_.substr(0, selStart) + c + text_.substr(selStart + selLength));
+  return selStart + 1;
 }
 
 void TCustomEdit::UserType(const std::string& s) {

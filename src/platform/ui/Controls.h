@@ -48,6 +48,8 @@ class ControlObserver {
  public:
   virtual ~ControlObserver() = default;
   virtual void ControlChanged(TControl& c) = 0;
+  // Called from the control's destructor (its derived parts are already gone): drop the peer.
+  virtual void ControlDestroyed(TControl& c) {}
 };
 
 class TControl {
@@ -161,6 +163,11 @@ class TCustomEdit : public TControl {
   // A key typed by the user: OnKeyPress first (which may drop it), then insertion. Backspace (8)
   // removes the last character.
   void UserKey(char c);
+  // A key typed with a caret: OnKeyPress first (which may drop or change it), then the selection
+  // [selStart, selStart + selLength) is replaced by the character; backspace removes the selection
+  // or the character before the caret. Other control characters (Return, Escape) reach OnKeyPress
+  // but are never inserted. Returns the caret position afterwards.
+  int UserKeyAt(char c, int selStart, int selLength);
   // A user replacing the whole text (select all, then type): each character goes through UserKey.
   void UserType(const std::string& s);
   // A paste or an edit the backend already performed: bypasses OnKeyPress.

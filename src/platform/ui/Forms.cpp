@@ -61,6 +61,7 @@ int TForm::ShowModal() {
 void TForm::FocusControl(TControl* c) {
   if (exiting_) redirect_ = c;
   active_ = c;
+  Changed();  // lets the backend move the real focus
 }
 
 void TForm::UserFocus(TControl* c) {

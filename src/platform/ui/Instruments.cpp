@@ -5,7 +5,7 @@
 #include "platform/ui/Forms.h"
 
 TiSwitchLed::TiSwitchLed(TControl* parent, std::string name, const std::string& caption)
-    : TiLedRectangle(parent, std::move(name), caption) {}
+    : TiLedRectangle(parent, std::move(name), caption, ControlKind::SwitchLed) {}
 
 void TiSwitchLed::UserClick() {
   if (!Enabled()) return;

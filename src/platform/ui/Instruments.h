@@ -21,6 +21,9 @@ class TiLedRectangle : public TControl {
   void SetActiveColor(TColor c) { if (activeColor_ != c) { activeColor_ = c; Changed(); } }
   TColor InactiveColor() const { return inactiveColor_; }
   void SetInactiveColor(TColor c) { if (inactiveColor_ != c) { inactiveColor_ = c; Changed(); } }
+ protected:
+  TiLedRectangle(TControl* parent, std::string name, const std::string& caption, ControlKind kind)
+      : TControl(parent, std::move(name), kind) { SetCaption(caption); }
  private:
   bool active_ = false;
   TColor activeColor_ = clLime, inactiveColor_ = clGray;

@@ -1,0 +1,456 @@
+// Loops, timers, boxes, dialogs, focus and keyboard input of the Qt backend. Building the peer
+// widgets and keeping them in step with the model is in QtPeers.cpp.
+#include "platform/qt/QtBackend.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+#include <climits>
+
+#include "platform/print/Printer.h"
+#include "platform/qt/QtPaths.h"
+#include "platform/qt/QtPrinter.h"
+#include "platform/qt/QtText.h"
+#include "platform/qt/QtWidgets.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/Scheduler.h"
+
+using namespace qtb;
+
+namespace {
+
+// "Settings|*.set|All|*.*" -> "Settings (*.set);;All (*.*)"; "*.a;*.b" patterns become "*.a *.b".
+QString NameFilters(const std::string& filter) {
+  QStringList parts = ToQ(filter).split(u'|');
+  QStringList out;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QString pattern = parts[i + 1];
+    pattern.replace(u';', u' ');
+    out << parts[i] + " (" + pattern + ")";
+  }
+  if (out.isEmpty() && !filter.empty()) out << ToQ(filter);
+  return out.join(";;");
+}
+
+}  // namespace
+
+QtBackend::QtBackend() {
+  InstallFontSubstitutes();
+  QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+  QApplication::setQuitOnLastWindowClosed(false);
+  TControl::SetObserver(this);
+  Scheduler::Instance().OnScheduleChanged = [this] { ArmPump(); };
+  connect(qApp, &QApplication::focusChanged, this, &QtBackend::OnFocusChanged);
+
+  snapshotDir_ = qEnvironmentVariable("VUMA_SNAPSHOT_DIR");
+  if (!snapshotDir_.isEmpty()) QDir().mkpath(snapshotDir_);
+  bool ok = false;
+  const int quitMs = qEnvironmentVariableIntValue("VUMA_SNAPSHOT_QUIT_MS", &ok);
+  if (ok && quitMs >= 0) {
+    QTimer::singleShot(quitMs, this, [this] {
+      // Ends every loop, the nested ones included, so an unattended run always comes to an end.
+      quitAll_ = true;
+      if (Application) Application->Terminate();
+      QCoreApplication::exit(0);
+    });
+  }
+}
+
+QtBackend::~QtBackend() {
+  shuttingDown_ = true;
+  disconnect(qApp, nullptr, this, nullptr);
+  Scheduler::Instance().OnScheduleChanged = nullptr;
+  if (TControl::Observer() == this) TControl::SetObserver(nullptr);
+  std::vector<QPointer<QWidget>> windows;
+  for (auto& [c, p] : peers_) {
+    const_cast<TControl*>(c)->Peer = nullptr;
+    if (auto* mw = qobject_cast<ModelWidget*>(p.w.data())) mw->Detach();
+    if (c->Kind() == ControlKind::Form && p.w) windows.emplace_back(p.w);
+  }
+  peers_.clear();
+  ctlOf_.clear();
+  for (auto& w : windows) delete w.data();
+}
+
+// ---- Scheduler pump ----
+
+// Qt does not run a timer again while its slot is still running, yet a handler may open a nested
+// loop (a box inside a timer handler) in which timers must go on firing. So the pump is a pool of
+// single-shot timers: before an item runs, an idle one is armed for the next due time; nested
+// loops fire that one, and so on down.
+void QtBackend::ArmPump() {
+  if (shuttingDown_) return;
+  int idle = -1;
+  for (size_t i = 0; i < pumps_.size(); ++i) {
+    if (pumps_[i].inSlot > 0) continue;
+    if (idle < 0)
+      idle = static_cast<int>(i);
+    else
+      pumps_[i].timer->stop();
+  }
+  if (idle < 0) {
+    auto* t = new QTimer(this);
+    t->setSingleShot(true);
+    t->setTimerType(Qt::PreciseTimer);
+    const int index = static_cast<int>(pumps_.size());
+    connect(t, &QTimer::timeout, this, [this, index] { PumpFired(index); });
+    pumps_.push_back(Pump{t, 0});
+    idle = index;
+  }
+  auto& s = Scheduler::Instance();
+  int64_t due;
+  if (!s.NextDue(due)) {
+    pumps_[size_t(idle)].timer->stop();
+    return;
+  }
+  const int64_t delayUs = due - s.NowUs();
+  const int ms = delayUs <= 0 ? 0 : static_cast<int>(std::min<int64_t>((delayUs + 999) / 1000, INT_MAX / 2));
+  pumps_[size_t(idle)].timer->start(ms);
+}
+
+void QtBackend::PumpFired(int index) {
+  auto& s = Scheduler::Instance();
+  // Timers fire only while one of the model's loops runs; each loop arms the pump as it starts.
+  if (shuttingDown_ || s.LoopDepth() == 0) return;
+  ++pumps_[size_t(index)].inSlot;
+  // Only what is due now: a handler slower than its period must not starve the user's input.
+  const int64_t limit = s.NowUs();
+  int64_t due;
+  while (!quitAll_ && !shuttingDown_ && s.NextDue(due) && due <= limit) {
+    ArmPump();
+    s.RunOne(limit);
+  }
+  --pumps_[size_t(index)].inSlot;
+  ArmPump();
+}
+
+// ---- Loops ----
+
+void QtBackend::RunMainLoop() {
+  Scheduler::LoopGuard loop;
+  ArmPump();
+  // A program without windows has nothing to wait for.
+  if (quitAll_ || !Application || Application->Terminated() || !Application->MainForm()) return;
+  QApplication::exec();
+}
+
+void QtBackend::Terminated() { QCoreApplication::exit(0); }
+
+void QtBackend::RunModalLoop(TForm& form) {
+  Scheduler::LoopGuard guard;
+  ArmPump();
+  // A window already on screen becomes modal for the length of the loop.
+  if (Peer* p = Find(&form); p && p->w && p->w->windowModality() != Qt::ApplicationModal) {
+    const bool shown = p->w->isVisible();
+    p->w->hide();
+    p->w->setWindowModality(Qt::ApplicationModal);
+    if (shown) p->w->show();
+  }
+  // Every change of a modal result happens inside some event's handling, so checking after each
+  // batch of events is enough.
+  QEventLoop loop;
+  while (!quitAll_ && !shuttingDown_ && form.Visible() && form.ModalResult() == mrNone)
+    loop.processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+QWidget* QtBackend::DialogParent() const {
+  if (QWidget* w = QApplication::activeModalWidget()) return w;
+  if (QWidget* w = QApplication::activeWindow()) return w;
+  if (Application && Application->MainForm()) return WindowOf(*Application->MainForm());
+  return nullptr;
+}
+
+int QtBackend::ShowBox(BoxKind kind, const std::string& caption, const std::string& text) {
+  if (quitAll_ || shuttingDown_) return mrOk;
+  FlushPending();
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  switch (kind) {
+    case BoxKind::Error: icon = QMessageBox::Critical; break;
+    case BoxKind::Information: icon = QMessageBox::Information; break;
+    case BoxKind::Warning: icon = QMessageBox::Warning; break;
+    case BoxKind::Confirmation: icon = QMessageBox::Question; break;
+    case BoxKind::Plain: break;
+  }
+  QMessageBox box(icon, ToQ(caption), ToQMessage(text), QMessageBox::Ok, DialogParent());
+  box.setWindowModality(Qt::ApplicationModal);
+  box.setTextFormat(Qt::PlainText);
+  if (!snapshotDir_.isEmpty()) {
+    static int boxes = 0;
+    const QString path = snapshotDir_ + QStringLiteral("/MessageBox-%1.png").arg(++boxes);
+    QTimer::singleShot(300, &box, [&box, path] { box.grab().save(path); });
+  }
+  Scheduler::LoopGuard loop;
+  ArmPump();
+  box.exec();
+  return mrOk;
+}
+
+QPrinter* QtBackend::ThePrinter() {
+  if (auto* d = dynamic_cast<QtPrintDevice*>(Printer().Device())) return &d->QPrinterRef();
+  if (!ownPrinter_) ownPrinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return ownPrinter_.get();
+}
+
+bool QtBackend::ExecuteDialog(TCommonDialog& dialog) {
+  if (quitAll_ || shuttingDown_) return false;
+  FlushPending();
+  Scheduler::LoopGuard loop;
+  ArmPump();
+  switch (dialog.Kind()) {
+    case DialogKind::Open:
+    case DialogKind::Save: {
+      auto& d = static_cast<TOpenDialog&>(dialog);
+      const bool save = dialog.Kind() == DialogKind::Save;
+      QFileDialog fd(DialogParent(), ToQ(d.Title));
+      fd.setOption(QFileDialog::DontUseNativeDialog, true);
+      fd.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+      fd.setFileMode(!save && d.FileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+      fd.setOption(QFileDialog::DontConfirmOverwrite, !d.OverwritePrompt);
+      const QString filters = NameFilters(d.Filter);
+      if (!filters.isEmpty()) fd.setNameFilter(filters);
+      if (!d.DefaultExt.empty()) fd.setDefaultSuffix(ToQ(d.DefaultExt));
+      const std::string dir = d.InitialDir.empty() ? DriveCRoot() : MapWindowsPath(d.InitialDir);
+      fd.setDirectory(QFile::decodeName(dir.c_str()));
+      if (!d.FileName.empty()) fd.selectFile(QFile::decodeName(MapWindowsPath(d.FileName).c_str()));
+      fd.setWindowModality(Qt::ApplicationModal);
+      if (fd.exec() != QDialog::Accepted || fd.selectedFiles().isEmpty()) return false;
+      // A path of this system: its bytes as the file system takes them.
+      d.FileName = QFile::encodeName(fd.selectedFiles().first()).toStdString();
+      return true;
+    }
+    case DialogKind::Print: {
+      auto& d = static_cast<TPrintDialog&>(dialog);
+      QPrinter* printer = ThePrinter();
+      if (auto* dev = dynamic_cast<QtPrintDevice*>(Printer().Device())) dev->PrepareDialog(Printer().Title);
+      printer->setCopyCount(std::max(1, d.Copies));
+      QPrintDialog pd(printer, DialogParent());
+      pd.setWindowModality(Qt::ApplicationModal);
+      if (pd.exec() != QDialog::Accepted) return false;
+      d.Copies = printer->copyCount();
+      return true;
+    }
+    case DialogKind::PrinterSetup: {
+      QPageSetupDialog pd(ThePrinter(), DialogParent());
+      pd.setWindowModality(Qt::ApplicationModal);
+      return pd.exec() == QDialog::Accepted;
+    }
+  }
+  return false;
+}
+
+// ---- Forms ----
+
+QWidget* QtBackend::WindowOf(const TForm& form) const {
+  auto it = peers_.find(&form);
+  return it == peers_.end() ? nullptr : it->second.w.data();
+}
+
+QWidget* QtBackend::WidgetOf(const TControl& c) const {
+  auto it = peers_.find(&c);
+  return it == peers_.end() ? nullptr : it->second.w.data();
+}
+
+void QtBackend::FormShown(TForm& form) {
+  if (shuttingDown_) return;
+  const bool first = Find(&form) == nullptr;
+  if (first) BuildForm(form);
+  Peer* p = Find(&form);
+  if (!p || !p->w) return;
+  auto* win = static_cast<FormWindow*>(p->w.data());
+  FlushPending();
+  SyncTree(form);
+  win->setWindowModality(form.IsModal() ? Qt::ApplicationModal : Qt::NonModal);
+  if (first) {
+    const bool isMain = Application && Application->MainForm() == &form;
+    int cw = form.ClientWidth, ch = form.ClientHeight;
+    if (isMain && (cw < 0 || ch < 0)) {
+      cw = 1092;
+      ch = 742;
+    }
+    win->ensurePolished();
+    if (QLayout* l = win->layout()) l->activate();
+    const QRect avail = (win->screen() ? win->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    QSize size;
+    if (cw >= 0 && ch >= 0) {
+      const int menuH = win->menuWidget() ? win->menuWidget()->sizeHint().height() : 0;
+      size = QSize(cw, ch + menuH);
+    } else {
+      size = win->sizeHint();
+    }
+    size = size.boundedTo(avail.size() * 0.95);
+    win->resize(size);
+    if (!form.Resizable) win->setFixedSize(size);
+    // Placement: centred where asked (and for windows without a designed place), else designed.
+    QRect over = avail;
+    const bool overMain = form.Position == TFormPosition::poMainFormCenter ||
+                          (form.Position == TFormPosition::poDesigned && !isMain && form.Left < 0);
+    if (overMain && Application && Application->MainForm())
+      if (QWidget* mw = WindowOf(*Application->MainForm()); mw && mw->isVisible()) over = mw->frameGeometry();
+    if (form.Position == TFormPosition::poDesigned && form.Left >= 0 && form.Top >= 0)
+      win->move(avail.topLeft() + QPoint(form.Left, form.Top));
+    else
+      win->move(over.center() - QPoint(size.width() / 2, size.height() / 2));
+  }
+  win->show();
+  win->raise();
+  win->activateWindow();
+  SyncFocus(form);
+  ScheduleSnapshot(form);
+}
+
+void QtBackend::FormHidden(TForm& form) {
+  Peer* p = Find(&form);
+  if (!p || !p->w) return;
+  p->w->hide();
+  p->w->setWindowModality(Qt::NonModal);
+}
+
+bool QtBackend::SaveSnapshot(const TForm& form, const QString& path) {
+  QWidget* w = WindowOf(form);
+  if (!w) return false;
+  FlushPending();
+  if (QLayout* l = w->layout()) l->activate();
+  return w->grab().save(path);
+}
+
+void QtBackend::ScheduleSnapshot(TForm& form) {
+  if (snapshotDir_.isEmpty()) return;
+  const QString path = snapshotDir_ + "/" + ToQ(form.Name()) + ".png";
+  TForm* f = &form;
+  // After the layout has settled and the window has been painted once.
+  QTimer::singleShot(300, this, [this, f, path] {
+    if (!Find(f) || !f->Visible()) return;
+    SaveSnapshot(*f, path);
+  });
+}
+
+// ---- Focus ----
+
+TControl* QtBackend::ControlOf(QObject* o) const {
+  for (QObject* cur = o; cur; cur = cur->parent()) {
+    auto it = ctlOf_.find(cur);
+    if (it != ctlOf_.end()) return it->second;
+    if (auto* w = qobject_cast<QWidget*>(cur); w && w->isWindow()) break;
+  }
+  return nullptr;
+}
+
+bool QtBackend::TakeRefused(TControl* c) {
+  if (refused_ != c) return false;
+  refused_ = nullptr;
+  return true;
+}
+
+// A user moved the focus: the model decides (OnExit of the control left, which may send the focus
+// back), and the real focus follows the model.
+void QtBackend::OnFocusChanged(QWidget*, QWidget* now) {
+  if (!Live() || syncingFocus_ || inSync_ > 0 || !now) return;
+  TControl* c = ControlOf(now);
+  if (!c) return;
+  TForm* f = c->Form();
+  if (!f) return;
+  refused_ = nullptr;
+  if (f->ActiveControl() == c) return;
+  FlushPending();
+  TApplication::Dispatch([f, c] { f->UserFocus(c); });
+  if (!Find(f)) return;
+  if (f->ActiveControl() != c) {
+    // Refused: the click that moved the focus must not act either.
+    refused_ = c;
+    if (Peer* p = Find(c))
+      if (auto* b = qobject_cast<QAbstractButton*>(p->w.data()))
+        QTimer::singleShot(0, b, [b] { b->setDown(false); });
+  }
+  SyncFocus(*f);
+}
+
+void QtBackend::SyncFocus(TForm& form) {
+  Peer* fp = Find(&form);
+  if (!fp || !fp->w || !fp->w->isVisible()) return;
+  TControl* a = form.ActiveControl();
+  Peer* p = a ? Find(a) : nullptr;
+  if (!p || !p->focus) return;
+  QWidget* t = p->focus;
+  if (t->hasFocus() || !t->isVisibleTo(fp->w) || !t->isEnabled() || t->window() != fp->w) return;
+  syncingFocus_ = true;
+  t->setFocus(Qt::OtherFocusReason);
+  syncingFocus_ = false;
+}
+
+// ---- Keyboard ----
+
+// Typed characters go one by one through the model (OnKeyPress may drop or change them); what Qt
+// edits by itself (paste, cut, delete, undo) arrives afterwards as a whole new text.
+bool QtBackend::EditKey(TControl& c, QKeyEvent* e) {
+  Peer* p = Find(&c);
+  auto* le = p ? qobject_cast<QLineEdit*>(p->focus.data()) : nullptr;
+  if (!le) return false;
+  const Qt::KeyboardModifiers mods = e->modifiers();
+  const bool ctrl = mods & (Qt::ControlModifier | Qt::MetaModifier);
+  const bool alt = mods & Qt::AltModifier;
+  if (ctrl != alt && (ctrl || alt)) return false;  // shortcuts; Ctrl+Alt is AltGr typing
+  auto& ed = static_cast<TCustomEdit&>(c);
+  TControl* cp = &c;
+  const int key = e->key();
+  if (c.Kind() == ControlKind::SpinEdit && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+    const int dir = key == Qt::Key_Up ? 1 : -1;
+    UserInput(cp, [cp, dir] { static_cast<TSpinEdit*>(cp)->UserStep(dir); });
+    return true;
+  }
+  std::string chars;
+  if (key == Qt::Key_Backspace)
+    chars = "\b";
+  else if (key == Qt::Key_Return || key == Qt::Key_Enter)
+    chars = "\r";
+  else if (key == Qt::Key_Escape)
+    chars = "\x1b";
+  else {
+    const QString t = e->text();
+    for (QChar ch : t)
+      if (ch.isPrint()) chars += FromQChar(ch);
+    if (chars.empty()) return false;
+  }
+  int start = le->hasSelectedText() ? le->selectionStart() : le->cursorPosition();
+  int length = le->hasSelectedText() ? static_cast<int>(le->selectedText().size()) : 0;
+  int caret = start + length;
+  UserInput(cp, [&ed, &chars, &start, &length, &caret] {
+    for (char ch : chars) {
+      caret = ed.UserKeyAt(ch, start, length);
+      start = caret;
+      length = 0;
+    }
+  });
+  if (Find(cp) && le->text() == ToQ(ed.Text())) le->setCursorPosition(caret);
+  return true;
+}
+
+bool QtBackend::eventFilter(QObject* watched, QEvent* event) {
+  if (shuttingDown_) return false;
+  const QEvent::Type type = event->type();
+  if (type != QEvent::KeyPress && type != QEvent::MouseButtonDblClick) return false;
+  auto it = ctlOf_.find(watched);
+  if (it == ctlOf_.end()) return false;
+  TControl* c = it->second;
+  if (c->Kind() != ControlKind::Edit && c->Kind() != ControlKind::SpinEdit) return false;
+  if (type == QEvent::KeyPress) return EditKey(*c, static_cast<QKeyEvent*>(event));
+  UserInput(c, [c] {
+    auto* ed = static_cast<TCustomEdit*>(c);
+    if (ed->Enabled() && ed->OnDblClick) ed->OnDblClick();
+  });
+  return false;
+}

@@ -1,0 +1,145 @@
+#pragma once
+// The real backend: every shown form becomes a Qt window whose widgets render the control model.
+// User input enters through the model's User* methods (and so through its firing rules); the
+// model's changes come back through ControlObserver. Timers and posted events stay in the shared
+// scheduler, pumped by single-shot Qt timers that also run inside nested loops.
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <QString>
+#include <memory>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "platform/ui/Application.h"
+#include "platform/ui/Backend.h"
+#include "platform/ui/Controls.h"
+
+class QAction;
+class QKeyEvent;
+class QMenu;
+class QPrinter;
+class QTimer;
+class QWidget;
+
+namespace qtb {
+class FormWindow;
+class AbsoluteLayout;
+}  // namespace qtb
+
+class QtBackend : public QObject, public Backend, public ControlObserver {
+  Q_OBJECT
+ public:
+  // Needs a QApplication. Installs itself as the model's observer and the scheduler's pump.
+  QtBackend();
+  ~QtBackend() override;
+
+  void RunMainLoop() override;
+  void RunModalLoop(TForm& form) override;
+  int ShowBox(BoxKind kind, const std::string& caption, const std::string& text) override;
+  bool ExecuteDialog(TCommonDialog& dialog) override;
+  void FormShown(TForm& form) override;
+  void FormHidden(TForm& form) override;
+  void Terminated() override;
+
+  void ControlChanged(TControl& c) override;
+  void ControlDestroyed(TControl& c) override;
+
+  // The window of a form once it has been shown, else null.
+  QWidget* WindowOf(const TForm& form) const;
+  // The widget standing for a control, else null.
+  QWidget* WidgetOf(const TControl& c) const;
+  // Applies every deferred repaint of the model's state now.
+  void FlushPending();
+  // Renders a form's window (it must have been shown) into a PNG file.
+  bool SaveSnapshot(const TForm& form, const QString& path);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct Peer {
+    TControl* ctl = nullptr;
+    QPointer<QWidget> w;          // the outer widget, placed by the parent's layout
+    QPointer<QWidget> focus;      // the widget that holds the keyboard focus
+    QPointer<QWidget> area;       // where a container's children live
+    QPointer<QAction> action;     // menu items
+    QPointer<QMenu> menu;         // menu items with children
+    qtb::AbsoluteLayout* absolute = nullptr;  // the parent's absolute layout, if placed by it
+    QRect bounds;                 // bounds last applied
+    int itemsHash = 0;            // list contents last shown (combo boxes, radio groups)
+    std::vector<QPointer<QWidget>> items;  // a radio group's buttons
+    bool checkable = false;
+  };
+
+  // Building.
+  void BuildForm(TForm& form);
+  QWidget* BuildControl(TControl& c, QWidget* parent);
+  void BuildChildren(TControl& container, QWidget* area, bool formLevel);
+  void BuildMenu(TControl& menu, QWidget* bar);
+  void BuildMenuItem(TControl& item, QWidget* into);
+  Peer& Register(TControl& c, QWidget* w, QWidget* focus = nullptr);
+  void ApplyBounds(Peer& p);
+
+  // Model to widgets.
+  void Sync(Peer& p);
+  void SyncTree(TControl& c);
+  void SyncCommon(Peer& p);
+  void SyncFocus(TForm& form);
+  void MarkDirty(TControl& c);
+  void DropPending(TControl* c);
+  bool Deferred(ControlKind k) const;
+  Peer* Find(const TControl* c);
+
+  // Widgets to model.
+  // Runs a model call for a user's action through the dispatch point, then (with resync) shows
+  // the control as the model has it: the widget may show what the model refused.
+  template <class F> void UserInput(TControl* c, F&& fn, bool resync = true);
+  TControl* ControlOf(QObject* w) const;
+  void OnFocusChanged(QWidget* old, QWidget* now);
+  bool TakeRefused(TControl* c);
+  bool EditKey(TControl& c, QKeyEvent* e);
+
+  // False once the run is over (or the backend is going): no more user input reaches the model.
+  bool Live() const { return !shuttingDown_ && Application && !Application->Terminated(); }
+
+  // Loops.
+  void ArmPump();
+  void PumpFired(int index);
+  QWidget* DialogParent() const;
+  QPrinter* ThePrinter();
+  void ScheduleSnapshot(TForm& form);
+
+  std::unordered_map<const TControl*, Peer> peers_;
+  std::unordered_map<const QObject*, TControl*> ctlOf_;
+  std::vector<TControl*> pending_;
+  std::unordered_set<TControl*> pendingSet_;
+  bool flushPosted_ = false;
+
+  struct Pump {
+    QTimer* timer;
+    int inSlot = 0;
+  };
+  std::vector<Pump> pumps_;
+
+  TControl* refused_ = nullptr;
+  int inSync_ = 0;
+  bool syncingFocus_ = false;
+  bool shuttingDown_ = false;
+  bool quitAll_ = false;
+  QString snapshotDir_;
+  std::unique_ptr<QPrinter> ownPrinter_;
+};
+
+template <class F>
+void QtBackend::UserInput(TControl* c, F&& fn, bool resync) {
+  if (!Live() || !Find(c)) return;
+  // Without a resync the widget holds the newer state (typed text, a drag): a repaint of the
+  // model's older state still pending for it must not overwrite it.
+  if (!resync) DropPending(c);
+  FlushPending();
+  TApplication::Dispatch(std::function<void()>(std::forward<F>(fn)));
+  if (resync)
+    if (Peer* p = Find(c)) Sync(*p);
+}

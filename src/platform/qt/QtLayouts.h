@@ -1,0 +1,63 @@
+#pragma once
+// The two layouts the backend uses for a container's children.
+#include <QLayout>
+#include <QRect>
+#include <vector>
+
+namespace qtb {
+
+// Children at the model's bounds, relative to the container's top-left corner (a group box's
+// caption lies inside those coordinates, as on the original platform). The container asks for
+// the bounding box of its children.
+class AbsoluteLayout : public QLayout {
+ public:
+  explicit AbsoluteLayout(QWidget* parent) : QLayout(parent) { setContentsMargins(0, 0, 0, 0); }
+  ~AbsoluteLayout() override;
+  void AddAt(QWidget* w, const QRect& r);
+  // Moves a widget already in the layout.
+  void SetRect(QWidget* w, const QRect& r);
+  void addItem(QLayoutItem* item) override;
+  int count() const override { return static_cast<int>(items_.size()); }
+  QLayoutItem* itemAt(int i) const override;
+  QLayoutItem* takeAt(int i) override;
+  QSize sizeHint() const override;
+  QSize minimumSize() const override { return sizeHint(); }
+  void setGeometry(const QRect& r) override;
+  Qt::Orientations expandingDirections() const override { return {}; }
+
+ private:
+  struct Entry {
+    QLayoutItem* item;
+    QRect rect;
+  };
+  std::vector<Entry> items_;
+};
+
+// Items top to bottom in columns no taller than the column height (or the container, when it is
+// taller); a label and its editor share a row, the editors of a column aligned. Nothing overlaps:
+// the layout asks for the whole flow as its minimum size, so a scroll area shows what does not fit.
+class ColumnFlowLayout : public QLayout {
+ public:
+  explicit ColumnFlowLayout(QWidget* parent, int columnHeight);
+  ~ColumnFlowLayout() override;
+  void AddPair(QWidget* label, QWidget* editor);
+  void addItem(QLayoutItem* item) override;
+  int count() const override;
+  QLayoutItem* itemAt(int i) const override;
+  QLayoutItem* takeAt(int i) override;
+  QSize sizeHint() const override;
+  QSize minimumSize() const override { return sizeHint(); }
+  void setGeometry(const QRect& r) override;
+  Qt::Orientations expandingDirections() const override { return {}; }
+
+ private:
+  struct Entry {
+    QLayoutItem* a;
+    QLayoutItem* b;  // the editor of a label-editor pair, else null
+  };
+  QSize Flow(const QRect& area, int limit, bool apply) const;
+  std::vector<Entry> entries_;
+  int columnHeight_;
+};
+
+}  // namespace qtb

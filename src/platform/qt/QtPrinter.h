@@ -1,0 +1,41 @@
+#pragma once
+// The print device over QPrinter: 600 dpi, "Courier New" through its metric-compatible substitute,
+// text placed by its top-left corner. Without a printer queue the document becomes a PDF file in
+// the root of drive C.
+#include <QPainter>
+#include <QPrinter>
+
+#include "platform/print/Printer.h"
+
+namespace qtb {
+
+class QtPrintDevice : public PrintDevice {
+ public:
+  QtPrintDevice();
+  ~QtPrintDevice() override;
+  int Dpi() const override;
+  int PageWidth() const override;
+  int PageHeight() const override;
+  void BeginDoc(const std::string& title) override;
+  void NewPage() override;
+  void EndDoc() override;
+  void Abort() override;
+  void TextOut(int x, int y, const TFont& font, const std::string& text) override;
+  int TextHeight(const TFont& font, const std::string& text) override;
+  int TextWidth(const TFont& font, const std::string& text) override;
+
+  // The printer the print and printer setup dialogs configure.
+  QPrinter& QPrinterRef() { return printer_; }
+  // True when no printer queue exists and documents go to PDF files.
+  bool PrintsToFile() const { return toFile_; }
+  // Before a print dialog: without a printer queue, offer a file in the root of drive C.
+  void PrepareDialog(const std::string& title);
+
+ private:
+  void ForgetAutoName();
+  QPrinter printer_;
+  QPainter painter_;
+  bool toFile_ = false, autoNamed_ = false;
+};
+
+}  // namespace qtb
