@@ -135,7 +135,9 @@ void RelayModel::Handle(const std::string& msg) {
       if (const RecordLayout* rec = RecordByLetter(what[0])) {
         std::string answer = Record(rec->Id);
         if (rec->Id == RecordId::Identity) answer.replace(13, 2, (Revision + "  ").substr(0, 2));
-        return Answer(answer, false);
+        bool echo = rec->Id == RecordId::ExtMod && extModEchoDue_;
+        if (rec->Id == RecordId::ExtMod) extModEchoDue_ = false;
+        return Answer(answer, echo);
       }
     }
     return;
@@ -158,7 +160,10 @@ void RelayModel::Handle(const std::string& msg) {
     if (const RecordLayout* rec = RecordByLetter(msg[1])) {
       if (!ApplyWrite(*rec, msg)) return;
       // The external module write carries its own read after it; that read is what is answered.
-      if (rec->Id == RecordId::ExtMod) return;
+      if (rec->Id == RecordId::ExtMod) {
+        extModEchoDue_ = true;
+        return;
+      }
       std::string answer = Record(rec->Id);
       if (rec->Id == RecordId::Identity) answer.replace(13, 2, (Revision + "  ").substr(0, 2));
       return Answer(answer, true);
@@ -174,8 +179,10 @@ bool RelayModel::ApplyWrite(const RecordLayout& rec, const std::string& msg) {
   for (int k = 0; k < rec.FieldCount; ++k) {
     const FieldLayout& f = rec.Fields[k];
     if (f.WritePos == 0 || f.SendWidth != f.AnswerWidth) continue;
-    answer.replace(static_cast<size_t>(f.AnswerPos - 1), static_cast<size_t>(f.AnswerWidth),
-                   msg.substr(static_cast<size_t>(f.WritePos - 1), static_cast<size_t>(f.SendWidth)));
+    std::string value = msg.substr(static_cast<size_t>(f.WritePos - 1), static_cast<size_t>(f.SendWidth));
+    // The one field that travels differently each way: written as 100 minus what the relay keeps.
+    if (f.Send == Tx::HundredMinus) value = Num(100 - NumberAt(value, 1, f.SendWidth), f.AnswerWidth);
+    answer.replace(static_cast<size_t>(f.AnswerPos - 1), static_cast<size_t>(f.AnswerWidth), value);
   }
   return true;
 }

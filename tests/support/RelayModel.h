@@ -80,5 +80,6 @@ class RelayModel {
   bool inGroup_ = false;
   std::vector<std::string> group_;
   int faultPointer_ = 0;
+  bool extModEchoDue_ = false;  // the next external module read answers a write
   mutable int tick_ = 0;  // advances with every live answer, so the values change
 };
