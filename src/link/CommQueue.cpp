@@ -1,0 +1,88 @@
+// The request queue and the 10 ms link timer.
+#include "link/CommSetup.h"
+#include "link/Requests.h"
+#include "link/UnitProgress.h"
+#include "main/Main.h"
+#include "platform/ui/Application.h"
+
+using namespace wire;
+
+uint8_t TForm2::HeadRequest() const {
+  return CommsQueSpaceLeft < kQueueSlots ? CommsQue[CommsQueHead] : 0;
+}
+
+int TForm2::AddToCommsQue(uint8_t CommsMessageType) {
+  if (CommsQueSpaceLeft == 0) return -1;
+  if (CommsMessageType == 0 || CommsMessageType > kRequestCount) return -2;
+  for (uint8_t code : CommsQue)
+    if (code == CommsMessageType) return -3;
+  CommsQue[CommsQueTail] = CommsMessageType;
+  CommsQueTail = static_cast<uint8_t>((CommsQueTail + 1) % kQueueSlots);
+  --CommsQueSpaceLeft;
+  return CommsQueSpaceLeft;
+}
+
+int TForm2::RemFromCommsQue() {
+  if (CommsQueSpaceLeft >= kQueueSlots) return -1;
+  CommsQue[CommsQueHead] = 0;
+  CommsQueHead = static_cast<uint8_t>((CommsQueHead + 1) % kQueueSlots);
+  ++CommsQueSpaceLeft;
+  return 0;
+}
+
+void TForm2::ResetCommsQue() {
+  TXBuffer.clear();
+  AwaitingReply = false;
+  CommsQue.fill(0);
+  CommsQueSpaceLeft = kQueueSlots;
+  CommsQueHead = 0;
+  CommsQueTail = 0;
+}
+
+void TForm2::OpenPort() {
+  TXBuffer.clear();
+  AwaitingReply = false;
+  ResetCommsQue();
+  AddToCommsQue(ReqUploadActual);
+}
+
+void TForm2::TmrCommsSystemTimer() {
+  // 1. Reply time-out.
+  if (AwaitingReply && RetryCntr == 0) AwaitingReply = false;
+
+  // 2. The link is free: build and send the head request's message.
+  if (ComPort1.Connected() && !AwaitingReply) {
+    uint8_t built = HeadRequest();
+    PackTXBuffer();
+    // Only the request whose message was just built is looked at.
+    if (IsFireAndForget(built) && HeadRequest() == built) {
+      RemFromCommsQue();
+      if (built == ReqClearFaults || built == ReqClearEvents) {
+        if (Form1) (built == ReqClearFaults ? Form1->ClearFaultRec : Form1->ClearEventRec) = false;
+        if (FrmProgress) {
+          FrmProgress->ProgLabProgDesc.SetCaption(built == ReqClearFaults ? "Faults cleared" : "Events cleared");
+          FrmProgress->ProgBarDisProg.SetPosition(1);
+          FrmProgress->ProgButButton.SetCaption("Ok");
+        }
+      }
+    }
+    if (!TXBuffer.empty()) {
+      RetryCntr = kReplyTicks;
+      AwaitingReply = true;
+      try {
+        ComPort1.WriteStr(TXBuffer);
+      } catch (const std::exception&) {
+        CommsTimeOutCntr = 0;
+        try {
+          ComPort1.Close();
+        } catch (const std::exception&) {
+          if (Application) Application->MessageBox("Communication port failed. Select and reconnect port", "Error");
+        }
+      }
+    }
+  }
+
+  // 3. Count down.
+  if (CommsTimeOutCntr > 0) --CommsTimeOutCntr;
+  if (RetryCntr > 0) --RetryCntr;
+}

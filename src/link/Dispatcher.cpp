@@ -1,0 +1,167 @@
+// The receive dispatcher: takes a packet only when it is the answer the head request expects,
+// hands it to its parser, reports an accepted step through the done flag, and keeps the fault
+// and event read chains going.
+#include <exception>
+
+#include "link/CommSetup.h"
+#include "link/Numeric.h"
+#include "link/Requests.h"
+#include "main/Main.h"
+#include "platform/ui/Scheduler.h"
+
+using namespace wire;
+
+namespace {
+
+// The platform's standard error box for an unexpected error, shown once the dispatcher has
+// returned: a box opened here would run a nested loop inside the serial component's delivery.
+void ReportLater(std::exception_ptr error) {
+  auto& s = Scheduler::Instance();
+  s.Post(s.NowUs(), [error] { std::rethrow_exception(error); });
+}
+
+void CloseEventFile() {
+  if (!Form1 || !Form1->EventFileClose) return;
+  try {
+    Form1->EventFileClose();
+  } catch (const std::exception&) {
+    ShowErrorLater("File I/O error.");
+  }
+}
+
+}  // namespace
+
+void TForm2::ComDataPacket1Packet(const std::string& Str) {
+  // No error may escape into the serial component: it would stop reception.
+  try {
+    const uint8_t head = HeadRequest();
+    const AnswerShape* shape = MatchShape(Str, head);
+    if (!shape) return;  // not an answer to the head request: dropped
+
+    if (shape->Parser == ParserId::FaultData && head == ReqFirstFault) FaultReadCount = 1;
+
+    int result = 0;
+    bool eventFileFailed = false;
+    try {
+      switch (shape->Parser) {
+        case ParserId::ActualData: result = PackActualData(Str); break;
+        case ParserId::ActualStatusData: result = PackActualStatusData(Str); break;
+        case ParserId::RelayIDData: result = PackRelayIDData(Str); break;
+        case ParserId::SettingData: result = PackSettingData(Str); break;
+        case ParserId::RTCData: result = PackRTCData(Str); break;
+        case ParserId::CalibrationData: result = PackCalibrationData(Str); break;
+        case ParserId::StatisticalData: result = PackStatisticalData(Str); break;
+        case ParserId::ExtModSetData: result = PackExtModSetData(Str); break;
+        case ParserId::DescData: result = PackDescData(Str); break;
+        case ParserId::BluetoothData: result = PackBluetoothData(Str); break;
+        case ParserId::LogicData: result = PackLogicData(Str); break;
+        case ParserId::StartConfData: result = PackStartConfData(Str); break;
+        case ParserId::CommsData: result = PackCommsData(Str); break;
+        case ParserId::CommsExtBlock0: result = PackCommsExtBlockData(Str, 0); break;
+        case ParserId::CommsExtBlock1: result = PackCommsExtBlockData(Str, 1); break;
+        case ParserId::CommsStatData: result = PackCommsStatData(Str); break;
+        case ParserId::CommsExtStatData: result = PackCommsExtStatData(Str); break;
+        case ParserId::FaultData: result = PackFaultData(Str); break;
+        case ParserId::EventData: result = PackEventData(Str); break;
+        case ParserId::SpectrumData: result = PackSpectruimData(Str); break;
+      }
+    } catch (const std::exception&) {
+      result = 0;
+      // The event parser's only failure is the export file refusing a line.
+      if (shape->Parser == ParserId::EventData)
+        eventFileFailed = true;
+      else
+        ReportLater(std::current_exception());
+    }
+
+    if (result == 1) {
+      const RequestInfo* r = Request(head);
+      if (r && r->DoneFlag && Form1) Form1->*(r->DoneFlag) = true;
+      RemFromCommsQue();
+    }
+
+    try {
+      if (shape->Parser == ParserId::FaultData) ContinueFaultChain();
+      if (shape->Parser == ParserId::EventData) {
+        if (eventFileFailed)
+          EndEventDownloadAfterFileError();
+        else if (result == 1)
+          // A refused event stays at the head and is asked for again with the same number.
+          ContinueEventChain();
+      }
+    } catch (const std::exception&) {
+      ReportLater(std::current_exception());
+    }
+
+    // Every answer taken frees the link and rewinds the watchdog, accepted or not.
+    AwaitingReply = false;
+    CommsTimeOutCntr = kWatchdogTicks;
+  } catch (...) {
+  }
+}
+
+void TForm2::ContinueFaultChain() {
+  if (!Form1) return;
+  int position = Form1->pbFaultUpdate.Position();
+  if (position < 55) {
+    ++FaultReadCount;
+    AddToCommsQue(ReqNextFault);
+  } else if (position == 55 && FaultReadCount < 35) {
+    // Fewer records than the relay keeps were read in this pass: start over.
+    FaultReadCount = 0;
+    AddToCommsQue(ReqFirstFault);
+  }
+}
+
+void TForm2::ContinueEventChain() {
+  if (!Form1) return;
+  TForm1& f = *Form1;
+  if (f.EventCntr < 1399) {
+    if (f.QuickEventViewFlag) {
+      ++f.EventCntr;
+      AddToCommsQue(ReqEvent);
+    } else if (f.EventMassUploadAct) {
+      ++f.EventCntr;
+      std::string percent = DecStr(RoundHalfEven(f.EventCntr * 100.0L / 1400));
+      if (f.mb_Events_Progress.Lines.Count() == 0)
+        f.mb_Events_Progress.Lines.Add(percent);
+      else
+        f.mb_Events_Progress.Lines.Put(0, percent);
+      AddToCommsQue(ReqEvent);
+    } else {
+      // The user stopped the download; this was its last record.
+      f.EventMassUploadAct = false;
+      f.pbEventDownload.SetPosition(100);
+      f.iLedEventMessage.SetActive(false);
+      CloseEventFile();
+      f.labEventMess.SetVisible(true);
+    }
+  } else if (!f.QuickEventViewFlag) {
+    f.iLedEventMessage.SetActive(false);
+    CloseEventFile();
+    f.labEventMess.SetVisible(true);
+  }
+  if (f.QuickEventViewFlag)
+    f.pbQuickEventView.SetPosition(
+        static_cast<int>(RoundHalfEven((200 - (1400 - static_cast<int>(f.EventCntr))) * 100.0L / 200)));
+  else
+    f.pbEventDownload.SetPosition(static_cast<int>(RoundHalfEven(f.EventCntr * 100.0L / 1400)));
+}
+
+// The export file refused a line: the download cannot go on. It ends as a download that fails
+// at its start does, and the request leaves the queue so the record is not asked for again.
+void TForm2::EndEventDownloadAfterFileError() {
+  if (HeadRequest() == ReqEvent) RemFromCommsQue();
+  if (!Form1) return;
+  TForm1& f = *Form1;
+  f.EventMassUploadAct = false;
+  f.iLedEventMessage.SetActive(false);
+  if (f.EventFileClose) {
+    try {
+      f.EventFileClose();
+    } catch (const std::exception&) {
+    }
+  }
+  f.labEventMess.SetVisible(false);
+  ShowErrorLater("File I/O error.");
+}

@@ -1,0 +1,89 @@
+#include "main/Main.h"
+
+TForm1* Form1 = nullptr;
+
+TForm1::TForm1()
+    : TForm("Form1", "VUMA Frontend Rev 3B - 03"),
+      PageControl1(this, "PageControl1"),
+      tsActual(&PageControl1, "tsActual", "Actual"),
+      tsSettings(&PageControl1, "tsSettings", "Settings"),
+      tsLogic(&PageControl1, "tsLogic", "Control Logic"),
+      tsStarters(&PageControl1, "tsStarters", "Starter Configuration"),
+      tsRealTimeClock(&PageControl1, "tsRealTimeClock", "Real Time Clock"),
+      tsCalibration(&PageControl1, "tsCalibration", "Calibration"),
+      tsFaults(&PageControl1, "tsFaults", "Fault History"),
+      tsStatistics(&PageControl1, "tsStatistics", "Comms + Statistics"),
+      tsRecorder(&PageControl1, "tsRecorder", "Recorder"),
+      tsTest(&PageControl1, "tsTest", "Test"),
+      tsEvents(&PageControl1, "tsEvents", "Event History"),
+      tsCalculator(&PageControl1, "tsCalculator", "Calculator"),
+      tsSpectrum(&PageControl1, "tsSpectrum", "Spectrum Analyser"),
+      tsExtIO(&PageControl1, "tsExtIO", "External Modules"),
+      tsInformation(&PageControl1, "tsInformation", ""),
+      tabsExtendedCommsSet(&PageControl1, "tabsExtendedCommsSet", "Communication Module"),
+      mbSW_Rev(&tsActual, "mbSW_Rev"),
+      LabelProdID(&tsActual, "LabelProdID", "4"),
+      mbDate(&tsActual, "mbDate"),
+      mbTime(&tsActual, "mbTime"),
+      seYear(&tsRealTimeClock, "seYear", 2000, 2099, 2000),
+      seMonth(&tsRealTimeClock, "seMonth", 1, 12, 1),
+      seDate(&tsRealTimeClock, "seDate", 1, 31, 1),
+      seHour(&tsRealTimeClock, "seHour", 0, 23, 1),
+      seMinute(&tsRealTimeClock, "seMinute", 0, 59, 1),
+      cbRTC_UpdatePC(&tsRealTimeClock, "cbRTC_UpdatePC", "Update RTC from PC"),
+      bRTC_Setting(&tsRealTimeClock, "bRTC_Setting", "Set the real time clock"),
+      iLedClockStatus(&tsRealTimeClock, "iLedClockStatus", "On Line"),
+      bTxStatistics(&tsStatistics, "bTxStatistics", "Change relay data"),
+      iLedStatsStatus(&tsStatistics, "iLedStatsStatus", "On Line"),
+      sgFaultHist(&tsFaults, "sgFaultHist", 9, 36),
+      pbFaultUpdate(&tsFaults, "pbFaultUpdate"),
+      sgQuickEventViewer(&tsEvents, "sgQuickEventViewer", 9, 201),
+      pbEventDownload(&tsEvents, "pbEventDownload"),
+      pbQuickEventView(&tsEvents, "pbQuickEventView"),
+      mb_Events_Progress(&tsEvents, "mb_Events_Progress"),
+      iLedEventMessage(&tsEvents, "iLedEventMessage", "Upload in progress"),
+      labEventMess(&tsEvents, "labEventMess", "Upload successful completed"),
+      isSimIred(&tsTest, "isSimIred"),
+      isSimIwhite(&tsTest, "isSimIwhite"),
+      isSimIblue(&tsTest, "isSimIblue"),
+      isSimVred(&tsTest, "isSimVred"),
+      isSimVwhite(&tsTest, "isSimVwhite"),
+      isSimVblue(&tsTest, "isSimVblue"),
+      isSimFrequency(&tsTest, "isSimFrequency"),
+      isSimPowerFactor(&tsTest, "isSimPowerFactor"),
+      isSimEL(&tsTest, "isSimEL"),
+      seSimRTD1(&tsTest, "seSimRTD1", -30, 220, 0),
+      seSimRTD2(&tsTest, "seSimRTD2", -30, 220, 0),
+      seSimRTD3(&tsTest, "seSimRTD3", -30, 220, 0),
+      seSimRTD4(&tsTest, "seSimRTD4", -30, 220, 0) {
+  DesignVisible = true;
+  Position = TFormPosition::poScreenCenter;
+  ClientWidth = 1092;
+  ClientHeight = 742;
+
+  tsCalibration.SetTabVisible(false);
+  tsInformation.SetTabVisible(false);
+  tabsExtendedCommsSet.SetTabVisible(false);
+  LabelProdID.SetVisible(false);
+
+  mbSW_Rev.ReadOnly = true;
+  mbDate.ReadOnly = true;
+  mbTime.ReadOnly = true;
+  seYear.EditorEnabled = seMonth.EditorEnabled = seDate.EditorEnabled = false;
+  seHour.EditorEnabled = seMinute.EditorEnabled = false;
+  iLedClockStatus.SetActive(true);
+
+  pbFaultUpdate.SetMax(55);
+  labEventMess.SetVisible(false);
+  mb_Events_Progress.ReadOnly = true;
+
+  isSimIred.SetPositionMax(1000);
+  isSimIwhite.SetPositionMax(1000);
+  isSimIblue.SetPositionMax(1000);
+  isSimVred.SetPositionMax(400);
+  isSimVwhite.SetPositionMax(400);
+  isSimVblue.SetPositionMax(400);
+  isSimFrequency.SetPositionMax(100);
+  isSimPowerFactor.SetPositionMax(100);
+  isSimEL.SetPositionMax(3000);
+}

@@ -1,0 +1,85 @@
+#pragma once
+// A model of the relay's side of the protocol, for tests and the relay simulator: it holds the ten
+// configuration records (as the answer texts it sends), answers every read with its record and
+// every write with the record as it now holds it, serves fault, event and spectrum records and
+// live values that change from answer to answer, and can be told to misbehave.
+//
+// Transport-free: bytes go in through Feed, answers come out through OnAnswer. The transports
+// (TestRelay on the in-memory line, PtyRelay on a pseudo-terminal) apply the delivery faults.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "link/RecordLayouts.h"
+
+struct Misbehaviour {
+  bool Silent = false;          // answer nothing at all
+  int64_t LateUs = 0;           // every answer starts this much later
+  int RefusedCharAnswers = 0;   // the next N answers carry a character their parser refuses
+  int WrongEchoes = 0;          // the next N echoes of a write differ from what was written
+  bool Split = false;           // every answer arrives in two pieces
+  std::string Garbage;          // bytes sent before every answer
+};
+
+class RelayModel {
+ public:
+  RelayModel();
+
+  // Bytes from the program; every complete request is answered through OnAnswer (fire-and-forget
+  // requests and the write half of the external module write get no answer).
+  void Feed(const std::string& bytes);
+  std::function<void(const std::string& answer)> OnAnswer;
+
+  // The answer text of a configuration record as the relay holds it.
+  std::string& Record(wire::RecordId id) { return records_[static_cast<int>(id)]; }
+  // One field of a record, as the wire digits (or characters) the relay sends.
+  void SetField(wire::RecordId id, int row, const std::string& wireText);
+  std::string Field(wire::RecordId id, int row) const;
+
+  // Identity reported in the identity and actual records.
+  int ProductId = 4;
+  std::string Revision = "3b";  // two characters
+  int VoltageCode = 2;
+
+  // Records kept: faults numbered 1..FaultCount (35 fill the history), events 1..EventCount.
+  int FaultCount = 35;
+  int EventCount = 1400;
+  std::array<uint8_t, 86> CommsBlock{};
+  // The relay clock: year after 2000, month, day, hour, minute, second.
+  std::array<int, 6> Clock{24, 5, 17, 10, 30, 0};
+  bool Simulating = false;
+  int ClearFaultCount = 0, ClearEventCount = 0, ThermalResets = 0, RelayResets = 0;
+
+  Misbehaviour Misbehave;
+
+  // Every complete message received, in order.
+  std::vector<std::string> Messages;
+  int AnswersSent = 0;
+
+  // Live records as they would be sent now.
+  std::string ActualRecord() const;
+  std::string ActualStatusRecord() const;
+  std::string CommsStatusRecord() const;
+  std::string CommsExtStatusRecord() const;
+  std::string SpectrumRecord(char phase) const;
+  std::string FaultRecord(int number) const;
+  std::string EventRecord(int number) const;
+  std::string ClockRecord() const;
+  std::string BlockRecord(int half) const;
+
+ private:
+  void Handle(const std::string& msg);
+  void HandleGroup();
+  void Answer(std::string answer, bool isEcho);
+  bool ApplyWrite(const wire::RecordLayout& rec, const std::string& msg);
+
+  std::array<std::string, wire::kRecordCount> records_;
+  std::string pending_;
+  bool inGroup_ = false;
+  std::vector<std::string> group_;
+  int faultPointer_ = 0;
+  bool extModEchoDue_ = false;  // the next external module read answers a write
+  mutable int tick_ = 0;  // advances with every live answer, so the values change
+};

@@ -1,1 +1,0 @@
-// Test support library: the test relay and shared fixtures.

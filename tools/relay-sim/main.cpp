@@ -1,0 +1,58 @@
+// relay-sim: a relay on a pseudo-terminal. Prints the path of the terminal to open, then answers
+// every request written to it at 19200 baud until interrupted.
+//
+//   relay-sim [--silent] [--late-ms N] [--refuse N] [--bad-echo N] [--split] [--garbage TEXT]
+//             [--product N] [--revision XY] [--faults N] [--events N]
+//
+// Point the front end at it with VUMA_SERIAL_PORTS=<path>.
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "support/PtyRelay.h"
+
+namespace {
+volatile std::sig_atomic_t g_stop = 0;
+void OnSignal(int) { g_stop = 1; }
+
+int Usage() {
+  std::fprintf(stderr,
+               "usage: relay-sim [--silent] [--late-ms N] [--refuse N] [--bad-echo N] [--split]\n"
+               "                 [--garbage TEXT] [--product N] [--revision XY] [--faults N] [--events N]\n");
+  return 2;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  PtyRelay relay;
+  RelayModel& m = relay.Model;
+  for (int i = 1; i < argc; ++i) {
+    std::string a = argv[i];
+    auto next = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
+    const char* v = nullptr;
+    if (a == "--silent") m.Misbehave.Silent = true;
+    else if (a == "--split") m.Misbehave.Split = true;
+    else if (a == "--late-ms" && (v = next())) m.Misbehave.LateUs = std::atoll(v) * 1000;
+    else if (a == "--refuse" && (v = next())) m.Misbehave.RefusedCharAnswers = std::atoi(v);
+    else if (a == "--bad-echo" && (v = next())) m.Misbehave.WrongEchoes = std::atoi(v);
+    else if (a == "--garbage" && (v = next())) m.Misbehave.Garbage = v;
+    else if (a == "--product" && (v = next())) m.ProductId = std::atoi(v);
+    else if (a == "--revision" && (v = next()) && std::strlen(v) == 2) m.Revision = v;
+    else if (a == "--faults" && (v = next())) m.FaultCount = std::atoi(v);
+    else if (a == "--events" && (v = next())) m.EventCount = std::atoi(v);
+    else return Usage();
+  }
+  if (!relay.Open()) {
+    std::fprintf(stderr, "relay-sim: %s\n", relay.Error.c_str());
+    return 1;
+  }
+  std::printf("%s\n", relay.SlavePath().c_str());
+  std::fflush(stdout);
+  std::signal(SIGINT, OnSignal);
+  std::signal(SIGTERM, OnSignal);
+  while (!g_stop)
+    if (!relay.Poll(100)) break;
+  return 0;
+}
