@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)" --target vuma-frontend
+cmake --build build -j"$(nproc)" --target vuma-frontend relay-sim
 exec ./build/vuma-frontend
