@@ -86,4 +86,9 @@ TForm1::TForm1()
   isSimFrequency.SetPositionMax(100);
   isSimPowerFactor.SetPositionMax(100);
   isSimEL.SetPositionMax(3000);
+
+  // Each area of the window sets up its own controls and handlers.
+  InitShell();
+  InitLiveDisplays();
+  InitSettingsPage();
 }

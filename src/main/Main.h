@@ -153,6 +153,19 @@ class TForm1 : public TForm {
   TSpinEdit seSimRTD2;
   TSpinEdit seSimRTD3;
   TSpinEdit seSimRTD4;
+
+  // ==== Shell: menus, tool bar, status bar, timers, connection, sequencer, transfer commands ====
+  void InitShell();
+
+
+  // ==== Live displays: the controls the live values and live status records write ====
+  void InitLiveDisplays();
+
+
+  // ==== Settings page: editors, exit checks, access levels, page refresh ====
+  void InitSettingsPage();
+
+
 };
 
 extern TForm1* Form1;
