@@ -91,4 +91,5 @@ TForm1::TForm1()
   InitShell();
   InitLiveDisplays();
   InitSettingsPage();
+  InitSettingsFiles();
 }

@@ -15,6 +15,10 @@ class TForm1 : public TForm {
  public:
   TForm1();
 
+  // ==== Settings files and printout: save, open and print commands ====
+  void InitSettingsFiles();
+
+
   // ---- Pages, in tab order ----
   TPageControl PageControl1;
   TTabSheet tsActual;
