@@ -127,35 +127,43 @@ TEST_F(ParserFixture, SettingsEchoDifferingInAnyRowIsRefused) {
 TEST_F(ParserFixture, ReadAndWriteFlagsOfEveryGridRecord) {
   struct Case {
     RecordId id;
-    bool TForm1::*read;
-    bool TForm1::*write;
-    int (TForm2::*parse)(const std::string&);
+    bool& (*read)(TForm1&);
+    bool& (*write)(TForm1&);
+    int (*parse)(TForm2&, const std::string&);
   };
   const Case cases[] = {
-      {RecordId::Settings, &TForm1::UploadSettings, &TForm1::DownloadSetting, &TForm2::PackSettingData},
-      {RecordId::Calibration, &TForm1::UploadCalibration, &TForm1::DownloadCal, &TForm2::PackCalibrationData},
-      {RecordId::ExtMod, &TForm1::UploadExtModSet, &TForm1::DownloadExtMod, &TForm2::PackExtModSetData},
-      {RecordId::Desc, &TForm1::UploadDesc, &TForm1::DownloadDesc, &TForm2::PackDescData},
-      {RecordId::Bluetooth, &TForm1::UploadBluetooth, &TForm1::DownloadBluetooth, &TForm2::PackBluetoothData},
-      {RecordId::Logic, &TForm1::UploadLogic, &TForm1::DownloadLogic, &TForm2::PackLogicData},
-      {RecordId::StartConf, &TForm1::UploadStartConf, &TForm1::DownloadStartConf, &TForm2::PackStartConfData},
-      {RecordId::Comms, &TForm1::UploadComms, &TForm1::DownloadComm, &TForm2::PackCommsData},
+      {RecordId::Settings, [](TForm1& f) -> bool& { return f.UploadSettings; }, [](TForm1& f) -> bool& { return f.DownloadSetting; },
+       [](TForm2& f, const std::string& a) { return f.PackSettingData(a); }},
+      {RecordId::Calibration, [](TForm1& f) -> bool& { return f.UploadCalibration; }, [](TForm1& f) -> bool& { return f.DownloadCal; },
+       [](TForm2& f, const std::string& a) { return f.PackCalibrationData(a); }},
+      {RecordId::ExtMod, [](TForm1& f) -> bool& { return f.UploadExtModSet; }, [](TForm1& f) -> bool& { return f.DownloadExtMod; },
+       [](TForm2& f, const std::string& a) { return f.PackExtModSetData(a); }},
+      {RecordId::Desc, [](TForm1& f) -> bool& { return f.UploadDesc; }, [](TForm1& f) -> bool& { return f.DownloadDesc; },
+       [](TForm2& f, const std::string& a) { return f.PackDescData(a); }},
+      {RecordId::Bluetooth, [](TForm1& f) -> bool& { return f.UploadBluetooth; }, [](TForm1& f) -> bool& { return f.DownloadBluetooth; },
+       [](TForm2& f, const std::string& a) { return f.PackBluetoothData(a); }},
+      {RecordId::Logic, [](TForm1& f) -> bool& { return f.UploadLogic; }, [](TForm1& f) -> bool& { return f.DownloadLogic; },
+       [](TForm2& f, const std::string& a) { return f.PackLogicData(a); }},
+      {RecordId::StartConf, [](TForm1& f) -> bool& { return f.UploadStartConf; }, [](TForm1& f) -> bool& { return f.DownloadStartConf; },
+       [](TForm2& f, const std::string& a) { return f.PackStartConfData(a); }},
+      {RecordId::Comms, [](TForm1& f) -> bool& { return f.UploadComms; }, [](TForm1& f) -> bool& { return f.DownloadComm; },
+       [](TForm2& f, const std::string& a) { return f.PackCommsData(a); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(Layout(c.id).GridName);
     TStringGrid& g = w.vt().Grid(c.id);
     std::string answer = relay.Record(c.id);
     // Neither flag: stored, not copied.
-    EXPECT_EQ((f2.*c.parse)(answer), 1);
+    EXPECT_EQ(c.parse(f2, answer), 1);
     EXPECT_NE(g.Cell(2, 1), g.Cell(1, 1));
     // Read: copied over every row.
-    f1.*c.read = true;
-    EXPECT_EQ((f2.*c.parse)(answer), 1);
+    c.read(f1) = true;
+    EXPECT_EQ(c.parse(f2, answer), 1);
     for (int r = 1; r < g.RowCount(); ++r) EXPECT_EQ(g.Cell(2, r), g.Cell(1, r));
-    f1.*c.read = false;
+    c.read(f1) = false;
     // Write: a matching echo is accepted, a different one refused, with the echo stored.
-    f1.*c.write = true;
-    EXPECT_EQ((f2.*c.parse)(answer), 1);
+    c.write(f1) = true;
+    EXPECT_EQ(c.parse(f2, answer), 1);
     RelayModel other = relay;
     other.Misbehave.WrongEchoes = 1;
     std::string wrong, write;
@@ -165,14 +173,14 @@ TEST_F(ParserFixture, ReadAndWriteFlagsOfEveryGridRecord) {
     other.Feed(write);
     ASSERT_EQ(wrong.size(), answer.size());
     EXPECT_NE(wrong, answer);
-    EXPECT_EQ((f2.*c.parse)(wrong), 0);
+    EXPECT_EQ(c.parse(f2, wrong), 0);
     EXPECT_EQ(g.Cell(1, 1), ReceiveField(Layout(c.id).Fields[0], wrong));
-    f1.*c.write = false;
+    c.write(f1) = false;
     // A bad character changes nothing.
     std::string bad = answer;
     bad[2] = Layout(c.id).Check == CharRule::Digits ? 'x' : '#';
     g.SetCell(1, 1, "keep");
-    EXPECT_EQ((f2.*c.parse)(bad), 0);
+    EXPECT_EQ(c.parse(f2, bad), 0);
     EXPECT_EQ(g.Cell(1, 1), "keep");
   }
 }
