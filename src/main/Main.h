@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/ui/Controls.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Instruments.h"
 
@@ -17,6 +18,16 @@ class TForm1 : public TForm {
 
   // ==== Settings files and printout: save, open and print commands ====
   void InitSettingsFiles();
+  // Saves the settings report of the editors' values as a settings file.
+  void ExportNCSettings1Click();
+  TSaveDialog SaveDialogSettings;
+  // Signal-name lookups: the 16-character name of a code (one byte), and the code of a name or -1.
+  static std::string GetTable01Str(int code);
+  static std::string GetTable02Str(int code);
+  static std::string GetTable03Str(int code);
+  static int GetTable01Num(const std::string& name);
+  static int GetTable02Num(const std::string& name);
+  static int GetTable03Num(const std::string& name);
 
 
   // ---- Pages, in tab order ----

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "main/Main.h"
 #include "report/SignalNames.h"
 
 namespace {
@@ -122,6 +123,16 @@ TEST(SignalNames, ComboItemsAreTheNamesInCodeOrder) {
   }
   EXPECT_TRUE(SignalComboItems(0).empty());
   EXPECT_TRUE(SignalComboItems(4).empty());
+}
+
+// The main window's lookups are the tables' own.
+TEST(SignalNames, MainWindowLookups) {
+  EXPECT_EQ(TForm1::GetTable01Str(130), Padded("!MainTrip"));
+  EXPECT_EQ(TForm1::GetTable02Str(33), Padded("Zero ('0')"));
+  EXPECT_EQ(TForm1::GetTable03Str(255), Padded("Zero ('0')"));
+  EXPECT_EQ(TForm1::GetTable01Num(" one ('1') "), 1);
+  EXPECT_EQ(TForm1::GetTable02Num("InService"), -1);
+  EXPECT_EQ(TForm1::GetTable03Num("! Timer_A"), 4);
 }
 
 }  // namespace

@@ -1,0 +1,118 @@
+#include "report/SettingsReport.h"
+
+#include "link/CommSetup.h"
+#include "link/Numeric.h"
+#include "main/Main.h"
+#include "platform/rtl/SysUtils.h"
+#include "report/ReportLine.h"
+#include "report/SettingsSection.h"
+#include "vartable/UnitVarTable.h"
+
+namespace {
+
+constexpr std::array<uint8_t, kReportSectionCount> OneBlankEach() {
+  std::array<uint8_t, kReportSectionCount> blanks{};
+  blanks.fill(1);
+  return blanks;
+}
+
+constexpr ReportSectionBuilder kBuilders[] = {
+    {ReportSection::Settings, ComposeSettingsSection},
+};
+
+bool PortOpen() { return Form2 && Form2->ComPort1.Connected(); }
+
+std::string RevisionBoxText() { return Form1 ? Form1->mbSW_Rev.Text() : std::string(); }
+
+}  // namespace
+
+ReportVariant SettingsFileVariant() {
+  ReportVariant v;
+  v.revision = RevisionSource::PortState;
+  v.legends = true;
+  v.closingBlanks = OneBlankEach();
+  return v;
+}
+
+ReportVariant PrintoutVariant() {
+  ReportVariant v;
+  v.revision = RevisionSource::IdentityRecord;
+  v.legends = false;
+  v.closingBlanks = OneBlankEach();
+  v.closingBlanks[static_cast<int>(ReportSection::Settings)] = 22;
+  v.closingBlanks[static_cast<int>(ReportSection::PulseGenerator)] = 9;
+  v.closingBlanks[static_cast<int>(ReportSection::TemperatureWarningLevels)] = 6;
+  v.closingBlanks[static_cast<int>(ReportSection::ExternalModule)] = 5;
+  return v;
+}
+
+std::span<const ReportSectionBuilder> ReportSectionBuilders() { return kBuilders; }
+
+std::string SendCell(wire::RecordId record, int row) {
+  return FormVariableTable ? FormVariableTable->Grid(record).Cell(2, row) : std::string();
+}
+
+int CellNumber(const std::string& cell) {
+  int value = 0;
+  return TryStrToInt(cell, value) ? value : 0;
+}
+
+std::string CellSlice(const std::string& cell, int from, int count) {
+  return Copy(cell, from, count);
+}
+
+bool ReportRevisionExtended() { return wire::IsExtendedRevision(RevisionBoxText()); }
+
+void AppendSectionTitle(TStringList& out, std::initializer_list<SectionTitle> titles) {
+  ReportLine title, underline;
+  for (const SectionTitle& t : titles) {
+    title.Insert(t.column, t.text);
+    const int length = t.underline > 0 ? t.underline : static_cast<int>(t.text.size());
+    underline.Insert(t.column, std::string(length, '='));
+  }
+  out.Add(title.Text());
+  out.Add(underline.Text());
+}
+
+void ComposeReportHeader(TStringList& out, const ReportVariant& v) {
+  using wire::RecordId;
+  const std::string serial = SendCell(RecordId::Identity, 2);
+  const std::string identityRevision = SendCell(RecordId::Identity, 3);
+  const std::string revision =
+      v.revision == RevisionSource::IdentityRecord
+          ? identityRevision
+          : ReportRevision(PortOpen(), RevisionBoxText(), identityRevision);
+
+  // Date and time are each read from the clock when they are formatted.
+  unsigned short year = 0, month = 0, day = 0, hour = 0, minute = 0, sec = 0, msec = 0;
+  DecodeDate(Now(), year, month, day);
+  const std::string date = ReportDate(year, month, day, FormatSettings.DateSeparator);
+  DecodeTime(Now(), hour, minute, sec, msec);
+  const std::string time = ReportTime(hour, minute);
+
+  out.Add(ReportRuler());
+  out.Add(ReportLineAt(38, "VUMA Settings"));
+  out.Add(ReportLineAt(39, "File Rev : 02A"));
+  out.Add(ComposeReportLine({{1, " Date : "},
+                             {9, date},
+                             {19, " Time : "},
+                             {27, time},
+                             {36, " Serial Number : "},
+                             {53, serial},
+                             {68, " Revision : "},
+                             {80, revision}}));
+  out.Add(ReportLineAt(36, " Model : " + ReportModelCode(CellNumber(SendCell(RecordId::Identity, 1)))));
+  out.Add(ComposeReportLine({{1, " Drive ID : " + SendCell(RecordId::Desc, 2)},
+                             {46, " Drive Description : " + SendCell(RecordId::Desc, 1)}}));
+  out.Add(ReportRuler());
+  out.Add(ReportBlankLine());
+}
+
+void ComposeSettingsReport(TStringList& out, const ReportVariant& v) {
+  ComposeReportHeader(out, v);
+  for (const ReportSectionBuilder& b : ReportSectionBuilders()) {
+    b.compose(out);
+    for (int i = 0; i < v.ClosingBlanks(b.section); ++i) out.Add(ReportBlankLine());
+  }
+  // The value legends (v.legends) follow the last section once the report holds them.
+}

@@ -1,0 +1,109 @@
+#pragma once
+// The settings report: the header and the titled sections, composed from the send column of the
+// variable table into a list of 91-character lines. The settings file writer and the printout
+// compose the same report; a variant says where the two differ (where the header's revision
+// comes from, how many blank lines close each section, whether the value legends follow).
+//
+// Sections are composed in report order from ReportSectionBuilders(); a section that is not in
+// that list is left out of the report.
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "link/RecordLayouts.h"
+#include "platform/rtl/StringList.h"
+
+// The sections in report order.
+enum class ReportSection : uint8_t {
+  Settings,
+  LogicTables,
+  Timers,
+  Counters,
+  Latch,
+  PulseGenerator,
+  RealTimeClock,
+  TCHighWarning,
+  ExternalReset,
+  EmergencyStop,
+  Relays,
+  TemperatureWarningLevels,
+  LocationSelection,
+  StarterInputs,
+  StarterTimers,
+  ExternalModule,
+  StatisticalData,
+  CommunicationModule,
+  Bluetooth,
+  Calibrations,
+};
+inline constexpr int kReportSectionCount = 20;
+
+// Where header line 4 takes the relay revision from.
+enum class RevisionSource : uint8_t {
+  PortState,       // the identity record while the port is open, else the revision box
+  IdentityRecord,  // always the identity record
+};
+
+struct ReportVariant {
+  RevisionSource revision = RevisionSource::PortState;
+  bool legends = true;  // the value legends follow the last section
+  // Blank lines that close each section, by section; 1 for all in the saved file.
+  std::array<uint8_t, kReportSectionCount> closingBlanks{};
+
+  int ClosingBlanks(ReportSection s) const { return closingBlanks[static_cast<int>(s)]; }
+};
+
+// The saved settings file: revision by port state, legends, one blank line after each section.
+ReportVariant SettingsFileVariant();
+// The printout: revision from the identity record, no legends, and runs of 22, 9, 6 and 5 blank
+// lines after "Settings", "Pulse Generator", "Temperature Warning Levels" and
+// "External Module Setting", so that the next sections start at the top of a printed page.
+ReportVariant PrintoutVariant();
+
+// Appends the report to `out`: the 8 header lines, then every section of ReportSectionBuilders()
+// in report order, each followed by the variant's closing blank lines. Reads the variable
+// table's send column, the revision box of the main window and the port state at the moment of
+// the call; the date and time come from Now(). Never fails on a cell's contents.
+void ComposeSettingsReport(TStringList& out, const ReportVariant& v);
+
+// The 8 header lines alone.
+void ComposeReportHeader(TStringList& out, const ReportVariant& v);
+
+// ---- Helpers the section builders share ----
+
+// The send-column cell (column 2) of a row of a record's grid; "" without a variable table or
+// outside the grid.
+std::string SendCell(wire::RecordId record, int row);
+
+// A cell read as a number where the report needs one (a code, a control byte, a count): the
+// cell as a decimal integer, or 0 when it holds none, so that a bad cell never stops a save.
+int CellNumber(const std::string& cell);
+
+// Characters from..from+count-1 (1-based) of a cell; fewer where the cell is shorter.
+std::string CellSlice(const std::string& cell, int from, int count);
+
+// True when the revision box shows an extended relay revision.
+bool ReportRevisionExtended();
+
+// A section title: its text at a column and its underline of "=" below it, as long as the text
+// unless `underline` gives another length.
+struct SectionTitle {
+  int column;
+  std::string_view text;
+  int underline = 0;
+};
+
+// Appends the title line (every title of the section on it) and the underline line.
+void AppendSectionTitle(TStringList& out, std::initializer_list<SectionTitle> titles);
+
+// One section's lines from its title to its last row; the composer adds the closing blanks.
+struct ReportSectionBuilder {
+  ReportSection section;
+  void (*compose)(TStringList& out);
+};
+
+// The sections the report holds, in report order.
+std::span<const ReportSectionBuilder> ReportSectionBuilders();
