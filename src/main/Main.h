@@ -21,6 +21,11 @@ class TForm1 : public TForm {
   // Saves the settings report of the editors' values as a settings file.
   void ExportNCSettings1Click();
   TSaveDialog SaveDialogSettings;
+  // Prints the settings report on the printer chosen in the print dialog or the printer setup.
+  void miPrintCalSetClick();
+  void miPrintSetUpClick();
+  TPrintDialog PrintDialog;
+  TPrinterSetupDialog PrinterSetupDialog;
   // Signal-name lookups: the 16-character name of a code (one byte), and the code of a name or -1.
   static std::string GetTable01Str(int code);
   static std::string GetTable02Str(int code);

@@ -11,6 +11,8 @@ void TForm1::InitSettingsFiles() {
   SaveDialogSettings.DefaultExt = "set";
   SaveDialogSettings.InitialDir = "c:\\";
   SaveDialogSettings.OverwritePrompt = true;
+  PrintDialog.Name = "PrintDialog";
+  PrinterSetupDialog.Name = "PrinterSetupDialog";
 }
 
 void TForm1::ExportNCSettings1Click() {
