@@ -53,5 +53,7 @@ void TfUserPassword::meCancelClick() {
 }
 
 void TfUserPassword::meUserPasswordKeyPress(char& Key) {
-  if (Key == '\r') bOkClick();
+  if (Key != '\r') return;
+  Key = 0;  // Enter is "OK", not a character of the entry
+  bOkClick();
 }
