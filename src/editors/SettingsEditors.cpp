@@ -68,6 +68,9 @@ using enum Load;
 using enum Exit;
 
 // clang-format off
+// Columns: Spin(editor, row, digits, min, max, step, max length, initial, load, exit, default);
+// NumEdit(editor, row, digits, max length, exit, check min, check max, range message, key filter);
+// Combo(editor, row, items, initial item, load, rule); Bit(editor, kind, byte 0..3 = A..D, bit).
 const EditorSpec kEditors[] = {
   //       editor                       row dig   min   max step len  init  load    exit          default
   NumEdit(ED(ebThermalCap),              1, 3,                         3,       RangeMessage, 0, 100, kThermalCapRange, false),
