@@ -2,4 +2,25 @@
 
 TfPassword* fPassword = nullptr;
 
-TfPassword::TfPassword() : TForm("fPassword", "Factory Password") {}
+namespace {
+constexpr const char* kFactoryPassword = "quiltrove";
+}  // namespace
+
+TfPassword::TfPassword() : TForm("fPassword", "Factory Password") {
+  Position = TFormPosition::poScreenCenter;
+  Resizable = false;  // fixed dialog border
+  Label1.SetFontBold(true);
+  bOk.OnClick = [this] { bOkClick(); };
+  bCancel.OnClick = [this] { bCancelClick(); };
+}
+
+void TfPassword::bOkClick() {
+  // Only the right password opens the calibration; an empty entry is as wrong as any other.
+  SetModalResult(ePSW.Text() == kFactoryPassword ? mrOk : mrAbort);
+  ePSW.SetText("");
+}
+
+void TfPassword::bCancelClick() {
+  ePSW.SetText("");
+  SetModalResult(mrCancel);
+}

@@ -1,0 +1,109 @@
+#pragma once
+// The editor table of the Settings page (and of the Calibration page's frequency twins): one row
+// per editor saying which send-column cell it keeps and how, how the control is set up, which bit
+// of a control byte it owns, how a read loads it and which exit check it has. The generic code in
+// SettingsPage.cpp, SettingsExitChecks.cpp and SettingsLoad.cpp walks this table; the named
+// handlers of TForm1 are one-liners into it.
+#include <cstdint>
+#include <span>
+
+#include "link/RecordLayouts.h"
+
+class TControl;
+class TForm1;
+
+namespace settings {
+
+enum class Kind : uint8_t {
+  Spin,     // TSpinEdit: its value in the row's text form, nothing while its text is empty
+  Combo,    // TComboBox: its item index, nothing while no item is selected
+  Check,    // TCheckBox: owns one bit of a control byte; the whole byte is written
+  Radio,    // TRadioGroup of two items: item 1 sets its bit
+  NumEdit   // TEdit: its text as a number, nothing while empty or holding a non-digit
+};
+
+// Rules on top of the kind's own.
+enum class Special : uint8_t {
+  None,
+  Voltage,      // item -> voltage selection code by the relay's revision
+  ELSelector,   // shows the trip delay box only for the definite time mode
+  RTDType,      // PTC disables the channel's trip level boxes
+  CTRatio,      // an emptied box comes back as 1 at once
+  FreqLimit,    // writes the calibration row and makes its twin follow the text
+  FreqSelect,   // writes the calibration row and selects the same item in its twin
+  StarterType   // refreshes the starter display
+};
+
+// How a read of the record loads the editor.
+enum class Load : uint8_t {
+  Skip,     // not loaded from its row (bits: from the control byte; Settings page twins: mirrored)
+  Value,    // spin edit value (limited to its range)
+  Text,     // decimal text, no limit
+  Item,     // combo item index (outside the list: no selection)
+  Voltage   // combo item from the voltage code by the relay's revision
+};
+
+// Exit checks, run only when the user leaves the editor.
+enum class Exit : uint8_t {
+  None,
+  EmptyDefault,   // 1: an empty box gets the default
+  Multiple50,     // 2: empty -> default, then the nearest multiple of 50 (25 goes down)
+  Digits,         // 3: "Please enter only digits !" when not a number; a twin gets the value
+  EmptyMessage,   // 4: empty -> "Please enter only digits !", the default, focus back
+  RangeMessage,   // 5: not a number or outside CheckMin..CheckMax -> message, focus back
+  SilentLimits,   // 6: empty -> "0", else limited to CheckMin..CheckMax, no message
+  BothFreqDigits  // the Calibration page limits: both limits must be numbers; then the twin
+};
+
+// Item lists of the combo boxes and radio groups.
+enum class Items : uint8_t { None, Voltage, ELMode, MLRestart, Starter, RTDType, Freq, FreqHz, UcPf, Relay1 };
+
+using ControlOf = TControl& (*)(TForm1&);
+
+struct EditorSpec {
+  const char* Name;
+  ControlOf Control;
+  Kind Type;
+  wire::RecordId Grid;  // Settings, or Calibration for the frequency editors
+  int Row;              // field row of the grid (a bit editor: the control byte's row)
+  int Digits;           // text form: at least this many digits, zero-padded
+  int Min, Max;         // spin edit range
+  int Step;             // spin edit increment
+  int MaxLength;        // characters the user may type; 0: no limit
+  bool ButtonsOnly;     // spin edit text not typeable
+  int Initial;          // value (spin), number (edit) or item (-1: none) shown when built
+  const char* InitialText;  // combo text shown without a selection, or nullptr
+  Items List;
+  int Byte, Bit;        // control byte 0..3 (A..D) and bit owned; -1 when none
+  Special Rule;
+  ControlOf Twin;       // the other page's editor of the same cell, or nullptr
+  Load LoadWay;
+  Exit Check;
+  int Default;          // families 1, 2 and 4
+  int CheckMin, CheckMax;    // families 5 and 6
+  const char* RangeMessage;  // family 5
+  bool DigitKeys;       // key filter: digits and Backspace only
+};
+
+// The whole table, in the order a read loads the editors: settings rows 1..51 by row, the three
+// frequency editors, the control-byte bits (A0..D4), then the Calibration page twins.
+std::span<const EditorSpec> Editors();
+
+// The row of a control, or nullptr when it is no table editor.
+const EditorSpec* FindEditor(TForm1& form, const TControl& control);
+
+// Item texts of a list.
+std::span<const char* const> ItemTexts(Items list);
+
+// The control bytes: their field of TForm1 and their row of the settings grid.
+struct ControlByte {
+  uint8_t TForm1::*Field;
+  int Row;
+  const char* Caption;
+};
+std::span<const ControlByte> ControlBytes();
+
+// The messages of the exit checks.
+inline constexpr const char* kDigitsMessage = "Please enter only digits !";
+
+}  // namespace settings

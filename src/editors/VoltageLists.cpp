@@ -1,0 +1,12 @@
+#include "editors/VoltageLists.h"
+
+#include "platform/ui/Controls.h"
+
+namespace volt {
+
+void FillVoltageList(TComboBox& box, bool extended) {
+  box.Items.Clear();
+  for (const VoltageEntry& e : List(extended)) box.Items.Add(e.Name);
+}
+
+}  // namespace volt
