@@ -122,6 +122,7 @@ TEST_F(LiveValues, HighestCurrentScaleColourAndTimeToTrip) {
       {101, 10, 0, "yellow", clYellow, 120, 13, "1394", clYellow},
       {120, 10, 0, "yellow", clYellow, 120, 13, "421", clYellow},
       {121, 10, 0, "yellow", clYellow, 1000, 6, "408", clYellow},
+      {101, 255, 0, "yellow", clYellow, 120, 13, "35549", clYellow},  // 35.5 s per curve unit, not 35.49
       {200, 10, 0, "yellow", clYellow, 1000, 6, "102", clYellow},
       {200, 10, 50, "yellow", clYellow, 1000, 6, "51", clYellow},
       {200, 10, 100, "yellow", clYellow, 1000, 6, "0", clYellow},
