@@ -3,6 +3,7 @@
 #include "editors/uConfigBitSel.h"
 #include "editors/uConfigWordSel.h"
 #include "link/CommSetup.h"
+#include "link/LiveRecords.h"
 #include "link/UnitProgress.h"
 #include "main/Main.h"
 #include "main/PasswordEdit.h"
@@ -26,6 +27,7 @@ void StartUp(TApplication& app) {
   app.CreateForm(FrmMassDwnSel);
   app.CreateForm(FrmFileDialog);
   app.CreateForm(Form2);
+  ConnectLiveRecords(*Form2);  // the live records show on the main window
   app.CreateForm(frmCommsBitsSel);
   app.CreateForm(frmCommsWordSel);
 }

@@ -181,6 +181,305 @@ class TForm1 : public TForm {
   // ==== Live displays: the controls the live values and live status records write ====
   void InitLiveDisplays();
 
+  // Bit tests of the status record: every bit of Mask set in the byte.
+  bool LED_Cntrl(uint8_t DataByte, uint8_t Mask);
+  std::string BinConv(uint8_t Val, uint8_t Mask);
+
+  // -- Actual page: thermal state --
+  TGroupBox gbActThermal{&tsActual, "gbActThermal", " Thermal Capacity "};
+  TiAngularGauge iagThermalCap{&gbActThermal, "iagThermalCap"};
+  TLabel labThermalCap{&gbActThermal, "labThermalCap", "Thermal Capacity Used (%)"};
+  TEdit mbThermalCap{&gbActThermal, "mbThermalCap"};
+  TLabel labThermalCurve{&gbActThermal, "labThermalCurve", "Thermal Curve"};
+  TEdit mbThermalCurve{&gbActThermal, "mbThermalCurve"};
+  TLabel labTimeToTrip{&gbActThermal, "labTimeToTrip", "Time to Trip (sec)"};
+  TEdit mbTimeToTrip{&gbActThermal, "mbTimeToTrip"};
+
+  // -- Actual page: currents --
+  TGroupBox gbActCurrents{&tsActual, "gbActCurrents", " Currents "};
+  TiAngularGauge iAgI_Load{&gbActCurrents, "iAgI_Load"};
+  TLabel labImaxLevel{&gbActCurrents, "labImaxLevel", "I max (% FLC)"};
+  TEdit mbImaxLevel{&gbActCurrents, "mbImaxLevel"};
+  TLabel labIR_Level{&gbActCurrents, "labIR_Level", "I red (%)"};
+  TEdit mbIR_Level{&gbActCurrents, "mbIR_Level"};
+  TLabel labIW_Level{&gbActCurrents, "labIW_Level", "I white (%)"};
+  TEdit mbIW_Level{&gbActCurrents, "mbIW_Level"};
+  TLabel labIB_Level{&gbActCurrents, "labIB_Level", "I blue (%)"};
+  TEdit mbIB_Level{&gbActCurrents, "mbIB_Level"};
+  TLabel labUnbalance{&gbActCurrents, "labUnbalance", "Unbalance (%)"};
+  TEdit mbUnbalance{&gbActCurrents, "mbUnbalance"};
+  TLabel labTrueCurrent{&gbActCurrents, "labTrueCurrent", "True Current (A)"};
+  TiAnalogDisplay iadTrueCurrent{&gbActCurrents, "iadTrueCurrent"};
+  TLabel labEarthLeakage{&gbActCurrents, "labEarthLeakage", "Earth Leakage (mA)"};
+  TEdit mbEarthLeakage{&gbActCurrents, "mbEarthLeakage"};
+
+  // -- Actual page: voltages --
+  TGroupBox gbActVoltages{&tsActual, "gbActVoltages", " Voltages "};
+  TiAngularGauge iAgPhaseVolt{&gbActVoltages, "iAgPhaseVolt"};
+  TLabel labVSelect{&gbActVoltages, "labVSelect", "Voltage Selection"};
+  TEdit mbVSelect{&gbActVoltages, "mbVSelect"};
+  TLabel labVmaxLevel{&gbActVoltages, "labVmaxLevel", "V max (V)"};
+  TEdit mbVmaxLevel{&gbActVoltages, "mbVmaxLevel"};
+  TLabel labLineVoltMax{&gbActVoltages, "labLineVoltMax", "Line Voltage (V)"};
+  TEdit mbLineVoltMax{&gbActVoltages, "mbLineVoltMax"};
+  TLabel labVR_Level{&gbActVoltages, "labVR_Level", "V red (V)"};
+  TEdit mbVR_Level{&gbActVoltages, "mbVR_Level"};
+  TLabel labVW_Level{&gbActVoltages, "labVW_Level", "V white (V)"};
+  TEdit mbVW_Level{&gbActVoltages, "mbVW_Level"};
+  TLabel labVB_Level{&gbActVoltages, "labVB_Level", "V blue (V)"};
+  TEdit mbVB_Level{&gbActVoltages, "mbVB_Level"};
+  TLabel labVSym{&gbActVoltages, "labVSym", "Voltage Symmetry (%)"};
+  TEdit mbVSym{&gbActVoltages, "mbVSym"};
+  TLabel labFrequency{&gbActVoltages, "labFrequency", "Frequency (Hz)"};
+  TEdit mbFrequency{&gbActVoltages, "mbFrequency"};
+
+  // -- Actual page: power, motor, temperatures --
+  TGroupBox gbActPower{&tsActual, "gbActPower", " Power "};
+  TLabel labPowerFactor{&gbActPower, "labPowerFactor", "Power Factor (%)"};
+  TEdit mbPowerFactor{&gbActPower, "mbPowerFactor"};
+  TLabel labApPower{&gbActPower, "labApPower", "Apparent Power (kVA)"};
+  TEdit mbApPower{&gbActPower, "mbApPower"};
+  TLabel labRealPower{&gbActPower, "labRealPower", "Real Power (kW)"};
+  TEdit mbRealPower{&gbActPower, "mbRealPower"};
+  TGroupBox gbActMotor{&tsActual, "gbActMotor", " Motor "};
+  TLabel Label188{&gbActMotor, "Label188", "Insulation Resistance"};
+  TEdit mbIsolationResistance{&gbActMotor, "mbIsolationResistance"};
+  TLabel Label170{&gbActMotor, "Label170", " kOhm"};
+  TLabel labMotorRunHrCntr{&gbActMotor, "labMotorRunHrCntr", "Running Hours"};
+  TEdit mbMotorRunHrCntr{&gbActMotor, "mbMotorRunHrCntr"};
+  TLabel labRelModel{&gbActMotor, "labRelModel", "Relay Model"};
+  TEdit mbRelModel{&gbActMotor, "mbRelModel"};
+  TGroupBox gbActRTD{&tsActual, "gbActRTD", " Temperatures (C) "};
+  TLabel labRTD1_Lev{&gbActRTD, "labRTD1_Lev", "T1"};
+  TEdit mbRTD1_Lev{&gbActRTD, "mbRTD1_Lev"};
+  TLabel labRTD2_Lev{&gbActRTD, "labRTD2_Lev", "T2"};
+  TEdit mbRTD2_Lev{&gbActRTD, "mbRTD2_Lev"};
+  TLabel labRTD3_Lev{&gbActRTD, "labRTD3_Lev", "T3"};
+  TEdit mbRTD3_Lev{&gbActRTD, "mbRTD3_Lev"};
+  TLabel labRTD4_Lev{&gbActRTD, "labRTD4_Lev", "T4"};
+  TEdit mbRTD4_Lev{&gbActRTD, "mbRTD4_Lev"};
+
+  // -- Actual page: phase current trends (channels "Red", "White", "Blue") --
+  TiPlot iPlot2{&tsActual, "iPlot2"};
+
+  // -- Actual page: status, alarm and trip lamps --
+  TGroupBox gbActStatus{&tsActual, "gbActStatus", " Status "};
+  TiLedRectangle ledInService{&gbActStatus, "ledInService", "In Service"};
+  TiLedRectangle ledVoltPresent{&gbActStatus, "ledVoltPresent", "Voltage Present"};
+  TGroupBox gbActAlarms{&tsActual, "gbActAlarms", " Alarms "};
+  TiLedRectangle ledEL_af{&gbActAlarms, "ledEL_af", "Earth Leakage"};
+  TiLedRectangle ledOC_af{&gbActAlarms, "ledOC_af", "Overcurrent"};
+  TiLedRectangle ledRunStal_af{&gbActAlarms, "ledRunStal_af", "Run Stall"};
+  TiLedRectangle ledUnbal_af{&gbActAlarms, "ledUnbal_af", "Current Unbalance"};
+  TiLedRectangle ledSinglePhase_af{&gbActAlarms, "ledSinglePhase_af", "Single Phasing"};
+  TiLedRectangle ledML_af{&gbActAlarms, "ledML_af", "Minimum Load"};
+  TiLedRectangle ledSCirc_af{&gbActAlarms, "ledSCirc_af", "Short Circuit"};
+  TiLedRectangle ledOV_af{&gbActAlarms, "ledOV_af", "Overvoltage"};
+  TiLedRectangle ledUV_af{&gbActAlarms, "ledUV_af", "Undervoltage"};
+  TiLedRectangle ledVSim_af{&gbActAlarms, "ledVSim_af", "Voltage Symmetry"};
+  TiLedRectangle ledIsoLockOut_af{&gbActAlarms, "ledIsoLockOut_af", "Insulation Lockout"};
+  TiLedRectangle iLedLoFreq_af{&gbActAlarms, "iLedLoFreq_af", "Low Frequency"};
+  TiLedRectangle iLedHiFreq_af{&gbActAlarms, "iLedHiFreq_af", "High Frequency"};
+  TiLedRectangle iLedEF_af{&gbActAlarms, "iLedEF_af", "Earth Fault"};
+  TiLedRectangle ledVectorStall_af{&gbActAlarms, "ledVectorStall_af", "Vectorial Stall"};
+  TiLedRectangle iLedFrozContact_af{&gbActAlarms, "iLedFrozContact_af", "Frozen Contactor"};
+  TiLedRectangle iLedRTD1_af{&gbActAlarms, "iLedRTD1_af", "T1 Temperature"};
+  TiLedRectangle iLedRTD2_af{&gbActAlarms, "iLedRTD2_af", "T2 Temperature"};
+  TiLedRectangle iLedRTD3_af{&gbActAlarms, "iLedRTD3_af", "T3 Temperature"};
+  TiLedRectangle iLedRTD4_af{&gbActAlarms, "iLedRTD4_af", "T4 Temperature"};
+  TGroupBox gbActTrips{&tsActual, "gbActTrips", " Trips "};
+  TiLedRectangle ledOC_tf{&gbActTrips, "ledOC_tf", "Overcurrent"};
+  TiLedRectangle ledRunStal_tf{&gbActTrips, "ledRunStal_tf", "Run Stall"};
+  TiLedRectangle ledUnbal_tf{&gbActTrips, "ledUnbal_tf", "Current Unbalance"};
+  TiLedRectangle ledSinglePhase_tf{&gbActTrips, "ledSinglePhase_tf", "Single Phasing"};
+  TiLedRectangle ledML_tf{&gbActTrips, "ledML_tf", "Minimum Load"};
+  TiLedRectangle ledSCirc_tf{&gbActTrips, "ledSCirc_tf", "Short Circuit"};
+  TiLedRectangle ledPhaseRot_tf{&gbActTrips, "ledPhaseRot_tf", "Phase Rotation"};
+  TiLedRectangle ledEL_tf{&gbActTrips, "ledEL_tf", "Earth Leakage"};
+  TiLedRectangle ledOV_tf{&gbActTrips, "ledOV_tf", "Overvoltage"};
+  TiLedRectangle ledUV_tf{&gbActTrips, "ledUV_tf", "Undervoltage"};
+  TiLedRectangle ledVSim_tf{&gbActTrips, "ledVSim_tf", "Voltage Symmetry"};
+  TiLedRectangle ledIsoLockOut_tf{&gbActTrips, "ledIsoLockOut_tf", "Insulation Lockout"};
+  TiLedRectangle iLedLoFreq_tf{&gbActTrips, "iLedLoFreq_tf", "Low Frequency"};
+  TiLedRectangle iLedHiFreq_tf{&gbActTrips, "iLedHiFreq_tf", "High Frequency"};
+  TiLedRectangle iLedEF_tf{&gbActTrips, "iLedEF_tf", "Earth Fault"};
+  TiLedRectangle iLedLimStartsPerHr_tf{&gbActTrips, "iLedLimStartsPerHr_tf", "Starts per Hour"};
+  TiLedRectangle ledSystemFail_tf{&gbActTrips, "ledSystemFail_tf", "System Failure"};
+  TiLedRectangle ledVectorialStall_tf{&gbActTrips, "ledVectorialStall_tf", "Vectorial Stall"};
+  TiLedRectangle iLedFrozContact_tf{&gbActTrips, "iLedFrozContact_tf", "Frozen Contactor"};
+  TiLedRectangle iLedExec_tf{&gbActTrips, "iLedExec_tf", "Execution Fault"};
+  TiLedRectangle iLedFeedBack_tf{&gbActTrips, "iLedFeedBack_tf", "Feedback Fault"};
+  TiLedRectangle iLedUnAuthCrnt_tf{&gbActTrips, "iLedUnAuthCrnt_tf", "Unauthorised Current"};
+  TiLedRectangle iLedE_Stop_tf{&gbActTrips, "iLedE_Stop_tf", "Emergency Stop"};
+  TiLedRectangle iLedRTD1_tf{&gbActTrips, "iLedRTD1_tf", "T1 Temperature"};
+  TiLedRectangle iLedRTD2_tf{&gbActTrips, "iLedRTD2_tf", "T2 Temperature"};
+  TiLedRectangle iLedRTD3_tf{&gbActTrips, "iLedRTD3_tf", "T3 Temperature"};
+  TiLedRectangle iLedRTD4_tf{&gbActTrips, "iLedRTD4_tf", "T4 Temperature"};
+  TGroupBox gbActRelays{&tsActual, "gbActRelays", " Relay Coils "};
+  TiLedRectangle iLedRel_1{&gbActRelays, "iLedRel_1", "Relay 1"};
+  TiLedRectangle iLedRel_2{&gbActRelays, "iLedRel_2", "Relay 2"};
+  TiLedRectangle iLedRel_3{&gbActRelays, "iLedRel_3", "Relay 3"};
+  TiLedRectangle iLedRel_4{&gbActRelays, "iLedRel_4", "Relay 4"};
+  TPanel pExpRelays{&gbActRelays, "pExpRelays"};  // relay coils of the expansion module
+  TiLedRectangle iLedExtRL_5{&pExpRelays, "iLedExtRL_5", "Relay 5"};
+  TiLedRectangle iLedExtRL_6{&pExpRelays, "iLedExtRL_6", "Relay 6"};
+  TiLedRectangle iLedExtRL_7{&pExpRelays, "iLedExtRL_7", "Relay 7"};
+  TiLedRectangle iLedExtRL_8{&pExpRelays, "iLedExtRL_8", "Relay 8"};
+  TGroupBox gbActInputs{&tsActual, "gbActInputs", " Digital Field Inputs "};
+  TiLedRectangle iLedDF_Inp1{&gbActInputs, "iLedDF_Inp1", "Input 1"};
+  TiLedRectangle iLedDF_Inp2{&gbActInputs, "iLedDF_Inp2", "Input 2"};
+  TiLedRectangle iLedDF_Inp3{&gbActInputs, "iLedDF_Inp3", "Input 3"};
+  TiLedRectangle iLedDF_Inp4{&gbActInputs, "iLedDF_Inp4", "Input 4"};
+  TiLedRectangle iLedDF_Inp5{&gbActInputs, "iLedDF_Inp5", "Input 5"};
+  TiLedRectangle iLedDF_Inp6{&gbActInputs, "iLedDF_Inp6", "Input 6"};
+  TiLedRectangle iLedDF_Inp7{&gbActInputs, "iLedDF_Inp7", "Input 7"};
+  TPanel pExpF_Inputs{&gbActInputs, "pExpF_Inputs"};  // field inputs of the expansion module
+  TiLedRectangle iLedDF_Inp8{&pExpF_Inputs, "iLedDF_Inp8", "Input 8"};
+  TiLedRectangle iLedDF_Inp9{&pExpF_Inputs, "iLedDF_Inp9", "Input 9"};
+  TiLedRectangle iLedDF_Inp10{&pExpF_Inputs, "iLedDF_Inp10", "Input 10"};
+  TiLedRectangle iLedDF_Inp11{&pExpF_Inputs, "iLedDF_Inp11", "Input 11"};
+  TiLedRectangle iLedDF_Inp12{&pExpF_Inputs, "iLedDF_Inp12", "Input 12"};
+  TiLedRectangle iLedDF_Inp13{&pExpF_Inputs, "iLedDF_Inp13", "Input 13"};
+  TiLedRectangle iLedDF_Inp14{&pExpF_Inputs, "iLedDF_Inp14", "Input 14"};
+  TiLedRectangle iLedDF_Inp15{&pExpF_Inputs, "iLedDF_Inp15", "Input 15"};
+  TGroupBox gbActPLC{&tsActual, "gbActPLC", " PLC Inputs "};
+  TStringGrid sgPLC_lsb{&gbActPLC, "sgPLC_lsb", 2, 8};  // column 0 the input number, column 1 its bit
+  TStringGrid sgPLC_msb{&gbActPLC, "sgPLC_msb", 2, 8};
+
+  // -- Calibration page: live values beside the correction factors (read-only) --
+  TGroupBox gbCalLive{&tsCalibration, "gbCalLive", " Actual Values "};
+  TLabel labActVr{&gbCalLive, "labActVr", "V red (V)"};
+  TEdit ebActVr{&gbCalLive, "ebActVr"};
+  TLabel labActVw{&gbCalLive, "labActVw", "V white (V)"};
+  TEdit ebActVw{&gbCalLive, "ebActVw"};
+  TLabel labActVb{&gbCalLive, "labActVb", "V blue (V)"};
+  TEdit ebActVb{&gbCalLive, "ebActVb"};
+  TLabel labCalIR_Level{&gbCalLive, "labCalIR_Level", "I red (%)"};
+  TEdit ebIR_Level{&gbCalLive, "ebIR_Level"};
+  TLabel labCalIW_Level{&gbCalLive, "labCalIW_Level", "I white (%)"};
+  TEdit ebIW_Level{&gbCalLive, "ebIW_Level"};
+  TLabel labCalIB_Level{&gbCalLive, "labCalIB_Level", "I blue (%)"};
+  TEdit ebIB_Level{&gbCalLive, "ebIB_Level"};
+  TLabel labActEL{&gbCalLive, "labActEL", "Earth Leakage (mA)"};
+  TEdit ebActEL{&gbCalLive, "ebActEL"};
+
+  // -- Settings page: owned by the Settings page; declared here for the live values --
+  TComboBox cbVSelector{&tsSettings, "cbVSelector"};
+  TComboBox cbRTD1_Type{&tsSettings, "cbRTD1_Type"};
+  TComboBox cbRTD2_Type{&tsSettings, "cbRTD2_Type"};
+  TComboBox cbRTD3_Type{&tsSettings, "cbRTD3_Type"};
+  TComboBox cbRTD4_Type{&tsSettings, "cbRTD4_Type"};
+
+  // -- Control Logic page --
+  TGroupBox gbLogOutputs{&tsLogic, "gbLogOutputs", " Logic Function Outputs "};
+  TiLedRectangle iLedLF1_Output{&gbLogOutputs, "iLedLF1_Output", "LF 1"};
+  TiLedRectangle iLedLF2_Output{&gbLogOutputs, "iLedLF2_Output", "LF 2"};
+  TiLedRectangle iLedLF3_Output{&gbLogOutputs, "iLedLF3_Output", "LF 3"};
+  TiLedRectangle iLedLF4_Output{&gbLogOutputs, "iLedLF4_Output", "LF 4"};
+  TiLedRectangle iLedLF5_Output{&gbLogOutputs, "iLedLF5_Output", "LF 5"};
+  TiLedRectangle iLedLF6_Output{&gbLogOutputs, "iLedLF6_Output", "LF 6"};
+  TGroupBox gbLogCounters{&tsLogic, "gbLogCounters", " Counters "};
+  TLabel labActCntA{&gbLogCounters, "labActCntA", "Counter A"};
+  TEdit mbActCntA{&gbLogCounters, "mbActCntA"};
+  TiLedRectangle iLedCntrA_Output{&gbLogCounters, "iLedCntrA_Output", "Counter A Output"};
+  TLabel labActCntB{&gbLogCounters, "labActCntB", "Counter B"};
+  TEdit mbActCntB{&gbLogCounters, "mbActCntB"};
+  TiLedRectangle iLedCntrB_Output{&gbLogCounters, "iLedCntrB_Output", "Counter B Output"};
+  TGroupBox gbLogTimers{&tsLogic, "gbLogTimers", " Timers "};
+  TiLedRectangle iLedTmrA_Output{&gbLogTimers, "iLedTmrA_Output", "Timer A"};
+  TiLedRectangle iLedTmrA_Output_ms{&gbLogTimers, "iLedTmrA_Output_ms", "Timer A Pulse"};
+  TiLedRectangle iLedTmrB_Output{&gbLogTimers, "iLedTmrB_Output", "Timer B"};
+  TiLedRectangle iLedTmrB_Output_ms{&gbLogTimers, "iLedTmrB_Output_ms", "Timer B Pulse"};
+  TiLedRectangle iLedRTC_Output{&gbLogTimers, "iLedRTC_Output", "Real Time Clock"};
+  TGroupBox gbLogRelays{&tsLogic, "gbLogRelays", " Relay Coils "};
+  TiLedRectangle iLedRelay1{&gbLogRelays, "iLedRelay1", "Relay 1"};
+  TiLedRectangle iLedRelay2{&gbLogRelays, "iLedRelay2", "Relay 2"};
+  TiLedRectangle iLedRelay3{&gbLogRelays, "iLedRelay3", "Relay 3"};
+  TiLedRectangle iLedRelay4{&gbLogRelays, "iLedRelay4", "Relay 4"};
+  TPanel pExpRelayCoils{&gbLogRelays, "pExpRelayCoils"};  // relay coils of the expansion module
+  TiLedRectangle iLedExtRel_5{&pExpRelayCoils, "iLedExtRel_5", "Relay 5"};
+  TiLedRectangle iLedExtRel_6{&pExpRelayCoils, "iLedExtRel_6", "Relay 6"};
+  TiLedRectangle iLedExtRel_7{&pExpRelayCoils, "iLedExtRel_7", "Relay 7"};
+  TiLedRectangle iLedExtRel_8{&pExpRelayCoils, "iLedExtRel_8", "Relay 8"};
+  TGroupBox gbLogInputs{&tsLogic, "gbLogInputs", " Digital Field Inputs "};
+  TiLedRectangle iLedInp1{&gbLogInputs, "iLedInp1", "Input 1"};
+  TiLedRectangle iLedInp2{&gbLogInputs, "iLedInp2", "Input 2"};
+  TiLedRectangle iLedInp3{&gbLogInputs, "iLedInp3", "Input 3"};
+  TiLedRectangle iLedInp4{&gbLogInputs, "iLedInp4", "Input 4"};
+  TiLedRectangle iLedInp5{&gbLogInputs, "iLedInp5", "Input 5"};
+  TiLedRectangle iLedInp6{&gbLogInputs, "iLedInp6", "Input 6"};
+  TiLedRectangle iLedInp7{&gbLogInputs, "iLedInp7", "Input 7"};
+  TPanel pExpDF_Inputs{&gbLogInputs, "pExpDF_Inputs"};  // field inputs of the expansion module
+  TiLedRectangle iLedInp8{&pExpDF_Inputs, "iLedInp8", "Input 8"};
+  TiLedRectangle iLedInp9{&pExpDF_Inputs, "iLedInp9", "Input 9"};
+  TiLedRectangle iLedInp10{&pExpDF_Inputs, "iLedInp10", "Input 10"};
+  TiLedRectangle iLedInp11{&pExpDF_Inputs, "iLedInp11", "Input 11"};
+  TiLedRectangle iLedInp12{&pExpDF_Inputs, "iLedInp12", "Input 12"};
+  TiLedRectangle iLedInp13{&pExpDF_Inputs, "iLedInp13", "Input 13"};
+  TiLedRectangle iLedInp14{&pExpDF_Inputs, "iLedInp14", "Input 14"};
+  TiLedRectangle iLedInp15{&pExpDF_Inputs, "iLedInp15", "Input 15"};
+  TGroupBox gbLogOther{&tsLogic, "gbLogOther", " Other Outputs "};
+  TiLedRectangle iLedFlasher{&gbLogOther, "iLedFlasher", "Flasher"};
+  TiLedRectangle iLedLatch{&gbLogOther, "iLedLatch", "Latch"};
+  TiLedRectangle iLedStatusReporter{&gbLogOther, "iLedStatusReporter", "Status Reporter"};
+  TiLedRectangle iLedPulseGen{&gbLogOther, "iLedPulseGen", "Pulse Generator"};
+  TiLedRectangle iLedTC_WarnLevel{&gbLogOther, "iLedTC_WarnLevel", "Thermal Capacity Warning"};
+  TiLedRectangle iLedE_StopTrip{&gbLogOther, "iLedE_StopTrip", "Emergency Stop Trip"};
+  TGroupBox gbLogRTDWarn{&tsLogic, "gbLogRTDWarn", " Temperature Warnings "};
+  TiLedRectangle iLedRTD1_WarnHi{&gbLogRTDWarn, "iLedRTD1_WarnHi", "T1 High"};
+  TiLedRectangle iLedRTD1_WarnLo{&gbLogRTDWarn, "iLedRTD1_WarnLo", "T1 Low"};
+  TiLedRectangle iLedRTD2_WarnHi{&gbLogRTDWarn, "iLedRTD2_WarnHi", "T2 High"};
+  TiLedRectangle iLedRTD2_WarnLo{&gbLogRTDWarn, "iLedRTD2_WarnLo", "T2 Low"};
+  TiLedRectangle iLedRTD3_WarnHi{&gbLogRTDWarn, "iLedRTD3_WarnHi", "T3 High"};
+  TiLedRectangle iLedRTD3_WarnLo{&gbLogRTDWarn, "iLedRTD3_WarnLo", "T3 Low"};
+  TiLedRectangle iLedRTD4_WarnHi{&gbLogRTDWarn, "iLedRTD4_WarnHi", "T4 High"};
+  TiLedRectangle iLedRTD4_WarnLo{&gbLogRTDWarn, "iLedRTD4_WarnLo", "T4 Low"};
+  TGroupBox gbLogPLC{&tsLogic, "gbLogPLC", " PLC Inputs "};
+  TLabel labPLC_inputs{&gbLogPLC, "labPLC_inputs", "Bit 1 = lsb and bit 16 = msb."};
+  TStringGrid sgPLC_inputs{&gbLogPLC, "sgPLC_inputs", 16, 2};  // row 0 the bit numbers 16 down to 1
+
+  // -- Starter Configuration page --
+  TGroupBox gbStarterOutputs{&tsStarters, "gbStarterOutputs", " Starter Outputs "};
+  TiLedRectangle iLedStarterOP_1{&gbStarterOutputs, "iLedStarterOP_1", "Output 1"};
+  TiLedRectangle iLedStarterOP_2{&gbStarterOutputs, "iLedStarterOP_2", "Output 2"};
+  TiLedRectangle iLedStarterOP_3{&gbStarterOutputs, "iLedStarterOP_3", "Output 3"};
+  TiLedRectangle iLedStarterOP_4{&gbStarterOutputs, "iLedStarterOP_4", "Output 4"};
+  TiLedRectangle iLedStarterOP_5{&gbStarterOutputs, "iLedStarterOP_5", "Output 5"};
+  TiLedRectangle iLedStarterOP_6{&gbStarterOutputs, "iLedStarterOP_6", "Output 6"};
+  TiLedRectangle iLedStarterOP_7{&gbStarterOutputs, "iLedStarterOP_7", "Output 7"};
+  TiLedRectangle iLedStarterOP_8{&gbStarterOutputs, "iLedStarterOP_8", "Output 8"};
+  TiLedRectangle iLedStarterOP_9{&gbStarterOutputs, "iLedStarterOP_9", "Output 9"};
+  TGroupBox gbStarterFaults{&tsStarters, "gbStarterFaults", " Starter Faults "};
+  TiLedRectangle iLedExecFault{&gbStarterFaults, "iLedExecFault", "Execution Fault"};
+  TiLedRectangle iLedFeedbackFault{&gbStarterFaults, "iLedFeedbackFault", "Feedback Fault"};
+  TiLedRectangle iLedUnAuthCrntFault{&gbStarterFaults, "iLedUnAuthCrntFault", "Unauthorised Current"};
+
+  // -- Test page: what the relay reports while it is tested --
+  TiLedRectangle iLedSimIndication{&tsTest, "iLedSimIndication", "Simulation in Progress"};
+  TiLedRectangle iLedVoltStatus{&tsTest, "iLedVoltStatus", "Voltage Pesent"};
+  TGroupBox gbTestRelayCoils{&tsTest, "gbTestRelayCoils", " Relay Coils"};
+  TiLedRectangle iLedRL1{&gbTestRelayCoils, "iLedRL1", "Relay 1"};
+  TiLedRectangle iLedRL2{&gbTestRelayCoils, "iLedRL2", "Relay 2"};
+  TiLedRectangle ILedRL3{&gbTestRelayCoils, "ILedRL3", "Relay 3"};
+  TiLedRectangle iLedRL4{&gbTestRelayCoils, "iLedRL4", "Relay 4"};
+  // The relay's reported state of each field input; a user's click simulates the input.
+  TGroupBox gbTestFieldInputs{&tsTest, "gbTestFieldInputs", " Digital Field Signals"};
+  TiSwitchLed islFieldInput1{&gbTestFieldInputs, "islFieldInput1", "Input 1"};
+  TiSwitchLed islFieldInput2{&gbTestFieldInputs, "islFieldInput2", "Input 2"};
+  TiSwitchLed islFieldInput3{&gbTestFieldInputs, "islFieldInput3", "Input 3"};
+  TiSwitchLed islFieldInput4{&gbTestFieldInputs, "islFieldInput4", "Input 4"};
+  TiSwitchLed islFieldInput5{&gbTestFieldInputs, "islFieldInput5", "Input 5"};
+  TiSwitchLed islFieldInput6{&gbTestFieldInputs, "islFieldInput6", "Input 6"};
+  TiSwitchLed islFieldInput7{&gbTestFieldInputs, "islFieldInput7", "Input 7"};
+  TiSwitchLed islFieldInput8{&gbTestFieldInputs, "islFieldInput8", "Input 8"};
+  TiSwitchLed islFieldInput9{&gbTestFieldInputs, "islFieldInput9", "Input 9"};
+  TiSwitchLed islFieldInput10{&gbTestFieldInputs, "islFieldInput10", "Input 10"};
+  TiSwitchLed islFieldInput11{&gbTestFieldInputs, "islFieldInput11", "Input 11"};
+  TiSwitchLed islFieldInput12{&gbTestFieldInputs, "islFieldInput12", "Input 12"};
+  TiSwitchLed islFieldInput13{&gbTestFieldInputs, "islFieldInput13", "Input 13"};
+  TiSwitchLed islFieldInput14{&gbTestFieldInputs, "islFieldInput14", "Input 14"};
+  TiSwitchLed islFieldInput15{&gbTestFieldInputs, "islFieldInput15", "Input 15"};
+
 
   // ==== Settings page: editors, exit checks, access levels, page refresh ====
   void InitSettingsPage();

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "link/LiveRecords.h"
 #include "link/Requests.h"
 #include "support/LinkWorld.h"
 
@@ -15,6 +16,7 @@ void FuzzDispatcherOnce(const uint8_t* data, size_t size) {
   LinkWorld w(false);
   TForm1& f1 = w.f1();
   TForm2& f2 = w.f2();
+  ConnectLiveRecords(f2);  // the live records reach the main window too
   f1.EventFileWriteLn = [mode](const std::string&) {
     if (mode & 0x80) throw std::runtime_error("disk full");
   };

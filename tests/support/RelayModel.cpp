@@ -229,46 +229,6 @@ void RelayModel::Answer(std::string answer, bool isEcho) {
 
 // ---- Live and history records ----
 
-std::string RelayModel::ActualRecord() const {
-  int t = tick_;
-  auto wave = [t](int base, int swing, int phase) {
-    return base + static_cast<int>(std::lround(swing * std::sin((t + phase) * 0.3)));
-  };
-  int ir = wave(80, 6, 0), iw = wave(82, 6, 7), ib = wave(79, 6, 14);
-  int imax = std::max(ir, std::max(iw, ib));
-  int vr = wave(400, 4, 0), vw = wave(401, 4, 5), vb = wave(399, 4, 9);
-  int vmax = std::max(vr, std::max(vw, vb));
-  std::string s = "*A";
-  s += Num(40 + t % 20, 3);   // thermal capacity used
-  s += Num(10, 3);            // thermal curve
-  s += Num(imax, 5);
-  s += Num(ir, 5) + Num(iw, 5) + Num(ib, 5);
-  s += Num(3, 3);             // unbalance
-  s += Num(VoltageCode, 3);
-  s += Num(vmax, 5);
-  s += Num(vr, 5) + Num(vw, 5) + Num(vb, 5);
-  s += Num(1, 3);             // voltage symmetry
-  s += Num(wave(85, 3, 2), 3);  // power factor
-  s += Num(50, 3);            // frequency
-  s += Num(wave(120, 20, 3), 5);  // earth leakage
-  s += Num(200, 5);           // insulation raw count
-  s += Num(1234 + t / 100, 5);  // running hours
-  s += Num(2, 3);             // model code
-  s += Num(100, 3);           // MLC
-  s += Num(55, 3) + Num(56, 3) + Num(57, 3) + Num(58, 3);  // temperatures + 30
-  s += Num(ProductId, 3);
-  s += (Revision + "  ").substr(0, 2);
-  s += "#";
-  ++tick_;
-  return s;
-}
-
-std::string RelayModel::ActualStatusRecord() const {
-  std::string s = "*a";
-  for (int i = 0; i < 19; ++i) s += Num(i == 0 ? 1 : (i == 7 ? (Simulating ? 64 : 0) : 0), 3);
-  return s + "#";
-}
-
 std::string RelayModel::CommsStatusRecord() const {
   std::string s = "*N";
   s += Num(10 + tick_ % 5, 5) + Num(1, 3) + Num(1, 3) + Num(3, 3) + Num(0, 3);

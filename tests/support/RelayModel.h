@@ -69,6 +69,27 @@ class RelayModel {
   std::string ClockRecord() const;
   std::string BlockRecord(int half) const;
 
+  // ---- Live record values (RelayLive.cpp) ----
+  // The actual record's fields as the relay measures them; the revision, product number and
+  // voltage code above complete it. -1 for the highest current or voltage sends the highest of
+  // the three phases.
+  struct ActualFields {
+    int ThermalCap = 40, ThermalCurve = 10;
+    int IMax = -1, IRed = 80, IWhite = 82, IBlue = 79, Unbalance = 3;
+    int VMax = -1, VRed = 400, VWhite = 401, VBlue = 399, VoltSym = 1;
+    int PowerFactor = 85, Frequency = 50, EarthLeakage = 120, Insulation = 200, RunHours = 1234;
+    int ModelCode = 2, MLC = 100;
+    std::array<int, 4> Temperature{55, 56, 57, 58};  // degrees C plus 30
+  };
+  ActualFields Actual;
+  // The status record's nineteen values in record order (alarm flags A..C, trip flags A..D,
+  // function status A..J, counters A and B); bit 6 of function status A follows Simulating.
+  std::array<int, 19> Status{1, 1, 0, 0, 0, 0, 0, 0, 0x08};
+  // While set, a running motor: currents, voltages, thermal capacity, earth leakage, inputs and
+  // counters move from answer to answer around the values above. Cleared, every answer carries
+  // the values exactly as they stand.
+  bool LiveMoving = true;
+
  private:
   void Handle(const std::string& msg);
   void HandleGroup();
