@@ -203,12 +203,12 @@ void TForm1::SettingChange(const TControl& editor) {
 }
 
 void TForm1::tsSettingsShow() {
+  const TComboBox* types[] = {&cbRTD1_Type, &cbRTD2_Type, &cbRTD3_Type, &cbRTD4_Type};
+  TEdit* displays[] = {&mbRTD1_Lev, &mbRTD2_Lev, &mbRTD3_Lev, &mbRTD4_Lev};
   for (int ch = 1; ch <= 4; ++ch) {
-    const TComboBox* types[] = {&cbRTD1_Type, &cbRTD2_Type, &cbRTD3_Type, &cbRTD4_Type};
     bool ptc = types[ch - 1]->ItemIndex() == 2;
     for (TSpinEdit* box : RtdLevelBoxes(*this, ch)) box->SetEnabled(!ptc);
-    // The channel's live temperature on the Actual page belongs to the live displays.
-    if (TControl* display = FindControl("mbRTD" + std::to_string(ch) + "_Lev")) display->SetEnabled(!ptc);
+    displays[ch - 1]->SetEnabled(!ptc);
   }
 }
 

@@ -188,7 +188,7 @@ class TForm1 : public TForm {
   // -- Actual page: thermal state --
   TGroupBox gbActThermal{&tsActual, "gbActThermal", " Thermal Capacity "};
   TiAngularGauge iagThermalCap{&gbActThermal, "iagThermalCap"};
-  TLabel labThermalCap{&gbActThermal, "labThermalCap", "Thermal Capacity Used (%)"};
+  TLabel labActThermalCap{&gbActThermal, "labActThermalCap", "Thermal Capacity Used (%)"};
   TEdit mbThermalCap{&gbActThermal, "mbThermalCap"};
   TLabel labThermalCurve{&gbActThermal, "labThermalCurve", "Thermal Curve"};
   TEdit mbThermalCurve{&gbActThermal, "mbThermalCurve"};
@@ -362,13 +362,6 @@ class TForm1 : public TForm {
   TEdit ebIB_Level{&gbCalLive, "ebIB_Level"};
   TLabel labActEL{&gbCalLive, "labActEL", "Earth Leakage (mA)"};
   TEdit ebActEL{&gbCalLive, "ebActEL"};
-
-  // -- Settings page: owned by the Settings page; declared here for the live values --
-  TComboBox cbVSelector{&tsSettings, "cbVSelector"};
-  TComboBox cbRTD1_Type{&tsSettings, "cbRTD1_Type"};
-  TComboBox cbRTD2_Type{&tsSettings, "cbRTD2_Type"};
-  TComboBox cbRTD3_Type{&tsSettings, "cbRTD3_Type"};
-  TComboBox cbRTD4_Type{&tsSettings, "cbRTD4_Type"};
 
   // -- Control Logic page --
   TGroupBox gbLogOutputs{&tsLogic, "gbLogOutputs", " Logic Function Outputs "};

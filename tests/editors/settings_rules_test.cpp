@@ -32,7 +32,7 @@ TEST_F(SettingsRules, EarthLeakageModeShowsTheTripDelayOnlyForDefiniteTime) {
 }
 
 TEST_F(SettingsRules, PtcDisablesTheChannelsTripLevels) {
-  TEdit mbRTD3_Lev(&f.tsActual, "mbRTD3_Lev");  // the live display, owned elsewhere
+  TEdit& mbRTD3_Lev = f.mbRTD3_Lev;  // the channel's live temperature on the Actual page
   f.cbRTD3_Type.UserPick(2);
   EXPECT_FALSE(f.seRTD3Hi_TripLev.Enabled());
   EXPECT_FALSE(f.seRTD3Lo_TripLev.Enabled());
