@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "editors/VoltageLists.h"
+#include "link/VoltageLists.h"
 #include "main/Main.h"
 
 namespace settings {

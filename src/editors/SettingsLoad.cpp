@@ -6,7 +6,7 @@
 #include <climits>
 
 #include "editors/SettingsEditors.h"
-#include "editors/VoltageLists.h"
+#include "link/VoltageLists.h"
 #include "link/Numeric.h"
 #include "main/Main.h"
 #include "vartable/UnitVarTable.h"

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "editors/SettingsEditors.h"
-#include "editors/VoltageLists.h"
+#include "link/VoltageLists.h"
 #include "link/CommSetup.h"
 #include "link/Numeric.h"
 #include "main/Access.h"

@@ -7,7 +7,7 @@
 #include <set>
 
 #include "editors/SettingsEditors.h"
-#include "editors/VoltageLists.h"
+#include "link/VoltageLists.h"
 #include "link/RecordLayouts.h"
 #include "support/EditorWorld.h"
 

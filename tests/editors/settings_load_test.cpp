@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "editors/VoltageLists.h"
+#include "link/VoltageLists.h"
 #include "link/Numeric.h"
 #include "support/EditorWorld.h"
 

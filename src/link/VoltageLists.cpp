@@ -1,4 +1,4 @@
-#include "editors/VoltageLists.h"
+#include "link/VoltageLists.h"
 
 #include "platform/ui/Controls.h"
 
