@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -175,6 +176,9 @@ struct ProgressTrace {
     int position;
     int max;
     bool operator==(const State&) const = default;
+    friend std::ostream& operator<<(std::ostream& os, const State& s) {
+      return os << "{\"" << s.text << "\", " << s.position << "/" << s.max << "}";
+    }
   };
   std::vector<State> states;
   explicit ProgressTrace(TForm1& f) {
