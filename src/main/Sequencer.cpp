@@ -166,8 +166,9 @@ static_assert(ChoicesMatchChain());
 template <size_t N>
 constexpr bool StepsMatchRequests(const Step (&steps)[N]) {
   for (const Step& s : steps) {
-    const RequestInfo* r = Request(s.code);
-    if (!r || r->RequestFlag != s.request || r->DoneFlag != s.done) return false;
+    if (s.code < 1 || s.code > kRequestCount) return false;
+    const RequestInfo& r = kRequests[s.code - 1];
+    if (r.RequestFlag != s.request || r.DoneFlag != s.done) return false;
   }
   return true;
 }
