@@ -7,7 +7,8 @@
 // values parser's revision and product number (the sequencer's revision tests and product check
 // read them), and the controls other pages own that the shell reaches by name.
 #include <algorithm>
-#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -36,11 +37,15 @@
 #include "vartable/UnitVarTable.h"
 
 // The client password file as the test wants it: absent, or holding these lines.
+// Drive C is the test's own folder: a test run by hand never touches the user's home folder.
 inline void SetPasswordFile(const std::optional<std::vector<std::string>>& lines) {
-  std::string root = DriveCRoot();
-  std::string cmd = "mkdir -p '" + root + "'";
-  if (std::system(cmd.c_str()) != 0) return;
-  std::remove(MapPath("c:\\TQ.psw").c_str());
+  if (const char* env = std::getenv("VUMA_DRIVE_C"); !env || !*env) {
+    std::string own = (std::filesystem::temp_directory_path() / "vuma_shell_drive_c").string();
+    setenv("VUMA_DRIVE_C", own.c_str(), 1);
+  }
+  std::error_code ec;
+  std::filesystem::create_directories(DriveCRoot(), ec);
+  std::filesystem::remove(MapPath("c:\\TQ.psw"), ec);
   if (!lines) return;
   TextFile f;
   f.Assign("c:\\TQ.psw");
