@@ -162,6 +162,9 @@ void TForm1::BindCommands() {
     Handler h = c.handler;
     b->OnClick = [this, h] { (this->*h)(); };
   }
+  // The settings write of the Settings page, unless that page binds its own.
+  auto* tx = dynamic_cast<TButton*>(FindControl("bTxSettings"));
+  if (tx && !tx->OnClick) tx->OnClick = [this] { ArmTransfer(TransferCommand::TxSettings); };
 }
 
 // Neither the comms setup window, the request queue, the variable table nor the progress dialog

@@ -73,6 +73,9 @@ TEST(Connect, FullReadOrderForEachRevisionClass) {
       // Below "Rev 3a": no Bluetooth settings; the step completes in the tick that arms it.
       {"2f", {3, 4, 6, 8, 9, 11, 12, 13},
        with({{"Uploading communication", 7, 9}, {"Uploading complete", 9, 9}})},
+      // "Rev 00" (no revision known): read without Bluetooth rather than wait for it.
+      {"00", {3, 4, 6, 8, 9, 11, 12, 13},
+       with({{"Uploading communication", 7, 9}, {"Uploading complete", 9, 9}})},
       {"3a", {3, 4, 6, 8, 9, 11, 12, 13, 10},
        with({{"Uploading communication", 7, 9}, {"Uploading Bluetooth", 8, 9}, {"Uploading complete", 9, 9}})},
       {"4e", {3, 4, 6, 8, 9, 11, 12, 13, 39, 40, 10},

@@ -13,7 +13,7 @@ using State = ProgressTrace::State;
 using Command = void (TForm1::*)();
 using Box = TCheckBox TFrmMassDwnSel::*;
 
-void ArmSettingsWrite() { Form1->ArmTransfer(TForm1::TransferCommand::TxSettings); }
+void ArmSettingsWrite() { dynamic_cast<TButton*>(Form1->FindControl("bTxSettings"))->UserClick(); }
 
 // A connected program whose full read has run, so that every send column holds what the relay has.
 struct Connected {
@@ -32,7 +32,7 @@ TEST(TransferCommands, SingleReadsAndWrites) {
   struct Case {
     const char* name;
     const char* revision;
-    Command command;  // nullptr: the settings write
+    Command command;  // nullptr: the Settings page's write button
     const char* caption;
     std::vector<int> requests;
     std::vector<State> states;

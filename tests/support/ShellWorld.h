@@ -116,8 +116,6 @@ struct ShellWorld {
     StandIn<TLabel>(&Form1->tsSettings, "Label104");
     StandIn<TLabel>(&Form1->tsSettings, "Label106");
     StandIn<TiLedRectangle>(&Form1->tsTest, "iLedSimIndication", "Simulation in Progress");
-    if (auto* tx = dynamic_cast<TButton*>(Form1->FindControl("bTxSettings")); tx && !tx->OnClick)
-      tx->OnClick = [] { Form1->ArmTransfer(TForm1::TransferCommand::TxSettings); };
     Form1->BindCommands();
   }
 
