@@ -67,7 +67,11 @@ void TForm1::Connect1Click() {
 
 void TForm1::DropLink(LinkDrop why) {
   if (DroppingLink || !Form2) return;
-  DroppingLink = true;
+  struct Dropping {
+    bool& flag;
+    explicit Dropping(bool& f) : flag(f) { flag = true; }
+    ~Dropping() { flag = false; }
+  } dropping(DroppingLink);
   TForm2& link = *Form2;
   bool portFailed = why == LinkDrop::PortFailed;
 
@@ -96,7 +100,6 @@ void TForm1::DropLink(LinkDrop why) {
   ClearTransferFlags();
   if (FrmProgress && FrmProgress->Visible()) FrmProgress->Close();
   link.OpenPort();
-  DroppingLink = false;
 
   if (why == LinkDrop::Closing) return;  // the program is ending
   if (why == LinkDrop::Watchdog) TellLater("Communication with VUMA lost.");
