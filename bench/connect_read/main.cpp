@@ -156,7 +156,7 @@ Result Run(const char* revision) {
 
 int main() {
   std::printf("Full read after connecting, virtual clock, test relay at 19200 baud\n");
-  std::printf("%-10s %10s %10s %8s %6s %7s | %12s %12s %12s %14s\n", "revision", "total ms", "ideal ms", "requests",
+  std::printf("%-10s %10s %10s %8s %6s %7s | %12s %12s %12s %14s\n", "revision", "total ms", "ideal ms", "steps",
               "ticks", "ratio", "own exch ms", "polls ahead", "tick wait ms", "sequencer ms");
   const char* revisions[][2] = {{"2f", "below 3a"}, {"3a", "from 3a"}, {"4e", "extended"}};
   for (auto& rv : revisions) {
@@ -166,7 +166,9 @@ int main() {
                 r.ownExchangeUs / 1000.0, r.pollsAheadUs / 1000.0, r.tickWaitUs / 1000.0,
                 r.sequencerDelayUs / 1000.0);
   }
-  std::printf("ratio: total / ideal; polls ahead: the live polls sent before each step's request;\n"
+  std::printf("steps: chain steps that exchanged a record (below 3a the Bluetooth step has none); ticks: system\n"
+              "timer ticks from connecting to the read's end; ratio: total / ideal; polls ahead: the live polls\n"
+              "sent before each step's request;\n"
               "sequencer: time a step's answer waited beyond the next tick for the chain to move on.\n");
   return 0;
 }
