@@ -72,11 +72,16 @@ void TForm2::TmrCommsSystemTimer() {
       try {
         ComPort1.WriteStr(TXBuffer);
       } catch (const std::exception&) {
-        CommsTimeOutCntr = 0;
-        try {
-          ComPort1.Close();
-        } catch (const std::exception&) {
-          if (Application) Application->MessageBox("Communication port failed. Select and reconnect port", "Error");
+        // The main window closes the port the one way every closing goes, and tells the user.
+        if (Form1) {
+          Form1->DropLink(TForm1::LinkDrop::PortFailed);
+        } else {
+          CommsTimeOutCntr = 0;
+          try {
+            ComPort1.Close();
+          } catch (const std::exception&) {
+            if (Application) Application->MessageBox("Communication port failed. Select and reconnect port", "Error");
+          }
         }
       }
     }

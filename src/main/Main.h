@@ -6,11 +6,14 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/ui/Controls.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Instruments.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/Scheduler.h"
 
 class TForm1 : public TForm {
  public:
@@ -176,6 +179,177 @@ class TForm1 : public TForm {
 
   // ==== Shell: menus, tool bar, status bar, timers, connection, sequencer, transfer commands ====
   void InitShell();
+
+  // ---- Main menu ----
+  TMainMenu MainMenu{this, "MainMenu"};
+  TMenuItem File1{&MainMenu, "File1", "&File"};
+  TMenuItem ImportMMIFile1{&File1, "ImportMMIFile1", "Open disc file to read settings", "F1"};
+  TMenuItem ExportNCSettings1{&File1, "ExportNCSettings1", "Save settings in disc file", "F2"};
+  TMenuItem VerifySettings{&File1, "VerifySettings", "Verify relay setting with file setting"};
+  TMenuItem N1{&File1, "N1", "-"};
+  TMenuItem UserpasswordSetup{&File1, "UserpasswordSetup", "User password setup"};
+  TMenuItem Frm1MMenUnlockFrontend{&File1, "Frm1MMenUnlockFrontend", "Unlock Frontend"};
+  TMenuItem MMenSiteModePsw{&File1, "MMenSiteModePsw", "Site Mode"};
+  TMenuItem N2{&File1, "N2", "-"};
+  TMenuItem miPrinterSetup{&File1, "miPrinterSetup", "Printer setup", "Ctrl+P"};
+  TMenuItem miPrintCalSet{&File1, "miPrintCalSet", "Print calibration and settings"};
+  TMenuItem N3{&File1, "N3", "-"};
+  TMenuItem Exit1{&File1, "Exit1", "E&xit", "F12"};
+  TMenuItem Options1{&MainMenu, "Options1", "&Options"};
+  TMenuItem Communication1{&Options1, "Communication1", "Communica&tion", "F5"};
+  TMenuItem Connect1{&MainMenu, "Connect1", "&Connect", "F6"};
+
+  // ---- Tool bar: separators stand after the third and the sixth button ----
+  TToolBar ToolBar1{this, "ToolBar1"};
+  TToolButton SButOpenFile{&ToolBar1, "SButOpenFile"};
+  TToolButton SButSaveToFile{&ToolBar1, "SButSaveToFile"};
+  TToolButton SButPrintSet{&ToolBar1, "SButPrintSet"};
+  TToolButton SButComSetup{&ToolBar1, "SButComSetup"};
+  TToolButton SBOpenComPort{&ToolBar1, "SBOpenComPort"};
+  TToolButton SButClosePort{&ToolBar1, "SButClosePort"};
+  TToolButton SButReadSetFrmRelay{&ToolBar1, "SButReadSetFrmRelay"};
+  TToolButton SButWriteSetToRelay{&ToolBar1, "SButWriteSetToRelay"};
+
+  // ---- Status bar: connection text, activity bar, an empty panel ----
+  TStatusBar StatusBar1{this, "StatusBar1"};
+  int32_t ActivityWidth = 0;  // 0..100 in steps of 10
+  TPrinterSetupDialog PrinterSetupDialog;
+
+  // ---- Timers ----
+  TTimer TmrSystem{100, true};  // the transfer sequencer
+  TTimer Timer1{100, true};     // the activity bar
+
+  // ---- Buttons the sequencer gates and the transfer commands, on the pages that hold them ----
+  TButton bRelayResetAct{&tsActual, "bRelayResetAct", "Reset Trips"};
+  TButton bTC_ResetAct{&tsActual, "bTC_ResetAct", "Zero"};
+  TButton bTxLogicControl{&tsLogic, "bTxLogicControl", "Transmit settings to relay"};
+  TButton bRxControlLogic{&tsLogic, "bRxControlLogic", "Read settings from relay"};
+  TButton bTxStarterConfigToRL{&tsStarters, "bTxStarterConfigToRL", "Transmit settings to relay"};
+  TButton bRxStarterConfigFromRL{&tsStarters, "bRxStarterConfigFromRL", "Read settings from relay"};
+  TStringGrid sgStartup_TC_Req{&tsStarters, "sgStartup_TC_Req", 2, 10};
+  TMonthCalendar mcCalendar{&tsRealTimeClock, "mcCalendar"};
+  TButton bTxCalibration{&tsCalibration, "bTxCalibration", "Transmit calibration to relay"};
+  TButton bRxCalibration{&tsCalibration, "bRxCalibration", "Read calibration from relay"};
+  TButton bRelayID{&tsCalibration, "bRelayID", "Write data to relay"};
+  TButton bRxRelayID{&tsCalibration, "bRxRelayID", "Read data from relay"};
+  TButton bClrEventRecs{&tsCalibration, "bClrEventRecs", "Erase event records in relay"};
+  TButton bCalbLock{&tsCalibration, "bCalbLock", "Unlock calibration facility"};
+  TButton BtVarTable{&tsCalibration, "BtVarTable", "Variable Table"};
+  TComboBox cbRelayModel{&tsCalibration, "cbRelayModel"};
+  TComboBox cbFreqSelector{&tsCalibration, "cbFreqSelector"};
+  TButton bFaultUpDate{&tsFaults, "bFaultUpDate", "Update faults from relay"};
+  TButton bFaultHistClr{&tsFaults, "bFaultHistClr", "Clear fault history in relay"};
+  TButton pbUserName{&tsStatistics, "pbUserName", "Transmit data to relay"};
+  TButton btRxUserName{&tsStatistics, "btRxUserName", "Read data from relay"};
+  TButton bCommSettings{&tsStatistics, "bCommSettings", "Transmit comms settings to relay "};
+  TButton btRxCommsData{&tsStatistics, "btRxCommsData", "Read comms settings from relay "};
+  TButton btTxBluetooth{&tsStatistics, "btTxBluetooth", "Transmit Bluetooth settings to relay"};
+  TButton btRxBluetooth{&tsStatistics, "btRxBluetooth", "Read Bluetooth settings from relay"};
+  TButton bSimTestStart{&tsTest, "bSimTestStart", "Start Simulation"};
+  TButton bResetRelay{&tsTest, "bResetRelay", "Reset Relay Trip State "};
+  TButton bThermalCapReset{&tsTest, "bThermalCapReset", "Reset Thermal Capacity"};
+  TButton bEventRecDownLoad{&tsEvents, "bEventRecDownLoad", "Start uploading of records to disc file"};
+  TButton bStopEventDownLoad{&tsEvents, "bStopEventDownLoad", "Stop uploading of records to disc file"};
+  TButton bQuickEventUpload{&tsEvents, "bQuickEventUpload", "Upload last 200 or less events"};
+  TComboBox cbI_Selector{&tsSpectrum, "cbI_Selector"};
+  TStringGrid sgCurrentLevels{&tsSpectrum, "sgCurrentLevels", 2, 11};
+  TButton Button5{&tsExtIO, "Button5", "Transmit settings to relay"};
+  TButton Button6{&tsExtIO, "Button6", "Read settings from relay"};
+  TButton Button1{&tabsExtendedCommsSet, "Button1", "Transmit comms settings to relay "};
+  TButton Button2{&tabsExtendedCommsSet, "Button2", "Read comms settings from relay "};
+  TComboBox cbExtCommsSelProt{&tabsExtendedCommsSet, "cbExtCommsSelProt"};
+  TStringGrid strgridExtCommsConfigBits{&tabsExtendedCommsSet, "strgridExtCommsConfigBits", 3, 17};
+  TStringGrid strgridExtCommsConfigWords{&tabsExtendedCommsSet, "strgridExtCommsConfigWords", 2, 20};
+
+  // ---- Window ----
+  void FormCreate();
+  void FormShow();
+  void FormClose();
+  void Exit1Click();
+  void Communication1Click();
+  void miPrintSetUpClick();
+  void BtVarTableClick();
+  void PageControl1Change();
+  void Timer1Timer();
+  void StatusBar1DrawPanel(TCanvas& canvas, int panel, const TRect& rect);
+  // Binds the transfer commands to their buttons, wherever on the window they were placed.
+  void BindCommands();
+
+  // ---- Connection ----
+  // Connects, or disconnects while the port is open; the port's state alone decides.
+  void Connect1Click();
+  // Why the link is dropped; each reason tells the user in its own way.
+  enum class LinkDrop { Command, Watchdog, ProductCheck, PortFailed, Closing };
+  // The one way the port is closed: leaves the disconnected state behind whatever the reason
+  // (menu and status texts, simulation off, transfer flags clear, progress dialog closed, queue
+  // emptied with request 1 waiting) and then tells the user. A call while a drop is already in
+  // progress does nothing; a port that fails while closing is reported, never thrown.
+  void DropLink(LinkDrop why);
+  bool DroppingLink = false;
+
+  // ---- Transfer sequencer ----
+  void TmrSystemTimer();
+  // Clears every request and done flag of both directions, UploadAll, MassDownload and the two
+  // clearing flags.
+  void ClearTransferFlags();
+  void EndClockEditMode();
+  void EndStatsEditMode();
+  // When the last step of the full read completed; the connect read's dialog offers its button
+  // once no step has completed for this long while the relay keeps answering.
+  int64_t FullReadStepAtMs = 0;
+  static constexpr int64_t kConnectReadPatienceMs = 10000;
+  // The controls of the gating table, found by name once they exist (some pages are built by
+  // other areas of the window).
+  std::vector<TControl*> GatedControls;
+
+  // ---- Transfer commands ----
+  // Commands that arm one transfer by the common pattern; each button handler names one.
+  enum class TransferCommand {
+    RxSettings, RxCalibration, RxRelayID, RxDesc, RxComms, RxBluetooth, RxExtMod, RxLogic,
+    RxStartConf, TxSettings, TxCalibration, TxRelayID, TxDesc, TxComms, TxBluetooth, TxExtMod,
+    TxLogic, TxStartConf, TxRTC, TxStatistics, ClearFaults, ClearEvents
+  };
+  // Fills the progress dialog, sets the step's flags and shows the dialog modally until the
+  // transfer ends (the calibration commands only re-arm a dialog already shown).
+  void ArmTransfer(TransferCommand cmd);
+  void bReadSetFromRelayClick();
+  void bRxCalibrationClick();
+  void bRxRelayIDClick();
+  void btRxUserNameClick();
+  void btRxCommsDataClick();
+  void btRxBluetoothClick();
+  void Button6Click();
+  void bRxControlLogicClick();
+  void bRxStarterConfigFromRLClick();
+  void SButReadSetFrmRelayClick();
+  void bTxCalibrationClick();
+  void bRelayIDClick();
+  void pbUserNameClick();
+  void bCommSettingsClick();
+  void btTxBluetoothClick();
+  void Button5Click();
+  void bTxLogicControlClick();
+  void bTxStarterConfigToRLClick();
+  void TxRTC_Click();
+  void bTxStatisticsClick();
+  void ClrFaultHistClick();
+  void bClrEventRecsClick();
+  void SButWriteSetToRelayClick();
+  void bRelayResetActClick();
+  void bTC_ResetActClick();
+
+  // ---- Bound here, built by other areas (empty until then) ----
+  void ImportMMIFile1Click();          // reads a settings file into the editors
+  void ExportNCSettings1Click();       // writes the settings file
+  void miPrintCalSetClick();           // prints the settings report
+  void VerifySettingsClick();          // checks the relay's settings against a legacy file
+  void UserpasswordSetupClick();       // user password editor
+  void Frm1MMenUnlockFrontendClick();  // user password dialog, unlocking the front end
+  void MMenSiteModePswClick();         // user password dialog, entering site mode
+  void CommsSelection();               // prepares the communication settings groups
+  void StarterTypeDisplay();           // prepares the starter configuration display
+  void SimParamTx();                   // sends the simulation values
+  void UpdateExtCommsSettingInTxBuff();  // packs the communication module page for a write
 
 
   // ==== Live displays: the controls the live values and live status records write ====

@@ -1,4 +1,290 @@
+// The frame of the main window: menu, tool bar, status bar, what creating, showing and closing the
+// window set up, and the work done when the user selects another page.
+#include "link/CommSetup.h"
 #include "main/Main.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/SysUtils.h"
+#include "platform/rtl/TextFile.h"
+#include "platform/ui/Canvas.h"
+#include "vartable/UnitVarTable.h"
 
-// Sets up the shell of the main window.
-void TForm1::InitShell() {}
+namespace {
+
+using Handler = void (TForm1::*)();
+
+// The transfer commands and the buttons that run them. Buttons are found by name because some
+// pages are built by other areas of the window; a button already bound by its page keeps its own
+// handler.
+struct CommandButton {
+  const char* button;
+  Handler handler;
+};
+constexpr CommandButton kCommandButtons[] = {
+    {"bReadSetFromRelay", &TForm1::bReadSetFromRelayClick},
+    {"bRxCalibration", &TForm1::bRxCalibrationClick},
+    {"bRxRelayID", &TForm1::bRxRelayIDClick},
+    {"btRxUserName", &TForm1::btRxUserNameClick},
+    {"btRxCommsData", &TForm1::btRxCommsDataClick},
+    {"Button2", &TForm1::btRxCommsDataClick},
+    {"btRxBluetooth", &TForm1::btRxBluetoothClick},
+    {"Button6", &TForm1::Button6Click},
+    {"bRxControlLogic", &TForm1::bRxControlLogicClick},
+    {"bRxStarterConfigFromRL", &TForm1::bRxStarterConfigFromRLClick},
+    {"bTxCalibration", &TForm1::bTxCalibrationClick},
+    {"bRelayID", &TForm1::bRelayIDClick},
+    {"pbUserName", &TForm1::pbUserNameClick},
+    {"bCommSettings", &TForm1::bCommSettingsClick},
+    {"Button1", &TForm1::bCommSettingsClick},
+    {"btTxBluetooth", &TForm1::btTxBluetoothClick},
+    {"Button5", &TForm1::Button5Click},
+    {"bTxLogicControl", &TForm1::bTxLogicControlClick},
+    {"bTxStarterConfigToRL", &TForm1::bTxStarterConfigToRLClick},
+    {"bRTC_Setting", &TForm1::TxRTC_Click},
+    {"bTxStatistics", &TForm1::bTxStatisticsClick},
+    {"bFaultHistClr", &TForm1::ClrFaultHistClick},
+    {"bClrEventRecs", &TForm1::bClrEventRecsClick},
+    {"bRelayResetAct", &TForm1::bRelayResetActClick},
+    {"bTC_ResetAct", &TForm1::bTC_ResetActClick},
+    {"BtVarTable", &TForm1::BtVarTableClick},
+};
+
+// Menu items and tool buttons with their handlers.
+struct MenuCommand {
+  TMenuItem TForm1::*item;
+  Handler handler;
+};
+constexpr MenuCommand kMenuCommands[] = {
+    {&TForm1::ImportMMIFile1, &TForm1::ImportMMIFile1Click},
+    {&TForm1::ExportNCSettings1, &TForm1::ExportNCSettings1Click},
+    {&TForm1::VerifySettings, &TForm1::VerifySettingsClick},
+    {&TForm1::UserpasswordSetup, &TForm1::UserpasswordSetupClick},
+    {&TForm1::Frm1MMenUnlockFrontend, &TForm1::Frm1MMenUnlockFrontendClick},
+    {&TForm1::MMenSiteModePsw, &TForm1::MMenSiteModePswClick},
+    {&TForm1::miPrinterSetup, &TForm1::miPrintSetUpClick},
+    {&TForm1::miPrintCalSet, &TForm1::miPrintCalSetClick},
+    {&TForm1::Exit1, &TForm1::Exit1Click},
+    {&TForm1::Communication1, &TForm1::Communication1Click},
+    {&TForm1::Connect1, &TForm1::Connect1Click},
+};
+
+struct ToolCommand {
+  TToolButton TForm1::*button;
+  Handler handler;
+  bool enabledAtStart;
+};
+constexpr ToolCommand kToolCommands[] = {
+    {&TForm1::SButOpenFile, &TForm1::ImportMMIFile1Click, true},
+    {&TForm1::SButSaveToFile, &TForm1::ExportNCSettings1Click, true},
+    {&TForm1::SButPrintSet, &TForm1::miPrintCalSetClick, true},
+    {&TForm1::SButComSetup, &TForm1::Communication1Click, true},
+    {&TForm1::SBOpenComPort, &TForm1::Connect1Click, true},
+    {&TForm1::SButClosePort, &TForm1::Connect1Click, false},
+    {&TForm1::SButReadSetFrmRelay, &TForm1::SButReadSetFrmRelayClick, false},
+    {&TForm1::SButWriteSetToRelay, &TForm1::SButWriteSetToRelayClick, false},
+};
+
+// Harmonic labels of the spectrum table, rows 1 to 10, for 50 Hz and for 60 Hz.
+constexpr const char* kHarmonicLabels[10][2] = {
+    {" f0   (0Hz)", " f0   (0Hz)"}, {" f1  (50Hz)", " f1  (60Hz)"}, {" f2 (100Hz)", " f2 (120Hz)"},
+    {" f3 (150Hz)", " f3 (180Hz)"}, {" f4 (200Hz)", " f4 (240Hz)"}, {" f5 (250Hz)", " f5 (300Hz)"},
+    {" f6 (300Hz)", " f6 (360Hz)"}, {" f7 (350Hz)", " f7 (420Hz)"}, {" f8 (400Hz)", " f8 (480Hz)"},
+    {" f9 (450Hz)", " f9 (540Hz)"},
+};
+
+constexpr const char* kFaultHistHeadings[] = {" Grp",  " Status",            " Date",    " Time",
+                                              " Fault Description", " Run Hrs", " Imax %", " Vmin",
+                                              " Brkr Clr"};
+
+// Controls other areas of the window own, reached by name so that this area does not depend on
+// how they declare them; absent until those areas are built.
+template <class T>
+T* Owned(TForm1& f, const char* name) {
+  return dynamic_cast<T*>(f.FindControl(name));
+}
+
+constexpr int kActivityStep = 10;
+constexpr int kActivityImageWidth = 16;
+
+}  // namespace
+
+void TForm1::InitShell() {
+  Menu = &MainMenu;
+  for (const MenuCommand& m : kMenuCommands) {
+    Handler h = m.handler;
+    (this->*m.item).OnClick = [this, h] { (this->*h)(); };
+  }
+  Frm1MMenUnlockFrontend.SetEnabled(false);
+
+  for (const ToolCommand& t : kToolCommands) {
+    Handler h = t.handler;
+    TToolButton& b = this->*t.button;
+    b.OnClick = [this, h] { (this->*h)(); };
+    b.SetEnabled(t.enabledAtStart);
+    b.SetBounds(-1, -1, 23, 22);
+  }
+
+  StatusBar1.Panels.resize(3);
+  StatusBar1.Panels[0].Width = 100;
+  StatusBar1.Panels[1].Width = 100;
+  StatusBar1.Panels[1].OwnerDraw = true;
+  StatusBar1.Panels[2].Width = 50;
+  StatusBar1.OnDrawPanel = [this](TCanvas& c, int panel, const TRect& r) { StatusBar1DrawPanel(c, panel, r); };
+
+  TmrSystem.Name = "TmrSystem";
+  Timer1.Name = "Timer1";
+  TmrSystem.OnTimer = [this] { TmrSystemTimer(); };
+  Timer1.OnTimer = [this] { Timer1Timer(); };
+
+  PageControl1.OnChange = [this] { PageControl1Change(); };
+  OnCreate = [this] { FormCreate(); };
+  OnShow = [this] { FormShow(); };
+  OnClose = [this] { FormClose(); };
+
+  // Controls of pages that other parts of the program fill in later.
+  bTC_ResetAct.SetHint("Reset Thermal Capacity used to 0%");
+  bFaultHistClr.SetHint("Clear last fault records in relay");
+  cbRelayModel.SetItems({"005", "010", "050", "100", "300"});
+  cbFreqSelector.SetItems({"50Hz", "60Hz"});
+  cbI_Selector.Style = TComboBoxStyle::csDropDown;
+  cbI_Selector.SetItems({"Red phase current", "White phase current", "Blue phase current"});
+  cbI_Selector.SetItemIndex(0);
+  cbExtCommsSelProt.Style = TComboBoxStyle::csDropDown;
+  cbExtCommsSelProt.SetItems(
+      {" None ", " Profibus-DP", " Modbus-RTU", " CANbus", " PROFINET", " Modbus/TCP", " EtherNet/IP "});
+  cbExtCommsSelProt.SetItemIndex(0);
+  strgridExtCommsConfigWords.FixedRows = 0;
+}
+
+void TForm1::BindCommands() {
+  for (const CommandButton& c : kCommandButtons) {
+    auto* b = dynamic_cast<TButton*>(FindControl(c.button));
+    if (!b || b->OnClick) continue;
+    Handler h = c.handler;
+    b->OnClick = [this, h] { (this->*h)(); };
+  }
+  // The settings write of the Settings page, unless that page binds its own.
+  auto* tx = dynamic_cast<TButton*>(FindControl("bTxSettings"));
+  if (tx && !tx->OnClick) tx->OnClick = [this] { ArmTransfer(TransferCommand::TxSettings); };
+}
+
+// Neither the comms setup window, the request queue, the variable table nor the progress dialog
+// exists yet when this runs.
+void TForm1::FormCreate() {
+  // Every area has placed its controls by now.
+  BindCommands();
+
+  SiteModeActive = false;
+  FrontendLocked = true;
+  cbRelayModel.SetItemIndex(0);
+  cbFreqSelector.SetItemIndex(0);
+
+  TStringGrid& bits = strgridExtCommsConfigBits;
+  bits.SetCell(0, 0, "Bit");
+  bits.SetCell(1, 0, "Config Bits 0");
+  bits.SetCell(2, 0, "Config Bits 1");
+  for (int row = 1; row <= 16; ++row) {
+    bits.SetCell(0, row, Format("%0:0.2d", {row - 1}));
+    bits.SetCell(1, row, "Zero('0')");
+    bits.SetCell(2, row, "Zero('0')");
+  }
+  bits.ColWidths = {25, 215, 215};
+
+  TStringGrid& words = strgridExtCommsConfigWords;
+  for (int row = 0; row <= 19; ++row) {
+    words.SetCell(0, row, Format("Word %0:0.2d", {row}));
+    words.SetCell(1, row, "Status word");
+  }
+  words.ColWidths = {60, 400};
+}
+
+// Runs at the end of the window's creation, before the other windows exist.
+void TForm1::FormShow() {
+  // A password file that cannot be opened (a missing one) leaves the front end unlocked; one that
+  // opens but cannot be read or closed is an I/O error.
+  TextFile passwords;
+  passwords.Assign("c:\\TQ.psw");
+  bool opened = true;
+  try {
+    passwords.Reset();
+  } catch (const EInOutError&) {
+    opened = false;
+  }
+  if (!opened) {
+    FrontendLocked = false;
+  } else {
+    std::string first = passwords.Eof() ? std::string() : passwords.ReadLn();
+    passwords.Close();
+    FrontendLocked = !first.empty();
+  }
+
+  PageControl1.SetActivePage(&tsActual);
+
+  for (int col = 0; col < static_cast<int>(std::size(kFaultHistHeadings)); ++col)
+    sgFaultHist.SetCell(col, 0, kFaultHistHeadings[col]);
+  sgCurrentLevels.SetCell(1, 0, "    Ix %");
+  sgCurrentLevels.SetCell(0, 0, "      Fx");
+  for (int row = 0; row <= 9; ++row) sgStartup_TC_Req.SetCell(0, row, IntToStr(row));
+  if (auto* g = Owned<TStringGrid>(*this, "sgPLC_inputs"))
+    for (int i = 0; i <= 15; ++i) g->SetCell(15 - i, 0, IntToStr(i + 1));
+  if (auto* g = Owned<TStringGrid>(*this, "sgPLC_lsb"))
+    for (int row = 0; row <= 7; ++row) g->SetCell(0, row, IntToStr(row + 1));
+  if (auto* g = Owned<TStringGrid>(*this, "sgPLC_msb"))
+    for (int row = 0; row <= 7; ++row) g->SetCell(0, row, IntToStr(row + 9));
+}
+
+void TForm1::FormClose() {
+  if (Form2 && Form2->ComPort1.Connected()) DropLink(LinkDrop::Closing);
+}
+
+void TForm1::Exit1Click() { Close(); }
+
+void TForm1::Communication1Click() {
+  if (Form2) Form2->ShowModal();
+}
+
+void TForm1::miPrintSetUpClick() { PrinterSetupDialog.Execute(); }
+
+void TForm1::BtVarTableClick() {
+  if (FormVariableTable) FormVariableTable->Show();
+}
+
+void TForm1::PageControl1Change() {
+  if (!Form2 || !Form2->ComPort1.Connected()) return;
+  TTabSheet* page = PageControl1.ActivePage();
+  if (page == &tsActual || page == &tsExtIO) {
+    CommsSelection();
+  } else if (page == &tsSettings) {
+    // The earth-leakage delay belongs to the instantaneous definite-time characteristic only.
+    auto* selector = Owned<TComboBox>(*this, "cbEL_Selector");
+    bool show = selector && selector->ItemIndex() == 0;
+    for (const char* name : {"seEL_TripDelay", "Label104", "Label106"})
+      if (TControl* c = FindControl(name)) c->SetVisible(show);
+    StarterTypeDisplay();
+  } else if (page == &tsStarters) {
+    StarterTypeDisplay();
+  } else if (page == &tsSpectrum) {
+    int column = cbFreqSelector.ItemIndex() == 0 ? 0 : 1;
+    for (int row = 1; row <= 10; ++row) sgCurrentLevels.SetCell(0, row, kHarmonicLabels[row - 1][column]);
+    cbI_Selector.SetItemIndex(0);
+  } else if (page == &tsRealTimeClock) {
+    mcCalendar.SetDate(Date());
+    EndClockEditMode();
+  } else if (page == &tsStatistics) {
+    CommsSelection();
+    iLedStatsStatus.SetActive(true);
+  }
+}
+
+void TForm1::Timer1Timer() {
+  if (!Form2 || !Form2->ComPort1.Connected() || Form2->CommsTimeOutCntr == 0) return;
+  ActivityWidth = ActivityWidth < 100 ? ActivityWidth + kActivityStep : 0;
+  StatusBar1.Invalidate();
+}
+
+void TForm1::StatusBar1DrawPanel(TCanvas& canvas, int panel, const TRect& rect) {
+  if (panel != 1) return;
+  // One copy of the activity image for every step of the bar's width.
+  canvas.BrushColor = clLime;
+  for (int x = 0; x < ActivityWidth; x += kActivityStep)
+    canvas.FillRect({rect.Left + x, rect.Top, rect.Left + x + kActivityImageWidth, rect.Bottom});
+}

@@ -37,6 +37,9 @@ struct LinkWorld {
     SetSerialDeviceFactory(line.Factory({"COM1", "COM2", "COM3"}));
     if (withRelay) relay = std::make_unique<TestRelay>(line);
     app.CreateForm(Form1);
+    // The link is tested on its own: the main window's sequencer and activity bar stay off.
+    Form1->TmrSystem.SetEnabled(false);
+    Form1->Timer1.SetEnabled(false);
     app.CreateForm(FormVariableTable);
     app.CreateForm(FrmProgress);
     app.CreateForm(Form2);

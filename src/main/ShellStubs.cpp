@@ -1,0 +1,18 @@
+// Commands and page preparations the shell binds or calls whose work other parts of the program
+// provide; each body is replaced there.
+#include "link/CommSetup.h"
+#include "link/Requests.h"
+#include "main/Main.h"
+
+void TForm1::ImportMMIFile1Click() {}    // reads a settings file into the editors
+void TForm1::ExportNCSettings1Click() {}  // writes the settings file
+void TForm1::miPrintCalSetClick() {}     // prints the settings report
+void TForm1::VerifySettingsClick() {}    // checks the relay's settings against a legacy file
+void TForm1::CommsSelection() {}         // shows the communication settings of the relay's protocol
+void TForm1::StarterTypeDisplay() {}     // shows the starter configuration of the chosen type
+void TForm1::UpdateExtCommsSettingInTxBuff() {}  // packs the communication module page
+
+// Sends the simulation values (the test page adds its input-mode bit).
+void TForm1::SimParamTx() {
+  if (Form2) Form2->AddToCommsQue(wire::ReqSimulation);
+}

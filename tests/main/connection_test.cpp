@@ -1,0 +1,266 @@
+// Connecting and disconnecting: the full read after connecting for the three revision classes, the
+// link dropped by the watchdog, the product check, the user and a failing port (all through the one
+// disconnect routine), and the way out of a connect read that gets nowhere.
+#include <gtest/gtest.h>
+
+#include "support/ShellWorld.h"
+
+using namespace wire;
+
+namespace {
+
+using State = ProgressTrace::State;
+
+TEST(Connect, NothingAttachedDropsTheLinkAfterTwoSeconds) {
+  ShellWorld w(false);
+  TForm1& f = w.f1();
+  w.hb.After(500, [&] {
+    // While the connect read waits: connected, Actual page, dialog with its button disabled.
+    EXPECT_EQ(f.Connect1.Caption(), "&Disconnect");
+    EXPECT_EQ(f.StatusBar1.PanelText(0), "COM1 Connected.");
+    EXPECT_EQ(w.prog().ProgLabProgDesc.Caption(), "Uploading device ID");
+    EXPECT_EQ(w.prog().Caption(), "Progress Uploading");
+    EXPECT_FALSE(w.prog().ProgButButton.Enabled());
+    EXPECT_TRUE(w.prog().IsModal());
+  });
+  f.PageControl1.SetActivePage(&f.tsLogic);
+  f.MainMenu.UserShortCut("F6");
+  EXPECT_EQ(f.PageControl1.ActivePage(), &f.tsActual);
+  w.hb.RunFor(1);
+  ASSERT_EQ(w.hb.boxes.size(), 1u);
+  EXPECT_EQ(w.hb.boxes[0].caption, "Error");
+  EXPECT_EQ(w.hb.boxes[0].text, "Communication with VUMA lost.");
+  EXPECT_GE(w.hb.boxes[0].atMs, 2000);
+  EXPECT_LE(w.hb.boxes[0].atMs, 2110);
+  EXPECT_FALSE(w.f2().ComPort1.Connected());
+  EXPECT_FALSE(w.prog().Visible());
+  EXPECT_EQ(f.Connect1.Caption(), "&Connect");
+  EXPECT_EQ(f.StatusBar1.PanelText(0), "COM1 Disconnected.");
+  EXPECT_EQ(w.Queue(), std::vector<int>{ReqUploadActual});
+  // The drop said goodbye to the relay before closing.
+  EXPECT_EQ(w.line.written.back(), "*z#");
+  w.hb.RunFor(1000);
+  EXPECT_EQ(w.hb.boxes.size(), 1u);
+}
+
+TEST(Connect, PortThatCannotOpenChangesNothing) {
+  ShellWorld w(false);
+  TForm1& f = w.f1();
+  w.f2().ComPort1.SetPort("COM7");
+  EXPECT_THROW(f.Connect1Click(), EComPort);
+  EXPECT_EQ(f.Connect1.Caption(), "&Connect");
+  EXPECT_EQ(f.StatusBar1.PanelText(0), "");
+  EXPECT_FALSE(f.UploadAll);
+  EXPECT_FALSE(w.prog().Visible());
+}
+
+TEST(Connect, FullReadOrderForEachRevisionClass) {
+  struct Case {
+    const char* revision;
+    std::vector<int> requests;
+    std::vector<State> states;
+  };
+  const std::vector<State> common = {
+      {"Uploading device ID", 0, 9},   {"Uploading settings", 1, 9},   {"Uploading calibration", 2, 9},
+      {"Uploading external module", 3, 9}, {"Uploading description", 4, 9}, {"Uploading logic", 5, 9},
+      {"Uploading starter configuration", 6, 9}};
+  auto with = [&](std::vector<State> tail) {
+    std::vector<State> s = common;
+    s.insert(s.end(), tail.begin(), tail.end());
+    return s;
+  };
+  const Case cases[] = {
+      // Below "Rev 3a": no Bluetooth settings; the step completes in the tick that arms it.
+      {"2f", {3, 4, 6, 8, 9, 11, 12, 13},
+       with({{"Uploading communication", 7, 9}, {"Uploading complete", 9, 9}})},
+      // "Rev 00" (no revision known): read without Bluetooth rather than wait for it.
+      {"00", {3, 4, 6, 8, 9, 11, 12, 13},
+       with({{"Uploading communication", 7, 9}, {"Uploading complete", 9, 9}})},
+      {"3a", {3, 4, 6, 8, 9, 11, 12, 13, 10},
+       with({{"Uploading communication", 7, 9}, {"Uploading Bluetooth", 8, 9}, {"Uploading complete", 9, 9}})},
+      {"4e", {3, 4, 6, 8, 9, 11, 12, 13, 39, 40, 10},
+       with({{"Uploading communication block 0", 7, 9}, {"Uploading communication block 1", 7, 9},
+             {"Uploading communication block 2", 7, 9}, {"Uploading Bluetooth", 8, 9},
+             {"Uploading complete", 9, 9}})},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.revision);
+    ShellWorld w(true, c.revision);
+    ProgressTrace trace(w.f1());
+    w.f1().SBOpenComPort.UserClick();
+    EXPECT_EQ(w.ChainRequests(), c.requests);
+    EXPECT_EQ(trace.states, c.states);
+    EXPECT_FALSE(w.f1().UploadAll);
+    EXPECT_TRUE(w.prog().ProgButButton.Enabled());
+    EXPECT_EQ(w.prog().ProgButButton.Caption(), "Ok");
+    EXPECT_TRUE(w.hb.boxes.empty());
+    // The dialog closed by itself; the link starts over from the live values poll.
+    EXPECT_FALSE(w.prog().Visible());
+    EXPECT_EQ(w.Queue().front(), ReqUploadActual);
+    EXPECT_TRUE(w.f2().ComPort1.Connected());
+    EXPECT_EQ(w.f1().mbSW_Rev.Text(), std::string("Rev ") + c.revision);
+  }
+}
+
+TEST(Connect, ProductOtherThanFourIsDroppedAtOnce) {
+  ShellWorld w(true);
+  w.model().ProductId = 5;
+  w.f1().Connect1Click();
+  w.hb.RunFor(1000);
+  ASSERT_EQ(w.hb.boxes.size(), 1u);
+  EXPECT_EQ(w.hb.boxes[0].caption, "Error");
+  EXPECT_EQ(w.hb.boxes[0].text, "Product not supported.");
+  EXPECT_LE(w.hb.boxes[0].atMs, 300);
+  EXPECT_FALSE(w.f2().ComPort1.Connected());
+  EXPECT_EQ(w.f1().Connect1.Caption(), "&Connect");
+  EXPECT_EQ(w.f1().LabelProdID.Caption(), "4");
+  EXPECT_EQ(w.CountWritten("*z#"), 0);
+}
+
+TEST(Connect, ClosingTheProgramSaysGoodbyeOnlyWhileConnected) {
+  for (bool connected : {false, true}) {
+    SCOPED_TRACE(connected);
+    ShellWorld w(false);
+    if (connected) w.OpenIdle();
+    w.f1().Close();
+    EXPECT_EQ(w.CountWritten("*z#"), connected ? 1 : 0);
+    EXPECT_FALSE(w.f2().ComPort1.Connected());
+    w.hb.RunFor(100);
+    EXPECT_TRUE(w.hb.boxes.empty());
+  }
+}
+
+// Every way the port closes leaves the same state behind, at once.
+TEST(Disconnect, EveryWayLeavesTheSameState) {
+  enum class Way { Command, Watchdog, Product, FailedWrite, CommandAndFailures, FailedWriteAndClose };
+  struct Case {
+    const char* name;
+    Way way;
+    std::vector<std::string> boxes;
+    int goodbyes;  // "*z#" written
+  };
+  const std::string failed = "Communication port failed. Select and reconnect port";
+  const Case cases[] = {
+      {"command", Way::Command, {}, 1},
+      {"watchdog", Way::Watchdog, {"Communication with VUMA lost."}, 1},
+      {"product check", Way::Product, {"Product not supported."}, 0},
+      {"failed write", Way::FailedWrite, {failed}, 0},
+      {"command, goodbye and close failing", Way::CommandAndFailures, {failed}, 0},
+      {"failed write, close failing too", Way::FailedWriteAndClose, {failed}, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ShellWorld w(true);
+    TForm1& f = w.f1();
+    TForm2& link = w.f2();
+    w.OpenIdle();
+    w.hb.RunFor(300);
+    // A running simulation and a transfer under way, its dialog shown.
+    f.SimFlag = true;
+    f.bSimTestStart.SetCaption("Stop Simulation");
+    w.model().Misbehave.RefusedCharAnswers = 1000000;
+    w.hb.After(300, [&] {
+      switch (c.way) {
+        case Way::Command: f.Connect1Click(); break;
+        case Way::Watchdog: w.model().Misbehave.Silent = true; break;
+        case Way::Product: f.LabelProdID.SetCaption("5"); break;
+        case Way::FailedWrite: w.line.FailWrites = true; break;
+        case Way::CommandAndFailures:
+          w.line.FailWrites = true;
+          w.line.FailClose = true;
+          f.Connect1Click();
+          break;
+        case Way::FailedWriteAndClose:
+          w.line.FailWrites = true;
+          w.line.FailClose = true;
+          break;
+      }
+    });
+    // Ticks keep running while the box is open.
+    w.hb.BoxDwellMs = 500;
+    size_t written = w.line.written.size();
+    f.bRxControlLogicClick();  // returns once the drop has closed its dialog
+    EXPECT_FALSE(link.ComPort1.Connected());
+    EXPECT_EQ(f.Connect1.Caption(), "&Connect");
+    EXPECT_EQ(f.StatusBar1.PanelText(0), "COM1 Disconnected.");
+    EXPECT_FALSE(f.SimFlag);
+    EXPECT_EQ(f.bSimTestStart.Caption(), "Start Simulation");
+    EXPECT_FALSE(f.UploadLogic);
+    EXPECT_FALSE(w.prog().Visible());
+    EXPECT_EQ(link.CommsTimeOutCntr, 0);
+    EXPECT_EQ(w.Queue(), std::vector<int>{ReqUploadActual});
+    EXPECT_FALSE(f.DroppingLink);
+    int goodbyes = static_cast<int>(std::count(w.line.written.begin() + static_cast<long>(written),
+                                               w.line.written.end(), std::string("*z#")));
+    EXPECT_EQ(goodbyes, c.goodbyes);
+    w.hb.RunFor(2000);
+    std::vector<std::string> boxes;
+    for (const RecordedBox& b : w.hb.boxes) {
+      EXPECT_EQ(b.caption, "Error");
+      boxes.push_back(b.text);
+    }
+    EXPECT_EQ(boxes, c.boxes);
+  }
+}
+
+TEST(Disconnect, ADropInsideADropDoesNothing) {
+  ShellWorld w(false);
+  TForm1& f = w.f1();
+  w.OpenIdle();
+  // The first drop's goodbye fails and, while it is being handled, a second drop is asked for.
+  w.line.FailWrites = true;
+  f.DroppingLink = true;
+  f.DropLink(TForm1::LinkDrop::Watchdog);
+  EXPECT_TRUE(w.f2().ComPort1.Connected());
+  f.DroppingLink = false;
+  f.DropLink(TForm1::LinkDrop::Watchdog);
+  EXPECT_FALSE(w.f2().ComPort1.Connected());
+  w.hb.RunFor(10);
+  ASSERT_EQ(w.hb.boxes.size(), 2u);
+  EXPECT_EQ(w.hb.boxes[0].text, "Communication with VUMA lost.");
+  EXPECT_EQ(w.hb.boxes[1].text, "Communication port failed. Select and reconnect port");
+}
+
+// A relay that keeps answering but whose answers are all refused never lets the full read move on,
+// and the watchdog never fires: after ten seconds without a step the dialog offers its button.
+TEST(Connect, ReadThatGetsNowhereCanBeLeftAfterTenSeconds) {
+  ShellWorld w(true);
+  w.hb.ModalLimitMs = 60000;
+  w.model().Misbehave.RefusedCharAnswers = 1000000;
+  bool enabledEarly = true;
+  w.hb.After(9800, [&] { enabledEarly = w.prog().ProgButButton.Enabled(); });
+  w.hb.After(10300, [&] {
+    EXPECT_TRUE(w.prog().ProgButButton.Enabled());
+    w.prog().ProgButButton.UserClick();
+  });
+  try {
+    w.f1().Connect1Click();
+  } catch (const HeadlessStall& stall) {
+    FAIL() << stall.what;
+  }
+  EXPECT_FALSE(enabledEarly);
+  EXPECT_GE(w.hb.NowMs(), 10300);
+  EXPECT_LT(w.hb.NowMs(), 10400);
+  EXPECT_TRUE(w.f2().ComPort1.Connected());
+  EXPECT_FALSE(w.f1().UploadAll);
+  EXPECT_TRUE(w.hb.boxes.empty());
+}
+
+// A read that moves on, however slowly, keeps its button disabled.
+TEST(Connect, SlowReadKeepsItsButtonDisabled) {
+  ShellWorld w(true);
+  // Late answers: the whole read takes longer than the patience, but every step keeps moving.
+  w.model().Misbehave.LateUs = 190000;
+  bool everEnabled = false;
+  auto tick = w.f1().TmrSystem.OnTimer;
+  w.f1().TmrSystem.OnTimer = [&, tick] {
+    tick();
+    if (w.f1().UploadAll && w.prog().ProgButButton.Enabled()) everEnabled = true;
+  };
+  w.f1().Connect1Click();
+  EXPECT_GT(w.hb.NowMs(), 12000);
+  EXPECT_FALSE(everEnabled);
+  EXPECT_EQ(w.prog().ProgLabProgDesc.Caption(), "Uploading complete");
+}
+
+}  // namespace

@@ -1,0 +1,124 @@
+// The system timer's own work: the polls it queues by page and mode, and the gating of the relay
+// buttons by the link and access state.
+#include <gtest/gtest.h>
+
+#include "support/ShellWorld.h"
+
+extern bool CalibLocked;
+
+using namespace wire;
+
+namespace {
+
+TEST(Sequencer, PollsByPageAndMode) {
+  struct Case {
+    const char* name;
+    const char* revision;
+    bool clockEdit = false;
+    bool statsEdit = false;
+    int protocol = 0;
+    bool spectrum = false;
+    int phase = 0;
+    bool simulating = false;
+    std::vector<int> polls;
+  };
+  const Case cases[] = {
+      {.name = "plain", .revision = "Rev 3b", .polls = {1, 2, 5, 7, 14}},
+      {.name = "clock page editing", .revision = "Rev 3b", .clockEdit = true, .polls = {1, 2, 7, 14}},
+      {.name = "statistics editing", .revision = "Rev 3b", .statsEdit = true, .polls = {1, 2, 5, 14}},
+      {.name = "extended", .revision = "Rev 4e", .polls = {1, 2, 5, 7, 41}},
+      {.name = "extended, CANbus", .revision = "Rev 4e", .protocol = 3, .polls = {1, 2, 5, 7, 14}},
+      {.name = "Rev 00 is not extended", .revision = "Rev 00", .polls = {1, 2, 5, 7, 14}},
+      {.name = "spectrum, white phase", .revision = "Rev 3b", .spectrum = true, .phase = 1, .polls = {1, 2, 5, 7, 14, 19}},
+      {.name = "spectrum, blue phase", .revision = "Rev 3b", .spectrum = true, .phase = 2, .polls = {1, 2, 5, 7, 14, 20}},
+      {.name = "spectrum, no phase", .revision = "Rev 3b", .spectrum = true, .phase = -1, .polls = {1, 2, 5, 7, 14}},
+      {.name = "simulating", .revision = "Rev 3b", .simulating = true, .polls = {1, 2, 5, 7, 14, 32}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ShellWorld w(false);  // nothing answers: what is queued stays queued
+    TForm1& f = w.f1();
+    f.mbSW_Rev.SetText(c.revision);
+    f.ClockChangeFlag = c.clockEdit;
+    f.StatsChangeFlag = c.statsEdit;
+    f.cbExtCommsSelProt.SetItemIndex(c.protocol);
+    if (c.spectrum) f.PageControl1.SetActivePage(&f.tsSpectrum);
+    f.cbI_Selector.SetItemIndex(c.phase);
+    f.SimFlag = c.simulating;
+    w.OpenIdle();
+    w.hb.RunFor(100);
+    EXPECT_EQ(w.Queue(), c.polls);
+  }
+}
+
+TEST(Sequencer, GatesTheRelayButtons) {
+  const std::vector<std::string> unlocked = {
+      "SButWriteSetToRelay", "bTC_ResetAct", "bTxSettings", "bTxLogicControl", "bTxStarterConfigToRL", "pbUserName",
+      "bTxStatistics", "bCommSettings", "Button5", "bFaultHistClr", "bThermalCapReset"};
+  const std::vector<std::string> calibration = {"bTxCalibration", "bRelayID", "bClrEventRecs"};
+  const std::vector<std::string> always = {
+      "bRelayResetAct", "bResetRelay", "bReadSetFromRelay", "bRxControlLogic", "bRxStarterConfigFromRL", "bRTC_Setting",
+      "bFaultUpDate", "bSimTestStart", "Button6", "bRxCalibration", "bCalbLock", "bRxRelayID"};
+  const std::vector<std::string> eventIdle = {"bEventRecDownLoad", "bQuickEventUpload"};
+  const std::vector<std::string> eventRunning = {"bStopEventDownLoad"};
+  const std::vector<std::string> neverTouched = {"Button1", "Button2", "btTxBluetooth", "btRxBluetooth",
+                                                 "btRxUserName", "btRxCommsData", "SButOpenFile", "SButSaveToFile",
+                                                 "SButPrintSet"};
+  struct Case {
+    const char* name;
+    bool open, frontendLocked, calibLocked, eventRunning;
+  };
+  const Case cases[] = {
+      {"closed", false, false, false, false},
+      {"open, all unlocked", true, false, false, false},
+      {"open, front end locked", true, true, false, true},
+      {"open, calibration locked", true, false, true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ShellWorld w(false);
+    TForm1& f = w.f1();
+    f.FrontendLocked = c.frontendLocked;
+    CalibLocked = c.calibLocked;
+    f.iLedEventMessage.SetActive(c.eventRunning);
+    f.EventFileClose = [] {};
+    if (c.open) w.OpenIdle();
+    w.hb.RunFor(100);
+    auto check = [&](const std::vector<std::string>& names, bool on) {
+      for (const std::string& n : names) {
+        TControl* ctl = f.FindControl(n);
+        ASSERT_NE(ctl, nullptr) << n;
+        EXPECT_EQ(ctl->Enabled(), on) << n;
+      }
+    };
+    check(unlocked, c.open && !c.frontendLocked);
+    check(calibration, c.open && !c.calibLocked);
+    check(always, c.open);
+    check(eventIdle, c.open && !c.eventRunning);
+    check(eventRunning, c.open && c.eventRunning);
+    check(neverTouched, true);
+    EXPECT_EQ(f.SButComSetup.Enabled(), !c.open);
+    EXPECT_EQ(f.SBOpenComPort.Enabled(), !c.open);
+    EXPECT_EQ(f.SButClosePort.Enabled(), c.open);
+    EXPECT_EQ(f.SButReadSetFrmRelay.Enabled(), c.open);
+    EXPECT_EQ(f.Communication1.Enabled(), !c.open);
+  }
+  CalibLocked = true;
+}
+
+TEST(Sequencer, LinkLostDuringAnEventDownloadClosesItsFile) {
+  ShellWorld w(false);
+  TForm1& f = w.f1();
+  int closes = 0;
+  f.EventFileClose = [&] {
+    ++closes;
+    throw EInOutError("I/O error 103");  // ignored
+  };
+  f.iLedEventMessage.SetActive(true);
+  w.hb.RunFor(200);
+  EXPECT_EQ(closes, 1);
+  EXPECT_FALSE(f.iLedEventMessage.Active());
+  EXPECT_TRUE(w.hb.boxes.empty());
+}
+
+}  // namespace
