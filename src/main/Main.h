@@ -213,7 +213,6 @@ class TForm1 : public TForm {
   // ---- Status bar: connection text, activity bar, an empty panel ----
   TStatusBar StatusBar1{this, "StatusBar1"};
   int32_t ActivityWidth = 0;  // 0..100 in steps of 10
-  TPrinterSetupDialog PrinterSetupDialog;
 
   // ---- Timers ----
   TTimer TmrSystem{100, true};  // the transfer sequencer
@@ -233,10 +232,8 @@ class TForm1 : public TForm {
   TButton bRelayID{&tsCalibration, "bRelayID", "Write data to relay"};
   TButton bRxRelayID{&tsCalibration, "bRxRelayID", "Read data from relay"};
   TButton bClrEventRecs{&tsCalibration, "bClrEventRecs", "Erase event records in relay"};
-  TButton bCalbLock{&tsCalibration, "bCalbLock", "Unlock calibration facility"};
   TButton BtVarTable{&tsCalibration, "BtVarTable", "Variable Table"};
   TComboBox cbRelayModel{&tsCalibration, "cbRelayModel"};
-  TComboBox cbFreqSelector{&tsCalibration, "cbFreqSelector"};
   TButton bFaultUpDate{&tsFaults, "bFaultUpDate", "Update faults from relay"};
   TButton bFaultHistClr{&tsFaults, "bFaultHistClr", "Clear fault history in relay"};
   TButton pbUserName{&tsStatistics, "pbUserName", "Transmit data to relay"};
@@ -267,7 +264,6 @@ class TForm1 : public TForm {
   void FormClose();
   void Exit1Click();
   void Communication1Click();
-  void miPrintSetUpClick();
   void BtVarTableClick();
   void PageControl1Change();
   void Timer1Timer();
@@ -340,14 +336,11 @@ class TForm1 : public TForm {
 
   // ---- Bound here, built by other areas (empty until then) ----
   void ImportMMIFile1Click();          // reads a settings file into the editors
-  void ExportNCSettings1Click();       // writes the settings file
-  void miPrintCalSetClick();           // prints the settings report
   void VerifySettingsClick();          // checks the relay's settings against a legacy file
   void UserpasswordSetupClick();       // user password editor
   void Frm1MMenUnlockFrontendClick();  // user password dialog, unlocking the front end
   void MMenSiteModePswClick();         // user password dialog, entering site mode
   void CommsSelection();               // prepares the communication settings groups
-  void StarterTypeDisplay();           // prepares the starter configuration display
   void SimParamTx();                   // sends the simulation values
   void UpdateExtCommsSettingInTxBuff();  // packs the communication module page for a write
 
@@ -855,17 +848,10 @@ class TForm1 : public TForm {
   TComboBox cbFreqSelector{&gbSupplyFrequency, "cbFreqSelector"};
   TEdit ebFreqSelector{&gbSupplyFrequency, "ebFreqSelector"};
 
-#ifndef VUMA_SHELL_DECLARES_ACCESS
-  // Also declared by the shell (buttons its system timer enables; the menu commands it binds).
-  // Kept here only so this part builds on its own; the shell's declarations replace them.
   TButton bTxSettings{&tsSettings, "bTxSettings", "Transmit frontend settings to relay"};
   TButton bReadSetFromRelay{&tsSettings, "bReadSetFromRelay", "Read settings from relay"};
   TPanel panelLockCalb{&tsCalibration, "panelLockCalb"};
   TButton bCalbLock{&panelLockCalb, "bCalbLock", "Unlock calibration facility"};
-  void UserpasswordSetupClick();
-  void Frm1MMenUnlockFrontendClick();
-  void MMenSiteModePswClick();
-#endif
 
   // ---- Generic editor code, driven by the editor table ----
   // The change (or click) of an editor: writes its send-column cell and runs its special rule.

@@ -5,13 +5,14 @@
 #include "link/Numeric.h"
 #include "link/Requests.h"
 #include "link/UnitProgress.h"
+#include "main/Access.h"
 #include "main/Main.h"
 #include "main/TransferChains.h"
 #include "main/UnitMassDwnSel.h"
 #include "platform/rtl/SysUtils.h"
 
 // The calibration lock, kept by the access levels.
-extern bool CalibLocked;
+
 
 using namespace wire;
 

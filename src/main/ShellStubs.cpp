@@ -5,11 +5,8 @@
 #include "main/Main.h"
 
 void TForm1::ImportMMIFile1Click() {}    // reads a settings file into the editors
-void TForm1::ExportNCSettings1Click() {}  // writes the settings file
-void TForm1::miPrintCalSetClick() {}     // prints the settings report
 void TForm1::VerifySettingsClick() {}    // checks the relay's settings against a legacy file
 void TForm1::CommsSelection() {}         // shows the communication settings of the relay's protocol
-void TForm1::StarterTypeDisplay() {}     // shows the starter configuration of the chosen type
 void TForm1::UpdateExtCommsSettingInTxBuff() {}  // packs the communication module page
 
 // Sends the simulation values (the test page adds its input-mode bit).

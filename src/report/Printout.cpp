@@ -15,6 +15,3 @@ void TForm1::miPrintCalSetClick() {
   if (memo) memo->Lines.Assign(report);
   PrintReportLines(report.Lines(), Printer());
 }
-
-// The printer confirmed here becomes the one the printout uses; the result is not needed.
-void TForm1::miPrintSetUpClick() { PrinterSetupDialog.Execute(); }

@@ -31,6 +31,9 @@ struct LiveProgram : ::testing::Test {
     SetPortLister([] { return std::optional<std::vector<std::string>>(std::vector<std::string>{"COM1"}); });
     SetSerialDeviceFactory(line.Factory({"COM1"}));
     StartUp(app);
+    // The test makes the polls itself, as the system timer would.
+    Form1->TmrSystem.SetEnabled(false);
+    Form1->Timer1.SetEnabled(false);
     Form2->ComPort1.Open();
     Form2->CommsTimeOutCntr = 200;
   }
