@@ -21,7 +21,7 @@
 #include <climits>
 
 #include "platform/print/Printer.h"
-#include "platform/qt/QtPaths.h"
+#include "platform/rtl/Paths.h"
 #include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/QtWidgets.h"
@@ -224,9 +224,9 @@ bool QtBackend::ExecuteDialog(TCommonDialog& dialog) {
       const QString filters = NameFilters(d.Filter);
       if (!filters.isEmpty()) fd.setNameFilter(filters);
       if (!d.DefaultExt.empty()) fd.setDefaultSuffix(ToQ(d.DefaultExt));
-      const std::string dir = d.InitialDir.empty() ? DriveCRoot() : MapWindowsPath(d.InitialDir);
+      const std::string dir = d.InitialDir.empty() ? DriveCRoot() : MapPath(d.InitialDir);
       fd.setDirectory(QFile::decodeName(dir.c_str()));
-      if (!d.FileName.empty()) fd.selectFile(QFile::decodeName(MapWindowsPath(d.FileName).c_str()));
+      if (!d.FileName.empty()) fd.selectFile(QFile::decodeName(MapPath(d.FileName).c_str()));
       fd.setWindowModality(Qt::ApplicationModal);
       if (fd.exec() != QDialog::Accepted || fd.selectedFiles().isEmpty()) return false;
       // A path of this system: its bytes as the file system takes them.

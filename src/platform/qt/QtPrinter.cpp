@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QPrinterInfo>
 
-#include "platform/qt/QtPaths.h"
+#include "platform/rtl/Paths.h"
 #include "platform/qt/QtText.h"
 
 namespace qtb {

@@ -1,6 +1,6 @@
 #pragma once
 // The boundary between the model's Windows-1252 byte strings and Qt's Unicode, plus colours and
-// fonts. Kept local so the Qt backend needs nothing of the runtime layer beyond the model.
+// fonts.
 #include <QColor>
 #include <QFont>
 #include <QPalette>

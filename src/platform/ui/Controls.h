@@ -213,6 +213,8 @@ class TComboBox : public TControl {
   bool CanFocus() const override { return true; }
   TStringList Items;
   TComboBoxStyle Style = TComboBoxStyle::csDropDownList;
+  // The list keeps itself in alphabetical order (case ignored) from the next change of its items
+  // on; the selected item stays selected. Set it before filling the list.
   bool Sorted = false;
   int ItemIndex() const { return itemIndex_; }
   // No event; an index outside the list gives -1.
@@ -225,8 +227,10 @@ class TComboBox : public TControl {
   TKeyPressEvent OnKeyPress;
   void UserPick(int index);  // focus, select, OnChange
  private:
+  void SortItems();
   int itemIndex_ = -1;
   std::string text_;
+  bool sorting_ = false;
 };
 
 enum class TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
@@ -273,6 +277,8 @@ class TRadioGroup : public TControl {
   int itemIndex_ = -1;
 };
 
+enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
 class TStringGrid : public TControl {
  public:
   TStringGrid(TControl* parent, std::string name, int cols = 5, int rows = 5);
@@ -288,6 +294,7 @@ class TStringGrid : public TControl {
   void SetCell(int col, int row, const std::string& s);
   std::vector<int> ColWidths;
   int DefaultColWidth = 64, DefaultRowHeight = 24;
+  TScrollStyle ScrollBars = TScrollStyle::ssBoth;
   int Col() const { return col_; }
   int Row() const { return row_; }
   void SetCol(int c) { col_ = c; Changed(); }
@@ -384,6 +391,9 @@ class TPageControl : public TControl {
   int ActivePageIndex() const;
   int PageCount() const { return static_cast<int>(pages_.size()); }
   TTabSheet* Page(int i) const { return pages_.at(i); }
+  // Tabs in as many rows as the width needs (else one scrolling row); a fixed tab width when > 0.
+  bool MultiLine = false;
+  int TabWidth = 0;
   TNotifyEvent OnChange;
   TNotifyEvent OnChanging;
   // A user's tab click: focus to the page control, new page's OnShow, then OnChange.
@@ -426,6 +436,8 @@ class TToolBar : public TControl {
 class TToolButton : public TControl {
  public:
   TToolButton(TControl* parent, std::string name, const std::string& hint = "");
+  // A separator line stands before this button on its tool bar.
+  bool SeparatorBefore = false;
   TNotifyEvent OnClick;
   void UserClick();  // takes no focus
 };

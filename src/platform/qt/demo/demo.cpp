@@ -30,7 +30,7 @@
 
 #include "platform/print/Printer.h"
 #include "platform/qt/QtBackend.h"
-#include "platform/qt/QtPaths.h"
+#include "platform/rtl/Paths.h"
 #include "platform/qt/QtWidgets.h"
 #include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtSerial.h"
@@ -531,7 +531,7 @@ int RunDialogs(TApplication& app) {
       static_cast<QDialog*>(fd)->accept();
     });
     const bool ok = save.Execute();
-    const std::string want = qtb::DriveCRoot() + "/out.set";
+    const std::string want = DriveCRoot() + "/out.set";
     std::printf("save: %d %s (want %s)\n", ok, save.FileName.c_str(), want.c_str());
     failures += !(ok && save.FileName == want);
     TOpenDialog open;
