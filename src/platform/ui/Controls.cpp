@@ -274,6 +274,16 @@ void TComboBox::UserPick(int index) {
   if (OnChange) OnChange();
 }
 
+void TComboBox::UserSetText(const std::string& s) {
+  if (!Enabled() || Style == TComboBoxStyle::csDropDownList) return;
+  if (!TakeUserFocus()) return;
+  if (text_ == s) return;
+  text_ = s;
+  itemIndex_ = Items.IndexOf(s);
+  Changed();
+  if (OnChange) OnChange();
+}
+
 // ---- TCheckBox / TRadioButton / TRadioGroup ----
 
 void TCheckBox::SetChecked(bool on) {

@@ -7,7 +7,7 @@
 //  - code setting an edit's or spin edit's text fires OnChange only if the shown text changes;
 //  - a spin edit's Value reads the text as a decimal integer, or MinValue when it is not one;
 //    setting Value clamps unless MinValue == MaxValue; changing the limits re-clamps nothing;
-//  - code setting a combo box's ItemIndex or items fires nothing; a user's pick fires OnChange;
+//  - code setting a combo box's ItemIndex or items fires nothing; a user's pick or edit fires OnChange;
 //  - a check box fires OnClick when its state changes, by code or user; a radio group likewise;
 //  - grid and memo writes fire nothing; a grid read outside the grid is "", a write is ignored;
 //  - setting ActivePage in code fires the new page's OnShow only; a user's tab change then OnChange;
@@ -226,6 +226,9 @@ class TComboBox : public TControl {
   TNotifyEvent OnClick;
   TKeyPressEvent OnKeyPress;
   void UserPick(int index);  // focus, select, OnChange
+  // A user editing the text of an editable box: focus, then the text (the item index following
+  // it), OnChange when the text changed. List-only boxes take no typed text.
+  void UserSetText(const std::string& s);
  private:
   void SortItems();
   int itemIndex_ = -1;
