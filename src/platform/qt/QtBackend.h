@@ -92,7 +92,7 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
     QPointer<QAction> action;     // menu items
     QPointer<QMenu> menu;         // menu items with children
     qtb::AbsoluteLayout* absolute = nullptr;  // the parent's absolute layout, if placed by it
-    QRect bounds;                 // bounds last applied
+    QRect bounds{-1, -1, -1, -1};  // bounds last applied (none yet)
     int itemsHash = 0;            // list contents last shown (combo boxes, radio groups)
     std::vector<QPointer<QWidget>> items;  // a radio group's buttons
     bool checkable = false;

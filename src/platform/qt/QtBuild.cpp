@@ -533,12 +533,23 @@ void QtBackend::ApplyBounds(Peer& p) {
   if (!p.w || IgnoresBounds(c.Kind())) return;
   const QRect b(c.Left, c.Top, c.Width, c.Height);
   if (b == p.bounds) return;
+  const QRect before = p.bounds;
   p.bounds = b;
   QWidget* w = p.w;
-  w->setMinimumSize(0, 0);
-  w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-  if (c.Width >= 0) w->setFixedWidth(c.Width);
-  if (c.Height >= 0) w->setFixedHeight(c.Height);
+  // A size the model gives is fixed; one it takes back frees the widget again (and only then:
+  // a widget's own minimum stays).
+  if (c.Width >= 0) {
+    w->setFixedWidth(c.Width);
+  } else if (before.width() >= 0) {
+    w->setMinimumWidth(0);
+    w->setMaximumWidth(QWIDGETSIZE_MAX);
+  }
+  if (c.Height >= 0) {
+    w->setFixedHeight(c.Height);
+  } else if (before.height() >= 0) {
+    w->setMinimumHeight(0);
+    w->setMaximumHeight(QWIDGETSIZE_MAX);
+  }
   if (p.absolute) p.absolute->SetRect(w, b);
 }
 

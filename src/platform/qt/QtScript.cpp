@@ -475,9 +475,11 @@ void ScriptRunner::Act(const Step& s) {
     case Verb::Snapshot: {
       QString path = s.value;
       bool saved = false;
-      if (s.form.compare("box", Qt::CaseInsensitive) == 0) {
+      const bool box = s.form.compare("box", Qt::CaseInsensitive) == 0;
+      if (box || s.form.compare("dialog", Qt::CaseInsensitive) == 0) {
         const QtBackend::Modal* m = modalTop();
-        if (!m || m->kind != QtBackend::Modal::Box || !m->widget) Fail(&s, "no message box is open");
+        if (!m || m->kind != (box ? QtBackend::Modal::Box : QtBackend::Modal::Dialog) || !m->widget)
+          Fail(&s, box ? "no message box is open" : "no dialog is open");
         saved = m->widget->grab().save(path);
       } else {
         TForm* f = backend_.FormNamed(FromQ(s.form));

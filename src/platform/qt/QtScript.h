@@ -32,7 +32,7 @@
 //   dialog ok|cancel                answers the innermost print or printer setup dialog
 //   until <target> <property> <op> <text> <timeout-ms>
 //   expect <target> <property> <op> <text>      (until with a timeout of 0)
-//   snapshot <Form>|box <file.png>
+//   snapshot <Form>|box|dialog <file.png>    the window, the innermost message box or dialog
 //   quit
 // A target is <Form> or <Form>.<Control> (TForm::Name, TForm::FindControl), or "box" (the
 // innermost message box) for until, expect and snapshot. <op> is "=" or "contains". A text in
