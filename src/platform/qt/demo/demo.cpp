@@ -8,8 +8,9 @@
 //   vuma-qt-demo controls     shortcuts, check box, combo, spin, tabs, grid, lamps by simulated input
 //   vuma-qt-demo dialogs      a save, an open and a print dialog, answered by a timer
 //   vuma-qt-demo print [n]    n pages (3) of 91-column lines (to a PDF file without a printer queue)
-//   vuma-qt-demo plotload [s] [hidden]   the recorder's 120 channels fed every 500 ms for s seconds
-//                             (20), its page shown or not: prints the CPU share
+//   vuma-qt-demo plotload [s] [hidden|all]   the recorder's 120 channels fed every 500 ms for s
+//                             seconds (20), its page hidden, or shown with 10 or all channels
+//                             drawn: prints the CPU share
 //   vuma-qt-demo stress       many labels and grid cells rewritten every 100 ms: prints the CPU share
 //   vuma-qt-demo serial P     write to port P and print what comes back
 #include <QApplication>
@@ -367,10 +368,13 @@ int RunDialogs(TApplication& app) {
 }
 
 // The recorder's chart fed as the program feeds it: 120 channels every 500 ms.
-int RunPlotLoad(TApplication& app, int seconds, bool hidden) {
+int RunPlotLoad(TApplication& app, int seconds, const std::string& how) {
+  const bool hidden = how == "hidden";
   TDemoForm* f;
   app.CreateForm(f);
   f->ticker.SetEnabled(false);
+  if (how == "all")
+    for (int i = 0; i < f->plot.ChannelCount(); ++i) f->plot.SetChannelVisible(i, true, true);
   f->pages.SetActivePage(hidden ? &f->tsInputs : &f->tsRecorder);
   // Twenty-five minutes of samples already in the rings, as after a long run.
   f->RecordHistory(3000);
@@ -381,8 +385,9 @@ int RunPlotLoad(TApplication& app, int seconds, bool hidden) {
   const std::clock_t c0 = std::clock();
   app.Run();
   const double cpu = double(std::clock() - c0) / CLOCKS_PER_SEC;
-  std::printf("plot %s: %d samples of 120 channels in %d s, cpu %.2f s (%.1f%%)\n", hidden ? "hidden" : "shown",
-              f->samples, seconds, cpu, cpu / seconds * 100);
+  std::printf("plot %s: %d samples of 120 channels in %d s, cpu %.2f s (%.1f%%)\n",
+              hidden ? "hidden" : how == "all" ? "shown, all channels drawn" : "shown", f->samples, seconds, cpu,
+              cpu / seconds * 100);
   return 0;
 }
 
@@ -477,7 +482,7 @@ int main(int argc, char** argv) {
     } else if (mode == "print") {
       PrintPages(arg > 0 ? arg : 3);
     } else if (mode == "plotload") {
-      rc = RunPlotLoad(app, arg > 0 ? arg : 20, argc > 3 && std::strcmp(argv[3], "hidden") == 0);
+      rc = RunPlotLoad(app, arg > 0 ? arg : 20, argc > 3 ? argv[3] : "");
     } else {
       TDemoForm* form;
       app.CreateForm(form);
