@@ -394,8 +394,18 @@ void QtBackend::FormShown(TForm& form) {
 void QtBackend::FormHidden(TForm& form) {
   Peer* p = Find(&form);
   if (!p || !p->w) return;
+  const bool wasActive = p->w->isActiveWindow();
   p->w->hide();
   p->w->setWindowModality(Qt::NonModal);
+  // The window below takes the keyboard again, as a window manager would have it (and without
+  // one nothing else would): the innermost modal window left, else the main window.
+  if (!wasActive) return;
+  QWidget* next = nullptr;
+  for (auto it = modal_.rbegin(); it != modal_.rend() && !next; ++it)
+    if (it->widget && it->widget->isVisible()) next = it->widget;
+  if (!next && Application && Application->MainForm() && Application->MainForm() != &form)
+    next = WindowOf(*Application->MainForm());
+  if (next && next->isVisible()) next->activateWindow();
 }
 
 bool QtBackend::SaveSnapshot(const TForm& form, const QString& path) {

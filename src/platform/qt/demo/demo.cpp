@@ -197,6 +197,15 @@ int RunControls(QtBackend& backend, TApplication& app) {
     QTest::keyClick(win, Qt::Key_F6);
     QTest::keyClick(win, Qt::Key_F7);
     expect(log == std::vector<std::string>{"connect"}, "F6 runs its item, the disabled F7 does not");
+    // While a modal window is open, the main window's shortcuts do nothing.
+    QTimer::singleShot(300, [&] {
+      QTest::keyClick(backend.WindowOf(*f->dialog), Qt::Key_F6);
+      QTest::keyClick(win, Qt::Key_F6);
+      f->dialog->SetModalResult(mrOk);
+    });
+    f->dialog->ShowModal();
+    expect(log.size() == 1, "a modal window blocks the main window's shortcuts");
+    QApplication::processEvents();
     f->miConnect.SetEnabled(false);
     QTest::keyClick(win, Qt::Key_F6);
     expect(log.size() == 1, "an item disabled by code ignores its shortcut");
