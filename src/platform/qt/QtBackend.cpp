@@ -1,5 +1,5 @@
 // Loops, timers, boxes, dialogs, focus and keyboard input of the Qt backend. Building the peer
-// widgets and keeping them in step with the model is in QtPeers.cpp.
+// widgets is in QtBuild.cpp, keeping them in step with the model in QtSync.cpp, the script in QtScript.cpp.
 #include "platform/qt/QtBackend.h"
 
 #include <QAbstractButton>
