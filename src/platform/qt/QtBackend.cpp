@@ -253,8 +253,8 @@ QPrinter* QtBackend::ThePrinter() {
   return ownPrinter_.get();
 }
 
-bool QtBackend::AskOverwrite(const std::string& title, const QString& path) {
-  QMessageBox box(QMessageBox::Warning, ToQ(title.empty() ? std::string("Save As") : title),
+bool QtBackend::AskOverwrite(const QString& path) {
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Confirm Save As"),
                   QFileInfo(path).fileName() + " already exists.\nDo you want to replace it?",
                   QMessageBox::Yes | QMessageBox::No, DialogParent());
   box.setDefaultButton(QMessageBox::No);
@@ -283,7 +283,7 @@ bool QtBackend::ExecuteFileDialog(TOpenDialog& d) {
     // The default extension goes on a name typed without one.
     if (!d.DefaultExt.empty() && !QFileInfo(path).fileName().contains(u'.'))
       path += "." + ToQ(d.DefaultExt);
-    if (save && d.OverwritePrompt && QFileInfo::exists(path) && !AskOverwrite(d.Title, path)) continue;
+    if (save && d.OverwritePrompt && QFileInfo::exists(path) && !AskOverwrite(path)) continue;
     // A path of this system: its bytes as the file system takes them.
     d.FileName = QFile::encodeName(path).toStdString();
     return true;

@@ -139,7 +139,7 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
   int RunBox(QMessageBox& box);
   int RunDialog(QDialog& dialog, TCommonDialog& model);
   bool ExecuteFileDialog(TOpenDialog& d);
-  bool AskOverwrite(const std::string& title, const QString& path);
+  bool AskOverwrite(const QString& path);
   void StartScript();
 
   std::unordered_map<const TControl*, Peer> peers_;

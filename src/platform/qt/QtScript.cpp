@@ -543,6 +543,19 @@ void ScriptRunner::Act(const Step& s) {
           return;
         }
       }
+      // Enter or Space on a focused button clicks it; Space on a check box ticks it.
+      const bool press = key == Qt::Key_Space || ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
+                                                  focused && focused->Kind() == ControlKind::Button);
+      if (focused && press && EnabledChain(focused)) {
+        if (focused->Kind() == ControlKind::Button) {
+          backend_.UserAction(*focused, [focused] { static_cast<TButton*>(focused)->UserClick(); });
+          return;
+        }
+        if (focused->Kind() == ControlKind::CheckBox) {
+          backend_.UserAction(*focused, [focused] { static_cast<TCheckBox*>(focused)->UserClick(); });
+          return;
+        }
+      }
       Log(QStringLiteral("E2E %1: no menu item or control of %2 takes the key").arg(s.line).arg(ToQ(f->Name())));
       return;
     }

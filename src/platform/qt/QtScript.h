@@ -14,7 +14,8 @@
 //                                   (else the main window) through TMainMenu::UserShortCut; a key
 //                                   no enabled item takes goes to that window's focused control:
 //                                   a character, Enter, Escape or Backspace to an edit (its
-//                                   OnKeyPress first), Up or Down to a spin edit.
+//                                   OnKeyPress first), Up or Down to a spin edit, Enter or Space
+//                                   to a button (a click), Space to a check box.
 //   click <target>                  buttons, tool buttons, check boxes, radio buttons, menu items,
 //                                   switch lamps, slide and toggle switches, labels, grids (double
 //                                   clicks: dblclick); "click box OK" is "box ok"
