@@ -218,6 +218,25 @@ TEST(ControlValues, SortedComboKeepsItsOrderAndSelection) {
   EXPECT_EQ(f->combo.Text(), "Modbus");
 }
 
+TEST(ControlValues, TypingIntoAnEditableComboFiresOnChangeOnlyForANewText) {
+  Fixture fx;
+  FormUnderTest* f = nullptr;
+  fx.app.CreateForm(f);
+  int changes = 0;
+  f->combo.OnChange = [&changes] { ++changes; };
+  f->combo.SetItems({"one", "two"});
+  f->combo.UserSetText("two");  // a list-only box takes no typed text
+  EXPECT_EQ(changes, 0);
+  f->combo.Style = TComboBoxStyle::csDropDown;
+  f->combo.UserSetText("two");
+  f->combo.UserSetText("two");
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(f->combo.ItemIndex(), 1);
+  f->combo.UserSetText("twelve");
+  EXPECT_EQ(f->combo.ItemIndex(), -1);
+  EXPECT_EQ(f->ActiveControl(), &f->combo);
+}
+
 TEST(ControlValues, PlotRingsDropTheOldestPointOfEveryChannel) {
   Fixture fx;
   FormUnderTest* f = nullptr;
