@@ -62,6 +62,25 @@ constexpr VerbSpec kVerbs[] = {
     {"snapshot", Verb::Snapshot, "ts"}, {"quit", Verb::Quit, ""},
 };
 
+// What a user's click does to each kind of control.
+struct ClickRule {
+  ControlKind kind;
+  void (*click)(TControl*);
+};
+constexpr ClickRule kClicks[] = {
+    {ControlKind::Button, [](TControl* c) { static_cast<TButton*>(c)->UserClick(); }},
+    {ControlKind::CheckBox, [](TControl* c) { static_cast<TCheckBox*>(c)->UserClick(); }},
+    {ControlKind::RadioButton, [](TControl* c) { static_cast<TRadioButton*>(c)->UserClick(); }},
+    {ControlKind::ToolButton, [](TControl* c) { static_cast<TToolButton*>(c)->UserClick(); }},
+    {ControlKind::MenuItem, [](TControl* c) { static_cast<TMenuItem*>(c)->UserClick(); }},
+    {ControlKind::SwitchLed, [](TControl* c) { static_cast<TiSwitchLed*>(c)->UserClick(); }},
+    {ControlKind::SlideSwitch, [](TControl* c) { static_cast<TiSwitch*>(c)->UserFlip(); }},
+    {ControlKind::ToggleSwitch, [](TControl* c) { static_cast<TiSwitch*>(c)->UserFlip(); }},
+    {ControlKind::Label, [](TControl* c) {
+       if (auto& h = static_cast<TLabel*>(c)->OnClick) h();
+     }},
+};
+
 QString Unquote(QString t) {
   t = t.trimmed();
   if (t.size() >= 2 && t.startsWith(u'"') && t.endsWith(u'"')) return t.mid(1, t.size() - 2);
@@ -546,16 +565,12 @@ void ScriptRunner::Act(const Step& s) {
       // Enter or Space on a focused button clicks it; Space on a check box ticks it.
       const bool press = key == Qt::Key_Space || ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
                                                   focused && focused->Kind() == ControlKind::Button);
-      if (focused && press && EnabledChain(focused)) {
-        if (focused->Kind() == ControlKind::Button) {
-          backend_.UserAction(*focused, [focused] { static_cast<TButton*>(focused)->UserClick(); });
-          return;
-        }
-        if (focused->Kind() == ControlKind::CheckBox) {
-          backend_.UserAction(*focused, [focused] { static_cast<TCheckBox*>(focused)->UserClick(); });
-          return;
-        }
-      }
+      if (focused && press && EnabledChain(focused))
+        for (const ClickRule& r : kClicks)
+          if ((r.kind == ControlKind::Button || r.kind == ControlKind::CheckBox) && r.kind == focused->Kind()) {
+            backend_.UserAction(*focused, [focused, click = r.click] { click(focused); });
+            return;
+          }
       Log(QStringLiteral("E2E %1: no menu item or control of %2 takes the key").arg(s.line).arg(ToQ(f->Name())));
       return;
     }
@@ -569,24 +584,14 @@ void ScriptRunner::Act(const Step& s) {
   TControl* c = on;
   const ControlKind k = c->Kind();
   switch (s.verb) {
-    case Verb::Click:
-      switch (k) {
-        case ControlKind::Button: action = [c] { static_cast<TButton*>(c)->UserClick(); }; break;
-        case ControlKind::CheckBox: action = [c] { static_cast<TCheckBox*>(c)->UserClick(); }; break;
-        case ControlKind::RadioButton: action = [c] { static_cast<TRadioButton*>(c)->UserClick(); }; break;
-        case ControlKind::ToolButton: action = [c] { static_cast<TToolButton*>(c)->UserClick(); }; break;
-        case ControlKind::MenuItem: action = [c] { static_cast<TMenuItem*>(c)->UserClick(); }; break;
-        case ControlKind::SwitchLed: action = [c] { static_cast<TiSwitchLed*>(c)->UserClick(); }; break;
-        case ControlKind::SlideSwitch:
-        case ControlKind::ToggleSwitch: action = [c] { static_cast<TiSwitch*>(c)->UserFlip(); }; break;
-        case ControlKind::Label:
-          action = [c] {
-            if (auto& h = static_cast<TLabel*>(c)->OnClick) h();
-          };
-          break;
-        default: Fail(&s, cannot(c));
-      }
+    case Verb::Click: {
+      const ClickRule* rule = nullptr;
+      for (const ClickRule& r : kClicks)
+        if (r.kind == k) rule = &r;
+      if (!rule) Fail(&s, cannot(c));
+      action = [c, click = rule->click] { click(c); };
       break;
+    }
     case Verb::DblClick:
       if (k == ControlKind::StringGrid) action = [c] { static_cast<TStringGrid*>(c)->UserDblClick(); };
       else if (k == ControlKind::Edit || k == ControlKind::SpinEdit)
