@@ -17,7 +17,6 @@ static constexpr int kLine = 1;
 
 GridWidget::GridWidget(TStringGrid* grid, QWidget* parent) : QAbstractScrollArea(parent), grid_(grid) {
   setFocusPolicy(Qt::StrongFocus);
-  viewport()->setFocusProxy(nullptr);
   Refresh();
 }
 
@@ -80,8 +79,11 @@ void GridWidget::UpdateScrollBars() {
   if (!grid_) return;
   auto policy = [](bool on) { return on ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff; };
   const TScrollStyle s = grid_->ScrollBars;
-  setHorizontalScrollBarPolicy(policy(s == TScrollStyle::ssBoth || s == TScrollStyle::ssHorizontal));
-  setVerticalScrollBarPolicy(policy(s == TScrollStyle::ssBoth || s == TScrollStyle::ssVertical));
+  const Qt::ScrollBarPolicy hp = policy(s == TScrollStyle::ssBoth || s == TScrollStyle::ssHorizontal);
+  const Qt::ScrollBarPolicy vp = policy(s == TScrollStyle::ssBoth || s == TScrollStyle::ssVertical);
+  // Setting a policy lays the area out again, even an unchanged one.
+  if (horizontalScrollBarPolicy() != hp) setHorizontalScrollBarPolicy(hp);
+  if (verticalScrollBarPolicy() != vp) setVerticalScrollBarPolicy(vp);
   const QSize view = viewport()->size();
   QScrollBar* h = horizontalScrollBar();
   QScrollBar* v = verticalScrollBar();

@@ -226,9 +226,13 @@ int TabStrip::heightForWidth(int w) const {
 }
 
 QSize TabStrip::sizeHint() const {
+  // One row of tabs asks for its whole width; rows of tabs follow whatever width they get.
   int h = 0;
   const auto tabs = Layout(QWIDGETSIZE_MAX, &h);
-  return QSize(tabs.empty() ? 100 : tabs.back().rect.right() + 4, h);
+  const bool rows = ctl_ && static_cast<TPageControl*>(ctl_)->MultiLine;
+  int w = 100;
+  for (const Tab& t : tabs) w = rows ? std::max(w, t.rect.width() + 4) : t.rect.right() + 4;
+  return QSize(w, rows ? heightForWidth(w) : h);
 }
 
 QSize TabStrip::minimumSizeHint() const { return QSize(80, heightForWidth(width() > 0 ? width() : 400)); }
