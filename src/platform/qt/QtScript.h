@@ -8,7 +8,8 @@
 // The language, one step a line (blank lines and lines starting with '#' are skipped):
 //   wait <ms>
 //   key <key>                       a key as a shortcut text: F6, Ctrl+P, Enter, Escape, Up, a.
-//                                   With a message box open: Enter, Escape or Space closes it.
+//                                   With a message box open: Enter, Escape or Space closes it
+//                                   (Escape with No where the box has one).
 //                                   With a dialog open: Enter accepts it, Escape cancels it.
 //                                   Otherwise it goes to the menu of the innermost modal window
 //                                   (else the main window) through TMainMenu::UserShortCut; a key
@@ -17,8 +18,8 @@
 //                                   OnKeyPress first), Up or Down to a spin edit, Enter or Space
 //                                   to a button (a click), Space to a check box.
 //   click <target>                  buttons, tool buttons, check boxes, radio buttons, menu items,
-//                                   switch lamps, slide and toggle switches, labels, grids (double
-//                                   clicks: dblclick); "click box OK" is "box ok"
+//                                   switch lamps, slide and toggle switches, labels (OnClick);
+//                                   "click box OK" is "box ok"
 //   dblclick <target>               grids, edits
 //   type <target> <text>            edits and spin edits (select all, then each key), editable
 //                                   combo boxes, memos, the current cell of an editing grid
@@ -38,8 +39,22 @@
 // A target is <Form> or <Form>.<Control> (TForm::Name, TForm::FindControl), or "box" (the
 // innermost message box) for until, expect and snapshot. <op> is "=" or "contains". A text in
 // double quotes keeps its blanks ("" is empty); other texts are the rest of the line, trimmed.
-// Properties: caption, text, visible, enabled, active, itemindex, value, cell:<col>:<row>,
-// panel:<i>; booleans read "true" or "false". The box has caption, text and visible.
+// Properties (booleans read "true" or "false"):
+//   caption     Caption (any control or form)
+//   text        edits, spin edits, combo boxes, memos (lines each ending in CR LF), the current
+//               cell of a grid, a status bar's simple text, an analogue display as shown; the
+//               caption of any other control
+//   visible     a form: shown; a tab page: its tab is there; a control: its form is shown and
+//               the control and its parents are visible, on the active page (a form no one has
+//               created reads false)
+//   enabled     Enabled
+//   active      lamps, switch lamps, switches: Active; check boxes, radio buttons, menu items:
+//               Checked; a tab page: it is the active page
+//   itemindex   combo boxes, radio groups; a page control: the active page's index
+//   value       spin edits (Value), progress bars, sliders, gauges, analogue displays, combo boxes
+//               (ItemIndex)
+//   cell:<c>:<r>  a grid's cell;  panel:<i>  a status bar panel's text
+// The box has caption, text (line breaks as "\n") and visible (a message box is open).
 //
 // A step on a control fails when its form is not shown, when a modal window other than its own
 // is open, or when the control cannot be seen; a step on a disabled control is logged and does
@@ -47,7 +62,8 @@
 // message box ("BOX <caption>: <text>", line breaks as "\n") and dialog ("DIALOG <title>"). The
 // first failure writes "E2E FAIL: <line>: <step>: <reason>" (and, with $VUMA_SNAPSHOT_DIR, a
 // picture of every shown window) and ends the program with exit code 3; quit writes "E2E OK" and
-// ends the run normally.
+// ends the run normally. A script that ends without quit fails; so does a program that ends
+// before its script, unless the next step is quit.
 #include <QObject>
 #include <QString>
 #include <memory>
