@@ -202,3 +202,55 @@ TEST(ControlValues, ExitHandlerSendingFocusBackWins) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ControlValues, SortedComboKeepsItsOrderAndSelection) {
+  Fixture fx;
+  FormUnderTest* f = nullptr;
+  fx.app.CreateForm(f);
+  f->combo.Sorted = true;
+  f->combo.SetItems({"Modbus", "CANbus", "baud", "Profibus"});
+  EXPECT_EQ(f->combo.Items.Lines(), (std::vector<std::string>{"baud", "CANbus", "Modbus", "Profibus"}));
+  f->combo.SetItemIndex(2);
+  f->combo.Items.Add("DeviceNet");  // lands before the selection, which follows its item
+  EXPECT_EQ(f->combo.Items[2], "DeviceNet");
+  EXPECT_EQ(f->combo.Text(), "Modbus");
+}
+
+TEST(ControlValues, TypingIntoAnEditableComboFiresOnChangeOnlyForANewText) {
+  Fixture fx;
+  FormUnderTest* f = nullptr;
+  fx.app.CreateForm(f);
+  int changes = 0;
+  f->combo.OnChange = [&changes] { ++changes; };
+  f->combo.SetItems({"one", "two"});
+  f->combo.UserSetText("two");  // a list-only box takes no typed text
+  EXPECT_EQ(changes, 0);
+  f->combo.Style = TComboBoxStyle::csDropDown;
+  f->combo.UserSetText("two");
+  f->combo.UserSetText("two");
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(f->combo.ItemIndex(), 1);
+  f->combo.UserSetText("twelve");
+  EXPECT_EQ(f->combo.ItemIndex(), -1);
+  EXPECT_EQ(f->ActiveControl(), &f->combo);
+}
+
+TEST(ControlValues, PlotRingsDropTheOldestPointOfEveryChannel) {
+  Fixture fx;
+  FormUnderTest* f = nullptr;
+  fx.app.CreateForm(f);
+  TiPlot plot(f, "plot");
+  plot.RingSize = 3;
+  for (int i = 0; i < 3; ++i) plot.AddChannel();
+  for (int t = 0; t < 5; ++t) plot.AddDataArray(t, {1.0 * t, 2.0 * t});  // one value short
+  EXPECT_EQ(plot.GetChannel(0).Points.size(), 3u);
+  EXPECT_EQ(plot.GetChannel(0).Points.front(), (std::pair<double, double>(2, 2)));
+  EXPECT_EQ(plot.GetChannel(1).Points.back(), (std::pair<double, double>(4, 8)));
+  EXPECT_TRUE(plot.GetChannel(2).Points.empty());
+  plot.ClearAllData();
+  EXPECT_TRUE(plot.GetChannel(0).Points.empty());
+}
+
+}  // namespace

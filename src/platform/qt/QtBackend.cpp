@@ -1,5 +1,5 @@
 // Loops, timers, boxes, dialogs, focus and keyboard input of the Qt backend. Building the peer
-// widgets and keeping them in step with the model is in QtPeers.cpp.
+// widgets is in QtBuild.cpp, keeping them in step with the model in QtSync.cpp, the script in QtScript.cpp.
 #include "platform/qt/QtBackend.h"
 
 #include <QAbstractButton>
@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLayout>
@@ -21,8 +22,9 @@
 #include <climits>
 
 #include "platform/print/Printer.h"
-#include "platform/qt/QtPaths.h"
+#include "platform/rtl/Paths.h"
 #include "platform/qt/QtPrinter.h"
+#include "platform/qt/QtScript.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/QtWidgets.h"
 #include "platform/ui/Application.h"
@@ -61,17 +63,14 @@ QtBackend::QtBackend() {
   if (!snapshotDir_.isEmpty()) QDir().mkpath(snapshotDir_);
   bool ok = false;
   const int quitMs = qEnvironmentVariableIntValue("VUMA_SNAPSHOT_QUIT_MS", &ok);
-  if (ok && quitMs >= 0) {
-    QTimer::singleShot(quitMs, this, [this] {
-      // Ends every loop, the nested ones included, so an unattended run always comes to an end.
-      quitAll_ = true;
-      if (Application) Application->Terminate();
-      QCoreApplication::exit(0);
-    });
-  }
+  // An unattended run always comes to an end.
+  if (ok && quitMs >= 0) QTimer::singleShot(quitMs, this, [this] { QuitAll(); });
+  script_ = ScriptRunner::FromEnvironment(*this);
 }
 
 QtBackend::~QtBackend() {
+  if (script_) script_->ProgramEnded();
+  script_.reset();
   shuttingDown_ = true;
   disconnect(qApp, nullptr, this, nullptr);
   Scheduler::Instance().OnScheduleChanged = nullptr;
@@ -79,7 +78,7 @@ QtBackend::~QtBackend() {
   std::vector<QPointer<QWidget>> windows;
   for (auto& [c, p] : peers_) {
     const_cast<TControl*>(c)->Peer = nullptr;
-    if (auto* mw = qobject_cast<ModelWidget*>(p.w.data())) mw->Detach();
+    if (auto* mv = dynamic_cast<ModelView*>(p.w.data())) mv->Detach();
     if (c->Kind() == ControlKind::Form && p.w) windows.emplace_back(p.w);
   }
   peers_.clear();
@@ -141,19 +140,37 @@ void QtBackend::PumpFired(int index) {
 
 // ---- Loops ----
 
+void QtBackend::QuitAll() {
+  quitAll_ = true;
+  if (Application) Application->Terminate();
+  QCoreApplication::exit(0);
+}
+
+// The script's steps begin with the first loop, whichever it is: a box shown during start-up
+// must not wait for a user who never comes.
+void QtBackend::StartScript() {
+  if (script_) script_->Start();
+}
+
 void QtBackend::RunMainLoop() {
   Scheduler::LoopGuard loop;
   ArmPump();
+  StartScript();
   // A program without windows has nothing to wait for.
   if (quitAll_ || !Application || Application->Terminated() || !Application->MainForm()) return;
   QApplication::exec();
 }
 
-void QtBackend::Terminated() { QCoreApplication::exit(0); }
+void QtBackend::Terminated() {
+  if (script_) script_->ProgramEnded();
+  QCoreApplication::exit(0);
+}
 
 void QtBackend::RunModalLoop(TForm& form) {
   Scheduler::LoopGuard guard;
   ArmPump();
+  StartScript();
+  modal_.push_back(Modal{Modal::Form, &form, WindowOf(form), nullptr});
   // A window already on screen becomes modal for the length of the loop.
   if (Peer* p = Find(&form); p && p->w && p->w->windowModality() != Qt::ApplicationModal) {
     const bool shown = p->w->isVisible();
@@ -166,6 +183,7 @@ void QtBackend::RunModalLoop(TForm& form) {
   QEventLoop loop;
   while (!quitAll_ && !shuttingDown_ && form.Visible() && form.ModalResult() == mrNone)
     loop.processEvents(QEventLoop::WaitForMoreEvents);
+  modal_.pop_back();
 }
 
 QWidget* QtBackend::DialogParent() const {
@@ -187,6 +205,11 @@ int QtBackend::ShowBox(BoxKind kind, const std::string& caption, const std::stri
     case BoxKind::Plain: break;
   }
   QMessageBox box(icon, ToQ(caption), ToQMessage(text), QMessageBox::Ok, DialogParent());
+  RunBox(box);
+  return mrOk;
+}
+
+int QtBackend::RunBox(QMessageBox& box) {
   box.setWindowModality(Qt::ApplicationModal);
   box.setTextFormat(Qt::PlainText);
   if (!snapshotDir_.isEmpty()) {
@@ -194,10 +217,34 @@ int QtBackend::ShowBox(BoxKind kind, const std::string& caption, const std::stri
     const QString path = snapshotDir_ + QStringLiteral("/MessageBox-%1.png").arg(++boxes);
     QTimer::singleShot(300, &box, [&box, path] { box.grab().save(path); });
   }
+  if (script_) script_->BoxShown(box.windowTitle(), box.text());
   Scheduler::LoopGuard loop;
   ArmPump();
-  box.exec();
-  return mrOk;
+  StartScript();
+  modal_.push_back(Modal{Modal::Box, nullptr, &box, nullptr});
+  const int r = box.exec();
+  modal_.pop_back();
+  return r;
+}
+
+int QtBackend::RunDialog(QDialog& dialog, TCommonDialog& model) {
+  dialog.setWindowModality(Qt::ApplicationModal);
+  if (script_) script_->DialogShown(dialog.windowTitle());
+  Scheduler::LoopGuard loop;
+  ArmPump();
+  StartScript();
+  modal_.push_back(Modal{Modal::Dialog, nullptr, &dialog, &model});
+  const int r = dialog.exec();
+  modal_.pop_back();
+  return r;
+}
+
+void QtBackend::AnswerDialog(bool accept, const QString& file) {
+  if (modal_.empty() || modal_.back().kind != Modal::Dialog || !modal_.back().widget) return;
+  auto* d = static_cast<QDialog*>(modal_.back().widget.data());
+  if (accept && !file.isEmpty()) answeredFile_ = file;
+  // Straight to the result: the dialog's own checks would open boxes of their own.
+  d->done(accept ? QDialog::Accepted : QDialog::Rejected);
 }
 
 QPrinter* QtBackend::ThePrinter() {
@@ -206,48 +253,63 @@ QPrinter* QtBackend::ThePrinter() {
   return ownPrinter_.get();
 }
 
+bool QtBackend::AskOverwrite(const QString& path) {
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Confirm Save As"),
+                  QFileInfo(path).fileName() + " already exists.\nDo you want to replace it?",
+                  QMessageBox::Yes | QMessageBox::No, DialogParent());
+  box.setDefaultButton(QMessageBox::No);
+  return RunBox(box) == QMessageBox::Yes;
+}
+
+bool QtBackend::ExecuteFileDialog(TOpenDialog& d) {
+  const bool save = d.Kind() == DialogKind::Save;
+  QFileDialog fd(DialogParent(), ToQ(d.Title));
+  fd.setOption(QFileDialog::DontUseNativeDialog, true);
+  fd.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  fd.setFileMode(!save && d.FileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  // The overwrite question is asked below, the same way for typed and scripted answers.
+  fd.setOption(QFileDialog::DontConfirmOverwrite, true);
+  const QString filters = NameFilters(d.Filter);
+  if (!filters.isEmpty()) fd.setNameFilter(filters);
+  const std::string dir = d.InitialDir.empty() ? DriveCRoot() : MapPath(d.InitialDir);
+  fd.setDirectory(QFile::decodeName(dir.c_str()));
+  if (!d.FileName.empty()) fd.selectFile(QFile::decodeName(MapPath(d.FileName).c_str()));
+  for (;;) {
+    answeredFile_.reset();
+    if (RunDialog(fd, d) != QDialog::Accepted) return false;
+    QString path = answeredFile_ ? *answeredFile_ : fd.selectedFiles().value(0);
+    answeredFile_.reset();
+    if (path.isEmpty()) return false;
+    // The default extension goes on a name typed without one.
+    if (!d.DefaultExt.empty() && !QFileInfo(path).fileName().contains(u'.'))
+      path += "." + ToQ(d.DefaultExt);
+    if (save && d.OverwritePrompt && QFileInfo::exists(path) && !AskOverwrite(path)) continue;
+    // A path of this system: its bytes as the file system takes them.
+    d.FileName = QFile::encodeName(path).toStdString();
+    return true;
+  }
+}
+
 bool QtBackend::ExecuteDialog(TCommonDialog& dialog) {
   if (quitAll_ || shuttingDown_) return false;
   FlushPending();
-  Scheduler::LoopGuard loop;
-  ArmPump();
   switch (dialog.Kind()) {
     case DialogKind::Open:
-    case DialogKind::Save: {
-      auto& d = static_cast<TOpenDialog&>(dialog);
-      const bool save = dialog.Kind() == DialogKind::Save;
-      QFileDialog fd(DialogParent(), ToQ(d.Title));
-      fd.setOption(QFileDialog::DontUseNativeDialog, true);
-      fd.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-      fd.setFileMode(!save && d.FileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-      fd.setOption(QFileDialog::DontConfirmOverwrite, !d.OverwritePrompt);
-      const QString filters = NameFilters(d.Filter);
-      if (!filters.isEmpty()) fd.setNameFilter(filters);
-      if (!d.DefaultExt.empty()) fd.setDefaultSuffix(ToQ(d.DefaultExt));
-      const std::string dir = d.InitialDir.empty() ? DriveCRoot() : MapWindowsPath(d.InitialDir);
-      fd.setDirectory(QFile::decodeName(dir.c_str()));
-      if (!d.FileName.empty()) fd.selectFile(QFile::decodeName(MapWindowsPath(d.FileName).c_str()));
-      fd.setWindowModality(Qt::ApplicationModal);
-      if (fd.exec() != QDialog::Accepted || fd.selectedFiles().isEmpty()) return false;
-      // A path of this system: its bytes as the file system takes them.
-      d.FileName = QFile::encodeName(fd.selectedFiles().first()).toStdString();
-      return true;
-    }
+    case DialogKind::Save:
+      return ExecuteFileDialog(static_cast<TOpenDialog&>(dialog));
     case DialogKind::Print: {
       auto& d = static_cast<TPrintDialog&>(dialog);
       QPrinter* printer = ThePrinter();
       if (auto* dev = dynamic_cast<QtPrintDevice*>(Printer().Device())) dev->PrepareDialog(Printer().Title);
       printer->setCopyCount(std::max(1, d.Copies));
       QPrintDialog pd(printer, DialogParent());
-      pd.setWindowModality(Qt::ApplicationModal);
-      if (pd.exec() != QDialog::Accepted) return false;
+      if (RunDialog(pd, dialog) != QDialog::Accepted) return false;
       d.Copies = printer->copyCount();
       return true;
     }
     case DialogKind::PrinterSetup: {
       QPageSetupDialog pd(ThePrinter(), DialogParent());
-      pd.setWindowModality(Qt::ApplicationModal);
-      return pd.exec() == QDialog::Accepted;
+      return RunDialog(pd, dialog) == QDialog::Accepted;
     }
   }
   return false;
@@ -258,6 +320,22 @@ bool QtBackend::ExecuteDialog(TCommonDialog& dialog) {
 QWidget* QtBackend::WindowOf(const TForm& form) const {
   auto it = peers_.find(&form);
   return it == peers_.end() ? nullptr : it->second.w.data();
+}
+
+TForm* QtBackend::FormNamed(const std::string& name) const {
+  if (Application)
+    for (const auto& f : Application->Forms())
+      if (f->Name() == name) return f.get();
+  for (const auto& [c, p] : peers_)
+    if (c->Kind() == ControlKind::Form && c->Name() == name) return static_cast<TForm*>(const_cast<TControl*>(c));
+  return nullptr;
+}
+
+void QtBackend::UserAction(TControl& c, const std::function<void()>& fn) {
+  TControl* cp = &c;
+  TForm* form = c.Form();
+  UserInput(cp, fn);
+  if (form && Find(form)) SyncFocus(*form);
 }
 
 QWidget* QtBackend::WidgetOf(const TControl& c) const {
@@ -316,8 +394,18 @@ void QtBackend::FormShown(TForm& form) {
 void QtBackend::FormHidden(TForm& form) {
   Peer* p = Find(&form);
   if (!p || !p->w) return;
+  const bool wasActive = p->w->isActiveWindow();
   p->w->hide();
   p->w->setWindowModality(Qt::NonModal);
+  // The window below takes the keyboard again, as a window manager would have it (and without
+  // one nothing else would): the innermost modal window left, else the main window.
+  if (!wasActive) return;
+  QWidget* next = nullptr;
+  for (auto it = modal_.rbegin(); it != modal_.rend() && !next; ++it)
+    if (it->widget && it->widget->isVisible()) next = it->widget;
+  if (!next && Application && Application->MainForm() && Application->MainForm() != &form)
+    next = WindowOf(*Application->MainForm());
+  if (next && next->isVisible()) next->activateWindow();
 }
 
 bool QtBackend::SaveSnapshot(const TForm& form, const QString& path) {

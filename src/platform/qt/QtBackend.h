@@ -7,7 +7,9 @@
 #include <QPointer>
 #include <QRect>
 #include <QString>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -15,10 +17,13 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/Dialogs.h"
 
 class QAction;
+class QDialog;
 class QKeyEvent;
 class QMenu;
+class QMessageBox;
 class QPrinter;
 class QTimer;
 class QWidget;
@@ -26,6 +31,7 @@ class QWidget;
 namespace qtb {
 class FormWindow;
 class AbsoluteLayout;
+class ScriptRunner;
 }  // namespace qtb
 
 class QtBackend : public QObject, public Backend, public ControlObserver {
@@ -55,6 +61,25 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
   // Renders a form's window (it must have been shown) into a PNG file.
   bool SaveSnapshot(const TForm& form, const QString& path);
 
+  // What is modal now, innermost last: modal forms, message boxes, file and print dialogs.
+  struct Modal {
+    enum Kind { Form, Box, Dialog } kind;
+    TForm* form = nullptr;              // Form
+    QPointer<QWidget> widget;           // Box, Dialog (and the form's window)
+    TCommonDialog* dialog = nullptr;    // Dialog
+  };
+  const std::vector<Modal>& ModalStack() const { return modal_; }
+  // A form by its name: one the application created, else any form that has been shown.
+  TForm* FormNamed(const std::string& name) const;
+  // A user's action on a control, as the widgets deliver theirs: through the dispatch point, the
+  // widget then showing what the model has, the real focus following the model's.
+  void UserAction(TControl& c, const std::function<void()>& fn);
+  // Closes the innermost file, print or printer setup dialog: accepted (a file dialog with `file`
+  // as the user's choice) or cancelled.
+  void AnswerDialog(bool accept, const QString& file = QString());
+  // Ends every loop, the nested ones included, and so the run.
+  void QuitAll();
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -67,7 +92,7 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
     QPointer<QAction> action;     // menu items
     QPointer<QMenu> menu;         // menu items with children
     qtb::AbsoluteLayout* absolute = nullptr;  // the parent's absolute layout, if placed by it
-    QRect bounds;                 // bounds last applied
+    QRect bounds{-1, -1, -1, -1};  // bounds last applied (none yet)
     int itemsHash = 0;            // list contents last shown (combo boxes, radio groups)
     std::vector<QPointer<QWidget>> items;  // a radio group's buttons
     bool checkable = false;
@@ -110,6 +135,12 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
   QWidget* DialogParent() const;
   QPrinter* ThePrinter();
   void ScheduleSnapshot(TForm& form);
+  // Runs a box or a dialog modally, with the timers going on; returns what exec() returns.
+  int RunBox(QMessageBox& box);
+  int RunDialog(QDialog& dialog, TCommonDialog& model);
+  bool ExecuteFileDialog(TOpenDialog& d);
+  bool AskOverwrite(const QString& path);
+  void StartScript();
 
   std::unordered_map<const TControl*, Peer> peers_;
   std::unordered_map<const QObject*, TControl*> ctlOf_;
@@ -130,6 +161,9 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
   bool quitAll_ = false;
   QString snapshotDir_;
   std::unique_ptr<QPrinter> ownPrinter_;
+  std::vector<Modal> modal_;
+  std::optional<QString> answeredFile_;  // a scripted answer to the open file dialog
+  std::unique_ptr<qtb::ScriptRunner> script_;
 };
 
 template <class F>

@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,10 +12,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QSlider>
-#include <QTabBar>
-#include <QTabWidget>
+#include <QStackedWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -28,6 +25,8 @@
 #include "platform/qt/QtLayouts.h"
 #include "platform/qt/QtPeerHelpers.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/QtGrid.h"
+#include "platform/qt/QtInstruments.h"
 #include "platform/qt/QtWidgets.h"
 #include "platform/serial/Serial.h"
 #include "platform/ui/Forms.h"
@@ -308,37 +307,19 @@ QWidget* QtBackend::BuildControl(TControl& c, QWidget* parent) {
       break;
     }
     case ControlKind::StringGrid: {
-      auto* g = new GridWidget(parent);
-      g->horizontalHeader()->hide();
-      g->verticalHeader()->hide();
-      g->verticalHeader()->setMinimumSectionSize(8);
-      g->horizontalHeader()->setMinimumSectionSize(4);
-      g->setSelectionMode(QAbstractItemView::SingleSelection);
-      g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-      g->setWordWrap(false);
-      connect(g, &QTableWidget::currentCellChanged, this, [this, cp](int row, int col, int, int) {
-        auto* grid = static_cast<TStringGrid*>(cp);
-        if (!Find(cp)) return;
-        if (row < grid->FixedRows || col < grid->FixedCols || row >= grid->RowCount() ||
-            col >= grid->ColCount()) {
-          if (Peer* p = Find(cp)) Sync(*p);
-          return;
-        }
-        if (TakeRefused(cp)) {
-          if (Peer* p = Find(cp)) Sync(*p);
-          return;
-        }
-        UserInput(cp, [grid, row, col] { grid->UserSelectCell(col, row); });
-      });
-      connect(g, &QTableWidget::cellDoubleClicked, this, [this, cp](int, int) {
-        UserInput(cp, [cp] { static_cast<TStringGrid*>(cp)->UserDblClick(); });
-      });
-      connect(g, &QTableWidget::itemChanged, this, [this, cp](QTableWidgetItem* it) {
-        if (inSync_ > 0) return;
-        UserInput(cp, [cp, r = it->row(), col = it->column(), s = FromQ(it->text())] {
-          static_cast<TStringGrid*>(cp)->SetCell(col, r, s);
-        }, false);
-      });
+      auto* grid = static_cast<TStringGrid*>(cp);
+      auto* g = new GridWidget(grid, parent);
+      g->OnSelect = [this, cp, grid](int col, int row) {
+        if (TakeRefused(cp)) return;
+        UserInput(cp, [grid, col, row] { grid->UserSelectCell(col, row); });
+      };
+      g->OnDblClick = [this, cp, grid] {
+        if (TakeRefused(cp)) return;
+        UserInput(cp, [grid] { grid->UserDblClick(); });
+      };
+      g->OnEdited = [this, cp, grid](int col, int row, const QString& t) {
+        UserInput(cp, [grid, col, row, s = FromQ(t)] { grid->SetCell(col, row, s); });
+      };
       Register(c, g, g);
       w = g;
       break;
@@ -402,40 +383,38 @@ QWidget* QtBackend::BuildControl(TControl& c, QWidget* parent) {
       break;
     }
     case ControlKind::PageControl: {
-      auto* tabs = new QTabWidget(parent);
-      tabs->setUsesScrollButtons(true);
-      tabs->setFocusPolicy(Qt::NoFocus);
-      tabs->tabBar()->setFocusPolicy(Qt::StrongFocus);
-      Register(c, tabs, tabs->tabBar());
+      auto* pages = new PagesWidget(cp, parent);
+      Register(c, pages, pages->Strip());
       for (TControl* child : c.Children()) {
         if (child->Kind() != ControlKind::TabSheet) continue;
         // Each page scrolls on its own.
-        auto* page = new ScrollArea(tabs);
+        auto* page = new ScrollArea(pages->Stack());
         page->setWidgetResizable(true);
         page->setFrameShape(QFrame::NoFrame);
         auto* content = new QWidget(page);
         page->setWidget(content);
         Register(*child, page).area = content;
         BuildChildren(*child, content, false);
-        tabs->addTab(page, StripAccel(ToQ(child->Caption())));
+        pages->Stack()->addWidget(page);
       }
-      connect(tabs, &QTabWidget::currentChanged, this, [this, cp](int i) {
-        if (inSync_ > 0) return;
-        auto* pc = static_cast<TPageControl*>(cp);
-        if (!Find(cp) || i < 0 || i >= pc->PageCount()) return;
+      auto* pc = static_cast<TPageControl*>(cp);
+      connect(pages->Strip(), &TabStrip::tabPicked, this, [this, cp, pc](int i) {
+        if (TakeRefused(cp) || i < 0 || i >= pc->PageCount()) return;
         UserInput(cp, [pc, i] { pc->UserSelectTab(pc->Page(i)); });
       });
-      w = tabs;
+      w = pages;
       break;
     }
     case ControlKind::ToolBar: {
       auto* tb = new QToolBar(parent);
       tb->setMovable(false);
       tb->setFloatable(false);
-      tb->setToolButtonStyle(Qt::ToolButtonTextOnly);
+      tb->setIconSize(QSize(16, 16));
       Register(c, tb);
       for (TControl* child : c.Children()) {
         if (child->Kind() == ControlKind::MainMenu || child->Kind() == ControlKind::MenuItem) continue;
+        if (child->Kind() == ControlKind::ToolButton && static_cast<TToolButton*>(child)->SeparatorBefore)
+          tb->addSeparator();
         QWidget* cw = BuildControl(*child, tb);
         // A tool bar shows and hides its widgets through their actions.
         QAction* a = tb->addWidget(cw);
@@ -447,7 +426,10 @@ QWidget* QtBackend::BuildControl(TControl& c, QWidget* parent) {
     case ControlKind::ToolButton: {
       auto* b = new QToolButton(parent);
       b->setAutoRaise(true);
-      b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+      const QIcon glyph = ToolGlyph(c.Name(), c.Hint());
+      b->setIcon(glyph);
+      b->setToolButtonStyle(glyph.isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
+      b->setMinimumSize(23, 22);
       connect(b, &QToolButton::clicked, this, [this, cp] {
         UserInput(cp, [cp] { static_cast<TToolButton*>(cp)->UserClick(); });
       });
@@ -482,6 +464,8 @@ QWidget* QtBackend::BuildControl(TControl& c, QWidget* parent) {
     }
     case ControlKind::Slider: {
       auto* s = new QSlider(c.Height > c.Width ? Qt::Vertical : Qt::Horizontal, parent);
+      s->setTickPosition(s->orientation() == Qt::Horizontal ? QSlider::TicksBelow : QSlider::TicksRight);
+      if (!HasAnyBounds(c)) s->setMinimumWidth(160);
       auto* sl = static_cast<TiSlider*>(cp);
       // While dragging, each move is a position change; the drag's end is the user's move.
       connect(s, &QSlider::sliderMoved, this, [this, cp, sl](int v) {
@@ -547,12 +531,23 @@ void QtBackend::ApplyBounds(Peer& p) {
   if (!p.w || IgnoresBounds(c.Kind())) return;
   const QRect b(c.Left, c.Top, c.Width, c.Height);
   if (b == p.bounds) return;
+  const QRect before = p.bounds;
   p.bounds = b;
   QWidget* w = p.w;
-  w->setMinimumSize(0, 0);
-  w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-  if (c.Width >= 0) w->setFixedWidth(c.Width);
-  if (c.Height >= 0) w->setFixedHeight(c.Height);
+  // A size the model gives is fixed; one it takes back frees the widget again (and only then:
+  // a widget's own minimum stays).
+  if (c.Width >= 0) {
+    w->setFixedWidth(c.Width);
+  } else if (before.width() >= 0) {
+    w->setMinimumWidth(0);
+    w->setMaximumWidth(QWIDGETSIZE_MAX);
+  }
+  if (c.Height >= 0) {
+    w->setFixedHeight(c.Height);
+  } else if (before.height() >= 0) {
+    w->setMinimumHeight(0);
+    w->setMaximumHeight(QWIDGETSIZE_MAX);
+  }
   if (p.absolute) p.absolute->SetRect(w, b);
 }
 

@@ -35,6 +35,7 @@ inline bool IsEditor(ControlKind k) {
   switch (k) {
     case ControlKind::Edit: case ControlKind::SpinEdit: case ControlKind::ComboBox:
     case ControlKind::AnalogDisplay: case ControlKind::AnalogOutput: case ControlKind::ProgressBar:
+    case ControlKind::Slider:
       return true;
     default:
       return false;

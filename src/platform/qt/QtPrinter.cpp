@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QPrinterInfo>
 
-#include "platform/qt/QtPaths.h"
+#include "platform/rtl/Paths.h"
 #include "platform/qt/QtText.h"
 
 namespace qtb {
@@ -34,20 +34,28 @@ QString FileFor(const std::string& title) {
 }
 }  // namespace
 
+// The file offered in the print dialog is named after the document; when the dialog runs before
+// the document has its title, the name the user left alone follows the title the document gets.
 void QtPrintDevice::PrepareDialog(const std::string& title) {
   if (!toFile_ || printer_.outputFormat() != QPrinter::PdfFormat) return;
-  if (printer_.outputFileName().isEmpty() || autoNamed_) {
-    printer_.setOutputFileName(FileFor(title));
-    autoNamed_ = false;  // now the user's choice
-  }
+  if (printer_.outputFileName().isEmpty() || autoNamed_) Offer(title);
+}
+
+void QtPrintDevice::Offer(const std::string& title) {
+  offered_ = FileFor(title);
+  printer_.setOutputFileName(offered_);
+  autoNamed_ = true;
 }
 
 void QtPrintDevice::BeginDoc(const std::string& title) {
   if (painter_.isActive()) throw EPrinter("Printing in progress");
   printer_.setDocName(ToQ(title));
-  if (printer_.outputFormat() == QPrinter::PdfFormat && printer_.outputFileName().isEmpty()) {
-    printer_.setOutputFileName(FileFor(title));
-    autoNamed_ = true;
+  if (printer_.outputFormat() == QPrinter::PdfFormat) {
+    const QString name = printer_.outputFileName();
+    if (name.isEmpty() || (autoNamed_ && name == offered_))
+      Offer(title);
+    else
+      autoNamed_ = false;  // the user's choice stays
   }
   if (!painter_.begin(&printer_)) throw EPrinter("Printer is not available");
 }

@@ -33,8 +33,10 @@ class QtPrintDevice : public PrintDevice {
 
  private:
   void ForgetAutoName();
+  void Offer(const std::string& title);
   QPrinter printer_;
   QPainter painter_;
+  QString offered_;  // the file name last chosen for the user
   bool toFile_ = false, autoNamed_ = false;
 };
 

@@ -5,22 +5,17 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QTabBar>
-#include <QTabWidget>
+#include <QStackedWidget>
 #include <QTimer>
-#include <QToolBar>
 #include <QToolButton>
-#include <QVBoxLayout>
 #include <cmath>
 #include <functional>
 
@@ -28,6 +23,8 @@
 #include "platform/qt/QtLayouts.h"
 #include "platform/qt/QtPeerHelpers.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/QtGrid.h"
+#include "platform/qt/QtInstruments.h"
 #include "platform/qt/QtWidgets.h"
 #include "platform/serial/Serial.h"
 #include "platform/ui/Forms.h"
@@ -42,7 +39,7 @@ using namespace qtb::peers;
 bool QtBackend::Deferred(ControlKind k) const {
   switch (k) {
     case ControlKind::StringGrid: case ControlKind::Memo: case ControlKind::ComboBox:
-    case ControlKind::RadioGroup:
+    case ControlKind::RadioGroup: case ControlKind::Plot: case ControlKind::SpectrumDisplay:
       return true;
     default:
       return false;
@@ -94,7 +91,7 @@ void QtBackend::ControlDestroyed(TControl& c) {
   for (auto i = ctlOf_.begin(); i != ctlOf_.end();)
     i = i->second == &c ? ctlOf_.erase(i) : std::next(i);
   if (shuttingDown_) return;
-  if (auto* mw = qobject_cast<ModelWidget*>(p.w.data())) mw->Detach();
+  if (auto* mv = dynamic_cast<ModelView*>(p.w.data())) mv->Detach();
   if (p.action && !p.menu) p.action->deleteLater();
   if (!p.w || c.Kind() == ControlKind::MainMenu) return;
   p.w->hide();
@@ -216,7 +213,7 @@ void QtBackend::Sync(Peer& p) {
         if (editable) {
           TControl* cp = &c;
           connect(cb->lineEdit(), &QLineEdit::textEdited, this, [this, cp](const QString& t) {
-            UserInput(cp, [cp, s = FromQ(t)] { static_cast<TComboBox*>(cp)->SetText(s); }, false);
+            UserInput(cp, [cp, s = FromQ(t)] { static_cast<TComboBox*>(cp)->UserSetText(s); }, false);
           });
         }
       }
@@ -300,63 +297,9 @@ void QtBackend::Sync(Peer& p) {
       }
       break;
     }
-    case ControlKind::StringGrid: {
-      auto& m = static_cast<TStringGrid&>(c);
-      auto* g = static_cast<GridWidget*>(w);
-      bool resized = false;
-      if (g->rowCount() != m.RowCount()) {
-        g->setRowCount(m.RowCount());
-        resized = true;
-      }
-      if (g->columnCount() != m.ColCount()) {
-        g->setColumnCount(m.ColCount());
-        resized = true;
-      }
-      if (g->verticalHeader()->defaultSectionSize() != m.DefaultRowHeight) {
-        g->verticalHeader()->setDefaultSectionSize(m.DefaultRowHeight);
-        resized = true;
-      }
-      for (int col = 0; col < m.ColCount(); ++col) {
-        const int cw = col < int(m.ColWidths.size()) && m.ColWidths[size_t(col)] >= 0 ? m.ColWidths[size_t(col)]
-                                                                                      : m.DefaultColWidth;
-        if (g->columnWidth(col) != cw) {
-          g->setColumnWidth(col, cw);
-          resized = true;
-        }
-      }
-      const QBrush fixedBrush = g->palette().brush(QPalette::Button);
-      const Qt::ItemFlags fixedFlags = Qt::ItemIsEnabled;
-      const Qt::ItemFlags cellFlags =
-          Qt::ItemIsEnabled | Qt::ItemIsSelectable | (m.Editing ? Qt::ItemIsEditable : Qt::NoItemFlags);
-      for (int r = 0; r < m.RowCount(); ++r) {
-        for (int col = 0; col < m.ColCount(); ++col) {
-          const bool fixed = r < m.FixedRows || col < m.FixedCols;
-          const QString t = ToQ(m.Cell(col, r));
-          QTableWidgetItem* it = g->item(r, col);
-          if (!it) {
-            it = new QTableWidgetItem(t);
-            g->setItem(r, col, it);
-          } else if (it->text() != t) {
-            it->setText(t);
-          }
-          const Qt::ItemFlags f = fixed ? fixedFlags : cellFlags;
-          if (it->flags() != f) it->setFlags(f);
-          const QBrush want = fixed ? fixedBrush : QBrush();
-          if (it->background() != want) it->setBackground(want);
-        }
-      }
-      g->setSelectionBehavior(m.RowSelect ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
-      g->setEditTriggers(m.Editing ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                                         QAbstractItemView::AnyKeyPressed
-                                   : QAbstractItemView::NoEditTriggers);
-      if (m.Row() >= m.FixedRows && m.Col() >= m.FixedCols && m.Row() < m.RowCount() && m.Col() < m.ColCount()) {
-        if (g->currentRow() != m.Row() || g->currentColumn() != m.Col()) g->setCurrentCell(m.Row(), m.Col());
-      } else if (g->currentRow() >= 0) {
-        g->setCurrentCell(-1, -1);
-      }
-      if (resized) g->updateGeometry();
+    case ControlKind::StringGrid:
+      static_cast<GridWidget*>(w)->Refresh();
       break;
-    }
     case ControlKind::Memo: {
       auto& m = static_cast<TMemo&>(c);
       auto* te = static_cast<QPlainTextEdit*>(w);
@@ -409,18 +352,11 @@ void QtBackend::Sync(Peer& p) {
     }
     case ControlKind::PageControl: {
       auto& m = static_cast<TPageControl&>(c);
-      auto* tabs = static_cast<QTabWidget*>(w);
-      // Only the tab widget's own signals are blocked: it switches its pages on its tab bar's.
-      for (int i = 0; i < m.PageCount() && i < tabs->count(); ++i) {
-        TTabSheet* page = m.Page(i);
-        const QString t = StripAccel(ToQ(page->Caption()));
-        if (tabs->tabText(i) != t) tabs->setTabText(i, t);
-        const bool shown = page->TabVisible() && page->Visible();
-        if (tabs->isTabVisible(i) != shown) tabs->setTabVisible(i, shown);
-        if (tabs->isTabEnabled(i) != page->Enabled()) tabs->setTabEnabled(i, page->Enabled());
-      }
+      auto* pages = static_cast<PagesWidget*>(w);
       const int active = m.ActivePageIndex();
-      if (active >= 0 && active < tabs->count() && tabs->currentIndex() != active) tabs->setCurrentIndex(active);
+      if (active >= 0 && active < pages->Stack()->count() && pages->Stack()->currentIndex() != active)
+        pages->Stack()->setCurrentIndex(active);
+      pages->Strip()->Refresh();
       break;
     }
     case ControlKind::TabSheet: {
@@ -449,13 +385,25 @@ void QtBackend::Sync(Peer& p) {
       if (t.isEmpty()) t = ToQ(c.Name());
       if (t.size() > 18) t = t.left(16) + QChar(0x2026);
       if (b->text() != t) b->setText(t);
+      if (b->icon().isNull()) {
+        // The hint may have come after the button was built.
+        const QIcon glyph = ToolGlyph(c.Name(), c.Hint());
+        if (!glyph.isNull()) {
+          b->setIcon(glyph);
+          b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        }
+      }
       break;
     }
     case ControlKind::Slider: {
       auto& m = static_cast<TiSlider&>(c);
       auto* s = static_cast<QSlider*>(w);
       const SliderScale sc(m);
-      if (s->minimum() != 0 || s->maximum() != sc.steps) s->setRange(0, sc.steps);
+      if (s->minimum() != 0 || s->maximum() != sc.steps) {
+        s->setRange(0, sc.steps);
+        s->setTickInterval(std::max(1, sc.steps / 10));
+        s->setPageStep(std::max(1, sc.steps / 10));
+      }
       if (!s->isSliderDown() && s->value() != sc.ToStep(m.Position())) s->setValue(sc.ToStep(m.Position()));
       break;
     }

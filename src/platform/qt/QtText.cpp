@@ -1,6 +1,9 @@
 #include "platform/qt/QtText.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
 
 namespace qtb {
 namespace {
@@ -124,11 +127,20 @@ void InstallFontSubstitutes() {
 
 QFont ToQFont(const TFont& f) {
   QFont q(ToQ(f.Name));
-  if (f.Height != 0)
-    q.setPixelSize(f.Height < 0 ? -f.Height : f.Height);
-  else
-    q.setPointSize(f.Size > 0 ? f.Size : 8);
   q.setBold(f.Bold);
+  if (f.Height < 0) {
+    // The character height, without internal leading: the em, which is Qt's pixel size.
+    q.setPixelSize(-f.Height);
+  } else if (f.Height > 0) {
+    // The cell height, ascent plus descent: the em scaled by the face's proportions.
+    QFont probe = q;
+    probe.setPixelSize(1000);
+    const QFontMetricsF fm(probe);
+    const double cell = fm.ascent() + fm.descent();
+    q.setPixelSize(std::max(1, static_cast<int>(std::lround(f.Height * 1000.0 / (cell > 0 ? cell : 1000)))));
+  } else {
+    q.setPointSize(f.Size > 0 ? f.Size : 8);
+  }
   return q;
 }
 

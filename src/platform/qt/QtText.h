@@ -1,6 +1,6 @@
 #pragma once
 // The boundary between the model's Windows-1252 byte strings and Qt's Unicode, plus colours and
-// fonts. Kept local so the Qt backend needs nothing of the runtime layer beyond the model.
+// fonts.
 #include <QColor>
 #include <QFont>
 #include <QPalette>
@@ -28,7 +28,9 @@ QString StripAccel(const QString& s);
 QColor ToQColor(TColor c, const QPalette& palette);
 inline bool IsSet(TColor c) { return c != clDefault && c != clNone; }
 
-// The model's font names mapped onto faces this system has.
+// The model's font names mapped onto faces this system has. A font height in device units is
+// the character height when negative (without internal leading, as the classic fonts take it)
+// and the cell height when positive.
 QFont ToQFont(const TFont& f);
 void InstallFontSubstitutes();
 

@@ -2,43 +2,21 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionFrame>
+#include <QStackedWidget>
 #include <QVBoxLayout>
-#include <QtMath>
 #include <algorithm>
-#include <cmath>
+#include <cctype>
 
 #include "platform/qt/QtText.h"
-#include "platform/ui/Instruments.h"
 
 namespace qtb {
 namespace {
 
 QColor Or(const QColor& c, const QColor& fallback) { return c.isValid() ? c : fallback; }
-
-// Black or white, whichever reads better on `bg`.
-QColor Contrast(const QColor& bg) { return bg.lightness() > 140 ? Qt::black : Qt::white; }
-
-QString Number(double v, int decimals) {
-  if (!std::isfinite(v)) return QStringLiteral("---");
-  return QString::number(v, 'f', std::clamp(decimals, 0, 9));
-}
-
-// A gauge's labels: integers when the value is whole, else up to two decimals.
-QString Short(double v) {
-  if (std::fabs(v - std::round(v)) < 1e-9) return QString::number(static_cast<long long>(std::round(v)));
-  return QString::number(v, 'f', 2);
-}
-
-void DrawDisabled(QPainter& p, const QWidget* w) {
-  if (!w->isEnabled()) p.fillRect(w->rect(), QColor(255, 255, 255, 110));
-}
 
 }  // namespace
 
@@ -91,302 +69,6 @@ void ModelWidget::mouseReleaseEvent(QMouseEvent* e) {
   if (rect().contains(e->position().toPoint()) && isEnabled()) emit clicked();
 }
 
-// ---- Lamps ----
-
-LampWidget::LampWidget(TControl* c, QWidget* parent, bool clickable)
-    : ModelWidget(c, parent), clickable_(clickable) {
-  if (clickable_) setCursor(Qt::PointingHandCursor);
-}
-
-QSize LampWidget::sizeHint() const {
-  QFontMetrics fm(font());
-  const QString cap = ctl_ ? StripAccel(ToQ(ctl_->Caption())) : QString();
-  return QSize(std::max(40, fm.horizontalAdvance(cap) + 16), std::max(22, fm.height() + 8));
-}
-
-void LampWidget::mousePressEvent(QMouseEvent* e) {
-  pressed_ = clickable_ && e->button() == Qt::LeftButton;
-  update();
-  ModelWidget::mousePressEvent(e);
-}
-
-void LampWidget::mouseReleaseEvent(QMouseEvent* e) {
-  pressed_ = false;
-  update();
-  ModelWidget::mouseReleaseEvent(e);
-}
-
-void LampWidget::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  if (!ctl_) return;
-  auto* lamp = static_cast<TiLedRectangle*>(ctl_);
-  const QColor fill = Or(ToQColor(lamp->Active() ? lamp->ActiveColor() : lamp->InactiveColor(), palette()),
-                         lamp->Active() ? QColor(Qt::green) : QColor(Qt::darkGray));
-  QRect r = rect().adjusted(0, 0, -1, -1);
-  p.fillRect(r, fill);
-  if (clickable_) {
-    // A switch lamp looks like a button: raised, pressed while held.
-    const bool down = pressed_ && underMouse();
-    p.setPen(down ? palette().color(QPalette::Dark) : palette().color(QPalette::Light));
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(down ? palette().color(QPalette::Light) : palette().color(QPalette::Shadow));
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
-  } else {
-    p.setPen(palette().color(QPalette::Shadow));
-    p.drawRect(r);
-  }
-  const QColor text = Or(ToQColor(ctl_->FontColor(), palette()), Contrast(fill));
-  QFont f = font();
-  f.setBold(ctl_->FontBold());
-  p.setFont(f);
-  p.setPen(text);
-  p.drawText(rect().adjusted(2, 1, -2, -1), Qt::AlignCenter | Qt::TextWordWrap, StripAccel(ToQ(ctl_->Caption())));
-  DrawDisabled(p, this);
-}
-
-// ---- Switches ----
-
-QSize SwitchWidget::sizeHint() const {
-  QFontMetrics fm(font());
-  const QString cap = ctl_ ? StripAccel(ToQ(ctl_->Caption())) : QString();
-  return QSize(56 + (cap.isEmpty() ? 0 : fm.horizontalAdvance(cap) + 8), std::max(24, fm.height() + 8));
-}
-
-void SwitchWidget::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  if (!ctl_) return;
-  p.setRenderHint(QPainter::Antialiasing);
-  auto* sw = static_cast<TiSwitch*>(ctl_);
-  const bool on = sw->Active();
-  const QRect track(1, (height() - 20) / 2, 52, 20);
-  if (ctl_->Kind() == ControlKind::ToggleSwitch) {
-    // A toggle: a lever up (on) or down (off) in a round base.
-    p.setPen(palette().color(QPalette::Shadow));
-    p.setBrush(palette().color(QPalette::Button));
-    p.drawRoundedRect(track, 4, 4);
-    p.setBrush(on ? QColor(0, 160, 0) : QColor(120, 120, 120));
-    const QRect lever = on ? QRect(track.left() + 26, track.top() + 2, 24, track.height() - 4)
-                           : QRect(track.left() + 2, track.top() + 2, 24, track.height() - 4);
-    p.drawRoundedRect(lever, 3, 3);
-  } else {
-    p.setPen(palette().color(QPalette::Shadow));
-    p.setBrush(on ? QColor(0, 160, 0) : palette().color(QPalette::Mid));
-    p.drawRoundedRect(track, 10, 10);
-    p.setBrush(palette().color(QPalette::Button));
-    const int d = track.height() - 4;
-    p.drawEllipse(on ? QRect(track.right() - d - 1, track.top() + 2, d, d)
-                     : QRect(track.left() + 2, track.top() + 2, d, d));
-  }
-  const bool toggle = ctl_->Kind() == ControlKind::ToggleSwitch;
-  p.setPen(on && !toggle ? QColor(Qt::white) : palette().color(QPalette::ButtonText));
-  QFont small = font();
-  small.setPointSizeF(std::max(6.0, small.pointSizeF() - 1));
-  p.setFont(small);
-  p.drawText(on ? track.adjusted(4, 0, -26, 0) : track.adjusted(26, 0, -4, 0), Qt::AlignCenter,
-             on ? QStringLiteral("ON") : QStringLiteral("OFF"));
-  p.setFont(font());
-  p.setPen(palette().color(QPalette::WindowText));
-  p.drawText(QRect(track.right() + 8, 0, width() - track.right() - 8, height()), Qt::AlignVCenter | Qt::AlignLeft,
-             StripAccel(ToQ(ctl_->Caption())));
-  DrawDisabled(p, this);
-}
-
-// ---- Gauge ----
-
-void GaugeWidget::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  if (!ctl_) return;
-  p.setRenderHint(QPainter::Antialiasing);
-  auto* g = static_cast<TiAngularGauge*>(ctl_);
-  const double lo = g->PositionMin, hi = g->PositionMax;
-  const double span = hi - lo;
-  const int side = std::min(width(), height()) - 4;
-  const QPointF centre(width() / 2.0, height() / 2.0);
-  const double radius = side / 2.0;
-  // 270 degrees from lower left (225) clockwise to lower right (-45).
-  auto angleOf = [&](double v) {
-    double t = span != 0 ? (v - lo) / span : 0;
-    t = std::clamp(t, 0.0, 1.0);
-    return 225.0 - 270.0 * t;
-  };
-  auto pointAt = [&](double deg, double r) {
-    return QPointF(centre.x() + r * std::cos(qDegreesToRadians(deg)), centre.y() - r * std::sin(qDegreesToRadians(deg)));
-  };
-  p.setPen(QPen(palette().color(QPalette::Shadow), 1));
-  p.setBrush(Or(ToQColor(ctl_->Color(), palette()), palette().color(QPalette::Base)));
-  p.drawEllipse(centre, radius, radius);
-  // Coloured sections, each from the previous end (or the minimum) up to its own end.
-  const QRectF arcRect(centre.x() - radius * 0.8, centre.y() - radius * 0.8, radius * 1.6, radius * 1.6);
-  double from = lo;
-  for (const auto& s : g->Sections) {
-    const double a0 = angleOf(from), a1 = angleOf(s.End);
-    p.setPen(QPen(Or(ToQColor(s.Color, palette()), Qt::green), radius * 0.08, Qt::SolidLine, Qt::FlatCap));
-    p.drawArc(arcRect, int(a1 * 16), int((a0 - a1) * 16));
-    from = s.End;
-  }
-  // Ticks and their values.
-  p.setPen(QPen(palette().color(QPalette::Text), 1));
-  QFont f = font();
-  f.setPointSizeF(std::max(6.0, f.pointSizeF() - 1));
-  p.setFont(f);
-  const int ticks = std::max(2, g->TickMajorCount);
-  for (int i = 0; i < ticks; ++i) {
-    const double v = lo + span * i / (ticks - 1);
-    const double a = angleOf(v);
-    p.drawLine(pointAt(a, radius * 0.88), pointAt(a, radius * 0.72));
-    const QPointF c = pointAt(a, radius * 0.58);
-    p.drawText(QRectF(c.x() - 24, c.y() - 8, 48, 16), Qt::AlignCenter, Short(v));
-  }
-  // Needle and the position as a number.
-  const double a = angleOf(g->Position());
-  p.setPen(QPen(QColor(200, 0, 0), 2.5, Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(centre, pointAt(a, radius * 0.85));
-  p.setBrush(palette().color(QPalette::Shadow));
-  p.setPen(Qt::NoPen);
-  p.drawEllipse(centre, 4, 4);
-  p.setPen(palette().color(QPalette::Text));
-  QFont bf = font();
-  bf.setBold(true);
-  p.setFont(bf);
-  p.drawText(QRectF(centre.x() - 50, centre.y() + radius * 0.35, 100, 18), Qt::AlignCenter, Short(g->Position()));
-  DrawDisabled(p, this);
-}
-
-// ---- Analogue display ----
-
-QString DisplayWidget::Shown() const {
-  if (!ctl_) return QString();
-  auto* d = static_cast<TiAnalogDisplay*>(ctl_);
-  return Number(d->Value(), d->Precision);
-}
-
-QSize DisplayWidget::sizeHint() const {
-  QFontMetrics fm(font());
-  return QSize(std::max(70, fm.horizontalAdvance(Shown()) + 14), fm.height() + 10);
-}
-
-void DisplayWidget::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  if (!ctl_) return;
-  const QColor bg = Or(ToQColor(ctl_->Color(), palette()), Qt::black);
-  p.fillRect(rect(), bg);
-  p.setPen(palette().color(QPalette::Dark));
-  p.drawRect(rect().adjusted(0, 0, -1, -1));
-  QFont f = font();
-  f.setBold(true);
-  p.setFont(f);
-  p.setPen(Or(ToQColor(ctl_->FontColor(), palette()), QColor(0, 255, 0)));
-  p.drawText(rect().adjusted(4, 0, -5, 0), Qt::AlignVCenter | Qt::AlignRight, Shown());
-  DrawDisabled(p, this);
-}
-
-// ---- Plot ----
-
-void PlotWidget::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  if (!ctl_) return;
-  auto* plot = static_cast<TiPlot*>(ctl_);
-  p.fillRect(rect(), Or(ToQColor(ctl_->Color(), palette()), Qt::black));
-  QFontMetrics fm(font());
-  const int left = fm.horizontalAdvance(QStringLiteral("-00000")) + 6;
-  const QRect area(left, 6 + fm.height(), std::max(10, width() - left - 8), std::max(10, height() - 2 * fm.height() - 14));
-  const QColor axis(160, 160, 160);
-  p.setPen(QColor(60, 60, 60));
-  for (int i = 1; i < 5; ++i) {
-    p.drawLine(area.left(), area.top() + area.height() * i / 5, area.right(), area.top() + area.height() * i / 5);
-    p.drawLine(area.left() + area.width() * i / 5, area.top(), area.left() + area.width() * i / 5, area.bottom());
-  }
-  p.setPen(axis);
-  p.drawRect(area);
-  p.drawText(QRect(0, area.top() - fm.height() / 2, left - 4, fm.height()), Qt::AlignRight, Short(plot->YMax));
-  p.drawText(QRect(0, area.bottom() - fm.height() / 2, left - 4, fm.height()), Qt::AlignRight, Short(plot->YMin));
-  // The time axis ends at the newest point of any channel.
-  double xmax = 0;
-  bool any = false;
-  for (int i = 0; i < plot->ChannelCount(); ++i) {
-    const auto& pts = plot->GetChannel(i).Points;
-    if (!pts.empty()) {
-      xmax = any ? std::max(xmax, pts.back().first) : pts.back().first;
-      any = true;
-    }
-  }
-  const double span = plot->XSpan > 0 ? plot->XSpan : 1;
-  const double xmin = any ? xmax - span : 0;
-  if (!any) xmax = span;
-  p.drawText(QRect(area.left(), area.bottom() + 2, 80, fm.height()), Qt::AlignLeft, Short(xmin));
-  p.drawText(QRect(area.right() - 80, area.bottom() + 2, 80, fm.height()), Qt::AlignRight, Short(xmax));
-  const double ylo = plot->YMin, yhi = plot->YMax != plot->YMin ? plot->YMax : plot->YMin + 1;
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setClipRect(area.adjusted(1, 1, 0, 0));
-  for (int i = 0; i < plot->ChannelCount(); ++i) {
-    const auto& ch = plot->GetChannel(i);
-    if (!ch.Visible || ch.Points.empty()) continue;
-    QPolygonF line;
-    for (const auto& pt : ch.Points) {
-      if (pt.first < xmin) continue;
-      const double tx = (pt.first - xmin) / span, ty = (pt.second - ylo) / (yhi - ylo);
-      line << QPointF(area.left() + tx * area.width(), area.bottom() - ty * area.height());
-    }
-    p.setPen(QPen(Or(ToQColor(ch.Color, palette()), Qt::green), 1.5));
-    p.drawPolyline(line);
-  }
-  p.setClipping(false);
-  // Legend along the top.
-  int x = area.left();
-  for (int i = 0; i < plot->ChannelCount(); ++i) {
-    const auto& ch = plot->GetChannel(i);
-    if (!ch.Visible) continue;
-    const QString t = ToQ(ch.Title.empty() ? "Channel " + std::to_string(i + 1) : ch.Title);
-    p.fillRect(QRect(x, 4 + fm.height() / 2 - 3, 10, 6), Or(ToQColor(ch.Color, palette()), Qt::green));
-    p.setPen(axis);
-    p.drawText(QPoint(x + 14, 4 + fm.ascent()), t);
-    x += 14 + fm.horizontalAdvance(t) + 12;
-  }
-  DrawDisabled(p, this);
-}
-
-// ---- Spectrum ----
-
-void SpectrumWidget::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  if (!ctl_) return;
-  auto* s = static_cast<TiSpectrumDisplay*>(ctl_);
-  p.fillRect(rect(), Or(ToQColor(ctl_->Color(), palette()), Qt::black));
-  QFontMetrics fm(font());
-  const QRect area(4, 4, width() - 8, height() - fm.height() - 8);
-  p.setPen(QColor(90, 90, 90));
-  p.drawRect(area);
-  const int n = s->BarCount();
-  if (n > 0) {
-    const double w = double(area.width()) / n;
-    const double mx = s->Max > 0 ? s->Max : 1;
-    for (int i = 0; i < n; ++i) {
-      const double t = std::clamp(s->Bar(i) / mx, 0.0, 1.0);
-      const int h = int(t * (area.height() - 1));
-      const QRect bar(int(area.left() + i * w + w * 0.15), area.bottom() - h, std::max(1, int(w * 0.7)), h);
-      p.fillRect(bar, QColor(0, 220, 0));
-    }
-    p.setPen(QColor(170, 170, 170));
-    const int every = std::max(1, int(std::ceil(n / std::max(1.0, area.width() / 24.0))));
-    for (int i = 0; i < n; i += every)
-      p.drawText(QRect(int(area.left() + i * w), area.bottom() + 2, int(w * every), fm.height()), Qt::AlignLeft,
-                 QString::number(i + 1));
-  }
-  DrawDisabled(p, this);
-}
-
-// ---- Shape ----
-
-void ShapeWidget::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  if (!ctl_) return;
-  p.setPen(palette().color(QPalette::Shadow));
-  p.setBrush(Or(ToQColor(ctl_->Color(), palette()), Qt::white));
-  p.drawRect(rect().adjusted(0, 0, -1, -1));
-}
-
 // ---- Status bar ----
 
 QSize StatusBarWidget::sizeHint() const { return QSize(200, QFontMetrics(font()).height() + 8); }
@@ -416,7 +98,10 @@ void StatusBarWidget::paintEvent(QPaintEvent*) {
   const int n = static_cast<int>(sb->Panels.size());
   for (int i = 0; i < n && x < width(); ++i) {
     const TStatusPanel& panel = sb->Panels[size_t(i)];
-    const int w = i == n - 1 ? width() - x : std::max(0, panel.Width);
+    // This system's faces are a little wider than the classic ones: a text panel grows to show
+    // its whole text, taking the room from the last panel.
+    const int textW = panel.OwnerDraw ? 0 : fontMetrics().horizontalAdvance(ToQ(panel.Text)) + 10;
+    const int w = i == n - 1 ? width() - x : std::max({0, panel.Width, textW});
     const QRect r(x, 1, std::max(1, w - 2), h - 1);
     sunken(r);
     const QRect inner = r.adjusted(1, 1, -1, -1);
@@ -478,22 +163,353 @@ QSize SpinWidget::sizeHint() const {
   return QSize(std::min(s.width(), 90) + 16, s.height());
 }
 
-// ---- Grid ----
+// ---- Page tabs ----
 
-QSize GridWidget::sizeHint() const {
-  int w = 2 * frameWidth(), h = 2 * frameWidth();
-  for (int c = 0; c < columnCount(); ++c) w += columnWidth(c);
-  for (int r = 0; r < rowCount(); ++r) h += rowHeight(r);
-  const int sb = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-  const int maxW = 1000, maxH = 520;
-  if (h > maxH) w += sb;
-  if (w > maxW) h += sb;
-  return QSize(std::clamp(w, 60, maxW), std::clamp(h, 40, maxH));
+TabStrip::TabStrip(TControl* pageControl, QWidget* parent) : ModelWidget(pageControl, parent) {
+  setFocusPolicy(Qt::StrongFocus);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
-}  // namespace qtb
+std::vector<TabStrip::Tab> TabStrip::Layout(int width, int* height) const {
+  std::vector<Tab> tabs;
+  const QFontMetrics fm(font());
+  const int h = fm.height() + 10;
+  if (height) *height = h + 2;
+  if (!ctl_) return tabs;
+  auto* pc = static_cast<TPageControl*>(ctl_);
+  const bool rows = pc->MultiLine;
+  int x = 2, y = 2;
+  for (int i = 0; i < pc->PageCount(); ++i) {
+    const TTabSheet* page = pc->Page(i);
+    if (!page->TabVisible() || !page->Visible()) continue;
+    const int w = pc->TabWidth > 0 ? pc->TabWidth : fm.horizontalAdvance(StripAccel(ToQ(page->Caption()))) + 20;
+    if (rows && x > 2 && x + w > width - 2) {
+      x = 2;
+      y += h;
+    }
+    tabs.push_back(Tab{i, QRect(x, y, w, h)});
+    x += w;
+  }
+  if (height) *height = y + h + 2;
+  return tabs;
+}
 
-namespace qtb {
+bool TabStrip::Overflows() const {
+  if (!ctl_ || static_cast<TPageControl*>(ctl_)->MultiLine) return false;
+  const auto tabs = Layout(width());
+  return !tabs.empty() && tabs.back().rect.right() > width() - 2;
+}
+
+QRect TabStrip::ArrowRect(int direction) const {
+  const int s = height() - 6;
+  return QRect(width() - (direction < 0 ? 2 : 1) * (s + 2), 3, s, s);
+}
+
+int TabStrip::Shift(const std::vector<Tab>& tabs) const {
+  return Overflows() && first_ < int(tabs.size()) ? tabs[size_t(first_)].rect.left() - 2 : 0;
+}
+
+QRect TabStrip::TabRect(int page) const {
+  const auto tabs = Layout(width());
+  const int limit = Overflows() ? ArrowRect(-1).left() - 2 : width();
+  for (const Tab& t : tabs) {
+    const QRect r = t.rect.translated(-Shift(tabs), 0);
+    if (t.page == page && r.left() >= 0 && r.right() < limit) return r;
+  }
+  return QRect();
+}
+
+int TabStrip::heightForWidth(int w) const {
+  int h = 0;
+  Layout(w, &h);
+  return h;
+}
+
+QSize TabStrip::sizeHint() const {
+  // One row of tabs asks for its whole width; rows of tabs follow whatever width they get.
+  int h = 0;
+  const auto tabs = Layout(QWIDGETSIZE_MAX, &h);
+  const bool rows = ctl_ && static_cast<TPageControl*>(ctl_)->MultiLine;
+  int w = 100;
+  for (const Tab& t : tabs) w = rows ? std::max(w, t.rect.width() + 4) : t.rect.right() + 4;
+  return QSize(w, rows ? heightForWidth(w) : h);
+}
+
+QSize TabStrip::minimumSizeHint() const { return QSize(80, heightForWidth(width() > 0 ? width() : 400)); }
+
+void TabStrip::Refresh() {
+  if (!ctl_) return;
+  auto* pc = static_cast<TPageControl*>(ctl_);
+  const int active = pc->ActivePageIndex();
+  if (active != lastActive_ && Overflows()) {
+    // Bring the chosen tab into the scrolling row.
+    const auto tabs = Layout(QWIDGETSIZE_MAX);
+    for (size_t k = 0; k < tabs.size(); ++k) {
+      if (tabs[k].page != active) continue;
+      const int limit = ArrowRect(-1).left() - 2;
+      if (int(k) < first_) first_ = int(k);
+      while (first_ < int(k) && tabs[k].rect.right() - tabs[size_t(first_)].rect.left() + 2 > limit) ++first_;
+    }
+  }
+  lastActive_ = active;
+  if (!Overflows()) first_ = 0;
+  updateGeometry();
+  update();
+}
+
+void TabStrip::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const QPalette& pal = palette();
+  if (!ctl_) return;
+  auto* pc = static_cast<TPageControl*>(ctl_);
+  auto tabs = Layout(width());
+  const bool scrolls = Overflows();
+  const int shift = Shift(tabs);
+  const int limit = scrolls ? ArrowRect(-1).left() - 2 : width();
+  p.setPen(pal.color(QPalette::Dark));
+  p.drawLine(0, height() - 1, width(), height() - 1);
+  for (const Tab& t : tabs) {
+    const QRect r = t.rect.translated(-shift, 0).adjusted(0, 0, -1, -1);
+    if (r.right() < 0 || r.left() >= limit) continue;
+    const TTabSheet* page = pc->Page(t.page);
+    const bool active = t.page == pc->ActivePageIndex();
+    const bool enabled = isEnabled() && page->Enabled();
+    p.save();
+    p.setClipRect(QRect(0, 0, limit, height()));
+    p.fillRect(r, active ? pal.color(QPalette::Base) : pal.color(QPalette::Button));
+    p.setPen(pal.color(QPalette::Mid));
+    p.drawRect(r);
+    if (active) p.fillRect(QRect(r.left(), r.top(), r.width() + 1, 3), pal.color(QPalette::Highlight));
+    QFont f = font();
+    f.setBold(active);
+    p.setFont(f);
+    p.setPen(pal.color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    const QString text = QFontMetrics(f).elidedText(StripAccel(ToQ(page->Caption())), Qt::ElideRight, r.width() - 6);
+    p.drawText(r.adjusted(3, 2, -3, 0), Qt::AlignCenter, text);
+    if (active && hasFocus()) {
+      p.setPen(QPen(pal.color(QPalette::Text), 1, Qt::DotLine));
+      p.drawRect(r.adjusted(3, 5, -3, -3));
+    }
+    p.restore();
+  }
+  if (scrolls) {
+    for (int dir : {-1, 1}) {
+      const QRect a = ArrowRect(dir);
+      p.fillRect(a, pal.color(QPalette::Button));
+      p.setPen(pal.color(QPalette::Mid));
+      p.drawRect(a.adjusted(0, 0, -1, -1));
+      const QPointF c = QRectF(a).center();
+      const double s = a.height() / 5.0;
+      QPolygonF tri;
+      tri << QPointF(c.x() + dir * s, c.y()) << QPointF(c.x() - dir * s, c.y() - s * 1.4)
+          << QPointF(c.x() - dir * s, c.y() + s * 1.4);
+      p.setRenderHint(QPainter::Antialiasing);
+      p.setBrush(pal.color(QPalette::ButtonText));
+      p.setPen(Qt::NoPen);
+      p.drawPolygon(tri);
+      p.setRenderHint(QPainter::Antialiasing, false);
+    }
+  }
+}
+
+void TabStrip::mousePressEvent(QMouseEvent* e) {
+  if (!ctl_ || e->button() != Qt::LeftButton) return;
+  const QPoint pos = e->position().toPoint();
+  const auto tabs = Layout(width());
+  if (Overflows()) {
+    for (int dir : {-1, 1}) {
+      if (!ArrowRect(dir).contains(pos)) continue;
+      first_ = std::clamp(first_ + dir, 0, std::max(0, int(tabs.size()) - 1));
+      update();
+      return;
+    }
+    if (pos.x() >= ArrowRect(-1).left()) return;
+  }
+  const int shift = Shift(tabs);
+  auto* pc = static_cast<TPageControl*>(ctl_);
+  for (const Tab& t : tabs)
+    if (t.rect.translated(-shift, 0).contains(pos) && pc->Page(t.page)->Enabled()) emit tabPicked(t.page);
+}
+
+void TabStrip::keyPressEvent(QKeyEvent* e) {
+  if (!ctl_ || (e->key() != Qt::Key_Left && e->key() != Qt::Key_Right)) return ModelWidget::keyPressEvent(e);
+  auto* pc = static_cast<TPageControl*>(ctl_);
+  const auto tabs = Layout(width());
+  const int dir = e->key() == Qt::Key_Left ? -1 : 1;
+  int k = -1;
+  for (size_t i = 0; i < tabs.size(); ++i)
+    if (tabs[i].page == pc->ActivePageIndex()) k = int(i);
+  for (int i = k + dir; i >= 0 && i < int(tabs.size()); i += dir)
+    if (pc->Page(tabs[size_t(i)].page)->Enabled()) {
+      emit tabPicked(tabs[size_t(i)].page);
+      return;
+    }
+}
+
+PagesWidget::PagesWidget(TControl* pageControl, QWidget* parent) : QWidget(parent) {
+  auto* col = new QVBoxLayout(this);
+  col->setContentsMargins(0, 0, 0, 0);
+  col->setSpacing(0);
+  strip_ = new TabStrip(pageControl, this);
+  stack_ = new QStackedWidget(this);
+  stack_->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
+  col->addWidget(strip_);
+  col->addWidget(stack_, 1);
+}
+
+void PagesWidget::Detach() { strip_->Detach(); }
+
+// ---- Tool-bar glyphs ----
+
+namespace {
+
+enum class Glyph { Folder, Disk, Printer, Port, Plug, Unplug, Read, Write, Exit };
+
+// The first rule whose word is in the button's name (or else its hint) chooses the picture.
+struct GlyphRule {
+  const char* word;
+  Glyph glyph;
+};
+constexpr GlyphRule kGlyphRules[] = {
+    {"closeport", Glyph::Unplug}, {"disconnect", Glyph::Unplug}, {"opencomport", Glyph::Plug},
+    {"connect", Glyph::Plug},     {"comsetup", Glyph::Port},     {"communication", Glyph::Port},
+    {"print", Glyph::Printer},    {"save", Glyph::Disk},         {"export", Glyph::Disk},
+    {"open", Glyph::Folder},      {"import", Glyph::Folder},     {"read", Glyph::Read},
+    {"upload", Glyph::Read},      {"write", Glyph::Write},       {"download", Glyph::Write},
+    {"exit", Glyph::Exit},
+};
+
+// Drawn on a 16 x 16 grid.
+void DrawGlyph(QPainter& p, Glyph g) {
+  const QColor ink(40, 40, 40);
+  p.setPen(QPen(ink, 1));
+  auto plugHalf = [&p, &ink](double x, bool left, const QColor& body) {
+    // A plug body with two pins pointing to the middle.
+    p.setBrush(body);
+    p.drawRoundedRect(QRectF(left ? x : x - 5, 5, 5, 6), 1, 1);
+    p.setPen(QPen(ink, 1.2));
+    const double tip = left ? x + 8 : x - 8, base = left ? x + 5 : x - 5;
+    p.drawLine(QPointF(base, 6.5), QPointF(tip, 6.5));
+    p.drawLine(QPointF(base, 9.5), QPointF(tip, 9.5));
+    p.drawLine(QPointF(x, 8), QPointF(left ? x - 3 : x + 3, 8));  // the cable
+    p.setPen(QPen(ink, 1));
+  };
+  auto arrow = [&p](double x, double y0, double y1, const QColor& c) {
+    // A thick arrow from y0 to y1.
+    const double dir = y1 > y0 ? 1 : -1;
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    QPolygonF a;
+    a << QPointF(x - 1.5, y0) << QPointF(x + 1.5, y0) << QPointF(x + 1.5, y1 - dir * 3.5)
+      << QPointF(x + 4, y1 - dir * 3.5) << QPointF(x, y1) << QPointF(x - 4, y1 - dir * 3.5)
+      << QPointF(x - 1.5, y1 - dir * 3.5);
+    p.drawPolygon(a);
+  };
+  switch (g) {
+    case Glyph::Folder: {
+      QPolygonF back;
+      back << QPointF(1.5, 3.5) << QPointF(6, 3.5) << QPointF(7.5, 5) << QPointF(13.5, 5) << QPointF(13.5, 13.5)
+           << QPointF(1.5, 13.5);
+      p.setBrush(QColor(224, 176, 48));
+      p.drawPolygon(back);
+      QPolygonF front;
+      front << QPointF(3.5, 7.5) << QPointF(15, 7.5) << QPointF(13.5, 13.5) << QPointF(1.5, 13.5);
+      p.setBrush(QColor(250, 214, 96));
+      p.drawPolygon(front);
+      break;
+    }
+    case Glyph::Disk:
+      p.setBrush(QColor(40, 80, 170));
+      p.drawRect(QRectF(1.5, 1.5, 13, 13));
+      p.setBrush(Qt::white);
+      p.drawRect(QRectF(4, 1.5, 8, 5.5));
+      p.setBrush(QColor(190, 190, 190));
+      p.drawRect(QRectF(4.5, 9.5, 7, 5));
+      break;
+    case Glyph::Printer:
+      p.setBrush(Qt::white);
+      p.drawRect(QRectF(4.5, 1.5, 7, 5));
+      p.setBrush(QColor(150, 150, 150));
+      p.drawRoundedRect(QRectF(1.5, 6.5, 13, 6), 1.5, 1.5);
+      p.setBrush(Qt::white);
+      p.drawRect(QRectF(4.5, 10.5, 7, 4));
+      p.setPen(QColor(0, 170, 0));
+      p.drawPoint(QPointF(12.5, 8.5));
+      break;
+    case Glyph::Port: {
+      // A serial connector: a trapezoid shell with two rows of pins, and its cable.
+      p.setBrush(QColor(60, 60, 60));
+      p.drawRect(QRectF(7, 0.5, 2, 3.5));
+      QPolygonF shell;
+      shell << QPointF(0.5, 4.5) << QPointF(15.5, 4.5) << QPointF(13, 13.5) << QPointF(3, 13.5);
+      p.setBrush(QColor(80, 90, 120));
+      p.drawPolygon(shell);
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor(235, 235, 235));
+      for (int i = 0; i < 5; ++i) p.drawEllipse(QPointF(3.6 + i * 2.2, 7.5), 0.9, 0.9);
+      for (int i = 0; i < 4; ++i) p.drawEllipse(QPointF(4.7 + i * 2.2, 10.5), 0.9, 0.9);
+      break;
+    }
+    case Glyph::Plug:
+      plugHalf(1, true, QColor(0, 150, 0));
+      plugHalf(15, false, QColor(0, 150, 0));
+      break;
+    case Glyph::Unplug:
+      plugHalf(-1, true, QColor(200, 40, 40));
+      plugHalf(17, false, QColor(200, 40, 40));
+      p.setPen(QPen(QColor(200, 40, 40), 1.4));
+      p.drawLine(QPointF(6.5, 3), QPointF(9.5, 13));
+      break;
+    case Glyph::Read:
+    case Glyph::Write: {
+      // A device (the box) and the direction of the transfer.
+      p.setBrush(QColor(210, 210, 210));
+      p.drawRect(QRectF(1.5, 10.5, 13, 4));
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor(0, 170, 0));
+      p.drawRect(QRectF(3, 12, 2, 1.5));
+      if (g == Glyph::Read)
+        arrow(8, 10, 1, QColor(0, 120, 200));
+      else
+        arrow(8, 1, 10, QColor(210, 100, 0));
+      break;
+    }
+    case Glyph::Exit:
+      p.setBrush(QColor(150, 100, 50));
+      p.drawRect(QRectF(2.5, 1.5, 7, 13));
+      arrow(12.5, 3, 13, QColor(200, 40, 40));
+      break;
+  }
+}
+
+std::string Lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+}  // namespace
+
+QIcon ToolGlyph(const std::string& name, const std::string& hint) {
+  const std::string texts[] = {Lower(name), Lower(hint)};
+  for (const std::string& text : texts) {
+    for (const GlyphRule& rule : kGlyphRules) {
+      if (text.find(rule.word) == std::string::npos) continue;
+      QIcon icon;
+      for (int scale : {1, 2}) {
+        QPixmap pm(16 * scale, 16 * scale);
+        pm.setDevicePixelRatio(scale);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        DrawGlyph(p, rule.glyph);
+        p.end();
+        icon.addPixmap(pm);
+      }
+      return icon;
+    }
+  }
+  return QIcon();
+}
 
 QSize ScrollArea::sizeHint() const {
   const int f = 2 * frameWidth();

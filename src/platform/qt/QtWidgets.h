@@ -1,22 +1,24 @@
 #pragma once
-// Peer widgets the backend draws itself: instruments, the status bar, panels, and the small
-// composites (spin edit, string grid) whose behaviour must follow the model rather than Qt.
-// Painted widgets read their model control while painting; the backend detaches them when the
-// control goes away.
+// Peer widgets the backend draws itself: the status bar, panels, page tabs, tool-bar glyphs and
+// the small composites (spin edit) whose behaviour must follow the model rather than Qt. The
+// instruments are in QtInstruments.h, the string grid in QtGrid.h. Painted widgets read their
+// model control while painting; the backend detaches them when the control goes away.
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QScrollArea>
-#include <QTableWidget>
 #include <QToolButton>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Controls.h"
 
 class QPainter;
+class QStackedWidget;
 
 namespace qtb {
 
@@ -64,12 +66,19 @@ class PanelWidget : public QFrame {
   void paintEvent(QPaintEvent* e) override;
 };
 
+// A widget that reads its model control while painting: once the control is gone it must not.
+class ModelView {
+ public:
+  virtual ~ModelView() = default;
+  virtual void Detach() = 0;
+};
+
 // Base of the widgets that paint their model control.
-class ModelWidget : public QWidget {
+class ModelWidget : public QWidget, public ModelView {
   Q_OBJECT
  public:
   ModelWidget(TControl* c, QWidget* parent) : QWidget(parent), ctl_(c) {}
-  void Detach() { ctl_ = nullptr; update(); }
+  void Detach() override { ctl_ = nullptr; update(); }
  signals:
   void clicked();
  protected:
@@ -77,75 +86,6 @@ class ModelWidget : public QWidget {
   void mousePressEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
   TControl* ctl_;
-};
-
-class LampWidget : public ModelWidget {
-  Q_OBJECT
- public:
-  LampWidget(TControl* c, QWidget* parent, bool clickable);
-  QSize sizeHint() const override;
- protected:
-  void paintEvent(QPaintEvent*) override;
-  void mousePressEvent(QMouseEvent* e) override;
-  void mouseReleaseEvent(QMouseEvent* e) override;
- private:
-  bool clickable_;
-  bool pressed_ = false;
-};
-
-class SwitchWidget : public ModelWidget {
-  Q_OBJECT
- public:
-  using ModelWidget::ModelWidget;
-  QSize sizeHint() const override;
- protected:
-  void paintEvent(QPaintEvent*) override;
-};
-
-class GaugeWidget : public ModelWidget {
-  Q_OBJECT
- public:
-  using ModelWidget::ModelWidget;
-  QSize sizeHint() const override { return QSize(160, 160); }
- protected:
-  void paintEvent(QPaintEvent*) override;
-};
-
-class DisplayWidget : public ModelWidget {
-  Q_OBJECT
- public:
-  using ModelWidget::ModelWidget;
-  QSize sizeHint() const override;
-  QString Shown() const;
- protected:
-  void paintEvent(QPaintEvent*) override;
-};
-
-class PlotWidget : public ModelWidget {
-  Q_OBJECT
- public:
-  using ModelWidget::ModelWidget;
-  QSize sizeHint() const override { return QSize(420, 220); }
- protected:
-  void paintEvent(QPaintEvent*) override;
-};
-
-class SpectrumWidget : public ModelWidget {
-  Q_OBJECT
- public:
-  using ModelWidget::ModelWidget;
-  QSize sizeHint() const override { return QSize(320, 160); }
- protected:
-  void paintEvent(QPaintEvent*) override;
-};
-
-class ShapeWidget : public ModelWidget {
-  Q_OBJECT
- public:
-  using ModelWidget::ModelWidget;
-  QSize sizeHint() const override { return QSize(40, 40); }
- protected:
-  void paintEvent(QPaintEvent*) override;
 };
 
 // Text panels and owner-drawn panels (OnDrawPanel with a canvas); the last panel takes the rest.
@@ -177,18 +117,60 @@ class SpinWidget : public QWidget {
   QToolButton* down_;
 };
 
-// A string grid: fixed rows and columns drawn as headings; its natural size follows its cells.
-class GridWidget : public QTableWidget {
+// The tabs of a page control, drawn from the model: in rows when it is multi-line, else in one
+// row that scrolls with two arrow buttons; of the fixed width when it has one. The rows keep
+// their order (the first pages on top); the chosen tab is marked wherever it is. Hidden tabs take
+// no place; disabled ones are greyed and cannot be chosen.
+class TabStrip : public ModelWidget {
   Q_OBJECT
  public:
-  using QTableWidget::QTableWidget;
+  TabStrip(TControl* pageControl, QWidget* parent);
   QSize sizeHint() const override;
-  QSize minimumSizeHint() const override { return QSize(60, 40); }
+  QSize minimumSizeHint() const override;
+  bool hasHeightForWidth() const override { return true; }
+  int heightForWidth(int w) const override;
+  // The model changed (captions, visibility, the active page).
+  void Refresh();
+  // Where a page's tab is drawn now; empty when it is hidden or scrolled away.
+  QRect TabRect(int page) const;
+ signals:
+  void tabPicked(int page);  // a user's click or arrow key
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent*) override {}
+  void keyPressEvent(QKeyEvent* e) override;
+  void resizeEvent(QResizeEvent*) override { Refresh(); }
+
+ private:
+  struct Tab {
+    int page;
+    QRect rect;
+  };
+  std::vector<Tab> Layout(int width, int* height = nullptr) const;
+  bool Overflows() const;  // one row wider than the strip: arrows shown
+  QRect ArrowRect(int direction) const;
+  int Shift(const std::vector<Tab>& tabs) const;  // of a scrolled row
+  int first_ = 0;  // first tab shown in one scrolling row
+  int lastActive_ = -2;
 };
 
-}  // namespace qtb
+// A page control: its tab strip above a stack of pages.
+class PagesWidget : public QWidget, public ModelView {
+  Q_OBJECT
+ public:
+  PagesWidget(TControl* pageControl, QWidget* parent);
+  TabStrip* Strip() const { return strip_; }
+  QStackedWidget* Stack() const { return stack_; }
+  void Detach() override;
+ private:
+  TabStrip* strip_;
+  QStackedWidget* stack_;
+};
 
-namespace qtb {
+// A small picture for a tool button, chosen by words of its name or hint ("Open", "Save",
+// "Print", "Connect", ...); a null icon when none fits. Qt greys it for a disabled button.
+QIcon ToolGlyph(const std::string& name, const std::string& hint);
 
 // A scroll area that asks for its content's whole size (Qt's own caps it at a few dozen lines);
 // the window that holds it is bounded by the screen instead.

@@ -1,6 +1,7 @@
 #include "platform/ui/Controls.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 
 #include "platform/ui/Forms.h"
@@ -209,10 +210,33 @@ void TSpinEdit::UserStep(int direction) {
 TComboBox::TComboBox(TControl* parent, std::string name)
     : TControl(parent, std::move(name), ControlKind::ComboBox) {
   Items.OnChange = [this] {
+    if (sorting_) return;
     if (itemIndex_ >= Items.Count()) itemIndex_ = -1;
     if (Items.Count() == 0) itemIndex_ = -1;
+    if (Sorted) SortItems();
     Changed();
   };
+}
+
+void TComboBox::SortItems() {
+  auto lower = [](std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+  };
+  std::vector<std::string> lines = Items.Lines();
+  auto before = [&lower](const std::string& a, const std::string& b) {
+    const std::string la = lower(a), lb = lower(b);
+    return la != lb ? la < lb : a < b;
+  };
+  if (std::is_sorted(lines.begin(), lines.end(), before)) return;
+  const std::string selected = itemIndex_ >= 0 ? Items[itemIndex_] : std::string();
+  const bool hadSelection = itemIndex_ >= 0;
+  std::stable_sort(lines.begin(), lines.end(), before);
+  sorting_ = true;
+  Items.Clear();
+  for (const auto& l : lines) Items.Add(l);
+  sorting_ = false;
+  if (hadSelection) itemIndex_ = Items.IndexOf(selected);
 }
 
 void TComboBox::SetItemIndex(int i) {
@@ -247,6 +271,16 @@ void TComboBox::UserPick(int index) {
   if (!TakeUserFocus()) return;
   SetItemIndex(index);
   if (OnClick) OnClick();
+  if (OnChange) OnChange();
+}
+
+void TComboBox::UserSetText(const std::string& s) {
+  if (!Enabled() || Style == TComboBoxStyle::csDropDownList) return;
+  if (!TakeUserFocus()) return;
+  if (text_ == s) return;
+  text_ = s;
+  itemIndex_ = Items.IndexOf(s);
+  Changed();
   if (OnChange) OnChange();
 }
 

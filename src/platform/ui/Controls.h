@@ -7,7 +7,7 @@
 //  - code setting an edit's or spin edit's text fires OnChange only if the shown text changes;
 //  - a spin edit's Value reads the text as a decimal integer, or MinValue when it is not one;
 //    setting Value clamps unless MinValue == MaxValue; changing the limits re-clamps nothing;
-//  - code setting a combo box's ItemIndex or items fires nothing; a user's pick fires OnChange;
+//  - code setting a combo box's ItemIndex or items fires nothing; a user's pick or edit fires OnChange;
 //  - a check box fires OnClick when its state changes, by code or user; a radio group likewise;
 //  - grid and memo writes fire nothing; a grid read outside the grid is "", a write is ignored;
 //  - setting ActivePage in code fires the new page's OnShow only; a user's tab change then OnChange;
@@ -213,6 +213,8 @@ class TComboBox : public TControl {
   bool CanFocus() const override { return true; }
   TStringList Items;
   TComboBoxStyle Style = TComboBoxStyle::csDropDownList;
+  // The list keeps itself in alphabetical order (case ignored) from the next change of its items
+  // on; the selected item stays selected. Set it before filling the list.
   bool Sorted = false;
   int ItemIndex() const { return itemIndex_; }
   // No event; an index outside the list gives -1.
@@ -224,9 +226,14 @@ class TComboBox : public TControl {
   TNotifyEvent OnClick;
   TKeyPressEvent OnKeyPress;
   void UserPick(int index);  // focus, select, OnChange
+  // A user editing the text of an editable box: focus, then the text (the item index following
+  // it), OnChange when the text changed. List-only boxes take no typed text.
+  void UserSetText(const std::string& s);
  private:
+  void SortItems();
   int itemIndex_ = -1;
   std::string text_;
+  bool sorting_ = false;
 };
 
 enum class TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
@@ -273,6 +280,8 @@ class TRadioGroup : public TControl {
   int itemIndex_ = -1;
 };
 
+enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
 class TStringGrid : public TControl {
  public:
   TStringGrid(TControl* parent, std::string name, int cols = 5, int rows = 5);
@@ -288,6 +297,7 @@ class TStringGrid : public TControl {
   void SetCell(int col, int row, const std::string& s);
   std::vector<int> ColWidths;
   int DefaultColWidth = 64, DefaultRowHeight = 24;
+  TScrollStyle ScrollBars = TScrollStyle::ssBoth;
   int Col() const { return col_; }
   int Row() const { return row_; }
   void SetCol(int c) { col_ = c; Changed(); }
@@ -384,6 +394,9 @@ class TPageControl : public TControl {
   int ActivePageIndex() const;
   int PageCount() const { return static_cast<int>(pages_.size()); }
   TTabSheet* Page(int i) const { return pages_.at(i); }
+  // Tabs in as many rows as the width needs (else one scrolling row); a fixed tab width when > 0.
+  bool MultiLine = false;
+  int TabWidth = 0;
   TNotifyEvent OnChange;
   TNotifyEvent OnChanging;
   // A user's tab click: focus to the page control, new page's OnShow, then OnChange.
@@ -426,6 +439,8 @@ class TToolBar : public TControl {
 class TToolButton : public TControl {
  public:
   TToolButton(TControl* parent, std::string name, const std::string& hint = "");
+  // A separator line stands before this button on its tool bar.
+  bool SeparatorBefore = false;
   TNotifyEvent OnClick;
   void UserClick();  // takes no focus
 };

@@ -29,16 +29,37 @@ void TiSlider::UserMove(double v) {
 }
 
 int TiPlot::AddChannel(const std::string& title, TColor c) {
-  channels_.push_back(Channel{title, c, true, {}});
+  Channel ch;
+  ch.Title = title;
+  ch.Color = c;
+  channels_.push_back(std::move(ch));
   Changed();
   return ChannelCount() - 1;
 }
 
+void TiPlot::SetChannelVisible(int i, bool chart, bool legend) {
+  if (i < 0 || i >= ChannelCount()) return;
+  Channel& ch = channels_[i];
+  if (ch.Visible == chart && ch.VisibleInLegend == legend) return;
+  ch.Visible = chart;
+  ch.VisibleInLegend = legend;
+  Changed();
+}
+
+static void AddToRing(std::deque<std::pair<double, double>>& pts, size_t ring, double x, double y) {
+  pts.emplace_back(x, y);
+  while (pts.size() > ring) pts.pop_front();
+}
+
 void TiPlot::AddXY(int channel, double x, double y) {
   if (channel < 0 || channel >= ChannelCount()) return;
-  auto& pts = channels_[channel].Points;
-  pts.emplace_back(x, y);
-  while (pts.size() > RingSize) pts.pop_front();
+  AddToRing(channels_[channel].Points, RingSize, x, y);
+  Changed();
+}
+
+void TiPlot::AddDataArray(double x, const std::vector<double>& ys) {
+  const size_t n = std::min(ys.size(), channels_.size());
+  for (size_t i = 0; i < n; ++i) AddToRing(channels_[i].Points, RingSize, x, ys[i]);
   Changed();
 }
 

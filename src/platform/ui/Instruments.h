@@ -92,6 +92,8 @@ class TiAnalogOutput : public TiAnalogDisplay {
 };
 
 // A plot of several channels against time; each channel keeps a ring of its latest points.
+// The time axis shows the last XSpan of X up to the newest point; with an XLabelFormat the X
+// values are date-times (days) and the labels are formatted with it ("hh:nn:ss").
 class TiPlot : public TControl {
  public:
   TiPlot(TControl* parent, std::string name) : TControl(parent, std::move(name), ControlKind::Plot) {}
@@ -100,16 +102,27 @@ class TiPlot : public TControl {
     TColor Color = clLime;
     bool Visible = true;
     std::deque<std::pair<double, double>> Points;
+    bool VisibleInLegend = true;
   };
   int AddChannel(const std::string& title = "", TColor c = clLime);
   int ChannelCount() const { return static_cast<int>(channels_.size()); }
   Channel& GetChannel(int i) { return channels_.at(i); }
   const Channel& GetChannel(int i) const { return channels_.at(i); }
+  // Shows or hides a channel in the chart and in the legend.
+  void SetChannelVisible(int i, bool chart, bool legend);
   void AddXY(int channel, double x, double y);
+  // One point for every channel at once: ys[i] goes to channel i (extra values are ignored,
+  // channels without a value get none).
+  void AddDataArray(double x, const std::vector<double>& ys);
   void ClearAll();
+  void ClearAllData() { ClearAll(); }
   size_t RingSize = 1000;
   double XSpan = 60;  // shown width of the time axis
+  std::string XLabelFormat;
   double YMin = 0, YMax = 100;
+  bool YAutoScale = false;  // the value axis follows the points shown
+  std::string Title, XAxisTitle, YAxisTitle;
+  bool LegendVisible = true;  // at the right side
  private:
   std::vector<Channel> channels_;
 };

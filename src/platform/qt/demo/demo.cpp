@@ -1,285 +1,88 @@
-// A throwaway program to look at the Qt backend: one control of every kind, and a few scenarios
-// that check the loops and the input path without a person.
-//   vuma-qt-demo            the demo window (snapshots with VUMA_SNAPSHOT_DIR)
-//   vuma-qt-demo nested     a box opened in a timer handler while the timer keeps firing
-//   vuma-qt-demo modal      a modal window closed by a timer inside its own loop
-//   vuma-qt-demo keys       typed keys, OnKeyPress, OnExit sending the focus back
-//   vuma-qt-demo serial P   write to port P and print what comes back
-//   vuma-qt-demo controls  menu shortcuts, check box, combo, spin, tabs, grid, lamps by simulated input
-//   vuma-qt-demo dialogs   a save, an open and a print dialog, answered by a timer
-//   vuma-qt-demo print      print a page (to a PDF file without a printer queue)
+// A throwaway program to look at the Qt backend: one control of every kind, and scenarios that
+// check the loops, the input paths, printing and the plot's cost without a person.
+//   vuma-qt-demo              the demo window (snapshots of every page with VUMA_SNAPSHOT_DIR;
+//                             VUMA_E2E_SCRIPT=demo.e2e drives it)
+//   vuma-qt-demo nested       a box opened in a timer handler while the timer keeps firing
+//   vuma-qt-demo modal        a modal window closed by a timer inside its own loop
+//   vuma-qt-demo keys         typed keys, OnKeyPress, OnExit sending the focus back
+//   vuma-qt-demo controls     shortcuts, check box, combo, spin, tabs, grid, lamps by simulated input
+//   vuma-qt-demo dialogs      a save, an open and a print dialog, answered by a timer
+//   vuma-qt-demo print [n]    n pages (3) of 91-column lines (to a PDF file without a printer queue)
+//   vuma-qt-demo plotload [s] [hidden|all]   the recorder's 120 channels fed every 500 ms for s
+//                             seconds (20), its page hidden, or shown with 10 or all channels
+//                             drawn: prints the CPU share
+//   vuma-qt-demo stress       many labels and grid cells rewritten every 100 ms: prints the CPU share
+//   vuma-qt-demo serial P     write to port P and print what comes back
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QSlider>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTableWidget>
-#include <QFileDialog>
 #include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSlider>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <cstdio>
-#include <ctime>
 #include <cstring>
+#include <ctime>
 #include <memory>
 
 #include "platform/print/Printer.h"
 #include "platform/qt/QtBackend.h"
-#include "platform/qt/QtPaths.h"
-#include "platform/qt/QtWidgets.h"
+#include "platform/qt/QtGrid.h"
 #include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtSerial.h"
+#include "platform/qt/QtWidgets.h"
+#include "platform/qt/demo/DemoForms.h"
+#include "platform/rtl/Paths.h"
 #include "platform/serial/Serial.h"
-#include "platform/ui/Application.h"
-#include "platform/ui/Dialogs.h"
-#include "platform/ui/Forms.h"
-#include "platform/ui/Instruments.h"
-#include "platform/ui/Scheduler.h"
+
+using namespace demo;
+
+namespace demo {
+
+void Log(const std::string& s) {
+  std::printf("%s\n", s.c_str());
+  std::fflush(stdout);
+}
+
+void PrintPages(int pages) {
+  TPrinter& p = Printer();
+  p.Title = "Demo printout";
+  p.BeginDoc();
+  TCanvas& cv = p.Canvas();
+  cv.Font.Name = "Courier New";
+  cv.SetFontSize(10);
+  const int lh = cv.TextHeight("X");
+  const int perPage = p.PageHeight() / lh - 2;
+  for (int page = 0; page < pages; ++page) {
+    if (page > 0) p.NewPage();
+    for (int line = 0; line < perPage; ++line) {
+      // 91 columns: a ruler of the column numbers' last digits, tagged with page and line.
+      std::string text = Format("P%d L%.2d ", {page + 1, line + 1});
+      while (text.size() < 91) text += char('0' + (text.size() + 1) % 10);
+      cv.TextOut(0, line * lh, text);
+    }
+  }
+  p.EndDoc();
+  std::printf("printed %d pages of %d lines, page %dx%d at %d dpi, line height %d, 91 columns %d wide\n", pages,
+              perPage, p.PageWidth(), p.PageHeight(), p.Dpi(), lh, cv.TextWidth(std::string(91, 'X')));
+}
+
+}  // namespace demo
 
 namespace {
 
-class TDemoDialog : public TForm {
- public:
-  TDemoDialog() : TForm("DemoDialog", "A modal window") {
-    Position = TFormPosition::poMainFormCenter;
-    lbl.SetCaption("Closes itself after a while, or press OK.");
-    ok.ModalResult = mrOk;
-    cancel.ModalResult = mrCancel;
+struct Checks {
+  int failures = 0;
+  void operator()(bool ok, const char* what) {
+    std::printf("%s: %s\n", ok ? "ok" : "FAIL", what);
+    if (!ok) ++failures;
   }
-  TLabel lbl{this, "lbl"};
-  TLabel lblName{this, "lblName", "Name:"};
-  TEdit edName{this, "edName", "Jos\xe9 \x80 5"};
-  TButton ok{this, "ok", "OK"};
-  TButton cancel{this, "cancel", "Cancel"};
-};
-
-class TDemoForm : public TForm {
- public:
-  TDemoForm() : TForm("DemoForm", "Control model demo \xb7 caf\xe9") {
-    Position = TFormPosition::poScreenCenter;
-    DesignVisible = true;
-    Menu = &menu;
-    stat.Panels = {{"COM1 Disconnected.", 140, false}, {"", 100, true}, {"", 50, false}};
-    stat.OnDrawPanel = [this](TCanvas& cv, int panel, const TRect& r) {
-      if (panel != 1) return;
-      cv.BrushColor = clNavy;
-      for (int x = 0; x < activity; x += 10) cv.FillRect(TRect{r.Left + x, r.Top + 2, r.Left + x + 8, r.Bottom - 2});
-    };
-    for (auto* b : {&tbOpen, &tbSave, &tbConnect}) b->OnClick = [this, b] { Log("tool " + b->Name()); };
-    miExit.OnClick = [this] { Close(); };
-    miDialog.OnClick = [this] { Log("modal result " + std::to_string(dialog->ShowModal())); };
-    miBox.OnClick = [] { MessageDlg("Value is out of range !\rRange = 0 to 200 sec", TMsgDlgType::mtError); };
-    miDisabled.SetEnabled(false);
-    miDisabled.OnClick = [this] { Log("disabled item ran: wrong"); };
-
-    // Inputs page.
-    spin.OnExit = [this] { Log("spin exit " + spin.Text()); };
-    combo.SetItems({"COM1", "COM2", "COM10"});
-    combo.SetItemIndex(0);
-    combo.OnChange = [this] { Log("combo " + combo.Text()); };
-    check.SetChecked(true);
-    check.OnClick = [this] { Log(std::string("check ") + (check.Checked() ? "on" : "off")); };
-    radios.Items.Add("50 Hz");
-    radios.Items.Add("60 Hz");
-    radios.Items.Add("Auto");
-    radios.Columns = 3;
-    radios.SetItemIndex(0);
-    button.OnClick = [this] { Log("button"); };
-    memo.Lines.Add("A memo line");
-    memo.Lines.Add("Another line \xe9");
-    rb1.SetChecked(true);
-    edReadOnly.ReadOnly = true;
-
-    // Instruments page.
-    led1.SetActive(true);
-    led1.SetActiveColor(clRed);
-    led2.SetActiveColor(clYellow);
-    swLed.OnClick = [this] { Log(std::string("switch lamp ") + (swLed.Active() ? "on" : "off")); };
-    gauge.PositionMax = 150;
-    gauge.Sections = {{100, clLime}, {125, clYellow}, {150, clRed}};
-    gauge.SetPosition(87.5);
-    display.Precision = 1;
-    display.SetValue(231.4);
-    output.SetValue(42);
-    slider.SetBounds(-1, -1, 200, 30);
-    slider.SetPosition(30);
-    slider.OnPositionChangeFinished = [this] { Log("slider " + std::to_string(slider.Position())); };
-    plot.AddChannel("Current", clLime);
-    plot.AddChannel("Voltage", clYellow);
-    for (int i = 0; i < 60; ++i) {
-      plot.AddXY(0, i, 50 + 30 * ((i % 20) / 20.0));
-      plot.AddXY(1, i, 20 + i % 7);
-    }
-    spectrum.SetBarCount(15);
-    for (int i = 0; i < 15; ++i) spectrum.SetBar(i, 100.0 / (i + 1));
-    progress.SetPosition(65);
-    toggle.SetActive(true);
-
-    // Grid page.
-    grid.SetColCount(4);
-    grid.SetRowCount(8);
-    grid.ColWidths = {120, 80, 80, 80};
-    const char* heads[] = {"", "Received", "Send", "Unit"};
-    for (int c = 0; c < 4; ++c) grid.SetCell(c, 0, heads[c]);
-    for (int r = 1; r < 8; ++r) {
-      grid.SetCell(0, r, "Field " + std::to_string(r));
-      grid.SetCell(1, r, std::to_string(100 * r));
-      grid.SetCell(2, r, std::to_string(100 * r + 1));
-    }
-    grid.OnSelectCell = [this](int c, int r, bool& can) {
-      can = c != 3;  // the unit column cannot be selected
-      Log("select " + std::to_string(c) + "," + std::to_string(r) + (can ? "" : " refused"));
-    };
-
-    // Placed page: every child with bounds.
-    placed.SetBounds(8, 8, 360, 150);
-    pl1.SetBounds(16, 24, 80, 17);
-    pe1.SetBounds(100, 20, 120, 21);
-    pl2.SetBounds(16, 56, 80, 17);
-    pe2.SetBounds(100, 52, 60, 21);
-    pb.SetBounds(240, 100, 100, 25);
-    plamp.SetBounds(240, 20, 100, 25);
-    plamp.SetActive(true);
-    other.SetBounds(380, 8, 200, 150);
-    shape.SetBounds(400, 40, 60, 40);
-    shape.SetColor(clSkyBlue);
-    bevel.SetBounds(8, 170, 572, 2);
-    cal.SetBounds(8, 180, 260, 180);
-    cal.SetDate(45000);
-    panel.SetBounds(280, 180, 300, 60);
-    panel.SetColor(clMoneyGreen);
-    hidden.SetBounds(600, 8, 100, 20);
-    hidden.SetVisible(false);
-
-    pages.SetActivePage(&tsInputs);
-    tsHidden.SetTabVisible(false);
-
-    ticker.OnTimer = [this] {
-      activity = activity < 100 ? activity + 10 : 0;
-      stat.Invalidate();
-      ++ticks;
-      gauge.SetPosition(60 + (ticks % 20) * 4);
-      display.SetValue(230 + (ticks % 10) * 0.3);
-      led2.SetActive(ticks % 2);
-      lblTicks.SetCaption("Ticks: " + std::to_string(ticks));
-    };
-  }
-
-  void Log(const std::string& s) {
-    std::printf("%s\n", s.c_str());
-    std::fflush(stdout);
-    stat.SetPanelText(2, s);
-  }
-
-  TDemoDialog* dialog = nullptr;
-  int activity = 0, ticks = 0;
-
-  TMainMenu menu{this, "menu"};
-  TMenuItem mFile{&menu, "mFile", "&File"};
-  TMenuItem miDialog{&mFile, "miDialog", "Modal window...", "F5"};
-  TMenuItem miBox{&mFile, "miBox", "Error box", "Ctrl+E"};
-  TMenuItem miDisabled{&mFile, "miDisabled", "Disabled item", "F7"};
-  TMenuItem n1{&mFile, "N1", "-"};
-  TMenuItem miExit{&mFile, "miExit", "E&xit", "F12"};
-  TMenuItem miConnect{&menu, "miConnect", "&Connect", "F6"};
-
-  TToolBar toolbar{this, "toolbar"};
-  TToolButton tbOpen{&toolbar, "SButOpenFile", "Open disc file to read settings"};
-  TToolButton tbSave{&toolbar, "SButSaveToFile", "Save settings in disc file"};
-  TToolButton tbConnect{&toolbar, "SBOpenComPort", "Connect"};
-
-  TPageControl pages{this, "pages"};
-  TTabSheet tsInputs{&pages, "tsInputs", "Inputs"};
-  TLabel l1{&tsInputs, "l1", "&Motor name:"};
-  TEdit ed1{&tsInputs, "ed1", "Pump 3"};
-  TLabel l2{&tsInputs, "l2", "Full load current (A):"};
-  TSpinEdit spin{&tsInputs, "spin", 1, 200, 55};
-  TLabel l3{&tsInputs, "l3", "Port:"};
-  TComboBox combo{&tsInputs, "combo"};
-  TLabel l4{&tsInputs, "l4", "Read only:"};
-  TEdit edReadOnly{&tsInputs, "edReadOnly", "fixed"};
-  TCheckBox check{&tsInputs, "check", "Fail-Safe Select"};
-  TRadioGroup radios{&tsInputs, "radios", "Frequency"};
-  TRadioButton rb1{&tsInputs, "rb1", "Phase A"};
-  TRadioButton rb2{&tsInputs, "rb2", "Phase B"};
-  TButton button{&tsInputs, "button", "&Read from relay"};
-  TGroupBox group{&tsInputs, "group", "Group of its own"};
-  TLabel gl1{&group, "gl1", "Inside:"};
-  TEdit ge1{&group, "ge1", "1"};
-  TLabel gl2{&group, "gl2", "A longer caption:"};
-  TEdit ge2{&group, "ge2", "2"};
-  TMemo memo{&tsInputs, "memo"};
-  TLabel lblTicks{&tsInputs, "lblTicks", "Ticks: 0"};
-
-  TTabSheet tsInstr{&pages, "tsInstr", "Instruments"};
-  TiLedRectangle led1{&tsInstr, "led1", "Trip"};
-  TiLedRectangle led2{&tsInstr, "led2", "Alarm blinking"};
-  TiSwitchLed swLed{&tsInstr, "swLed", "Input 1"};
-  TiAngularGauge gauge{&tsInstr, "gauge"};
-  TLabel lDisp{&tsInstr, "lDisp", "Voltage:"};
-  TiAnalogDisplay display{&tsInstr, "display"};
-  TLabel lOut{&tsInstr, "lOut", "Output:"};
-  TiAnalogOutput output{&tsInstr, "output"};
-  TiSlider slider{&tsInstr, "slider"};
-  TiPlot plot{&tsInstr, "plot"};
-  TiSpectrumDisplay spectrum{&tsInstr, "spectrum"};
-  TLabel lProg{&tsInstr, "lProg", "Progress:"};
-  TProgressBar progress{&tsInstr, "progress"};
-  TiSlideSwitch slide{&tsInstr, "slide"};
-  TiToggleSwitch toggle{&tsInstr, "toggle"};
-
-  TTabSheet tsGrid{&pages, "tsGrid", "Grid"};
-  TStringGrid grid{&tsGrid, "grid"};
-
-  TTabSheet tsPlaced{&pages, "tsPlaced", "Placed"};
-  TGroupBox placed{&tsPlaced, "placed", "Placed by bounds"};
-  TLabel pl1{&placed, "pl1", "Setting A:"};
-  TEdit pe1{&placed, "pe1", "12.5"};
-  TLabel pl2{&placed, "pl2", "Setting B:"};
-  TSpinEdit pe2{&placed, "pe2", 0, 9, 3};
-  TButton pb{&placed, "pb", "Apply"};
-  TiLedRectangle plamp{&placed, "plamp", "Running"};
-  TGroupBox other{&tsPlaced, "other", "Shape"};
-  TShape shape{&tsPlaced, "shape"};
-  TBevel bevel{&tsPlaced, "bevel"};
-  TMonthCalendar cal{&tsPlaced, "cal"};
-  TPanel panel{&tsPlaced, "panel", "A panel with a caption"};
-  TLabel hidden{&tsPlaced, "hidden", "never seen"};
-
-  TTabSheet tsHidden{&pages, "tsHidden", "Hidden page"};
-
-  TStatusBar stat{this, "stat"};
-  TTimer ticker{250};
-};
-
-// A form whose edit drops digits and refuses to be left while it holds "bad".
-class TKeysForm : public TForm {
- public:
-  TKeysForm() : TForm("KeysForm", "Keys") {
-    DesignVisible = true;
-    ed.OnKeyPress = [](char& k) {
-      if (k >= '0' && k <= '9') k = 0;
-    };
-    ed.OnExit = [this] {
-      ++exits;
-      if (ed.Text() == "bad") ed.SetFocus();
-      if (ed.Text() == "box") {
-        MessageDlg("Please enter only digits !", TMsgDlgType::mtError);
-        ed.SetFocus();
-      }
-    };
-    b.OnClick = [this] { ++clicks; };
-  }
-  TEdit ed{this, "ed", ""};
-  TEdit other{this, "other", ""};
-  TButton b{this, "b", "Go"};
-  TMemo memo{this, "memo"};
-  int exits = 0, clicks = 0;
+  int Result() const { return failures == 0 ? 0 : 1; }
 };
 
 void Type(QWidget* w, const QString& text) {
@@ -292,11 +95,7 @@ void Type(QWidget* w, const QString& text) {
 int RunKeys(QtBackend& backend, TApplication& app) {
   TKeysForm* f;
   app.CreateForm(f);
-  int failures = 0;
-  auto expect = [&failures](bool ok, const char* what) {
-    std::printf("%s: %s\n", ok ? "ok" : "FAIL", what);
-    if (!ok) ++failures;
-  };
+  Checks expect;
   QTimer::singleShot(300, [&] {
     auto* ed = static_cast<QLineEdit*>(backend.WidgetOf(f->ed));
     auto* other = static_cast<QLineEdit*>(backend.WidgetOf(f->other));
@@ -377,7 +176,7 @@ int RunKeys(QtBackend& backend, TApplication& app) {
     app.Terminate();
   });
   app.Run();
-  return failures == 0 ? 0 : 1;
+  return expect.Result();
 }
 
 // The other input paths on the demo window: menu shortcuts (a disabled item's too), check box,
@@ -386,11 +185,7 @@ int RunControls(QtBackend& backend, TApplication& app) {
   TDemoForm* f;
   app.CreateForm(f);
   app.CreateForm(f->dialog);
-  int failures = 0;
-  auto expect = [&failures](bool ok, const char* what) {
-    std::printf("%s: %s\n", ok ? "ok" : "FAIL", what);
-    if (!ok) ++failures;
-  };
+  Checks expect;
   std::vector<std::string> log;
   int tabChanges = 0, gridShows = 0;
   f->pages.OnChange = [&] { ++tabChanges; };
@@ -402,6 +197,15 @@ int RunControls(QtBackend& backend, TApplication& app) {
     QTest::keyClick(win, Qt::Key_F6);
     QTest::keyClick(win, Qt::Key_F7);
     expect(log == std::vector<std::string>{"connect"}, "F6 runs its item, the disabled F7 does not");
+    // While a modal window is open, the main window's shortcuts do nothing.
+    QTimer::singleShot(300, [&] {
+      QTest::keyClick(backend.WindowOf(*f->dialog), Qt::Key_F6);
+      QTest::keyClick(win, Qt::Key_F6);
+      f->dialog->SetModalResult(mrOk);
+    });
+    f->dialog->ShowModal();
+    expect(log.size() == 1, "a modal window blocks the main window's shortcuts");
+    QApplication::processEvents();
     f->miConnect.SetEnabled(false);
     QTest::keyClick(win, Qt::Key_F6);
     expect(log.size() == 1, "an item disabled by code ignores its shortcut");
@@ -418,6 +222,13 @@ int RunControls(QtBackend& backend, TApplication& app) {
     f->combo.SetItemIndex(0);
     QApplication::processEvents();
     expect(combo->count() == 1 && combo->currentText() == "COM7", "items set in code reach the widget");
+    auto* sorted = static_cast<QComboBox*>(backend.WidgetOf(f->comboSorted));
+    expect(sorted->itemText(0) == "alarm relay" && sorted->itemText(1) == "Bit 16", "a sorted box shows its order");
+    auto* editable = static_cast<QComboBox*>(backend.WidgetOf(f->comboEdit));
+    editable->setFocus();
+    editable->lineEdit()->selectAll();
+    QTest::keyClicks(editable->lineEdit(), "X");
+    expect(f->comboEdit.Text() == "X" && f->comboEdit.ItemIndex() == -1, "typing into an editable box");
 
     auto* spinEdit = static_cast<QLineEdit*>(backend.WidgetOf(f->spin)->focusProxy());
     spinEdit->setFocus();
@@ -428,40 +239,55 @@ int RunControls(QtBackend& backend, TApplication& app) {
     static_cast<QLineEdit*>(backend.WidgetOf(f->ed1))->setFocus();
     QApplication::processEvents();
     expect(f->spin.Text() == "200", "leaving the spin edit clamps it");
+    auto* fixedEdit = static_cast<QLineEdit*>(backend.WidgetOf(f->spinFixed)->focusProxy());
+    fixedEdit->setFocus();
+    QApplication::processEvents();
+    QTest::keyClicks(fixedEdit, "12");
+    QTest::keyClick(fixedEdit, Qt::Key_Down);
+    expect(f->spinFixed.Text() == "1950", "a spin edit without its editor takes arrows, not digits");
 
-    auto* tabs = static_cast<QTabWidget*>(backend.WidgetOf(f->pages));
-    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(2).center());
-    expect(f->pages.ActivePage() == &f->tsGrid && tabs->currentIndex() == 2, "a tab click selects the page");
+    auto* strip = static_cast<qtb::PagesWidget*>(backend.WidgetOf(f->pages))->Strip();
+    QTest::mouseClick(strip, Qt::LeftButton, {}, strip->TabRect(f->tsGrid.PageIndex()).center());
+    expect(f->pages.ActivePage() == &f->tsGrid, "a tab click selects the page");
     expect(tabChanges == 1 && gridShows == 1, "with the page's OnShow and the control's OnChange");
+    QTest::mouseClick(strip, Qt::LeftButton, {}, strip->TabRect(f->tsDisabled.PageIndex()).center());
+    expect(f->pages.ActivePage() == &f->tsGrid, "a disabled page's tab does nothing");
     f->pages.SetActivePage(&f->tsInstr);
-    expect(tabs->currentIndex() == 1 && tabChanges == 1, "a page set in code shows without OnChange");
+    expect(tabChanges == 1, "a page set in code shows without OnChange");
     f->pages.SetActivePage(&f->tsGrid);
 
-    auto* grid = static_cast<QTableWidget*>(backend.WidgetOf(f->grid));
+    auto* grid = static_cast<qtb::GridWidget*>(backend.WidgetOf(f->grid));
     QApplication::processEvents();
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(3, 2)).center());
-    expect(f->grid.Col() == 2 && f->grid.Row() == 3 && grid->currentRow() == 3, "a cell click selects it");
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(4, 3)).center());
-    expect(f->grid.Col() == 2 && f->grid.Row() == 3 && grid->currentColumn() == 2,
-           "a cell OnSelectCell refuses stays unselected");
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(2, 3).center());
+    expect(f->grid.Col() == 2 && f->grid.Row() == 3, "a cell click selects it");
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(3, 4).center());
+    expect(f->grid.Col() == 2 && f->grid.Row() == 3, "a cell OnSelectCell refuses stays unselected");
+    QTest::keyClick(grid, Qt::Key_PageDown);
+    expect(f->grid.Row() > 10, "page down moves the current row a page on");
+    QTest::keyClick(grid, Qt::Key_Home, Qt::ControlModifier);
+    expect(f->grid.Row() == 1, "control home goes to the first row below the headings");
+    QTest::keyClick(grid, Qt::Key_7);
+    QTest::keyClicks(QApplication::focusWidget(), "7");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    expect(f->grid.Cell(2, 1) == "77", "typing on a cell of an editing grid edits it");
     f->grid.SetCell(1, 5, "changed");
     QApplication::processEvents();
-    expect(grid->item(5, 1)->text() == "changed", "cells written in code reach the widget");
+    expect(f->grid.Cell(1, 5) == "changed", "cells written in code reach the widget");
 
     f->pages.SetActivePage(&f->tsInstr);
     QApplication::processEvents();
     QTest::mouseClick(backend.WidgetOf(f->swLed), Qt::LeftButton);
-    expect(f->swLed.Active(), "a click switches the switch lamp on");
+    expect(f->swLed.Active() && f->swLed.Caption() == "Stop demo", "a click switches the switch lamp on");
     QTest::mouseClick(backend.WidgetOf(f->slide), Qt::LeftButton);
     expect(f->slide.Active(), "a click flips the slide switch");
     auto* slider = static_cast<QSlider*>(backend.WidgetOf(f->slider));
     slider->setFocus();
-    QTest::keyClick(slider, Qt::Key_Right);
-    expect(f->slider.Position() == 31, "an arrow key moves the slider");
+    QTest::keyClick(slider, Qt::Key_PageUp);
+    expect(f->slider.Position() > 1.25 && f->slider.Position() < 2.5, "a key moves the slider by a real step");
     app.Terminate();
   });
   app.Run();
-  return failures == 0 ? 0 : 1;
+  return expect.Result();
 }
 
 // Many controls rewritten on every tick, as a relay's live values are: prints the CPU share.
@@ -531,7 +357,7 @@ int RunDialogs(TApplication& app) {
       static_cast<QDialog*>(fd)->accept();
     });
     const bool ok = save.Execute();
-    const std::string want = qtb::DriveCRoot() + "/out.set";
+    const std::string want = DriveCRoot() + "/out.set";
     std::printf("save: %d %s (want %s)\n", ok, save.FileName.c_str(), want.c_str());
     failures += !(ok && save.FileName == want);
     TOpenDialog open;
@@ -550,6 +376,95 @@ int RunDialogs(TApplication& app) {
   return failures ? 1 : 0;
 }
 
+// The recorder's chart fed as the program feeds it: 120 channels every 500 ms.
+int RunPlotLoad(TApplication& app, int seconds, const std::string& how) {
+  const bool hidden = how == "hidden";
+  TDemoForm* f;
+  app.CreateForm(f);
+  f->ticker.SetEnabled(false);
+  if (how == "all")
+    for (int i = 0; i < f->plot.ChannelCount(); ++i) f->plot.SetChannelVisible(i, true, true);
+  f->pages.SetActivePage(hidden ? &f->tsInputs : &f->tsRecorder);
+  // Twenty-five minutes of samples already in the rings, as after a long run.
+  f->RecordHistory(3000);
+  f->samples = 0;
+  f->recorder.SetEnabled(true);
+  TTimer stop(unsigned(seconds) * 1000);
+  stop.OnTimer = [&] { app.Terminate(); };
+  const std::clock_t c0 = std::clock();
+  app.Run();
+  const double cpu = double(std::clock() - c0) / CLOCKS_PER_SEC;
+  std::printf("plot %s: %d samples of 120 channels in %d s, cpu %.2f s (%.1f%%)\n",
+              hidden ? "hidden" : how == "all" ? "shown, all channels drawn" : "shown", f->samples, seconds, cpu,
+              cpu / seconds * 100);
+  return 0;
+}
+
+// A box opened inside a timer handler; the timer keeps firing while it is open.
+int RunNested(TApplication& app) {
+  TTimer t(100);
+  int count = 0, atBox = -1;
+  t.OnTimer = [&] {
+    ++count;
+    if (count == 3) {
+      atBox = count;
+      ShowMessage("Opened from a timer handler");
+      std::printf("box closed after %d ticks\n", count - atBox);
+    }
+  };
+  app.Run();
+  std::printf("ticks %d (box opened at %d)\n", count, atBox);
+  return count > atBox + 5 ? 0 : 1;
+}
+
+// A modal window closed by a timer inside its own loop.
+int RunModal(TApplication& app, TDemoForm& form) {
+  int rc = 1;
+  TTimer closer(1000);
+  closer.OnTimer = [&] {
+    if (form.dialog->Visible()) form.dialog->SetModalResult(mrRetry);
+  };
+  TTimer opener(200);
+  opener.OnTimer = [&] {
+    opener.SetEnabled(false);
+    const int r = form.dialog->ShowModal();
+    std::printf("modal result %d\n", r);
+    rc = r == mrRetry ? 0 : 1;
+    app.Terminate();
+  };
+  app.Run();
+  return rc;
+}
+
+// Writes to a port and shows what comes back; closing the port inside its own delivery is safe.
+int RunSerial(TApplication& app, const char* portName) {
+  TForm* lineForm;
+  app.CreateForm(lineForm, "LineForm", "Serial line");
+  TMemo received(lineForm, "received");
+  lineForm->Show();
+  TComPort port;
+  TComDataPacket packet;
+  port.AttachPacket(&packet);
+  packet.OnPacket = [&received, &port](const std::string& p) {
+    Log("packet " + p);
+    received.Lines.Add(p);
+    if (p == "*B#") port.Close();
+  };
+  port.SetPort(portName);
+  int rc = 0;
+  try {
+    port.Open();
+    Log("wrote " + std::to_string(port.WriteStr("*A01#")));
+  } catch (const std::exception& e) {
+    Log(std::string("error: ") + e.what());
+    rc = 1;
+  }
+  TTimer stop(1500);
+  stop.OnTimer = [&] { app.Terminate(); };
+  app.Run();
+  return rc;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -558,6 +473,7 @@ int main(int argc, char** argv) {
   SetSerialDeviceFactory(qtb::QtSerialFactory());
   Printer().SetDevice(std::make_shared<qtb::QtPrintDevice>());
   const std::string mode = argc > 1 ? argv[1] : "";
+  const int arg = argc > 2 ? std::atoi(argv[2]) : 0;
   int rc = 0;
   {
     TApplication app(&backend);
@@ -565,32 +481,7 @@ int main(int argc, char** argv) {
     if (mode == "keys") {
       rc = RunKeys(backend, app);
     } else if (mode == "serial" && argc > 2) {
-      TForm* lineForm;
-      app.CreateForm(lineForm, "LineForm", "Serial line");
-      TMemo received(lineForm, "received");
-      lineForm->Show();
-      TComPort port;
-      TComDataPacket packet;
-      port.AttachPacket(&packet);
-      packet.OnPacket = [&received, &port](const std::string& p) {
-        std::printf("packet %s\n", p.c_str());
-        std::fflush(stdout);
-        received.Lines.Add(p);
-        // Closing the port from inside its own delivery must be safe.
-        if (p == "*B#") port.Close();
-      };
-      port.SetPort(argv[2]);
-      try {
-        port.Open();
-        std::printf("wrote %d\n", port.WriteStr("*A01#"));
-        std::fflush(stdout);
-      } catch (const std::exception& e) {
-        std::printf("error: %s\n", e.what());
-        rc = 1;
-      }
-      TTimer stop(1500);
-      stop.OnTimer = [&] { app.Terminate(); };
-      app.Run();
+      rc = RunSerial(app, argv[2]);
     } else if (mode == "stress") {
       rc = RunStress(app);
     } else if (mode == "controls") {
@@ -598,48 +489,17 @@ int main(int argc, char** argv) {
     } else if (mode == "dialogs") {
       rc = RunDialogs(app);
     } else if (mode == "print") {
-      TPrinter& p = Printer();
-      p.Title = "Demo printout";
-      p.BeginDoc();
-      p.Canvas().Font.Name = "Courier New";
-      p.Canvas().Font.Size = 10;
-      const int lh = p.Canvas().TextHeight("X");
-      for (int i = 0; i < 5; ++i) p.Canvas().TextOut(0, i * lh, "Line " + std::to_string(i) + " of the demo printout");
-      p.EndDoc();
-      std::printf("printed %dx%d at %d dpi, line height %d\n", p.PageWidth(), p.PageHeight(), p.Dpi(), lh);
+      PrintPages(arg > 0 ? arg : 3);
+    } else if (mode == "plotload") {
+      rc = RunPlotLoad(app, arg > 0 ? arg : 20, argc > 3 ? argv[3] : "");
     } else {
       TDemoForm* form;
       app.CreateForm(form);
       app.CreateForm(form->dialog);
       if (mode == "nested") {
-        // The box opens inside the handler; the timer keeps firing while it is open.
-        TTimer t(100);
-        int count = 0, atBox = -1;
-        t.OnTimer = [&] {
-          ++count;
-          if (count == 3) {
-            atBox = count;
-            ShowMessage("Opened from a timer handler");
-            std::printf("box closed after %d ticks\n", count - atBox);
-          }
-        };
-        app.Run();
-        std::printf("ticks %d (box opened at %d)\n", count, atBox);
-        rc = count > atBox + 5 ? 0 : 1;
+        rc = RunNested(app);
       } else if (mode == "modal") {
-        TTimer closer(1000);
-        closer.OnTimer = [&] {
-          if (form->dialog->Visible()) form->dialog->SetModalResult(mrRetry);
-        };
-        TTimer opener(200);
-        opener.OnTimer = [&] {
-          opener.SetEnabled(false);
-          const int r = form->dialog->ShowModal();
-          std::printf("modal result %d\n", r);
-          rc = r == mrRetry ? 0 : 1;
-          app.Terminate();
-        };
-        app.Run();
+        rc = RunModal(app, *form);
       } else {
         // With snapshots on, every page is shown once and saved as <form>-<page>.png.
         TTimer pager(600);
@@ -647,8 +507,14 @@ int main(int argc, char** argv) {
         int next = 0;
         pager.OnTimer = [&] {
           if (dir.isEmpty() || next >= form->pages.PageCount()) return pager.SetEnabled(false);
+          if (next == 0) {
+            // The tool bar enlarged, to look at the glyphs.
+            const QPixmap bar = backend.WidgetOf(form->toolbar)->grab(QRect(0, 0, 240, 30));
+            bar.scaled(bar.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation).save(dir + "/toolbar-x4.png");
+          }
           TTabSheet* page = form->pages.Page(next++);
           form->pages.SetActivePage(page);
+          if (page == &form->tsRecorder) form->RecordHistory(150);
           QApplication::processEvents();
           backend.SaveSnapshot(*form, dir + "/DemoForm-" + QString::fromStdString(page->Name()) + ".png");
         };

@@ -1,0 +1,77 @@
+#pragma once
+// The instrument widgets, painted from their model controls: lamps and switch lamps, slide and
+// toggle switches, the angular gauge, analogue displays, the plot, the spectrum display, shapes.
+#include "platform/qt/QtWidgets.h"
+
+namespace qtb {
+
+class LampWidget : public ModelWidget {
+  Q_OBJECT
+ public:
+  LampWidget(TControl* c, QWidget* parent, bool clickable);
+  QSize sizeHint() const override;
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+ private:
+  bool clickable_;
+  bool pressed_ = false;
+};
+
+class SwitchWidget : public ModelWidget {
+  Q_OBJECT
+ public:
+  using ModelWidget::ModelWidget;
+  QSize sizeHint() const override;
+ protected:
+  void paintEvent(QPaintEvent*) override;
+};
+
+class GaugeWidget : public ModelWidget {
+  Q_OBJECT
+ public:
+  using ModelWidget::ModelWidget;
+  QSize sizeHint() const override { return QSize(160, 160); }
+ protected:
+  void paintEvent(QPaintEvent*) override;
+};
+
+class DisplayWidget : public ModelWidget {
+  Q_OBJECT
+ public:
+  using ModelWidget::ModelWidget;
+  QSize sizeHint() const override;
+  QString Shown() const;
+ protected:
+  void paintEvent(QPaintEvent*) override;
+};
+
+class PlotWidget : public ModelWidget {
+  Q_OBJECT
+ public:
+  using ModelWidget::ModelWidget;
+  QSize sizeHint() const override { return QSize(420, 220); }
+ protected:
+  void paintEvent(QPaintEvent*) override;
+};
+
+class SpectrumWidget : public ModelWidget {
+  Q_OBJECT
+ public:
+  using ModelWidget::ModelWidget;
+  QSize sizeHint() const override { return QSize(320, 160); }
+ protected:
+  void paintEvent(QPaintEvent*) override;
+};
+
+class ShapeWidget : public ModelWidget {
+  Q_OBJECT
+ public:
+  using ModelWidget::ModelWidget;
+  QSize sizeHint() const override { return QSize(40, 40); }
+ protected:
+  void paintEvent(QPaintEvent*) override;
+};
+
+}  // namespace qtb
