@@ -114,6 +114,11 @@ void TForm1::InitShell() {
     (this->*m.item).OnClick = [this, h] { (this->*h)(); };
   }
   Frm1MMenUnlockFrontend.SetEnabled(false);
+  PageControl1.MultiLine = true;
+  PageControl1.TabWidth = 120;
+  // The tool bar groups: files, then the link, then the relay transfers.
+  SButComSetup.SeparatorBefore = true;
+  SButReadSetFrmRelay.SeparatorBefore = true;
 
   for (const ToolCommand& t : kToolCommands) {
     Handler h = t.handler;
