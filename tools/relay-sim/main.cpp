@@ -2,13 +2,17 @@
 // every request written to it at 19200 baud until interrupted.
 //
 //   relay-sim [--silent] [--late-ms N] [--refuse N] [--bad-echo N] [--split] [--garbage TEXT]
-//             [--product N] [--revision XY] [--faults N] [--events N]
+//             [--product N] [--revision XY] [--faults N] [--events N] [--dump FILE]
+//
+// --dump writes every field of every record it holds to FILE when it stops, one line each:
+// "<grid name> <row> <value>", so a test can check what a write left in the relay.
 //
 // Point the front end at it with VUMA_SERIAL_PORTS=<path>.
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <string>
 
 #include "support/PtyRelay.h"
@@ -17,21 +21,34 @@ namespace {
 volatile std::sig_atomic_t g_stop = 0;
 void OnSignal(int) { g_stop = 1; }
 
+void Dump(RelayModel& m, const std::string& path) {
+  std::ofstream out(path);
+  for (int r = 0; r < wire::kRecordCount; ++r) {
+    const auto id = static_cast<wire::RecordId>(r);
+    const wire::RecordLayout& layout = wire::Layout(id);
+    for (int row = 1; row < layout.GridRows; ++row)
+      out << layout.GridName << ' ' << row << ' ' << m.Field(id, row) << '\n';
+  }
+}
+
 int Usage() {
   std::fprintf(stderr,
                "usage: relay-sim [--silent] [--late-ms N] [--refuse N] [--bad-echo N] [--split]\n"
-               "                 [--garbage TEXT] [--product N] [--revision XY] [--faults N] [--events N]\n");
+               "                 [--garbage TEXT] [--product N] [--revision XY] [--faults N] [--events N]\n"
+               "                 [--dump FILE]\n");
   return 2;
 }
 }  // namespace
 
 int main(int argc, char** argv) {
   PtyRelay relay;
+  std::string dumpPath;
   RelayModel& m = relay.Model;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
     auto next = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
     const char* v = nullptr;
+    if (a == "--dump" && (v = next())) { dumpPath = v; continue; }
     if (a == "--silent") m.Misbehave.Silent = true;
     else if (a == "--split") m.Misbehave.Split = true;
     else if (a == "--late-ms" && (v = next())) m.Misbehave.LateUs = std::atoll(v) * 1000;
@@ -54,5 +71,6 @@ int main(int argc, char** argv) {
   std::signal(SIGTERM, OnSignal);
   while (!g_stop)
     if (!relay.Poll(100)) break;
+  if (!dumpPath.empty()) Dump(m, dumpPath);
   return 0;
 }
