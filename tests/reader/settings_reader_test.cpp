@@ -2,7 +2,10 @@
 // every kind of row of the Settings section, by single-line edits of that file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+
+#include "link/VoltageLists.h"
 
 #include "reader/SettingsReader.h"
 #include "reader/ReaderWorld.h"
@@ -180,6 +183,190 @@ TEST(SettingsReaderRows, EachEditGivesItsValueCellAndLog) {
     EXPECT_EQ(w.Read(file), With(c.log, MissingSectionLines()));
     EXPECT_EQ(c.editor(w.f1()), c.expected);
     if (c.sendRow) EXPECT_EQ(w.SendCell(c.sendRow), c.sendCell);
+  }
+}
+
+// Header edits: the log lines they give and whether the Settings rows were read (a read changes
+// seMLC from the file's 70).
+struct HeaderCase {
+  const char* name;
+  std::function<void(Lines&)> edit;
+  Lines log;
+};
+
+void ReplaceIn(Lines& l, const std::string& from, const std::string& to) {
+  for (std::string& line : l) {
+    const size_t p = line.find(from);
+    if (p != std::string::npos) {
+      line.replace(p, from.size(), to);
+      return;
+    }
+  }
+  FAIL() << "no line with " << from;
+}
+
+TEST(SettingsReaderHeader, RefusedHeadersLogTheirLinesAndReadNothing) {
+  const std::vector<HeaderCase> cases = {
+      {"no title", [](Lines& l) { ReplaceIn(l, "VUMA Settings", "VUMA Setting "); }, {"Not a VUMA settings file"}},
+      {"no file revision", [](Lines& l) { ReplaceIn(l, "File Rev :", "File Rev  "); },
+       {"VUMA file revision missing", "Could not find VUMA revision used to save file."}},
+      {"file revision not digits", [](Lines& l) { ReplaceIn(l, "File Rev : 02A", "File Rev : X2A"); },
+       {"VUMA file revision missing", "VUMA file revision missing",
+        "Could not find VUMA revision used to save file."}},
+      {"file revision without letter", [](Lines& l) { ReplaceIn(l, "File Rev : 02A", "File Rev : 021"); },
+       {"VUMA file revision incorrect", "VUMA file revision missing",
+        "Could not find VUMA revision used to save file."}},
+      {"relay revision two digits", [](Lines& l) { ReplaceIn(l, " Revision : 4d", " Revision : 42"); },
+       {"VUMA file revision incorrect", "Could not find VUMA revision used to save file."}},
+      {"no relay revision", [](Lines& l) { ReplaceIn(l, " Revision : ", " Revisions: "); },
+       {"Could not find VUMA revision used to save file."}},
+      {"600 lines", [](Lines& l) { l.resize(600); }, {"Not a VUMA settings file"}},
+      {"153 lines", [](Lines& l) { l.resize(153); }, {"Not a VUMA settings file"}},
+      {"empty", [](Lines& l) { l.clear(); }, {"Not a VUMA settings file"}},
+      {"over the line limit", [](Lines& l) { l.resize(10001, ""); }, {"Not a VUMA settings file"}},
+  };
+  for (const HeaderCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    ReaderWorld w("Rev 4d");
+    Lines file = w.Baseline();
+    EditValue(file, "Max. load setting 01. :", " 70 %");
+    c.edit(file);
+    EXPECT_EQ(w.Read(file), c.log);
+    EXPECT_TRUE(w.logShown);
+    EXPECT_EQ(w.f1().seMLC.Value(), 55);
+  }
+}
+
+TEST(SettingsReaderHeader, LowerCaseFileRevisionLetterIsAccepted) {
+  ReaderWorld w;
+  Lines file = w.Baseline();
+  ReplaceIn(file, "File Rev : 02A", "File Rev : 02a");
+  EXPECT_EQ(w.Read(file), MissingSectionLines());
+}
+
+TEST(SettingsReaderCommand, CancelledDialogReadsAndShowsNothing) {
+  ReaderWorld w;
+  FrmFileDialog->memFileErrors.Lines.Add("old");
+  w.f1().ImportMMIFile1Click();  // no answer queued: cancelled
+  EXPECT_EQ(FrmFileDialog->memFileErrors.Lines.Count(), 0);
+  EXPECT_FALSE(w.logShown);
+  const TOpenDialog& d = w.f1().OpenDialogSettings;
+  EXPECT_EQ(d.Title, "Open disc file to read settings");
+  EXPECT_EQ(d.Filter, "Setting|*.set");
+  EXPECT_EQ(d.DefaultExt, "set");
+  EXPECT_EQ(d.InitialDir, "c:\\");
+}
+
+TEST(SettingsReaderCommand, FileWithAllSectionsAndNoProblemsShowsNoLog) {
+  ReaderWorld w;
+  Lines file = w.Baseline();
+  // The other titles, each underlined, after the Settings section and in report order.
+  size_t at = 60;
+  for (const reader::SectionSpec& s : reader::kSections) {
+    if (s.section == ReportSection::Settings) continue;
+    file[at] = " " + std::string(s.title);
+    file[at + 1] = " " + std::string(static_cast<size_t>(s.underline), '=');
+    at += 3;
+  }
+  EXPECT_EQ(w.Read(file), Lines{});
+  EXPECT_FALSE(w.logShown);
+}
+
+TEST(SettingsReaderCommand, LineEndsAndByteOrderMarks) {
+  for (const std::string& sep : {std::string("\r"), std::string("\n")}) {
+    ReaderWorld w;
+    Lines file = w.Baseline();
+    EditValue(file, "Max. load setting 01. :", " 70 %");
+    std::string text = "\xEF\xBB\xBF";
+    for (const auto& l : file) text += l + sep;
+    std::ofstream(w.FilePath(), std::ios::binary) << text;
+    EXPECT_EQ(w.ReadFile(w.FilePath()), MissingSectionLines());
+    EXPECT_EQ(w.f1().seMLC.Value(), 70);
+    EXPECT_EQ(FrmFileDialog->LblFileDiagMemoLineCounter.Caption(), "650");
+  }
+}
+
+TEST(SettingsReaderCommand, UnreadableFileEndsWithoutTouchingTheEditors) {
+  ReaderWorld w;
+  EXPECT_ANY_THROW(w.ReadFile(w.FilePath() + ".missing"));
+  EXPECT_EQ(w.f1().seMLC.Value(), 55);
+  EXPECT_FALSE(w.logShown);
+}
+
+TEST(SettingsReaderSections, OutOfOrderAndMissingTitles) {
+  ReaderWorld w;
+  Lines file = w.Baseline();
+  // "Timers" before "Logic Tables": the logic tables' range is empty, so they are missing; a
+  // title whose underline starts elsewhere is not a title.
+  file[60] = " Timers";
+  file[61] = " ======";
+  file[63] = " Logic Tables";
+  file[64] = " ============";
+  file[66] = " Counters";
+  file[67] = "  ========";
+  Lines expected = MissingSectionLines();
+  const Lines got = w.Read(file);
+  ASSERT_FALSE(got.empty());
+  EXPECT_EQ(got.front(), "Logic table block not found.");
+  EXPECT_EQ(std::count(got.begin(), got.end(), "Timer block not found."), 0);
+  EXPECT_EQ(std::count(got.begin(), got.end(), "Counter block not found."), 1);
+}
+
+TEST(SettingsReaderSections, NoSettingsTitleLeavesTheEditors) {
+  ReaderWorld w;
+  Lines file = w.Baseline();
+  EditValue(file, "Max. load setting 01. :", " 70 %");
+  ReplaceIn(file, "========", "=======-");
+  EXPECT_EQ(w.Read(file), With({"Settings block not found."}, MissingSectionLines()));
+  EXPECT_EQ(w.f1().seMLC.Value(), 55);
+}
+
+// Voltage selection: by the file's revision with the port closed, by the list the combo box holds
+// with the port open.
+struct VoltageCase {
+  const char* name;
+  std::string fileRevision;  // the box's text when the file is written
+  bool startExtended;        // the list the combo box holds before the read
+  bool portOpen;
+  std::string voltage;
+  Lines log;
+  int item;
+  int items;
+  std::string code;
+};
+
+TEST(SettingsReaderVoltage, ListAndItemByRevisionAndPortState) {
+  const std::vector<VoltageCase> cases = {
+      {"4e closed switches to 26", "Rev 4e", false, false, " 120V", {}, 1, 26, "011"},
+      {"5a closed", "Rev 5a", false, false, " 1050V", {}, 21, 26, "025"},
+      {"4d closed switches to 11", "Rev 4d", true, false, " 1k1V", {}, 7, 11, "007"},
+      {"4d closed unknown name", "Rev 4d", false, false, " 120V",
+       {"Voltage selection out of range 120V setting value changed to 110Vac."}, 0, 11, "000"},
+      {"4E is not extended", "Rev 4E", false, false, " 120V",
+       {"Voltage selection out of range 120V setting value changed to 110Vac."}, 0, 11, "000"},
+      {"empty value keeps the list", "Rev 4e", false, false, "",
+       {"Voltage selection out of range  setting value changed to 110Vac."}, 0, 11, "000"},
+      {"open, 4e file, short list", "Rev 4e", false, true, " 380V", {}, 1, 11, "001"},
+      {"open, 4e file, name not in short list", "Rev 4e", false, true, " 120V",
+       {"Voltage selection out of range 120V setting value changed to 110Vac."}, 0, 11, "000"},
+  };
+  for (const VoltageCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    ReaderWorld w(c.fileRevision);
+    Lines file = w.Baseline();
+    EditValue(file, "Voltage selection.... :", c.voltage);
+    w.f2().ExtendedVoltSelEn = c.startExtended;
+    volt::FillVoltageList(w.f1().cbVSelector, c.startExtended);
+    w.f1().mbSW_Rev.SetText(c.startExtended ? "Rev 4e" : "Rev 4d");
+    if (c.portOpen) w.Connect();
+    Lines log = w.Read(file);
+    if (!c.portOpen) log.resize(log.size() - MissingSectionLines().size());
+    else log.resize(std::min(log.size(), c.log.size()));
+    EXPECT_EQ(log, c.log);
+    EXPECT_EQ(w.f1().cbVSelector.ItemIndex(), c.item);
+    EXPECT_EQ(w.f1().cbVSelector.Items.Count(), c.items);
+    EXPECT_EQ(w.SendCell(3), c.code);
+    if (!c.portOpen) EXPECT_EQ(w.f1().mbSW_Rev.Text(), c.fileRevision);
   }
 }
 
