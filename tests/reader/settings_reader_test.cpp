@@ -304,7 +304,6 @@ TEST(SettingsReaderSections, OutOfOrderAndMissingTitles) {
   file[64] = " ============";
   file[66] = " Counters";
   file[67] = "  ========";
-  Lines expected = MissingSectionLines();
   const Lines got = w.Read(file);
   ASSERT_FALSE(got.empty());
   EXPECT_EQ(got.front(), "Logic table block not found.");
