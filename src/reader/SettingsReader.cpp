@@ -127,17 +127,17 @@ int ReadSettingsLines(TForm1& form, const TStringList& lines, TStringList& log) 
 
   const std::array<int, kReportSectionCount> index = FindSections(lines);
   for (size_t s = 0; s < kSections.size(); ++s) {
-    const SectionSpec& spec = kSections[s];
-    if (!spec.missingMessage) continue;
-    const int bound = spec.boundIndex == kToEnd ? count - 2 : index[spec.boundIndex];
+    const SectionSpec& section = kSections[s];
+    if (!section.missingMessage) continue;
+    const int bound = section.boundIndex == kToEnd ? count - 2 : index[section.boundIndex];
     const int at = index[s];
     if (at == count - 2 || at == 0 || at >= bound) {
-      ctx.Log(spec.missingMessage);
+      ctx.Log(section.missingMessage);
       continue;
     }
     ctx.from = at;
     ctx.to = bound;
-    if (spec.section == ReportSection::Settings) ReadSettingsSection(ctx);
+    if (section.section == ReportSection::Settings) ReadSettingsSection(ctx);
   }
   return ctx.logged;
 }
