@@ -36,6 +36,12 @@ class TForm1 : public TForm {
   static int GetTable01Num(const std::string& name);
   static int GetTable02Num(const std::string& name);
   static int GetTable03Num(const std::string& name);
+  // Reads a settings file into the setting editors; problems go to the file error log.
+  void ImportMMIFile1Click();
+  struct TOpenSettingsDialog : TOpenDialog {
+    TOpenSettingsDialog();
+  };
+  TOpenSettingsDialog OpenDialogSettings;
 
 
   // ---- Pages, in tab order ----

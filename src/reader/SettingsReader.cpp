@@ -1,0 +1,170 @@
+#include "reader/SettingsReader.h"
+
+#include "link/CommSetup.h"
+#include "link/Numeric.h"
+#include "main/Main.h"
+#include "main/UnitFileDialog.h"
+#include "platform/rtl/SysUtils.h"
+
+namespace reader {
+
+namespace {
+constexpr int kToEnd = -1;
+using RS = ReportSection;
+}  // namespace
+
+// Indexes of bounding sections refer to this table's own order (the report's).
+const std::array<SectionSpec, kReportSectionCount> kSections = {{
+    {RS::Settings, "Settings", 8, kToEnd, "Settings block not found."},
+    {RS::LogicTables, "Logic Tables", 12, 2, "Logic table block not found."},
+    {RS::Timers, "Timers", 6, 3, "Timer block not found."},
+    {RS::Counters, "Counters", 8, 4, "Counter block not found."},
+    {RS::Latch, "Latch", 5, 5, "Latch block not found."},
+    {RS::PulseGenerator, "Pulse Generator", 15, 6, "Pulse generator block not found."},
+    {RS::RealTimeClock, "Real Time Clock", 15, 7, "Real time clock block not found."},
+    {RS::TCHighWarning, "TC High Warning", 15, 8, "Thermal capacity warning level block not found."},
+    {RS::ExternalReset, "External Reset", 14, 9, "External reset block not found."},
+    {RS::EmergencyStop, "Emergency Stop", 14, 10, "Emergency stop block not found."},
+    {RS::Relays, "Relays", 6, 11, "Relay block not found."},
+    {RS::TemperatureWarningLevels, "Temperature Warning Levels", 26, 12, "Temperature warning levels not found."},
+    {RS::LocationSelection, "Location Selection And Feedback", 31, 13, "Location selection and feedback not found."},
+    {RS::StarterInputs, "Starter Inputs", 14, 14, "Starter input signals not found."},
+    {RS::StarterTimers, "Starter Timers", 14, 15, "Starter timers not found."},
+    {RS::ExternalModule, "External Module Setting", 23, 16, "External module settings not found."},
+    {RS::StatisticalData, "Statistical Data", 16, kToEnd, nullptr},
+    {RS::CommunicationModule, "Communication Module", 20, 19, "Communication module settings not found."},
+    {RS::Bluetooth, "Bluetooth Settings", 20, kToEnd, "Bluetooth Settings not found."},
+    {RS::Calibrations, "Calibrations", 12, kToEnd, "Calibration not found."},
+}};
+
+namespace {
+
+bool Digit(char c) { return c >= '0' && c <= '9'; }
+bool Capital(char c) { return c >= 'A' && c <= 'Z'; }
+
+bool PortOpen() { return Form2 && Form2->ComPort1.Connected(); }
+
+}  // namespace
+
+bool AcceptHeader(ReadContext& ctx) {
+  const int loggedBefore = ctx.logged;
+
+  bool title = false;
+  for (int i = 0; i <= 6; ++i)
+    if (ctx.Line(i).find("VUMA Settings") != std::string::npos) title = true;
+  if (!title) {
+    ctx.Log("Not a VUMA settings file");
+    return false;
+  }
+
+  bool fileRevision = false;
+  for (int i = 0; i <= 5 && !fileRevision; ++i) {
+    const std::string line = ctx.Line(i);
+    const size_t p = line.find("File Rev :");
+    if (p == std::string::npos) continue;
+    const std::string text = TrimUpper(p + 11 < line.size() ? line.substr(p + 11, 3) : "");
+    if (text.size() < 2 || !Digit(text[0]) || !Digit(text[1]))
+      ctx.Log("VUMA file revision missing");
+    else if (text.size() < 3 || !Capital(text[2]))
+      ctx.Log("VUMA file revision incorrect");
+    else
+      fileRevision = true;
+  }
+  if (!fileRevision) ctx.Log("VUMA file revision missing");
+
+  // The relay revision is looked for only after a clean file revision.
+  const bool lookForRevision = fileRevision && ctx.logged == loggedBefore;
+  bool relayRevision = false;
+  if (lookForRevision) {
+    for (int i = 0; i <= 5 && !relayRevision; ++i) {
+      const std::string line = ctx.Line(i);
+      const size_t p = line.find(" Revision : ");
+      if (p == std::string::npos) continue;
+      const std::string asWritten = Trim(p + 12 < line.size() ? line.substr(p + 12, 2) : "");
+      const std::string text = TrimUpper(asWritten);
+      if (text.size() >= 2 && Digit(text[0]) && Capital(text[1])) {
+        relayRevision = true;
+        ctx.revision = asWritten;
+        ctx.extended = wire::IsExtendedRevision("Rev " + asWritten);
+        if (!PortOpen()) ctx.form.mbSW_Rev.SetText("Rev " + asWritten);
+      } else {
+        ctx.Log("VUMA file revision incorrect");
+      }
+    }
+  }
+  if ((lookForRevision && !relayRevision) || !fileRevision)
+    ctx.Log("Could not find VUMA revision used to save file.");
+  return lookForRevision && relayRevision && ctx.logged == loggedBefore;
+}
+
+std::array<int, kReportSectionCount> FindSections(const TStringList& lines) {
+  std::array<int, kReportSectionCount> index{};
+  const int last = lines.Count() - 2;
+  for (size_t s = 0; s < kSections.size(); ++s) {
+    const std::string title(kSections[s].title);
+    const std::string underline(static_cast<size_t>(kSections[s].underline), '=');
+    int i = 0;
+    for (; i < last; ++i) {
+      const size_t t = lines[i].find(title);
+      if (t == std::string::npos) continue;
+      if (lines[i + 1].find(underline) == t) break;
+    }
+    index[s] = i < last ? i : last;
+  }
+  return index;
+}
+
+int ReadSettingsLines(TForm1& form, const TStringList& lines, TStringList& log) {
+  ReadContext ctx{form, lines, log};
+  const int count = lines.Count();
+  // The older 153-line form is read by its own reader; until there is one it is refused like
+  // any other short file.
+  if (count < kMinReportLines || count > kMaxFileLines) {
+    ctx.Log("Not a VUMA settings file");
+    return ctx.logged;
+  }
+  if (!AcceptHeader(ctx)) return ctx.logged;
+
+  const std::array<int, kReportSectionCount> index = FindSections(lines);
+  for (size_t s = 0; s < kSections.size(); ++s) {
+    const SectionSpec& section = kSections[s];
+    if (!section.missingMessage) continue;
+    const int bound = section.boundIndex == kToEnd ? count - 2 : index[section.boundIndex];
+    const int at = index[s];
+    if (at == count - 2 || at == 0 || at >= bound) {
+      ctx.Log(section.missingMessage);
+      continue;
+    }
+    ctx.from = at;
+    ctx.to = bound;
+    if (section.section == ReportSection::Settings) ReadSettingsSection(ctx);
+  }
+  return ctx.logged;
+}
+
+}  // namespace reader
+
+TForm1::TOpenSettingsDialog::TOpenSettingsDialog() {
+  Name = "OpenDialogSettings";
+  Title = "Open disc file to read settings";
+  Filter = "Setting|*.set";
+  DefaultExt = "set";
+  InitialDir = "c:\\";
+}
+
+void TForm1::ImportMMIFile1Click() {
+  if (!FrmFileDialog) return;
+  TStringList& log = FrmFileDialog->memFileErrors.Lines;
+  TStringList& lines = FrmFileDialog->MemFileTempFile.Lines;
+  log.Clear();
+  if (!OpenDialogSettings.Execute()) return;
+
+  // A file that cannot be read ends the command with the standard error box; the editors and
+  // the line list keep what they had.
+  TStringList loaded;
+  loaded.LoadFromFile(OpenDialogSettings.FileName);
+  lines.Assign(loaded);
+  FrmFileDialog->LblFileDiagMemoLineCounter.SetCaption(IntToStr(lines.Count()));
+
+  if (reader::ReadSettingsLines(*this, lines, log) > 0) FrmFileDialog->ShowModal();
+}

@@ -1,0 +1,28 @@
+#pragma once
+// One run of the settings file reader over arbitrary bytes, for the fuzz target and its corpus
+// test: the open command on the bytes as a file, then the header check, the section finder and
+// the Settings rows over the same lines whatever their number, so that short inputs reach the
+// rows too. Nothing may crash or read past a line.
+#include <cstdint>
+#include <fstream>
+#include <string>
+
+#include "reader/ReaderWorld.h"
+#include "reader/SettingsReader.h"
+
+inline void FuzzReaderOnce(ReaderWorld& w, const uint8_t* data, size_t size) {
+  {
+    std::ofstream out(w.FilePath(), std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  }
+  w.ReadFile(w.FilePath());
+
+  const TStringList& lines = FrmFileDialog->MemFileTempFile.Lines;
+  TStringList log;
+  reader::ReadContext ctx{w.f1(), lines, log};
+  reader::AcceptHeader(ctx);
+  reader::FindSections(lines);
+  ctx.from = 0;
+  ctx.to = lines.Count();
+  reader::ReadSettingsSection(ctx);
+}

@@ -1,0 +1,124 @@
+#pragma once
+// The reader's world: the editors' world without a relay, a fixed clock, and a baseline settings
+// file composed by the writer from editor values that differ from every row's default.
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "editors/SettingsEditors.h"
+#include "platform/rtl/Paths.h"
+#include "platform/rtl/SysUtils.h"
+#include "report/SettingsReport.h"
+#include "support/EditorWorld.h"
+
+struct ReaderWorld : EditorWorld {
+  bool logShown = false;
+
+  explicit ReaderWorld(const std::string& revision = "Rev 4d") : EditorWorld(/*withRelay=*/false) {
+    SetNowProvider([] { return EncodeDate(2024, 5, 17) + EncodeTime(14, 5, 30, 0); });
+    f1().mbSW_Rev.SetText(revision);
+    FrmFileDialog->OnShow = [this] {
+      logShown = true;
+      hb.After(10, [] { FrmFileDialog->Close(); });
+    };
+    SetBaselineEditors();
+  }
+  ~ReaderWorld() { SetNowProvider(nullptr); }
+
+  // Values away from the rows' defaults, then every handler so the send column follows.
+  void SetBaselineEditors() {
+    TForm1& f = f1();
+    f.seMLC.SetValue(55);
+    f.seThrmlCurveSel.SetValue(7);
+    f.seMLC_sec.SetValue(45);
+    f.seThrmlCurveSel_sec.SetValue(9);
+    f.ebTC_ResetThreshold.SetText("40");
+    f.cbEL_Selector.SetItemIndex(1);
+    f.ebEL_TripLev.SetText("5");
+    f.seEL_TripDelay.SetValue(450);
+    f.seCT_Prim.SetValue(200);
+    f.seCT_Sec.SetValue(5);
+    f.cbML_TimeSelector.SetItemIndex(7);
+    f.seML_CurrentTripLev.SetValue(35);
+    f.seML_PwrFacTripLev.SetValue(65);
+    f.seML_SuTripDelay.SetValue(120);
+    f.seML_TripDelay.SetValue(7);
+    f.seRunStallTripLev.SetValue(450);
+    f.seSR_DelayTime.SetValue(2500);
+    f.ebRS_HoldOffDelay.SetText("12");
+    f.seUnbalTripLev.SetValue(33);
+    f.seUnbalTripDelay.SetValue(4);
+    f.cbVSelector.SetItemIndex(7);
+    f.seV_LimHi.SetValue(12);
+    f.seV_LimLo.SetValue(8);
+    f.seV_SymTripLev.SetValue(75);
+    f.seStartsPerHrLim.SetValue(12);
+    f.seConsecStartsLim.SetValue(2);
+    f.cbStarterType.SetItemIndex(8);
+    TSpinEdit* field[] = {&f.seDF_DelTime_1, &f.seDF_DelTime_2, &f.seDF_DelTime_3, &f.seDF_DelTime_4,
+                          &f.seDF_DelTime_5, &f.seDF_DelTime_6, &f.seDF_DelTime_7};
+    for (int i = 0; i < 7; ++i) field[i]->SetValue(200 + 50 * i);
+    TSpinEdit* hi[] = {&f.seRTD1Hi_TripLev, &f.seRTD2Hi_TripLev, &f.seRTD3Hi_TripLev, &f.seRTD4Hi_TripLev};
+    TSpinEdit* lo[] = {&f.seRTD1Lo_TripLev, &f.seRTD2Lo_TripLev, &f.seRTD3Lo_TripLev, &f.seRTD4Lo_TripLev};
+    TComboBox* type[] = {&f.cbRTD1_Type, &f.cbRTD2_Type, &f.cbRTD3_Type, &f.cbRTD4_Type};
+    TCheckBox* sel[] = {&f.cbRTD1_Sel, &f.cbRTD2_Sel, &f.cbRTD3_Sel, &f.cbRTD4_Sel};
+    for (int i = 0; i < 4; ++i) {
+      hi[i]->SetValue(100 + i);
+      lo[i]->SetValue(-20 + i);
+      type[i]->SetItemIndex(i == 2 ? 3 : 1);
+      sel[i]->SetChecked(i % 2 == 0);
+    }
+    // Switches: every other one ticked; the radio groups away from their defaults.
+    TCheckBox* checks[] = {&f.cbExpModConnect, &f.cbOV_Sel, &f.cbVSym_Sel, &f.cbV_PhaseRotReverse,
+                           &f.cbIsoLockOut_Dis, &f.cbSCirc_Sel, &f.cbRunStall_Sel, &f.cbFailSave_Sel,
+                           &f.cbLowPassFilter_Sel, &f.cbStartsPerHr_Sel, &f.cbInsClass,
+                           &f.cbAutoThermalReset};
+    for (TCheckBox* c : checks) c->SetChecked(true);
+    f.rgMTR_Select.SetItemIndex(0);
+    f.rgUC_PF_Select.SetItemIndex(1);
+    for (const settings::EditorSpec& e : settings::Editors())
+      if (e.Grid == wire::RecordId::Settings) f.SettingChange(e.Control(f));
+  }
+
+  // The writer's file, padded with blank lines to the length of a full report.
+  std::vector<std::string> Baseline() {
+    TStringList out;
+    ComposeSettingsReport(out, SettingsFileVariant());
+    while (out.Count() < 650) out.Add(std::string(91, ' '));
+    return out.Lines();
+  }
+
+  std::string FilePath() const { return DriveCRoot() + "/reader_test.set"; }
+
+  // Writes the lines (CR LF) and runs the open command on them; returns the log.
+  std::vector<std::string> Read(const std::vector<std::string>& lines) {
+    std::ofstream(FilePath(), std::ios::binary) << Join(lines);
+    return ReadFile(FilePath());
+  }
+  std::vector<std::string> ReadFile(const std::string& path) {
+    hb.dialogAnswers.push_back(path);
+    f1().ImportMMIFile1Click();
+    return FrmFileDialog->memFileErrors.Lines.Lines();
+  }
+  static std::string Join(const std::vector<std::string>& lines) {
+    std::string s;
+    for (const auto& l : lines) s += l + "\r\n";
+    return s;
+  }
+
+  std::string SendCell(int row) { return vt().Grid(wire::RecordId::Settings).Cell(2, row); }
+};
+
+// The lines logged for the 18 sections a baseline file lacks, in reading order.
+inline std::vector<std::string> MissingSectionLines() {
+  return {"Logic table block not found.", "Timer block not found.", "Counter block not found.",
+          "Latch block not found.", "Pulse generator block not found.",
+          "Real time clock block not found.", "Thermal capacity warning level block not found.",
+          "External reset block not found.", "Emergency stop block not found.",
+          "Relay block not found.", "Temperature warning levels not found.",
+          "Location selection and feedback not found.", "Starter input signals not found.",
+          "Starter timers not found.", "External module settings not found.",
+          "Communication module settings not found.", "Bluetooth Settings not found.",
+          "Calibration not found."};
+}

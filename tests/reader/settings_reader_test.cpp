@@ -1,0 +1,372 @@
+// The settings file reader over a file the writer composed: the header, the section finder and
+// every kind of row of the Settings section, by single-line edits of that file.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+#include "link/VoltageLists.h"
+
+#include "reader/SettingsReader.h"
+#include "reader/ReaderWorld.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Replaces the 22 characters after the label (the value's whole column) on its first line.
+void EditValue(Lines& lines, const std::string& label, const std::string& value) {
+  for (std::string& l : lines) {
+    const size_t p = l.find(label);
+    if (p == std::string::npos) continue;
+    std::string v = value;
+    if (v.size() < 22) v.resize(22, ' ');
+    l.replace(p + label.size(), std::min<size_t>(22, l.size() - p - label.size()), v);
+    return;
+  }
+  FAIL() << "no line with " << label;
+}
+
+void RemoveLabel(Lines& lines, const std::string& label) {
+  for (std::string& l : lines) {
+    const size_t p = l.find(label);
+    if (p != std::string::npos) l.replace(p, label.size(), std::string(label.size(), '#'));
+  }
+}
+
+Lines With(Lines first, const Lines& then) {
+  first.insert(first.end(), then.begin(), then.end());
+  return first;
+}
+
+TEST(SettingsReaderRoundTrip, WriterFileReadsBackUnchanged) {
+  ReaderWorld w;
+  const Lines file = w.Baseline();
+  std::vector<std::string> sendBefore, editorsBefore;
+  for (int r = 0; r < 60; ++r) sendBefore.push_back(w.SendCell(r));
+  auto editors = [&] {
+    std::vector<std::string> out;
+    for (const settings::EditorSpec& e : settings::Editors()) {
+      TControl& c = e.Control(w.f1());
+      if (auto* s = dynamic_cast<TSpinEdit*>(&c)) out.push_back(e.Name + std::string("=") + s->Text());
+      else if (auto* t = dynamic_cast<TEdit*>(&c)) out.push_back(e.Name + std::string("=") + t->Text());
+      else if (auto* b = dynamic_cast<TComboBox*>(&c)) out.push_back(e.Name + std::string("=") + std::to_string(b->ItemIndex()));
+      else if (auto* g = dynamic_cast<TRadioGroup*>(&c)) out.push_back(e.Name + std::string("=") + std::to_string(g->ItemIndex()));
+      else if (auto* k = dynamic_cast<TCheckBox*>(&c)) out.push_back(e.Name + std::string("=") + (k->Checked() ? "1" : "0"));
+    }
+    return out;
+  };
+  editorsBefore = editors();
+
+  EXPECT_EQ(w.Read(file), MissingSectionLines());
+  EXPECT_TRUE(w.logShown);
+  EXPECT_EQ(editors(), editorsBefore);
+  for (int r = 0; r < 60; ++r) EXPECT_EQ(w.SendCell(r), sendBefore[r]) << "row " << r;
+  EXPECT_EQ(FrmFileDialog->LblFileDiagMemoLineCounter.Caption(), "650");
+}
+
+// One edit of the baseline file and what it must leave: the log lines before the missing
+// sections, the editor's value and the send-column cell.
+struct RowCase {
+  const char* name;
+  std::function<void(Lines&)> edit;
+  Lines log;
+  std::function<std::string(TForm1&)> editor;
+  std::string expected;
+  int sendRow;  // 0: not checked
+  std::string sendCell;
+};
+
+std::function<void(Lines&)> Value(std::string label, std::string v) {
+  return [=](Lines& l) { EditValue(l, label, v); };
+}
+std::function<void(Lines&)> Gone(std::string label) {
+  return [=](Lines& l) { RemoveLabel(l, label); };
+}
+std::string SpinOf(const TSpinEdit& s) { return s.Text(); }
+
+TEST(SettingsReaderRows, EachEditGivesItsValueCellAndLog) {
+  const std::vector<RowCase> cases = {
+      {"number", Value("Max. load setting 01. :", " 70 %"), {}, [](TForm1& f) { return SpinOf(f.seMLC); }, "70", 22, "070"},
+      {"number below limit", Value("Max. load setting 01. :", " 5"),
+       {"MLC 01 out of range 5 setting value changed to 030."}, [](TForm1& f) { return SpinOf(f.seMLC); }, "30", 22, "030"},
+      {"number too long", Value("Max. load setting 01. :", " 0030"),
+       {"MLC 01 out of range 0030 setting value changed to 030."}, [](TForm1& f) { return SpinOf(f.seMLC); }, "30", 0, ""},
+      {"letter between digits", Value("Max. load setting 01. :", " 3x0 %"),
+       {"MLC 01 out of range 3 0 setting value changed to 030."}, [](TForm1& f) { return SpinOf(f.seMLC); }, "30", 0, ""},
+      {"not found", Gone("Max. load setting 01. :"),
+       {"MLC 01 not found. Setting value changed to 030."}, [](TForm1& f) { return SpinOf(f.seMLC); }, "30", 22, "030"},
+      {"step 50 rounds down", Value("Earth leak. T. delay. :", " 0120 mSec"),
+       {"Earth leakage trip time 0120 not a increment of 50 setting value changed to 0100."},
+       [](TForm1& f) { return SpinOf(f.seEL_TripDelay); }, "100", 12, "00100"},
+      {"step 50 field input", Value("Field input 3 delay.. :", " 0075 mSec"),
+       {"Field input 3 delay 0075 not a increment of 50 setting value changed to 0050."},
+       [](TForm1& f) { return SpinOf(f.seDF_DelTime_3); }, "50", 26, "00050"},
+      {"field input not found", Gone("Field input 3 delay.. :"),
+       {"Field input 3 delay not found. Setting value changed to 100."},
+       [](TForm1& f) { return SpinOf(f.seDF_DelTime_3); }, "100", 26, "00100"},
+      {"field input above limit", Value("Field input 3 delay.. :", " 2500"),
+       {"Field input 3 delay out of range 2500 setting value changed to 100."},
+       [](TForm1& f) { return SpinOf(f.seDF_DelTime_3); }, "100", 0, ""},
+      {"earth leakage level 1000", Value("Earth leak. T. level. :", " 1000 mA"), {},
+       [](TForm1& f) { return f.ebEL_TripLev.Text(); }, "1000", 11, "01000"},
+      {"earth leakage level 1001", Value("Earth leak. T. level. :", " 1001 mA"),
+       {"Earth leakage trip level of range 1001 setting value changed to 150."},
+       [](TForm1& f) { return f.ebEL_TripLev.Text(); }, "150", 11, "00150"},
+      {"ct ratio", Value("CT ratio............. :", " 1000:5"), {},
+       [](TForm1& f) { return SpinOf(f.seCT_Prim) + ":" + SpinOf(f.seCT_Sec); }, "1000:5", 50, "01000"},
+      {"ct ratio without colon", Value("CT ratio............. :", " 5"),
+       {"CT primary ratio out of range  setting value changed to 1.",
+        "CT secondary ratio out of range 5 setting value changed to 1."},
+       [](TForm1& f) { return SpinOf(f.seCT_Prim) + ":" + SpinOf(f.seCT_Sec); }, "1:1", 51, "001"},
+      {"ct primary 0 refuses both", Value("CT ratio............. :", " 0:1"),
+       {"CT primary ratio out of range 0 setting value changed to 1.",
+        "CT secondary ratio out of range 1 setting value changed to 1."},
+       [](TForm1& f) { return SpinOf(f.seCT_Prim) + ":" + SpinOf(f.seCT_Sec); }, "1:1", 0, ""},
+      {"ct secondary too long", Value("CT ratio............. :", " 5:12"),
+       {"CT secondary ratio out of range 12 setting value changed to 1."},
+       [](TForm1& f) { return SpinOf(f.seCT_Prim) + ":" + SpinOf(f.seCT_Sec); }, "5:1", 0, ""},
+      {"ct not found", Gone("CT ratio............. :"), {"CT ratio not found. Setting value changed to 1:1."},
+       [](TForm1& f) { return SpinOf(f.seCT_Prim) + ":" + SpinOf(f.seCT_Sec); }, "1:1", 0, ""},
+      {"word lower case", Value("Earth leakage T.Type. :", "  idmt "), {},
+       [](TForm1& f) { return std::to_string(f.cbEL_Selector.ItemIndex()); }, "1", 13, "001"},
+      {"word too long", Value("Earth leakage T.Type. :", " IDMT X"),
+       {"Earth leakage type selection of range IDMT X setting value changed to INST."},
+       [](TForm1& f) { return std::to_string(f.cbEL_Selector.ItemIndex()); }, "0", 13, "000"},
+      {"reset time 1 Hr", Value("Min. load reset delay :", " 1 Hr"),
+       {"Minimum load reset time out of range 1 HR setting value changed to Manual."},
+       [](TForm1& f) { return std::to_string(f.cbML_TimeSelector.ItemIndex()); }, "0", 0, ""},
+      {"starter type", Value("Starter type......... :", " pole change revers "), {},
+       [](TForm1& f) { return std::to_string(f.cbStarterType.ItemIndex()); }, "8", 0, ""},
+      {"high trip signed", Value("T1 high trip level... :", " -030 DegC"), {},
+       [](TForm1& f) { return SpinOf(f.seRTD1Hi_TripLev); }, "-30", 37, "-030"},
+      {"high trip below limit", Value("T1 high trip level... :", " -031"),
+       {"Temperature 1 high trip level out of range -031 setting value changed to 60."},
+       [](TForm1& f) { return SpinOf(f.seRTD1Hi_TripLev); }, "60", 0, ""},
+      {"high trip minus after digit", Value("T1 high trip level... :", " 1-0"),
+       {"Temperature 1 high trip level out of range 1-0 setting value changed to 60."},
+       [](TForm1& f) { return SpinOf(f.seRTD1Hi_TripLev); }, "60", 0, ""},
+      {"low trip letter O", Value("T2 low trip level.... :", " 1O0"),
+       {"Temperature 2 low trip level out of range 1 0 setting value changed to -10."},
+       [](TForm1& f) { return SpinOf(f.seRTD2Lo_TripLev); }, "-10", 42, "-010"},
+      {"low trip not found", Gone("T2 low trip level.... :"),
+       {"Temperature 2 low trip level not found. Setting value changed to -10."},
+       [](TForm1& f) { return SpinOf(f.seRTD2Lo_TripLev); }, "-10", 0, ""},
+      {"switch any case", Value("Under voltage........ :", "  eNaBlEd"), {},
+       [](TForm1& f) { return std::string(f.cbUV_Sel.Checked() ? "1" : "0"); }, "1", 0, ""},
+      {"switch shortened", Value("Over voltage......... :", " Enable"),
+       {"Over voltage out of range ENABLE setting value changed to Disabled."},
+       [](TForm1& f) { return std::string(f.cbOV_Sel.Checked() ? "1" : "0"); }, "0", 0, ""},
+      {"switch empty", Value("Over voltage......... :", ""),
+       {"Over voltage out of range  setting value changed to Disabled."},
+       [](TForm1& f) { return std::string(f.cbOV_Sel.Checked() ? "1" : "0"); }, "0", 0, ""},
+      {"switch not found", Gone("Relay 1 configuration :"),
+       {"Relay 1 configuration not found. Setting value changed to Config."},
+       [](TForm1& f) { return std::to_string(f.rgMTR_Select.ItemIndex()); }, "1", 0, ""},
+      {"thermal reset auto", Value("Thermal reset........ :", " auto"), {},
+       [](TForm1& f) { return std::string(f.cbAutoThermalReset.Checked() ? "1" : "0"); }, "1", 0, ""},
+      {"sensor switch", Value("Temperature 2........ :", " Enabled X"),
+       {"Temperature 2 out of range ENABLED X setting value changed to Disabled."},
+       [](TForm1& f) { return std::string(f.cbRTD2_Sel.Checked() ? "1" : "0"); }, "0", 0, ""},
+      {"sensor type ptc", Value("Temperature 1 type... :", " ptc"), {},
+       [](TForm1& f) { return std::to_string(f.cbRTD1_Type.ItemIndex()) + (f.seRTD1Lo_TripLev.Enabled() ? "e" : "d"); },
+       "2d", 46, "002"},
+      {"sensor type refused", Value("Temperature 3 type... :", " PT10"),
+       {"Temperature 3 type out of range PT10 setting value changed to PT100."},
+       [](TForm1& f) { return std::to_string(f.cbRTD3_Type.ItemIndex()); }, "0", 48, "000"},
+  };
+  for (const RowCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    ReaderWorld w;
+    Lines file = w.Baseline();
+    c.edit(file);
+    EXPECT_EQ(w.Read(file), With(c.log, MissingSectionLines()));
+    EXPECT_EQ(c.editor(w.f1()), c.expected);
+    if (c.sendRow) EXPECT_EQ(w.SendCell(c.sendRow), c.sendCell);
+  }
+}
+
+// Header edits: the log lines they give and whether the Settings rows were read (a read changes
+// seMLC from the file's 70).
+struct HeaderCase {
+  const char* name;
+  std::function<void(Lines&)> edit;
+  Lines log;
+};
+
+void ReplaceIn(Lines& l, const std::string& from, const std::string& to) {
+  for (std::string& line : l) {
+    const size_t p = line.find(from);
+    if (p != std::string::npos) {
+      line.replace(p, from.size(), to);
+      return;
+    }
+  }
+  FAIL() << "no line with " << from;
+}
+
+TEST(SettingsReaderHeader, RefusedHeadersLogTheirLinesAndReadNothing) {
+  const std::vector<HeaderCase> cases = {
+      {"no title", [](Lines& l) { ReplaceIn(l, "VUMA Settings", "VUMA Setting "); }, {"Not a VUMA settings file"}},
+      {"no file revision", [](Lines& l) { ReplaceIn(l, "File Rev :", "File Rev  "); },
+       {"VUMA file revision missing", "Could not find VUMA revision used to save file."}},
+      {"file revision not digits", [](Lines& l) { ReplaceIn(l, "File Rev : 02A", "File Rev : X2A"); },
+       {"VUMA file revision missing", "VUMA file revision missing",
+        "Could not find VUMA revision used to save file."}},
+      {"file revision without letter", [](Lines& l) { ReplaceIn(l, "File Rev : 02A", "File Rev : 021"); },
+       {"VUMA file revision incorrect", "VUMA file revision missing",
+        "Could not find VUMA revision used to save file."}},
+      {"relay revision two digits", [](Lines& l) { ReplaceIn(l, " Revision : 4d", " Revision : 42"); },
+       {"VUMA file revision incorrect", "Could not find VUMA revision used to save file."}},
+      {"no relay revision", [](Lines& l) { ReplaceIn(l, " Revision : ", " Revisions: "); },
+       {"Could not find VUMA revision used to save file."}},
+      {"600 lines", [](Lines& l) { l.resize(600); }, {"Not a VUMA settings file"}},
+      {"153 lines", [](Lines& l) { l.resize(153); }, {"Not a VUMA settings file"}},
+      {"empty", [](Lines& l) { l.clear(); }, {"Not a VUMA settings file"}},
+      {"over the line limit", [](Lines& l) { l.resize(10001, ""); }, {"Not a VUMA settings file"}},
+  };
+  for (const HeaderCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    ReaderWorld w("Rev 4d");
+    Lines file = w.Baseline();
+    EditValue(file, "Max. load setting 01. :", " 70 %");
+    c.edit(file);
+    EXPECT_EQ(w.Read(file), c.log);
+    EXPECT_TRUE(w.logShown);
+    EXPECT_EQ(w.f1().seMLC.Value(), 55);
+  }
+}
+
+TEST(SettingsReaderHeader, LowerCaseFileRevisionLetterIsAccepted) {
+  ReaderWorld w;
+  Lines file = w.Baseline();
+  ReplaceIn(file, "File Rev : 02A", "File Rev : 02a");
+  EXPECT_EQ(w.Read(file), MissingSectionLines());
+}
+
+TEST(SettingsReaderCommand, CancelledDialogReadsAndShowsNothing) {
+  ReaderWorld w;
+  FrmFileDialog->memFileErrors.Lines.Add("old");
+  w.f1().ImportMMIFile1Click();  // no answer queued: cancelled
+  EXPECT_EQ(FrmFileDialog->memFileErrors.Lines.Count(), 0);
+  EXPECT_FALSE(w.logShown);
+  const TOpenDialog& d = w.f1().OpenDialogSettings;
+  EXPECT_EQ(d.Title, "Open disc file to read settings");
+  EXPECT_EQ(d.Filter, "Setting|*.set");
+  EXPECT_EQ(d.DefaultExt, "set");
+  EXPECT_EQ(d.InitialDir, "c:\\");
+}
+
+TEST(SettingsReaderCommand, FileWithAllSectionsAndNoProblemsShowsNoLog) {
+  ReaderWorld w;
+  Lines file = w.Baseline();
+  // The other titles, each underlined, after the Settings section and in report order.
+  size_t at = 60;
+  for (const reader::SectionSpec& s : reader::kSections) {
+    if (s.section == ReportSection::Settings) continue;
+    file[at] = " " + std::string(s.title);
+    file[at + 1] = " " + std::string(static_cast<size_t>(s.underline), '=');
+    at += 3;
+  }
+  EXPECT_EQ(w.Read(file), Lines{});
+  EXPECT_FALSE(w.logShown);
+}
+
+TEST(SettingsReaderCommand, LineEndsAndByteOrderMarks) {
+  for (const std::string& sep : {std::string("\r"), std::string("\n")}) {
+    ReaderWorld w;
+    Lines file = w.Baseline();
+    EditValue(file, "Max. load setting 01. :", " 70 %");
+    std::string text = "\xEF\xBB\xBF";
+    for (const auto& l : file) text += l + sep;
+    std::ofstream(w.FilePath(), std::ios::binary) << text;
+    EXPECT_EQ(w.ReadFile(w.FilePath()), MissingSectionLines());
+    EXPECT_EQ(w.f1().seMLC.Value(), 70);
+    EXPECT_EQ(FrmFileDialog->LblFileDiagMemoLineCounter.Caption(), "650");
+  }
+}
+
+TEST(SettingsReaderCommand, UnreadableFileEndsWithoutTouchingTheEditors) {
+  ReaderWorld w;
+  EXPECT_ANY_THROW(w.ReadFile(w.FilePath() + ".missing"));
+  EXPECT_EQ(w.f1().seMLC.Value(), 55);
+  EXPECT_FALSE(w.logShown);
+}
+
+TEST(SettingsReaderSections, OutOfOrderAndMissingTitles) {
+  ReaderWorld w;
+  Lines file = w.Baseline();
+  // "Timers" before "Logic Tables": the logic tables' range is empty, so they are missing; a
+  // title whose underline starts elsewhere is not a title.
+  file[60] = " Timers";
+  file[61] = " ======";
+  file[63] = " Logic Tables";
+  file[64] = " ============";
+  file[66] = " Counters";
+  file[67] = "  ========";
+  const Lines got = w.Read(file);
+  ASSERT_FALSE(got.empty());
+  EXPECT_EQ(got.front(), "Logic table block not found.");
+  EXPECT_EQ(std::count(got.begin(), got.end(), "Timer block not found."), 0);
+  EXPECT_EQ(std::count(got.begin(), got.end(), "Counter block not found."), 1);
+}
+
+TEST(SettingsReaderSections, NoSettingsTitleLeavesTheEditors) {
+  ReaderWorld w;
+  Lines file = w.Baseline();
+  EditValue(file, "Max. load setting 01. :", " 70 %");
+  ReplaceIn(file, "========", "=======-");
+  EXPECT_EQ(w.Read(file), With({"Settings block not found."}, MissingSectionLines()));
+  EXPECT_EQ(w.f1().seMLC.Value(), 55);
+}
+
+// Voltage selection: by the file's revision with the port closed, by the list the combo box holds
+// with the port open.
+struct VoltageCase {
+  const char* name;
+  std::string fileRevision;  // the box's text when the file is written
+  bool startExtended;        // the list the combo box holds before the read
+  bool portOpen;
+  std::string voltage;
+  Lines log;
+  int item;
+  int items;
+  std::string code;
+};
+
+TEST(SettingsReaderVoltage, ListAndItemByRevisionAndPortState) {
+  const std::vector<VoltageCase> cases = {
+      {"4e closed switches to 26", "Rev 4e", false, false, " 120V", {}, 1, 26, "011"},
+      {"5a closed", "Rev 5a", false, false, " 1050V", {}, 21, 26, "025"},
+      {"4d closed switches to 11", "Rev 4d", true, false, " 1k1V", {}, 7, 11, "007"},
+      {"4d closed unknown name", "Rev 4d", false, false, " 120V",
+       {"Voltage selection out of range 120V setting value changed to 110Vac."}, 0, 11, "000"},
+      {"4E is not extended", "Rev 4E", false, false, " 120V",
+       {"Voltage selection out of range 120V setting value changed to 110Vac."}, 0, 11, "000"},
+      {"empty value keeps the list", "Rev 4e", false, false, "",
+       {"Voltage selection out of range  setting value changed to 110Vac."}, 0, 11, "000"},
+      {"open, 4e file, short list", "Rev 4e", false, true, " 380V", {}, 1, 11, "001"},
+      {"open, 4e file, name not in short list", "Rev 4e", false, true, " 120V",
+       {"Voltage selection out of range 120V setting value changed to 110Vac."}, 0, 11, "000"},
+  };
+  for (const VoltageCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    ReaderWorld w(c.fileRevision);
+    Lines file = w.Baseline();
+    EditValue(file, "Voltage selection.... :", c.voltage);
+    w.f2().ExtendedVoltSelEn = c.startExtended;
+    volt::FillVoltageList(w.f1().cbVSelector, c.startExtended);
+    w.f1().mbSW_Rev.SetText(c.startExtended ? "Rev 4e" : "Rev 4d");
+    if (c.portOpen) w.Connect();
+    Lines log = w.Read(file);
+    if (!c.portOpen) log.resize(log.size() - MissingSectionLines().size());
+    else log.resize(std::min(log.size(), c.log.size()));
+    EXPECT_EQ(log, c.log);
+    EXPECT_EQ(w.f1().cbVSelector.ItemIndex(), c.item);
+    EXPECT_EQ(w.f1().cbVSelector.Items.Count(), c.items);
+    EXPECT_EQ(w.SendCell(3), c.code);
+    if (!c.portOpen) EXPECT_EQ(w.f1().mbSW_Rev.Text(), c.fileRevision);
+  }
+}
+
+}  // namespace
