@@ -341,7 +341,6 @@ class TForm1 : public TForm {
   void bTC_ResetActClick();
 
   // ---- Bound here, built by other areas (empty until then) ----
-  void ImportMMIFile1Click();          // reads a settings file into the editors
   void VerifySettingsClick();          // checks the relay's settings against a legacy file
   void UserpasswordSetupClick();       // user password editor
   void Frm1MMenUnlockFrontendClick();  // user password dialog, unlocking the front end

@@ -4,7 +4,6 @@
 #include "link/Requests.h"
 #include "main/Main.h"
 
-void TForm1::ImportMMIFile1Click() {}    // reads a settings file into the editors
 void TForm1::VerifySettingsClick() {}    // checks the relay's settings against a legacy file
 void TForm1::CommsSelection() {}         // shows the communication settings of the relay's protocol
 void TForm1::UpdateExtCommsSettingInTxBuff() {}  // packs the communication module page
