@@ -5,10 +5,11 @@
 #   bench/connected_cpu/run_connected_cpu.sh [SECONDS] [BUILD_DIR]     (defaults: 60, build)
 #
 # Starts relay-sim, then vuma-frontend on its pty with an end-to-end script: F6, until the status
-# bar says "Connected.", the Actual page, a span of SECONDS, a short tail, quit. The span is
-# measured from the script's own log: utime+stime of the program (all its threads, from
-# /proc/<pid>/stat) when the span's wait starts and when the tail's wait starts. Prints the span's
-# CPU as percent of one core, the CPU of the whole run up to then, VmHWM, and relay-sim's share.
+# bar says "Connected." and the progress window has closed, the Actual page, a span of SECONDS, a
+# short tail, quit. The span is measured from the script's own log: utime+stime of the program
+# (all its threads, from /proc/<pid>/stat) when the span's wait starts and when the tail's wait
+# starts. Prints the span's CPU as percent of one core, the CPU of the whole run up to then,
+# VmHWM, and relay-sim's share.
 # Without a display it runs itself under xvfb-run.
 set -euo pipefail
 
@@ -37,10 +38,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The span's wait is script line 5, the tail's line 6: their log lines mark the samples.
+# The span's wait is script line 6, the tail's line 7: their log lines mark the samples.
 cat >"$scratch/script.txt" <<SCRIPT
 key F6
 until Form1.StatusBar1 panel:0 contains Connected. 30000
+until FrmProgress visible = false 120000
 tab Form1.tsActual
 expect Form1.tsActual active = true
 wait $((seconds * 1000))
@@ -78,7 +80,7 @@ await() {
   done
 }
 
-if ! await "^E2E 5: wait"; then
+if ! await "^E2E 6: wait"; then
   echo "the program did not reach the connected span:" >&2
   cat "$scratch/front.err" >&2
   exit 1
@@ -86,7 +88,7 @@ fi
 a_ns=$(now_ns) a_ticks=$(ticks "$front_pid") a_sim=$(ticks "$sim_pid")
 connect_s=$(awk -v a="$a_ns" -v s="$start_ns" 'BEGIN { printf "%.2f", (a - s) / 1e9 }')
 
-await "^E2E 6: wait" || { echo "the program ended during the span" >&2; cat "$scratch/front.err" >&2; exit 1; }
+await "^E2E 7: wait" || { echo "the program ended during the span" >&2; cat "$scratch/front.err" >&2; exit 1; }
 b_ns=$(now_ns) b_ticks=$(ticks "$front_pid") b_sim=$(ticks "$sim_pid") hwm=$(hwm_kb "$front_pid")
 
 wait "$front_pid" && rc=0 || rc=$?
