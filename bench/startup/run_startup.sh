@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Start-up time of vuma-frontend to its main window shown, against a bare Qt program showing a
+# main window with as many plain widgets as the program's main window has controls.
+#
+#   bench/startup/run_startup.sh [BUILD_DIR] [RUNS]      (defaults: build, 11)
+#
+# Each run is a whole process, from exec to exit: the program with VUMA_SNAPSHOT_QUIT_MS=0 quits
+# from the first iteration of its loop, after start-up has created and shown its windows; the
+# bare program quits the same way. Prints the median of each and their ratio. Without a display
+# it runs itself under xvfb-run (one X server for every run), or set QT_QPA_PLATFORM=offscreen.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+build=$(cd "${1:-$root/build}" && pwd)
+runs=${2:-11}
+
+if [[ -z "${DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$runs"
+fi
+
+front=$build/vuma-frontend
+bare=$build/bench/startup/bench_bare_window
+counter=$build/bench/startup/bench_count_controls
+for f in "$front" "$bare" "$counter"; do
+  [[ -x $f ]] || { echo "missing $f: build with -DVUMA_WITH_QT=ON" >&2; exit 1; }
+done
+
+# The program's files (passwords, settings) go to a scratch drive C, never the user's home.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+export VUMA_DRIVE_C=$scratch
+
+widgets=$("$counter" --main)
+
+now_ns() { date +%s%N; }
+
+# Milliseconds one run of the command takes, exec to exit; a failed run stops the benchmark.
+time_once() {
+  local t0 t1
+  t0=$(now_ns)
+  if ! "$@" >/dev/null 2>"$scratch/stderr"; then
+    echo "run failed: $*" >&2
+    cat "$scratch/stderr" >&2
+    exit 1
+  fi
+  t1=$(now_ns)
+  echo $(((t1 - t0) / 1000))
+}
+
+median() { sort -n | awk '{a[NR]=$1} END {m=(NR%2)?a[(NR+1)/2]:(a[NR/2]+a[NR/2+1])/2; printf "%.1f", m/1000}'; }
+
+# One warm-up of each, so both start with the libraries in the page cache.
+time_once env VUMA_SNAPSHOT_QUIT_MS=0 "$front" >/dev/null
+time_once "$bare" "$widgets" >/dev/null
+
+front_times=() bare_times=()
+for ((i = 0; i < runs; ++i)); do
+  # Interleaved, so a slow moment of the machine weighs on both.
+  front_times+=("$(time_once env VUMA_SNAPSHOT_QUIT_MS=0 "$front")")
+  bare_times+=("$(time_once "$bare" "$widgets")")
+done
+
+front_ms=$(printf '%s\n' "${front_times[@]}" | median)
+bare_ms=$(printf '%s\n' "${bare_times[@]}" | median)
+
+echo "platform:             ${QT_QPA_PLATFORM:-xcb (DISPLAY=$DISPLAY)}"
+echo "runs:                 $runs (median, whole process)"
+echo "main window controls: $widgets"
+echo "vuma-frontend:        $front_ms ms"
+echo "bare Qt ($widgets widgets): $bare_ms ms"
+awk -v a="$front_ms" -v b="$bare_ms" 'BEGIN { printf "ratio:                %.2f\n", a / b }'
