@@ -185,6 +185,7 @@ void TForm1::InitSettingsPage() {
       if (Form1) Form1->ConnectSettingsEditors();
     });
   }
+  InitPageRefresh();
 }
 
 void TForm1::ConnectSettingsEditors() {

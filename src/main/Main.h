@@ -646,6 +646,31 @@ class TForm1 : public TForm {
   TiSwitchLed islFieldInput15{&gbTestFieldInputs, "islFieldInput15", "Input 15"};
 
 
+  // ==== Page refresh: the 500 ms tick that keeps the shown page's combined values current ====
+  void InitPageRefresh();
+
+  TTimer Timer2{500, true};  // never stopped
+  void Timer2Timer();
+  // The two steps of the tick that belong to the spectrum analyser and the recorder.
+  void SpectrumAnalyserStep();
+  void RecorderStep();
+
+  // -- Starter Configuration page --
+  TiSwitchSlider issLocationSelect{&tsStarters, "issLocationSelect",
+                                   {"Local Field", "Remote Field", " Auto (PLC)", "Operator Panel"}};
+  // -- Real Time Clock page: the PC's own time, beside the relay's --
+  TLabel labClock{&tsRealTimeClock, "labClock", "Real Time Clock of PC / Laptop"};
+  TEdit mbClock{&tsRealTimeClock, "mbClock"};
+  // -- Test page: thermal capacity and the status lamps --
+  TEdit mbTCap{&tsTest, "mbTCap"};
+  TiAngularGauge iagTCap{&tsTest, "iagTCap"};
+  TiLedRectangle iLedCurrentStatus{&tsTest, "iLedCurrentStatus", "In Service"};
+  TiLedRectangle iLedAlarm{&tsTest, "iLedAlarm", "Alarm"};
+  TiLedRectangle iLedTrip{&tsTest, "iLedTrip", "Trip"};
+  // -- Control Logic page: the logic input that drives relay 1 (unused with the main trip relay) --
+  TComboBox cbRelay_1_Input{&tsLogic, "cbRelay_1_Input"};
+
+
   // ==== Settings page: editors, exit checks, access levels, page refresh ====
   void InitSettingsPage();
 

@@ -499,6 +499,10 @@ QWidget* QtBackend::BuildControl(TControl& c, QWidget* parent) {
       w = new SpectrumWidget(cp, parent);
       Register(c, w);
       break;
+    case ControlKind::SwitchSlider:
+      w = new SwitchSliderWidget(cp, parent);
+      Register(c, w);
+      break;
     case ControlKind::SlideSwitch:
     case ControlKind::ToggleSwitch: {
       auto* s = new SwitchWidget(cp, parent);

@@ -155,6 +155,49 @@ void SwitchWidget::paintEvent(QPaintEvent*) {
   DrawDisabled(p, this);
 }
 
+// ---- Multi-position switch ----
+
+namespace {
+constexpr int kStopPitch = 22;  // vertical distance between two positions
+}
+
+QSize SwitchSliderWidget::sizeHint() const {
+  QFontMetrics fm(font());
+  int text = 0;
+  int stops = 1;
+  if (auto* s = static_cast<TiSwitchSlider*>(ctl_)) {
+    stops = s->PositionCount();
+    for (const std::string& cap : s->PositionCaptions()) text = std::max(text, fm.horizontalAdvance(ToQ(cap)));
+  }
+  return QSize(36 + text, stops * kStopPitch + 8);
+}
+
+void SwitchSliderWidget::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  if (!ctl_) return;
+  p.setRenderHint(QPainter::Antialiasing);
+  auto* s = static_cast<TiSwitchSlider*>(ctl_);
+  const int n = s->PositionCount();
+  const int top = 4 + kStopPitch / 2;
+  auto stopY = [&](int i) { return top + i * kStopPitch; };
+  // The track and the knob; position 0 at the top.
+  const QRect track(10, stopY(0) - 4, 8, std::max(8, stopY(n - 1) - stopY(0) + 8));
+  p.setPen(palette().color(QPalette::Shadow));
+  p.setBrush(palette().color(QPalette::Mid));
+  p.drawRoundedRect(track, 4, 4);
+  p.setBrush(palette().color(QPalette::Button));
+  p.drawRoundedRect(QRect(4, stopY(s->Position()) - 6, 20, 12), 3, 3);
+  p.setPen(palette().color(QPalette::WindowText));
+  for (int i = 0; i < n; ++i) {
+    QFont f = font();
+    f.setBold(i == s->Position());
+    p.setFont(f);
+    p.drawText(QRect(30, stopY(i) - kStopPitch / 2, width() - 30, kStopPitch), Qt::AlignVCenter | Qt::AlignLeft,
+               ToQ(s->PositionCaption(i)));
+  }
+  DrawDisabled(p, this);
+}
+
 // ---- Gauge ----
 
 void GaugeWidget::paintEvent(QPaintEvent*) {

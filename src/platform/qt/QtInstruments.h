@@ -1,6 +1,6 @@
 #pragma once
 // The instrument widgets, painted from their model controls: lamps and switch lamps, slide and
-// toggle switches, the angular gauge, analogue displays, the plot, the spectrum display, shapes.
+// toggle switches, the multi-position switch, the angular gauge, analogue displays, the plot, the spectrum display, shapes.
 #include "platform/qt/QtWidgets.h"
 
 namespace qtb {
@@ -20,6 +20,16 @@ class LampWidget : public ModelWidget {
 };
 
 class SwitchWidget : public ModelWidget {
+  Q_OBJECT
+ public:
+  using ModelWidget::ModelWidget;
+  QSize sizeHint() const override;
+ protected:
+  void paintEvent(QPaintEvent*) override;
+};
+
+// A vertical track with one stop per position, the knob at the current one, captions beside.
+class SwitchSliderWidget : public ModelWidget {
   Q_OBJECT
  public:
   using ModelWidget::ModelWidget;

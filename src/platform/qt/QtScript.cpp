@@ -197,6 +197,7 @@ std::optional<std::string> ReadProperty(const TControl& c, const QString& proper
       case ControlKind::ProgressBar: return std::to_string(static_cast<const TProgressBar&>(c).Position());
       case ControlKind::Slider: return Real(static_cast<const TiSlider&>(c).Position());
       case ControlKind::AngularGauge: return Real(static_cast<const TiAngularGauge&>(c).Position());
+      case ControlKind::SwitchSlider: return std::to_string(static_cast<const TiSwitchSlider&>(c).Position());
       case ControlKind::AnalogDisplay: case ControlKind::AnalogOutput: return Real(static_cast<const TiAnalogDisplay&>(c).Value());
       case ControlKind::ComboBox: return std::to_string(static_cast<const TComboBox&>(c).ItemIndex());
       default: break;

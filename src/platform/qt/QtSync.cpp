@@ -419,7 +419,7 @@ void QtBackend::Sync(Peer& p) {
       break;
     }
     case ControlKind::StatusBar: case ControlKind::AngularGauge: case ControlKind::Plot:
-    case ControlKind::SpectrumDisplay: case ControlKind::Shape:
+    case ControlKind::SpectrumDisplay: case ControlKind::Shape: case ControlKind::SwitchSlider:
       w->update();
       break;
     case ControlKind::Bevel: case ControlKind::ScrollBox: case ControlKind::MainMenu:

@@ -37,7 +37,8 @@ enum class ControlKind {
   Form, Label, Button, Edit, SpinEdit, ComboBox, CheckBox, RadioGroup, RadioButton, StringGrid,
   Memo, ProgressBar, MonthCalendar, GroupBox, Panel, PageControl, TabSheet, MainMenu, MenuItem,
   ToolBar, ToolButton, StatusBar, Led, SwitchLed, Slider, AngularGauge, AnalogDisplay,
-  AnalogOutput, Plot, SpectrumDisplay, SlideSwitch, ToggleSwitch, ScrollBox, Shape, Bevel
+  AnalogOutput, Plot, SpectrumDisplay, SlideSwitch, ToggleSwitch, ScrollBox, Shape, Bevel,
+  SwitchSlider
 };
 
 class TControl;

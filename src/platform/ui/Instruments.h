@@ -4,7 +4,8 @@
 //  - setting a lamp's or switch lamp's Active from code fires nothing;
 //  - a user's click on a switch lamp toggles Active first, then fires OnClick;
 //  - a user's flip of a slide or toggle switch changes Active first, then fires OnChange;
-//  - analogue displays show Value with Precision decimals (default 0).
+//  - analogue displays show Value with Precision decimals (default 0);
+//  - setting a multi-position switch's Position from code fires nothing.
 #include <deque>
 #include <string>
 #include <vector>
@@ -160,4 +161,25 @@ class TiSlideSwitch : public TiSwitch {
 class TiToggleSwitch : public TiSwitch {
  public:
   TiToggleSwitch(TControl* parent, std::string name) : TiSwitch(parent, std::move(name), ControlKind::ToggleSwitch) {}
+};
+
+// A switch of a few fixed positions, each with its caption; shows a state the program sets.
+class TiSwitchSlider : public TControl {
+ public:
+  TiSwitchSlider(TControl* parent, std::string name, std::vector<std::string> captions = {})
+      : TControl(parent, std::move(name), ControlKind::SwitchSlider), captions_(std::move(captions)) {}
+  int PositionCount() const { return captions_.empty() ? 1 : static_cast<int>(captions_.size()); }
+  int Position() const { return pos_; }
+  // Clamped to the positions there are; fires nothing.
+  void SetPosition(int p) {
+    p = p < 0 ? 0 : (p >= PositionCount() ? PositionCount() - 1 : p);
+    if (pos_ != p) { pos_ = p; Changed(); }
+  }
+  const std::vector<std::string>& PositionCaptions() const { return captions_; }
+  std::string PositionCaption(int i) const {
+    return i >= 0 && i < static_cast<int>(captions_.size()) ? captions_[i] : std::string();
+  }
+ private:
+  std::vector<std::string> captions_;
+  int pos_ = 0;
 };
