@@ -48,12 +48,12 @@ namespace {
 // How each step is written after its verb: t = target, i = whole number, r = real number,
 // w = one word, s = the rest of the line (a text), u = until's "property op text timeout",
 // e = expect's "property op text".
-struct VerbSpec {
+struct VerbEntry {
   const char* name;
   Verb verb;
   const char* args;
 };
-constexpr VerbSpec kVerbs[] = {
+constexpr VerbEntry kVerbs[] = {
     {"wait", Verb::Wait, "i"},          {"key", Verb::Key, "s"},         {"click", Verb::Click, "t"},
     {"dblclick", Verb::DblClick, "t"},  {"type", Verb::Type, "ts"},      {"leave", Verb::Leave, "t"},
     {"pick", Verb::Pick, "ti"},         {"select", Verb::Select, "tii"}, {"slide", Verb::Slide, "tr"},
@@ -269,11 +269,11 @@ void ScriptRunner::Parse(const QString& path) {
     if (s.text.isEmpty() || s.text.startsWith(u'#')) continue;
     QString rest = s.text;
     const QString verb = TakeWord(rest);
-    const VerbSpec* spec = nullptr;
-    for (const VerbSpec& v : kVerbs)
-      if (verb == v.name) spec = &v;
-    if (!spec) Fail(&s, "unknown step " + verb);
-    s.verb = spec->verb;
+    const VerbEntry* found = nullptr;
+    for (const VerbEntry& v : kVerbs)
+      if (verb == v.name) found = &v;
+    if (!found) Fail(&s, "unknown step " + verb);
+    s.verb = found->verb;
     auto number = [this, &s](const QString& w, bool real) {
       bool ok = false;
       const double v = real ? w.toDouble(&ok) : w.toInt(&ok);
@@ -281,7 +281,7 @@ void ScriptRunner::Parse(const QString& path) {
       return v;
     };
     int whole = 0;
-    for (const char* a = spec->args; *a; ++a) {
+    for (const char* a = found->args; *a; ++a) {
       switch (*a) {
         case 't': {
           const QString t = TakeWord(rest);
