@@ -79,7 +79,7 @@ void TForm1::DropLink(LinkDrop why) {
   // product is not written to.
   SimFlag = false;
   bSimTestStart.SetCaption("Start Simulation");
-  if (auto* lamp = dynamic_cast<TiLedRectangle*>(FindControl("iLedSimIndication"))) lamp->SetActive(false);
+  iLedSimIndication.SetActive(false);
   if (link.ComPort1.Connected() && (why == LinkDrop::Command || why == LinkDrop::Watchdog || why == LinkDrop::Closing)) {
     try {
       link.ComPort1.WriteStr(kSimulationOff);

@@ -95,13 +95,6 @@ constexpr const char* kFaultHistHeadings[] = {" Grp",  " Status",            " D
                                               " Fault Description", " Run Hrs", " Imax %", " Vmin",
                                               " Brkr Clr"};
 
-// Controls other areas of the window own, reached by name so that this area does not depend on
-// how they declare them; absent until those areas are built.
-template <class T>
-T* Owned(TForm1& f, const char* name) {
-  return dynamic_cast<T*>(f.FindControl(name));
-}
-
 constexpr int kActivityStep = 10;
 constexpr int kActivityImageWidth = 16;
 
@@ -168,8 +161,7 @@ void TForm1::BindCommands() {
     b->OnClick = [this, h] { (this->*h)(); };
   }
   // The settings write of the Settings page, unless that page binds its own.
-  auto* tx = dynamic_cast<TButton*>(FindControl("bTxSettings"));
-  if (tx && !tx->OnClick) tx->OnClick = [this] { ArmTransfer(TransferCommand::TxSettings); };
+  if (!bTxSettings.OnClick) bTxSettings.OnClick = [this] { ArmTransfer(TransferCommand::TxSettings); };
 }
 
 // Neither the comms setup window, the request queue, the variable table nor the progress dialog
@@ -229,12 +221,9 @@ void TForm1::FormShow() {
   sgCurrentLevels.SetCell(1, 0, "    Ix %");
   sgCurrentLevels.SetCell(0, 0, "      Fx");
   for (int row = 0; row <= 9; ++row) sgStartup_TC_Req.SetCell(0, row, IntToStr(row));
-  if (auto* g = Owned<TStringGrid>(*this, "sgPLC_inputs"))
-    for (int i = 0; i <= 15; ++i) g->SetCell(15 - i, 0, IntToStr(i + 1));
-  if (auto* g = Owned<TStringGrid>(*this, "sgPLC_lsb"))
-    for (int row = 0; row <= 7; ++row) g->SetCell(0, row, IntToStr(row + 1));
-  if (auto* g = Owned<TStringGrid>(*this, "sgPLC_msb"))
-    for (int row = 0; row <= 7; ++row) g->SetCell(0, row, IntToStr(row + 9));
+  for (int i = 0; i <= 15; ++i) sgPLC_inputs.SetCell(15 - i, 0, IntToStr(i + 1));
+  for (int row = 0; row <= 7; ++row) sgPLC_lsb.SetCell(0, row, IntToStr(row + 1));
+  for (int row = 0; row <= 7; ++row) sgPLC_msb.SetCell(0, row, IntToStr(row + 9));
 }
 
 void TForm1::FormClose() {
@@ -260,10 +249,8 @@ void TForm1::PageControl1Change() {
     CommsSelection();
   } else if (page == &tsSettings) {
     // The earth-leakage delay belongs to the instantaneous definite-time characteristic only.
-    auto* selector = Owned<TComboBox>(*this, "cbEL_Selector");
-    bool show = selector && selector->ItemIndex() == 0;
-    for (const char* name : {"seEL_TripDelay", "Label104", "Label106"})
-      if (TControl* c = FindControl(name)) c->SetVisible(show);
+    bool show = cbEL_Selector.ItemIndex() == 0;
+    for (TControl* c : std::initializer_list<TControl*>{&seEL_TripDelay, &Label104, &Label106}) c->SetVisible(show);
     StarterTypeDisplay();
   } else if (page == &tsStarters) {
     StarterTypeDisplay();

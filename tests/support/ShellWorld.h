@@ -87,7 +87,6 @@ struct ShellWorld {
   InMemorySerialLine line{hb.clock};
   TApplication app{&hb};
   std::unique_ptr<TestRelay> relay;
-  std::vector<std::unique_ptr<TControl>> standIns;
 
   explicit ShellWorld(bool withRelay = true, const std::string& revision = "3b",
                       const std::optional<std::vector<std::string>>& passwords = std::nullopt) {
@@ -99,40 +98,15 @@ struct ShellWorld {
       relay->Model.Revision = revision;
     }
     StartUp(app);
-    // The live values parser's part the shell depends on.
-    if (!Form2->LoadActualData) {
-      Form2->LoadActualData = [](const std::string& a) {
-        if (a.size() != 102) return;
-        Form1->mbSW_Rev.SetText("Rev " + a.substr(99, 2));
-        long long product = 0;
-        wire::ParseDecimal(a.substr(96, 3), product);
-        Form1->LabelProdID.SetCaption(std::to_string(product));
-      };
-    }
-    StandIn<TButton>(&Form1->tsSettings, "bTxSettings", "Transmit frontend settings to relay");
-    StandIn<TButton>(&Form1->tsSettings, "bReadSetFromRelay", "Read settings from relay");
-    StandIn<TComboBox>(&Form1->tsSettings, "cbEL_Selector");
-    StandIn<TSpinEdit>(&Form1->tsSettings, "seEL_TripDelay");
-    StandIn<TLabel>(&Form1->tsSettings, "Label104");
-    StandIn<TLabel>(&Form1->tsSettings, "Label106");
-    StandIn<TiLedRectangle>(&Form1->tsTest, "iLedSimIndication", "Simulation in Progress");
-    Form1->BindCommands();
   }
 
   ~ShellWorld() {
-    standIns.clear();
     relay.reset();
     Form1 = nullptr; fPassword = nullptr; fPasswordEdit = nullptr; fUserPassword = nullptr;
     FormVariableTable = nullptr; FrmProgress = nullptr; FrmMassDwnSel = nullptr;
     FrmFileDialog = nullptr; Form2 = nullptr; frmCommsBitsSel = nullptr; frmCommsWordSel = nullptr;
     SetPortLister(nullptr);
     SetSerialDeviceFactory(nullptr);
-  }
-
-  template <class T, class... A>
-  void StandIn(TControl* parent, const char* name, A&&... args) {
-    if (Form1->FindControl(name)) return;
-    standIns.push_back(std::make_unique<T>(parent, name, std::forward<A>(args)...));
   }
 
   TForm1& f1() { return *Form1; }
