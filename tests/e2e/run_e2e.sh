@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the program with a script of user steps against relay-sim, then checks what the relay holds.
-#   run_e2e.sh <vuma-frontend> <relay-sim> <script.e2e> <output folder> <check: write|print>
+#   run_e2e.sh <vuma-frontend> <relay-sim> <script.e2e> <output folder> <check: write|print|holds:...>
 set -euo pipefail
 program=$1 relay=$2 script=$3 out=$4 check=$5
 rm -rf "$out"; mkdir -p "$out/drive_c"
@@ -31,6 +31,14 @@ if [ "$check" = print ]; then
   for text in "VUMA Settings" "File Rev : 02A" "Settings" "Page 1 of 2" "Page 2 of 2"; do
     grep -q "$text" "$out/printout.txt" || { echo "printout lacks '$text'"; exit 1; }
   done
+  echo "e2e passed"
+  exit 0
+fi
+
+# A script that names what the relay must hold afterwards: "holds:<grid> <row> <value>".
+if [[ "$check" == holds:* ]]; then
+  line=${check#holds:}
+  grep -qx "$line" "$out/relay-records.txt" || { echo "relay does not hold '$line'"; exit 1; }
   echo "e2e passed"
   exit 0
 fi
