@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <span>
 
 #include "editors/Calculators.h"
 #include "editors/SettingsEditors.h"
@@ -65,6 +66,25 @@ constexpr CalcEdit kCalcEdits[] = {
 };
 // clang-format on
 
+// Where a panel's controls sit, in the order the panel holds them: the "X" at the top right, the
+// title, the rows of label, field and unit, the button.
+struct Place {
+  int Left, Top, Width, Height;
+};
+constexpr Place kLoadPlaces[] = {
+    {316, 4, 14, 18}, {8, 6, 290, 18},                                  // X, title
+    {8, 36, 150, 20}, {160, 34, 70, 22}, {236, 36, 60, 20},             // power
+    {8, 66, 150, 20}, {160, 63, 90, 24},                                // supply voltage
+    {8, 96, 150, 20}, {160, 93, 90, 24},                                // relay model
+    {8, 126, 322, 26},                                                  // button
+};
+constexpr Place kCurvePlaces[] = {
+    {316, 4, 14, 18}, {8, 6, 290, 18},                                  // X, title
+    {8, 36, 150, 20}, {160, 34, 70, 22}, {236, 36, 60, 20},             // current
+    {8, 66, 150, 20}, {160, 64, 70, 22}, {236, 66, 60, 20},             // time
+    {8, 96, 322, 26},                                                   // button
+};
+
 // A panel of the Settings page: what opens it, closes it, computes in it and receives its result.
 struct Panel {
   TPanel TForm1::*Box;
@@ -76,6 +96,7 @@ struct Panel {
   TButton TForm1::*Button;
   void (TForm1::*ButtonClick)();
   TLabel TForm1::*Title;
+  std::span<const Place> Places;
 };
 
 // The load panels also have a power edit and the two lists.
@@ -96,15 +117,15 @@ using F = TForm1;
 // clang-format off
 constexpr LoadPanel kLoadPanels[] = {
   {{&F::panelMLC, &F::seMLC, &F::seMLCChange, &F::seMLCDblClick, &F::labMLC, &F::labMLCClick,
-    &F::bCalcMLC, &F::bCalcMLCClick, &F::labPanelMLC}, &F::ebPwr, &F::cbSV, &F::cbModel},
+    &F::bCalcMLC, &F::bCalcMLCClick, &F::labPanelMLC, kLoadPlaces}, &F::ebPwr, &F::cbSV, &F::cbModel},
   {{&F::panelMLC2, &F::seMLC_sec, &F::seMLC_secChange, &F::seMLC_secDblClick, &F::labMLC2, &F::labMLC2Click,
-    &F::bCalcMLC2, &F::bCalcMLC2Click, &F::labPanelMLC2}, &F::ebPwr2, &F::cbSV2, &F::cbModel2},
+    &F::bCalcMLC2, &F::bCalcMLC2Click, &F::labPanelMLC2, kLoadPlaces}, &F::ebPwr2, &F::cbSV2, &F::cbModel2},
 };
 constexpr CurvePanel kCurvePanels[] = {
   {{&F::panelTCC, &F::seThrmlCurveSel, &F::seThrmlCurveSelChange, &F::seThrmlCurveSelDblClick, &F::Label345,
-    &F::Label345Click, &F::bClacTCC, &F::bClacTCCClick, &F::labPanelTCC}, &F::ebILR, &F::ebTLR},
+    &F::Label345Click, &F::bClacTCC, &F::bClacTCCClick, &F::labPanelTCC, kCurvePlaces}, &F::ebILR, &F::ebTLR},
   {{&F::panelTCC2, &F::seThrmlCurveSel_sec, &F::seThrmlCurveSel_secChange, &F::seThrmlCurveSel_secDblClick,
-    &F::labTCC2, &F::labTCC2Click, &F::bClassTCC2, &F::bClassTCC2Click, &F::labPanelTCC2}, &F::ebILR2, &F::ebTLR2},
+    &F::labTCC2, &F::labTCC2Click, &F::bClassTCC2, &F::bClassTCC2Click, &F::labPanelTCC2, kCurvePlaces}, &F::ebILR2, &F::ebTLR2},
 };
 // clang-format on
 
@@ -177,6 +198,11 @@ void SetUpPanel(TForm1& f, const Panel& p) {
   (f.*p.Target).OnDblClick = [&f, open = p.Open] { (f.*open)(); };
   (f.*p.Close).OnClick = [&f, close = p.CloseClick] { (f.*close)(); };
   (f.*p.Button).OnClick = [&f, click = p.ButtonClick] { (f.*click)(); };
+  const auto& children = box.Children();
+  for (size_t i = 0; i < children.size() && i < p.Places.size(); ++i) {
+    const Place& at = p.Places[i];
+    children[i]->SetBounds(at.Left, at.Top, at.Width, at.Height);
+  }
 }
 
 void FillList(TComboBox& box, std::span<const calc::Choice> choices, TComboBoxStyle style) {

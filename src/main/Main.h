@@ -1057,8 +1057,7 @@ class TForm1 : public TForm {
   TLabel labMotorRC{&gbCoolingTimeCalc, "labMotorRC", "Thermal time constant :"};
   TEdit ebMotorRC{&gbCoolingTimeCalc, "ebMotorRC"};
   TLabel labMotorRCUnit{&gbCoolingTimeCalc, "labMotorRCUnit", "sec"};
-  TLabel labForcedCooling{&gbCoolingTimeCalc, "labForcedCooling", "Forced cooling :"};
-  TCheckBox cbForcedCooling{&gbCoolingTimeCalc, "cbForcedCooling"};
+  TCheckBox cbForcedCooling{&gbCoolingTimeCalc, "cbForcedCooling", "Forced cooling :"};
   TButton bCalcCoolingTime{&gbCoolingTimeCalc, "bCalcCoolingTime", "Calculate cooling time"};
   TiAnalogOutput iaCoolingTime{&gbCoolingTimeCalc, "iaCoolingTime"};
   TLabel labCoolingTimeUnit{&gbCoolingTimeCalc, "labCoolingTimeUnit", "sec"};

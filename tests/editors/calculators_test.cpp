@@ -330,7 +330,10 @@ TEST(CalculatorPanels, EachOpensOnItsEditorAndTheXClosesItWithoutComputing) {
                 {f.seThrmlCurveSel, f.panelTCC, f.Label345},
                 {f.seMLC_sec, f.panelMLC2, f.labMLC2},
                 {f.seThrmlCurveSel_sec, f.panelTCC2, f.labTCC2}};
-  for (auto& p : panels) EXPECT_FALSE(p.panel.Visible()) << p.panel.Name();
+  for (auto& p : panels) {
+    EXPECT_FALSE(p.panel.Visible()) << p.panel.Name();
+    for (const TControl* c : p.panel.Children()) EXPECT_GT(c->Width, 0) << c->Name() << " has no place";
+  }
   for (auto& p : panels) p.editor.OnDblClick();  // any number may be open at once
   for (auto& p : panels) EXPECT_TRUE(p.panel.Visible()) << p.panel.Name();
   f.ebPwr.UserType("30");
