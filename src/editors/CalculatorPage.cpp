@@ -151,11 +151,12 @@ std::optional<long long> AsInt(TEdit& ed) {
 }
 
 // Several inputs in order; the first that is not a number stops the reading.
-template <size_t N>
-std::optional<std::array<long double, N>> AsFloats(TForm1& f, const std::array<TEdit TForm1::*, N>& edits) {
-  std::array<long double, N> out{};
+template <typename T, size_t N>
+std::optional<std::array<T, N>> ReadAll(TForm1& f, const std::array<TEdit TForm1::*, N>& edits,
+                                        std::optional<T> (*read)(TEdit&)) {
+  std::array<T, N> out{};
   for (size_t i = 0; i < N; ++i) {
-    auto v = AsFloat(f.*edits[i]);
+    auto v = read(f.*edits[i]);
     if (!v) return std::nullopt;
     out[i] = *v;
   }
@@ -163,14 +164,13 @@ std::optional<std::array<long double, N>> AsFloats(TForm1& f, const std::array<T
 }
 
 template <size_t N>
-std::optional<std::array<long long, N>> AsInts(TForm1& f, const std::array<TEdit TForm1::*, N>& edits) {
-  std::array<long long, N> out{};
-  for (size_t i = 0; i < N; ++i) {
-    auto v = AsInt(f.*edits[i]);
-    if (!v) return std::nullopt;
-    out[i] = *v;
-  }
-  return out;
+auto AsFloats(TForm1& f, const std::array<TEdit TForm1::*, N>& edits) {
+  return ReadAll<long double>(f, edits, AsFloat);
+}
+
+template <size_t N>
+auto AsInts(TForm1& f, const std::array<TEdit TForm1::*, N>& edits) {
+  return ReadAll<long long>(f, edits, AsInt);
 }
 
 void ShowReading(TiAnalogDisplay& d, calc::Reading r) {
