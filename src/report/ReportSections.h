@@ -44,7 +44,8 @@ inline const ReportSectionEntry& SectionEntry(ReportSection s) {
 // The title line and the underline line of a section.
 void AppendSectionTitle(TStringList& out, const ReportSectionEntry& section);
 
-// The sections' own code, written next to their rows.
+// The sections' own code, written next to their rows. The loaders are declared here, not in the
+// reader's headers, so that the table names them without the report including the reader.
 void ComposeSettingsRows(TStringList& out);  // report/SettingsSection.cpp
 namespace reader {
 void ReadSettingsSection(ReadContext& ctx);  // reader/SettingsRows.cpp
