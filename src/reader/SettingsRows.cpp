@@ -1,6 +1,7 @@
 // The Settings section's rows: the left column's values (numbers, multiples of 50, choices, the
 // CT ratio and the voltage selection) and the right column's switches, sensor types and low trip
-// levels. The words are the writer's own value tables and switch words.
+// levels. Every label is the writer's own (kSettingsRows, by row number), and so are the words:
+// its value tables and switch words. The section's loader in the section table.
 #include <array>
 
 #include "link/CommSetup.h"
@@ -393,6 +394,5 @@ void ReadSettingsSection(ReadContext& ctx) {
   ReadRows(ctx, kValueRowsAfterVoltage);
   ReadRows(ctx, kSwitchRows);
 }
-
 
 }  // namespace reader
