@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "link/VoltageLists.h"
+#include "wire/VoltageLists.h"
 #include "main/Main.h"
 
 namespace settings {

@@ -6,8 +6,8 @@
 #include <climits>
 
 #include "editors/SettingsEditors.h"
-#include "link/VoltageLists.h"
-#include "link/Numeric.h"
+#include "wire/VoltageLists.h"
+#include "wire/Numeric.h"
 #include "main/Main.h"
 #include "vartable/UnitVarTable.h"
 

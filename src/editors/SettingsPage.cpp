@@ -3,9 +3,9 @@
 #include <array>
 
 #include "editors/SettingsEditors.h"
-#include "link/VoltageLists.h"
+#include "wire/VoltageLists.h"
 #include "link/CommSetup.h"
-#include "link/Numeric.h"
+#include "wire/Numeric.h"
 #include "main/Access.h"
 #include "main/Main.h"
 #include "platform/ui/Scheduler.h"

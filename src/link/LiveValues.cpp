@@ -7,8 +7,8 @@
 
 #include "link/CommSetup.h"
 #include "link/LiveRecords.h"
-#include "link/Numeric.h"
-#include "link/VoltageLists.h"
+#include "wire/Numeric.h"
+#include "wire/VoltageLists.h"
 #include "main/Main.h"
 #include "platform/rtl/SysUtils.h"
 

@@ -1,4 +1,4 @@
-#include "link/VoltageLists.h"
+#include "wire/VoltageLists.h"
 #include "main/Main.h"
 
 // Sets up the live displays of the main window: the value boxes, gauges, trend plot, lamps and

@@ -1,7 +1,7 @@
 // Commands and page preparations the shell binds or calls whose work other parts of the program
 // provide; each body is replaced there.
 #include "link/CommSetup.h"
-#include "link/Requests.h"
+#include "wire/Requests.h"
 #include "main/Main.h"
 
 void TForm1::VerifySettingsClick() {}    // checks the relay's settings against a legacy file

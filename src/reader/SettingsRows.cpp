@@ -4,7 +4,7 @@
 #include <array>
 
 #include "link/CommSetup.h"
-#include "link/VoltageLists.h"
+#include "wire/VoltageLists.h"
 #include "main/Main.h"
 #include "platform/rtl/SysUtils.h"
 #include "reader/SettingsReader.h"

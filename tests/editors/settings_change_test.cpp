@@ -7,8 +7,8 @@
 #include <set>
 
 #include "editors/SettingsEditors.h"
-#include "link/VoltageLists.h"
-#include "link/RecordLayouts.h"
+#include "wire/VoltageLists.h"
+#include "wire/RecordLayouts.h"
 #include "support/EditorWorld.h"
 
 using namespace settings;

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "link/VoltageLists.h"
-#include "link/Numeric.h"
+#include "wire/VoltageLists.h"
+#include "wire/Numeric.h"
 #include "support/EditorWorld.h"
 
 using wire::RecordId;

@@ -3,8 +3,8 @@
 // to trip, powers), temperature boxes by sensor type, model code, product number, and refusal.
 #include <gtest/gtest.h>
 
-#include "link/Numeric.h"
-#include "link/VoltageLists.h"
+#include "wire/Numeric.h"
+#include "wire/VoltageLists.h"
 #include "platform/rtl/SysUtils.h"
 #include "support/LiveWorld.h"
 

@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "link/Numeric.h"
-#include "link/Requests.h"
+#include "wire/Numeric.h"
+#include "wire/Requests.h"
 #include "support/LinkWorld.h"
 
 using namespace wire;
@@ -247,7 +247,7 @@ TEST(FieldConversion, BothWays) {
     SCOPED_TRACE(std::string(Layout(c.id).GridName) + " row " + std::to_string(c.row));
     const RecordLayout& rec = Layout(c.id);
     const FieldLayout& f = rec.Fields[c.row - 1];
-    std::string answer(static_cast<size_t>(rec.AnswerLength), '0');
+    std::string answer(static_cast<size_t>(rec.AnswerLength()), '0');
     answer.replace(static_cast<size_t>(f.AnswerPos - 1), static_cast<size_t>(f.AnswerWidth), c.answerField);
     EXPECT_EQ(ReceiveField(f, answer), c.received);
     std::string out;

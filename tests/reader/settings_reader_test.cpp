@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "link/VoltageLists.h"
+#include "wire/VoltageLists.h"
 
 #include "reader/SettingsReader.h"
 #include "reader/ReaderWorld.h"

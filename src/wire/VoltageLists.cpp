@@ -1,4 +1,4 @@
-#include "link/VoltageLists.h"
+#include "wire/VoltageLists.h"
 
 #include "platform/ui/Controls.h"
 
