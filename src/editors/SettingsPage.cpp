@@ -61,7 +61,7 @@ void ComboChanged(TForm1& f, const EditorSpec& e, TComboBox& cb) {
       }
       int code = item;
       if (wire::IsExtendedRevision(f.mbSW_Rev.Text())) {
-        code = volt::ExtendedCodeForItem(item);
+        code = wire::ExtendedCodeForItem(item);
         if (code < 0) {
           cb.SetItemIndex(0);
           code = 0;

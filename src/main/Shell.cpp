@@ -7,6 +7,7 @@
 #include "platform/rtl/TextFile.h"
 #include "platform/ui/Canvas.h"
 #include "vartable/UnitVarTable.h"
+#include "wire/Selections.h"
 
 namespace {
 
@@ -141,8 +142,8 @@ void TForm1::InitShell() {
   // Controls of pages that other parts of the program fill in later.
   bTC_ResetAct.SetHint("Reset Thermal Capacity used to 0%");
   bFaultHistClr.SetHint("Clear last fault records in relay");
-  cbRelayModel.SetItems({"005", "010", "050", "100", "300"});
-  cbFreqSelector.SetItems({"50Hz", "60Hz"});
+  cbRelayModel.SetItems(wire::ItemList(wire::kRelayModelItems));
+  cbFreqSelector.SetItems(wire::ItemList(wire::kFrequencyItems));
   cbI_Selector.Style = TComboBoxStyle::csDropDown;
   cbI_Selector.SetItems({"Red phase current", "White phase current", "Blue phase current"});
   cbI_Selector.SetItemIndex(0);

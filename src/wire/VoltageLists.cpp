@@ -2,11 +2,11 @@
 
 #include "platform/ui/Controls.h"
 
-namespace volt {
+namespace wire {
 
 void FillVoltageList(TComboBox& box, bool extended) {
   box.Items.Clear();
   for (const VoltageEntry& e : List(extended)) box.Items.Add(e.Name);
 }
 
-}  // namespace volt
+}  // namespace wire

@@ -170,7 +170,7 @@ TEST_F(SettingsPageTest, VoltageCodeByRevision) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.rev) + " item " + std::to_string(c.item));
     f.mbSW_Rev.SetText(c.rev);
-    volt::FillVoltageList(f.cbVSelector, c.longList);
+    wire::FillVoltageList(f.cbVSelector, c.longList);
     f.cbVSelector.UserPick(c.item);
     EXPECT_EQ(Send(3), c.cell);
   }
