@@ -182,25 +182,3 @@ TEST(Dispatcher, ErrorsStayInside) {
   EXPECT_EQ(w.hb.boxes[0].text, "display failed.");
 }
 
-// The request table's expected answers, the answer shapes and the record layouts describe the
-// same protocol; a slip in one of them shows here.
-TEST(Dispatcher, RequestTableAgreesWithShapesAndLayouts) {
-  for (const RequestInfo& r : kRequests) {
-    SCOPED_TRACE(r.Name);
-    int shapesTaking = 0;
-    for (const AnswerShape& s : kAnswerShapes) {
-      for (uint8_t h : s.Heads) {
-        if (h != r.Code) continue;
-        ++shapesTaking;
-        ASSERT_NE(r.AnswerLetters(), nullptr);
-        EXPECT_STREQ(s.Letters, r.AnswerLetters());
-        EXPECT_EQ(s.Length, r.AnswerLength());
-      }
-    }
-    EXPECT_EQ(shapesTaking, r.AnswerLetters() ? 1 : 0);
-    if (r.Kind == MessageKind::RecordWrite) {
-      EXPECT_EQ(Layout(r.Record).AnswerLength(), r.AnswerLength());
-      EXPECT_EQ(std::string(1, Layout(r.Record).Letter()), r.AnswerLetters());
-    }
-  }
-}
