@@ -154,6 +154,15 @@ TEST(MassDownload, ChosenStepsRunInChainOrder) {
        {&D::CBoxMassDwnSelBluetooth, &D::CBoxMassDwnSelExtMod, &D::CBoxMassDwnSelDesc}, 3, {28, 33, 29},
        {"Downloading description", "Downloading external module", "Downloading Bluetooth", "Downloading complete"},
        false},
+      // Every choice, ticked in reverse: the chain's own order decides what goes out when.
+      {"everything, extended, in site mode", "4e", true,
+       {&D::CBoxMassDwnSelCal, &D::CBoxMassDwnSelBluetooth, &D::CBoxMassDwnSelExtMod, &D::CBoxMassDwnSelComm,
+        &D::CBoxMassDwnSelDesc, &D::CBoxMassDwnSelStarter, &D::CBoxMassDwnSelLogic, &D::CBoxMassDwnSelSettings},
+       9, {21, 22, 23, 28, 30, 33, 29, 26, 25},
+       {"Downloading settings", "Downloading logic", "Downloading starter configuration", "Downloading description",
+        "Downloading communication", "Downloading external module", "Downloading Bluetooth", "Downloading device ID",
+        "Downloading calibration", "Downloading complete"},
+       true},
       // Below "Rev 3a" the Bluetooth step completes without a request.
       {"logic and Bluetooth below 3a", "2f", false, {&D::CBoxMassDwnSelLogic, &D::CBoxMassDwnSelBluetooth}, 2, {22},
        {"Downloading logic", "Downloading complete"}, false},
