@@ -2,24 +2,7 @@
 // ordinary test: no input may crash the framer, the shape check or a field read.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
+#include "wire/CorpusFiles.h"
 #include "wire/WireFuzz.h"
 
-namespace fs = std::filesystem;
-
-TEST(WireFuzzCorpus, EveryFileRuns) {
-  fs::path dir = fs::path(__FILE__).parent_path().parent_path() / "fuzz" / "corpus" / "link_dispatcher";
-  ASSERT_TRUE(fs::is_directory(dir)) << dir;
-  int files = 0;
-  for (const auto& entry : fs::directory_iterator(dir)) {
-    std::ifstream in(entry.path(), std::ios::binary);
-    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    SCOPED_TRACE(entry.path().filename().string());
-    FuzzWireOnce(reinterpret_cast<const uint8_t*>(data.data()), data.size());
-    ++files;
-  }
-  EXPECT_GE(files, 5);
-}
+TEST(WireFuzzCorpus, EveryFileRuns) { EXPECT_GE(RunCorpus("link_dispatcher", FuzzWireOnce), 5); }
