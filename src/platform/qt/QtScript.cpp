@@ -585,7 +585,12 @@ void ScriptRunner::Act(const Step& s) {
       // An open menu takes the keys, as it grabs the keyboard.
       QWidget* into = QApplication::activePopupWidget();
       if (!into) into = QApplication::focusWidget();
-      if (!into) into = QApplication::activeWindow();
+      if (!into) {
+        // No window is active (one closed and none took over): the top window's focus child.
+        const QtBackend::Modal* m = modalTop();
+        TForm* f = m && m->kind == QtBackend::Modal::Form ? m->form : (Application ? Application->MainForm() : nullptr);
+        if (QWidget* win = f ? backend_.WindowOf(*f) : nullptr) into = win->focusWidget() ? win->focusWidget() : win;
+      }
       if (!into) Fail(&s, "no window has the keyboard");
       Schedule(0);
       if (s.verb == Verb::Keys) {
