@@ -123,15 +123,16 @@ QLayoutItem* ColumnFlowLayout::takeAt(int i) {
 namespace {
 
 // An item's size when room is short: a container as small as its own layout allows; a large
-// widget (a gauge, a chart, a grid) three fifths of its preferred size; a small one (a lamp, a
+// widget (a gauge, a chart, a grid) a little over half its preferred size; a small one (a lamp, a
 // button) keeps its width and is no taller than its text needs. Never below the item's minimum.
+// The compact flow also halves the spacing.
 QSize Compact(QLayoutItem* it) {
   const QSize hint = it->sizeHint();
   QWidget* w = it->widget();
   if (it->layout() || (w && w->layout())) return it->minimumSize().boundedTo(hint);
   QSize s = hint;
   if (hint.height() > 40) {
-    s = hint * 3 / 5;
+    s = hint * 11 / 20;
   } else if (w) {
     s.setHeight(std::min(hint.height(), w->fontMetrics().height() + 5));
   }
@@ -142,7 +143,7 @@ QSize Compact(QLayoutItem* it) {
 
 QSize ColumnFlowLayout::Flow(const QRect& area, int limit, bool compact, bool apply) const {
   const QMargins m = contentsMargins();
-  const int gap = spacing();
+  const int gap = compact ? std::max(1, spacing() / 2) : spacing();
   const int colGap = 8;
   const int top = area.top() + m.top();
   const int bottomLimit = area.top() + limit - m.bottom();
