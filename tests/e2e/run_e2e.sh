@@ -34,13 +34,15 @@ if [ "${E2E_WM:-}" = openbox ]; then
   pids+=($!)
   sleep 1  # openbox has taken the screen
   platform=xcb
+elif [ -n "${QT_QPA_PLATFORM:-}" ] && [ "$QT_QPA_PLATFORM" != offscreen ]; then
+  platform=$QT_QPA_PLATFORM
 else
   printf '{"screens": [{"name": "E2E", "x": 0, "y": 0, "width": 1280, "height": 1024, "logicalDpi": 96, "logicalBpi": 96, "dpr": 1}]}\n' > "$out/screen.json"
   platform="offscreen:configfile=$out/screen.json"
 fi
 
 status=0
-QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-$platform} VUMA_SERIAL_PORTS="$pty" VUMA_DRIVE_C="$out/drive_c" \
+QT_QPA_PLATFORM=$platform VUMA_SERIAL_PORTS="$pty" VUMA_DRIVE_C="$out/drive_c" \
   VUMA_SNAPSHOT_DIR="$out" VUMA_E2E_SCRIPT="$out/script.e2e" timeout 150 "$program" 2> "$out/program.log" || status=$?
 kill $relay_pid; wait $relay_pid 2>/dev/null || true
 cleanup
