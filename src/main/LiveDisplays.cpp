@@ -40,6 +40,7 @@ void TForm1::InitLiveDisplays() {
   iPlot2.AddChannel("White", clWhite);
   iPlot2.AddChannel("Blue", clBlue);
   iPlot2.XSpan = 60.0 / 86400.0;
+  iPlot2.XLabelFormat = "hh:nn:ss";
   iPlot2.YMin = 0;
   iPlot2.YMax = 120;
 

@@ -178,6 +178,8 @@ TEST_F(LiveValues, PhaseCurrentsReachCalibrationEditsAndTrend) {
   }
   EXPECT_EQ(f1.iPlot2.GetChannel(0).Title, "Red");
   EXPECT_EQ(f1.iPlot2.GetChannel(2).Title, "Blue");
+  // Its time axis is labelled with the clock time of the samples, not their day numbers.
+  EXPECT_EQ(FormatDateTime(f1.iPlot2.XLabelFormat, 46367.0 + (14 * 3600 + 3 * 60 + 27) / 86400.0), "14:03:27");
 }
 
 TEST_F(LiveValues, PlainBoxesAndKeptWidths) {
