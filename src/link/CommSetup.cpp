@@ -30,6 +30,10 @@ TForm2::TForm2()
   ButtonRefresh.OnClick = [this] { ButtonRefreshClick(); };
   bCommSettingOk.OnClick = [this] { bCommSettingOkClick(); };
   TmrCommsSystem.OnTimer = [this] { TmrCommsSystemTimer(); };
+  // With the port closed and both countdowns run out a tick changes nothing.
+  TmrCommsSystem.Idle = [this] {
+    return !ComPort1.Connected() && !AwaitingReply && RetryCntr == 0 && CommsTimeOutCntr == 0;
+  };
   ComDataPacket1.OnPacket = [this](const std::string& packet) { ComDataPacket1Packet(packet); };
 }
 

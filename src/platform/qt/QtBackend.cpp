@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -20,6 +21,8 @@
 #include <QTimer>
 #include <algorithm>
 #include <climits>
+#include <cstdio>
+#include <memory>
 
 #include "platform/print/Printer.h"
 #include "platform/rtl/Paths.h"
@@ -35,6 +38,26 @@
 using namespace qtb;
 
 namespace {
+
+// With $VUMA_STALL_PROBE_MS set, a 5 ms timer watches the UI thread: whenever it comes late by
+// at least that many milliseconds the delay is written to stderr as "STALL <ms>", in order with
+// the script's own log lines, so a benchmark can take the longest stall of a span.
+void StartStallProbe(QObject* owner) {
+  bool ok = false;
+  const int threshold = qEnvironmentVariableIntValue("VUMA_STALL_PROBE_MS", &ok);
+  if (!ok || threshold <= 0) return;
+  constexpr int kPeriodMs = 5;
+  auto* timer = new QTimer(owner);
+  timer->setTimerType(Qt::PreciseTimer);
+  auto clock = std::make_shared<QElapsedTimer>();
+  clock->start();
+  QObject::connect(timer, &QTimer::timeout, owner, [clock, threshold] {
+    const double late = clock->nsecsElapsed() / 1e6 - kPeriodMs;
+    clock->restart();
+    if (late >= threshold) std::fprintf(stderr, "STALL %.1f\n", late);
+  });
+  timer->start(kPeriodMs);
+}
 
 // "Settings|*.set|All|*.*" -> "Settings (*.set);;All (*.*)"; "*.a;*.b" patterns become "*.a *.b".
 QString NameFilters(const std::string& filter) {
@@ -66,6 +89,7 @@ QtBackend::QtBackend() {
   // An unattended run always comes to an end.
   if (ok && quitMs >= 0) QTimer::singleShot(quitMs, this, [this] { QuitAll(); });
   script_ = ScriptRunner::FromEnvironment(*this);
+  StartStallProbe(this);
 }
 
 QtBackend::~QtBackend() {
@@ -108,18 +132,22 @@ void QtBackend::ArmPump() {
     t->setTimerType(Qt::PreciseTimer);
     const int index = static_cast<int>(pumps_.size());
     connect(t, &QTimer::timeout, this, [this, index] { PumpFired(index); });
-    pumps_.push_back(Pump{t, 0});
+    pumps_.push_back(Pump{t});
     idle = index;
   }
   auto& s = Scheduler::Instance();
+  Pump& pump = pumps_[size_t(idle)];
   int64_t due;
   if (!s.NextDue(due)) {
-    pumps_[size_t(idle)].timer->stop();
+    pump.timer->stop();
     return;
   }
+  // Armed for that time already: restarting the Qt timer would only cost a system call or two.
+  if (pump.timer->isActive() && pump.armedFor == due) return;
+  pump.armedFor = due;
   const int64_t delayUs = due - s.NowUs();
   const int ms = delayUs <= 0 ? 0 : static_cast<int>(std::min<int64_t>((delayUs + 999) / 1000, INT_MAX / 2));
-  pumps_[size_t(idle)].timer->start(ms);
+  pump.timer->start(ms);
 }
 
 void QtBackend::PumpFired(int index) {

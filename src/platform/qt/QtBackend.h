@@ -151,6 +151,7 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
   struct Pump {
     QTimer* timer;
     int inSlot = 0;
+    int64_t armedFor = -1;  // the scheduler's due time it is started for
   };
   std::vector<Pump> pumps_;
 

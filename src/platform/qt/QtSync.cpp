@@ -418,7 +418,10 @@ void QtBackend::Sync(Peer& p) {
       w->update();
       break;
     }
-    case ControlKind::StatusBar: case ControlKind::AngularGauge: case ControlKind::Plot:
+    case ControlKind::StatusBar:
+      static_cast<StatusBarWidget*>(w)->ModelChanged();
+      break;
+    case ControlKind::AngularGauge: case ControlKind::Plot:
     case ControlKind::SpectrumDisplay: case ControlKind::Shape: case ControlKind::SwitchSlider:
       w->update();
       break;

@@ -1,6 +1,7 @@
 #include "platform/ui/Scheduler.h"
 
 #include <chrono>
+#include <vector>
 
 #include "platform/ui/Application.h"
 
@@ -43,22 +44,34 @@ void Scheduler::Cancel(uint64_t id) {
   postKeys_.erase(it);
 }
 
-bool Scheduler::NextDue(int64_t& atUs) const {
+bool Scheduler::NextDue(int64_t& atUs) {
+  WakeIdleTimers();
   if (items_.empty()) return false;
   atUs = items_.begin()->first.at;
   return true;
 }
 
 bool Scheduler::RunOne(int64_t limitUs) {
+  WakeIdleTimers();
   if (items_.empty()) return false;
   auto it = items_.begin();
   if (it->first.at > limitUs) return false;
-  Key key = it->first;
+  const Key key = it->first;
   Item item = std::move(it->second);
   items_.erase(it);
+  const Key* outer = running_;
+  running_ = &key;
+  struct Restore {
+    const Key*& slot;
+    const Key* value;
+    ~Restore() { slot = value; }
+  } restore{running_, outer};
   if (item.timer) {
     timerKeys_.erase(item.timer);
-    item.timer->Fire(key.at);
+    if (item.timer->Idle && item.timer->Idle())
+      ParkTimer(item.timer, key.at);
+    else
+      item.timer->Fire(key.at);
   } else {
     postKeys_.erase(item.id);
     TApplication::Dispatch(item.fn);
@@ -66,7 +79,36 @@ bool Scheduler::RunOne(int64_t limitUs) {
   return true;
 }
 
+void Scheduler::ParkTimer(TTimer* t, int64_t dueUs) { parked_[t] = dueUs; }
+
+void Scheduler::WakeIdleTimers() {
+  if (parked_.empty()) return;
+  const int64_t now = NowUs();
+  std::vector<std::pair<TTimer*, int64_t>> woken;
+  for (auto it = parked_.begin(); it != parked_.end();) {
+    TTimer* t = it->first;
+    if (t->Idle && t->Idle()) {
+      ++it;
+      continue;
+    }
+    // The first tick of its phase that has not been passed yet: a tick at this very time still
+    // runs when it would have come after the item running now.
+    const int64_t period = int64_t(t->interval_) * 1000;
+    int64_t at = it->second + period;
+    if (at < now) at += (now - at) / period * period;
+    auto passed = [&](int64_t when) {
+      return running_ ? Key{when, t->order_} < *running_ || when < now : when <= now;
+    };
+    while (passed(at)) at += period;
+    woken.emplace_back(t, at);
+    it = parked_.erase(it);
+  }
+  // Scheduling tells the backend, which may look at the idle timers again.
+  for (auto& [t, at] : woken) ScheduleTimer(t, at);
+}
+
 void Scheduler::Reset() {
+  parked_.clear();
   items_.clear();
   timerKeys_.clear();
   postKeys_.clear();
@@ -81,6 +123,7 @@ void Scheduler::ScheduleTimer(TTimer* t, int64_t atUs) {
 }
 
 void Scheduler::UnscheduleTimer(TTimer* t) {
+  parked_.erase(t);
   auto it = timerKeys_.find(t);
   if (it == timerKeys_.end()) return;
   items_.erase(it->second);

@@ -27,8 +27,9 @@ class Scheduler {
   uint64_t Post(int64_t atUs, std::function<void()> fn);
   void Cancel(uint64_t id);
 
-  // Earliest due item, if any.
-  bool NextDue(int64_t& atUs) const;
+  // Earliest due item, if any. Timers passed over as idle come back here first when their
+  // handler would now have something to do.
+  bool NextDue(int64_t& atUs);
   // Runs the earliest item if it is due at or before `limitUs`; returns false when nothing was due.
   // Handlers run through the application's dispatch point, so nothing escapes into the loop.
   bool RunOne(int64_t limitUs);
@@ -46,6 +47,10 @@ class Scheduler {
   // For tests: forget every timer and event (timers stay registered but unscheduled).
   void Reset();
 
+  // Brings back the idle timers that have work again; the dispatch point calls it after every
+  // handler, so a change a handler makes wakes the loop when it needs to.
+  void WakeIdleTimers();
+
  private:
   friend class TTimer;
   struct Key {
@@ -60,12 +65,17 @@ class Scheduler {
   };
   void ScheduleTimer(TTimer* t, int64_t atUs);
   void UnscheduleTimer(TTimer* t);
+  // Holds a due tick of an idle timer: it runs no handler and takes no wake-up until the timer
+  // has work again, then goes on at its own phase (`dueUs` plus whole intervals).
+  void ParkTimer(TTimer* t, int64_t dueUs);
   void Notify() { if (OnScheduleChanged) OnScheduleChanged(); }
 
   const Clock* clock_ = nullptr;
   std::map<Key, Item> items_;
   std::map<TTimer*, Key> timerKeys_;
   std::map<uint64_t, Key> postKeys_;
+  std::map<TTimer*, int64_t> parked_;  // idle timers and the due time of the tick passed over
+  const Key* running_ = nullptr;       // the item whose handler runs now
   uint64_t nextSeq_ = 1ull << 32;  // posted events order after timers created earlier at the same time
   uint64_t nextId_ = 1;
   int loopDepth_ = 0;
@@ -88,6 +98,10 @@ class TTimer {
 
   std::function<void()> OnTimer;
   std::string Name;
+  // Optional: true while a tick would change nothing (the handler would find no work). Such
+  // ticks are passed over without waking the loop; the timer comes back on its own phase as
+  // soon as this turns false, so what the ticks do and when they do it stays the same.
+  std::function<bool()> Idle;
 
  private:
   friend class Scheduler;
