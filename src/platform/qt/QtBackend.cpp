@@ -79,7 +79,16 @@ QtBackend::QtBackend() {
   QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   QApplication::setQuitOnLastWindowClosed(false);
   TControl::SetObserver(this);
-  Scheduler::Instance().OnScheduleChanged = [this] { ArmPump(); };
+  // Ticks on a 10 ms grid (the resolution the classic system timer had anyway): the link tick
+  // and the window timers then wake the program together.
+  Scheduler::Instance().SetTimerGrain(10'000);
+  // Ticks that only count down wait for the next handler rather than wake the program.
+  Scheduler::Instance().SetDeferQuietTicks(true);
+  // While a pump runs the scheduler's items it re-arms itself when done; a loop nested in a
+  // handler arms its own as it starts.
+  Scheduler::Instance().OnScheduleChanged = [this] {
+    if (pumpingDepth_ != Scheduler::Instance().LoopDepth()) ArmPump();
+  };
   connect(qApp, &QApplication::focusChanged, this, &QtBackend::OnFocusChanged);
 
   snapshotDir_ = qEnvironmentVariable("VUMA_SNAPSHOT_DIR");
@@ -98,6 +107,8 @@ QtBackend::~QtBackend() {
   shuttingDown_ = true;
   disconnect(qApp, nullptr, this, nullptr);
   Scheduler::Instance().OnScheduleChanged = nullptr;
+  Scheduler::Instance().SetTimerGrain(0);
+  Scheduler::Instance().SetDeferQuietTicks(false);
   if (TControl::Observer() == this) TControl::SetObserver(nullptr);
   std::vector<QPointer<QWidget>> windows;
   for (auto& [c, p] : peers_) {
@@ -114,7 +125,7 @@ QtBackend::~QtBackend() {
 
 // Qt does not run a timer again while its slot is still running, yet a handler may open a nested
 // loop (a box inside a timer handler) in which timers must go on firing. So the pump is a pool of
-// single-shot timers: before an item runs, an idle one is armed for the next due time; nested
+// single-shot timers: every loop arms an idle one for the next due time as it starts; nested
 // loops fire that one, and so on down.
 void QtBackend::ArmPump() {
   if (shuttingDown_) return;
@@ -155,13 +166,13 @@ void QtBackend::PumpFired(int index) {
   // Timers fire only while one of the model's loops runs; each loop arms the pump as it starts.
   if (shuttingDown_ || s.LoopDepth() == 0) return;
   ++pumps_[size_t(index)].inSlot;
+  const int outer = pumpingDepth_;
+  pumpingDepth_ = s.LoopDepth();
   // Only what is due now: a handler slower than its period must not starve the user's input.
   const int64_t limit = s.NowUs();
   int64_t due;
-  while (!quitAll_ && !shuttingDown_ && s.NextDue(due) && due <= limit) {
-    ArmPump();
-    s.RunOne(limit);
-  }
+  while (!quitAll_ && !shuttingDown_ && s.NextDue(due) && due <= limit) s.RunOne(limit);
+  pumpingDepth_ = outer;
   --pumps_[size_t(index)].inSlot;
   ArmPump();
 }

@@ -34,6 +34,7 @@ void TApplication::Terminate() {
 }
 
 void TApplication::Dispatch(const std::function<void()>& fn) {
+  Scheduler::Instance().CatchUp();
   try {
     fn();
   } catch (const std::exception& e) {
