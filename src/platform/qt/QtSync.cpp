@@ -152,6 +152,10 @@ void QtBackend::SyncCommon(Peer& p) {
     w->setPalette(QPalette());
     w->setAutoFillBackground(false);
   }
+  // An edit paints all of its rectangle, so a new text repaints the edit alone, not the group
+  // box behind it.
+  QWidget* field = c.Kind() == ControlKind::Edit ? w : c.Kind() == ControlKind::SpinEdit ? p.focus.data() : nullptr;
+  if (field && !field->autoFillBackground()) field->setAutoFillBackground(true);
   if (w->font().bold() != c.FontBold()) {
     QFont f = w->font();
     f.setBold(c.FontBold());
@@ -428,7 +432,10 @@ void QtBackend::Sync(Peer& p) {
       w->update();
       break;
     }
-    case ControlKind::StatusBar: case ControlKind::AngularGauge: case ControlKind::Plot:
+    case ControlKind::StatusBar:
+      static_cast<StatusBarWidget*>(w)->ModelChanged();
+      break;
+    case ControlKind::AngularGauge: case ControlKind::Plot:
     case ControlKind::SpectrumDisplay: case ControlKind::Shape: case ControlKind::SwitchSlider:
       w->update();
       break;
