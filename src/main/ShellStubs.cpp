@@ -7,8 +7,3 @@
 void TForm1::VerifySettingsClick() {}    // checks the relay's settings against a legacy file
 void TForm1::CommsSelection() {}         // shows the communication settings of the relay's protocol
 void TForm1::UpdateExtCommsSettingInTxBuff() {}  // packs the communication module page
-
-// Sends the simulation values (the test page adds its input-mode bit).
-void TForm1::SimParamTx() {
-  if (Form2) Form2->AddToCommsQue(wire::ReqSimulation);
-}
