@@ -85,10 +85,12 @@ bool PortOpen() { return Form2 && Form2->ComPort1.Connected(); }
 }  // namespace
 
 void TForm1::InitSimPlayer() {
-  constexpr int kGridTop = 22, kButtonTop = 22 + 21 * 17 + 6;
+  // A row takes its height and a grid line.
+  constexpr int kRowHeight = 18, kGridTop = 22, kGridHeight = 21 * (kRowHeight + 1) + 4;
+  constexpr int kButtonTop = kGridTop + kGridHeight + 4;
   labSimAuto.SetBounds(4, 2, 480, 18);
-  sgSimAuto.SetBounds(4, kGridTop, 636, 21 * 17 + 4);
-  sgSimAuto.DefaultRowHeight = 17;
+  sgSimAuto.SetBounds(4, kGridTop, 636, kGridHeight);
+  sgSimAuto.DefaultRowHeight = kRowHeight;
   sgSimAuto.ColWidths.assign(std::begin(kColumnWidths), std::end(kColumnWidths));
   sgSimAuto.ScrollBars = TScrollStyle::ssNone;
   sgSimAuto.Editing = true;
@@ -96,7 +98,7 @@ void TForm1::InitSimPlayer() {
                         &bCutCell,  &bPasteCell,  &bInsertLine, &bDeleteLine};
   int x = 4;
   for (TButton* b : buttons) {
-    const int w = b == &BitBtnSimHelp ? 44 : b == &bSimQue || b == &bLoadSimSeq || b == &bSaveSimSeq ? 86 : 62;
+    const int w = b == &BitBtnSimHelp ? 40 : b == &bSimQue || b == &bLoadSimSeq || b == &bSaveSimSeq ? 84 : 62;
     b->SetBounds(x, kButtonTop, w, 26);
     x += w + 4;
   }
@@ -106,6 +108,7 @@ void TForm1::InitSimPlayer() {
   labSimHelp.SetCaption(help);
   labSimHelp.SetBounds(8, 8, 404, 140);
   bHelpClose.SetBounds(170, 154, 80, 26);
+  pSimHelp.SetColor(clCream);  // stands over the table
   pSimHelp.SetVisible(false);
 
   SaveDialogSimSeq.Name = "SaveDialogSimSeq";

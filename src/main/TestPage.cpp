@@ -65,8 +65,8 @@ constexpr Place kTestPagePlaces[] = {
     {"pSimVoltages", 220, 4, 212, 328},
     {"pSimParam", 436, 4, 212, 328},
     {"pSimRTDs", 4, 336, 644, 40},
-    {"pSimAuto", 4, 4, 644, 372},
-    {"gbTestFieldInputs", 4, 382, 644, 190},
+    {"pSimAuto", 4, 4, 644, 462},
+    {"gbTestFieldInputs", 4, 470, 644, 140},
     {"labSimControl", 660, 4, 200, 18},
     {"bSimTestStart", 660, 24, 200, 30},
     {"iLedSimIndication", 660, 58, 200, 24},
@@ -132,8 +132,21 @@ void TForm1::InitTestPage() {
 
   for (size_t i = 0; i < std::size(kFieldInputs); ++i) {
     const int input = static_cast<int>(i) + 1;
-    (this->*kFieldInputs[i]).OnClick = [this, input] { FieldInputClick(input); };
+    TiSwitchLed& lamp = this->*kFieldInputs[i];
+    lamp.OnClick = [this, input] { FieldInputClick(input); };
+    lamp.SetBounds(10 + static_cast<int>(i % 5) * 104, 24 + static_cast<int>(i / 5) * 34, 96, 26);
   }
+  bResetFieldInputs.SetBounds(540, 24, 90, 28);
+  // Relay coils 1..4 above 5..8.
+  TiLedRectangle* coils[] = {&iLedRL1, &iLedRL2, &ILedRL3, &iLedRL4, &iLedExtRL5, &iLedExtRL6, &iLedExtRL7, &iLedExtRL8};
+  for (size_t i = 0; i < std::size(coils); ++i)
+    coils[i]->SetBounds(10 + static_cast<int>(i % 4) * 100, 22 + static_cast<int>(i / 4) * 28, 92, 24);
+  iaAlarm2Trip.SetBounds(10, 24, 110, 26);
+  labAlarm2TripUnit.SetBounds(124, 28, 40, 20);
+  bAT_Reset.SetBounds(300, 22, 100, 28);
+  labDF_InputModeSim.SetBounds(8, 26, 70, 20);
+  isDF_InputMode.SetBounds(80, 22, 56, 26);
+  labDF_InputModeReal.SetBounds(142, 26, 50, 20);
   bResetFieldInputs.SetHint("Reset all field inputs.");
   bResetFieldInputs.OnClick = [this] { bResetFieldInputsClick(); };
   isDF_InputMode.OnChange = [this] { isDF_InputModeClick(); };
