@@ -322,13 +322,10 @@ class TForm1 : public TForm {
   void bRelayResetActClick();
   void bTC_ResetActClick();
 
-  // ---- Bound here, built by other areas (empty until then) ----
-  void VerifySettingsClick();          // checks the relay's settings against a legacy file
+  // ---- Access level menu commands ----
   void UserpasswordSetupClick();       // user password editor
   void Frm1MMenUnlockFrontendClick();  // user password dialog, unlocking the front end
   void MMenSiteModePswClick();         // user password dialog, entering site mode
-  void CommsSelection();               // prepares the communication settings groups
-  void UpdateExtCommsSettingInTxBuff();  // packs the communication module page for a write
 
 
   // ==== Live displays: the controls the live values and live status records write ====
@@ -632,9 +629,6 @@ class TForm1 : public TForm {
 
   TTimer Timer2{500, true};  // never stopped
   void Timer2Timer();
-  // The two steps of the tick that belong to the spectrum analyser and the recorder.
-  void SpectrumAnalyserStep();
-  void RecorderStep();
 
   // -- Starter Configuration page --
   TiSwitchSlider issLocationSelect{&tsStarters, "issLocationSelect",
@@ -801,6 +795,8 @@ class TForm1 : public TForm {
   TCheckBox cb_RecRTDVis{&tsRecorder, "cb_RecRTDVis", "RTDs"};
   TButton bClearScrnSwitch{&tsRecorder, "bClearScrnSwitch", "Clear recorder screen"};
   bool RecorderArmed = false;
+  // One sample of every channel; step 10 of the page refresh.
+  void RecorderStep();
   void bClearScrnSwitchClick();
 
 

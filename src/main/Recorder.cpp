@@ -198,13 +198,13 @@ void TForm1::InitRecorder() {
     iPlot1.SetChannelVisible(k, shown, shown);
   }
 
-  iPlot1.SetBounds(4, 4, 860, 580);
+  iPlot1.SetBounds(4, 4, 840, 560);
   int top = 8;
   for (const GroupBox& g : kGroupBoxes) {
-    (this->*g.Box).SetBounds(872, top, 196, 24);
+    (this->*g.Box).SetBounds(852, top, 190, 24);
     top += 28;
   }
-  bClearScrnSwitch.SetBounds(872, top + 12, 196, 30);
+  bClearScrnSwitch.SetBounds(852, top + 12, 190, 30);
   bClearScrnSwitch.OnClick = [this] { bClearScrnSwitchClick(); };
 }
 

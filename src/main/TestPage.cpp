@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "link/CommSetup.h"
-#include "link/Requests.h"
+#include "wire/Requests.h"
 #include "main/Main.h"
 #include "main/PageRefresh.h"
 #include "platform/rtl/SysUtils.h"

@@ -15,7 +15,6 @@ struct RecorderWorld {
   TForm1& f = w.f1();
   TiPlot& plot = f.iPlot1;
   RecorderWorld() { w.OpenIdle(60000); }
-  ~RecorderWorld() { PageRefreshProbe = nullptr; }
   void Tick() { w.hb.RunFor(500); }
   size_t Points(int channel) const { return plot.GetChannel(channel).Points.size(); }
   double Last(int channel) const { return plot.GetChannel(channel).Points.back().second; }

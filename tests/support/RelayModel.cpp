@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "link/Numeric.h"
+#include "wire/Numeric.h"
 
 using namespace wire;
 
@@ -17,7 +17,7 @@ std::string Num(long long v, int width) {
 
 const RecordLayout* RecordByLetter(char letter) {
   for (const RecordLayout& r : kRecords)
-    if (r.Letter == letter) return &r;
+    if (r.Letter() == letter) return &r;
   return nullptr;
 }
 
@@ -56,9 +56,9 @@ RelayModel::RelayModel() {
                                     .count());
   };
   for (const RecordLayout& rec : kRecords) {
-    std::string answer(static_cast<size_t>(rec.AnswerLength), '0');
+    std::string answer(static_cast<size_t>(rec.AnswerLength()), '0');
     answer.front() = '*';
-    answer[1] = rec.Letter;
+    answer[1] = rec.Letter();
     answer.back() = '#';
     for (int k = 0; k < rec.FieldCount; ++k) {
       const FieldLayout& f = rec.Fields[k];

@@ -2,7 +2,7 @@
 // report, and a simulated overcurrent raises the alarm and, after the trip delay, the trip.
 #include <algorithm>
 
-#include "link/Numeric.h"
+#include "wire/Numeric.h"
 #include "support/RelayModel.h"
 
 namespace {
