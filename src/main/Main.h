@@ -165,24 +165,6 @@ class TForm1 : public TForm {
   std::function<void(const std::string& line)> EventFileWriteLn;
   std::function<void()> EventFileClose;
 
-  // ---- Test page: simulated inputs ----
-  bool SimFlag = false;
-  uint8_t SimFieldInputs = 0;
-  uint8_t SimExtFldInputs = 0;
-  TiSlider isSimIred;
-  TiSlider isSimIwhite;
-  TiSlider isSimIblue;
-  TiSlider isSimVred;
-  TiSlider isSimVwhite;
-  TiSlider isSimVblue;
-  TiSlider isSimFrequency;
-  TiSlider isSimPowerFactor;
-  TiSlider isSimEL;
-  TSpinEdit seSimRTD1;
-  TSpinEdit seSimRTD2;
-  TSpinEdit seSimRTD3;
-  TSpinEdit seSimRTD4;
-
   // ==== Shell: menus, tool bar, status bar, timers, connection, sequencer, transfer commands ====
   void InitShell();
 
@@ -344,8 +326,6 @@ class TForm1 : public TForm {
   void UserpasswordSetupClick();       // user password editor
   void Frm1MMenUnlockFrontendClick();  // user password dialog, unlocking the front end
   void MMenSiteModePswClick();         // user password dialog, entering site mode
-  // Test page: queues the simulation request (also every sequencer tick while SimFlag is set).
-  void SimParamTx();
 
 
   // ==== Live displays: the controls the live values and live status records write ====
@@ -664,6 +644,160 @@ class TForm1 : public TForm {
   TiLedRectangle iLedTrip{&tsTest, "iLedTrip", "Trip"};
   // -- Control Logic page: the logic input that drives relay 1 (unused with the main trip relay) --
   TComboBox cbRelay_1_Input{&tsLogic, "cbRelay_1_Input"};
+
+
+  // ==== Test page: simulated inputs, the sequence player; the Recorder page ====
+  void InitTestPage();
+  void InitRecorder();
+
+  // -- Simulation state: the values go out with request 32 while SimFlag is set --
+  bool SimFlag = false;
+  uint8_t SimFieldInputs = 0;   // inputs 1..7 in bits 0..6; bit 7 the input mode, set before each send
+  uint8_t SimExtFldInputs = 0;  // inputs 8..15 in bits 0..7
+  int AlarmToTripTicks = 0;     // tenths of a second from alarm to trip
+
+  // -- Manual panels: sliders with their displays, the link switches, the temperatures --
+  TPanel pSimCurrents{&tsTest, "pSimCurrents"};
+  TiSwitchLed iSLedCurrent{&pSimCurrents, "iSLedCurrent", "Link current slider controls"};
+  TLabel labSimIred{&pSimCurrents, "labSimIred", " I red %"};
+  TiSlider isSimIred{&pSimCurrents, "isSimIred"};
+  TEdit mbSimIred{&pSimCurrents, "mbSimIred"};
+  TLabel labSimIwhite{&pSimCurrents, "labSimIwhite", " I white %"};
+  TiSlider isSimIwhite{&pSimCurrents, "isSimIwhite"};
+  TEdit mbSimIwhite{&pSimCurrents, "mbSimIwhite"};
+  TLabel labSimIblue{&pSimCurrents, "labSimIblue", " I blue %"};
+  TiSlider isSimIblue{&pSimCurrents, "isSimIblue"};
+  TEdit mbSimIblue{&pSimCurrents, "mbSimIblue"};
+  TPanel pSimVoltages{&tsTest, "pSimVoltages"};
+  TiSwitchLed iSLedVoltage{&pSimVoltages, "iSLedVoltage", "Link voltage slider controls"};
+  TLabel labSimVred{&pSimVoltages, "labSimVred", "  V red"};
+  TiSlider isSimVred{&pSimVoltages, "isSimVred"};
+  TEdit mbSimVred{&pSimVoltages, "mbSimVred"};
+  TLabel labSimVwhite{&pSimVoltages, "labSimVwhite", "  V white"};
+  TiSlider isSimVwhite{&pSimVoltages, "isSimVwhite"};
+  TEdit mbSimVwhite{&pSimVoltages, "mbSimVwhite"};
+  TLabel labSimVblue{&pSimVoltages, "labSimVblue", "  V blue"};
+  TiSlider isSimVblue{&pSimVoltages, "isSimVblue"};
+  TEdit mbSimVblue{&pSimVoltages, "mbSimVblue"};
+  TPanel pSimParam{&tsTest, "pSimParam"};
+  TLabel labSimFrequency{&pSimParam, "labSimFrequency", "Frequency\n(Hz)"};
+  TiSlider isSimFrequency{&pSimParam, "isSimFrequency"};
+  TEdit mbSimFrequency{&pSimParam, "mbSimFrequency"};
+  TLabel labSimPowerFactor{&pSimParam, "labSimPowerFactor", "Power\nFactor (%)"};
+  TiSlider isSimPowerFactor{&pSimParam, "isSimPowerFactor"};
+  TEdit mbSimPowerFactor{&pSimParam, "mbSimPowerFactor"};
+  TLabel labSimEL{&pSimParam, "labSimEL", "Earth\nLeak (mA)"};
+  TiSlider isSimEL{&pSimParam, "isSimEL"};
+  TEdit mbSimEL{&pSimParam, "mbSimEL"};
+  TPanel pSimRTDs{&tsTest, "pSimRTDs"};
+  TLabel labSimRTD1{&pSimRTDs, "labSimRTD1", "RTD 1"};
+  TSpinEdit seSimRTD1{&pSimRTDs, "seSimRTD1", -30, 220, 0};
+  TLabel labSimRTD2{&pSimRTDs, "labSimRTD2", "RTD 2"};
+  TSpinEdit seSimRTD2{&pSimRTDs, "seSimRTD2", -30, 220, 0};
+  TLabel labSimRTD3{&pSimRTDs, "labSimRTD3", "RTD 3"};
+  TSpinEdit seSimRTD3{&pSimRTDs, "seSimRTD3", -30, 220, 0};
+  TLabel labSimRTD4{&pSimRTDs, "labSimRTD4", "RTD 4"};
+  TSpinEdit seSimRTD4{&pSimRTDs, "seSimRTD4", -30, 220, 0};
+  TLabel labSimRTDUnit{&pSimRTDs, "labSimRTDUnit", "Deg C"};
+
+  // -- Field inputs, their mode, the relay coils of the expansion module --
+  TButton bResetFieldInputs{&gbTestFieldInputs, "bResetFieldInputs", "Reset"};
+  TGroupBox gbDF_InputMode{&tsTest, "gbDF_InputMode", " DF Inputs Mode"};
+  TLabel labDF_InputModeSim{&gbDF_InputMode, "labDF_InputModeSim", "Simulation"};
+  TiToggleSwitch isDF_InputMode{&gbDF_InputMode, "isDF_InputMode"};
+  TLabel labDF_InputModeReal{&gbDF_InputMode, "labDF_InputModeReal", "Real"};
+  TiLedRectangle iLedExtRL5{&gbTestRelayCoils, "iLedExtRL5", "Relay 5"};
+  TiLedRectangle iLedExtRL6{&gbTestRelayCoils, "iLedExtRL6", "Relay 6"};
+  TiLedRectangle iLedExtRL7{&gbTestRelayCoils, "iLedExtRL7", "Relay 7"};
+  TiLedRectangle iLedExtRL8{&gbTestRelayCoils, "iLedExtRL8", "Relay 8"};
+
+  // -- Simulation control, view switch, alarm-to-trip timer --
+  TLabel labSimControl{&tsTest, "labSimControl", " Simulation Control"};
+  TLabel labSimModeSel{&tsTest, "labSimModeSel", " Simulation Mode Selector"};
+  TButton bSimMode{&tsTest, "bSimMode", "Automatic"};
+  TGroupBox gbAlarm2Trip{&tsTest, "gbAlarm2Trip", " Timer: Alarm to Trip Time "};
+  TiAnalogDisplay iaAlarm2Trip{&gbAlarm2Trip, "iaAlarm2Trip"};
+  TLabel labAlarm2TripUnit{&gbAlarm2Trip, "labAlarm2TripUnit", " sec"};
+  TButton bAT_Reset{&gbAlarm2Trip, "bAT_Reset", "Reset"};
+  TTimer Timer3{100, true};
+  TTimer Timer4{50, false};
+
+  // -- Automatic view: the state sequence table and its commands --
+  TPanel pSimAuto{&tsTest, "pSimAuto"};
+  TLabel labSimAuto{&pSimAuto, "labSimAuto", "Automatic Simulated Injection State Sequence Table "};
+  TStringGrid sgSimAuto{&pSimAuto, "sgSimAuto", 15, 21};
+  TButton bSimQue{&pSimAuto, "bSimQue", "Start queing"};
+  TButton bLoadSimSeq{&pSimAuto, "bLoadSimSeq", "Open disc file"};
+  TButton bSaveSimSeq{&pSimAuto, "bSaveSimSeq", "Save disc file"};
+  TButton BitBtnSimHelp{&pSimAuto, "BitBtnSimHelp", "Help"};
+  TButton bCopyCell{&pSimAuto, "bCopyCell", "Copy cell"};
+  TButton bCutCell{&pSimAuto, "bCutCell", "Cut cell"};
+  TButton bPasteCell{&pSimAuto, "bPasteCell", "Paste cell"};
+  TButton bInsertLine{&pSimAuto, "bInsertLine", "Insert line"};
+  TButton bDeleteLine{&pSimAuto, "bDeleteLine", "Delete line"};
+  TPanel pSimHelp{&pSimAuto, "pSimHelp"};
+  TLabel labSimHelp{&pSimHelp, "labSimHelp"};
+  TButton bHelpClose{&pSimHelp, "bHelpClose", "Close"};
+  TSaveDialog SaveDialogSimSeq;
+  TOpenDialog OpenDialogSimSeq;
+  int SimSeqStep = 0;            // the step the player works on
+  std::string SimCellClipboard;  // the editing buttons' one-cell clipboard
+
+  // Handlers of the Test page.
+  void SimTestStartClick();
+  void SimParamTx();
+  void TxSimData();
+  void ZeroSimParam();
+  void SimSliderChange(TiSlider& slider);
+  void SimSliderChangeFinished(TiSlider& slider);
+  void FieldInputClick(int input);
+  void bResetFieldInputsClick();
+  void isDF_InputModeClick();
+  void SimRTDChange();
+  void bSimModeClick();
+  void Timer3Timer();
+  void bAT_ResetClick();
+  void bThermalCapResetClick();
+  void bResetRelayClick();
+  // The sequence player and its table.
+  void InitSimPlayer();
+  void tsTestShow();
+  void bSimQueClick();
+  void Timer4Timer();
+  void LoadSimVarsToTx();
+  void TerminateQue();
+  void bSaveSimSeqClick();
+  void bLoadSimSeqClick();
+  void BitBtnSimHelpClick();
+  void bHelpCloseClick();
+  void bCopyCellClick();
+  void bCutCellClick();
+  void bPasteCellClick();
+  void bInsertLineClick();
+  void bDeleteLineClick();
+  // Ends a running sequence quietly: the player stops, the inputs go to zero and are sent.
+  void StopSimPlayer();
+
+  // -- Recorder page --
+  TiPlot iPlot1{&tsRecorder, "iPlot1"};
+  TCheckBox cb_RecDF_InpVis{&tsRecorder, "cb_RecDF_InpVis", "Digital Field Inputs"};
+  TCheckBox cb_RecExtDF_InpVis{&tsRecorder, "cb_RecExtDF_InpVis", "Ext. Digital Field Inputs"};
+  TCheckBox cb_RecRelVis{&tsRecorder, "cb_RecRelVis", "Relay Outputs"};
+  TCheckBox cb_RecExtRelVis{&tsRecorder, "cb_RecExtRelVis", "Ext. Relay Outputs"};
+  TCheckBox cb_RecPLC_InpVis{&tsRecorder, "cb_RecPLC_InpVis", "PLC Inputs"};
+  TCheckBox cb_RecCntrVis{&tsRecorder, "cb_RecCntrVis", "Counters"};
+  TCheckBox cb_RecTmrVis{&tsRecorder, "cb_RecTmrVis", "Timers"};
+  TCheckBox cb_RecLF_Vis{&tsRecorder, "cb_RecLF_Vis", "Logic Function"};
+  TCheckBox cb_RecLatchVis{&tsRecorder, "cb_RecLatchVis", "Latch"};
+  TCheckBox cb_RecOtherVis{&tsRecorder, "cb_RecOtherVis", "Other"};
+  TCheckBox cb_RecAFVis{&tsRecorder, "cb_RecAFVis", "Alarms"};
+  TCheckBox cb_RecTFVis{&tsRecorder, "cb_RecTFVis", "Trips"};
+  TCheckBox cb_RecRTDVis{&tsRecorder, "cb_RecRTDVis", "RTDs"};
+  TButton bClearScrnSwitch{&tsRecorder, "bClearScrnSwitch", "Clear recorder screen"};
+  bool RecorderArmed = false;
+  // One sample of every channel; step 10 of the page refresh.
+  void RecorderStep();
+  void bClearScrnSwitchClick();
 
 
   // ==== Settings page: editors, exit checks, access levels, page refresh ====

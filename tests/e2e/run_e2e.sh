@@ -20,8 +20,9 @@ for _ in $(seq 50); do [ -s "$out/relay.path" ] && break; sleep 0.1; done
 pty=$(head -n1 "$out/relay.path")
 [ -n "$pty" ] || { echo "relay-sim gave no terminal"; exit 1; }
 
-# The script's snapshots land in the output folder.
-sed "s#@OUT@#$out#g" "$script" > "$out/script.e2e"
+# The script's snapshots land in the output folder; @SRC@ is the script's own folder.
+src=$(cd "$(dirname "$script")" && pwd)
+sed -e "s#@OUT@#$out#g" -e "s#@SRC@#$src#g" "$script" > "$out/script.e2e"
 if [ "${E2E_WM:-}" = openbox ]; then
   # A real X server and window manager: what the window manager does to the windows is tested.
   exec 3> "$out/display"
