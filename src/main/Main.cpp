@@ -92,4 +92,5 @@ TForm1::TForm1()
   InitLiveDisplays();
   InitSettingsPage();
   InitSettingsFiles();
+  InitRecordPages();
 }

@@ -89,10 +89,6 @@ void TForm1::Timer2Timer() {
   }
 }
 
-void TForm1::SpectrumAnalyserStep() {
-  // the recorder and spectrum analyser are not built yet
-}
-
 void TForm1::RecorderStep() {
   // the recorder and spectrum analyser are not built yet
 }
