@@ -7,17 +7,26 @@
 #include "platform/rtl/SysUtils.h"
 #include "vartable/UnitVarTable.h"
 
+namespace {
+
+// Both exports are tab-separated text for a spreadsheet, proposed in the root of drive C.
+void SetUpExportDialog(TSaveDialog& d, const char* name, const char* title, const char* filter) {
+  d.Name = name;
+  d.Title = title;
+  d.Filter = filter;
+  d.DefaultExt = "xls";
+  d.InitialDir = "c:\\";
+  d.OverwritePrompt = true;
+}
+
+}  // namespace
+
 void TForm1::InitRecordPages() {
   // -- Fault History --
   sgFaultHist.ColWidths = {40, 74, 73, 54, 454, 60, 57, 57, 53};
   bFaultUpDate.OnClick = [this] { FaultUpdateReq(); };
   bSaveFaultRecs.OnClick = [this] { bSaveFaultRecsClick(); };
-  SaveDialogFaults.Name = "SaveDialogFaults";
-  SaveDialogFaults.Title = "Save fault records to disk";
-  SaveDialogFaults.Filter = "Faults|*.xls";
-  SaveDialogFaults.DefaultExt = "xls";
-  SaveDialogFaults.InitialDir = "c:\\";
-  SaveDialogFaults.OverwritePrompt = true;
+  SetUpExportDialog(SaveDialogFaults, "SaveDialogFaults", "Save fault records to disk", "Faults|*.xls");
 
   // -- Event History --
   sgQuickEventViewer.FixedCols = 0;
@@ -35,12 +44,7 @@ void TForm1::InitRecordPages() {
   seEventNumber.OnExit = [this] { seEventNumberExit(); };
   bQuickEventUpload.OnClick = [this] { bQuickEventUploadClick(); };
   bClrQuickViewer.OnClick = [this] { bClrQuickViewerClick(); };
-  SaveDialogEvents.Name = "SaveDialogEvents";
-  SaveDialogEvents.Title = "Save event records to disk";
-  SaveDialogEvents.Filter = "Events|*.xls";
-  SaveDialogEvents.DefaultExt = "xls";
-  SaveDialogEvents.InitialDir = "c:\\";
-  SaveDialogEvents.OverwritePrompt = true;
+  SetUpExportDialog(SaveDialogEvents, "SaveDialogEvents", "Save event records to disk", "Events|*.xls");
   // The link's event chain writes and closes the running download's file through these.
   EventFileWriteLn = [this](const std::string& line) { EventExportFile.WriteLn(line); };
   EventFileClose = [this] { EventExportFile.Close(); };

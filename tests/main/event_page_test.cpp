@@ -5,27 +5,14 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/rtl/Paths.h"
+#include "support/CrLfLines.h"
 #include "support/ShellWorld.h"
 
 namespace {
-
-std::vector<std::string> ReadLines(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream all;
-  all << in.rdbuf();
-  const std::string text = all.str();
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-    lines.push_back(text.substr(start, end - start));
-  EXPECT_EQ(start, text.size()) << "text after the last CR LF";
-  return lines;
-}
 
 const std::vector<std::string> kHead = {
     "Drive ID .... : ", "Drive Name .. : ", "Serial Number : ", " ",
@@ -100,7 +87,7 @@ TEST_F(EventPageTest, RecordsBecomeExportLinesAndQuickViewRows) {
   std::vector<std::string> expected = kHead;
   for (const EventCase& e : kEvents)
     if (e.line) expected.push_back(e.line);
-  EXPECT_EQ(ReadLines(path), expected);
+  EXPECT_EQ(ReadCrLfLines(path), expected);
 
   f.PageControl1.SetActivePage(&f.tsEvents);
   f.bQuickEventUploadClick();
@@ -184,7 +171,7 @@ TEST_F(EventRelayTest, DownloadOf50EventsRunsToTheEnd) {
   EXPECT_EQ(f.labEventMess.Caption(), "Upload successful completed");
   EXPECT_FALSE(f.iLedEventMessage.Active());
   EXPECT_EQ(f.pbEventDownload.Position(), 100);
-  const std::vector<std::string> lines = ReadLines(path);
+  const std::vector<std::string> lines = ReadCrLfLines(path);
   ASSERT_EQ(lines.size(), 5u + 50u);
   // Events 50 down to 1, each numbered 1400 minus its own number.
   EXPECT_EQ(lines[5].substr(0, 5), "1350\t");
@@ -206,7 +193,7 @@ TEST_F(EventRelayTest, StoppedDownloadSaysSo) {
   const int asked = EventRequests();
   w.hb.RunFor(2000);
   EXPECT_EQ(EventRequests(), asked);  // nothing asked for after the stop
-  EXPECT_EQ(ReadLines(path).size(), 5u + static_cast<size_t>(asked));
+  EXPECT_EQ(ReadCrLfLines(path).size(), 5u + static_cast<size_t>(asked));
 
   // The next download that completes says so again.
   Start(2);
@@ -224,7 +211,7 @@ TEST_F(EventRelayTest, LinkDropEndsTheDownloadAndClosesTheFile) {
   EXPECT_TRUE(f.labEventMess.Visible());
   EXPECT_EQ(f.labEventMess.Caption(), "Upload ended, communication lost: file incomplete");
   EXPECT_FALSE(f.EventExportFile.IsOpen());
-  const std::vector<std::string> lines = ReadLines(path);
+  const std::vector<std::string> lines = ReadCrLfLines(path);
   EXPECT_GE(lines.size(), 5u + 9u);
   EXPECT_EQ(lines[5].substr(0, 2), "0\t");  // event 1400 first
 }
@@ -237,9 +224,9 @@ TEST_F(EventRelayTest, FaultExportLeavesTheDownloadAlone) {
   const std::string faults = MapPath("c:\\faults_meanwhile.xls");
   w.hb.dialogAnswers.push_back(faults);
   f.bSaveFaultRecs.UserClick();
-  EXPECT_EQ(ReadLines(faults).size(), 103u);
+  EXPECT_EQ(ReadCrLfLines(faults).size(), 103u);
   ASSERT_TRUE(w.hb.RunUntil([&] { return f.labEventMess.Visible(); }, 30000));
   EXPECT_EQ(f.labEventMess.Caption(), "Upload successful completed");
-  EXPECT_EQ(ReadLines(path).size(), 5u + 40u);
-  EXPECT_EQ(ReadLines(faults).size(), 103u);
+  EXPECT_EQ(ReadCrLfLines(path).size(), 5u + 40u);
+  EXPECT_EQ(ReadCrLfLines(faults).size(), 103u);
 }

@@ -4,29 +4,14 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/rtl/Paths.h"
+#include "support/CrLfLines.h"
 #include "support/ShellWorld.h"
 
 namespace {
-
-// The lines of a file written with CR LF line ends; fails the test on a bare LF.
-std::vector<std::string> ReadCrLfLines(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream all;
-  all << in.rdbuf();
-  std::string text = all.str();
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-    lines.push_back(text.substr(start, end - start));
-  EXPECT_EQ(start, text.size()) << "text after the last CR LF";
-  for (const std::string& l : lines) EXPECT_EQ(l.find('\n'), std::string::npos) << l;
-  return lines;
-}
 
 struct FaultPageTest : ::testing::Test {
   ShellWorld w{false};
