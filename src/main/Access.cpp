@@ -2,12 +2,8 @@
 // the calibration lock button.
 #include "main/Access.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <atomic>
-#include <cerrno>
+#include <filesystem>
+#include <system_error>
 
 #include "main/Main.h"
 #include "main/PasswordEdit.h"
@@ -15,6 +11,7 @@
 #include "main/uPassword.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Paths.h"
+#include "platform/rtl/StringList.h"
 #include "platform/rtl/TextFile.h"
 #include "platform/ui/Dialogs.h"
 
@@ -53,44 +50,16 @@ bool ClientPasswordLocks() {
 }
 
 bool ClientPasswordFileExists() {
-  struct stat st {};
-  return ::stat(MapPath(kClientPasswordFile).c_str(), &st) == 0;
+  std::error_code ec;
+  return std::filesystem::exists(MapPath(kClientPasswordFile), ec);
 }
 
-namespace {
-
-[[noreturn]] void FailWrite(int err) { throw EInOutError(EInOutError::CodeFromErrno(err, true)); }
-
-}  // namespace
-
 void WriteClientPassword(const std::string& password) {
-  // A password is nobody else's business: the new file is created for its owner only, filled in
-  // a temporary file beside it and renamed over the old one, so a failure leaves the old intact.
-  const std::string path = MapPath(kClientPasswordFile);
-  static std::atomic<unsigned> counter{0};
-  const std::string tmp = path + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
-  const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, S_IRUSR | S_IWUSR);
-  if (fd < 0) FailWrite(errno);
-  const std::string data = password + "\r\n";
-  size_t done = 0;
-  int err = 0;
-  while (done < data.size()) {
-    const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      err = errno;
-      break;
-    }
-    done += static_cast<size_t>(n);
-  }
-  if (err == 0 && ::fchmod(fd, S_IRUSR | S_IWUSR) != 0) err = errno;  // whatever the umask did
-  if (err == 0 && ::fsync(fd) != 0) err = errno;
-  if (::close(fd) != 0 && err == 0) err = errno;
-  if (err == 0 && ::rename(tmp.c_str(), path.c_str()) != 0) err = errno;
-  if (err != 0) {
-    ::unlink(tmp.c_str());
-    FailWrite(err);
-  }
+  // A password is nobody else's business: the file is for its owner only, and a failed write
+  // leaves the old one intact.
+  TStringList file;
+  file.Add(password);
+  file.SaveToFile(kClientPasswordFile, 0600);
 }
 
 // ---- Menu commands and the calibration lock button ----

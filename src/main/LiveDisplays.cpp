@@ -50,15 +50,6 @@ void TForm1::InitLiveDisplays() {
   }
   sgPLC_inputs.FixedCols = 0;
   sgPLC_inputs.FixedRows = 1;
-
-  // The voltage selections start as the short list; the live values switch it by revision. The
-  // Settings page owns these boxes and their handlers.
-  cbVSelector.Style = TComboBoxStyle::csDropDownList;
-  cbVSelector.SetItems(wire::VoltageItems(false));
-  for (TComboBox* cb : {&cbRTD1_Type, &cbRTD2_Type, &cbRTD3_Type, &cbRTD4_Type}) {
-    cb->Style = TComboBoxStyle::csDropDownList;
-    cb->SetItems({"PT100", "PT1000", "PTC", "NTC"});
-  }
 }
 
 bool TForm1::LED_Cntrl(uint8_t DataByte, uint8_t Mask) { return (DataByte & Mask) == Mask; }

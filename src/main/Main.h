@@ -341,14 +341,12 @@ class TForm1 : public TForm {
   void bRelayResetActClick();
   void bTC_ResetActClick();
 
-  // ---- Bound here, built by other areas (empty until then) ----
-  void VerifySettingsClick();          // checks the relay's settings against a legacy file
+  // ---- Access level menu commands ----
   void UserpasswordSetupClick();       // user password editor
   void Frm1MMenUnlockFrontendClick();  // user password dialog, unlocking the front end
   void MMenSiteModePswClick();         // user password dialog, entering site mode
-  void CommsSelection();               // prepares the communication settings groups
-  void SimParamTx();                   // sends the simulation values
-  void UpdateExtCommsSettingInTxBuff();  // packs the communication module page for a write
+  // Test page: queues the simulation request (also every sequencer tick while SimFlag is set).
+  void SimParamTx();
 
 
   // ==== Live displays: the controls the live values and live status records write ====
@@ -688,6 +686,8 @@ class TForm1 : public TForm {
   TextFile EventExportFile;
 
   // -- Spectrum Analyser page --
+  // The page refresh's step while the page is shown and the port open.
+  void SpectrumAnalyserStep();
   void isLedSimSpectrumClick();
   TiSpectrumDisplay iSpecDisp{&tsSpectrum, "iSpecDisp"};
   TLabel labCurrentLevels{&tsSpectrum, "labCurrentLevels", "Harmonic Amplitudes"};
@@ -708,9 +708,6 @@ class TForm1 : public TForm {
 
   TTimer Timer2{500, true};  // never stopped
   void Timer2Timer();
-  // The two steps of the tick that belong to the spectrum analyser and the recorder.
-  void SpectrumAnalyserStep();
-  void RecorderStep();
 
   // -- Starter Configuration page --
   TiSwitchSlider issLocationSelect{&tsStarters, "issLocationSelect",

@@ -1,6 +1,6 @@
 // The 500 ms page refresh: the fail-safe box follows the relay 1 choice at every tick; while the
 // port is open the controls of the shown page that combine several records (or the PC's clock)
-// are brought up to date, and the spectrum analyser and the recorder take their step.
+// are brought up to date.
 #include "main/PageRefresh.h"
 
 #include <cstdint>
@@ -12,7 +12,6 @@
 
 bool AlarmLedOn = false;
 bool TripLedOn = false;
-std::function<void()> PageRefreshProbe;
 
 namespace {
 
@@ -51,7 +50,6 @@ void TForm1::Timer2Timer() {
 
   // A box holding text that is not a number ends this tick quietly; the next one starts afresh.
   try {
-    if (PageRefreshProbe) PageRefreshProbe();
     const TTabSheet* page = PageControl1.ActivePage();
     const bool expansion = (LegacyControl_C & kExpansionModuleBit) != 0;
 
@@ -84,11 +82,6 @@ void TForm1::Timer2Timer() {
     }
     if (page == &tsLogic) cbRelay_1_Input.SetVisible(rgMTR_Select.ItemIndex() != 0);
     if (page == &tsSpectrum) SpectrumAnalyserStep();
-    RecorderStep();
   } catch (const EConvertError&) {
   }
-}
-
-void TForm1::RecorderStep() {
-  // the recorder and spectrum analyser are not built yet
 }

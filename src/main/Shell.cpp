@@ -34,7 +34,6 @@ constexpr CommandButton kCommandButtons[] = {
     {"bRelayID", &TForm1::bRelayIDClick},
     {"pbUserName", &TForm1::pbUserNameClick},
     {"bCommSettings", &TForm1::bCommSettingsClick},
-    {"Button1", &TForm1::bCommSettingsClick},
     {"btTxBluetooth", &TForm1::btTxBluetoothClick},
     {"Button5", &TForm1::Button5Click},
     {"bTxLogicControl", &TForm1::bTxLogicControlClick},
@@ -56,7 +55,6 @@ struct MenuCommand {
 constexpr MenuCommand kMenuCommands[] = {
     {&TForm1::ImportMMIFile1, &TForm1::ImportMMIFile1Click},
     {&TForm1::ExportNCSettings1, &TForm1::ExportNCSettings1Click},
-    {&TForm1::VerifySettings, &TForm1::VerifySettingsClick},
     {&TForm1::UserpasswordSetup, &TForm1::UserpasswordSetupClick},
     {&TForm1::Frm1MMenUnlockFrontend, &TForm1::Frm1MMenUnlockFrontendClick},
     {&TForm1::MMenSiteModePsw, &TForm1::MMenSiteModePswClick},
@@ -107,6 +105,10 @@ void TForm1::InitShell() {
     (this->*m.item).OnClick = [this, h] { (this->*h)(); };
   }
   Frm1MMenUnlockFrontend.SetEnabled(false);
+  // Commands whose work is not built yet stay greyed: the settings check against a legacy file,
+  // and the Communication Module page's write, which needs the page packed into the comms block.
+  VerifySettings.SetEnabled(false);
+  Button1.SetEnabled(false);
   PageControl1.MultiLine = true;
   PageControl1.TabWidth = 120;
   // The tool bar groups: files, then the link, then the relay transfers.
@@ -142,7 +144,6 @@ void TForm1::InitShell() {
   bTC_ResetAct.SetHint("Reset Thermal Capacity used to 0%");
   bFaultHistClr.SetHint("Clear last fault records in relay");
   cbRelayModel.SetItems({"005", "010", "050", "100", "300"});
-  cbFreqSelector.SetItems({"50Hz", "60Hz"});
   cbI_Selector.Style = TComboBoxStyle::csDropDown;
   cbI_Selector.SetItems({"Red phase current", "White phase current", "Blue phase current"});
   cbI_Selector.SetItemIndex(0);
@@ -245,9 +246,7 @@ void TForm1::BtVarTableClick() {
 void TForm1::PageControl1Change() {
   if (!Form2 || !Form2->ComPort1.Connected()) return;
   TTabSheet* page = PageControl1.ActivePage();
-  if (page == &tsActual || page == &tsExtIO) {
-    CommsSelection();
-  } else if (page == &tsSettings) {
+  if (page == &tsSettings) {
     // The earth-leakage delay belongs to the instantaneous definite-time characteristic only.
     bool show = cbEL_Selector.ItemIndex() == 0;
     for (TControl* c : std::initializer_list<TControl*>{&seEL_TripDelay, &Label104, &Label106}) c->SetVisible(show);
@@ -262,7 +261,6 @@ void TForm1::PageControl1Change() {
     mcCalendar.SetDate(Date());
     EndClockEditMode();
   } else if (page == &tsStatistics) {
-    CommsSelection();
     iLedStatsStatus.SetActive(true);
   }
 }

@@ -96,7 +96,6 @@ void TForm1::ArmTransfer(TransferCommand cmd) {
   if (!FrmProgress) return;
   const CommandDef& c = kCommands[static_cast<size_t>(cmd)];
   const bool extended = ExtendedRevision(*this);
-  if (c.extra == Extra::TxComms && extended) UpdateExtCommsSettingInTxBuff();
   PrepareProgress(c.caption, extended && c.textExtended ? c.textExtended : c.text, extended ? c.maxExtended : c.max);
   switch (c.extra) {
     case Extra::None:
@@ -169,7 +168,6 @@ void TForm1::SButWriteSetToRelayClick() {
   for (const MassChoice& choice : kMassChoices) {
     if (!(sel.*choice.box).Checked()) continue;
     if (choice.box == &TFrmMassDwnSel::CBoxMassDwnSelSettings) sel.CBoxMassDwnSelCal.SetChecked(true);
-    if (choice.communication && extended) UpdateExtCommsSettingInTxBuff();
     count = static_cast<uint8_t>(count + (extended ? choice.countExtended : choice.count));
   }
   if (count == 0) return;

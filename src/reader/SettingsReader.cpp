@@ -9,35 +9,6 @@
 namespace reader {
 
 namespace {
-constexpr int kToEnd = -1;
-using RS = ReportSection;
-}  // namespace
-
-// Indexes of bounding sections refer to this table's own order (the report's).
-const std::array<SectionSpec, kReportSectionCount> kSections = {{
-    {RS::Settings, "Settings", 8, kToEnd, "Settings block not found."},
-    {RS::LogicTables, "Logic Tables", 12, 2, "Logic table block not found."},
-    {RS::Timers, "Timers", 6, 3, "Timer block not found."},
-    {RS::Counters, "Counters", 8, 4, "Counter block not found."},
-    {RS::Latch, "Latch", 5, 5, "Latch block not found."},
-    {RS::PulseGenerator, "Pulse Generator", 15, 6, "Pulse generator block not found."},
-    {RS::RealTimeClock, "Real Time Clock", 15, 7, "Real time clock block not found."},
-    {RS::TCHighWarning, "TC High Warning", 15, 8, "Thermal capacity warning level block not found."},
-    {RS::ExternalReset, "External Reset", 14, 9, "External reset block not found."},
-    {RS::EmergencyStop, "Emergency Stop", 14, 10, "Emergency stop block not found."},
-    {RS::Relays, "Relays", 6, 11, "Relay block not found."},
-    {RS::TemperatureWarningLevels, "Temperature Warning Levels", 26, 12, "Temperature warning levels not found."},
-    {RS::LocationSelection, "Location Selection And Feedback", 31, 13, "Location selection and feedback not found."},
-    {RS::StarterInputs, "Starter Inputs", 14, 14, "Starter input signals not found."},
-    {RS::StarterTimers, "Starter Timers", 14, 15, "Starter timers not found."},
-    {RS::ExternalModule, "External Module Setting", 23, 16, "External module settings not found."},
-    {RS::StatisticalData, "Statistical Data", 16, kToEnd, nullptr},
-    {RS::CommunicationModule, "Communication Module", 20, 19, "Communication module settings not found."},
-    {RS::Bluetooth, "Bluetooth Settings", 20, kToEnd, "Bluetooth Settings not found."},
-    {RS::Calibrations, "Calibrations", 12, kToEnd, "Calibration not found."},
-}};
-
-namespace {
 
 bool Digit(char c) { return c >= '0' && c <= '9'; }
 bool Capital(char c) { return c >= 'A' && c <= 'Z'; }
@@ -100,9 +71,10 @@ bool AcceptHeader(ReadContext& ctx) {
 std::array<int, kReportSectionCount> FindSections(const TStringList& lines) {
   std::array<int, kReportSectionCount> index{};
   const int last = lines.Count() - 2;
-  for (size_t s = 0; s < kSections.size(); ++s) {
-    const std::string title(kSections[s].title);
-    const std::string underline(static_cast<size_t>(kSections[s].underline), '=');
+  for (size_t s = 0; s < kReportSections.size(); ++s) {
+    const SectionTitle& t = kReportSections[s].title;
+    const std::string title(t.text);
+    const std::string underline(static_cast<size_t>(t.UnderlineLength()), '=');
     int i = 0;
     for (; i < last; ++i) {
       const size_t t = lines[i].find(title);
@@ -126,18 +98,18 @@ int ReadSettingsLines(TForm1& form, const TStringList& lines, TStringList& log) 
   if (!AcceptHeader(ctx)) return ctx.logged;
 
   const std::array<int, kReportSectionCount> index = FindSections(lines);
-  for (size_t s = 0; s < kSections.size(); ++s) {
-    const SectionSpec& section = kSections[s];
+  const auto titleLine = [&](ReportSection s) { return index[static_cast<size_t>(s)]; };
+  for (const ReportSectionEntry& section : kReportSections) {
     if (!section.missingMessage) continue;
-    const int bound = section.boundIndex == kToEnd ? count - 2 : index[section.boundIndex];
-    const int at = index[s];
+    const int bound = section.boundBy ? titleLine(*section.boundBy) : count - 2;
+    const int at = titleLine(section.id);
     if (at == count - 2 || at == 0 || at >= bound) {
       ctx.Log(section.missingMessage);
       continue;
     }
     ctx.from = at;
     ctx.to = bound;
-    if (section.section == ReportSection::Settings) ReadSettingsSection(ctx);
+    if (section.read) section.read(ctx);
   }
   return ctx.logged;
 }

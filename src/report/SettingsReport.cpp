@@ -5,20 +5,10 @@
 #include "main/Main.h"
 #include "platform/rtl/SysUtils.h"
 #include "report/ReportLine.h"
-#include "report/SettingsSection.h"
+#include "report/ReportSections.h"
 #include "vartable/UnitVarTable.h"
 
 namespace {
-
-constexpr std::array<uint8_t, kReportSectionCount> OneBlankEach() {
-  std::array<uint8_t, kReportSectionCount> blanks{};
-  blanks.fill(1);
-  return blanks;
-}
-
-constexpr ReportSectionBuilder kBuilders[] = {
-    {ReportSection::Settings, ComposeSettingsSection},
-};
 
 bool PortOpen() { return Form2 && Form2->ComPort1.Connected(); }
 
@@ -27,26 +17,12 @@ std::string RevisionBoxText() { return Form1 ? Form1->mbSW_Rev.Text() : std::str
 }  // namespace
 
 ReportVariant SettingsFileVariant() {
-  ReportVariant v;
-  v.revision = RevisionSource::PortState;
-  v.legends = true;
-  v.closingBlanks = OneBlankEach();
-  return v;
+  return {.revision = RevisionSource::PortState, .legends = true, .pageFill = false};
 }
 
 ReportVariant PrintoutVariant() {
-  ReportVariant v;
-  v.revision = RevisionSource::IdentityRecord;
-  v.legends = false;
-  v.closingBlanks = OneBlankEach();
-  v.closingBlanks[static_cast<int>(ReportSection::Settings)] = 22;
-  v.closingBlanks[static_cast<int>(ReportSection::PulseGenerator)] = 9;
-  v.closingBlanks[static_cast<int>(ReportSection::TemperatureWarningLevels)] = 6;
-  v.closingBlanks[static_cast<int>(ReportSection::ExternalModule)] = 5;
-  return v;
+  return {.revision = RevisionSource::IdentityRecord, .legends = false, .pageFill = true};
 }
-
-std::span<const ReportSectionBuilder> ReportSectionBuilders() { return kBuilders; }
 
 std::string SendCell(wire::RecordId record, int row) {
   return FormVariableTable ? FormVariableTable->Grid(record).Cell(2, row) : std::string();
@@ -62,17 +38,6 @@ std::string CellSlice(const std::string& cell, int from, int count) {
 }
 
 bool ReportRevisionExtended() { return wire::IsExtendedRevision(RevisionBoxText()); }
-
-void AppendSectionTitle(TStringList& out, std::initializer_list<SectionTitle> titles) {
-  ReportLine title, underline;
-  for (const SectionTitle& t : titles) {
-    title.Insert(t.column, t.text);
-    const int length = t.underline > 0 ? t.underline : static_cast<int>(t.text.size());
-    underline.Insert(t.column, std::string(length, '='));
-  }
-  out.Add(title.Text());
-  out.Add(underline.Text());
-}
 
 void ComposeReportHeader(TStringList& out, const ReportVariant& v) {
   using wire::RecordId;
@@ -110,9 +75,12 @@ void ComposeReportHeader(TStringList& out, const ReportVariant& v) {
 
 void ComposeSettingsReport(TStringList& out, const ReportVariant& v) {
   ComposeReportHeader(out, v);
-  for (const ReportSectionBuilder& b : ReportSectionBuilders()) {
-    b.compose(out);
-    for (int i = 0; i < v.ClosingBlanks(b.section); ++i) out.Add(ReportBlankLine());
+  for (const ReportSectionEntry& section : kReportSections) {
+    if (!section.compose) continue;
+    AppendSectionTitle(out, section);
+    section.compose(out);
+    const int blanks = v.pageFill ? section.printoutBlanks : 1;
+    for (int i = 0; i < blanks; ++i) out.Add(ReportBlankLine());
   }
   // The value legends (v.legends) follow the last section once the report holds them.
 }

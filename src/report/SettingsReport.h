@@ -4,12 +4,10 @@
 // compose the same report; a variant says where the two differ (where the header's revision
 // comes from, how many blank lines close each section, whether the value legends follow).
 //
-// Sections are composed in report order from ReportSectionBuilders(); a section that is not in
-// that list is left out of the report.
+// Sections are composed in report order from the section table (report/ReportSections.h); a
+// section whose entry has no composer yet is left out of the report.
 #include <array>
 #include <cstdint>
-#include <initializer_list>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -50,21 +48,18 @@ enum class RevisionSource : uint8_t {
 struct ReportVariant {
   RevisionSource revision = RevisionSource::PortState;
   bool legends = true;  // the value legends follow the last section
-  // Blank lines that close each section, by section; 1 for all in the saved file.
-  std::array<uint8_t, kReportSectionCount> closingBlanks{};
-
-  int ClosingBlanks(ReportSection s) const { return closingBlanks[static_cast<int>(s)]; }
+  // Each section closes with its entry's printout run of blank lines instead of one.
+  bool pageFill = false;
 };
 
 // The saved settings file: revision by port state, legends, one blank line after each section.
 ReportVariant SettingsFileVariant();
-// The printout: revision from the identity record, no legends, and runs of 22, 9, 6 and 5 blank
-// lines after "Settings", "Pulse Generator", "Temperature Warning Levels" and
-// "External Module Setting", so that the next sections start at the top of a printed page.
+// The printout: revision from the identity record, no legends, and the sections' page-filling
+// runs of blank lines, so that some sections start at the top of a printed page.
 ReportVariant PrintoutVariant();
 
-// Appends the report to `out`: the 8 header lines, then every section of ReportSectionBuilders()
-// in report order, each followed by the variant's closing blank lines. Reads the variable
+// Appends the report to `out`: the 8 header lines, then every composed section of the section
+// table in report order, each followed by the variant's closing blank lines. Reads the variable
 // table's send column, the revision box of the main window and the port state at the moment of
 // the call; the date and time come from Now(). Never fails on a cell's contents.
 void ComposeSettingsReport(TStringList& out, const ReportVariant& v);
@@ -89,21 +84,11 @@ std::string CellSlice(const std::string& cell, int from, int count);
 bool ReportRevisionExtended();
 
 // A section title: its text at a column and its underline of "=" below it, as long as the text
-// unless `underline` gives another length.
+// unless `underline` gives another length. An empty text is no title.
 struct SectionTitle {
-  int column;
+  int column = 0;
   std::string_view text;
   int underline = 0;
+
+  int UnderlineLength() const { return underline > 0 ? underline : static_cast<int>(text.size()); }
 };
-
-// Appends the title line (every title of the section on it) and the underline line.
-void AppendSectionTitle(TStringList& out, std::initializer_list<SectionTitle> titles);
-
-// One section's lines from its title to its last row; the composer adds the closing blanks.
-struct ReportSectionBuilder {
-  ReportSection section;
-  void (*compose)(TStringList& out);
-};
-
-// The sections the report holds, in report order.
-std::span<const ReportSectionBuilder> ReportSectionBuilders();

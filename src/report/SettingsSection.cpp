@@ -1,6 +1,7 @@
 #include "report/SettingsSection.h"
 
 #include "report/ReportLine.h"
+#include "report/ReportSections.h"
 #include "report/SettingsReport.h"
 
 namespace {
@@ -34,7 +35,7 @@ constexpr int A = 9, B = 10, C = 17, D = 45;
 
 }  // namespace
 
-const std::array<SettingsRow, 37> kSettingsRows = {{
+constexpr std::array<SettingsRow, 37> kSettingsRows = {{
     {"Max. load setting 01. :", Whole(22, "%", 30), "IO expander connected :", Bit(C, 5, kConnectedWords)},
     {"TC curve 01.......... :", Chars(2, 2, 3, "Sec", 29), "FLED connected....... :", Bit(C, 6, kConnectedWords)},
     {"Max. load setting 02. :", Whole(35, "%", 30), "Relay 1 configuration :", Bit(C, 4, kRelay1Words)},
@@ -124,8 +125,8 @@ std::string ComposeSettingsRow(const SettingsRow& row, const std::function<std::
   return line.Text();
 }
 
-void ComposeSettingsSection(TStringList& out) {
-  AppendSectionTitle(out, {{2, "Settings"}, {47, "Features Selected"}});
+// The 37 rows under the title, from the variable table's send column.
+void ComposeSettingsRows(TStringList& out) {
   const auto cell = [](int row) { return SendCell(wire::RecordId::Settings, row); };
   for (const SettingsRow& row : kSettingsRows) {
     // The revision decides the voltage texts when that row is composed.

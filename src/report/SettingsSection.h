@@ -5,15 +5,16 @@
 // control bytes "Cntrl A" to "Cntrl D", as words, the temperature sensor types and the low trip
 // levels. Every value comes from the send column of the settings grid.
 //
-// The rows are data (kSettingsRows); one walker composes them. The value tables and switch words
-// are also the texts the settings file reader compares with and the value legends list.
+// The rows are data (kSettingsRows); one walker composes them (ComposeSettingsRows, the
+// section's composer in the section table). The reader finds its rows by these rows' labels, and
+// the value tables and switch words are also the texts it compares with and the value legends
+// list.
 #include <array>
 #include <functional>
 #include <span>
 #include <string>
 #include <string_view>
 
-#include "platform/rtl/StringList.h"
 
 // ---- Value tables ----
 
@@ -113,6 +114,3 @@ extern const std::array<SettingsRow, 37> kSettingsRows;
 // choosing the voltage table by `extendedRevision`.
 std::string ComposeSettingsRow(const SettingsRow& row, const std::function<std::string(int)>& cell,
                                bool extendedRevision);
-
-// The section from its title to its last row (39 lines), from the variable table's send column.
-void ComposeSettingsSection(TStringList& out);

@@ -29,7 +29,6 @@ struct RefreshWorld {
     FormatSettings = savedFormat;
     LegacyControl_C = 0;
     AlarmLedOn = TripLedOn = false;
-    PageRefreshProbe = nullptr;
     SetNowProvider(nullptr);
   }
   void Tick() { w.hb.RunFor(500); }
@@ -272,41 +271,41 @@ TEST_F(PageRefreshTest, ClockPageShowsThePcTimeAndSetsTheDateFormat) {
   EXPECT_EQ(f.mbClock.Text(), "23:59:58");
 }
 
-// No built step reads a box as a number yet, so the failing read is stood in for by the probe
-// that runs first inside the guarded steps.
+// A step of the tick that fails: the PC clock read of the Real Time Clock page. A failed
+// conversion ends that tick quietly, after the fail-safe step and before the steps behind it; the
+// next tick starts afresh.
 TEST_F(PageRefreshTest, FailedConversionEndsTheTickQuietly) {
   w.OpenIdle();
-  Show(f.tsTest);
-  f.ActAlarmF_B = 0x02;
+  Show(f.tsRealTimeClock);
   int throwsLeft = 1;
-  PageRefreshProbe = [&] {
-    if (throwsLeft-- > 0) throw EConvertError("'x' is not a valid integer value");
-  };
+  SetNowProvider([&] {
+    if (throwsLeft-- > 0) throw EConvertError("'x' is not a valid date");
+    return EncodeDate(2024, 5, 17) + EncodeTime(14, 5, 9, 0);
+  });
   f.rgMTR_Select.UserPick(1);
   Tick();
   EXPECT_TRUE(w.hb.boxes.empty());
   EXPECT_FALSE(f.cbFailSave_Sel.Enabled());  // step 1 ran before the guard
-  EXPECT_FALSE(f.iLedAlarm.Active());        // the Test page's step did not
-  EXPECT_FALSE(AlarmLedOn);
+  EXPECT_EQ(f.mbClock.Text(), "");           // the clock step did not finish
   Tick();
-  EXPECT_TRUE(f.iLedAlarm.Active());
-  EXPECT_TRUE(AlarmLedOn);
+  EXPECT_EQ(f.mbClock.Text(), "14:05:09");
+  EXPECT_TRUE(w.hb.boxes.empty());
 }
 
 TEST_F(PageRefreshTest, OtherFailuresReachTheStandardErrorBox) {
   w.OpenIdle();
-  Show(f.tsTest);
-  f.ActAlarmF_B = 0x02;
+  Show(f.tsRealTimeClock);
   int throwsLeft = 1;
-  PageRefreshProbe = [&] {
+  SetNowProvider([&] {
     if (throwsLeft-- > 0) throw std::runtime_error("Access violation");
-  };
+    return EncodeDate(2024, 5, 17) + EncodeTime(14, 5, 9, 0);
+  });
   Tick();
   ASSERT_EQ(w.hb.boxes.size(), 1u);
   EXPECT_EQ(w.hb.boxes[0].text, "Access violation.");
-  EXPECT_FALSE(AlarmLedOn);
+  EXPECT_EQ(f.mbClock.Text(), "");
   Tick();  // the timer goes on
-  EXPECT_TRUE(AlarmLedOn);
+  EXPECT_EQ(f.mbClock.Text(), "14:05:09");
   EXPECT_EQ(w.hb.boxes.size(), 1u);
 }
 

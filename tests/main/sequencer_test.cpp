@@ -61,7 +61,8 @@ TEST(Sequencer, GatesTheRelayButtons) {
       "bFaultUpDate", "bSimTestStart", "Button6", "bRxCalibration", "bCalbLock", "bRxRelayID"};
   const std::vector<std::string> eventIdle = {"bEventRecDownLoad", "bQuickEventUpload"};
   const std::vector<std::string> eventRunning = {"bStopEventDownLoad"};
-  const std::vector<std::string> neverTouched = {"Button1", "Button2", "btTxBluetooth", "btRxBluetooth",
+  const std::vector<std::string> notBuilt = {"Button1"};  // greyed for good, whatever the state
+  const std::vector<std::string> neverTouched = {"Button2", "btTxBluetooth", "btRxBluetooth",
                                                  "btRxUserName", "btRxCommsData", "SButOpenFile", "SButSaveToFile",
                                                  "SButPrintSet"};
   struct Case {
@@ -97,6 +98,7 @@ TEST(Sequencer, GatesTheRelayButtons) {
     check(eventIdle, c.open && !c.eventRunning);
     check(eventRunning, c.open && c.eventRunning);
     check(neverTouched, true);
+    check(notBuilt, false);
     EXPECT_EQ(f.SButComSetup.Enabled(), !c.open);
     EXPECT_EQ(f.SBOpenComPort.Enabled(), !c.open);
     EXPECT_EQ(f.SButClosePort.Enabled(), c.open);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 #include "platform/rtl/Codepage.h"
 #include "platform/rtl/Paths.h"
@@ -344,6 +346,45 @@ TEST_F(RtlFiles, FailedSaveLeavesTheOldFileUntouched)
     list.SaveToFile(target);
     EXPECT_EQ(Read(target).size(), 1000u * 92);
     EXPECT_EQ(EntryCount(), 2u);
+}
+
+// The new file's permission bits: those of the file it replaces, or exactly the ones asked for
+// whatever the umask (a private file never passes through a wider mode).
+TEST_F(RtlFiles, SaveSetsThePermissionsAskedForOrKeepsTheOldOnes)
+{
+    struct Case {
+        const char* name;
+        int oldMode;                   // -1: no file there yet
+        std::optional<unsigned> mode;  // what the save asks for
+        unsigned umask;
+        unsigned expected;
+    };
+    const Case cases[] = {
+        {"new, default", -1, std::nullopt, 022, 0644},
+        {"replaced, kept", 0640, std::nullopt, 022, 0640},
+        {"new, private", -1, 0600, 022, 0600},
+        {"replaced, private", 0644, 0600, 022, 0600},
+        {"asked beyond the umask", -1, 0660, 077, 0660},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string target = Path("perm.txt");
+        fs::remove(target);
+        if (c.oldMode >= 0) {
+            WriteRaw(target, "old\r\n");
+            fs::permissions(target, static_cast<fs::perms>(c.oldMode));
+        }
+        const mode_t saved = ::umask(c.umask);
+        TStringList list;
+        list.Add("new");
+        list.SaveToFile(target, c.mode);
+        ::umask(saved);
+        struct stat st {};
+        ASSERT_EQ(::stat(target.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, c.expected);
+        EXPECT_EQ(Read(target), "new\r\n");
+        EXPECT_EQ(EntryCount(), 1u);
+    }
 }
 
 TEST_F(RtlFiles, LoadFailureLeavesTheListAlone)

@@ -81,7 +81,9 @@ struct ReaderWorld : EditorWorld {
       if (e.Grid == wire::RecordId::Settings) f.SettingChange(e.Control(f));
   }
 
-  // The writer's file, padded with blank lines to the length of a full report.
+  // The row tests' fixture: the writer's lines followed by blank lines up to the length of a full
+  // report, so that the reader takes it for a report while the writer composes only some of the
+  // sections. The round trip opens the saved file itself (SaveFile).
   std::vector<std::string> Baseline() {
     TStringList out;
     ComposeSettingsReport(out, SettingsFileVariant());
@@ -90,6 +92,13 @@ struct ReaderWorld : EditorWorld {
   }
 
   std::string FilePath() const { return DriveCRoot() + "/reader_test.set"; }
+
+  // Runs the save command into FilePath() and returns that path.
+  std::string SaveFile() {
+    hb.dialogAnswers.push_back(FilePath());
+    f1().ExportNCSettings1Click();
+    return FilePath();
+  }
 
   // Writes the lines (CR LF) and runs the open command on them; returns the log.
   std::vector<std::string> Read(const std::vector<std::string>& lines) {

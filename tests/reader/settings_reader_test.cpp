@@ -39,30 +39,49 @@ Lines With(Lines first, const Lines& then) {
   return first;
 }
 
-TEST(SettingsReaderRoundTrip, WriterFileReadsBackUnchanged) {
-  ReaderWorld w;
-  const Lines file = w.Baseline();
-  std::vector<std::string> sendBefore, editorsBefore;
-  for (int r = 0; r < 60; ++r) sendBefore.push_back(w.SendCell(r));
-  auto editors = [&] {
-    std::vector<std::string> out;
-    for (const settings::EditorSpec& e : settings::Editors()) {
-      TControl& c = e.Control(w.f1());
-      if (auto* s = dynamic_cast<TSpinEdit*>(&c)) out.push_back(e.Name + std::string("=") + s->Text());
-      else if (auto* t = dynamic_cast<TEdit*>(&c)) out.push_back(e.Name + std::string("=") + t->Text());
-      else if (auto* b = dynamic_cast<TComboBox*>(&c)) out.push_back(e.Name + std::string("=") + std::to_string(b->ItemIndex()));
-      else if (auto* g = dynamic_cast<TRadioGroup*>(&c)) out.push_back(e.Name + std::string("=") + std::to_string(g->ItemIndex()));
-      else if (auto* k = dynamic_cast<TCheckBox*>(&c)) out.push_back(e.Name + std::string("=") + (k->Checked() ? "1" : "0"));
-    }
-    return out;
-  };
-  editorsBefore = editors();
+// Every editor of the settings record as text, and the send column of that record.
+Lines EditorValues(ReaderWorld& w) {
+  Lines out;
+  for (const settings::EditorSpec& e : settings::Editors()) {
+    TControl& c = e.Control(w.f1());
+    if (auto* s = dynamic_cast<TSpinEdit*>(&c)) out.push_back(e.Name + std::string("=") + s->Text());
+    else if (auto* t = dynamic_cast<TEdit*>(&c)) out.push_back(e.Name + std::string("=") + t->Text());
+    else if (auto* b = dynamic_cast<TComboBox*>(&c)) out.push_back(e.Name + std::string("=") + std::to_string(b->ItemIndex()));
+    else if (auto* g = dynamic_cast<TRadioGroup*>(&c)) out.push_back(e.Name + std::string("=") + std::to_string(g->ItemIndex()));
+    else if (auto* k = dynamic_cast<TCheckBox*>(&c)) out.push_back(e.Name + std::string("=") + (k->Checked() ? "1" : "0"));
+  }
+  return out;
+}
+Lines SendColumn(ReaderWorld& w) {
+  Lines out;
+  for (int r = 0; r < 60; ++r) out.push_back(w.SendCell(r));
+  return out;
+}
 
-  EXPECT_EQ(w.Read(file), MissingSectionLines());
-  EXPECT_TRUE(w.logShown);
-  EXPECT_EQ(editors(), editorsBefore);
-  for (int r = 0; r < 60; ++r) EXPECT_EQ(w.SendCell(r), sendBefore[r]) << "row " << r;
-  EXPECT_EQ(FrmFileDialog->LblFileDiagMemoLineCounter.Caption(), "650");
+// The file exactly as the save command wrote it, opened by the open command. While the writer
+// composes only some of the sections its file is shorter than a report, and the reader refuses
+// it as a whole; once the writer composes them all, the same file must read back without a log
+// line and leave every editor and the send column as they were.
+TEST(SettingsReaderRoundTrip, SavedFileReadsBackUnchanged) {
+  ReaderWorld w;
+  const Lines editorsBefore = EditorValues(w);
+  const Lines sendBefore = SendColumn(w);
+
+  const std::string path = w.SaveFile();
+  TStringList saved;
+  saved.LoadFromFile(path);
+  const Lines log = w.ReadFile(path);
+
+  EXPECT_EQ(FrmFileDialog->LblFileDiagMemoLineCounter.Caption(), std::to_string(saved.Count()));
+  if (saved.Count() < reader::kMinReportLines) {
+    EXPECT_EQ(log, Lines{"Not a VUMA settings file"});
+    EXPECT_TRUE(w.logShown);
+  } else {
+    EXPECT_EQ(log, Lines{});
+    EXPECT_FALSE(w.logShown);
+  }
+  EXPECT_EQ(EditorValues(w), editorsBefore);
+  EXPECT_EQ(SendColumn(w), sendBefore);
 }
 
 // One edit of the baseline file and what it must leave: the log lines before the missing
@@ -257,19 +276,81 @@ TEST(SettingsReaderCommand, CancelledDialogReadsAndShowsNothing) {
   EXPECT_EQ(d.InitialDir, "c:\\");
 }
 
-TEST(SettingsReaderCommand, FileWithAllSectionsAndNoProblemsShowsNoLog) {
-  ReaderWorld w;
-  Lines file = w.Baseline();
-  // The other titles, each underlined, after the Settings section and in report order.
+// The titles after the Settings section in report order, each with the length of its underline.
+using Titles = std::vector<std::pair<std::string, int>>;
+const Titles kOtherTitles = {
+    {"Logic Tables", 12}, {"Timers", 6}, {"Counters", 8}, {"Latch", 5}, {"Pulse Generator", 15},
+    {"Real Time Clock", 15}, {"TC High Warning", 15}, {"External Reset", 14},
+    {"Emergency Stop", 14}, {"Relays", 6}, {"Temperature Warning Levels", 26},
+    {"Location Selection And Feedback", 31}, {"Starter Inputs", 14}, {"Starter Timers", 14},
+    {"External Module Setting", 23}, {"Statistical Data", 16}, {"Communication Module", 20},
+    {"Bluetooth Settings", 20}, {"Calibrations", 12}};
+
+// The titles, each underlined, from line 60 of the file on, three lines apart.
+Lines WithTitles(Lines file, const Titles& titles) {
   size_t at = 60;
-  for (const reader::SectionSpec& s : reader::kSections) {
-    if (s.section == ReportSection::Settings) continue;
-    file[at] = " " + std::string(s.title);
-    file[at + 1] = " " + std::string(static_cast<size_t>(s.underline), '=');
+  for (const auto& [title, underline] : titles) {
+    file[at] = " " + title;
+    file[at + 1] = " " + std::string(static_cast<size_t>(underline), '=');
     at += 3;
   }
-  EXPECT_EQ(w.Read(file), Lines{});
+  return file;
+}
+
+// The writer's Settings section with every other title after it: no log line, and every editor
+// and the send column as they were when the section was written.
+TEST(SettingsReaderCommand, FileWithAllSectionsReadsBackWithoutLog) {
+  ReaderWorld w;
+  const Lines editorsBefore = EditorValues(w);
+  const Lines sendBefore = SendColumn(w);
+  EXPECT_EQ(w.Read(WithTitles(w.Baseline(), kOtherTitles)), Lines{});
   EXPECT_FALSE(w.logShown);
+  EXPECT_EQ(EditorValues(w), editorsBefore);
+  EXPECT_EQ(SendColumn(w), sendBefore);
+}
+
+// A section's range ends at the title of the section that bounds it: with the two titles
+// swapped, the section is missing. The communication module's range runs up to "Calibrations",
+// so the Bluetooth title before it does not make it missing.
+TEST(SettingsReaderSections, EachSectionEndsAtItsBound) {
+  struct Case {
+    std::string section, bound, missing;
+  };
+  const std::vector<Case> cases = {
+      {"Logic Tables", "Timers", "Logic table block not found."},
+      {"Timers", "Counters", "Timer block not found."},
+      {"Counters", "Latch", "Counter block not found."},
+      {"Latch", "Pulse Generator", "Latch block not found."},
+      {"Pulse Generator", "Real Time Clock", "Pulse generator block not found."},
+      {"Real Time Clock", "TC High Warning", "Real time clock block not found."},
+      {"TC High Warning", "External Reset", "Thermal capacity warning level block not found."},
+      {"External Reset", "Emergency Stop", "External reset block not found."},
+      {"Emergency Stop", "Relays", "Emergency stop block not found."},
+      {"Relays", "Temperature Warning Levels", "Relay block not found."},
+      {"Temperature Warning Levels", "Location Selection And Feedback", "Temperature warning levels not found."},
+      {"Location Selection And Feedback", "Starter Inputs", "Location selection and feedback not found."},
+      {"Starter Inputs", "Starter Timers", "Starter input signals not found."},
+      {"Starter Timers", "External Module Setting", "Starter timers not found."},
+      {"External Module Setting", "Statistical Data", "External module settings not found."},
+      {"Communication Module", "Calibrations", "Communication module settings not found."},
+      {"Communication Module", "Bluetooth Settings", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.section + " / " + c.bound);
+    Titles titles = kOtherTitles;
+    auto at = [&](const std::string& t) {
+      return std::find_if(titles.begin(), titles.end(), [&](const auto& p) { return p.first == t; });
+    };
+    std::iter_swap(at(c.section), at(c.bound));
+    ReaderWorld w;
+    const Lines got = w.Read(WithTitles(w.Baseline(), titles));
+    if (c.missing.empty()) {
+      EXPECT_EQ(got, Lines{});
+    } else {
+      EXPECT_EQ(std::count(got.begin(), got.end(), c.missing), 1);
+      EXPECT_EQ(got.size(), 1u) << "only the section before its bound is missing";
+    }
+  }
 }
 
 TEST(SettingsReaderCommand, LineEndsAndByteOrderMarks) {

@@ -61,20 +61,25 @@ bool WriteAll(int fd, const std::string& data)
     return true;
 }
 
-void SaveWhole(const std::string& path, const std::string& data)
+void SaveWhole(const std::string& path, const std::string& data, std::optional<unsigned> mode)
 {
     if (path.empty() || path.back() == '/')
         throw EInOutError(3);
     static std::atomic<unsigned> counter {0};
     const std::string tmp = path + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
-    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode ? *mode & 07777 : 0666);
     if (fd < 0)
         Fail(errno, true);
-    // Keep the permissions of the file being replaced.
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
-        ::fchmod(fd, st.st_mode & 07777);
-    if (!WriteAll(fd, data) || ::fsync(fd) != 0) {
+    bool ok = true;
+    if (mode) {
+        ok = ::fchmod(fd, *mode & 07777) == 0;  // whatever the umask took away
+    } else {
+        // Keep the permissions of the file being replaced.
+        struct stat st {};
+        if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+            ::fchmod(fd, st.st_mode & 07777);
+    }
+    if (!ok || !WriteAll(fd, data) || ::fsync(fd) != 0) {
         const int err = errno;
         ::close(fd);
         ::unlink(tmp.c_str());
@@ -245,7 +250,7 @@ void TStringList::LoadFromFile(const std::string& path)
     SetText(text);
 }
 
-void TStringList::SaveToFile(const std::string& path) const
+void TStringList::SaveToFile(const std::string& path, std::optional<unsigned> mode) const
 {
     const std::string text = Text();
     std::string data;
@@ -268,5 +273,5 @@ void TStringList::SaveToFile(const std::string& path) const
         break;
     }
     }
-    SaveWhole(MapPath(path), data);
+    SaveWhole(MapPath(path), data, mode);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,8 +36,10 @@ public:
     void LoadFromFile(const std::string& path);
     // Written whole or not at all: a temporary file in the same folder is
     // written, synced and renamed over the target. Failure: EInOutError and
-    // the old file is untouched.
-    void SaveToFile(const std::string& path) const;
+    // the old file is untouched. The new file keeps the permissions of the one
+    // it replaces, unless `mode` gives its permission bits: then it has exactly
+    // those whatever the umask, and never more while it is being written.
+    void SaveToFile(const std::string& path, std::optional<unsigned> mode = std::nullopt) const;
 
     TTextEncoding Encoding() const { return encoding_; }
     void SetEncoding(TTextEncoding e) { encoding_ = e; }

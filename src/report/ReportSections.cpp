@@ -1,0 +1,73 @@
+#include "report/ReportSections.h"
+
+#include "report/ReportLine.h"
+
+namespace {
+using RS = ReportSection;
+constexpr std::nullopt_t kToEnd = std::nullopt;
+}  // namespace
+
+constexpr std::array<ReportSectionEntry, kReportSectionCount> kReportSections = {{
+    {RS::Settings, {2, "Settings"}, {47, "Features Selected"}, 22, ComposeSettingsRows,
+     kToEnd, "Settings block not found.", reader::ReadSettingsSection},
+    {RS::LogicTables, {2, "Logic Tables"}, {}, 1, nullptr,
+     RS::Timers, "Logic table block not found.", nullptr},
+    {RS::Timers, {2, "Timers"}, {}, 1, nullptr,
+     RS::Counters, "Timer block not found.", nullptr},
+    {RS::Counters, {2, "Counters"}, {}, 1, nullptr,
+     RS::Latch, "Counter block not found.", nullptr},
+    {RS::Latch, {2, "Latch"}, {}, 1, nullptr,
+     RS::PulseGenerator, "Latch block not found.", nullptr},
+    {RS::PulseGenerator, {2, "Pulse Generator"}, {}, 9, nullptr,
+     RS::RealTimeClock, "Pulse generator block not found.", nullptr},
+    {RS::RealTimeClock, {2, "Real Time Clock"}, {}, 1, nullptr,
+     RS::TCHighWarning, "Real time clock block not found.", nullptr},
+    {RS::TCHighWarning, {2, "TC High Warning"}, {}, 1, nullptr,
+     RS::ExternalReset, "Thermal capacity warning level block not found.", nullptr},
+    {RS::ExternalReset, {2, "External Reset"}, {}, 1, nullptr,
+     RS::EmergencyStop, "External reset block not found.", nullptr},
+    {RS::EmergencyStop, {2, "Emergency Stop"}, {}, 1, nullptr,
+     RS::Relays, "Emergency stop block not found.", nullptr},
+    {RS::Relays, {2, "Relays"}, {}, 1, nullptr,
+     RS::TemperatureWarningLevels, "Relay block not found.", nullptr},
+    {RS::TemperatureWarningLevels, {2, "Temperature Warning Levels"}, {}, 6, nullptr,
+     RS::LocationSelection, "Temperature warning levels not found.", nullptr},
+    {RS::LocationSelection, {2, "Location Selection And Feedback"}, {}, 1, nullptr,
+     RS::StarterInputs, "Location selection and feedback not found.", nullptr},
+    {RS::StarterInputs, {2, "Starter Inputs"}, {}, 1, nullptr,
+     RS::StarterTimers, "Starter input signals not found.", nullptr},
+    {RS::StarterTimers, {2, "Starter Timers"}, {}, 1, nullptr,
+     RS::ExternalModule, "Starter timers not found.", nullptr},
+    {RS::ExternalModule, {2, "External Module Setting"}, {}, 5, nullptr,
+     RS::StatisticalData, "External module settings not found.", nullptr},
+    // Written for the record only; the reader never reads it.
+    {RS::StatisticalData, {2, "Statistical Data"}, {}, 1, nullptr,
+     kToEnd, nullptr, nullptr},
+    // Its range runs up to "Calibrations" and so takes in "Bluetooth Settings".
+    {RS::CommunicationModule, {2, "Communication Module"}, {}, 1, nullptr,
+     RS::Calibrations, "Communication module settings not found.", nullptr},
+    {RS::Bluetooth, {2, "Bluetooth Settings", 20}, {}, 1, nullptr,
+     kToEnd, "Bluetooth Settings not found.", nullptr},
+    {RS::Calibrations, {2, "Calibrations"}, {}, 1, nullptr,
+     kToEnd, "Calibration not found.", nullptr},
+}};
+
+namespace {
+constexpr bool InReportOrder() {
+  for (size_t i = 0; i < kReportSections.size(); ++i)
+    if (static_cast<size_t>(kReportSections[i].id) != i) return false;
+  return true;
+}
+static_assert(InReportOrder(), "SectionEntry() looks a section up by its place in the table");
+}  // namespace
+
+void AppendSectionTitle(TStringList& out, const ReportSectionEntry& section) {
+  ReportLine title, underline;
+  for (const SectionTitle& t : {section.title, section.aside}) {
+    if (t.text.empty()) continue;
+    title.Insert(t.column, t.text);
+    underline.Insert(t.column, std::string(static_cast<size_t>(t.UnderlineLength()), '='));
+  }
+  out.Add(title.Text());
+  out.Add(underline.Text());
+}

@@ -1,0 +1,52 @@
+#pragma once
+// The sections of the settings file, one entry each, in report order. An entry holds everything
+// the writer, the printout and the reader know of its section: the title line the writer puts
+// and the reader finds by title and underline, the composer of the rows under it, the blank
+// lines that close it in the printout, and the reader's range, missing-section message and
+// loader. The rows themselves are data next to their composer and loader; the loader takes its
+// labels from the composer's rows, so that no caption is written twice.
+//
+// A section is built by filling in its entry's composer and loader. Until then its composer is
+// empty and the section is left out of the report, and its loader is empty and the reader reads
+// none of its rows (it still finds its title and reports it missing).
+#include <array>
+#include <optional>
+
+#include "platform/rtl/StringList.h"
+#include "report/SettingsReport.h"
+
+namespace reader {
+struct ReadContext;
+}  // namespace reader
+
+struct ReportSectionEntry {
+  ReportSection id;
+  SectionTitle title;  // the reader finds the section by this one
+  SectionTitle aside;  // a second title further right on the title line; empty for none
+  int printoutBlanks;  // blank lines that close the section in the printout (one in the file)
+
+  // Appends the lines from the one under the underline to the last row.
+  void (*compose)(TStringList& out);
+
+  // The reader's range ends at the title line of this section; none: at line Count - 2.
+  std::optional<ReportSection> boundBy;
+  const char* missingMessage;  // logged when the section is missing; none: never read
+  // Reads the section's rows within the range the reader has put into the context.
+  void (*read)(reader::ReadContext& ctx);
+};
+
+extern const std::array<ReportSectionEntry, kReportSectionCount> kReportSections;
+
+inline const ReportSectionEntry& SectionEntry(ReportSection s) {
+  return kReportSections[static_cast<size_t>(s)];
+}
+
+// The title line and the underline line of a section.
+void AppendSectionTitle(TStringList& out, const ReportSectionEntry& section);
+
+// The sections' own code, written next to their rows. The loaders are declared here, not in the
+// reader's headers, so that the table names them without the report including the reader.
+void ComposeSettingsRows(TStringList& out);  // report/SettingsSection.cpp
+namespace reader {
+void ReadSettingsSection(ReadContext& ctx);  // reader/SettingsRows.cpp
+}  // namespace reader
