@@ -653,8 +653,11 @@ class TForm1 : public TForm {
   // The relay's identity as both exports head it: drive ID and description (shown on the
   // statistics page), serial number (on the calibration page). Filled from the identity and
   // description answers by ConnectRecordPages.
+  TLabel labDriveID{&tsStatistics, "labDriveID", "Drive ID"};
   TEdit mbDriveID{&tsStatistics, "mbDriveID"};
+  TLabel labUserName{&tsStatistics, "labUserName", "Drive Description"};
   TEdit mbUserName{&tsStatistics, "mbUserName"};
+  TLabel labSerialNum{&tsCalibration, "labSerialNum", "Serial Number"};
   TEdit mbSerialNum{&tsCalibration, "mbSerialNum"};
 
   // -- Fault History page (the grid and its progress bar are declared with the link's fields) --

@@ -198,11 +198,13 @@ TEST_F(FaultPageTest, UpdateEmptiesTheGridAndAsksForTheFirstRecord) {
   EXPECT_EQ(w.Queue().back(), wire::ReqFirstFault);
 }
 
-// The whole read through the test relay: 35 records, the chain ends, the export lists them.
+// The whole read through the test relay after connecting: 35 records, the chain ends, the export
+// lists them under the identity the relay reported.
 TEST(FaultPageRelay, ReadThenExport) {
   ShellWorld w;
   TForm1& f = w.f1();
-  w.OpenIdle();
+  w.ConnectAndRead();
+  ASSERT_TRUE(w.hb.RunUntil([&] { return !FrmProgress->Visible(); }, 60000));
   f.bFaultUpDate.UserClick();
   ASSERT_TRUE(w.hb.RunUntil([&] { return f.sgFaultHist.Cell(0, 1) == "  1"; }, 20000));
   w.hb.RunFor(1000);
@@ -212,6 +214,10 @@ TEST(FaultPageRelay, ReadThenExport) {
   w.hb.dialogAnswers.push_back(path);
   f.bSaveFaultRecs.UserClick();
   const std::vector<std::string> lines = ReadCrLfLines(path);
-  ASSERT_EQ(lines.size(), 103u);
-  EXPECT_EQ(lines[kFirstRecordLine + 34].substr(0, 5), "  35\t");
+  // The delay line only with the definite-time characteristic selected.
+  ASSERT_EQ(lines.size(), f.cbEL_Selector.ItemIndex() == 0 ? 104u : 103u);
+  EXPECT_EQ(lines[2], "Drive ID .... : \tDRIVE 07");
+  EXPECT_EQ(lines[3], "Drive Name .. : \tTest motor 7");
+  EXPECT_EQ(lines[4], "Serial Number : \t01234567");
+  EXPECT_EQ(lines[kFirstRecordLine + 34], "  35\t Actual\t 2024/12/08  \t 11h35\t  Single Phasing\t135\t120\t380");
 }
