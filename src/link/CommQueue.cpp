@@ -1,6 +1,6 @@
 // The request queue and the 10 ms link timer.
 #include "link/CommSetup.h"
-#include "link/Requests.h"
+#include "wire/Requests.h"
 #include "link/UnitProgress.h"
 #include "main/Main.h"
 #include "platform/ui/Application.h"

@@ -1,5 +1,7 @@
 #include "link/CommSetup.h"
 
+#include "wire/Framing.h"
+
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 
@@ -18,8 +20,8 @@ TForm2::TForm2()
   ComComboBox1.Style = TComboBoxStyle::csDropDownList;
   ComComboBox1.ComPort = &ComPort1;
   ComPort1.AttachPacket(&ComDataPacket1);
-  ComDataPacket1.StartString = "*";
-  ComDataPacket1.StopString = "#";
+  ComDataPacket1.StartString = wire::kPacketStart;
+  ComDataPacket1.StopString = wire::kPacketStop;
 
   OnCreate = [this] { FormCreate(); };
   OnShow = [this] { FormShow(); };

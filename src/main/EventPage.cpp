@@ -5,11 +5,11 @@
 #include <string>
 
 #include "link/CommSetup.h"
-#include "link/Numeric.h"
-#include "link/Requests.h"
 #include "main/Main.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/SysUtils.h"
+#include "wire/Numeric.h"
+#include "wire/Requests.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "link/CommSetup.h"
-#include "link/Requests.h"
 #include "main/Main.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/SysUtils.h"
+#include "wire/Requests.h"
 
 namespace {
 

@@ -61,52 +61,6 @@ void TForm1::InitRecordPages() {
   iAdTHD_sum.Precision = 2;
   mbDriveID.ReadOnly = mbUserName.ReadOnly = mbSerialNum.ReadOnly = true;
 
-  // Where each control of the three pages sits: left, top, width, height (a group box's children
-  // relative to the box, its caption inside).
-  struct Place {
-    TControl* control;
-    int left, top, width, height;
-  };
-  const Place places[] = {
-      {&sgFaultHist, 8, 8, 964, 480},
-      {&pbFaultUpdate, 8, 496, 676, 18},
-      {&bFaultUpDate, 8, 524, 220, 28},
-      {&bFaultHistClr, 236, 524, 220, 28},
-      {&bSaveFaultRecs, 464, 524, 220, 28},
-
-      {&sgQuickEventViewer, 8, 8, 872, 440},
-      {&bEventRecDownLoad, 8, 456, 260, 28},
-      {&bStopEventDownLoad, 276, 456, 260, 28},
-      {&labEventNumber, 552, 461, 140, 18},
-      {&seEventNumber, 692, 458, 64, 24},
-      {&pbEventDownload, 8, 492, 528, 18},
-      {&mb_Events_Progress, 552, 488, 48, 24},
-      {&labEventsPercent, 604, 492, 20, 18},
-      {&iLedEventMessage, 632, 488, 150, 24},
-      {&labEventMess, 792, 492, 290, 18},
-      {&bQuickEventUpload, 8, 524, 260, 28},
-      {&bClrQuickViewer, 276, 524, 260, 28},
-      {&pbQuickEventView, 552, 530, 304, 18},
-      {&gbEventNotice, 888, 8, 192, 440},
-      {&labEventNotice, 8, 24, 180, 200},
-
-      {&cbI_Selector, 8, 8, 200, 24},
-      {&labCurrentLevels, 8, 40, 200, 18},
-      {&sgCurrentLevels, 8, 60, 200, 284},
-      {&iSpecDisp, 230, 8, 600, 322},
-      {&gbAttenuator, 230, 344, 180, 64},
-      {&seAttenuator, 10, 28, 48, 24},
-      {&labAttenuatorUnit, 66, 32, 60, 18},
-      {&rgSimSpectrum, 420, 344, 200, 80},
-      {&isLedSimSpectrum, 632, 352, 120, 28},
-      {&labTHD, 8, 440, 470, 18},
-      {&iAdTHD, 484, 436, 100, 26},
-      {&labTHDUnit, 590, 440, 20, 18},
-      {&labTHD_sum, 8, 474, 470, 18},
-      {&iAdTHD_sum, 484, 470, 100, 26},
-      {&labTHD_sumUnit, 590, 474, 20, 18},
-  };
-  for (const Place& p : places) p.control->SetBounds(p.left, p.top, p.width, p.height);
   sgCurrentLevels.ColWidths = {110, 84};
   sgCurrentLevels.ScrollBars = TScrollStyle::ssNone;
 }

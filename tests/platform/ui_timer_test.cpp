@@ -154,4 +154,50 @@ TEST(Forms, ModalLoopEndsOnModalResultFromATimer) {
   EXPECT_FALSE(dlg->Visible());
 }
 
+// Enter and Escape in a modal window: the default and the cancel button take them when they can
+// be clicked; a window with title-bar buttons and no cancel button closes on Escape.
+class KeyDialog : public TForm {
+ public:
+  KeyDialog() : TForm("KeyDialog", "Keys") {
+    ok.ModalResult = mrOk;
+    cancel.ModalResult = mrCancel;
+  }
+  TEdit entry{this, "entry"};
+  TButton ok{this, "ok", "OK"};
+  TButton cancel{this, "cancel", "Cancel"};
+};
+
+TEST(Forms, EnterAndEscapeReachTheDefaultAndCancelButtons) {
+  struct Case {
+    const char* what;
+    bool okDefault, cancelCancel, okEnabled, borderIcons;
+    char key;
+    int result;  // mrNone: the key is not taken and the window stays
+  } cases[] = {
+      {"Enter clicks the default button", true, true, true, true, '\r', mrOk},
+      {"Escape clicks the cancel button", true, true, true, false, 27, mrCancel},
+      {"a disabled default button takes no Enter", true, true, false, true, '\r', mrNone},
+      {"no default button: Enter stays with the field", false, true, true, true, '\r', mrNone},
+      {"no cancel button: Escape closes by the close box", true, false, true, true, 27, mrCancel},
+      {"no cancel button, no close box: Escape does nothing", true, false, true, false, 27, mrNone},
+  };
+  for (const Case& c : cases) {
+    Env env;
+    KeyDialog* dlg = nullptr;
+    env.app.CreateForm(dlg);
+    dlg->ok.Default = c.okDefault;
+    dlg->cancel.Cancel = c.cancelCancel;
+    dlg->ok.SetEnabled(c.okEnabled);
+    dlg->BorderIconsVisible = c.borderIcons;
+    bool taken = false;
+    env.hb.After(10, [&] { taken = dlg->UserDialogKey(c.key); });
+    env.hb.After(20, [&] {
+      if (dlg->Visible()) dlg->SetModalResult(mrNone - 1);
+    });
+    const int r = dlg->ShowModal();
+    EXPECT_EQ(taken, c.result != mrNone) << c.what;
+    EXPECT_EQ(r, c.result == mrNone ? mrNone - 1 : c.result) << c.what;
+  }
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -12,6 +13,8 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -23,6 +26,7 @@
 
 #include "platform/print/Printer.h"
 #include "platform/rtl/Paths.h"
+#include "platform/qt/QtPeerHelpers.h"
 #include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtScript.h"
 #include "platform/qt/QtText.h"
@@ -372,7 +376,11 @@ void QtBackend::FormShown(TForm& form) {
     }
     size = size.boundedTo(avail.size() * 0.95);
     win->resize(size);
-    if (!form.Resizable) win->setFixedSize(size);
+    // A fixed window of no given size follows its contents: a longer text, a line shown later.
+    if (!form.Resizable && (cw < 0 || ch < 0) && win->layout())
+      win->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    else if (!form.Resizable)
+      win->setFixedSize(size);
     // Placement: centred where asked (and for windows without a designed place), else designed.
     QRect over = avail;
     const bool overMain = form.Position == TFormPosition::poMainFormCenter ||
@@ -448,8 +456,11 @@ bool QtBackend::TakeRefused(TControl* c) {
 // back), and the real focus follows the model.
 void QtBackend::OnFocusChanged(QWidget*, QWidget* now) {
   if (!Live() || syncingFocus_ || inSync_ > 0 || !now) return;
+  // The menu bar and its menus take the keyboard while they are open; that is no move of the
+  // focus within the window, and the control left keeps it (no exit check).
+  if (qobject_cast<QMenuBar*>(now) || qobject_cast<QMenu*>(now)) return;
   TControl* c = ControlOf(now);
-  if (!c) return;
+  if (!c || !c->CanFocus()) return;
   TForm* f = c->Form();
   if (!f) return;
   refused_ = nullptr;
@@ -484,33 +495,62 @@ void QtBackend::SyncFocus(TForm& form) {
 
 // Typed characters go one by one through the model (OnKeyPress may drop or change them); what Qt
 // edits by itself (paste, cut, delete, undo) arrives afterwards as a whole new text.
+bool QtBackend::DialogKey(TForm& form, QKeyEvent* e) {
+  if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  const int key = e->key();
+  const char ch = key == Qt::Key_Return || key == Qt::Key_Enter ? '\r' : key == Qt::Key_Escape ? 27 : 0;
+  if (!ch) return false;
+  bool taken = false;
+  UserInput(&form, [&form, ch, &taken] { taken = form.UserDialogKey(ch); });
+  return taken;
+}
+
 bool QtBackend::EditKey(TControl& c, QKeyEvent* e) {
   Peer* p = Find(&c);
   auto* le = p ? qobject_cast<QLineEdit*>(p->focus.data()) : nullptr;
   if (!le) return false;
+  if (TForm* f = c.Form(); f && DialogKey(*f, e)) return true;
   const Qt::KeyboardModifiers mods = e->modifiers();
   const bool ctrl = mods & (Qt::ControlModifier | Qt::MetaModifier);
   const bool alt = mods & Qt::AltModifier;
-  if (ctrl != alt && (ctrl || alt)) return false;  // shortcuts; Ctrl+Alt is AltGr typing
   auto& ed = static_cast<TCustomEdit&>(c);
   TControl* cp = &c;
   const int key = e->key();
+  std::string chars;
+  if (e->matches(QKeySequence::Paste)) {
+    // A paste is typing: each character passes the edit's key filter, which may refuse it.
+    if (le->isReadOnly()) return true;
+    for (QChar ch : QGuiApplication::clipboard()->text())
+      if (ch.isPrint()) chars += FromQChar(ch);
+    if (chars.empty()) return true;
+  } else if (ed.PasswordChar && (e->matches(QKeySequence::Cut) || e->matches(QKeySequence::Copy))) {
+    return true;  // the widget holds only the mask
+  } else if (ed.PasswordChar && key == Qt::Key_Delete && !le->isReadOnly()) {
+    // The widget's text is the mask: the model removes the characters.
+    const int start = le->hasSelectedText() ? le->selectionStart() : le->cursorPosition();
+    const int length = le->hasSelectedText() ? int(le->selectedText().size()) : 1;
+    std::string t = ed.Text();
+    if (start < int(t.size())) t.erase(size_t(start), size_t(length));
+    UserInput(cp, [&ed, t] { ed.UserSetText(t); });
+    if (Find(cp)) le->setCursorPosition(start);
+    return true;
+  }
+  if (chars.empty() && ctrl != alt && (ctrl || alt)) return false;  // shortcuts; Ctrl+Alt is AltGr typing
   if (c.Kind() == ControlKind::SpinEdit && (key == Qt::Key_Up || key == Qt::Key_Down)) {
     const int dir = key == Qt::Key_Up ? 1 : -1;
     UserInput(cp, [cp, dir] { static_cast<TSpinEdit*>(cp)->UserStep(dir); });
     return true;
   }
-  std::string chars;
-  if (key == Qt::Key_Backspace)
-    chars = "\b";
-  else if (key == Qt::Key_Return || key == Qt::Key_Enter)
-    chars = "\r";
-  else if (key == Qt::Key_Escape)
-    chars = "\x1b";
-  else {
-    const QString t = e->text();
-    for (QChar ch : t)
-      if (ch.isPrint()) chars += FromQChar(ch);
+  if (chars.empty()) {
+    if (key == Qt::Key_Backspace)
+      chars = "\b";
+    else if (key == Qt::Key_Return || key == Qt::Key_Enter)
+      chars = "\r";
+    else if (key == Qt::Key_Escape)
+      chars = "\x1b";
+    else
+      for (QChar ch : e->text())
+        if (ch.isPrint()) chars += FromQChar(ch);
     if (chars.empty()) return false;
   }
   int start = le->hasSelectedText() ? le->selectionStart() : le->cursorPosition();
@@ -523,7 +563,7 @@ bool QtBackend::EditKey(TControl& c, QKeyEvent* e) {
       length = 0;
     }
   });
-  if (Find(cp) && le->text() == ToQ(ed.Text())) le->setCursorPosition(caret);
+  if (Find(cp) && le->text() == qtb::peers::Shown(ed)) le->setCursorPosition(caret);
   return true;
 }
 

@@ -187,8 +187,12 @@ void QtBackend::Sync(Peer& p) {
       auto* le = static_cast<QLineEdit*>(p.focus.data());
       if (!le) break;
       QSignalBlocker blockEdit(le);
-      const QString t = ToQ(ed.Text());
+      const QString t = Shown(ed);
       if (le->text() != t) le->setText(t);
+      // A masked text offers nothing to copy or drop into: its widget holds only the mask.
+      const bool masked = ed.PasswordChar != 0;
+      le->setContextMenuPolicy(masked ? Qt::NoContextMenu : Qt::DefaultContextMenu);
+      le->setAcceptDrops(!masked);
       bool readOnly = ed.ReadOnly;
       if (k == ControlKind::SpinEdit) {
         auto& sp = static_cast<TSpinEdit&>(c);

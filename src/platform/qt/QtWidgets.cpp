@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/qt/QtLayouts.h"
 #include "platform/qt/QtText.h"
 
 namespace qtb {
@@ -47,6 +48,14 @@ void FormWindow::closeEvent(QCloseEvent* e) {
     return;
   }
   QMainWindow::closeEvent(e);
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* e) {
+  if (OnKey && OnKey(e)) {
+    e->accept();
+    return;
+  }
+  QMainWindow::keyPressEvent(e);
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
@@ -509,6 +518,21 @@ QIcon ToolGlyph(const std::string& name, const std::string& hint) {
     }
   }
   return QIcon();
+}
+
+void ScrollArea::resizeEvent(QResizeEvent* e) {
+  // The content's columns are as tall as what the area shows.
+  if (widget())
+    if (auto* flow = dynamic_cast<ColumnFlowLayout*>(widget()->layout()))
+      flow->SetColumnHeight(viewport()->height());
+  QScrollArea::resizeEvent(e);
+}
+
+bool ScrollArea::eventFilter(QObject* o, QEvent* e) {
+  // Contents that ask for another size change this area's size hint (a window sized to its
+  // contents then follows them).
+  if (o == widget() && e->type() == QEvent::LayoutRequest) updateGeometry();
+  return QScrollArea::eventFilter(o, e);
 }
 
 QSize ScrollArea::sizeHint() const {

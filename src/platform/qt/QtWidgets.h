@@ -42,8 +42,10 @@ class FormWindow : public QMainWindow {
  public:
   using QMainWindow::QMainWindow;
   std::function<bool()> OnCloseRequest;  // true: let Qt close the window itself
+  std::function<bool(QKeyEvent*)> OnKey;  // a key no widget of the window took; true: taken
  protected:
   void closeEvent(QCloseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
 };
 
 class ClickLabel : public QLabel {
@@ -179,6 +181,9 @@ class ScrollArea : public QScrollArea {
  public:
   using QScrollArea::QScrollArea;
   QSize sizeHint() const override;
+ protected:
+  void resizeEvent(QResizeEvent* e) override;
+  bool eventFilter(QObject* o, QEvent* e) override;
 };
 
 }  // namespace qtb

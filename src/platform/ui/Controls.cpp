@@ -191,12 +191,11 @@ void TSpinEdit::SetValue(int v) { SetText(std::to_string(Clamp(v))); }
 
 void TSpinEdit::DoExit() {
   TCustomEdit::DoExit();
-  // An emptied box stays empty; otherwise the value is brought into range.
+  // The value is brought into range, and the text rewritten only when that changes the value: an
+  // emptied box stays empty, a lone "-" stays (both read as MinValue, which is in range).
   if (Text().empty()) return;
-  int v = Value();
-  std::string clamped = std::to_string(Clamp(v));
-  int parsed;
-  if (!ParseInt(Text(), parsed) || Clamp(parsed) != parsed) SetText(clamped);
+  const int v = Value();
+  if (Clamp(v) != v) SetText(std::to_string(Clamp(v)));
 }
 
 void TSpinEdit::UserStep(int direction) {

@@ -142,6 +142,8 @@ class TButton : public TControl {
       : TControl(parent, std::move(name), ControlKind::Button) { SetCaption(caption); }
   bool CanFocus() const override { return true; }
   int ModalResult = 0;  // closes a modal form with this result when clicked
+  bool Default = false;  // Enter in its window clicks it
+  bool Cancel = false;   // Escape in its window clicks it
   TNotifyEvent OnClick;
   // A user's click: the button takes the focus (OnExit of the control left), then OnClick.
   void UserClick();
@@ -158,6 +160,7 @@ class TCustomEdit : public TControl {
   void SetText(const std::string& s);
   int MaxLength = 0;  // limits typing only
   bool ReadOnly = false;
+  char PasswordChar = 0;  // not 0: shown for every character of the text, which stays as typed
   TNotifyEvent OnChange;
   TKeyPressEvent OnKeyPress;
   TNotifyEvent OnDblClick;
