@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the program with a script of user steps against relay-sim, then checks what the relay holds.
-#   run_e2e.sh <vuma-frontend> <relay-sim> <script.e2e> <output folder> <check: write|print|records|script>
+#   run_e2e.sh <vuma-frontend> <relay-sim> <script.e2e> <output folder> <check: write|print|records|script|holds:...>
 #              [relay-sim options...]
 # By default the program runs on Qt's offscreen platform with a 1280 x 1024 screen, so that the
 # main window has its full size; with E2E_WM=openbox it runs on Xvfb under that window manager.
@@ -53,6 +53,14 @@ grep -q "E2E OK" "$out/program.log" || { echo "script did not finish"; exit 1; }
 
 if [ "$check" = script ]; then
   echo "e2e passed"  # the script's own steps were the checks
+  exit 0
+fi
+
+# A script that names what the relay must hold afterwards: "holds:<grid> <row> <value>".
+if [[ "$check" == holds:* ]]; then
+  line=${check#holds:}
+  grep -qx "$line" "$out/relay-records.txt" || { echo "relay does not hold '$line'"; exit 1; }
+  echo "e2e passed"
   exit 0
 fi
 
