@@ -69,6 +69,7 @@ TForm1::TForm1()
   InitLiveDisplays();
   InitSettingsPage();
   InitSettingsFiles();
+  InitRecordPages();
   InitCalculators();
   InitTestPage();
   InitRecorder();

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/rtl/TextFile.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Forms.h"
@@ -623,6 +624,67 @@ class TForm1 : public TForm {
   TiSwitchLed islFieldInput14{&gbTestFieldInputs, "islFieldInput14", "Input 14"};
   TiSwitchLed islFieldInput15{&gbTestFieldInputs, "islFieldInput15", "Input 15"};
 
+
+  // ==== Records pages: fault history, event history, spectrum analyser ====
+  void InitRecordPages();
+  // Once the comms setup window exists: the identity shown from the relay's answers.
+  void ConnectRecordPages();
+
+  // The relay's identity as both exports head it: drive ID and description (shown on the
+  // statistics page), serial number (on the calibration page). Filled from the identity and
+  // description answers by ConnectRecordPages.
+  TLabel labDriveID{&tsStatistics, "labDriveID", "Drive ID"};
+  TEdit mbDriveID{&tsStatistics, "mbDriveID"};
+  TLabel labUserName{&tsStatistics, "labUserName", "Drive Description"};
+  TEdit mbUserName{&tsStatistics, "mbUserName"};
+  TLabel labSerialNum{&tsCalibration, "labSerialNum", "Serial Number"};
+  TEdit mbSerialNum{&tsCalibration, "mbSerialNum"};
+
+  // -- Fault History page (the grid and its progress bar are declared with the link's fields) --
+  void FaultUpdateReq();
+  void bSaveFaultRecsClick();
+  TButton bSaveFaultRecs{&tsFaults, "bSaveFaultRecs", "Save fault records on disk"};
+  TSaveDialog SaveDialogFaults;
+  // The lines of the fault records export as the page stands now.
+  std::vector<std::string> FaultExportLines();
+
+  // -- Event History page --
+  void tsEventsShow();
+  void bEventRecDownLoadClick();
+  void bStopEventDownLoadClick();
+  void seEventNumberExit();
+  void bQuickEventUploadClick();
+  void bClrQuickViewerClick();
+  // How a download to the export file ended; each says so on the page.
+  enum class EventDownloadEnd { Complete, Stopped, LinkLost };
+  void ShowEventDownloadEnd(EventDownloadEnd how);
+  TLabel labEventNumber{&tsEvents, "labEventNumber", "Event upload quantity"};
+  TSpinEdit seEventNumber{&tsEvents, "seEventNumber", 1, 1400, 200};
+  TLabel labEventsPercent{&tsEvents, "labEventsPercent", "%"};
+  TButton bClrQuickViewer{&tsEvents, "bClrQuickViewer", "Clear quick viewer"};
+  TGroupBox gbEventNotice{&tsEvents, "gbEventNotice", " Please note !"};
+  TLabel labEventNotice{&gbEventNotice, "labEventNotice"};
+  TSaveDialog SaveDialogEvents;
+  // The running download's own file: no other command writes through it.
+  TextFile EventExportFile;
+
+  // -- Spectrum Analyser page --
+  // The page refresh's step while the page is shown and the port open.
+  void SpectrumAnalyserStep();
+  void isLedSimSpectrumClick();
+  TiSpectrumDisplay iSpecDisp{&tsSpectrum, "iSpecDisp"};
+  TLabel labCurrentLevels{&tsSpectrum, "labCurrentLevels", "Harmonic Amplitudes"};
+  TGroupBox gbAttenuator{&tsSpectrum, "gbAttenuator", " Signal Attenuator "};
+  TSpinEdit seAttenuator{&gbAttenuator, "seAttenuator", 1, 5, 1};
+  TLabel labAttenuatorUnit{&gbAttenuator, "labAttenuatorUnit", "Times"};
+  TRadioGroup rgSimSpectrum{&tsSpectrum, "rgSimSpectrum", " Signal type "};
+  TiSwitchLed isLedSimSpectrum{&tsSpectrum, "isLedSimSpectrum", "Start demo"};
+  TLabel labTHD{&tsSpectrum, "labTHD", "Total Harmonic Distortion w.r.t. the fundamental harmonic (f1)"};
+  TiAnalogDisplay iAdTHD{&tsSpectrum, "iAdTHD"};
+  TLabel labTHDUnit{&tsSpectrum, "labTHDUnit", "%"};
+  TLabel labTHD_sum{&tsSpectrum, "labTHD_sum", "Total Harmonic Distortion w.r.t. the sum of all the harmonics"};
+  TiAnalogDisplay iAdTHD_sum{&tsSpectrum, "iAdTHD_sum"};
+  TLabel labTHD_sumUnit{&tsSpectrum, "labTHD_sumUnit", "%"};
 
   // ==== Page refresh: the 500 ms tick that keeps the shown page's combined values current ====
   void InitPageRefresh();

@@ -86,6 +86,7 @@ void TForm1::Timer2Timer() {
       iLedExtRL8.SetActive(iLedExtRL_8.Active());
     }
     if (page == &tsLogic) cbRelay_1_Input.SetVisible(rgMTR_Select.ItemIndex() != 0);
+    if (page == &tsSpectrum) SpectrumAnalyserStep();
     RecorderStep();
   } catch (const EConvertError&) {
   }

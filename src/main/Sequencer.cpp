@@ -405,6 +405,8 @@ void ShowPortState(TForm1& f, bool open) {
       }
     }
     f.iLedEventMessage.SetActive(false);
+    f.EventMassUploadAct = false;
+    f.ShowEventDownloadEnd(TForm1::EventDownloadEnd::LinkLost);
   }
 }
 
