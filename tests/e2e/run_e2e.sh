@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the program with a script of user steps against relay-sim, then checks what the relay holds.
-#   run_e2e.sh <vuma-frontend> <relay-sim> <script.e2e> <output folder> <check: write|print>
+#   run_e2e.sh <vuma-frontend> <relay-sim> <script.e2e> <output folder> <check: write|print|expect>
+# "expect": every line of the script's .expect file (same name) is a line of the relay's dump.
 set -euo pipefail
 program=$1 relay=$2 script=$3 out=$4 check=$5
 rm -rf "$out"; mkdir -p "$out/drive_c"
@@ -28,9 +29,22 @@ if [ "$check" = print ]; then
   pdf=$(find "$out/drive_c" -name '*.pdf' | head -n1)
   [ -n "$pdf" ] || { echo "no PDF printed"; exit 1; }
   pdftotext -layout -fixed 6 "$pdf" "$out/printout.txt"
-  for text in "VUMA Settings" "File Rev : 02A" "Settings" "Page 1 of 2" "Page 2 of 2"; do
-    grep -q "$text" "$out/printout.txt" || { echo "printout lacks '$text'"; exit 1; }
+  for text in "VUMA Settings" "File Rev : 02A" "Settings" "Location Selection And Feedback" \
+              "| Start >>      |" "External Module Setting" "Page 1 of "; do
+    grep -qF "$text" "$out/printout.txt" || { echo "printout lacks '$text'"; exit 1; }
   done
+  # The last page's footer names it as the last.
+  grep -qE "Page ([0-9]+) of \1\b" "$out/printout.txt" || { echo "printout lacks its last footer"; exit 1; }
+  echo "e2e passed"
+  exit 0
+fi
+
+if [ "$check" = expect ]; then
+  while IFS= read -r line; do
+    [ -n "$line" ] || continue
+    grep -qxF "$line" "$out/relay-records.txt" || {
+      echo "relay does not hold '$line':"; grep "^${line% *} " "$out/relay-records.txt" || true; exit 1; }
+  done < "${script%.e2e}.expect"
   echo "e2e passed"
   exit 0
 fi
