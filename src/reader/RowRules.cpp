@@ -83,7 +83,7 @@ void SetTarget(ReadContext& ctx, const RowSpec& row, int value) {
   if (row.handler) (ctx.form.*row.handler)();
 }
 
-static bool NumberKind(RowKind k) { return k != RowKind::Word; }
+static bool NumberKind(RowKind k) { return k != RowKind::Word && k != RowKind::Signal; }
 
 void LogOutOfRange(ReadContext& ctx, const RowSpec& row, const std::string& text) {
   if (row.numberFirst)
@@ -124,7 +124,7 @@ void ReadRow(ReadContext& ctx, const RowSpec& row) {
   }
   const std::string cut = CutValue(*line, row);
 
-  if (row.kind == RowKind::Word) {
+  if (!NumberKind(row.kind)) {
     const std::string text = TrimUpper(cut);
     if (!text.empty() && static_cast<int>(text.size()) <= row.maxLength) {
       for (size_t k = 0; k < row.words.size(); ++k) {
@@ -134,7 +134,7 @@ void ReadRow(ReadContext& ctx, const RowSpec& row) {
         }
       }
     }
-    LogOutOfRange(ctx, row, text);
+    LogOutOfRange(ctx, row, row.kind == RowKind::Signal ? Trim(cut) : text);
     SetTarget(ctx, row, row.defaultValue);
     return;
   }

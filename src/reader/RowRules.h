@@ -40,6 +40,7 @@ enum class RowKind : uint8_t {
   Signed,  // as Number, with an optional leading "-"
   Step50,  // as Number, then rounded down to a multiple of 50 with the step message
   Word,    // one of the row's words (trimmed, upper-cased), 1 to L characters
+  Signal,  // as Word; the log shows the name as written (trimmed), not upper-cased
 };
 
 using ControlOf = TControl& (*)(TForm1&);

@@ -24,7 +24,7 @@ constexpr int kLocationWidth = 34, kInputWidth = 34, kTimerWidth = 29, kExtModul
 // A signal name of 16 characters looked up in its table; the item index it finds is the code.
 RowSpec Signal(std::string_view label, int skip, int table, ControlOf c, Handler h, int def,
                const char* out, const char* notFound) {
-  RowSpec r{label, {}, kSignalNameWidth, RowKind::Word, kSignalNameWidth, false, 0, 0,
+  RowSpec r{label, {}, kSignalNameWidth, RowKind::Signal, kSignalNameWidth, false, 0, 0,
             SignalNameTable(table), c, h, def, 0, out, notFound, nullptr};
   r.skip = skip;
   return r;
