@@ -4,6 +4,7 @@
 // input rows of one command share one line and one label: Remote and Auto lie 17 and 34
 // characters further on.
 #include <array>
+#include <string>
 
 #include "main/Main.h"
 #include "reader/SettingsReader.h"
@@ -78,64 +79,58 @@ const std::array<RowSpec, 3> kLocationReadRows = {
              "Feedback signal input not found. Setting value changed to Zero."),
 };
 
-// clang-format off
-const std::array<RowSpec, 18> kInputReadRows = {
-    Input(0, 0, ED(cbLocStart_Ff, cbLocStart_FfChange), 0,
-          "Local start fast forward input out of range %0:s setting value changed to Zero.",
-          "Local start fast forward input not found. Setting value changed to Zero."),
-    Input(0, 1, ED(cbRemStart_Ff, cbRemStart_FfChange), 0,
-          "Remote start fast forward input out of range %0:s setting value changed to Zero.",
-          "Remote start fast forward input not found. Setting value changed to Zero."),
-    Input(0, 2, ED(cbAutoStart_Ff, cbAutoStart_FfChange), 0,
-          "Auto start fast forward input out of range %0:s setting value changed to Zero.",
-          "Auto start fast forward input not found. Setting value changed to Zero."),
-    Input(1, 0, ED(cbLocStart_Fs, cbLocStart_FsChange), 0,
-          "Local start slow forward input out of range %0:s setting value changed to Zero.",
-          "Local start slow forward input not found. Setting value changed to Zero."),
-    Input(1, 1, ED(cbRemStart_Fs, cbRemStart_FsChange), 0,
-          "Remote start slow forward input out of range %0:s setting value changed to Zero.",
-          "Remote start slow forward input not found. Setting value changed to Zero."),
-    Input(1, 2, ED(cbAutoStart_Fs, cbAutoStart_FsChange), 0,
-          "Auto start slow forward input out of range %0:s setting value changed to Zero.",
-          "Auto start slow forward input not found. Setting value changed to Zero."),
-    Input(2, 0, ED(cbLocStart_Rf, cbLocStart_RfChange), 0,
-          "Local start fast reverse input out of range %0:s setting value changed to Zero.",
-          "Local start fast reverse input not found. Setting value changed to Zero."),
-    Input(2, 1, ED(cbRemStart_Rf, cbRemStart_RfChange), 0,
-          "Remote start fast reverse input out of range %0:s setting value changed to Zero.",
-          "Remote start fast reverse input not found. Setting value changed to Zero."),
-    Input(2, 2, ED(cbAutoStart_Rf, cbAutoStart_RfChange), 0,
-          "Auto start fast reverse input out of range %0:s setting value changed to Zero.",
-          "Auto start fast reverse input not found. Setting value changed to Zero."),
-    Input(3, 0, ED(cbLocStart_Rs, cbLocStart_RsChange), 0,
-          "Local start slow reverse input out of range %0:s setting value changed to Zero.",
-          "Local start slow reverse input not found. Setting value changed to Zero."),
-    Input(3, 1, ED(cbRemStart_Rs, cbRemStart_RsChange), 0,
-          "Remote start slow reverse input out of range %0:s setting value changed to Zero.",
-          "Remote start slow reverse input not found. Setting value changed to Zero."),
-    Input(3, 2, ED(cbAutoStart_Rs, cbAutoStart_RsChange), 0,
-          "Auto start slow reverse input out of range %0:s setting value changed to Zero.",
-          "Auto start slow reverse input not found. Setting value changed to Zero."),
-    Input(4, 0, ED(cbLocInterlock, cbLocInterlockChange), 1,
-          "Local interlock input out of range %0:s setting value changed to One.",
-          "Local interlock input not found. Setting value changed to One."),
-    Input(4, 1, ED(cbRemInterlock, cbRemInterlockChange), 1,
-          "Remote interlock input out of range %0:s setting value changed to One.",
-          "Remote interlock input not found. Setting value changed to One."),
-    Input(4, 2, ED(cbAutoInterlock, cbAutoInterlockChange), 1,
-          "Auto interlock input out of range %0:s setting value changed to One.",
-          "Auto interlock input not found. Setting value changed to One."),
-    Input(5, 0, ED(cbLocStop, cbLocStopChange), 1,
-          "Local stop input out of range %0:s setting value changed to One.",
-          "Local stop input not found. Setting value changed to One."),
-    Input(5, 1, ED(cbRemStop, cbRemStopChange), 1,
-          "Remote stop input out of range %0:s setting value changed to One.",
-          "Remote stop input not found. Setting value changed to One."),
-    Input(5, 2, ED(cbAutoStop, cbAutoStopChange), 1,
-          "Auto stop input out of range %0:s setting value changed to One.",
-          "Auto stop input not found. Setting value changed to One."),
-};
+// The starter input rows' messages: the location and the command, and the default they name
+// (the start commands Zero, interlock and stop One). Built once; the rows point into them.
+constexpr std::array<const char*, 3> kPlaces = {"Local", "Remote", "Auto"};
+constexpr std::array<const char*, 6> kCommands = {"start fast forward", "start slow forward", "start fast reverse",
+                                                  "start slow reverse", "interlock",          "stop"};
+constexpr int InputDefault(int command) { return command < 4 ? 0 : 1; }
 
+struct InputMessages {
+  std::string outOfRange, notFound;
+};
+const std::array<InputMessages, 18> kInputMessages = [] {
+  std::array<InputMessages, 18> m;
+  for (int n = 0; n < 6; ++n)
+    for (int k = 0; k < 3; ++k) {
+      const std::string what = std::string(kPlaces[static_cast<size_t>(k)]) + " " +
+                               kCommands[static_cast<size_t>(n)] + " input ";
+      const std::string value = InputDefault(n) == 0 ? "Zero." : "One.";
+      m[static_cast<size_t>(3 * n + k)] = {what + "out of range %0:s setting value changed to " + value,
+                                           what + "not found. Setting value changed to " + value};
+    }
+  return m;
+}();
+
+struct Target {
+  ControlOf control;
+  Handler handler;
+};
+// Command by command, Local, Remote, Auto.
+const std::array<Target, 18> kInputTargets = {{
+    {ED(cbLocStart_Ff, cbLocStart_FfChange)},   {ED(cbRemStart_Ff, cbRemStart_FfChange)},
+    {ED(cbAutoStart_Ff, cbAutoStart_FfChange)}, {ED(cbLocStart_Fs, cbLocStart_FsChange)},
+    {ED(cbRemStart_Fs, cbRemStart_FsChange)},   {ED(cbAutoStart_Fs, cbAutoStart_FsChange)},
+    {ED(cbLocStart_Rf, cbLocStart_RfChange)},   {ED(cbRemStart_Rf, cbRemStart_RfChange)},
+    {ED(cbAutoStart_Rf, cbAutoStart_RfChange)}, {ED(cbLocStart_Rs, cbLocStart_RsChange)},
+    {ED(cbRemStart_Rs, cbRemStart_RsChange)},   {ED(cbAutoStart_Rs, cbAutoStart_RsChange)},
+    {ED(cbLocInterlock, cbLocInterlockChange)}, {ED(cbRemInterlock, cbRemInterlockChange)},
+    {ED(cbAutoInterlock, cbAutoInterlockChange)}, {ED(cbLocStop, cbLocStopChange)},
+    {ED(cbRemStop, cbRemStopChange)},           {ED(cbAutoStop, cbAutoStopChange)},
+}};
+
+const std::array<RowSpec, 18> kInputReadRows = [] {
+  std::array<RowSpec, 18> rows;
+  for (int n = 0; n < 6; ++n)
+    for (int k = 0; k < 3; ++k) {
+      const size_t i = static_cast<size_t>(3 * n + k);
+      rows[i] = Input(n, k, kInputTargets[i].control, kInputTargets[i].handler, InputDefault(n),
+                      kInputMessages[i].outOfRange.c_str(), kInputMessages[i].notFound.c_str());
+    }
+  return rows;
+}();
+
+// clang-format off
 const std::array<RowSpec, 9> kTimerReadRows = {
     Timer(0, 3, ED(sePreWarnTime, sePreWarnTimeChange), 0,
           "Pre start warning timer out of range %0:s setting value changed to 00.",
