@@ -2,9 +2,10 @@
 
 #include <array>
 
-#include "link/VoltageLists.h"
+#include "wire/VoltageLists.h"
 #include "main/Main.h"
 #include "report/SignalNames.h"
+#include "wire/Selections.h"
 
 namespace settings {
 namespace {
@@ -183,15 +184,12 @@ constexpr const char* kStarterItems[] = {
     "Pole-Changing Reversal Starter ",          "               Soft Starter                 ",
     "        Reversal Soft Starter         ",   " Oil Circuit Breaker DOL Starter  ",
 };
-constexpr const char* kRTDTypeItems[] = {"PT100", "PT1000", "PTC", "NTC"};
-constexpr const char* kFreqItems[] = {"50", "60"};
-constexpr const char* kFreqHzItems[] = {"50Hz", "60Hz"};
 constexpr const char* kUcPfItems[] = {"Undercurrent Select", "Power Factor Select"};
 constexpr const char* kRelay1Items[] = {"Dedicated Main Trip Relay Select", "Configurable Relay (+100ms) Select"};
 
-const std::array<const char*, volt::kShortCount> kVoltageItems = [] {
-  std::array<const char*, volt::kShortCount> a{};
-  for (int i = 0; i < volt::kShortCount; ++i) a[i] = volt::kShortList[i].Name;
+const std::array<const char*, wire::kShortCount> kVoltageItems = [] {
+  std::array<const char*, wire::kShortCount> a{};
+  for (int i = 0; i < wire::kShortCount; ++i) a[i] = wire::kShortList[i].Name;
   return a;
 }();
 
@@ -220,9 +218,9 @@ std::vector<std::string> ItemTexts(Items list) {
     case Items::ELMode: return texts(kELModeItems);
     case Items::MLRestart: return texts(kMLRestartItems);
     case Items::Starter: return texts(kStarterItems);
-    case Items::RTDType: return texts(kRTDTypeItems);
-    case Items::Freq: return texts(kFreqItems);
-    case Items::FreqHz: return texts(kFreqHzItems);
+    case Items::RTDType: return texts(wire::kSensorTypeItems);
+    case Items::Freq: return texts(wire::kFrequencyPlainItems);
+    case Items::FreqHz: return texts(wire::kFrequencyItems);
     case Items::UcPf: return texts(kUcPfItems);
     case Items::Relay1: return texts(kRelay1Items);
     case Items::Signal02: return SignalComboItems(2);

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "link/RecordLayouts.h"
+#include "wire/RecordLayouts.h"
 
 class TControl;
 class TForm1;

@@ -1060,12 +1060,12 @@ class TForm1 : public TForm {
 
   // -- Location selector: two inputs forming the location code --
   TGroupBox gbLocationSelector{&tsStarters, "gbLocationSelector", " Location Selector"};
+  TLabel stLocationCodes{&gbLocationSelector, "stLocationCodes",
+                         " Local Field = 00,  Remote Field = 01,  Auto = 10, Operator Panel = 11"};
   TLabel labControlSelectorLsb{&gbLocationSelector, "labControlSelectorLsb", "Input (lsb)"};
   TComboBox cbControlSelectorLsb{&gbLocationSelector, "cbControlSelectorLsb"};
   TLabel labControlSelectorMsb{&gbLocationSelector, "labControlSelectorMsb", "Input (msb)"};
   TComboBox cbControlSelectorMsb{&gbLocationSelector, "cbControlSelectorMsb"};
-  TLabel stLocationCodes{&gbLocationSelector, "stLocationCodes",
-                              " Local Field = 00,  Remote Field = 01,  Auto = 10, Operator Panel = 11"};
 
   // -- Start, interlock and stop inputs of the three control locations --
   TGroupBox gbLocal{&tsStarters, "gbLocal", " Local"};

@@ -7,7 +7,7 @@
 #include <map>
 
 #include "editors/SettingsEditors.h"
-#include "link/RecordLayouts.h"
+#include "wire/RecordLayouts.h"
 #include "support/EditorWorld.h"
 
 using namespace settings;

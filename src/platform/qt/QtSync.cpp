@@ -146,6 +146,10 @@ void QtBackend::SyncCommon(Peer& p) {
     w->setPalette(QPalette());
     w->setAutoFillBackground(false);
   }
+  // An edit paints all of its rectangle, so a new text repaints the edit alone, not the group
+  // box behind it.
+  QWidget* field = c.Kind() == ControlKind::Edit ? w : c.Kind() == ControlKind::SpinEdit ? p.focus.data() : nullptr;
+  if (field && !field->autoFillBackground()) field->setAutoFillBackground(true);
   if (w->font().bold() != c.FontBold()) {
     QFont f = w->font();
     f.setBold(c.FontBold());
@@ -187,8 +191,12 @@ void QtBackend::Sync(Peer& p) {
       auto* le = static_cast<QLineEdit*>(p.focus.data());
       if (!le) break;
       QSignalBlocker blockEdit(le);
-      const QString t = ToQ(ed.Text());
+      const QString t = Shown(ed);
       if (le->text() != t) le->setText(t);
+      // A masked text offers nothing to copy or drop into: its widget holds only the mask.
+      const bool masked = ed.PasswordChar != 0;
+      le->setContextMenuPolicy(masked ? Qt::NoContextMenu : Qt::DefaultContextMenu);
+      le->setAcceptDrops(!masked);
       bool readOnly = ed.ReadOnly;
       if (k == ControlKind::SpinEdit) {
         auto& sp = static_cast<TSpinEdit&>(c);
@@ -418,7 +426,10 @@ void QtBackend::Sync(Peer& p) {
       w->update();
       break;
     }
-    case ControlKind::StatusBar: case ControlKind::AngularGauge: case ControlKind::Plot:
+    case ControlKind::StatusBar:
+      static_cast<StatusBarWidget*>(w)->ModelChanged();
+      break;
+    case ControlKind::AngularGauge: case ControlKind::Plot:
     case ControlKind::SpectrumDisplay: case ControlKind::Shape: case ControlKind::SwitchSlider:
       w->update();
       break;
