@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Runs the program with a script of user steps against relay-sim, then checks what the relay holds.
-#   run_e2e.sh <vuma-frontend> <relay-sim> <script.e2e> <output folder> <check: write|print|script|expect>
+#   run_e2e.sh <vuma-frontend> <relay-sim> <script.e2e> <output folder> <check: write|print|script|holds:...>
 #              [relay-sim options...]
-# "expect": every line of the script's .expect file (same name) is a line of the relay's dump.
 # By default the program runs on Qt's offscreen platform with a 1280 x 1024 screen, so that the
 # main window has its full size; with E2E_WM=openbox it runs on Xvfb under that window manager.
 set -euo pipefail
@@ -21,8 +20,9 @@ for _ in $(seq 50); do [ -s "$out/relay.path" ] && break; sleep 0.1; done
 pty=$(head -n1 "$out/relay.path")
 [ -n "$pty" ] || { echo "relay-sim gave no terminal"; exit 1; }
 
-# The script's snapshots land in the output folder.
-sed "s#@OUT@#$out#g" "$script" > "$out/script.e2e"
+# The script's snapshots land in the output folder; @SRC@ is the script's own folder.
+src=$(cd "$(dirname "$script")" && pwd)
+sed -e "s#@OUT@#$out#g" -e "s#@SRC@#$src#g" "$script" > "$out/script.e2e"
 if [ "${E2E_WM:-}" = openbox ]; then
   # A real X server and window manager: what the window manager does to the windows is tested.
   exec 3> "$out/display"
@@ -57,6 +57,18 @@ if [ "$check" = script ]; then
   exit 0
 fi
 
+# A script that names what the relay must hold afterwards: "holds:<grid> <row> <value>", several
+# joined by ";".
+if [[ "$check" == holds:* ]]; then
+  IFS=';' read -ra held <<< "${check#holds:}"
+  for line in "${held[@]}"; do
+    grep -qxF "$line" "$out/relay-records.txt" || {
+      echo "relay does not hold '$line':"; grep "^${line% *} " "$out/relay-records.txt" || true; exit 1; }
+  done
+  echo "e2e passed"
+  exit 0
+fi
+
 if [ "$check" = print ]; then
   # The printout went to a PDF in drive C: its text shows the report's lines and the footers.
   pdf=$(find "$out/drive_c" -name '*.pdf' | head -n1)
@@ -68,16 +80,6 @@ if [ "$check" = print ]; then
   done
   # The last page's footer names it as the last.
   grep -qE "Page ([0-9]+) of \1\b" "$out/printout.txt" || { echo "printout lacks its last footer"; exit 1; }
-  echo "e2e passed"
-  exit 0
-fi
-
-if [ "$check" = expect ]; then
-  while IFS= read -r line; do
-    [ -n "$line" ] || continue
-    grep -qxF "$line" "$out/relay-records.txt" || {
-      echo "relay does not hold '$line':"; grep "^${line% *} " "$out/relay-records.txt" || true; exit 1; }
-  done < "${script%.e2e}.expect"
   echo "e2e passed"
   exit 0
 fi
