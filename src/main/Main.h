@@ -582,21 +582,24 @@ class TForm1 : public TForm {
   TLabel labPLC_inputs{&gbLogPLC, "labPLC_inputs", "Bit 1 = lsb and bit 16 = msb."};
   TStringGrid sgPLC_inputs{&gbLogPLC, "sgPLC_inputs", 16, 2};  // row 0 the bit numbers 16 down to 1
 
-  // -- Starter Configuration page --
-  TGroupBox gbStarterOutputs{&tsStarters, "gbStarterOutputs", " Starter Outputs "};
+  // -- Starter Configuration page: the " Starter Output" box (its meaning labels are the starter
+  // display's, further down) with its trip flag and activity flag groups --
+  TGroupBox gbStarterOutputs{&tsStarters, "gbStarterOutputs", " Starter Output"};
   TiLedRectangle iLedStarterOP_1{&gbStarterOutputs, "iLedStarterOP_1", "Output 1"};
   TiLedRectangle iLedStarterOP_2{&gbStarterOutputs, "iLedStarterOP_2", "Output 2"};
   TiLedRectangle iLedStarterOP_3{&gbStarterOutputs, "iLedStarterOP_3", "Output 3"};
   TiLedRectangle iLedStarterOP_4{&gbStarterOutputs, "iLedStarterOP_4", "Output 4"};
   TiLedRectangle iLedStarterOP_5{&gbStarterOutputs, "iLedStarterOP_5", "Output 5"};
-  TiLedRectangle iLedStarterOP_6{&gbStarterOutputs, "iLedStarterOP_6", "Output 6"};
-  TiLedRectangle iLedStarterOP_7{&gbStarterOutputs, "iLedStarterOP_7", "Output 7"};
-  TiLedRectangle iLedStarterOP_8{&gbStarterOutputs, "iLedStarterOP_8", "Output 8"};
-  TiLedRectangle iLedStarterOP_9{&gbStarterOutputs, "iLedStarterOP_9", "Output 9"};
-  TGroupBox gbStarterFaults{&tsStarters, "gbStarterFaults", " Starter Faults "};
-  TiLedRectangle iLedExecFault{&gbStarterFaults, "iLedExecFault", "Execution Fault"};
-  TiLedRectangle iLedFeedbackFault{&gbStarterFaults, "iLedFeedbackFault", "Feedback Fault"};
-  TiLedRectangle iLedUnAuthCrntFault{&gbStarterFaults, "iLedUnAuthCrntFault", "Unauthorised Current"};
+  TGroupBox gbStarterTripFlags{&gbStarterOutputs, "gbStarterTripFlags", " Starter Trip Flags"};
+  TiLedRectangle iLedExecFault{&gbStarterTripFlags, "iLedExecFault", "Execution Fault"};
+  TiLedRectangle iLedFeedbackFault{&gbStarterTripFlags, "iLedFeedbackFault", "Feedback Fault"};
+  TiLedRectangle iLedUnAuthCrntFault{&gbStarterTripFlags, "iLedUnAuthCrntFault", "Unauthorised Current"};
+  // Starter signals 6 to 9 follow outputs 1 to 5 in the signal tables: the four activity flags.
+  TGroupBox gbActivityFlags{&gbStarterOutputs, "gbActivityFlags", " Activity Flags"};
+  TiLedRectangle iLedStarterOP_6{&gbActivityFlags, "iLedStarterOP_6", "Pre Start Warning Active"};
+  TiLedRectangle iLedStarterOP_7{&gbActivityFlags, "iLedStarterOP_7", "DC Brake Injection Active"};
+  TiLedRectangle iLedStarterOP_8{&gbActivityFlags, "iLedStarterOP_8", "Transition Active"};
+  TiLedRectangle iLedStarterOP_9{&gbActivityFlags, "iLedStarterOP_9", "Backspin Active"};
 
   // -- Test page: what the relay reports while it is tested --
   TiLedRectangle iLedSimIndication{&tsTest, "iLedSimIndication", "Simulation in Progress"};
@@ -1087,8 +1090,6 @@ class TForm1 : public TForm {
   // What those hooks run: the received column into the editors.
   void LoadSettingsRecordEditors();
   void LoadFrequencyEditors();
-  // The Settings page's part of the starter display: the motor setting groups by starter type.
-  void StarterTypeDisplay();
   void tsSettingsShow();
   void bCalbLockClick();
 
@@ -1219,6 +1220,190 @@ class TForm1 : public TForm {
   void ebEL_TripLevKeyPress(char& Key);
   void ebRS_HoldOffDelayKeyPress(char& Key);
 
+
+  // ==== Starter Configuration and External Modules pages: editors and the starter display ====
+  // Every editor is a row of its page's editor table (editors/SettingsEditors.h); the named
+  // handlers are one-liners into the generic editor code.
+  void InitStarterPages();
+  // The received column of the starter record (external module record) into the page's editors.
+  void LoadStarterRecordEditors();
+  void LoadExtModuleRecordEditors();
+  // Fills the starter display (and the Settings page's motor groups) from cbStarterType.
+  void StarterTypeDisplay();
+
+  // -- Starter type and what its outputs and start signals do --
+  TGroupBox gbStarterTypeShown{&tsStarters, "gbStarterTypeShown", " Starter Type"};
+  TEdit mbStarterType{&gbStarterTypeShown, "mbStarterType"};
+  TLabel labStarterOP_1Title{&gbStarterOutputs, "labStarterOP_1Title", "Starter OP_1 :"};
+  TLabel LabStarterOP_1{&gbStarterOutputs, "LabStarterOP_1", "( )"};
+  TLabel labStarterOP_2Title{&gbStarterOutputs, "labStarterOP_2Title", "Starter OP_2 :"};
+  TLabel LabStarterOP_2{&gbStarterOutputs, "LabStarterOP_2", "( )"};
+  TLabel labStarterOP_3Title{&gbStarterOutputs, "labStarterOP_3Title", "Starter OP_3 :"};
+  TLabel LabStarterOP_3{&gbStarterOutputs, "LabStarterOP_3", "( )"};
+  TLabel labStarterOP_4Title{&gbStarterOutputs, "labStarterOP_4Title", "Starter OP_4 :"};
+  TLabel labStarterOP_4{&gbStarterOutputs, "labStarterOP_4", "( )"};
+  TLabel labStarterOP_5Title{&gbStarterOutputs, "labStarterOP_5Title", "Starter OP_5 :"};
+  TLabel labStarterOP_5{&gbStarterOutputs, "labStarterOP_5", "( )"};
+  TGroupBox gbStartAssignment{&tsStarters, "gbStartAssignment", " Starter Input Assignment"};
+  TLabel labS1{&gbStartAssignment, "labS1", "Start >>"};
+  TLabel stS1{&gbStartAssignment, "stS1", "   "};
+  TLabel labS2{&gbStartAssignment, "labS2", "Start >"};
+  TLabel stS2{&gbStartAssignment, "stS2", "   "};
+  TLabel labS3{&gbStartAssignment, "labS3", "Start <<"};
+  TLabel stS3{&gbStartAssignment, "stS3", "   "};
+  TLabel labS4{&gbStartAssignment, "labS4", "Start <"};
+  TLabel stS4{&gbStartAssignment, "stS4", "   "};
+
+  // -- Location selector: two inputs forming the location code --
+  TGroupBox gbLocationSelector{&tsStarters, "gbLocationSelector", " Location Selector"};
+  TLabel stLocationCodes{&gbLocationSelector, "stLocationCodes",
+                         " Local Field = 00,  Remote Field = 01,  Auto = 10, Operator Panel = 11"};
+  TLabel labControlSelectorLsb{&gbLocationSelector, "labControlSelectorLsb", "Input (lsb)"};
+  TComboBox cbControlSelectorLsb{&gbLocationSelector, "cbControlSelectorLsb"};
+  TLabel labControlSelectorMsb{&gbLocationSelector, "labControlSelectorMsb", "Input (msb)"};
+  TComboBox cbControlSelectorMsb{&gbLocationSelector, "cbControlSelectorMsb"};
+
+  // -- Start, interlock and stop inputs of the three control locations --
+  TGroupBox gbLocal{&tsStarters, "gbLocal", " Local"};
+  TLabel labLocStart_Ff{&gbLocal, "labLocStart_Ff", "Start >>"};
+  TComboBox cbLocStart_Ff{&gbLocal, "cbLocStart_Ff"};
+  TLabel labLocStart_Fs{&gbLocal, "labLocStart_Fs", "Start >"};
+  TComboBox cbLocStart_Fs{&gbLocal, "cbLocStart_Fs"};
+  TLabel labLocStart_Rf{&gbLocal, "labLocStart_Rf", "Start <<"};
+  TComboBox cbLocStart_Rf{&gbLocal, "cbLocStart_Rf"};
+  TLabel labLocStart_Rs{&gbLocal, "labLocStart_Rs", "Start <"};
+  TComboBox cbLocStart_Rs{&gbLocal, "cbLocStart_Rs"};
+  TLabel labLocInterlock{&gbLocal, "labLocInterlock", "Interlock"};
+  TComboBox cbLocInterlock{&gbLocal, "cbLocInterlock"};
+  TLabel labLocStop{&gbLocal, "labLocStop", "Stop"};
+  TComboBox cbLocStop{&gbLocal, "cbLocStop"};
+  TGroupBox gbRemote{&tsStarters, "gbRemote", " Remote"};
+  TLabel labRemStart_Ff{&gbRemote, "labRemStart_Ff", "Start >>"};
+  TComboBox cbRemStart_Ff{&gbRemote, "cbRemStart_Ff"};
+  TLabel labRemStart_Fs{&gbRemote, "labRemStart_Fs", "Start >"};
+  TComboBox cbRemStart_Fs{&gbRemote, "cbRemStart_Fs"};
+  TLabel labRemStart_Rf{&gbRemote, "labRemStart_Rf", "Start <<"};
+  TComboBox cbRemStart_Rf{&gbRemote, "cbRemStart_Rf"};
+  TLabel labRemStart_Rs{&gbRemote, "labRemStart_Rs", "Start <"};
+  TComboBox cbRemStart_Rs{&gbRemote, "cbRemStart_Rs"};
+  TLabel labRemInterlock{&gbRemote, "labRemInterlock", "Interlock"};
+  TComboBox cbRemInterlock{&gbRemote, "cbRemInterlock"};
+  TLabel labRemStop{&gbRemote, "labRemStop", "Stop"};
+  TComboBox cbRemStop{&gbRemote, "cbRemStop"};
+  TGroupBox gbAuto{&tsStarters, "gbAuto", " Auto"};
+  TLabel labAutoStart_Ff{&gbAuto, "labAutoStart_Ff", "Start >>"};
+  TComboBox cbAutoStart_Ff{&gbAuto, "cbAutoStart_Ff"};
+  TLabel labAutoStart_Fs{&gbAuto, "labAutoStart_Fs", "Start >"};
+  TComboBox cbAutoStart_Fs{&gbAuto, "cbAutoStart_Fs"};
+  TLabel labAutoStart_Rf{&gbAuto, "labAutoStart_Rf", "Start <<"};
+  TComboBox cbAutoStart_Rf{&gbAuto, "cbAutoStart_Rf"};
+  TLabel labAutoStart_Rs{&gbAuto, "labAutoStart_Rs", "Start <"};
+  TComboBox cbAutoStart_Rs{&gbAuto, "cbAutoStart_Rs"};
+  TLabel labAutoInterlock{&gbAuto, "labAutoInterlock", "Interlock"};
+  TComboBox cbAutoInterlock{&gbAuto, "cbAutoInterlock"};
+  TLabel labAutoStop{&gbAuto, "labAutoStop", "Stop"};
+  TComboBox cbAutoStop{&gbAuto, "cbAutoStop"};
+
+  // -- Starter timers and the switchgear's feedback signal --
+  TGroupBox gbStarterTimers{&tsStarters, "gbStarterTimers", " Starter Timer Settings"};
+  TLabel labPreWarnTime{&gbStarterTimers, "labPreWarnTime", "Pre Start Warning Time :"};
+  TSpinEdit sePreWarnTime{&gbStarterTimers, "sePreWarnTime"};
+  TLabel labPreWarnTimeUnit{&gbStarterTimers, "labPreWarnTimeUnit", "sec"};
+  TLabel labExecTime{&gbStarterTimers, "labExecTime", "ExecutionTime :"};
+  TSpinEdit seExecTime{&gbStarterTimers, "seExecTime"};
+  TLabel labExecTimeUnit{&gbStarterTimers, "labExecTimeUnit", "sec"};
+  TLabel labFeedbackTime{&gbStarterTimers, "labFeedbackTime", "Feedback Time :"};
+  TSpinEdit seFeedbackTime{&gbStarterTimers, "seFeedbackTime"};
+  TLabel labFeedbackTimeUnit{&gbStarterTimers, "labFeedbackTimeUnit", "ms"};
+  TLabel labBackSpinTime{&gbStarterTimers, "labBackSpinTime", "Backspin Time :"};
+  TSpinEdit seBackSpinTime{&gbStarterTimers, "seBackSpinTime"};
+  TLabel labBackSpinTimeUnit{&gbStarterTimers, "labBackSpinTimeUnit", "sec"};
+  TLabel labDC_BreakTime{&gbStarterTimers, "labDC_BreakTime", "DC Braking Time :"};
+  TSpinEdit seDC_BreakTime{&gbStarterTimers, "seDC_BreakTime"};
+  TLabel labDC_BreakTimeUnit{&gbStarterTimers, "labDC_BreakTimeUnit", "ms"};
+  TLabel labRestartTime{&gbStarterTimers, "labRestartTime", "* Restart Time :"};
+  TSpinEdit seRestartTime{&gbStarterTimers, "seRestartTime"};
+  TLabel labRestartTimeUnit{&gbStarterTimers, "labRestartTimeUnit", "sec"};
+  TLabel labStarMaxTime{&gbStarterTimers, "labStarMaxTime", "Star Maximum Time :"};
+  TSpinEdit seStarMaxTime{&gbStarterTimers, "seStarMaxTime"};
+  TLabel labStarMaxTimeUnit{&gbStarterTimers, "labStarMaxTimeUnit", "sec"};
+  TLabel labTransitionTime{&gbStarterTimers, "labTransitionTime", "Transition Time :"};
+  TSpinEdit seTransitionTime{&gbStarterTimers, "seTransitionTime"};
+  TLabel labTransitionTimeUnit{&gbStarterTimers, "labTransitionTimeUnit", "ms"};
+  TLabel labFrozenContactTime{&gbStarterTimers, "labFrozenContactTime", "Unautherised current Time :"};
+  TSpinEdit seFrozenContactTime{&gbStarterTimers, "seFrozenContactTime"};
+  TLabel labFrozenContactTimeUnit{&gbStarterTimers, "labFrozenContactTimeUnit", "ms"};
+  TLabel labFeedback{&tsStarters, "labFeedback", "---->  Feedback Signal from Switchgear"};
+  TComboBox cbFeedback{&tsStarters, "cbFeedback"};
+
+  // -- External Modules page: input delays of the expansion module's field inputs (ms) --
+  TGroupBox gbExtDigFieldDelays{&tsExtIO, "gbExtDigFieldDelays", " Dig Field Inp Delays"};
+  TLabel labDF_DelTime_8{&gbExtDigFieldDelays, "labDF_DelTime_8", "Inp 8"};
+  TSpinEdit seDF_DelTime_8{&gbExtDigFieldDelays, "seDF_DelTime_8"};
+  TLabel labDF_DelTime_9{&gbExtDigFieldDelays, "labDF_DelTime_9", "Inp 9"};
+  TSpinEdit seDF_DelTime_9{&gbExtDigFieldDelays, "seDF_DelTime_9"};
+  TLabel labDF_DelTime_10{&gbExtDigFieldDelays, "labDF_DelTime_10", "Inp 10"};
+  TSpinEdit seDF_DelTime_10{&gbExtDigFieldDelays, "seDF_DelTime_10"};
+  TLabel labDF_DelTime_11{&gbExtDigFieldDelays, "labDF_DelTime_11", "Inp 11"};
+  TSpinEdit seDF_DelTime_11{&gbExtDigFieldDelays, "seDF_DelTime_11"};
+  TLabel labDF_DelTime_12{&gbExtDigFieldDelays, "labDF_DelTime_12", "Inp 12"};
+  TSpinEdit seDF_DelTime_12{&gbExtDigFieldDelays, "seDF_DelTime_12"};
+  TLabel labDF_DelTime_13{&gbExtDigFieldDelays, "labDF_DelTime_13", "Inp 13"};
+  TSpinEdit seDF_DelTime_13{&gbExtDigFieldDelays, "seDF_DelTime_13"};
+  TLabel labDF_DelTime_14{&gbExtDigFieldDelays, "labDF_DelTime_14", "Inp 14"};
+  TSpinEdit seDF_DelTime_14{&gbExtDigFieldDelays, "seDF_DelTime_14"};
+  TLabel labDF_DelTime_15{&gbExtDigFieldDelays, "labDF_DelTime_15", "Inp 15"};
+  TSpinEdit seDF_DelTime_15{&gbExtDigFieldDelays, "seDF_DelTime_15"};
+  TLabel labExtDF_DelTimeUnit{&gbExtDigFieldDelays, "labExtDF_DelTimeUnit", "ms"};
+
+  // ---- Named handlers ----
+  void cbControlSelectorLsbChange();
+  void cbControlSelectorMsbChange();
+  void cbLocStart_FfChange();
+  void cbLocStart_FsChange();
+  void cbLocStart_RfChange();
+  void cbLocStart_RsChange();
+  void cbLocInterlockChange();
+  void cbLocStopChange();
+  void cbRemStart_FfChange();
+  void cbRemStart_FsChange();
+  void cbRemStart_RfChange();
+  void cbRemStart_RsChange();
+  void cbRemInterlockChange();
+  void cbRemStopChange();
+  void cbAutoStart_FfChange();
+  void cbAutoStart_FsChange();
+  void cbAutoStart_RfChange();
+  void cbAutoStart_RsChange();
+  void cbAutoInterlockChange();
+  void cbAutoStopChange();
+  void sePreWarnTimeChange();
+  void seExecTimeChange();
+  void seFeedbackTimeChange();
+  void seBackSpinTimeChange();
+  void seDC_BreakTimeChange();
+  void seRestartTimeChange();
+  void seStarMaxTimeChange();
+  void seTransitionTimeChange();
+  void seFrozenContactTimeChange();
+  void cbFeedbackChange();
+  void sePreWarnTimeExit();
+  void seExecTimeExit();
+  void seFeedbackTimeExit();
+  void seBackSpinTimeExit();
+  void seDC_BreakTimeExit();
+  void seRestartTimeExit();
+  void seStarMaxTimeExit();
+  void seTransitionTimeExit();
+  void seFrozenContactTimeExit();
+  void seDF_DelTime_8Change();
+  void seDF_DelTime_9Change();
+  void seDF_DelTime_10Change();
+  void seDF_DelTime_11Change();
+  void seDF_DelTime_12Change();
+  void seDF_DelTime_13Change();
+  void seDF_DelTime_14Change();
+  void seDF_DelTime_15Change();
 
   // ==== Calculators: the Calculator page and the Settings page's load and curve panels ====
   void InitCalculators();

@@ -57,10 +57,14 @@ if [ "$check" = script ]; then
   exit 0
 fi
 
-# A script that names what the relay must hold afterwards: "holds:<grid> <row> <value>".
+# A script that names what the relay must hold afterwards: "holds:<grid> <row> <value>", several
+# joined by ";".
 if [[ "$check" == holds:* ]]; then
-  line=${check#holds:}
-  grep -qx "$line" "$out/relay-records.txt" || { echo "relay does not hold '$line'"; exit 1; }
+  IFS=';' read -ra held <<< "${check#holds:}"
+  for line in "${held[@]}"; do
+    grep -qxF "$line" "$out/relay-records.txt" || {
+      echo "relay does not hold '$line':"; grep "^${line% *} " "$out/relay-records.txt" || true; exit 1; }
+  done
   echo "e2e passed"
   exit 0
 fi
@@ -70,9 +74,12 @@ if [ "$check" = print ]; then
   pdf=$(find "$out/drive_c" -name '*.pdf' | head -n1)
   [ -n "$pdf" ] || { echo "no PDF printed"; exit 1; }
   pdftotext -layout -fixed 6 "$pdf" "$out/printout.txt"
-  for text in "VUMA Settings" "File Rev : 02A" "Settings" "Page 1 of 2" "Page 2 of 2"; do
-    grep -q "$text" "$out/printout.txt" || { echo "printout lacks '$text'"; exit 1; }
+  for text in "VUMA Settings" "File Rev : 02A" "Settings" "Location Selection And Feedback" \
+              "| Start >>      |" "External Module Setting" "Page 1 of "; do
+    grep -qF "$text" "$out/printout.txt" || { echo "printout lacks '$text'"; exit 1; }
   done
+  # The last page's footer names it as the last.
+  grep -qE "Page ([0-9]+) of \1\b" "$out/printout.txt" || { echo "printout lacks its last footer"; exit 1; }
   echo "e2e passed"
   exit 0
 fi
