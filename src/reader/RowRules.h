@@ -63,6 +63,7 @@ struct RowSpec {
   const char* stepMessage;      // 0 value text, 1 rounded value, 2 number
   bool siteMode = false;        // looked for only in site mode
   int minTrimmed = 0;           // table rows: the least trimmed length of the line
+  bool keepsText = false;       // an edit takes an accepted value's text as the file has it
 };
 
 // The line and the label's 0-based position, or nothing.
@@ -90,7 +91,7 @@ bool NumberTextValid(const std::string& text, int maxLength, bool allowMinus);
 
 // Puts a value into the row's editor (spin value, edit text, item index, check state) and calls
 // the row's handler.
-void SetTarget(ReadContext& ctx, const RowSpec& row, int value);
+void SetTarget(ReadContext& ctx, const RowSpec& row, int value, const std::string* text = nullptr);
 
 // The row's messages, formatted as the row's kind says.
 void LogOutOfRange(ReadContext& ctx, const RowSpec& row, const std::string& text);
