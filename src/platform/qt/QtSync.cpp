@@ -132,10 +132,16 @@ void QtBackend::SyncCommon(Peer& p) {
     QPalette pal = QApplication::palette(w);
     if (back) {
       const QColor col = ToQColor(c.Color(), pal);
-      for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) pal.setColor(role, col);
-      w->setAutoFillBackground(c.Kind() == ControlKind::Label || c.Kind() == ControlKind::Panel ||
-                               c.Kind() == ControlKind::GroupBox || c.Kind() == ControlKind::CheckBox ||
-                               c.Kind() == ControlKind::RadioButton || c.Kind() == ControlKind::RadioGroup);
+      const bool filled = c.Kind() == ControlKind::Label || c.Kind() == ControlKind::Panel ||
+                          c.Kind() == ControlKind::GroupBox || c.Kind() == ControlKind::CheckBox ||
+                          c.Kind() == ControlKind::RadioButton || c.Kind() == ControlKind::RadioGroup;
+      // A filled control paints only its own background: its edits and buttons inherit the
+      // palette and keep their own colours.
+      if (filled)
+        pal.setColor(QPalette::Window, col);
+      else
+        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) pal.setColor(role, col);
+      w->setAutoFillBackground(filled);
     }
     if (fore) {
       const QColor col = ToQColor(c.FontColor(), pal);

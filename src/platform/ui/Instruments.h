@@ -91,6 +91,9 @@ class TiAnalogDisplay : public TControl {
   double Value() const { return value_; }
   void SetValue(double v) { if (value_ != v) { value_ = v; Changed(); } }
   int Precision = 0;
+  // Changes the decimals shown, repainting the display (a plain write of Precision waits for the
+  // next value).
+  void SetPrecision(int p) { if (Precision != p) { Precision = p; Changed(); } }
  private:
   double value_ = 0;
 };
