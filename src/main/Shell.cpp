@@ -1,10 +1,10 @@
 // The frame of the main window: menu, tool bar, status bar, what creating, showing and closing the
 // window set up, and the work done when the user selects another page.
 #include "link/CommSetup.h"
+#include "main/Access.h"
 #include "main/Main.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/SysUtils.h"
-#include "platform/rtl/TextFile.h"
 #include "platform/ui/Canvas.h"
 #include "vartable/UnitVarTable.h"
 #include "wire/Selections.h"
@@ -198,23 +198,9 @@ void TForm1::FormCreate() {
 
 // Runs at the end of the window's creation, before the other windows exist.
 void TForm1::FormShow() {
-  // A password file that cannot be opened (a missing one) leaves the front end unlocked; one that
-  // opens but cannot be read or closed is an I/O error.
-  TextFile passwords;
-  passwords.Assign("c:\\TQ.psw");
-  bool opened = true;
-  try {
-    passwords.Reset();
-  } catch (const EInOutError&) {
-    opened = false;
-  }
-  if (!opened) {
-    FrontendLocked = false;
-  } else {
-    std::string first = passwords.Eof() ? std::string() : passwords.ReadLn();
-    passwords.Close();
-    FrontendLocked = !first.empty();
-  }
+  // A password file that cannot be opened (a missing one, or no regular file) leaves the front
+  // end unlocked; one that opens but cannot be read or closed is an I/O error.
+  FrontendLocked = ClientPasswordLocks();
 
   PageControl1.SetActivePage(&tsActual);
 

@@ -73,10 +73,10 @@ static int NumberOf(const std::string& text) {
   return negative ? -v : v;
 }
 
-void SetTarget(ReadContext& ctx, const RowSpec& row, int value) {
+void SetTarget(ReadContext& ctx, const RowSpec& row, int value, const std::string* text) {
   TControl& control = row.control(ctx.form);
   if (auto* spin = dynamic_cast<TSpinEdit*>(&control)) spin->SetValue(value);
-  else if (auto* edit = dynamic_cast<TEdit*>(&control)) edit->SetText(IntToStr(value));
+  else if (auto* edit = dynamic_cast<TEdit*>(&control)) edit->SetText(text ? *text : IntToStr(value));
   else if (auto* combo = dynamic_cast<TComboBox*>(&control)) combo->SetItemIndex(value);
   else if (auto* radio = dynamic_cast<TRadioGroup*>(&control)) radio->SetItemIndex(value);
   else if (auto* check = dynamic_cast<TCheckBox*>(&control)) check->SetChecked(value != 0);
@@ -156,7 +156,7 @@ void ReadRow(ReadContext& ctx, const RowSpec& row) {
     SetTarget(ctx, row, rounded);
     return;
   }
-  SetTarget(ctx, row, v);
+  SetTarget(ctx, row, v, row.keepsText ? &text : nullptr);
 }
 
 void ReadRows(ReadContext& ctx, std::span<const RowSpec> rows) {

@@ -66,6 +66,7 @@ struct RowSpec {
   int minTrimmed = 0;           // table rows: the least trimmed length of the line
   int skip = 0;                 // characters passed over after the label before the cut
   bool numberFirst = false;     // the row's number leads every message's placeholders
+  bool keepsText = false;       // an edit takes an accepted value's text as the file has it
 };
 
 // The line and the label's 0-based position, or nothing.
@@ -93,7 +94,7 @@ bool NumberTextValid(const std::string& text, int maxLength, bool allowMinus);
 
 // Puts a value into the row's editor (spin value, edit text, item index, check state) and calls
 // the row's handler.
-void SetTarget(ReadContext& ctx, const RowSpec& row, int value);
+void SetTarget(ReadContext& ctx, const RowSpec& row, int value, const std::string* text = nullptr);
 
 // The row's messages, formatted as the row's kind says.
 void LogOutOfRange(ReadContext& ctx, const RowSpec& row, const std::string& text);

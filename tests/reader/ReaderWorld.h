@@ -47,7 +47,7 @@ struct ReaderWorld : EditorWorld {
     f.seML_TripDelay.SetValue(7);
     f.seRunStallTripLev.SetValue(450);
     f.seSR_DelayTime.SetValue(2500);
-    f.ebRS_HoldOffDelay.SetText("12");
+    f.ebRS_HoldOffDelay.SetText("012");
     f.seUnbalTripLev.SetValue(33);
     f.seUnbalTripDelay.SetValue(4);
     f.cbVSelector.SetItemIndex(7);
