@@ -184,6 +184,37 @@ void TForm1::InitCommsPages() {
                         &speditExtComms_CANbus_CmdBaseAddr, &speditExtComms_CANbus_ActBaseAddr,
                         &speditExtComms_CANbus_SetBaseAddr})
     se->MaxLength = 5;
+  // Widths for the page's layout: digits the values need, status texts up to 20 characters.
+  for (TSpinEdit* se : {&speditCommsExt_ProfiDP_Address, &speditExtComms_ModbusRTU_Address,
+                        &speditExtComms_CANbus_Address})
+    se->MaxLength = 3;
+  for (TSpinEdit* se : {&speditExtComms_ModbusRTU_TimeOut, &speditExtCommsModbusTCP_Timeout}) se->MaxLength = 5;
+  for (TControl* group : std::initializer_list<TControl*>{&grpboxExtCommsPROFINET, &grpboxExtCommsModbusTCP,
+                                                           &grpboxExtCommsEtherNetIP})
+    for (TControl* c : group->Children())
+      if (auto* se = dynamic_cast<TSpinEdit*>(c); se && se->MaxValue() == 255) se->MaxLength = 3;
+  strgridExtCommsConfigBits.SetBounds(-1, -1, 480, 330);
+  strgridExtCommsConfigWords.SetBounds(-1, -1, 480, 200);
+  // The IP groups are placed: each dotted address reads across one row.
+  for (TControl* group : std::initializer_list<TControl*>{&grpboxExtCommsPROFINET, &grpboxExtCommsModbusTCP,
+                                                           &grpboxExtCommsEtherNetIP}) {
+    int top = -12, x = 0;
+    for (TControl* c : group->Children()) {
+      const bool unit = c->Name().ends_with("Unit");
+      if (c->Kind() == ControlKind::Label && !unit) {
+        top += 26;
+        c->SetBounds(8, top + 4, 115, 18);
+        x = 125;
+      } else if (c->Kind() == ControlKind::Label) {
+        c->SetBounds(x, top + 4, 125, 18);  // a unit after its editor
+      } else {
+        const auto* se = dynamic_cast<TSpinEdit*>(c);
+        const int w = !se ? 150 : se->MaxValue() == 255 ? 50 : 80;
+        c->SetBounds(x, top, w, 24);
+        x += w + 6;
+      }
+    }
+  }
   seCommsAddr.SetVisible(false);
   Label94.SetVisible(false);
   for (TControl* g : std::initializer_list<TControl*>{&gbProfibus, &gbModbus, &gbCANbus, &gbProfibusDPStat,
@@ -211,7 +242,10 @@ void TForm1::InitCommsPages() {
                                                            &gbExtPROFINET_Stat, &grpboxExtCommsModbusTCP_Stat,
                                                            &grpboxExtCommsEtherNetIP_Stat})
     for (TControl* c : group->Children())
-      if (auto* e = dynamic_cast<TEdit*>(c)) e->ReadOnly = true;
+      if (auto* e = dynamic_cast<TEdit*>(c)) {
+        e->ReadOnly = true;
+        e->MaxLength = 20;
+      }
 
   // The comms setup window and the selection dialogs are created after this window: the hooks
   // and the selection file report go in at the loop's first turn, once every window exists.

@@ -68,6 +68,17 @@ if [ "$check" = print ]; then
   exit 0
 fi
 
+if [ "$check" = comms ]; then
+  # The comms write reached the relay: protocol, address and the two register codes in its block,
+  # and the protocol in its comms record.
+  for line in "CommsDataBlock 0 2" "CommsDataBlock 1 17" "CommsDataBlock 34 5" "CommsDataBlock 66 47" \
+              "StringGridRelCommsRx 2 002"; do
+    grep -qx "$line" "$out/relay-records.txt" || { echo "relay does not hold '$line'"; exit 1; }
+  done
+  echo "e2e passed"
+  exit 0
+fi
+
 # The settings write reached the relay: it now holds the typed unbalance trip level.
 grep -qx "StrGridRelSetRX 5 025" "$out/relay-records.txt" || {
   echo "relay does not hold the written value:"; grep "^StrGridRelSetRX 5 " "$out/relay-records.txt"; exit 1; }
