@@ -7,7 +7,7 @@
 #include "editors/uConfigBitSel.h"
 #include "editors/uConfigWordSel.h"
 #include "main/Main.h"
-#include "platform/ui/Scheduler.h"
+#include "platform/ui/Application.h"
 #include "vartable/UnitVarTable.h"
 #include "wire/Numeric.h"
 
@@ -257,6 +257,11 @@ namespace {
 // Opens a selection dialog on the grid's current cell; "Ok" puts the chosen name into the cell.
 void EditRegister(TStringGrid& grid, TCommsSelDialog* dialog) {
   if (!dialog) return;
+  // At the mouse, a little above it, never above the screen's top.
+  int x = 0, y = 0;
+  if (Application) Application->GetBackend().CursorPos(x, y);
+  dialog->Left = x;
+  dialog->Top = std::max(0, y - 65);
   const int col = grid.Col(), row = grid.Row();
   TComboBox& combo = dialog->Combo();
   combo.SetItemIndex(combo.Items.IndexOf(grid.Cell(col, row)));

@@ -246,6 +246,8 @@ void TForm1::BtVarTableClick() {
 void TForm1::PageControl1Change() {
   if (!Form2 || !Form2->ComPort1.Connected()) return;
   TTabSheet* page = PageControl1.ActivePage();
+  // The CANbus baud list back on its first item, without rewriting the comms record.
+  if (page == &tsStatistics || page == &tsExtIO || page == &tsActual) CommsSelection();
   if (page == &tsSettings) {
     // The earth-leakage delay belongs to the instantaneous definite-time characteristic only.
     bool show = cbEL_Selector.ItemIndex() == 0;

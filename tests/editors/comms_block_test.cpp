@@ -228,6 +228,8 @@ TEST(CommsRegisters, DoubleClickEditsTheCellThroughItsDialog) {
   TForm1& f = w.f1();
   TStringGrid& bits = f.strgridExtCommsConfigBits;
   bits.UserSelectCell(2, 3);
+  w.hb.cursorX = 300;
+  w.hb.cursorY = 40;  // near the top of the screen
   w.hb.After(10, [] {
     TComboBox& combo = frmCommsBitsSel->comboxCommsConfBitSel;
     combo.UserPick(combo.Items.IndexOf("Bit code 123"));
@@ -235,9 +237,13 @@ TEST(CommsRegisters, DoubleClickEditsTheCellThroughItsDialog) {
   });
   f.strgridExtCommsConfigBitsDblClick();
   EXPECT_EQ(bits.Cell(2, 3), "Bit code 123");
+  EXPECT_EQ(frmCommsBitsSel->Left, 300);
+  EXPECT_EQ(frmCommsBitsSel->Top, 0);
+  w.hb.cursorY = 500;
   w.hb.After(10, [] { frmCommsBitsSel->Button2.UserClick(); });
   f.strgridExtCommsConfigBitsDblClick();
-  EXPECT_EQ(bits.Cell(2, 3), "Bit code 123");
+  EXPECT_EQ(bits.Cell(2, 3), "Bit code 123");  // Cancel changes nothing
+  EXPECT_EQ(frmCommsBitsSel->Top, 435);
 }
 
 TEST(CommsBlock, DeviceNameKeys) {
@@ -245,4 +251,17 @@ TEST(CommsBlock, DeviceNameKeys) {
   TEdit& name = w.f1().editExtCommsModbusTCP_DeviceName;
   name.UserType("1aB-.9 x");
   EXPECT_EQ(name.Text(), "a-.9x");
+}
+
+TEST(CommsRegisters, AnIncompleteSelectionListIsReportedInTheStatusBar) {
+  CommsWorld w;
+  TForm1& f = w.f1();
+  f.ReportSelectionFiles();
+  EXPECT_EQ(f.StatusBar1.PanelText(2), "");
+  frmCommsWordSel->memCommsWordSelFile.Lines.Delete(255);
+  f.ReportSelectionFiles();
+  EXPECT_EQ(f.StatusBar1.PanelText(2),
+            "Selection list missing or not 256 lines: CommsDD_ConfigWords01 EN.dat; register codes are sent as "
+            "last read.");
+  EXPECT_TRUE(w.hb.boxes.empty());
 }
