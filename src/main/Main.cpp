@@ -69,6 +69,7 @@ TForm1::TForm1()
   InitLiveDisplays();
   InitSettingsPage();
   InitStarterPages();
+  InitCommsPages();
   InitSettingsFiles();
   InitRecordPages();
   InitCalculators();

@@ -35,6 +35,7 @@ constexpr CommandButton kCommandButtons[] = {
     {"bRelayID", &TForm1::bRelayIDClick},
     {"pbUserName", &TForm1::pbUserNameClick},
     {"bCommSettings", &TForm1::bCommSettingsClick},
+    {"Button1", &TForm1::bCommSettingsClick},
     {"btTxBluetooth", &TForm1::btTxBluetoothClick},
     {"Button5", &TForm1::Button5Click},
     {"bTxLogicControl", &TForm1::bTxLogicControlClick},
@@ -106,10 +107,8 @@ void TForm1::InitShell() {
     (this->*m.item).OnClick = [this, h] { (this->*h)(); };
   }
   Frm1MMenUnlockFrontend.SetEnabled(false);
-  // Commands whose work is not built yet stay greyed: the settings check against a legacy file,
-  // and the Communication Module page's write, which needs the page packed into the comms block.
+  // Commands whose work is not built yet stay greyed: the settings check against a legacy file.
   VerifySettings.SetEnabled(false);
-  Button1.SetEnabled(false);
   PageControl1.MultiLine = true;
   PageControl1.TabWidth = 120;
   // The tool bar groups: files, then the link, then the relay transfers.
@@ -233,6 +232,8 @@ void TForm1::BtVarTableClick() {
 void TForm1::PageControl1Change() {
   if (!Form2 || !Form2->ComPort1.Connected()) return;
   TTabSheet* page = PageControl1.ActivePage();
+  // The CANbus baud list back on its first item, without rewriting the comms record.
+  if (page == &tsStatistics || page == &tsExtIO || page == &tsActual) CommsSelection();
   if (page == &tsSettings) {
     // The earth-leakage delay belongs to the instantaneous definite-time characteristic only.
     bool show = cbEL_Selector.ItemIndex() == 0;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the program with a script of user steps against relay-sim, then checks what the relay holds.
-#   run_e2e.sh <vuma-frontend> <relay-sim> <script.e2e> <output folder> <check: write|print|records|script|holds:...>
+#   run_e2e.sh <vuma-frontend> <relay-sim> <script.e2e> <output folder> <check: write|print|records|script|comms|holds:...>
 #              [relay-sim options...]
 # By default the program runs on Qt's offscreen platform with a 1280 x 1024 screen, so that the
 # main window has its full size; with E2E_WM=openbox it runs on Xvfb under that window manager.
@@ -94,6 +94,17 @@ if [ "$check" = records ]; then
   [ "$(wc -l < "$events")" -eq 55 ] || { echo "event export has $(wc -l < "$events") lines"; exit 1; }
   sed -n 6p "$events" | grep -q $'^1350\tAlarm\t2024/03/23\t02h50\tEL OC VStal \t\t550\t100\t390\r$' || {
     echo "event export's first event:"; sed -n 6p "$events" | cat -A; exit 1; }
+  echo "e2e passed"
+  exit 0
+fi
+
+if [ "$check" = comms ]; then
+  # The comms write reached the relay: protocol, address and the two register codes in its block,
+  # and the protocol in its comms record.
+  for line in "CommsDataBlock 0 2" "CommsDataBlock 1 17" "CommsDataBlock 34 5" "CommsDataBlock 66 47" \
+              "StringGridRelCommsRx 2 002"; do
+    grep -qx "$line" "$out/relay-records.txt" || { echo "relay does not hold '$line'"; exit 1; }
+  done
   echo "e2e passed"
   exit 0
 fi

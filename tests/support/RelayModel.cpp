@@ -253,7 +253,8 @@ std::string RelayModel::CommsStatusRecord() const {
 
 std::string RelayModel::CommsExtStatusRecord() const {
   std::string s = "*nA";
-  for (int i = 0; i < 30; ++i) s += Num((i * 17 + tick_) % 256, 3);
+  // Counters move with every answer; the listen mode (B6) turns on and off every few polls.
+  for (int i = 0; i < 30; ++i) s += Num(i == 6 ? (tick_ / 16) % 2 : (i * 17 + tick_) % 256, 3);
   return s + "#";
 }
 
