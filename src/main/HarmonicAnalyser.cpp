@@ -1,7 +1,7 @@
 // The Spectrum Analyser page: at every page refresh tick while the page is shown, the samples of
 // the polled phase (or the demonstration wave) are transformed into ten harmonic levels, shown as
 // bars and in the table, with the two distortion figures.
-#include "main/Spectrum.h"
+#include "main/HarmonicAnalyser.h"
 
 #include <cmath>
 #include <complex>

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "main/Spectrum.h"
+#include "main/HarmonicAnalyser.h"
 #include "support/ShellWorld.h"
 
 namespace {
