@@ -277,8 +277,8 @@ TEST(Connect, ClosedPortTicksSleepOnlyWhileNothingIsOutOfPlace) {
       {"statistics edit mode", [](TForm1& f) { f.StatsChangeFlag = true; }},
       {"clock lamp caption", [](TForm1& f) { f.iLedClockStatus.SetCaption("Editing"); }},
       {"statistics button caption", [](TForm1& f) { f.bTxStatistics.SetCaption("Send"); }},
-      {"a request flag", [](TForm1& f) { f.*kRequestFlags[3].Request = true; }},
-      {"a done flag", [](TForm1& f) { f.*kRequestFlags[0].Done = true; }},
+      {"a request flag", [](TForm1& f) { f.*transfers::kRequestFlags[3].Request = true; }},
+      {"a done flag", [](TForm1& f) { f.*transfers::kRequestFlags[0].Done = true; }},
       {"full read", [](TForm1& f) { f.UploadAll = true; }},
       {"tool button", [](TForm1& f) { f.SButComSetup.SetEnabled(false); }},
       {"menu item", [](TForm1& f) { f.Communication1.SetEnabled(false); }},
@@ -305,12 +305,16 @@ TEST(Connect, ClosedPortTicksSleepOnlyWhileNothingIsOutOfPlace) {
   EXPECT_TRUE(f.TmrSystem.Idle());
 
   // The fail-safe box follows the relay 1 choice even without a link.
-  f.Timer2Timer();
-  EXPECT_TRUE(f.Timer2.Idle());
-  f.rgMTR_Select.SetItemIndex(f.rgMTR_Select.ItemIndex() == 0 ? 1 : 0);
-  EXPECT_FALSE(f.Timer2.Idle());
-  f.Timer2Timer();
-  EXPECT_TRUE(f.Timer2.Idle());
+  for (int relay1 : {0, 1}) {
+    f.rgMTR_Select.SetItemIndex(relay1);
+    f.Timer2Timer();
+    EXPECT_TRUE(f.Timer2.Idle());
+    f.cbFailSave_Sel.SetEnabled(relay1 == 1);
+    EXPECT_FALSE(f.Timer2.Idle());
+    f.Timer2Timer();
+    EXPECT_EQ(f.cbFailSave_Sel.Enabled(), relay1 == 0);
+    EXPECT_TRUE(f.Timer2.Idle());
+  }
 
   // With a link every tick has work.
   EXPECT_TRUE(f.Timer1.Idle());
