@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/rtl/TextFile.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Forms.h"
@@ -164,24 +165,6 @@ class TForm1 : public TForm {
   // closed at the end of a download. Either may throw on an I/O error.
   std::function<void(const std::string& line)> EventFileWriteLn;
   std::function<void()> EventFileClose;
-
-  // ---- Test page: simulated inputs ----
-  bool SimFlag = false;
-  uint8_t SimFieldInputs = 0;
-  uint8_t SimExtFldInputs = 0;
-  TiSlider isSimIred;
-  TiSlider isSimIwhite;
-  TiSlider isSimIblue;
-  TiSlider isSimVred;
-  TiSlider isSimVwhite;
-  TiSlider isSimVblue;
-  TiSlider isSimFrequency;
-  TiSlider isSimPowerFactor;
-  TiSlider isSimEL;
-  TSpinEdit seSimRTD1;
-  TSpinEdit seSimRTD2;
-  TSpinEdit seSimRTD3;
-  TSpinEdit seSimRTD4;
 
   // ==== Shell: menus, tool bar, status bar, timers, connection, sequencer, transfer commands ====
   void InitShell();
@@ -345,8 +328,6 @@ class TForm1 : public TForm {
   void UserpasswordSetupClick();       // user password editor
   void Frm1MMenUnlockFrontendClick();  // user password dialog, unlocking the front end
   void MMenSiteModePswClick();         // user password dialog, entering site mode
-  // Test page: queues the simulation request (also every sequencer tick while SimFlag is set).
-  void SimParamTx();
 
 
   // ==== Live displays: the controls the live values and live status records write ====
@@ -602,21 +583,24 @@ class TForm1 : public TForm {
   TLabel labPLC_inputs{&gbLogPLC, "labPLC_inputs", "Bit 1 = lsb and bit 16 = msb."};
   TStringGrid sgPLC_inputs{&gbLogPLC, "sgPLC_inputs", 16, 2};  // row 0 the bit numbers 16 down to 1
 
-  // -- Starter Configuration page --
-  TGroupBox gbStarterOutputs{&tsStarters, "gbStarterOutputs", " Starter Outputs "};
+  // -- Starter Configuration page: the " Starter Output" box (its meaning labels are the starter
+  // display's, further down) with its trip flag and activity flag groups --
+  TGroupBox gbStarterOutputs{&tsStarters, "gbStarterOutputs", " Starter Output"};
   TiLedRectangle iLedStarterOP_1{&gbStarterOutputs, "iLedStarterOP_1", "Output 1"};
   TiLedRectangle iLedStarterOP_2{&gbStarterOutputs, "iLedStarterOP_2", "Output 2"};
   TiLedRectangle iLedStarterOP_3{&gbStarterOutputs, "iLedStarterOP_3", "Output 3"};
   TiLedRectangle iLedStarterOP_4{&gbStarterOutputs, "iLedStarterOP_4", "Output 4"};
   TiLedRectangle iLedStarterOP_5{&gbStarterOutputs, "iLedStarterOP_5", "Output 5"};
-  TiLedRectangle iLedStarterOP_6{&gbStarterOutputs, "iLedStarterOP_6", "Output 6"};
-  TiLedRectangle iLedStarterOP_7{&gbStarterOutputs, "iLedStarterOP_7", "Output 7"};
-  TiLedRectangle iLedStarterOP_8{&gbStarterOutputs, "iLedStarterOP_8", "Output 8"};
-  TiLedRectangle iLedStarterOP_9{&gbStarterOutputs, "iLedStarterOP_9", "Output 9"};
-  TGroupBox gbStarterFaults{&tsStarters, "gbStarterFaults", " Starter Faults "};
-  TiLedRectangle iLedExecFault{&gbStarterFaults, "iLedExecFault", "Execution Fault"};
-  TiLedRectangle iLedFeedbackFault{&gbStarterFaults, "iLedFeedbackFault", "Feedback Fault"};
-  TiLedRectangle iLedUnAuthCrntFault{&gbStarterFaults, "iLedUnAuthCrntFault", "Unauthorised Current"};
+  TGroupBox gbStarterTripFlags{&gbStarterOutputs, "gbStarterTripFlags", " Starter Trip Flags"};
+  TiLedRectangle iLedExecFault{&gbStarterTripFlags, "iLedExecFault", "Execution Fault"};
+  TiLedRectangle iLedFeedbackFault{&gbStarterTripFlags, "iLedFeedbackFault", "Feedback Fault"};
+  TiLedRectangle iLedUnAuthCrntFault{&gbStarterTripFlags, "iLedUnAuthCrntFault", "Unauthorised Current"};
+  // Starter signals 6 to 9 follow outputs 1 to 5 in the signal tables: the four activity flags.
+  TGroupBox gbActivityFlags{&gbStarterOutputs, "gbActivityFlags", " Activity Flags"};
+  TiLedRectangle iLedStarterOP_6{&gbActivityFlags, "iLedStarterOP_6", "Pre Start Warning Active"};
+  TiLedRectangle iLedStarterOP_7{&gbActivityFlags, "iLedStarterOP_7", "DC Brake Injection Active"};
+  TiLedRectangle iLedStarterOP_8{&gbActivityFlags, "iLedStarterOP_8", "Transition Active"};
+  TiLedRectangle iLedStarterOP_9{&gbActivityFlags, "iLedStarterOP_9", "Backspin Active"};
 
   // -- Test page: what the relay reports while it is tested --
   TiLedRectangle iLedSimIndication{&tsTest, "iLedSimIndication", "Simulation in Progress"};
@@ -645,6 +629,67 @@ class TForm1 : public TForm {
   TiSwitchLed islFieldInput15{&gbTestFieldInputs, "islFieldInput15", "Input 15"};
 
 
+  // ==== Records pages: fault history, event history, spectrum analyser ====
+  void InitRecordPages();
+  // Once the comms setup window exists: the identity shown from the relay's answers.
+  void ConnectRecordPages();
+
+  // The relay's identity as both exports head it: drive ID and description (shown on the
+  // statistics page), serial number (on the calibration page). Filled from the identity and
+  // description answers by ConnectRecordPages.
+  TLabel labDriveID{&tsStatistics, "labDriveID", "Drive ID"};
+  TEdit mbDriveID{&tsStatistics, "mbDriveID"};
+  TLabel labUserName{&tsStatistics, "labUserName", "Drive Description"};
+  TEdit mbUserName{&tsStatistics, "mbUserName"};
+  TLabel labSerialNum{&tsCalibration, "labSerialNum", "Serial Number"};
+  TEdit mbSerialNum{&tsCalibration, "mbSerialNum"};
+
+  // -- Fault History page (the grid and its progress bar are declared with the link's fields) --
+  void FaultUpdateReq();
+  void bSaveFaultRecsClick();
+  TButton bSaveFaultRecs{&tsFaults, "bSaveFaultRecs", "Save fault records on disk"};
+  TSaveDialog SaveDialogFaults;
+  // The lines of the fault records export as the page stands now.
+  std::vector<std::string> FaultExportLines();
+
+  // -- Event History page --
+  void tsEventsShow();
+  void bEventRecDownLoadClick();
+  void bStopEventDownLoadClick();
+  void seEventNumberExit();
+  void bQuickEventUploadClick();
+  void bClrQuickViewerClick();
+  // How a download to the export file ended; each says so on the page.
+  enum class EventDownloadEnd { Complete, Stopped, LinkLost };
+  void ShowEventDownloadEnd(EventDownloadEnd how);
+  TLabel labEventNumber{&tsEvents, "labEventNumber", "Event upload quantity"};
+  TSpinEdit seEventNumber{&tsEvents, "seEventNumber", 1, 1400, 200};
+  TLabel labEventsPercent{&tsEvents, "labEventsPercent", "%"};
+  TButton bClrQuickViewer{&tsEvents, "bClrQuickViewer", "Clear quick viewer"};
+  TGroupBox gbEventNotice{&tsEvents, "gbEventNotice", " Please note !"};
+  TLabel labEventNotice{&gbEventNotice, "labEventNotice"};
+  TSaveDialog SaveDialogEvents;
+  // The running download's own file: no other command writes through it.
+  TextFile EventExportFile;
+
+  // -- Spectrum Analyser page --
+  // The page refresh's step while the page is shown and the port open.
+  void SpectrumAnalyserStep();
+  void isLedSimSpectrumClick();
+  TiSpectrumDisplay iSpecDisp{&tsSpectrum, "iSpecDisp"};
+  TLabel labCurrentLevels{&tsSpectrum, "labCurrentLevels", "Harmonic Amplitudes"};
+  TGroupBox gbAttenuator{&tsSpectrum, "gbAttenuator", " Signal Attenuator "};
+  TSpinEdit seAttenuator{&gbAttenuator, "seAttenuator", 1, 5, 1};
+  TLabel labAttenuatorUnit{&gbAttenuator, "labAttenuatorUnit", "Times"};
+  TRadioGroup rgSimSpectrum{&tsSpectrum, "rgSimSpectrum", " Signal type "};
+  TiSwitchLed isLedSimSpectrum{&tsSpectrum, "isLedSimSpectrum", "Start demo"};
+  TLabel labTHD{&tsSpectrum, "labTHD", "Total Harmonic Distortion w.r.t. the fundamental harmonic (f1)"};
+  TiAnalogDisplay iAdTHD{&tsSpectrum, "iAdTHD"};
+  TLabel labTHDUnit{&tsSpectrum, "labTHDUnit", "%"};
+  TLabel labTHD_sum{&tsSpectrum, "labTHD_sum", "Total Harmonic Distortion w.r.t. the sum of all the harmonics"};
+  TiAnalogDisplay iAdTHD_sum{&tsSpectrum, "iAdTHD_sum"};
+  TLabel labTHD_sumUnit{&tsSpectrum, "labTHD_sumUnit", "%"};
+
   // ==== Page refresh: the 500 ms tick that keeps the shown page's combined values current ====
   void InitPageRefresh();
 
@@ -665,6 +710,160 @@ class TForm1 : public TForm {
   TiLedRectangle iLedTrip{&tsTest, "iLedTrip", "Trip"};
   // -- Control Logic page: the logic input that drives relay 1 (unused with the main trip relay) --
   TComboBox cbRelay_1_Input{&tsLogic, "cbRelay_1_Input"};
+
+
+  // ==== Test page: simulated inputs, the sequence player; the Recorder page ====
+  void InitTestPage();
+  void InitRecorder();
+
+  // -- Simulation state: the values go out with request 32 while SimFlag is set --
+  bool SimFlag = false;
+  uint8_t SimFieldInputs = 0;   // inputs 1..7 in bits 0..6; bit 7 the input mode, set before each send
+  uint8_t SimExtFldInputs = 0;  // inputs 8..15 in bits 0..7
+  int AlarmToTripTicks = 0;     // tenths of a second from alarm to trip
+
+  // -- Manual panels: sliders with their displays, the link switches, the temperatures --
+  TPanel pSimCurrents{&tsTest, "pSimCurrents"};
+  TiSwitchLed iSLedCurrent{&pSimCurrents, "iSLedCurrent", "Link current slider controls"};
+  TLabel labSimIred{&pSimCurrents, "labSimIred", " I red %"};
+  TiSlider isSimIred{&pSimCurrents, "isSimIred"};
+  TEdit mbSimIred{&pSimCurrents, "mbSimIred"};
+  TLabel labSimIwhite{&pSimCurrents, "labSimIwhite", " I white %"};
+  TiSlider isSimIwhite{&pSimCurrents, "isSimIwhite"};
+  TEdit mbSimIwhite{&pSimCurrents, "mbSimIwhite"};
+  TLabel labSimIblue{&pSimCurrents, "labSimIblue", " I blue %"};
+  TiSlider isSimIblue{&pSimCurrents, "isSimIblue"};
+  TEdit mbSimIblue{&pSimCurrents, "mbSimIblue"};
+  TPanel pSimVoltages{&tsTest, "pSimVoltages"};
+  TiSwitchLed iSLedVoltage{&pSimVoltages, "iSLedVoltage", "Link voltage slider controls"};
+  TLabel labSimVred{&pSimVoltages, "labSimVred", "  V red"};
+  TiSlider isSimVred{&pSimVoltages, "isSimVred"};
+  TEdit mbSimVred{&pSimVoltages, "mbSimVred"};
+  TLabel labSimVwhite{&pSimVoltages, "labSimVwhite", "  V white"};
+  TiSlider isSimVwhite{&pSimVoltages, "isSimVwhite"};
+  TEdit mbSimVwhite{&pSimVoltages, "mbSimVwhite"};
+  TLabel labSimVblue{&pSimVoltages, "labSimVblue", "  V blue"};
+  TiSlider isSimVblue{&pSimVoltages, "isSimVblue"};
+  TEdit mbSimVblue{&pSimVoltages, "mbSimVblue"};
+  TPanel pSimParam{&tsTest, "pSimParam"};
+  TLabel labSimFrequency{&pSimParam, "labSimFrequency", "Frequency\n(Hz)"};
+  TiSlider isSimFrequency{&pSimParam, "isSimFrequency"};
+  TEdit mbSimFrequency{&pSimParam, "mbSimFrequency"};
+  TLabel labSimPowerFactor{&pSimParam, "labSimPowerFactor", "Power\nFactor (%)"};
+  TiSlider isSimPowerFactor{&pSimParam, "isSimPowerFactor"};
+  TEdit mbSimPowerFactor{&pSimParam, "mbSimPowerFactor"};
+  TLabel labSimEL{&pSimParam, "labSimEL", "Earth\nLeak (mA)"};
+  TiSlider isSimEL{&pSimParam, "isSimEL"};
+  TEdit mbSimEL{&pSimParam, "mbSimEL"};
+  TPanel pSimRTDs{&tsTest, "pSimRTDs"};
+  TLabel labSimRTD1{&pSimRTDs, "labSimRTD1", "RTD 1"};
+  TSpinEdit seSimRTD1{&pSimRTDs, "seSimRTD1", -30, 220, 0};
+  TLabel labSimRTD2{&pSimRTDs, "labSimRTD2", "RTD 2"};
+  TSpinEdit seSimRTD2{&pSimRTDs, "seSimRTD2", -30, 220, 0};
+  TLabel labSimRTD3{&pSimRTDs, "labSimRTD3", "RTD 3"};
+  TSpinEdit seSimRTD3{&pSimRTDs, "seSimRTD3", -30, 220, 0};
+  TLabel labSimRTD4{&pSimRTDs, "labSimRTD4", "RTD 4"};
+  TSpinEdit seSimRTD4{&pSimRTDs, "seSimRTD4", -30, 220, 0};
+  TLabel labSimRTDUnit{&pSimRTDs, "labSimRTDUnit", "Deg C"};
+
+  // -- Field inputs, their mode, the relay coils of the expansion module --
+  TButton bResetFieldInputs{&gbTestFieldInputs, "bResetFieldInputs", "Reset"};
+  TGroupBox gbDF_InputMode{&tsTest, "gbDF_InputMode", " DF Inputs Mode"};
+  TLabel labDF_InputModeSim{&gbDF_InputMode, "labDF_InputModeSim", "Simulation"};
+  TiToggleSwitch isDF_InputMode{&gbDF_InputMode, "isDF_InputMode"};
+  TLabel labDF_InputModeReal{&gbDF_InputMode, "labDF_InputModeReal", "Real"};
+  TiLedRectangle iLedExtRL5{&gbTestRelayCoils, "iLedExtRL5", "Relay 5"};
+  TiLedRectangle iLedExtRL6{&gbTestRelayCoils, "iLedExtRL6", "Relay 6"};
+  TiLedRectangle iLedExtRL7{&gbTestRelayCoils, "iLedExtRL7", "Relay 7"};
+  TiLedRectangle iLedExtRL8{&gbTestRelayCoils, "iLedExtRL8", "Relay 8"};
+
+  // -- Simulation control, view switch, alarm-to-trip timer --
+  TLabel labSimControl{&tsTest, "labSimControl", " Simulation Control"};
+  TLabel labSimModeSel{&tsTest, "labSimModeSel", " Simulation Mode Selector"};
+  TButton bSimMode{&tsTest, "bSimMode", "Automatic"};
+  TGroupBox gbAlarm2Trip{&tsTest, "gbAlarm2Trip", " Timer: Alarm to Trip Time "};
+  TiAnalogDisplay iaAlarm2Trip{&gbAlarm2Trip, "iaAlarm2Trip"};
+  TLabel labAlarm2TripUnit{&gbAlarm2Trip, "labAlarm2TripUnit", " sec"};
+  TButton bAT_Reset{&gbAlarm2Trip, "bAT_Reset", "Reset"};
+  TTimer Timer3{100, true};
+  TTimer Timer4{50, false};
+
+  // -- Automatic view: the state sequence table and its commands --
+  TPanel pSimAuto{&tsTest, "pSimAuto"};
+  TLabel labSimAuto{&pSimAuto, "labSimAuto", "Automatic Simulated Injection State Sequence Table "};
+  TStringGrid sgSimAuto{&pSimAuto, "sgSimAuto", 15, 21};
+  TButton bSimQue{&pSimAuto, "bSimQue", "Start queing"};
+  TButton bLoadSimSeq{&pSimAuto, "bLoadSimSeq", "Open disc file"};
+  TButton bSaveSimSeq{&pSimAuto, "bSaveSimSeq", "Save disc file"};
+  TButton BitBtnSimHelp{&pSimAuto, "BitBtnSimHelp", "Help"};
+  TButton bCopyCell{&pSimAuto, "bCopyCell", "Copy cell"};
+  TButton bCutCell{&pSimAuto, "bCutCell", "Cut cell"};
+  TButton bPasteCell{&pSimAuto, "bPasteCell", "Paste cell"};
+  TButton bInsertLine{&pSimAuto, "bInsertLine", "Insert line"};
+  TButton bDeleteLine{&pSimAuto, "bDeleteLine", "Delete line"};
+  TPanel pSimHelp{&pSimAuto, "pSimHelp"};
+  TLabel labSimHelp{&pSimHelp, "labSimHelp"};
+  TButton bHelpClose{&pSimHelp, "bHelpClose", "Close"};
+  TSaveDialog SaveDialogSimSeq;
+  TOpenDialog OpenDialogSimSeq;
+  int SimSeqStep = 0;            // the step the player works on
+  std::string SimCellClipboard;  // the editing buttons' one-cell clipboard
+
+  // Handlers of the Test page.
+  void SimTestStartClick();
+  void SimParamTx();
+  void TxSimData();
+  void ZeroSimParam();
+  void SimSliderChange(TiSlider& slider);
+  void SimSliderChangeFinished(TiSlider& slider);
+  void FieldInputClick(int input);
+  void bResetFieldInputsClick();
+  void isDF_InputModeClick();
+  void SimRTDChange();
+  void bSimModeClick();
+  void Timer3Timer();
+  void bAT_ResetClick();
+  void bThermalCapResetClick();
+  void bResetRelayClick();
+  // The sequence player and its table.
+  void InitSimPlayer();
+  void tsTestShow();
+  void bSimQueClick();
+  void Timer4Timer();
+  void LoadSimVarsToTx();
+  void TerminateQue();
+  void bSaveSimSeqClick();
+  void bLoadSimSeqClick();
+  void BitBtnSimHelpClick();
+  void bHelpCloseClick();
+  void bCopyCellClick();
+  void bCutCellClick();
+  void bPasteCellClick();
+  void bInsertLineClick();
+  void bDeleteLineClick();
+  // Ends a running sequence quietly: the player stops, the inputs go to zero and are sent.
+  void StopSimPlayer();
+
+  // -- Recorder page --
+  TiPlot iPlot1{&tsRecorder, "iPlot1"};
+  TCheckBox cb_RecDF_InpVis{&tsRecorder, "cb_RecDF_InpVis", "Digital Field Inputs"};
+  TCheckBox cb_RecExtDF_InpVis{&tsRecorder, "cb_RecExtDF_InpVis", "Ext. Digital Field Inputs"};
+  TCheckBox cb_RecRelVis{&tsRecorder, "cb_RecRelVis", "Relay Outputs"};
+  TCheckBox cb_RecExtRelVis{&tsRecorder, "cb_RecExtRelVis", "Ext. Relay Outputs"};
+  TCheckBox cb_RecPLC_InpVis{&tsRecorder, "cb_RecPLC_InpVis", "PLC Inputs"};
+  TCheckBox cb_RecCntrVis{&tsRecorder, "cb_RecCntrVis", "Counters"};
+  TCheckBox cb_RecTmrVis{&tsRecorder, "cb_RecTmrVis", "Timers"};
+  TCheckBox cb_RecLF_Vis{&tsRecorder, "cb_RecLF_Vis", "Logic Function"};
+  TCheckBox cb_RecLatchVis{&tsRecorder, "cb_RecLatchVis", "Latch"};
+  TCheckBox cb_RecOtherVis{&tsRecorder, "cb_RecOtherVis", "Other"};
+  TCheckBox cb_RecAFVis{&tsRecorder, "cb_RecAFVis", "Alarms"};
+  TCheckBox cb_RecTFVis{&tsRecorder, "cb_RecTFVis", "Trips"};
+  TCheckBox cb_RecRTDVis{&tsRecorder, "cb_RecRTDVis", "RTDs"};
+  TButton bClearScrnSwitch{&tsRecorder, "bClearScrnSwitch", "Clear recorder screen"};
+  bool RecorderArmed = false;
+  // One sample of every channel; step 10 of the page refresh.
+  void RecorderStep();
+  void bClearScrnSwitchClick();
 
 
   // ==== Settings page: editors, exit checks, access levels, page refresh ====
@@ -892,8 +1091,6 @@ class TForm1 : public TForm {
   // What those hooks run: the received column into the editors.
   void LoadSettingsRecordEditors();
   void LoadFrequencyEditors();
-  // The Settings page's part of the starter display: the motor setting groups by starter type.
-  void StarterTypeDisplay();
   void tsSettingsShow();
   void bCalbLockClick();
 
@@ -1024,6 +1221,190 @@ class TForm1 : public TForm {
   void ebEL_TripLevKeyPress(char& Key);
   void ebRS_HoldOffDelayKeyPress(char& Key);
 
+
+  // ==== Starter Configuration and External Modules pages: editors and the starter display ====
+  // Every editor is a row of its page's editor table (editors/SettingsEditors.h); the named
+  // handlers are one-liners into the generic editor code.
+  void InitStarterPages();
+  // The received column of the starter record (external module record) into the page's editors.
+  void LoadStarterRecordEditors();
+  void LoadExtModuleRecordEditors();
+  // Fills the starter display (and the Settings page's motor groups) from cbStarterType.
+  void StarterTypeDisplay();
+
+  // -- Starter type and what its outputs and start signals do --
+  TGroupBox gbStarterTypeShown{&tsStarters, "gbStarterTypeShown", " Starter Type"};
+  TEdit mbStarterType{&gbStarterTypeShown, "mbStarterType"};
+  TLabel labStarterOP_1Title{&gbStarterOutputs, "labStarterOP_1Title", "Starter OP_1 :"};
+  TLabel LabStarterOP_1{&gbStarterOutputs, "LabStarterOP_1", "( )"};
+  TLabel labStarterOP_2Title{&gbStarterOutputs, "labStarterOP_2Title", "Starter OP_2 :"};
+  TLabel LabStarterOP_2{&gbStarterOutputs, "LabStarterOP_2", "( )"};
+  TLabel labStarterOP_3Title{&gbStarterOutputs, "labStarterOP_3Title", "Starter OP_3 :"};
+  TLabel LabStarterOP_3{&gbStarterOutputs, "LabStarterOP_3", "( )"};
+  TLabel labStarterOP_4Title{&gbStarterOutputs, "labStarterOP_4Title", "Starter OP_4 :"};
+  TLabel labStarterOP_4{&gbStarterOutputs, "labStarterOP_4", "( )"};
+  TLabel labStarterOP_5Title{&gbStarterOutputs, "labStarterOP_5Title", "Starter OP_5 :"};
+  TLabel labStarterOP_5{&gbStarterOutputs, "labStarterOP_5", "( )"};
+  TGroupBox gbStartAssignment{&tsStarters, "gbStartAssignment", " Starter Input Assignment"};
+  TLabel labS1{&gbStartAssignment, "labS1", "Start >>"};
+  TLabel stS1{&gbStartAssignment, "stS1", "   "};
+  TLabel labS2{&gbStartAssignment, "labS2", "Start >"};
+  TLabel stS2{&gbStartAssignment, "stS2", "   "};
+  TLabel labS3{&gbStartAssignment, "labS3", "Start <<"};
+  TLabel stS3{&gbStartAssignment, "stS3", "   "};
+  TLabel labS4{&gbStartAssignment, "labS4", "Start <"};
+  TLabel stS4{&gbStartAssignment, "stS4", "   "};
+
+  // -- Location selector: two inputs forming the location code --
+  TGroupBox gbLocationSelector{&tsStarters, "gbLocationSelector", " Location Selector"};
+  TLabel stLocationCodes{&gbLocationSelector, "stLocationCodes",
+                         " Local Field = 00,  Remote Field = 01,  Auto = 10, Operator Panel = 11"};
+  TLabel labControlSelectorLsb{&gbLocationSelector, "labControlSelectorLsb", "Input (lsb)"};
+  TComboBox cbControlSelectorLsb{&gbLocationSelector, "cbControlSelectorLsb"};
+  TLabel labControlSelectorMsb{&gbLocationSelector, "labControlSelectorMsb", "Input (msb)"};
+  TComboBox cbControlSelectorMsb{&gbLocationSelector, "cbControlSelectorMsb"};
+
+  // -- Start, interlock and stop inputs of the three control locations --
+  TGroupBox gbLocal{&tsStarters, "gbLocal", " Local"};
+  TLabel labLocStart_Ff{&gbLocal, "labLocStart_Ff", "Start >>"};
+  TComboBox cbLocStart_Ff{&gbLocal, "cbLocStart_Ff"};
+  TLabel labLocStart_Fs{&gbLocal, "labLocStart_Fs", "Start >"};
+  TComboBox cbLocStart_Fs{&gbLocal, "cbLocStart_Fs"};
+  TLabel labLocStart_Rf{&gbLocal, "labLocStart_Rf", "Start <<"};
+  TComboBox cbLocStart_Rf{&gbLocal, "cbLocStart_Rf"};
+  TLabel labLocStart_Rs{&gbLocal, "labLocStart_Rs", "Start <"};
+  TComboBox cbLocStart_Rs{&gbLocal, "cbLocStart_Rs"};
+  TLabel labLocInterlock{&gbLocal, "labLocInterlock", "Interlock"};
+  TComboBox cbLocInterlock{&gbLocal, "cbLocInterlock"};
+  TLabel labLocStop{&gbLocal, "labLocStop", "Stop"};
+  TComboBox cbLocStop{&gbLocal, "cbLocStop"};
+  TGroupBox gbRemote{&tsStarters, "gbRemote", " Remote"};
+  TLabel labRemStart_Ff{&gbRemote, "labRemStart_Ff", "Start >>"};
+  TComboBox cbRemStart_Ff{&gbRemote, "cbRemStart_Ff"};
+  TLabel labRemStart_Fs{&gbRemote, "labRemStart_Fs", "Start >"};
+  TComboBox cbRemStart_Fs{&gbRemote, "cbRemStart_Fs"};
+  TLabel labRemStart_Rf{&gbRemote, "labRemStart_Rf", "Start <<"};
+  TComboBox cbRemStart_Rf{&gbRemote, "cbRemStart_Rf"};
+  TLabel labRemStart_Rs{&gbRemote, "labRemStart_Rs", "Start <"};
+  TComboBox cbRemStart_Rs{&gbRemote, "cbRemStart_Rs"};
+  TLabel labRemInterlock{&gbRemote, "labRemInterlock", "Interlock"};
+  TComboBox cbRemInterlock{&gbRemote, "cbRemInterlock"};
+  TLabel labRemStop{&gbRemote, "labRemStop", "Stop"};
+  TComboBox cbRemStop{&gbRemote, "cbRemStop"};
+  TGroupBox gbAuto{&tsStarters, "gbAuto", " Auto"};
+  TLabel labAutoStart_Ff{&gbAuto, "labAutoStart_Ff", "Start >>"};
+  TComboBox cbAutoStart_Ff{&gbAuto, "cbAutoStart_Ff"};
+  TLabel labAutoStart_Fs{&gbAuto, "labAutoStart_Fs", "Start >"};
+  TComboBox cbAutoStart_Fs{&gbAuto, "cbAutoStart_Fs"};
+  TLabel labAutoStart_Rf{&gbAuto, "labAutoStart_Rf", "Start <<"};
+  TComboBox cbAutoStart_Rf{&gbAuto, "cbAutoStart_Rf"};
+  TLabel labAutoStart_Rs{&gbAuto, "labAutoStart_Rs", "Start <"};
+  TComboBox cbAutoStart_Rs{&gbAuto, "cbAutoStart_Rs"};
+  TLabel labAutoInterlock{&gbAuto, "labAutoInterlock", "Interlock"};
+  TComboBox cbAutoInterlock{&gbAuto, "cbAutoInterlock"};
+  TLabel labAutoStop{&gbAuto, "labAutoStop", "Stop"};
+  TComboBox cbAutoStop{&gbAuto, "cbAutoStop"};
+
+  // -- Starter timers and the switchgear's feedback signal --
+  TGroupBox gbStarterTimers{&tsStarters, "gbStarterTimers", " Starter Timer Settings"};
+  TLabel labPreWarnTime{&gbStarterTimers, "labPreWarnTime", "Pre Start Warning Time :"};
+  TSpinEdit sePreWarnTime{&gbStarterTimers, "sePreWarnTime"};
+  TLabel labPreWarnTimeUnit{&gbStarterTimers, "labPreWarnTimeUnit", "sec"};
+  TLabel labExecTime{&gbStarterTimers, "labExecTime", "ExecutionTime :"};
+  TSpinEdit seExecTime{&gbStarterTimers, "seExecTime"};
+  TLabel labExecTimeUnit{&gbStarterTimers, "labExecTimeUnit", "sec"};
+  TLabel labFeedbackTime{&gbStarterTimers, "labFeedbackTime", "Feedback Time :"};
+  TSpinEdit seFeedbackTime{&gbStarterTimers, "seFeedbackTime"};
+  TLabel labFeedbackTimeUnit{&gbStarterTimers, "labFeedbackTimeUnit", "ms"};
+  TLabel labBackSpinTime{&gbStarterTimers, "labBackSpinTime", "Backspin Time :"};
+  TSpinEdit seBackSpinTime{&gbStarterTimers, "seBackSpinTime"};
+  TLabel labBackSpinTimeUnit{&gbStarterTimers, "labBackSpinTimeUnit", "sec"};
+  TLabel labDC_BreakTime{&gbStarterTimers, "labDC_BreakTime", "DC Braking Time :"};
+  TSpinEdit seDC_BreakTime{&gbStarterTimers, "seDC_BreakTime"};
+  TLabel labDC_BreakTimeUnit{&gbStarterTimers, "labDC_BreakTimeUnit", "ms"};
+  TLabel labRestartTime{&gbStarterTimers, "labRestartTime", "* Restart Time :"};
+  TSpinEdit seRestartTime{&gbStarterTimers, "seRestartTime"};
+  TLabel labRestartTimeUnit{&gbStarterTimers, "labRestartTimeUnit", "sec"};
+  TLabel labStarMaxTime{&gbStarterTimers, "labStarMaxTime", "Star Maximum Time :"};
+  TSpinEdit seStarMaxTime{&gbStarterTimers, "seStarMaxTime"};
+  TLabel labStarMaxTimeUnit{&gbStarterTimers, "labStarMaxTimeUnit", "sec"};
+  TLabel labTransitionTime{&gbStarterTimers, "labTransitionTime", "Transition Time :"};
+  TSpinEdit seTransitionTime{&gbStarterTimers, "seTransitionTime"};
+  TLabel labTransitionTimeUnit{&gbStarterTimers, "labTransitionTimeUnit", "ms"};
+  TLabel labFrozenContactTime{&gbStarterTimers, "labFrozenContactTime", "Unautherised current Time :"};
+  TSpinEdit seFrozenContactTime{&gbStarterTimers, "seFrozenContactTime"};
+  TLabel labFrozenContactTimeUnit{&gbStarterTimers, "labFrozenContactTimeUnit", "ms"};
+  TLabel labFeedback{&tsStarters, "labFeedback", "---->  Feedback Signal from Switchgear"};
+  TComboBox cbFeedback{&tsStarters, "cbFeedback"};
+
+  // -- External Modules page: input delays of the expansion module's field inputs (ms) --
+  TGroupBox gbExtDigFieldDelays{&tsExtIO, "gbExtDigFieldDelays", " Dig Field Inp Delays"};
+  TLabel labDF_DelTime_8{&gbExtDigFieldDelays, "labDF_DelTime_8", "Inp 8"};
+  TSpinEdit seDF_DelTime_8{&gbExtDigFieldDelays, "seDF_DelTime_8"};
+  TLabel labDF_DelTime_9{&gbExtDigFieldDelays, "labDF_DelTime_9", "Inp 9"};
+  TSpinEdit seDF_DelTime_9{&gbExtDigFieldDelays, "seDF_DelTime_9"};
+  TLabel labDF_DelTime_10{&gbExtDigFieldDelays, "labDF_DelTime_10", "Inp 10"};
+  TSpinEdit seDF_DelTime_10{&gbExtDigFieldDelays, "seDF_DelTime_10"};
+  TLabel labDF_DelTime_11{&gbExtDigFieldDelays, "labDF_DelTime_11", "Inp 11"};
+  TSpinEdit seDF_DelTime_11{&gbExtDigFieldDelays, "seDF_DelTime_11"};
+  TLabel labDF_DelTime_12{&gbExtDigFieldDelays, "labDF_DelTime_12", "Inp 12"};
+  TSpinEdit seDF_DelTime_12{&gbExtDigFieldDelays, "seDF_DelTime_12"};
+  TLabel labDF_DelTime_13{&gbExtDigFieldDelays, "labDF_DelTime_13", "Inp 13"};
+  TSpinEdit seDF_DelTime_13{&gbExtDigFieldDelays, "seDF_DelTime_13"};
+  TLabel labDF_DelTime_14{&gbExtDigFieldDelays, "labDF_DelTime_14", "Inp 14"};
+  TSpinEdit seDF_DelTime_14{&gbExtDigFieldDelays, "seDF_DelTime_14"};
+  TLabel labDF_DelTime_15{&gbExtDigFieldDelays, "labDF_DelTime_15", "Inp 15"};
+  TSpinEdit seDF_DelTime_15{&gbExtDigFieldDelays, "seDF_DelTime_15"};
+  TLabel labExtDF_DelTimeUnit{&gbExtDigFieldDelays, "labExtDF_DelTimeUnit", "ms"};
+
+  // ---- Named handlers ----
+  void cbControlSelectorLsbChange();
+  void cbControlSelectorMsbChange();
+  void cbLocStart_FfChange();
+  void cbLocStart_FsChange();
+  void cbLocStart_RfChange();
+  void cbLocStart_RsChange();
+  void cbLocInterlockChange();
+  void cbLocStopChange();
+  void cbRemStart_FfChange();
+  void cbRemStart_FsChange();
+  void cbRemStart_RfChange();
+  void cbRemStart_RsChange();
+  void cbRemInterlockChange();
+  void cbRemStopChange();
+  void cbAutoStart_FfChange();
+  void cbAutoStart_FsChange();
+  void cbAutoStart_RfChange();
+  void cbAutoStart_RsChange();
+  void cbAutoInterlockChange();
+  void cbAutoStopChange();
+  void sePreWarnTimeChange();
+  void seExecTimeChange();
+  void seFeedbackTimeChange();
+  void seBackSpinTimeChange();
+  void seDC_BreakTimeChange();
+  void seRestartTimeChange();
+  void seStarMaxTimeChange();
+  void seTransitionTimeChange();
+  void seFrozenContactTimeChange();
+  void cbFeedbackChange();
+  void sePreWarnTimeExit();
+  void seExecTimeExit();
+  void seFeedbackTimeExit();
+  void seBackSpinTimeExit();
+  void seDC_BreakTimeExit();
+  void seRestartTimeExit();
+  void seStarMaxTimeExit();
+  void seTransitionTimeExit();
+  void seFrozenContactTimeExit();
+  void seDF_DelTime_8Change();
+  void seDF_DelTime_9Change();
+  void seDF_DelTime_10Change();
+  void seDF_DelTime_11Change();
+  void seDF_DelTime_12Change();
+  void seDF_DelTime_13Change();
+  void seDF_DelTime_14Change();
+  void seDF_DelTime_15Change();
 
   // ==== Calculators: the Calculator page and the Settings page's load and curve panels ====
   void InitCalculators();

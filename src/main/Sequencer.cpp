@@ -420,6 +420,8 @@ bool ShowPortState(TForm1& f, bool open, bool apply = true) {
       }
     }
     f.iLedEventMessage.SetActive(false);
+    f.EventMassUploadAct = false;
+    f.ShowEventDownloadEnd(TForm1::EventDownloadEnd::LinkLost);
   }
   return shown;
 }

@@ -286,13 +286,33 @@ const Titles kOtherTitles = {
     {"External Module Setting", 23}, {"Statistical Data", 16}, {"Communication Module", 20},
     {"Bluetooth Settings", 20}, {"Calibrations", 12}};
 
-// The titles, each underlined, from line 60 of the file on, three lines apart.
+// The titles, each underlined, in the places of kOtherTitles. The sections the writer composes
+// keep their places; every other title is put in, with its underline and a blank line, just
+// before the next composed section's title (or three lines after the last written line), so that
+// the titles stand in report order. A reordered list puts its titles into those same places in
+// its own order.
 Lines WithTitles(Lines file, const Titles& titles) {
-  size_t at = 60;
-  for (const auto& [title, underline] : titles) {
-    file[at] = " " + title;
-    file[at + 1] = " " + std::string(static_cast<size_t>(underline), '=');
-    at += 3;
+  auto lineOf = [&](const std::string& title) {
+    return std::find_if(file.begin(), file.end(), [&](const std::string& l) { return Trim(l) == title; });
+  };
+  for (size_t i = 0; i < kOtherTitles.size(); ++i) {
+    const auto& [title, underline] = kOtherTitles[i];
+    if (lineOf(title) != file.end()) continue;
+    auto before = file.end();
+    for (size_t k = i + 1; k < kOtherTitles.size() && before == file.end(); ++k) before = lineOf(kOtherTitles[k].first);
+    if (before == file.end()) {
+      size_t next = 0;
+      for (size_t n = 0; n < file.size(); ++n)
+        if (!Trim(file[n]).empty()) next = n + 3;
+      before = file.begin() + static_cast<std::ptrdiff_t>(next);
+    }
+    file.insert(before, {" " + title, " " + std::string(static_cast<size_t>(underline), '='), ""});
+  }
+  std::vector<size_t> places;
+  for (const auto& entry : kOtherTitles) places.push_back(static_cast<size_t>(lineOf(entry.first) - file.begin()));
+  for (size_t i = 0; i < titles.size(); ++i) {
+    file[places[i]] = " " + titles[i].first;
+    file[places[i] + 1] = " " + std::string(static_cast<size_t>(titles[i].second), '=');
   }
   return file;
 }
