@@ -1,8 +1,9 @@
 // The yardstick for the program's start-up: a bare Qt program that shows a main window holding
 // the given number of plain widgets (labels, buttons, line edits in turn, on a few pages of a tab
-// widget, as the main window spreads its controls over pages), then quits from its first loop
-// iteration, as the program does under VUMA_SNAPSHOT_QUIT_MS=0.
+// widget, as the main window spreads its controls over pages), then quits once the window has
+// painted, as the program does under VUMA_QUIT_ON_FIRST_PAINT=1.
 #include <QApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -16,10 +17,18 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const int count = argc > 1 ? std::atoi(argv[1]) : 900;
   const int pages = argc > 2 ? std::atoi(argv[2]) : 10;
-  // Armed before the window is built, as the program arms its own quit timer.
-  QTimer::singleShot(0, &app, &QApplication::quit);
-
   QMainWindow window;
+  // Quits when the paint in progress is done, as the program does.
+  struct QuitOnPaint : QObject {
+    bool eventFilter(QObject* o, QEvent* e) override {
+      if (e->type() == QEvent::Paint) {
+        o->removeEventFilter(this);
+        QTimer::singleShot(0, qApp, &QApplication::quit);
+      }
+      return false;
+    }
+  } quitOnPaint;
+  window.installEventFilter(&quitOnPaint);
   auto* tabs = new QTabWidget(&window);
   window.setCentralWidget(tabs);
   window.resize(1024, 740);

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Start-up time of vuma-frontend to its main window shown, against a bare Qt program showing a
+# Start-up time of vuma-frontend to its main window painted, against a bare Qt program painting a
 # main window with as many plain widgets as the program's main window has controls.
 #
 #   bench/startup/run_startup.sh [BUILD_DIR] [RUNS]      (defaults: build, 11)
 #
-# Each run is a whole process, from exec to exit: the program with VUMA_SNAPSHOT_QUIT_MS=0 quits
-# from the first iteration of its loop, after start-up has created and shown its windows; the
-# bare program quits the same way. Prints the median of each and their ratio. Without a display
+# Each run is a whole process, from exec to exit: the program with VUMA_QUIT_ON_FIRST_PAINT=1
+# quits once its main window has painted for the first time; the bare program quits the same
+# way. Prints min / median / max of each and the ratio of the medians. Without a display
 # it runs itself under xvfb-run (one X server for every run), or set QT_QPA_PLATFORM=offscreen.
 set -euo pipefail
 
@@ -49,15 +49,16 @@ time_once() {
 }
 
 median() { sort -n | awk '{a[NR]=$1} END {m=(NR%2)?a[(NR+1)/2]:(a[NR/2]+a[NR/2+1])/2; printf "%.1f", m/1000}'; }
+spread() { sort -n | awk '{a[NR]=$1} END {m=(NR%2)?a[(NR+1)/2]:(a[NR/2]+a[NR/2+1])/2; printf "min %.1f  median %.1f  max %.1f", a[1]/1000, m/1000, a[NR]/1000}'; }
 
 # One warm-up of each, so both start with the libraries in the page cache.
-time_once env VUMA_SNAPSHOT_QUIT_MS=0 "$front" >/dev/null
+time_once env VUMA_QUIT_ON_FIRST_PAINT=1 "$front" >/dev/null
 time_once "$bare" "$widgets" >/dev/null
 
 front_times=() bare_times=()
 for ((i = 0; i < runs; ++i)); do
   # Interleaved, so a slow moment of the machine weighs on both.
-  front_times+=("$(time_once env VUMA_SNAPSHOT_QUIT_MS=0 "$front")")
+  front_times+=("$(time_once env VUMA_QUIT_ON_FIRST_PAINT=1 "$front")")
   bare_times+=("$(time_once "$bare" "$widgets")")
 done
 
@@ -65,8 +66,8 @@ front_ms=$(printf '%s\n' "${front_times[@]}" | median)
 bare_ms=$(printf '%s\n' "${bare_times[@]}" | median)
 
 echo "platform:             ${QT_QPA_PLATFORM:-xcb (DISPLAY=$DISPLAY)}"
-echo "runs:                 $runs (median, whole process)"
+echo "runs:                 $runs (whole process, exec to the first paint and exit)"
 echo "main window controls: $widgets"
-echo "vuma-frontend:        $front_ms ms"
-echo "bare Qt ($widgets widgets): $bare_ms ms"
+echo "vuma-frontend:        $(printf '%s\n' "${front_times[@]}" | spread) ms"
+echo "bare Qt ($widgets widgets): $(printf '%s\n' "${bare_times[@]}" | spread) ms"
 awk -v a="$front_ms" -v b="$bare_ms" 'BEGIN { printf "ratio:                %.2f\n", a / b }'

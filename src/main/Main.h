@@ -267,6 +267,7 @@ class TForm1 : public TForm {
 
   // ---- Transfer sequencer ----
   void TmrSystemTimer();
+  bool TmrSystemIdle();  // the closed-port tick would change nothing
   // Clears every request and done flag of both directions, UploadAll, MassDownload and the two
   // clearing flags.
   void ClearTransferFlags();

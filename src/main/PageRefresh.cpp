@@ -25,6 +25,11 @@ bool PortOpen() { return Form2 && Form2->ComPort1.Connected(); }
 void TForm1::InitPageRefresh() {
   Timer2.Name = "Timer2";
   Timer2.OnTimer = [this] { Timer2Timer(); };
+  // With the port closed a tick only follows the relay 1 choice with the fail-safe box.
+  Timer2.Idle = [this] {
+    const int relay1 = rgMTR_Select.ItemIndex();
+    return !PortOpen() && !(relay1 == 0 && !cbFailSave_Sel.Enabled()) && !(relay1 == 1 && cbFailSave_Sel.Enabled());
+  };
   cbFailSave_Sel.SetHint("Relay trips with loss of supply");
   mbClock.ReadOnly = true;
   mbTCap.ReadOnly = true;

@@ -366,29 +366,42 @@ void TForm1::ClearTransferFlags() {
   MassDownload = false;
 }
 
+namespace {
+constexpr const char* kOnLine = "On Line";
+constexpr const char* kSetClock = "Set the real time clock";
+constexpr const char* kChangeStats = "Change relay settings";
+}  // namespace
+
 void TForm1::EndClockEditMode() {
   ClockChangeFlag = false;
   iLedClockStatus.SetActiveColor(clLime);
-  iLedClockStatus.SetCaption("On Line");
-  bRTC_Setting.SetCaption("Set the real time clock");
+  iLedClockStatus.SetCaption(kOnLine);
+  bRTC_Setting.SetCaption(kSetClock);
 }
 
 void TForm1::EndStatsEditMode() {
   StatsChangeFlag = false;
   iLedStatsStatus.SetActiveColor(clLime);
-  iLedStatsStatus.SetCaption("On Line");
-  bTxStatistics.SetCaption("Change relay settings");
+  iLedStatsStatus.SetCaption(kOnLine);
+  bTxStatistics.SetCaption(kChangeStats);
 }
 
 namespace {
 
-// Tool bar and menu by the port's state, and every gated control by its rule.
-void ShowPortState(TForm1& f, bool open) {
-  f.SButComSetup.SetEnabled(!open);
-  f.SBOpenComPort.SetEnabled(!open);
-  f.SButClosePort.SetEnabled(open);
-  f.SButReadSetFrmRelay.SetEnabled(open);
-  f.Communication1.SetEnabled(!open);
+// Tool bar and menu by the port's state, and every gated control by its rule. With `apply` false
+// nothing changes; either way the answer is whether everything showed that state already.
+bool ShowPortState(TForm1& f, bool open, bool apply = true) {
+  bool shown = true;
+  auto want = [&](auto& c, bool on) {
+    if (c.Enabled() == on) return;
+    shown = false;
+    if (apply) c.SetEnabled(on);
+  };
+  want(f.SButComSetup, !open);
+  want(f.SBOpenComPort, !open);
+  want(f.SButClosePort, open);
+  want(f.SButReadSetFrmRelay, open);
+  want(f.Communication1, !open);
 
   if (f.GatedControls.size() != std::size(kGating)) f.GatedControls.assign(std::size(kGating), nullptr);
   for (size_t i = 0; i < std::size(kGating); ++i) {
@@ -403,10 +416,12 @@ void ShowPortState(TForm1& f, bool open) {
       case Rule::EventIdle: on = on && !f.iLedEventMessage.Active(); break;
       case Rule::EventRunning: on = on && f.iLedEventMessage.Active(); break;
     }
-    c->SetEnabled(on);
+    want(*c, on);
   }
 
   if (!open && f.iLedEventMessage.Active()) {
+    shown = false;
+    if (!apply) return shown;
     // An event download was writing its export file when the link went: the file is closed.
     if (f.EventFileClose) {
       try {
@@ -418,6 +433,7 @@ void ShowPortState(TForm1& f, bool open) {
     f.EventMassUploadAct = false;
     f.ShowEventDownloadEnd(TForm1::EventDownloadEnd::LinkLost);
   }
+  return shown;
 }
 
 bool ProductSupported(const TForm1& f) {
@@ -441,6 +457,22 @@ void QueuePolls(TForm1& f, TForm2& link) {
 }
 
 }  // namespace
+
+// With the port closed a tick only keeps things at rest; while they are, it would change nothing.
+bool TForm1::TmrSystemIdle() {
+  if (!Form2) return true;
+  const TForm2& link = *Form2;
+  if (link.ComPort1.Connected()) return false;
+  if (link.CommsTimeOutCntr == 0 && FrmProgress && FrmProgress->Visible()) return false;
+  if (Frm1MMenUnlockFrontend.Enabled() != FrontendLocked) return false;
+  if (!ShowPortState(*this, false, false)) return false;
+  if (UploadAll || MassDownload) return false;
+  for (const RequestFlags& r : kRequestFlags)
+    if (this->*r.Request || (r.Done && this->*r.Done)) return false;
+  return !ClockChangeFlag && iLedClockStatus.ActiveColor() == clLime && iLedClockStatus.Caption() == kOnLine &&
+         bRTC_Setting.Caption() == kSetClock && !StatsChangeFlag && iLedStatsStatus.ActiveColor() == clLime &&
+         iLedStatsStatus.Caption() == kOnLine && bTxStatistics.Caption() == kChangeStats;
+}
 
 void TForm1::TmrSystemTimer() {
   if (!Form2) return;

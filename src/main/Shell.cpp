@@ -134,6 +134,9 @@ void TForm1::InitShell() {
   Timer1.Name = "Timer1";
   TmrSystem.OnTimer = [this] { TmrSystemTimer(); };
   Timer1.OnTimer = [this] { Timer1Timer(); };
+  // Ticks that would find nothing to do are passed over; they come back on their own phase.
+  TmrSystem.Idle = [this] { return TmrSystemIdle(); };
+  Timer1.Idle = [] { return !Form2 || !Form2->ComPort1.Connected() || Form2->CommsTimeOutCntr == 0; };
 
   PageControl1.OnChange = [this] { PageControl1Change(); };
   OnCreate = [this] { FormCreate(); };

@@ -3,6 +3,7 @@
 // disconnect routine), and the way out of a connect read that gets nowhere.
 #include <gtest/gtest.h>
 
+#include "main/RequestFlags.h"
 #include "support/ShellWorld.h"
 
 using namespace wire;
@@ -261,6 +262,66 @@ TEST(Connect, SlowReadKeepsItsButtonDisabled) {
   EXPECT_GT(w.hb.NowMs(), 12000);
   EXPECT_FALSE(everEnabled);
   EXPECT_EQ(w.prog().ProgLabProgDesc.Caption(), "Uploading complete");
+}
+
+// With the port closed the window timers pass over ticks that would change nothing. Each upset
+// below is something a closed-port tick puts right: it must wake the timer, and the tick must
+// leave it idle again.
+TEST(Connect, ClosedPortTicksSleepOnlyWhileNothingIsOutOfPlace) {
+  struct Case {
+    const char* what;
+    std::function<void(TForm1&)> upset;
+  };
+  const std::vector<Case> cases = {
+      {"clock edit mode", [](TForm1& f) { f.ClockChangeFlag = true; }},
+      {"statistics edit mode", [](TForm1& f) { f.StatsChangeFlag = true; }},
+      {"clock lamp caption", [](TForm1& f) { f.iLedClockStatus.SetCaption("Editing"); }},
+      {"statistics button caption", [](TForm1& f) { f.bTxStatistics.SetCaption("Send"); }},
+      {"a request flag", [](TForm1& f) { f.*transfers::kRequestFlags[3].Request = true; }},
+      {"a done flag", [](TForm1& f) { f.*transfers::kRequestFlags[0].Done = true; }},
+      {"full read", [](TForm1& f) { f.UploadAll = true; }},
+      {"tool button", [](TForm1& f) { f.SButComSetup.SetEnabled(false); }},
+      {"menu item", [](TForm1& f) { f.Communication1.SetEnabled(false); }},
+      {"gated button", [](TForm1& f) { f.FindControl("bTxSettings")->SetEnabled(true); }},
+      {"front end lock", [](TForm1& f) { f.FrontendLocked = !f.FrontendLocked; }},
+      {"event download lamp", [](TForm1& f) { f.iLedEventMessage.SetActive(true); }},
+  };
+  ShellWorld w(false);
+  TForm1& f = w.f1();
+  f.TmrSystemTimer();
+  ASSERT_TRUE(f.TmrSystem.Idle());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    c.upset(f);
+    EXPECT_FALSE(f.TmrSystem.Idle());
+    f.TmrSystemTimer();
+    EXPECT_TRUE(f.TmrSystem.Idle());
+  }
+  // The progress dialog left shown without a link is closed by the next tick.
+  w.prog().SetVisible(true);
+  EXPECT_FALSE(f.TmrSystem.Idle());
+  f.TmrSystemTimer();
+  EXPECT_FALSE(w.prog().Visible());
+  EXPECT_TRUE(f.TmrSystem.Idle());
+
+  // The fail-safe box follows the relay 1 choice even without a link.
+  for (int relay1 : {0, 1}) {
+    f.rgMTR_Select.SetItemIndex(relay1);
+    f.Timer2Timer();
+    EXPECT_TRUE(f.Timer2.Idle());
+    f.cbFailSave_Sel.SetEnabled(relay1 == 1);
+    EXPECT_FALSE(f.Timer2.Idle());
+    f.Timer2Timer();
+    EXPECT_EQ(f.cbFailSave_Sel.Enabled(), relay1 == 0);
+    EXPECT_TRUE(f.Timer2.Idle());
+  }
+
+  // With a link every tick has work.
+  EXPECT_TRUE(f.Timer1.Idle());
+  w.OpenIdle();
+  EXPECT_FALSE(f.TmrSystem.Idle());
+  EXPECT_FALSE(f.Timer1.Idle());
+  EXPECT_FALSE(f.Timer2.Idle());
 }
 
 }  // namespace

@@ -27,6 +27,7 @@
 #include <climits>
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 #include "platform/print/Printer.h"
 #include "platform/rtl/Paths.h"
@@ -76,6 +77,25 @@ QString NameFilters(const std::string& filter) {
   if (out.isEmpty() && !filter.empty()) out << ToQ(filter);
   return out.join(";;");
 }
+
+// Ends the run once the window has painted for the first time (start-up measured to the first
+// painted window): the quit waits until the paint in progress is done.
+class QuitOnFirstPaint : public QObject {
+ public:
+  QuitOnFirstPaint(QWidget* w, std::function<void()> quit) : QObject(w), quit_(std::move(quit)) {
+    w->installEventFilter(this);
+  }
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (e->type() == QEvent::Paint && quit_) {
+      QTimer::singleShot(0, this, std::exchange(quit_, nullptr));
+      o->removeEventFilter(this);
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> quit_;
+};
 
 }  // namespace
 
@@ -399,6 +419,8 @@ void QtBackend::FormShown(TForm& form) {
   win->setWindowModality(form.IsModal() ? Qt::ApplicationModal : Qt::NonModal);
   if (first) {
     const bool isMain = Application && Application->MainForm() == &form;
+    if (isMain && qEnvironmentVariableIntValue("VUMA_QUIT_ON_FIRST_PAINT") > 0)
+      new QuitOnFirstPaint(win, [this] { QuitAll(); });
     int cw = form.ClientWidth, ch = form.ClientHeight;
     if (isMain && (cw < 0 || ch < 0)) {
       cw = 1092;

@@ -111,6 +111,8 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
   // Model to widgets.
   void Sync(Peer& p);
   void SyncTree(TControl& c);
+  // Builds the widgets of a page not shown yet, as it comes on show.
+  void BuildPage(TControl& page);
   void SyncCommon(Peer& p);
   void SyncFocus(TForm& form);
   void MarkDirty(TControl& c);
@@ -149,6 +151,7 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
   std::unordered_map<const QObject*, TControl*> ctlOf_;
   std::vector<TControl*> pending_;
   std::unordered_set<TControl*> pendingSet_;
+  std::unordered_set<const TControl*> unbuiltPages_;  // pages whose widgets wait for their first showing
   bool flushPosted_ = false;
 
   struct Pump {

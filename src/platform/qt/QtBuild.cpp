@@ -408,6 +408,7 @@ QWidget* QtBackend::BuildControl(TControl& c, QWidget* parent) {
     case ControlKind::PageControl: {
       auto* pages = new PagesWidget(cp, parent);
       Register(c, pages, pages->Strip());
+      auto* pc = static_cast<TPageControl*>(cp);
       for (TControl* child : c.Children()) {
         if (child->Kind() != ControlKind::TabSheet) continue;
         // Each page scrolls on its own.
@@ -417,10 +418,14 @@ QWidget* QtBackend::BuildControl(TControl& c, QWidget* parent) {
         auto* content = new QWidget(page);
         page->setWidget(content);
         Register(*child, page).area = content;
-        BuildChildren(*child, content, false);
+        // Only the page on show is built now, the others as they first come on show: the
+        // window's hidden pages would cost most of the start-up.
+        if (child == pc->ActivePage() || (!pc->ActivePage() && pages->Stack()->count() == 0))
+          BuildChildren(*child, content, false);
+        else
+          unbuiltPages_.insert(child);
         pages->Stack()->addWidget(page);
       }
-      auto* pc = static_cast<TPageControl*>(cp);
       connect(pages->Strip(), &TabStrip::tabPicked, this, [this, cp, pc](int i) {
         if (TakeRefused(cp) || i < 0 || i >= pc->PageCount()) return;
         UserInput(cp, [pc, i] { pc->UserSelectTab(pc->Page(i)); });

@@ -1,6 +1,8 @@
 #include "platform/qt/QtInstruments.h"
 
+#include <QDataStream>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QPainter>
 #include <QtMath>
 #include <algorithm>
@@ -208,34 +210,44 @@ void SwitchSliderWidget::paintEvent(QPaintEvent*) {
 
 // ---- Gauge ----
 
-void GaugeWidget::paintEvent(QPaintEvent*) {
-  QPainter p(this);
+namespace {
+
+struct GaugeGeometry {
+  double lo, hi, span, radius;
+  QPointF centre;
+  double AngleOf(double v) const {
+    // 270 degrees from lower left (225) clockwise to lower right (-45).
+    const double t = std::clamp(span != 0 ? (v - lo) / span : 0.0, 0.0, 1.0);
+    return 225.0 - 270.0 * t;
+  }
+  QPointF PointAt(double deg, double r) const {
+    return QPointF(centre.x() + r * std::cos(qDegreesToRadians(deg)), centre.y() - r * std::sin(qDegreesToRadians(deg)));
+  }
+};
+
+GaugeGeometry GeometryOf(const TiAngularGauge& g, const QWidget& w) {
+  const double lo = g.PositionMin, hi = g.PositionMax;
+  const int side = std::min(w.width(), w.height()) - 4;
+  return GaugeGeometry{lo, hi, hi - lo, side / 2.0, QPointF(w.width() / 2.0, w.height() / 2.0)};
+}
+
+}  // namespace
+
+void GaugeWidget::PaintFace(QPainter& p) const {
   FillBehind(p);
-  if (!ctl_) return;
   p.setRenderHint(QPainter::Antialiasing);
   auto* g = static_cast<TiAngularGauge*>(ctl_);
-  const double lo = g->PositionMin, hi = g->PositionMax;
-  const double span = hi - lo;
-  const int side = std::min(width(), height()) - 4;
-  const QPointF centre(width() / 2.0, height() / 2.0);
-  const double radius = side / 2.0;
-  // 270 degrees from lower left (225) clockwise to lower right (-45).
-  auto angleOf = [&](double v) {
-    double t = span != 0 ? (v - lo) / span : 0;
-    t = std::clamp(t, 0.0, 1.0);
-    return 225.0 - 270.0 * t;
-  };
-  auto pointAt = [&](double deg, double r) {
-    return QPointF(centre.x() + r * std::cos(qDegreesToRadians(deg)), centre.y() - r * std::sin(qDegreesToRadians(deg)));
-  };
+  const GaugeGeometry geo = GeometryOf(*g, *this);
+  const double radius = geo.radius;
+  const QPointF centre = geo.centre;
   p.setPen(QPen(palette().color(QPalette::Shadow), 1));
   p.setBrush(Or(ToQColor(ctl_->Color(), palette()), palette().color(QPalette::Base)));
   p.drawEllipse(centre, radius, radius);
   // Coloured sections, each from the previous end (or the minimum) up to its own end.
   const QRectF arcRect(centre.x() - radius * 0.8, centre.y() - radius * 0.8, radius * 1.6, radius * 1.6);
-  double from = lo;
+  double from = geo.lo;
   for (const auto& s : g->Sections) {
-    const double a0 = angleOf(from), a1 = angleOf(s.End);
+    const double a0 = geo.AngleOf(from), a1 = geo.AngleOf(s.End);
     p.setPen(QPen(Or(ToQColor(s.Color, palette()), Qt::green), radius * 0.08, Qt::SolidLine, Qt::FlatCap));
     p.drawArc(arcRect, int(a1 * 16), int((a0 - a1) * 16));
     from = s.End;
@@ -247,24 +259,52 @@ void GaugeWidget::paintEvent(QPaintEvent*) {
   p.setFont(f);
   const int ticks = std::max(2, g->TickMajorCount);
   for (int i = 0; i < ticks; ++i) {
-    const double v = lo + span * i / (ticks - 1);
-    const double a = angleOf(v);
-    p.drawLine(pointAt(a, radius * 0.88), pointAt(a, radius * 0.72));
-    const QPointF c = pointAt(a, radius * 0.58);
+    const double v = geo.lo + geo.span * i / (ticks - 1);
+    const double a = geo.AngleOf(v);
+    p.drawLine(geo.PointAt(a, radius * 0.88), geo.PointAt(a, radius * 0.72));
+    const QPointF c = geo.PointAt(a, radius * 0.58);
     p.drawText(QRectF(c.x() - 24, c.y() - 8, 48, 16), Qt::AlignCenter, Short(v));
   }
+}
+
+void GaugeWidget::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  if (!ctl_) return FillBehind(p);
+  auto* g = static_cast<TiAngularGauge*>(ctl_);
+  // The face changes with the size, the scale, the colours and the font; the needle every tick.
+  QByteArray key;
+  {
+    QDataStream k(&key, QIODevice::WriteOnly);
+    k << size() << devicePixelRatioF() << g->PositionMin << g->PositionMax << g->TickMajorCount
+      << ToQColor(ctl_->Color(), palette()) << palette().cacheKey() << font().toString();
+    const QWidget* under = parentWidget() ? parentWidget() : this;
+    k << under->palette().color(under->backgroundRole());
+    for (const auto& s : g->Sections) k << s.End << ToQColor(s.Color, palette());
+  }
+  if (key != faceKey_ || face_.isNull()) {
+    const qreal dpr = devicePixelRatioF();
+    face_ = QPixmap(size() * dpr);
+    face_.setDevicePixelRatio(dpr);
+    QPainter fp(&face_);
+    PaintFace(fp);
+    faceKey_ = key;
+  }
+  p.drawPixmap(0, 0, face_);
+  p.setRenderHint(QPainter::Antialiasing);
+  const GaugeGeometry geo = GeometryOf(*g, *this);
   // Needle and the position as a number.
-  const double a = angleOf(g->Position());
+  const double a = geo.AngleOf(g->Position());
   p.setPen(QPen(QColor(200, 0, 0), 2.5, Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(centre, pointAt(a, radius * 0.85));
+  p.drawLine(geo.centre, geo.PointAt(a, geo.radius * 0.85));
   p.setBrush(palette().color(QPalette::Shadow));
   p.setPen(Qt::NoPen);
-  p.drawEllipse(centre, 4, 4);
+  p.drawEllipse(geo.centre, 4, 4);
   p.setPen(palette().color(QPalette::Text));
   QFont bf = font();
   bf.setBold(true);
   p.setFont(bf);
-  p.drawText(QRectF(centre.x() - 50, centre.y() + radius * 0.35, 100, 18), Qt::AlignCenter, Short(g->Position()));
+  p.drawText(QRectF(geo.centre.x() - 50, geo.centre.y() + geo.radius * 0.35, 100, 18), Qt::AlignCenter,
+             Short(g->Position()));
   DrawDisabled(p, this);
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 // The instrument widgets, painted from their model controls: lamps and switch lamps, slide and
 // toggle switches, the multi-position switch, the angular gauge, analogue displays, the plot, the spectrum display, shapes.
+#include <QByteArray>
+#include <QPixmap>
+
 #include "platform/qt/QtWidgets.h"
 
 namespace qtb {
@@ -58,6 +61,11 @@ class GaugeWidget : public InstrumentWidget {
   QSize sizeHint() const override { return QSize(160, 160); }
  protected:
   void paintEvent(QPaintEvent*) override;
+ private:
+  void PaintFace(QPainter& p) const;
+  // The dial without its needle, drawn again only when what it shows changes.
+  QPixmap face_;
+  QByteArray faceKey_;
 };
 
 class DisplayWidget : public InstrumentWidget {

@@ -87,6 +87,7 @@ void QtBackend::ControlDestroyed(TControl& c) {
   peers_.erase(it);
   c.Peer = nullptr;
   DropPending(&c);
+  unbuiltPages_.erase(&c);
   if (refused_ == &c) refused_ = nullptr;
   for (auto i = ctlOf_.begin(); i != ctlOf_.end();)
     i = i->second == &c ? ctlOf_.erase(i) : std::next(i);
@@ -112,6 +113,14 @@ struct SyncScope {
 void QtBackend::SyncTree(TControl& c) {
   if (Peer* p = Find(&c)) Sync(*p);
   for (TControl* child : c.Children()) SyncTree(*child);
+}
+
+void QtBackend::BuildPage(TControl& page) {
+  if (!unbuiltPages_.erase(&page)) return;
+  Peer* p = Find(&page);
+  if (!p || !p->area) return;
+  BuildChildren(page, p->area, false);
+  for (TControl* child : page.Children()) SyncTree(*child);
 }
 
 void QtBackend::SyncCommon(Peer& p) {
@@ -368,8 +377,10 @@ void QtBackend::Sync(Peer& p) {
       auto& m = static_cast<TPageControl&>(c);
       auto* pages = static_cast<PagesWidget*>(w);
       const int active = m.ActivePageIndex();
-      if (active >= 0 && active < pages->Stack()->count() && pages->Stack()->currentIndex() != active)
+      if (active >= 0 && active < pages->Stack()->count() && pages->Stack()->currentIndex() != active) {
+        BuildPage(*m.Page(active));
         pages->Stack()->setCurrentIndex(active);
+      }
       pages->Strip()->Refresh();
       break;
     }
