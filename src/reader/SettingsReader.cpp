@@ -5,6 +5,7 @@
 #include "main/Main.h"
 #include "main/UnitFileDialog.h"
 #include "platform/rtl/SysUtils.h"
+#include "report/StatisticsSections.h"
 
 namespace reader {
 
@@ -105,12 +106,14 @@ int ReadSettingsLines(TForm1& form, const TStringList& lines, TStringList& log) 
     const int at = titleLine(section.id);
     if (at == count - 2 || at == 0 || at >= bound) {
       ctx.Log(section.missingMessage);
+      if (section.id == ReportSection::Bluetooth) BluetoothSectionMissing(ctx);
       continue;
     }
     ctx.from = at;
     ctx.to = bound;
     if (section.read) section.read(ctx);
   }
+  ReadIdentityRows(ctx, titleLine(ReportSection::Settings));
   return ctx.logged;
 }
 

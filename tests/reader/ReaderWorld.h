@@ -77,8 +77,10 @@ struct ReaderWorld : EditorWorld {
     for (TCheckBox* c : checks) c->SetChecked(true);
     f.rgMTR_Select.SetItemIndex(0);
     f.rgUC_PF_Select.SetItemIndex(1);
-    for (const settings::EditorSpec& e : settings::Editors())
-      if (e.Grid == wire::RecordId::Settings) f.SettingChange(e.Control(f));
+    f.ebPinCode.SetText("4711");
+    f.ebDriveID.SetText("PUMP_07");
+    f.ebUserName.SetText("Cooling water pump");
+    for (const settings::EditorSpec& e : settings::Editors()) f.SettingChange(e.Control(f));
   }
 
   // The row tests' fixture: the writer's lines followed by blank lines up to the length of a full
@@ -128,6 +130,5 @@ inline std::vector<std::string> MissingSectionLines() {
           "Relay block not found.", "Temperature warning levels not found.",
           "Location selection and feedback not found.", "Starter input signals not found.",
           "Starter timers not found.", "External module settings not found.",
-          "Communication module settings not found.", "Bluetooth Settings not found.",
-          "Calibration not found."};
+          "Communication module settings not found."};
 }

@@ -286,13 +286,26 @@ const Titles kOtherTitles = {
     {"External Module Setting", 23}, {"Statistical Data", 16}, {"Communication Module", 20},
     {"Bluetooth Settings", 20}, {"Calibrations", 12}};
 
-// The titles, each underlined, from line 60 of the file on, three lines apart.
+// The titles of the sections the writer did not compose, each underlined and followed by a blank
+// line, put in where their order places them: before the next title the file already holds, or
+// after the last written line. The file keeps its length.
 Lines WithTitles(Lines file, const Titles& titles) {
-  size_t at = 60;
-  for (const auto& [title, underline] : titles) {
-    file[at] = " " + title;
-    file[at + 1] = " " + std::string(static_cast<size_t>(underline), '=');
-    at += 3;
+  auto titleAt = [&](const std::string& title) {
+    for (size_t i = 0; i + 1 < file.size(); ++i)
+      if (file[i].rfind(" " + title + " ", 0) == 0 && file[i + 1].rfind(" =", 0) == 0) return i;
+    return file.size();
+  };
+  size_t next = file.size();
+  while (next > 0 && file[next - 1].find_first_not_of(' ') == std::string::npos) --next;
+  for (auto it = titles.rbegin(); it != titles.rend(); ++it) {
+    const auto& [title, underline] = *it;
+    if (const size_t at = titleAt(title); at < file.size()) {
+      next = at;
+      continue;
+    }
+    file.insert(file.begin() + static_cast<std::ptrdiff_t>(next),
+                {" " + title, " " + std::string(static_cast<size_t>(underline), '='), std::string(91, ' ')});
+    file.resize(file.size() - 3);
   }
   return file;
 }
