@@ -54,7 +54,7 @@ TEST(Sequencer, PollsByPageAndMode) {
 TEST(Sequencer, GatesTheRelayButtons) {
   const std::vector<std::string> unlocked = {
       "SButWriteSetToRelay", "bTC_ResetAct", "bTxSettings", "bTxLogicControl", "bTxStarterConfigToRL", "pbUserName",
-      "bTxStatistics", "bCommSettings", "Button5", "bFaultHistClr", "bThermalCapReset"};
+      "bTxStatistics", "bCommSettings", "Button5", "bFaultHistClr", "bThermalCapReset", "btTxBluetooth"};
   const std::vector<std::string> calibration = {"bTxCalibration", "bRelayID", "bClrEventRecs"};
   const std::vector<std::string> always = {
       "bRelayResetAct", "bResetRelay", "bReadSetFromRelay", "bRxControlLogic", "bRxStarterConfigFromRL", "bRTC_Setting",
@@ -62,7 +62,7 @@ TEST(Sequencer, GatesTheRelayButtons) {
   const std::vector<std::string> eventIdle = {"bEventRecDownLoad", "bQuickEventUpload"};
   const std::vector<std::string> eventRunning = {"bStopEventDownLoad"};
   const std::vector<std::string> notBuilt = {"Button1"};  // greyed for good, whatever the state
-  const std::vector<std::string> neverTouched = {"Button2", "btTxBluetooth", "btRxBluetooth",
+  const std::vector<std::string> neverTouched = {"Button2", "btRxBluetooth",
                                                  "btRxUserName", "btRxCommsData", "SButOpenFile", "SButSaveToFile",
                                                  "SButPrintSet"};
   struct Case {
