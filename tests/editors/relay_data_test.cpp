@@ -378,3 +378,23 @@ TEST(CalibrationFileClosedPort, AsksToConnectFirst) {
   EXPECT_EQ(w.hb.boxes[1].text, "Please connect first !");
   EXPECT_TRUE(w.hb.dialogs.empty());
 }
+
+// The statistics write carries the seven adjustable counters, written out here by hand.
+TEST(RelayDataWrites, StatisticsWriteCarriesTheCounters) {
+  EditorWorld w{false};
+  TForm1& f = w.f1();
+  const std::pair<TEdit*, const char*> typed[] = {{&f.ebStartUpCntr, "12"},   {&f.ebTripCntr, "0"},
+                                                  {&f.ebMotorRunHrCntr, "1000"}, {&f.ebRelayRunHrCntr, "2000"},
+                                                  {&f.ebPwrConsume, "100"},   {&f.ebRealPwrConsume, "200"},
+                                                  {&f.ebFL_RunHrCntr, "300"}};
+  for (auto [box, text] : typed) box->UserType(text);
+  std::string message;
+  wire::SendRefusal why;
+  ASSERT_TRUE(wire::BuildWrite(wire::Layout(RecordId::Statistics), FormVariableTable->Grid(RecordId::Statistics),
+                               message, why));
+  EXPECT_EQ(message, "*T00012000000100002000001000020000300#");
+  RelayModel relay;
+  relay.Feed(message);
+  EXPECT_EQ(relay.Field(RecordId::Statistics, 2), "00000");
+  EXPECT_EQ(relay.Field(RecordId::Statistics, 17), "00300");
+}

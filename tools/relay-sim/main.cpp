@@ -5,9 +5,11 @@
 //             [--product N] [--revision XY] [--faults N] [--events N] [--dump FILE]
 //
 // --dump writes every field of every record it holds to FILE when it stops, one line each:
-// "<grid name> <row> <value>", so a test can check what a write left in the relay.
+// "<grid name> <row> <value>", then the clock as "Clock <1..6> <value>", so a test can check
+// what a write left in the relay.
 //
 // Point the front end at it with VUMA_SERIAL_PORTS=<path>.
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -29,6 +31,8 @@ void Dump(RelayModel& m, const std::string& path) {
     for (int row = 1; row < layout.GridRows; ++row)
       out << layout.GridName << ' ' << row << ' ' << m.Field(id, row) << '\n';
   }
+  // The clock: year after 2000, month, day, hour, minute, second.
+  for (size_t i = 0; i < m.Clock.size(); ++i) out << "Clock " << i + 1 << ' ' << m.Clock[i] << '\n';
 }
 
 int Usage() {
@@ -69,8 +73,17 @@ int main(int argc, char** argv) {
   std::fflush(stdout);
   std::signal(SIGINT, OnSignal);
   std::signal(SIGTERM, OnSignal);
-  while (!g_stop)
+  // The relay's clock runs in real time.
+  using Steady = std::chrono::steady_clock;
+  Steady::time_point ticked = Steady::now();
+  while (!g_stop) {
     if (!relay.Poll(100)) break;
+    const auto whole = std::chrono::duration_cast<std::chrono::seconds>(Steady::now() - ticked);
+    if (whole.count() > 0) {
+      m.Tick(static_cast<int>(whole.count()));
+      ticked += whole;
+    }
+  }
   if (!dumpPath.empty()) Dump(m, dumpPath);
   return 0;
 }
