@@ -88,7 +88,7 @@ void TForm1::LoadSettingsRecordEditors() {
 }
 
 void TForm1::LoadFrequencyEditors() {
-  LoadRows(*this, wire::RecordId::Calibration);
+  LoadRows(*this, wire::RecordId::Calibration);  // every calibration editor, the frequency ones included
   // Mirrored to the Settings page.
   cbSetFreqSelector.SetItemIndex(cbFreqSelector.ItemIndex());
   seSetHighFreqLimit.SetValue(seHighFreqLimit.Value());

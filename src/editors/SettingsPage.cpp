@@ -205,10 +205,10 @@ void TForm1::ConnectSettingsEditors() {
   Form2->LoadSettingsEditors = [] {
     if (Form1) Form1->LoadSettingsRecordEditors();
   };
-  // Only the frequency rows of the calibration record have editors yet.
   Form2->LoadCalibrationEditors = [] {
     if (Form1) Form1->LoadFrequencyEditors();
   };
+  ConnectRelayDataEditors();
 }
 
 void TForm1::SettingChange(const TControl& editor) {

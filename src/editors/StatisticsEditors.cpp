@@ -5,7 +5,6 @@
 #include "editors/SettingsEditors.h"
 #include "link/CommSetup.h"
 #include "main/Main.h"
-#include "platform/ui/Scheduler.h"
 #include "vartable/UnitVarTable.h"
 #include "wire/Numeric.h"
 
@@ -39,17 +38,9 @@ void TForm1::InitRelayDataPages() {
   ebUserName.SetHint("User description of the drive unit.");
   ebDriveID.SetHint("This name will be used for event, fault and setting files.");
   InitCalibrationFile();
-  if (Form2) {
-    ConnectRelayDataEditors();
-  } else {
-    // As the Settings page: the comms setup window is built after this one.
-    Scheduler& s = Scheduler::Instance();
-    s.Post(s.NowUs(), [] {
-      if (Form1) Form1->ConnectRelayDataEditors();
-    });
-  }
 }
 
+// Run with the Settings page's hooks, once the comms setup window exists.
 void TForm1::ConnectRelayDataEditors() {
   if (!Form2) return;
   Form2->LoadRelayIDEditors = [] {
