@@ -239,7 +239,6 @@ class TForm1 : public TForm {
   TButton bRxRelayID{&tsCalibration, "bRxRelayID", "Read data from relay"};
   TButton bClrEventRecs{&tsCalibration, "bClrEventRecs", "Erase event records in relay"};
   TButton BtVarTable{&tsCalibration, "BtVarTable", "Variable Table"};
-  TComboBox cbRelayModel{&tsCalibration, "cbRelayModel"};
   TButton bFaultUpDate{&tsFaults, "bFaultUpDate", "Update faults from relay"};
   TButton bFaultHistClr{&tsFaults, "bFaultHistClr", "Clear fault history in relay"};
   TButton pbUserName{&tsStatistics, "pbUserName", "Transmit data to relay"};
@@ -964,6 +963,7 @@ class TForm1 : public TForm {
   TSpinEdit seRTD4_PT1000_Offset{&gbRTDOffsets, "seRTD4_PT1000_Offset"};
   TGroupBox gbRelayID{&tsCalibration, "gbRelayID", " Relay ID "};
   TLabel labRelayModel{&gbRelayID, "labRelayModel", "Relay Model Number"};
+  TComboBox cbRelayModel{&gbRelayID, "cbRelayModel"};
   TLabel labSerialNumber{&gbRelayID, "labSerialNumber", "Relay Serial Number"};
   TEdit ebSerialNumber{&gbRelayID, "ebSerialNumber"};
   TButton bWriteCalbDisk{&tsCalibration, "bWriteCalbDisk", "Write calibration data to disk"};
