@@ -89,5 +89,6 @@ void TForm2::TmrCommsSystemTimer() {
 
   // 3. Count down.
   if (CommsTimeOutCntr > 0) --CommsTimeOutCntr;
-  if (RetryCntr > 0) --RetryCntr;
+  // The reply time-out starts once the message has left the line.
+  if (RetryCntr > 0 && !ComPort1.Sending()) --RetryCntr;
 }

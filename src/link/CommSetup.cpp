@@ -32,6 +32,19 @@ TForm2::TForm2()
   ButtonRefresh.OnClick = [this] { ButtonRefreshClick(); };
   bCommSettingOk.OnClick = [this] { bCommSettingOkClick(); };
   TmrCommsSystem.OnTimer = [this] { TmrCommsSystemTimer(); };
+  // With the port closed and both countdowns run out a tick changes nothing.
+  TmrCommsSystem.Idle = [this] {
+    return !ComPort1.Connected() && !AwaitingReply && RetryCntr == 0 && CommsTimeOutCntr == 0;
+  };
+  // Ticks that only count down: while an answer is awaited until its time-out runs out (the tick
+  // after that writes again), with nothing to send, or with the port closed. Other handlers look
+  // at the countdowns only after such ticks have caught up.
+  TmrCommsSystem.QuietTicks = [this]() -> unsigned {
+    if (TmrCommsSystem.Idle() || ComPort1.Sending()) return 0;
+    if (!ComPort1.Connected()) return TTimer::kAllQuiet;
+    if (AwaitingReply) return RetryCntr;
+    return HeadRequest() == 0 && TXBuffer.empty() ? TTimer::kAllQuiet : 0;
+  };
   ComDataPacket1.OnPacket = [this](const std::string& packet) { ComDataPacket1Packet(packet); };
 }
 

@@ -79,8 +79,14 @@ void TForm1::Timer2Timer() {
       iLedAlarm.SetActive(AlarmLedOn);
       TripLedOn = (ActTripF_A | ActTripF_B | ActTripF_C | ActTripF_D) != 0;
       iLedTrip.SetActive(TripLedOn);
+      // The Test page's coils of the expansion module follow the Actual page's.
+      iLedExtRL5.SetActive(iLedExtRL_5.Active());
+      iLedExtRL6.SetActive(iLedExtRL_6.Active());
+      iLedExtRL7.SetActive(iLedExtRL_7.Active());
+      iLedExtRL8.SetActive(iLedExtRL_8.Active());
     }
     if (page == &tsLogic) cbRelay_1_Input.SetVisible(rgMTR_Select.ItemIndex() != 0);
+    RecorderStep();
   } catch (const EConvertError&) {
   }
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the program with a script of user steps against relay-sim, then checks what the relay holds.
 #   run_e2e.sh <vuma-frontend> <relay-sim> <script.e2e> <output folder>
-#              <check: write|print|script|records:<file of lines the relay must hold>>
+#              <check: write|print|script|holds:...|records:<file of lines the relay must hold>>
 #              [relay-sim options...]
 # By default the program runs on Qt's offscreen platform with a 1280 x 1024 screen, so that the
 # main window has its full size; with E2E_WM=openbox it runs on Xvfb under that window manager.
@@ -21,8 +21,9 @@ for _ in $(seq 50); do [ -s "$out/relay.path" ] && break; sleep 0.1; done
 pty=$(head -n1 "$out/relay.path")
 [ -n "$pty" ] || { echo "relay-sim gave no terminal"; exit 1; }
 
-# The script's snapshots land in the output folder.
-sed "s#@OUT@#$out#g" "$script" > "$out/script.e2e"
+# The script's snapshots land in the output folder; @SRC@ is the script's own folder.
+src=$(cd "$(dirname "$script")" && pwd)
+sed -e "s#@OUT@#$out#g" -e "s#@SRC@#$src#g" "$script" > "$out/script.e2e"
 if [ "${E2E_WM:-}" = openbox ]; then
   # A real X server and window manager: what the window manager does to the windows is tested.
   exec 3> "$out/display"
@@ -65,6 +66,14 @@ if [[ "$check" == records:* ]]; then
   while IFS= read -r want; do
     grep -qx "$want" "$out/relay-records.txt" || { echo "relay does not hold: $want"; exit 1; }
   done < "$out/expected-records.txt"
+  echo "e2e passed"
+  exit 0
+fi
+
+# A script that names what the relay must hold afterwards: "holds:<grid> <row> <value>".
+if [[ "$check" == holds:* ]]; then
+  line=${check#holds:}
+  grep -qx "$line" "$out/relay-records.txt" || { echo "relay does not hold '$line'"; exit 1; }
   echo "e2e passed"
   exit 0
 fi

@@ -102,6 +102,32 @@ TEST(Timers, MessageBoxKeepsTimersRunning) {
   EXPECT_EQ(env.hb.boxes[0].text, "Something");
 }
 
+// An idle timer is passed over without running its handler, and comes back on its own phase the
+// moment a handler (here a posted event at 255 ms) or code between loops gives it work again:
+// what it does and when stay as if it had ticked all along.
+TEST(Timers, IdleTicksArePassedOverAndTheTimerResumesOnItsPhase) {
+  Env env;
+  TTimer t(100);
+  bool work = false;
+  std::vector<int64_t> at;
+  t.Idle = [&] { return !work; };
+  t.OnTimer = [&] {
+    at.push_back(env.hb.NowMs());
+    work = false;
+  };
+  env.hb.After(255, [&] { work = true; });
+  env.hb.RunFor(450);
+  EXPECT_EQ(at, (std::vector<int64_t>{300}));
+  work = true;  // set by code outside every loop
+  env.hb.RunFor(200);
+  EXPECT_EQ(at, (std::vector<int64_t>{300, 500}));
+  // Work given by an event at the very time of a tick that ran before it (the timer is older)
+  // waits for the next tick, as it would have had the timer ticked.
+  env.hb.After(50, [&] { work = true; });
+  env.hb.RunFor(150);
+  EXPECT_EQ(at, (std::vector<int64_t>{300, 500, 800}));
+}
+
 TEST(Dispatch, EscapedErrorBecomesTheStandardErrorBoxAndTheLoopGoesOn) {
   Env env;
   env.app.Title = "App Title";

@@ -1,5 +1,6 @@
 #include "support/RelayModel.h"
 
+#include <chrono>
 #include <cmath>
 #include <cstring>
 
@@ -49,6 +50,11 @@ char Mutated(char c) {
 }  // namespace
 
 RelayModel::RelayModel() {
+  NowMs = [] {
+    return static_cast<int64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                    std::chrono::steady_clock::now().time_since_epoch())
+                                    .count());
+  };
   for (const RecordLayout& rec : kRecords) {
     std::string answer(static_cast<size_t>(rec.AnswerLength()), '0');
     answer.front() = '*';
@@ -130,7 +136,12 @@ void RelayModel::Handle(const std::string& msg) {
     if (what == "X") { ++ClearFaultCount; FaultCount = 0; return; }
     if (what == "V") { ++ClearEventCount; EventCount = 0; return; }
     if (what == "-") { ++ThermalResets; return; }
-    if (what == "+") { ++RelayResets; return; }
+    if (what == "+") {
+      ++RelayResets;
+      UpdateSimulatedProtection();
+      if (simTripped_ && alarmSinceMs_ < 0) simTripped_ = false;
+      return;
+    }
     if (what.size() == 1) {
       if (const RecordLayout* rec = RecordByLetter(what[0])) {
         std::string answer = Record(rec->Id);
@@ -143,8 +154,11 @@ void RelayModel::Handle(const std::string& msg) {
     return;
   }
   if (msg == "*Hr#" || msg == "*Hw#" || msg == "*Hb#") return Answer(SpectrumRecord(msg[2]), false);
-  if (msg == "*z#") { Simulating = false; return; }
-  if (msg.size() == 62 && msg[1] == 'Z') { Simulating = true; return; }
+  if (msg == "*z#") return EndSimulation();
+  if (msg.size() >= 3 && msg[1] == 'Z') {
+    ApplySimulation(msg);
+    return;
+  }
   if (msg.size() == 18 && msg[1] == 'R') {
     for (int i = 0; i < 5; ++i) Clock[static_cast<size_t>(i)] = static_cast<int>(NumberAt(msg, 3 + 3 * i, 3));
     Clock[5] = 0;

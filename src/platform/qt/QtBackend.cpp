@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -23,6 +24,8 @@
 #include <QTimer>
 #include <algorithm>
 #include <climits>
+#include <cstdio>
+#include <memory>
 
 #include "platform/print/Printer.h"
 #include "platform/rtl/Paths.h"
@@ -39,6 +42,26 @@
 using namespace qtb;
 
 namespace {
+
+// With $VUMA_STALL_PROBE_MS set, a 5 ms timer watches the UI thread: whenever it comes late by
+// at least that many milliseconds the delay is written to stderr as "STALL <ms>", in order with
+// the script's own log lines, so a benchmark can take the longest stall of a span.
+void StartStallProbe(QObject* owner) {
+  bool ok = false;
+  const int threshold = qEnvironmentVariableIntValue("VUMA_STALL_PROBE_MS", &ok);
+  if (!ok || threshold <= 0) return;
+  constexpr int kPeriodMs = 5;
+  auto* timer = new QTimer(owner);
+  timer->setTimerType(Qt::PreciseTimer);
+  auto clock = std::make_shared<QElapsedTimer>();
+  clock->start();
+  QObject::connect(timer, &QTimer::timeout, owner, [clock, threshold] {
+    const double late = clock->nsecsElapsed() / 1e6 - kPeriodMs;
+    clock->restart();
+    if (late >= threshold) std::fprintf(stderr, "STALL %.1f\n", late);
+  });
+  timer->start(kPeriodMs);
+}
 
 // "Settings|*.set|All|*.*" -> "Settings (*.set);;All (*.*)"; "*.a;*.b" patterns become "*.a *.b".
 QString NameFilters(const std::string& filter) {
@@ -60,7 +83,16 @@ QtBackend::QtBackend() {
   QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   QApplication::setQuitOnLastWindowClosed(false);
   TControl::SetObserver(this);
-  Scheduler::Instance().OnScheduleChanged = [this] { ArmPump(); };
+  // Ticks on a 10 ms grid (the resolution the classic system timer had anyway): the link tick
+  // and the window timers then wake the program together.
+  Scheduler::Instance().SetTimerGrain(10'000);
+  // Ticks that only count down wait for the next handler rather than wake the program.
+  Scheduler::Instance().SetDeferQuietTicks(true);
+  // While a pump runs the scheduler's items it re-arms itself when done; a loop nested in a
+  // handler arms its own as it starts.
+  Scheduler::Instance().OnScheduleChanged = [this] {
+    if (pumpingDepth_ != Scheduler::Instance().LoopDepth()) ArmPump();
+  };
   connect(qApp, &QApplication::focusChanged, this, &QtBackend::OnFocusChanged);
 
   snapshotDir_ = qEnvironmentVariable("VUMA_SNAPSHOT_DIR");
@@ -70,6 +102,7 @@ QtBackend::QtBackend() {
   // An unattended run always comes to an end.
   if (ok && quitMs >= 0) QTimer::singleShot(quitMs, this, [this] { QuitAll(); });
   script_ = ScriptRunner::FromEnvironment(*this);
+  StartStallProbe(this);
 }
 
 QtBackend::~QtBackend() {
@@ -78,6 +111,8 @@ QtBackend::~QtBackend() {
   shuttingDown_ = true;
   disconnect(qApp, nullptr, this, nullptr);
   Scheduler::Instance().OnScheduleChanged = nullptr;
+  Scheduler::Instance().SetTimerGrain(0);
+  Scheduler::Instance().SetDeferQuietTicks(false);
   if (TControl::Observer() == this) TControl::SetObserver(nullptr);
   std::vector<QPointer<QWidget>> windows;
   for (auto& [c, p] : peers_) {
@@ -94,7 +129,7 @@ QtBackend::~QtBackend() {
 
 // Qt does not run a timer again while its slot is still running, yet a handler may open a nested
 // loop (a box inside a timer handler) in which timers must go on firing. So the pump is a pool of
-// single-shot timers: before an item runs, an idle one is armed for the next due time; nested
+// single-shot timers: every loop arms an idle one for the next due time as it starts; nested
 // loops fire that one, and so on down.
 void QtBackend::ArmPump() {
   if (shuttingDown_) return;
@@ -112,18 +147,22 @@ void QtBackend::ArmPump() {
     t->setTimerType(Qt::PreciseTimer);
     const int index = static_cast<int>(pumps_.size());
     connect(t, &QTimer::timeout, this, [this, index] { PumpFired(index); });
-    pumps_.push_back(Pump{t, 0});
+    pumps_.push_back(Pump{t});
     idle = index;
   }
   auto& s = Scheduler::Instance();
+  Pump& pump = pumps_[size_t(idle)];
   int64_t due;
   if (!s.NextDue(due)) {
-    pumps_[size_t(idle)].timer->stop();
+    pump.timer->stop();
     return;
   }
+  // Armed for that time already: restarting the Qt timer would only cost a system call or two.
+  if (pump.timer->isActive() && pump.armedFor == due) return;
+  pump.armedFor = due;
   const int64_t delayUs = due - s.NowUs();
   const int ms = delayUs <= 0 ? 0 : static_cast<int>(std::min<int64_t>((delayUs + 999) / 1000, INT_MAX / 2));
-  pumps_[size_t(idle)].timer->start(ms);
+  pump.timer->start(ms);
 }
 
 void QtBackend::PumpFired(int index) {
@@ -131,13 +170,13 @@ void QtBackend::PumpFired(int index) {
   // Timers fire only while one of the model's loops runs; each loop arms the pump as it starts.
   if (shuttingDown_ || s.LoopDepth() == 0) return;
   ++pumps_[size_t(index)].inSlot;
+  const int outer = pumpingDepth_;
+  pumpingDepth_ = s.LoopDepth();
   // Only what is due now: a handler slower than its period must not starve the user's input.
   const int64_t limit = s.NowUs();
   int64_t due;
-  while (!quitAll_ && !shuttingDown_ && s.NextDue(due) && due <= limit) {
-    ArmPump();
-    s.RunOne(limit);
-  }
+  while (!quitAll_ && !shuttingDown_ && s.NextDue(due) && due <= limit) s.RunOne(limit);
+  pumpingDepth_ = outer;
   --pumps_[size_t(index)].inSlot;
   ArmPump();
 }

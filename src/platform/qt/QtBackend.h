@@ -153,8 +153,10 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
   struct Pump {
     QTimer* timer;
     int inSlot = 0;
+    int64_t armedFor = -1;  // the scheduler's due time it is started for
   };
   std::vector<Pump> pumps_;
+  int pumpingDepth_ = -1;  // the loop depth at which a pump runs the scheduler's items now
 
   TControl* refused_ = nullptr;
   int inSync_ = 0;

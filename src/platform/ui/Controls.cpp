@@ -239,10 +239,12 @@ void TComboBox::SortItems() {
 }
 
 void TComboBox::SetItemIndex(int i) {
+  const int index = itemIndex_;
+  const std::string text = text_;
   itemIndex_ = (i >= 0 && i < Items.Count()) ? i : -1;
   if (itemIndex_ >= 0) text_ = Items[itemIndex_];
   else if (Style == TComboBoxStyle::csDropDownList) text_.clear();
-  Changed();
+  if (itemIndex_ != index || text_ != text) Changed();
 }
 
 std::string TComboBox::Text() const {
@@ -255,8 +257,10 @@ void TComboBox::SetText(const std::string& s) {
     SetItemIndex(Items.IndexOf(s));
     return;
   }
+  const int index = Items.IndexOf(s);
+  if (text_ == s && itemIndex_ == index) return;
   text_ = s;
-  itemIndex_ = Items.IndexOf(s);
+  itemIndex_ = index;
   Changed();
 }
 
