@@ -71,6 +71,10 @@ void settings::LoadRows(TForm1& f, wire::RecordId grid) {
     if (e.Grid == grid) LoadEditor(f, e);
 }
 
+void settings::LoadEditors(TForm1& f, std::span<const EditorSpec> table) {
+  for (const EditorSpec& e : table) LoadEditor(f, e);
+}
+
 void TForm1::LoadSettingsRecordEditors() {
   LoadRows(*this, wire::RecordId::Settings);
   mbCT_Ratio.SetText(seCT_Prim.Text() + " : " + seCT_Sec.Text());

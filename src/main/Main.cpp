@@ -68,8 +68,11 @@ TForm1::TForm1()
   InitShell();
   InitLiveDisplays();
   InitSettingsPage();
+  InitStarterPages();
+  InitCommsPages();
   InitRelayDataPages();
   InitSettingsFiles();
+  InitRecordPages();
   InitCalculators();
   InitTestPage();
   InitRecorder();

@@ -40,6 +40,7 @@ enum class RowKind : uint8_t {
   Signed,  // as Number, with an optional leading "-"
   Step50,  // as Number, then rounded down to a multiple of 50 with the step message
   Word,    // one of the row's words (trimmed, upper-cased), 1 to L characters
+  Signal,  // as Word; the log shows the name as written (trimmed), not upper-cased
 };
 
 using ControlOf = TControl& (*)(TForm1&);
@@ -63,6 +64,9 @@ struct RowSpec {
   const char* stepMessage;      // 0 value text, 1 rounded value, 2 number
   bool siteMode = false;        // looked for only in site mode
   int minTrimmed = 0;           // table rows: the least trimmed length of the line
+  int skip = 0;                 // characters passed over after the label before the cut
+  bool numberFirst = false;     // the row's number leads every message's placeholders
+  bool keepsText = false;       // an edit takes an accepted value's text as the file has it
 };
 
 // The line and the label's 0-based position, or nothing.
@@ -75,8 +79,8 @@ struct RowLine {
 // enough), or nothing; a site-mode row outside site mode is never found.
 std::optional<RowLine> FindRow(const ReadContext& ctx, const RowSpec& row);
 
-// The text after the label: up to the right-hand label when it is on the line, the first
-// cutWidth characters, or the rest of the line.
+// The text after the label (and its skip): up to the right-hand label when it is on the line, the
+// first cutWidth characters, or the rest of the line.
 std::string CutValue(const RowLine& line, const RowSpec& row);
 
 // Trims characters up to blank and upper-cases a to z only.
@@ -90,7 +94,7 @@ bool NumberTextValid(const std::string& text, int maxLength, bool allowMinus);
 
 // Puts a value into the row's editor (spin value, edit text, item index, check state) and calls
 // the row's handler.
-void SetTarget(ReadContext& ctx, const RowSpec& row, int value);
+void SetTarget(ReadContext& ctx, const RowSpec& row, int value, const std::string* text = nullptr);
 
 // The row's messages, formatted as the row's kind says.
 void LogOutOfRange(ReadContext& ctx, const RowSpec& row, const std::string& text);

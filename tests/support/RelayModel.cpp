@@ -253,15 +253,21 @@ std::string RelayModel::CommsStatusRecord() const {
 
 std::string RelayModel::CommsExtStatusRecord() const {
   std::string s = "*nA";
-  for (int i = 0; i < 30; ++i) s += Num((i * 17 + tick_) % 256, 3);
+  // Counters move with every answer; the listen mode (B6) turns on and off every few polls.
+  for (int i = 0; i < 30; ++i) s += Num(i == 6 ? (tick_ / 16) % 2 : (i * 17 + tick_) % 256, 3);
   return s + "#";
 }
 
 std::string RelayModel::SpectrumRecord(char phase) const {
+  // The phases differ by whole samples only, so all three carry the same harmonic levels.
   int offset = phase == 'r' ? 0 : phase == 'w' ? 7 : 13;
   std::string s = "*H";
-  for (int k = 0; k < 20; ++k)
-    s += Num(512 + static_cast<long long>(std::lround(400 * std::sin((k + offset) * 0.314159))), 5);
+  for (int k = 0; k < 20; ++k) {
+    double v = 512;
+    for (size_t h = 0; h < SpectrumWave.size(); ++h)
+      v += SpectrumWave[h] * std::cos(static_cast<double>(h) * (k + offset) * 2 * M_PI / 20);
+    s += Num(std::lround(v), 5);
+  }
   return s + "#";
 }
 

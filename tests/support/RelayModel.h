@@ -54,6 +54,10 @@ class RelayModel {
   bool Simulating = false;
   int ClearFaultCount = 0, ClearEventCount = 0, ThermalResets = 0, RelayResets = 0;
 
+  // The phase current the spectrum records sample: the amplitude of each harmonic f0..f9 (cosine
+  // waves around the relay's centre 512). A fundamental of 50 with a 3rd of 10 and a 5th of 5.
+  std::array<double, 10> SpectrumWave{0, 50, 0, 10, 0, 5, 0, 0, 0, 0};
+
   Misbehaviour Misbehave;
 
   // Every complete message received, in order.

@@ -8,8 +8,8 @@
 // its wire time has passed, as a USB adapter that buffers a whole answer delivers it.
 //
 // --dump writes every field of every record it holds to FILE when it stops, one line each:
-// "<grid name> <row> <value>", then the clock as "Clock <1..6> <value>", so a test can check
-// what a write left in the relay.
+// "<grid name> <row> <value>", then the clock as "Clock <1..6> <value>" and the comms data block
+// as "CommsDataBlock <byte> <value>", so a test can check what a write left in the relay.
 //
 // Point the front end at it with VUMA_SERIAL_PORTS=<path>.
 #include <chrono>
@@ -36,6 +36,8 @@ void Dump(RelayModel& m, const std::string& path) {
   }
   // The clock: year after 2000, month, day, hour, minute, second.
   for (size_t i = 0; i < m.Clock.size(); ++i) out << "Clock " << i + 1 << ' ' << m.Clock[i] << '\n';
+  for (size_t i = 0; i < m.CommsBlock.size(); ++i)
+    out << "CommsDataBlock " << i << ' ' << static_cast<int>(m.CommsBlock[i]) << '\n';
 }
 
 int Usage() {
