@@ -49,9 +49,19 @@ constexpr EditorSpec Rule(EditorSpec e, Special rule, ControlOf twin = nullptr) 
   e.Twin = twin;
   return e;
 }
-constexpr EditorSpec Calibration(EditorSpec e) {
-  e.Grid = RecordId::Calibration;
+constexpr EditorSpec On(RecordId grid, EditorSpec e) {
+  e.Grid = grid;
   return e;
+}
+constexpr EditorSpec Calibration(EditorSpec e) { return On(RecordId::Calibration, e); }
+constexpr EditorSpec Loaded(EditorSpec e, Load way) {
+  e.LoadWay = way;
+  return e;
+}
+// A fixed-width text field of a record.
+constexpr EditorSpec TextField(const char* name, ControlOf c, RecordId grid, int row, int width) {
+  return {name, c, Kind::Text, grid, row, width, 0, 0, 0, width, false, 0, "", Items::None, -1, -1,
+          Special::None, nullptr, Load::Trimmed, Exit::None, 0, 0, 0, nullptr, false};
 }
 constexpr EditorSpec ButtonsOnly(EditorSpec e) {
   e.ButtonsOnly = true;
@@ -65,6 +75,7 @@ constexpr EditorSpec ShowsText(EditorSpec e, const char* text) {
 constexpr const char* kThermalCapRange = "Value is out of range !\rRange = 0 to 100";
 constexpr const char* kResetThresholdRange = "Value is out of range !\rRange = 20% to 80%";
 constexpr const char* kHoldOffRange = "Range = 0 to 200 sec";
+constexpr const char* kCounterRange = "Value is out of range !\rRange = 0 to 65535";
 
 using enum Load;
 using enum Exit;
@@ -167,6 +178,38 @@ const EditorSpec kEditors[] = {
                    Special::FreqLimit, TWIN(seSetLowFreqLimit))),
   Calibration(Rule(Combo(ED(cbFreqSelector), 10, Items::FreqHz, 0, Item),
                    Special::FreqSelect, TWIN(cbSetFreqSelector))),
+  // The Calibration page: correction factors and temperature input offsets.
+  Calibration(Spin(ED(seVredCorrectFact),      1, 3,  90, 110, 1, 3, 100, Value)),
+  Calibration(Spin(ED(seVwhiteCorrectFact),    2, 3,  90, 110, 1, 3, 100, Value)),
+  Calibration(Spin(ED(seVblueCorrectFact),     3, 3,  90, 110, 1, 3, 100, Value)),
+  Calibration(Spin(ED(seIr_CorrectFact),       4, 3,  80, 120, 1, 3, 100, Value)),
+  Calibration(Spin(ED(seIw_CorrectFact),       5, 3,  80, 120, 1, 3, 100, Value)),
+  Calibration(Spin(ED(seIb_CorrectFact),       6, 3,  80, 120, 1, 3, 100, Value)),
+  Calibration(Spin(ED(seEarthLeakCorrectFact), 7, 3,  90, 120, 1, 3, 100, Value)),
+  Calibration(Spin(ED(seRTD1_PT100_Offset),   11, 3, -20,  20, 1, 2,   0, Value)),
+  Calibration(Spin(ED(seRTD1_PT1000_Offset),  12, 3, -20,  20, 1, 2,   0, Value)),
+  Calibration(Spin(ED(seRTD2_PT100_Offset),   13, 3, -20,  20, 1, 2,   0, Value)),
+  Calibration(Spin(ED(seRTD2_PT1000_Offset),  14, 3, -20,  20, 1, 2,   0, Value)),
+  Calibration(Spin(ED(seRTD3_PT100_Offset),   15, 3, -20,  20, 1, 2,   0, Value)),
+  Calibration(Spin(ED(seRTD3_PT1000_Offset),  16, 3, -20,  20, 1, 2,   0, Value)),
+  Calibration(Spin(ED(seRTD4_PT100_Offset),   17, 3, -20,  20, 1, 2,   0, Value)),
+  Calibration(Spin(ED(seRTD4_PT1000_Offset),  18, 3, -20,  20, 1, 2,   0, Value)),
+  // The relay's identity: model item and serial number (leading zeros as the relay sends them).
+  On(RecordId::Identity, Combo(ED(cbRelayModel), 1, Items::Model, 0, Item)),
+  ShowsText(On(RecordId::Identity, Loaded(NumEdit(ED(ebSerialNumber), 2, 8, 8, RangeMessage, 0, 99999999,
+                                                  kDigitsMessage, true), Raw)), "00000000"),
+  // The adjustable statistics counters.
+  On(RecordId::Statistics, NumEdit(ED(ebStartUpCntr),     1, 5, 5, RangeMessage, 0, 65535, kCounterRange, true)),
+  On(RecordId::Statistics, NumEdit(ED(ebTripCntr),        2, 5, 5, RangeMessage, 0, 65535, kCounterRange, true)),
+  On(RecordId::Statistics, NumEdit(ED(ebMotorRunHrCntr),  3, 5, 5, RangeMessage, 0, 65535, kCounterRange, true)),
+  On(RecordId::Statistics, NumEdit(ED(ebRelayRunHrCntr),  4, 5, 5, RangeMessage, 0, 65535, kCounterRange, true)),
+  On(RecordId::Statistics, NumEdit(ED(ebPwrConsume),     15, 5, 5, RangeMessage, 0, 65535, kCounterRange, true)),
+  On(RecordId::Statistics, NumEdit(ED(ebRealPwrConsume), 16, 5, 5, RangeMessage, 0, 65535, kCounterRange, true)),
+  On(RecordId::Statistics, NumEdit(ED(ebFL_RunHrCntr),   17, 5, 5, RangeMessage, 0, 65535, kCounterRange, true)),
+  // The drive description and the Bluetooth PIN.
+  TextField(ED(ebUserName), RecordId::Desc,      1, 20),
+  TextField(ED(ebDriveID),  RecordId::Desc,      2,  8),
+  TextField(ED(ebPinCode),  RecordId::Bluetooth, 1,  4),
 };
 // clang-format on
 
@@ -184,6 +227,7 @@ constexpr const char* kStarterItems[] = {
     "Pole-Changing Reversal Starter ",          "               Soft Starter                 ",
     "        Reversal Soft Starter         ",   " Oil Circuit Breaker DOL Starter  ",
 };
+constexpr const char* kModelItems[] = {"005", "010", "050", "100", "300"};
 constexpr const char* kUcPfItems[] = {"Undercurrent Select", "Power Factor Select"};
 constexpr const char* kRelay1Items[] = {"Dedicated Main Trip Relay Select", "Configurable Relay (+100ms) Select"};
 
@@ -211,6 +255,12 @@ const EditorSpec* FindEditor(TForm1& form, const TControl& control) {
   return nullptr;
 }
 
+bool IsFramingChar(char c) { return c == '!' || c == '#' || c == '*' || c == '?'; }
+
+void FramingKeyFilter(char& Key) {
+  if (IsFramingChar(Key)) Key = 0;
+}
+
 std::vector<std::string> ItemTexts(Items list) {
   auto texts = [](std::span<const char* const> items) { return std::vector<std::string>(items.begin(), items.end()); };
   switch (list) {
@@ -225,6 +275,7 @@ std::vector<std::string> ItemTexts(Items list) {
     case Items::Relay1: return texts(kRelay1Items);
     case Items::Signal02: return SignalComboItems(2);
     case Items::Signal03: return SignalComboItems(3);
+    case Items::Model: return texts(kModelItems);
     case Items::None: break;
   }
   return {};

@@ -21,7 +21,9 @@ enum class Kind : uint8_t {
   Combo,    // TComboBox: its item index, nothing while no item is selected
   Check,    // TCheckBox: owns one bit of a control byte; the whole byte is written
   Radio,    // TRadioGroup of two items: item 1 sets its bit
-  NumEdit   // TEdit: its text as a number, nothing while empty or holding a non-digit
+  NumEdit,  // TEdit: its text as a number, nothing while empty or holding a non-digit
+  Text      // TEdit: its text cut or filled with blanks to the field's width (Digits); the
+            // characters that frame the protocol ("!", "#", "*", "?") never stay in the box
 };
 
 // Rules on top of the kind's own.
@@ -42,7 +44,9 @@ enum class Load : uint8_t {
   Value,    // spin edit value (limited to its range)
   Text,     // decimal text, no limit
   Item,     // combo item index (outside the list: no selection)
-  Voltage   // combo item from the voltage code by the relay's revision
+  Voltage,  // combo item from the voltage code by the relay's revision
+  Raw,      // edit text: the received text unchanged (leading zeros kept)
+  Trimmed   // edit text: the received text without blanks and control characters at its ends
 };
 
 // Exit checks, run only when the user leaves the editor.
@@ -60,7 +64,7 @@ enum class Exit : uint8_t {
 // Item lists of the combo boxes and radio groups.
 // Signal02 and Signal03: the names of signal-name tables 02 and 03 (report/SignalNames.h).
 enum class Items : uint8_t {
-  None, Voltage, ELMode, MLRestart, Starter, RTDType, Freq, FreqHz, UcPf, Relay1, Signal02, Signal03
+  None, Voltage, ELMode, MLRestart, Starter, RTDType, Freq, FreqHz, UcPf, Relay1, Signal02, Signal03, Model
 };
 
 using ControlOf = TControl& (*)(TForm1&);
@@ -77,7 +81,7 @@ struct EditorSpec {
   int MaxLength;        // characters the user may type; 0: no limit
   bool ButtonsOnly;     // spin edit text not typeable
   int Initial;          // value (spin), number (edit) or item (-1: none) shown when built
-  const char* InitialText;  // combo text shown without a selection, or nullptr
+  const char* InitialText;  // combo text shown without a selection; edit text when built; or nullptr
   Items List;
   int Byte, Bit;        // control byte 0..3 (A..D) and bit owned; -1 when none
   Special Rule;
@@ -93,6 +97,9 @@ struct EditorSpec {
 // The whole table, in the order a read loads the editors: settings rows 1..51 by row, the three
 // frequency editors, the control-byte bits (A0..D4), then the Calibration page twins.
 std::span<const EditorSpec> Editors();
+
+// Loads every editor of a record's grid from the received column by its load way.
+void LoadRows(TForm1& form, wire::RecordId grid);
 
 // The editor tables of the Starter Configuration page (starter record rows 1..30) and of the
 // External Modules page (external module record rows 1..8), each in the order a read loads them.
@@ -120,5 +127,10 @@ std::span<const ControlByte> ControlBytes();
 
 // The messages of the exit checks.
 inline constexpr const char* kDigitsMessage = "Please enter only digits !";
+
+// The characters that frame the protocol's messages; no text field may hold them.
+bool IsFramingChar(char c);
+// Key filter of the text fields: drops the framing characters.
+void FramingKeyFilter(char& Key);
 
 }  // namespace settings

@@ -11,6 +11,7 @@
 #include "main/Main.h"
 #include "vartable/UnitVarTable.h"
 #include "wire/Selections.h"
+#include "platform/rtl/SysUtils.h"
 
 using namespace settings;
 
@@ -23,6 +24,10 @@ int Received(const EditorSpec& e) {
   if (v > INT_MAX) return INT_MAX;
   if (v < INT_MIN) return INT_MIN;
   return static_cast<int>(v);
+}
+
+std::string ReceivedText(const EditorSpec& e) {
+  return FormVariableTable ? FormVariableTable->Grid(e.Grid).Cell(1, e.Row) : std::string();
 }
 
 void LoadEditor(TForm1& f, const EditorSpec& e) {
@@ -40,6 +45,12 @@ void LoadEditor(TForm1& f, const EditorSpec& e) {
     case Load::Item:
       static_cast<TComboBox&>(c).SetItemIndex(n);
       return;
+    case Load::Raw:
+      static_cast<TCustomEdit&>(c).SetText(ReceivedText(e));
+      return;
+    case Load::Trimmed:
+      static_cast<TCustomEdit&>(c).SetText(Trim(ReceivedText(e)));
+      return;
     case Load::Voltage: {
       // The extended revision's list is ordered by voltage: find the item that shows the code.
       int item = n;
@@ -53,12 +64,12 @@ void LoadEditor(TForm1& f, const EditorSpec& e) {
   }
 }
 
-void LoadRows(TForm1& f, wire::RecordId grid) {
+}  // namespace
+
+void settings::LoadRows(TForm1& f, wire::RecordId grid) {
   for (const EditorSpec& e : Editors())
     if (e.Grid == grid) LoadEditor(f, e);
 }
-
-}  // namespace
 
 void settings::LoadEditors(TForm1& f, std::span<const EditorSpec> table) {
   for (const EditorSpec& e : table) LoadEditor(f, e);
@@ -81,7 +92,7 @@ void TForm1::LoadSettingsRecordEditors() {
 }
 
 void TForm1::LoadFrequencyEditors() {
-  LoadRows(*this, wire::RecordId::Calibration);
+  LoadRows(*this, wire::RecordId::Calibration);  // every calibration editor, the frequency ones included
   // Mirrored to the Settings page.
   cbSetFreqSelector.SetItemIndex(cbFreqSelector.ItemIndex());
   seSetHighFreqLimit.SetValue(seHighFreqLimit.Value());

@@ -104,6 +104,15 @@ void NumEditChanged(const EditorSpec& e, const TEdit& ed) {
   Store(e, v);
 }
 
+// The box never keeps a framing character, however it got there (a paste, a text set in code);
+// taking one out changes the text and runs this handler again.
+void TextChanged(const EditorSpec& e, TEdit& ed) {
+  std::string text = ed.Text();
+  if (std::erase_if(text, IsFramingChar) > 0) return ed.SetText(text);
+  text.resize(static_cast<size_t>(e.Digits), ' ');
+  if (FormVariableTable) FormVariableTable->Grid(e.Grid).SetCell(2, e.Row, text);
+}
+
 void EditorChanged(TForm1& f, const EditorSpec& e) {
   TControl& c = e.Control(f);
   switch (e.Type) {
@@ -112,6 +121,7 @@ void EditorChanged(TForm1& f, const EditorSpec& e) {
     case Kind::Check: BitChanged(f, e, static_cast<TCheckBox&>(c).Checked()); break;
     case Kind::Radio: BitChanged(f, e, static_cast<TRadioGroup&>(c).ItemIndex() == 1); break;
     case Kind::NumEdit: NumEditChanged(e, static_cast<TEdit&>(c)); break;
+    case Kind::Text: TextChanged(e, static_cast<TEdit&>(c)); break;
   }
 }
 
@@ -132,11 +142,13 @@ void settings::SetUpEditor(TForm1& f, const EditorSpec& e) {
       se.OnChange = [&f, &e] { EditorChanged(f, e); };
       break;
     }
-    case Kind::NumEdit: {
+    case Kind::NumEdit:
+    case Kind::Text: {
       auto& ed = static_cast<TEdit&>(c);
       ed.MaxLength = e.MaxLength;
-      ed.SetText(wire::DecStr(e.Initial));
+      ed.SetText(e.InitialText ? std::string(e.InitialText) : wire::DecStr(e.Initial));
       ed.OnChange = [&f, &e] { EditorChanged(f, e); };
+      if (e.Type == Kind::Text) ed.OnKeyPress = [](char& key) { FramingKeyFilter(key); };
       break;
     }
     case Kind::Combo: {
@@ -193,10 +205,10 @@ void TForm1::ConnectSettingsEditors() {
   Form2->LoadSettingsEditors = [] {
     if (Form1) Form1->LoadSettingsRecordEditors();
   };
-  // Only the frequency rows of the calibration record have editors yet.
   Form2->LoadCalibrationEditors = [] {
     if (Form1) Form1->LoadFrequencyEditors();
   };
+  ConnectRelayDataEditors();
   Form2->LoadStartConfEditors = [] {
     if (Form1) Form1->LoadStarterRecordEditors();
   };

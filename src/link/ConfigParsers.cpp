@@ -122,6 +122,9 @@ int TForm2::PackConfigRecord(RecordId id, const std::string& Buffer) {
   StoreAnswer(rec, Buffer, grid);
 
   TForm1& f = *Form1;
+  // Editors that follow every answer never take a refused echo: a garbled echo would otherwise
+  // reach the editors and, through their change handlers, the send column of the repeated write.
+  if (rule.LoadEveryAnswer && f.*rule.WriteFlag && !EchoMatches(rec, grid)) return 0;
   const bool read = rule.When == ReadWhen::Flag ? f.*rule.ReadFlag : f.PageControl1.ActivePage() != &(f.*rule.Page);
   if (read && rule.BeforeLoad) rule.BeforeLoad(f, grid);
   if (read || rule.LoadEveryAnswer) Run(this->*rule.Load);

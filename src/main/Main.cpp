@@ -70,6 +70,7 @@ TForm1::TForm1()
   InitSettingsPage();
   InitStarterPages();
   InitCommsPages();
+  InitRelayDataPages();
   InitSettingsFiles();
   InitRecordPages();
   InitCalculators();

@@ -222,7 +222,6 @@ class TForm1 : public TForm {
   TButton bRxRelayID{&tsCalibration, "bRxRelayID", "Read data from relay"};
   TButton bClrEventRecs{&tsCalibration, "bClrEventRecs", "Erase event records in relay"};
   TButton BtVarTable{&tsCalibration, "BtVarTable", "Variable Table"};
-  TComboBox cbRelayModel{&tsCalibration, "cbRelayModel"};
   TButton bFaultUpDate{&tsFaults, "bFaultUpDate", "Update faults from relay"};
   TButton bFaultHistClr{&tsFaults, "bFaultHistClr", "Clear fault history in relay"};
   TButton pbUserName{&tsStatistics, "pbUserName", "Transmit data to relay"};
@@ -627,15 +626,9 @@ class TForm1 : public TForm {
   // Once the comms setup window exists: the identity shown from the relay's answers.
   void ConnectRecordPages();
 
-  // The relay's identity as both exports head it: drive ID and description (shown on the
-  // statistics page), serial number (on the calibration page). Filled from the identity and
-  // description answers by ConnectRecordPages.
-  TLabel labDriveID{&tsStatistics, "labDriveID", "Drive ID"};
-  TEdit mbDriveID{&tsStatistics, "mbDriveID"};
-  TLabel labUserName{&tsStatistics, "labUserName", "Drive Description"};
-  TEdit mbUserName{&tsStatistics, "mbUserName"};
-  TLabel labSerialNum{&tsCalibration, "labSerialNum", "Serial Number"};
-  TEdit mbSerialNum{&tsCalibration, "mbSerialNum"};
+  // The relay's identity as both exports head it: drive ID, description and serial number are
+  // mbDriveID, mbUserName and mbSerialNum in the Actual page's identity group, also filled from
+  // the identity and description answers by ConnectRecordPages.
 
   // -- Fault History page (the grid and its progress bar are declared with the link's fields) --
   void FaultUpdateReq();
@@ -1065,6 +1058,131 @@ class TForm1 : public TForm {
   TLabel labFreqSelector{&gbSupplyFrequency, "labFreqSelector", "Supply :"};
   TComboBox cbFreqSelector{&gbSupplyFrequency, "cbFreqSelector"};
   TEdit ebFreqSelector{&gbSupplyFrequency, "ebFreqSelector"};
+
+  // ==== Clock, statistics, description, Bluetooth and calibration pages ====
+  void InitRelayDataPages();
+  void InitClockPage();
+  void InitCalibrationFile();
+  // Puts the loaders of the identity, statistics, description and Bluetooth records into the
+  // comms setup window.
+  void ConnectRelayDataEditors();
+  void LoadRelayIDRecordEditors();
+  void LoadStatisticsRecordEditors();
+  void LoadDescRecordEditors();
+  void LoadBluetoothRecordEditors();
+  // -- Real Time Clock page --
+  TLabel labRTC_Date{&tsRealTimeClock, "labRTC_Date", " 20yy    /    mm    /    dd"};
+  TLabel labRTC_Time{&tsRealTimeClock, "labRTC_Time", " hh    :   mm"};
+  // The day's upper bound follows the month and the year, and the day is kept within it.
+  void seDateChange();
+  // -- Comms + Statistics page --
+  TGroupBox gbStatsAdj{&tsStatistics, "gbStatsAdj", " Statistical Data (Adjustable)"};
+  TLabel labStartUpCntr{&gbStatsAdj, "labStartUpCntr", "Startup Counter"};
+  TEdit ebStartUpCntr{&gbStatsAdj, "ebStartUpCntr"};
+  TLabel labTripCntr{&gbStatsAdj, "labTripCntr", "Trip Counter"};
+  TEdit ebTripCntr{&gbStatsAdj, "ebTripCntr"};
+  TLabel labMotorRunHrCntrAdj{&gbStatsAdj, "labMotorRunHrCntrAdj", "Total Motor Running Hours"};
+  TEdit ebMotorRunHrCntr{&gbStatsAdj, "ebMotorRunHrCntr"};
+  TLabel labFL_RunHrCntr{&gbStatsAdj, "labFL_RunHrCntr", "Motor Full Load Running Hours"};
+  TEdit ebFL_RunHrCntr{&gbStatsAdj, "ebFL_RunHrCntr"};
+  TLabel labRelayRunHrCntr{&gbStatsAdj, "labRelayRunHrCntr", "Drive Available Hours"};
+  TEdit ebRelayRunHrCntr{&gbStatsAdj, "ebRelayRunHrCntr"};
+  TLabel labPwrConsume{&gbStatsAdj, "labPwrConsume", "Apparent Power Consumption"};
+  TEdit ebPwrConsume{&gbStatsAdj, "ebPwrConsume"};
+  TLabel labPwrConsumeUnit{&gbStatsAdj, "labPwrConsumeUnit", "kV.A.h"};
+  TLabel labRealPwrConsume{&gbStatsAdj, "labRealPwrConsume", "Real Power Consumption"};
+  TEdit ebRealPwrConsume{&gbStatsAdj, "ebRealPwrConsume"};
+  TLabel labRealPwrConsumeUnit{&gbStatsAdj, "labRealPwrConsumeUnit", "kWatt.h"};
+  TGroupBox gbStatsRO{&tsStatistics, "gbStatsRO", " Statistical Data (Read Only)"};
+  TLabel labRunHrCntr{&gbStatsRO, "labRunHrCntr", "Total Motor Running Hours"};
+  TEdit mbRunHrCntr{&gbStatsRO, "mbRunHrCntr"};
+  TLabel labRunHrNote{&gbStatsRO, "labRunHrNote", "(Please note: Counter will reset after 65535 hours)"};
+  TLabel labStartUpTime{&gbStatsRO, "labStartUpTime", "Start up date and time"};
+  TEdit mbStartUpTime{&gbStatsRO, "mbStartUpTime"};
+  TGroupBox gbUserData{&tsStatistics, "gbUserData", " User Defined Data"};
+  TLabel labUserName{&gbUserData, "labUserName", "Description of drive unit :"};
+  TEdit ebUserName{&gbUserData, "ebUserName"};
+  TLabel labDriveID{&gbUserData, "labDriveID", "Unique Drive ID :"};
+  TEdit ebDriveID{&gbUserData, "ebDriveID"};
+  TGroupBox gbBluetooth{&tsStatistics, "gbBluetooth", "Bluetooth Settings"};
+  TLabel labPinCode{&gbBluetooth, "labPinCode", "Pin Code:"};
+  TEdit ebPinCode{&gbBluetooth, "ebPinCode"};
+  // -- Actual page: the drive and relay identity as last confirmed --
+  TGroupBox gbActIdentity{&tsActual, "gbActIdentity", " Drive "};
+  TLabel labSerialNum{&gbActIdentity, "labSerialNum", "Serial Number"};
+  TEdit mbSerialNum{&gbActIdentity, "mbSerialNum"};
+  TLabel labUserNameAct{&gbActIdentity, "labUserNameAct", "Description"};
+  TEdit mbUserName{&gbActIdentity, "mbUserName"};
+  TLabel labDriveIDAct{&gbActIdentity, "labDriveIDAct", "Drive ID"};
+  TEdit mbDriveID{&gbActIdentity, "mbDriveID"};
+  // -- Calibration page --
+  TGroupBox gbCalFactors{&tsCalibration, "gbCalFactors", " Correction Factors (%) "};
+  TLabel labVredCorrectFact{&gbCalFactors, "labVredCorrectFact", "V_red Correction Factor"};
+  TSpinEdit seVredCorrectFact{&gbCalFactors, "seVredCorrectFact"};
+  TLabel labVwhiteCorrectFact{&gbCalFactors, "labVwhiteCorrectFact", "V_white Correction Factor"};
+  TSpinEdit seVwhiteCorrectFact{&gbCalFactors, "seVwhiteCorrectFact"};
+  TLabel labVblueCorrectFact{&gbCalFactors, "labVblueCorrectFact", "V_blue Correction Factor"};
+  TSpinEdit seVblueCorrectFact{&gbCalFactors, "seVblueCorrectFact"};
+  TLabel labIr_CorrectFact{&gbCalFactors, "labIr_CorrectFact", "I_red Correction Factor"};
+  TSpinEdit seIr_CorrectFact{&gbCalFactors, "seIr_CorrectFact"};
+  TLabel labIw_CorrectFact{&gbCalFactors, "labIw_CorrectFact", "I_white Correction Factor"};
+  TSpinEdit seIw_CorrectFact{&gbCalFactors, "seIw_CorrectFact"};
+  TLabel labIb_CorrectFact{&gbCalFactors, "labIb_CorrectFact", "I_blue Correction Factor"};
+  TSpinEdit seIb_CorrectFact{&gbCalFactors, "seIb_CorrectFact"};
+  TLabel labEarthLeakCorrectFact{&gbCalFactors, "labEarthLeakCorrectFact", "Earth Leak Correction Factor"};
+  TSpinEdit seEarthLeakCorrectFact{&gbCalFactors, "seEarthLeakCorrectFact"};
+  TGroupBox gbRTDOffsets{&tsCalibration, "gbRTDOffsets", " RTD Channel Offsets "};
+  TLabel labRTD1_PT100_Offset{&gbRTDOffsets, "labRTD1_PT100_Offset", "RTD 1 (PT100) Offset"};
+  TSpinEdit seRTD1_PT100_Offset{&gbRTDOffsets, "seRTD1_PT100_Offset"};
+  TLabel labRTD1_PT1000_Offset{&gbRTDOffsets, "labRTD1_PT1000_Offset", "RTD 1 (PT1000) Offset"};
+  TSpinEdit seRTD1_PT1000_Offset{&gbRTDOffsets, "seRTD1_PT1000_Offset"};
+  TLabel labRTD2_PT100_Offset{&gbRTDOffsets, "labRTD2_PT100_Offset", "RTD 2 (PT100) Offset"};
+  TSpinEdit seRTD2_PT100_Offset{&gbRTDOffsets, "seRTD2_PT100_Offset"};
+  TLabel labRTD2_PT1000_Offset{&gbRTDOffsets, "labRTD2_PT1000_Offset", "RTD 2 (PT1000) Offset"};
+  TSpinEdit seRTD2_PT1000_Offset{&gbRTDOffsets, "seRTD2_PT1000_Offset"};
+  TLabel labRTD3_PT100_Offset{&gbRTDOffsets, "labRTD3_PT100_Offset", "RTD 3 (PT100) Offset"};
+  TSpinEdit seRTD3_PT100_Offset{&gbRTDOffsets, "seRTD3_PT100_Offset"};
+  TLabel labRTD3_PT1000_Offset{&gbRTDOffsets, "labRTD3_PT1000_Offset", "RTD 3 (PT1000) Offset"};
+  TSpinEdit seRTD3_PT1000_Offset{&gbRTDOffsets, "seRTD3_PT1000_Offset"};
+  TLabel labRTD4_PT100_Offset{&gbRTDOffsets, "labRTD4_PT100_Offset", "RTD 4 (PT100) Offset"};
+  TSpinEdit seRTD4_PT100_Offset{&gbRTDOffsets, "seRTD4_PT100_Offset"};
+  TLabel labRTD4_PT1000_Offset{&gbRTDOffsets, "labRTD4_PT1000_Offset", "RTD 4 (PT1000) Offset"};
+  TSpinEdit seRTD4_PT1000_Offset{&gbRTDOffsets, "seRTD4_PT1000_Offset"};
+  TGroupBox gbRelayID{&tsCalibration, "gbRelayID", " Relay ID "};
+  TLabel labRelayModel{&gbRelayID, "labRelayModel", "Relay Model Number"};
+  TComboBox cbRelayModel{&gbRelayID, "cbRelayModel"};
+  TLabel labSerialNumber{&gbRelayID, "labSerialNumber", "Relay Serial Number"};
+  TEdit ebSerialNumber{&gbRelayID, "ebSerialNumber"};
+  TButton bWriteCalbDisk{&tsCalibration, "bWriteCalbDisk", "Write calibration data to disk"};
+  TButton bReadCalbData{&tsCalibration, "bReadCalbData", "Read calibration data from disk"};
+  TSaveDialog SaveDialogCalb;
+  TOpenDialog OpenDialogCalb;
+  // The calibration file: 16 lines, written whole; a file is read and checked whole before any
+  // editor changes, and a bad one changes nothing.
+  void bWriteCalbDiskClick();
+  void bReadCalbDataClick();
+  // Named handlers the settings file reader calls.
+  void seVredCorrectFactChange();
+  void seVwhiteCorrectFactChange();
+  void seVblueCorrectFactChange();
+  void seIr_CorrectFactChange();
+  void seIw_CorrectFactChange();
+  void seIb_CorrectFactChange();
+  void seEarthLeakCorrectFactChange();
+  void seRTD1_PT100_OffsetChange();
+  void seRTD1_PT1000_OffsetChange();
+  void seRTD2_PT100_OffsetChange();
+  void seRTD2_PT1000_OffsetChange();
+  void seRTD3_PT100_OffsetChange();
+  void seRTD3_PT1000_OffsetChange();
+  void seRTD4_PT100_OffsetChange();
+  void seRTD4_PT1000_OffsetChange();
+  void cbRelayModelChange();
+  void ebSerialNumberChange();
+  void ebUserNameChange();
+  void ebDriveIDChange();
+  void ebpinCodeChange();
+  // ==== end of the clock, statistics and calibration pages ====
 
   TButton bTxSettings{&tsSettings, "bTxSettings", "Transmit frontend settings to relay"};
   TButton bReadSetFromRelay{&tsSettings, "bReadSetFromRelay", "Read settings from relay"};

@@ -187,6 +187,7 @@ constexpr Gated kGating[] = {
     {"bTxStatistics", Rule::FrontendUnlocked},       {"bCommSettings", Rule::FrontendUnlocked},
     {"Button1", Rule::FrontendUnlocked},
     {"Button5", Rule::FrontendUnlocked},             {"bFaultHistClr", Rule::FrontendUnlocked},
+    {"btTxBluetooth", Rule::FrontendUnlocked},
     {"bThermalCapReset", Rule::FrontendUnlocked},    {"bTxCalibration", Rule::CalibUnlocked},
     {"bRelayID", Rule::CalibUnlocked},               {"bClrEventRecs", Rule::CalibUnlocked},
     {"bRelayResetAct", Rule::Always},                {"bResetRelay", Rule::Always},

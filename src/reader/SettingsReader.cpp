@@ -6,6 +6,7 @@
 #include "main/UnitFileDialog.h"
 #include "platform/rtl/Paths.h"
 #include "platform/rtl/SysUtils.h"
+#include "report/StatisticsSections.h"
 
 #include <filesystem>
 #include <system_error>
@@ -109,12 +110,14 @@ int ReadSettingsLines(TForm1& form, const TStringList& lines, TStringList& log) 
     const int at = titleLine(section.id);
     if (at == count - 2 || at == 0 || at >= bound) {
       ctx.Log(section.missingMessage);
+      if (section.id == ReportSection::Bluetooth) BluetoothSectionMissing(ctx);
       continue;
     }
     ctx.from = at;
     ctx.to = bound;
     if (section.read) section.read(ctx);
   }
+  ReadIdentityRows(ctx, titleLine(ReportSection::Settings));
   return ctx.logged;
 }
 

@@ -1,6 +1,7 @@
 #include "report/ReportSections.h"
 
 #include "report/ReportLine.h"
+#include "report/StatisticsSections.h"
 
 namespace {
 using RS = ReportSection;
@@ -41,15 +42,15 @@ constexpr std::array<ReportSectionEntry, kReportSectionCount> kReportSections = 
     {RS::ExternalModule, {2, "External Module Setting"}, {}, 5, ComposeExtModuleRows,
      RS::StatisticalData, "External module settings not found.", reader::ReadExtModuleSection},
     // Written for the record only; the reader never reads it.
-    {RS::StatisticalData, {2, "Statistical Data"}, {}, 1, nullptr,
+    {RS::StatisticalData, {2, "Statistical Data"}, {}, 1, ComposeStatisticalData,
      kToEnd, nullptr, nullptr},
     // Its range runs up to "Calibrations" and so takes in "Bluetooth Settings".
     {RS::CommunicationModule, {2, "Communication Module"}, {}, 1, nullptr,
      RS::Calibrations, "Communication module settings not found.", nullptr},
-    {RS::Bluetooth, {2, "Bluetooth Settings", 20}, {}, 1, nullptr,
-     kToEnd, "Bluetooth Settings not found.", nullptr},
-    {RS::Calibrations, {2, "Calibrations"}, {}, 1, nullptr,
-     kToEnd, "Calibration not found.", nullptr},
+    {RS::Bluetooth, {2, "Bluetooth Settings", 20}, {}, 1, ComposeBluetoothSettings,
+     kToEnd, "Bluetooth Settings not found.", reader::ReadBluetoothSection},
+    {RS::Calibrations, {2, "Calibrations"}, {}, 1, ComposeCalibrations,
+     kToEnd, "Calibration not found.", reader::ReadCalibrationSection},
 }};
 
 namespace {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the program with a script of user steps against relay-sim, then checks what the relay holds.
-#   run_e2e.sh <vuma-frontend> <relay-sim> <script.e2e> <output folder> <check: write|print|records|script|comms|holds:...>
+#   run_e2e.sh <vuma-frontend> <relay-sim> <script.e2e> <output folder>
+#              <check: write|print|records|script|comms|holds:...|relay-lines:<file of lines the relay must hold>>
 #              [relay-sim options...]
 # By default the program runs on Qt's offscreen platform with a 1280 x 1024 screen, so that the
 # main window has its full size; with E2E_WM=openbox it runs on Xvfb under that window manager.
@@ -54,6 +55,18 @@ grep -q "E2E OK" "$out/program.log" || { echo "script did not finish"; exit 1; }
 
 if [ "$check" = script ]; then
   echo "e2e passed"  # the script's own steps were the checks
+  exit 0
+fi
+
+if [[ "$check" == relay-lines:* ]]; then
+  # Lines the relay must hold when it stops; the clock lines are today's date (the script set
+  # the relay's clock from the PC's).
+  sed -e "s#@YEAR@#$((10#$(date +%y)))#" -e "s#@MONTH@#$((10#$(date +%m)))#" -e "s#@DAY@#$((10#$(date +%d)))#" \
+    "${check#relay-lines:}" > "$out/expected-relay-lines.txt"
+  while IFS= read -r want; do
+    grep -qx "$want" "$out/relay-records.txt" || { echo "relay does not hold: $want"; exit 1; }
+  done < "$out/expected-relay-lines.txt"
+  echo "e2e passed"
   exit 0
 fi
 

@@ -29,7 +29,8 @@ ControlKind KindOf(Kind k) {
     case Kind::Combo: return ControlKind::ComboBox;
     case Kind::Check: return ControlKind::CheckBox;
     case Kind::Radio: return ControlKind::RadioGroup;
-    case Kind::NumEdit: return ControlKind::Edit;
+    case Kind::NumEdit:
+    case Kind::Text: return ControlKind::Edit;
   }
   return ControlKind::Form;
 }

@@ -68,7 +68,9 @@ TEST_F(ParserFixture, IdentityWriteEcho) {
     std::string model, serial, rev;
     int result;
   };
-  const Case cases[] = {{"002", "01234567", "9z", 1}, {"002", "76543210", "3b", 1}, {"003", "01234567", "3b", 0}};
+  // A serial number that comes back changed is refused like the model: the echo is compared
+  // before any editor is loaded from it.
+  const Case cases[] = {{"002", "01234567", "9z", 1}, {"002", "76543210", "3b", 0}, {"003", "01234567", "3b", 0}};
   for (const Case& c : cases) {
     g.SetCell(2, 1, "002");
     g.SetCell(2, 2, "01234567");

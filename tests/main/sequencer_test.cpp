@@ -2,6 +2,8 @@
 // buttons by the link and access state.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "support/ShellWorld.h"
 
 extern bool CalibLocked;
@@ -54,14 +56,15 @@ TEST(Sequencer, PollsByPageAndMode) {
 TEST(Sequencer, GatesTheRelayButtons) {
   const std::vector<std::string> unlocked = {
       "SButWriteSetToRelay", "bTC_ResetAct", "bTxSettings", "bTxLogicControl", "bTxStarterConfigToRL", "pbUserName",
-      "bTxStatistics", "bCommSettings", "Button1", "Button5", "bFaultHistClr", "bThermalCapReset"};
+      "bTxStatistics", "bCommSettings", "Button1", "Button5", "bFaultHistClr", "bThermalCapReset",
+      "btTxBluetooth"};
   const std::vector<std::string> calibration = {"bTxCalibration", "bRelayID", "bClrEventRecs"};
   const std::vector<std::string> always = {
       "bRelayResetAct", "bResetRelay", "bReadSetFromRelay", "bRxControlLogic", "bRxStarterConfigFromRL", "bRTC_Setting",
       "bFaultUpDate", "bSimTestStart", "Button6", "bRxCalibration", "bCalbLock", "bRxRelayID"};
   const std::vector<std::string> eventIdle = {"bEventRecDownLoad", "bQuickEventUpload"};
   const std::vector<std::string> eventRunning = {"bStopEventDownLoad"};
-  const std::vector<std::string> neverTouched = {"Button2", "btTxBluetooth", "btRxBluetooth",
+  const std::vector<std::string> neverTouched = {"Button2", "btRxBluetooth",
                                                  "btRxUserName", "btRxCommsData", "SButOpenFile", "SButSaveToFile",
                                                  "SButPrintSet"};
   struct Case {
@@ -122,3 +125,40 @@ TEST(Sequencer, LinkLostDuringAnEventDownloadClosesItsFile) {
 }
 
 }  // namespace
+
+// The two-step clock and statistics writes: the first press only enters edit mode, the second
+// writes; the relay then holds the clock and the typed counter, and both pages are on line again.
+TEST(SequencerPageWrites, ClockThenStatisticsReachTheRelay) {
+  ShellWorld w(true);
+  TForm1& f = w.f1();
+  w.OpenIdle();
+  w.hb.RunFor(1000);
+  f.PageControl1.SetActivePage(&f.tsRealTimeClock);
+  f.bRTC_Setting.UserClick();
+  const size_t sent = w.relay->Model.Messages.size();
+  w.hb.RunFor(500);
+  f.seYear.SetValue(2031);
+  f.seMonth.SetValue(7);
+  f.seDate.SetValue(4);
+  w.hb.After(8000, [] { if (FrmProgress->Visible()) FrmProgress->ProgButButton.UserClick(); });
+  f.bRTC_Setting.UserClick();
+  EXPECT_EQ(f.bRTC_Setting.Caption(), "Set the real time clock");
+  EXPECT_EQ((std::array<int, 3>{w.relay->Model.Clock[0], w.relay->Model.Clock[1], w.relay->Model.Clock[2]}),
+            (std::array<int, 3>{31, 7, 4}));
+
+  f.PageControl1.SetActivePage(&f.tsStatistics);
+  f.bTxStatistics.UserClick();
+  w.hb.RunFor(500);
+  f.ebTripCntr.UserType("0");
+  w.hb.After(8000, [] { if (FrmProgress->Visible()) FrmProgress->ProgButButton.UserClick(); });
+  f.bTxStatistics.UserClick();
+  EXPECT_EQ(w.relay->Model.Field(wire::RecordId::Statistics, 2), "00000");
+  EXPECT_EQ(f.bTxStatistics.Caption(), "Change relay settings");
+  // Each write went out once.
+  size_t writes = 0;
+  for (size_t i = sent; i < w.relay->Model.Messages.size(); ++i) {
+    const std::string& m = w.relay->Model.Messages[i];
+    if (m[1] != '?') ++writes;
+  }
+  EXPECT_EQ(writes, 2u);
+}

@@ -78,8 +78,10 @@ struct ReaderWorld : EditorWorld {
     for (TCheckBox* c : checks) c->SetChecked(true);
     f.rgMTR_Select.SetItemIndex(0);
     f.rgUC_PF_Select.SetItemIndex(1);
-    for (const settings::EditorSpec& e : settings::Editors())
-      if (e.Grid == wire::RecordId::Settings) f.SettingChange(e.Control(f));
+    f.ebPinCode.SetText("4711");
+    f.ebDriveID.SetText("PUMP_07");
+    f.ebUserName.SetText("Cooling water pump");
+    for (const settings::EditorSpec& e : settings::Editors()) f.SettingChange(e.Control(f));
     SetBaselineStarterEditors();
   }
 

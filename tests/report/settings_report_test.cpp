@@ -1,6 +1,8 @@
 // The settings report's header and "Settings" section: golden lines from send-column values.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <map>
 #include <string>
 #include <vector>
@@ -164,11 +166,17 @@ class SettingsSectionTest : public ::testing::Test {
     for (auto [row, text] : cells) w.Setting(row, text);
     w.f1().mbSW_Rev.SetText("Rev 3a");
   }
-  // Report lines 9 to 48: the "Settings" section with its closing blank line.
-  std::vector<std::string> Section() {
-    const auto lines = Compose(SettingsFileVariant());
-    if (lines.size() < 48) return {lines.begin() + std::min<size_t>(8, lines.size()), lines.end()};
-    return {lines.begin() + 8, lines.begin() + 48};
+  // Report lines from 9 up to the title of the section that follows (a line underlined with
+  // "=" signs), or to the end: the "Settings" section with its closing blank lines.
+  std::vector<std::string> Section(const ReportVariant& v = SettingsFileVariant()) {
+    const auto lines = Compose(v);
+    const size_t first = std::min<size_t>(8, lines.size());
+    size_t end = first + 2;
+    while (end + 1 < lines.size() &&
+           !(lines[end].find_first_not_of(' ') != std::string::npos && lines[end + 1].rfind(" =", 0) == 0))
+      ++end;
+    if (end + 1 >= lines.size()) end = lines.size();
+    return {lines.begin() + static_cast<std::ptrdiff_t>(first), lines.begin() + static_cast<std::ptrdiff_t>(end)};
   }
 };
 
@@ -225,16 +233,22 @@ TEST_F(SettingsSectionTest, GoldenLines) {
 
 // Report lines 9 to 48 for the saved file; the printout closes the section with 22 blank lines.
 TEST_F(SettingsSectionTest, ClosingBlanksFollowTheVariant) {
+  EXPECT_EQ(Section(SettingsFileVariant()).size(), 40u);
+  const auto printed = Section(PrintoutVariant());
+  ASSERT_EQ(printed.size(), 39u + 22u);
+  for (std::size_t i = 39; i < printed.size(); ++i) EXPECT_EQ(printed[i], std::string(91, ' ')) << i + 9;
+  EXPECT_EQ(printed[38].substr(1, 23), "T4 high trip level... :");
+
   const std::string blank(91, ' ');
   const auto saved = Compose(SettingsFileVariant());
   ASSERT_GT(saved.size(), 48u);
   EXPECT_EQ(saved[47], blank);
   EXPECT_NE(saved[48], blank);  // the next section's title
-  const auto printed = Compose(PrintoutVariant());
-  ASSERT_GT(printed.size(), 8u + 39u + 22u);
-  for (std::size_t i = 47; i < 8u + 39u + 22u; ++i) EXPECT_EQ(printed[i], blank) << i + 1;
-  EXPECT_NE(printed[8 + 39 + 22], blank);
-  EXPECT_EQ(printed[46].substr(1, 23), "T4 high trip level... :");
+  const auto printout = Compose(PrintoutVariant());
+  ASSERT_GT(printout.size(), 8u + 39u + 22u);
+  for (std::size_t i = 47; i < 8u + 39u + 22u; ++i) EXPECT_EQ(printout[i], blank) << i + 1;
+  EXPECT_NE(printout[8 + 39 + 22], blank);
+  EXPECT_EQ(printout[46].substr(1, 23), "T4 high trip level... :");
 }
 
 TEST_F(SettingsSectionTest, EveryLineIs91CharactersWhateverTheCells) {

@@ -297,6 +297,27 @@ std::string RelayModel::EventRecord(int number) const {
   return s + "#";
 }
 
+void RelayModel::Tick(int seconds) {
+  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  for (int n = 0; n < seconds; ++n) {
+    auto& [year, month, day, hour, minute, second] = Clock;
+    if (++second < 60) continue;
+    second = 0;
+    if (++minute < 60) continue;
+    minute = 0;
+    const int hours = static_cast<int>(NumberAt(Field(RecordId::Statistics, 4), 1, 5));
+    SetField(RecordId::Statistics, 4, Num((hours + 1) % 65536, 5));
+    if (++hour < 24) continue;
+    hour = 0;
+    const int days = month == 2 && year % 4 == 0 ? 29 : kDays[(month + 11) % 12];
+    if (++day <= days) continue;
+    day = 1;
+    if (++month <= 12) continue;
+    month = 1;
+    year = (year + 1) % 100;
+  }
+}
+
 std::string RelayModel::ClockRecord() const {
   std::string s = "*R";
   for (int v : Clock) s += Num(v, 3);

@@ -49,6 +49,8 @@ class RelayModel {
   std::array<uint8_t, 86> CommsBlock{};
   // The relay clock: year after 2000, month, day, hour, minute, second.
   std::array<int, 6> Clock{24, 5, 17, 10, 30, 0};
+  // Lets the relay's time run on: the clock, and every full hour the drive available hours.
+  void Tick(int seconds);
   bool Simulating = false;
   int ClearFaultCount = 0, ClearEventCount = 0, ThermalResets = 0, RelayResets = 0;
 

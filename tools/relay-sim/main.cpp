@@ -8,10 +8,11 @@
 // its wire time has passed, as a USB adapter that buffers a whole answer delivers it.
 //
 // --dump writes every field of every record it holds to FILE when it stops, one line each:
-// "<grid name> <row> <value>", then the comms data block as "CommsDataBlock <byte> <value>", so a
-// test can check what a write left in the relay.
+// "<grid name> <row> <value>", then the clock as "Clock <1..6> <value>" and the comms data block
+// as "CommsDataBlock <byte> <value>", so a test can check what a write left in the relay.
 //
 // Point the front end at it with VUMA_SERIAL_PORTS=<path>.
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -33,6 +34,8 @@ void Dump(RelayModel& m, const std::string& path) {
     for (int row = 1; row < layout.GridRows; ++row)
       out << layout.GridName << ' ' << row << ' ' << m.Field(id, row) << '\n';
   }
+  // The clock: year after 2000, month, day, hour, minute, second.
+  for (size_t i = 0; i < m.Clock.size(); ++i) out << "Clock " << i + 1 << ' ' << m.Clock[i] << '\n';
   for (size_t i = 0; i < m.CommsBlock.size(); ++i)
     out << "CommsDataBlock " << i << ' ' << static_cast<int>(m.CommsBlock[i]) << '\n';
 }
@@ -76,8 +79,17 @@ int main(int argc, char** argv) {
   std::fflush(stdout);
   std::signal(SIGINT, OnSignal);
   std::signal(SIGTERM, OnSignal);
-  while (!g_stop)
+  // The relay's clock runs in real time.
+  using Steady = std::chrono::steady_clock;
+  Steady::time_point ticked = Steady::now();
+  while (!g_stop) {
     if (!relay.Poll(100)) break;
+    const auto whole = std::chrono::duration_cast<std::chrono::seconds>(Steady::now() - ticked);
+    if (whole.count() > 0) {
+      m.Tick(static_cast<int>(whole.count()));
+      ticked += whole;
+    }
+  }
   if (!dumpPath.empty()) Dump(m, dumpPath);
   return 0;
 }
