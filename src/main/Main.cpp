@@ -91,5 +91,6 @@ TForm1::TForm1()
   InitShell();
   InitLiveDisplays();
   InitSettingsPage();
+  InitLogicPage();
   InitSettingsFiles();
 }

@@ -29,7 +29,8 @@ std::optional<RowLine> FindRow(const ReadContext& ctx, const RowSpec& row) {
 }
 
 std::string CutValue(const RowLine& line, const RowSpec& row) {
-  const size_t start = std::min(line.pos + row.label.size(), line.text.size());
+  const size_t start =
+      std::min(line.pos + row.label.size() + static_cast<size_t>(std::max(row.offset, 0)), line.text.size());
   size_t end = line.text.size();
   if (!row.rightLabel.empty()) {
     const size_t right = line.text.find(row.rightLabel);
@@ -83,20 +84,22 @@ void SetTarget(ReadContext& ctx, const RowSpec& row, int value) {
   if (row.handler) (ctx.form.*row.handler)();
 }
 
-static bool NumberKind(RowKind k) { return k != RowKind::Word; }
+static bool NumberKind(RowKind k) { return k != RowKind::Word && k != RowKind::Name; }
 
 void LogOutOfRange(ReadContext& ctx, const RowSpec& row, const std::string& text) {
+  const std::string letter(row.letter);
   if (NumberKind(row.kind))
-    ctx.Log(Format(row.outOfRange, {text, row.defaultValue, row.number}));
+    ctx.Log(Format(row.outOfRange, {text, row.defaultValue, row.number, letter}));
   else
-    ctx.Log(Format(row.outOfRange, {text, row.number}));
+    ctx.Log(Format(row.outOfRange, {text, row.number, letter}));
 }
 
 void LogNotFound(ReadContext& ctx, const RowSpec& row) {
+  const std::string letter(row.letter);
   if (NumberKind(row.kind))
-    ctx.Log(Format(row.notFound, {row.defaultValue, row.number}));
+    ctx.Log(Format(row.notFound, {row.defaultValue, row.number, letter}));
   else
-    ctx.Log(Format(row.notFound, {row.number}));
+    ctx.Log(Format(row.notFound, {row.number, letter}));
 }
 
 // The limits of a number row: its constants, or the spin edit's limits as they stand now.
@@ -118,9 +121,9 @@ void ReadRow(ReadContext& ctx, const RowSpec& row) {
     SetTarget(ctx, row, row.defaultValue);
     return;
   }
-  const std::string cut = CutValue(*line, row);
+  const std::string cut = row.shape ? row.shape(CutValue(*line, row)) : CutValue(*line, row);
 
-  if (row.kind == RowKind::Word) {
+  if (!NumberKind(row.kind)) {
     const std::string text = TrimUpper(cut);
     if (!text.empty() && static_cast<int>(text.size()) <= row.maxLength) {
       for (size_t k = 0; k < row.words.size(); ++k) {
@@ -130,7 +133,7 @@ void ReadRow(ReadContext& ctx, const RowSpec& row) {
         }
       }
     }
-    LogOutOfRange(ctx, row, text);
+    LogOutOfRange(ctx, row, row.kind == RowKind::Name ? Trim(cut) : text);
     SetTarget(ctx, row, row.defaultValue);
     return;
   }

@@ -114,13 +114,16 @@ int GetTable01Num(const std::string& name) { return CodeOf(kTable01, name); }
 int GetTable02Num(const std::string& name) { return CodeOf(kTable02, name); }
 int GetTable03Num(const std::string& name) { return CodeOf(kTable03, name); }
 
-std::vector<std::string> SignalComboItems(int table) {
-  std::span<const std::string_view> names;
+std::span<const std::string_view> SignalNameList(int table) {
   switch (table) {
-    case 1: names = kTable01Names; break;
-    case 2: names = kTable02Names; break;
-    case 3: names = kTable03Names; break;
+    case 1: return kTable01Names;
+    case 2: return kTable02Names;
+    case 3: return kTable03Names;
     default: return {};
   }
+}
+
+std::vector<std::string> SignalComboItems(int table) {
+  const std::span<const std::string_view> names = SignalNameList(table);
   return std::vector<std::string>(names.begin(), names.end());
 }

@@ -7,7 +7,9 @@
 //   table 01: inputs of the logic functions, timers, counters, latch, pulse generator, relays
 //   table 02: the two control selector inputs
 //   table 03: emergency stop, external reset, feedback and starter inputs
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 inline constexpr int kSignalNameWidth = 16;  // every entry is blank-padded to this length
@@ -26,6 +28,9 @@ std::string GetTable03Str(int code);
 int GetTable01Num(const std::string& name);
 int GetTable02Num(const std::string& name);
 int GetTable03Num(const std::string& name);
+
+// The names of table 1, 2 or 3 without their padding, in code order; any other number: none.
+std::span<const std::string_view> SignalNameList(int table);
 
 // The items of a signal combo box for table 1, 2 or 3: the names without their padding, in code
 // order. Any other table number gives an empty list.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the program with a script of user steps against relay-sim, then checks what the relay holds.
-#   run_e2e.sh <vuma-frontend> <relay-sim> <script.e2e> <output folder> <check: write|print>
+#   run_e2e.sh <vuma-frontend> <relay-sim> <script.e2e> <output folder> <check: write|print|logic>
 set -euo pipefail
 program=$1 relay=$2 script=$3 out=$4 check=$5
 rm -rf "$out"; mkdir -p "$out/drive_c"
@@ -31,6 +31,22 @@ if [ "$check" = print ]; then
   for text in "VUMA Settings" "File Rev : 02A" "Settings" "Page 1 of 2" "Page 2 of 2"; do
     grep -q "$text" "$out/printout.txt" || { echo "printout lacks '$text'"; exit 1; }
   done
+  echo "e2e passed"
+  exit 0
+fi
+
+if [ "$check" = logic ]; then
+  # The logic write reached the relay: timer A's 75 s (in 50 ms units) and counter B's reset input
+  # 57; the other rows as the relay held them.
+  for want in "StringGridRelLogRx 25 01500" "StringGridRelLogRx 46 057" "StringGridRelLogRx 27 007"; do
+    grep -qx "$want" "$out/relay-records.txt" || {
+      echo "relay does not hold '$want':"; grep "^StringGridRelLogRx " "$out/relay-records.txt"; exit 1; }
+  done
+  # The saved file holds the page's values.
+  file="$out/drive_c/logic.set"
+  [ -f "$file" ] || { echo "no settings file saved"; exit 1; }
+  grep -q "|Timer A |.*| 0075 " "$file" || { echo "saved file lacks timer A's 75 s"; grep "|Timer" "$file"; exit 1; }
+  grep -q "|Counter B |.*|Counter_B " "$file" || { echo "saved file lacks counter B's reset input"; exit 1; }
   echo "e2e passed"
   exit 0
 fi
