@@ -28,7 +28,8 @@ if [ "$check" = print ]; then
   pdf=$(find "$out/drive_c" -name '*.pdf' | head -n1)
   [ -n "$pdf" ] || { echo "no PDF printed"; exit 1; }
   pdftotext -layout -fixed 6 "$pdf" "$out/printout.txt"
-  for text in "VUMA Settings" "File Rev : 02A" "Settings" "Page 1 of 2" "Page 2 of 2"; do
+  for text in "VUMA Settings" "File Rev : 02A" "Settings" "Logic Tables" "Real Time Clock" \
+              "Temperature Warning Levels" "Page 1 of 4" "Page 4 of 4"; do
     grep -q "$text" "$out/printout.txt" || { echo "printout lacks '$text'"; exit 1; }
   done
   echo "e2e passed"
