@@ -80,7 +80,10 @@ void TForm1::Timer2Timer() {
       TripLedOn = (ActTripF_A | ActTripF_B | ActTripF_C | ActTripF_D) != 0;
       iLedTrip.SetActive(TripLedOn);
     }
-    if (page == &tsLogic) cbRelay_1_Input.SetVisible(rgMTR_Select.ItemIndex() != 0);
+    if (page == &tsLogic) {
+      cbRelay_1_Input.SetVisible(rgMTR_Select.ItemIndex() != 0);
+      labRelay_1_Input.SetVisible(cbRelay_1_Input.Visible());  // its caption goes with it
+    }
   } catch (const EConvertError&) {
   }
 }
