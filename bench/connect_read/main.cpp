@@ -12,6 +12,7 @@
 #include <map>
 #include <vector>
 
+#include "main/RequestFlags.h"
 #include "support/ShellWorld.h"
 
 using namespace wire;
@@ -66,9 +67,9 @@ Result Run(const char* revision) {
     int code;
   };
   std::vector<Watch> watches;
-  for (const RequestInfo& r : kRequests)
-    if (r.RequestFlag && r.DoneFlag && std::string_view(r.Name).starts_with("ReqUpload"))
-      watches.push_back({r.RequestFlag, r.DoneFlag, r.Code});
+  for (const transfers::RequestFlags& m : transfers::kRequestFlags)
+    if (m.Done && std::string_view(Request(m.Code)->Name).starts_with("ReqUpload"))
+      watches.push_back({m.Request, m.Done, m.Code});
 
   std::map<int, StepTimes> times;
   std::vector<int> order;
@@ -139,7 +140,7 @@ Result Run(const char* revision) {
     int64_t exchange = 0;
     if (exchanged) {
       size_t requestBytes = std::string(req->Message).size();
-      exchange = WireTimeUs(requestBytes) + w.relay->TurnaroundUs + WireTimeUs(static_cast<size_t>(req->AnswerLength));
+      exchange = WireTimeUs(requestBytes) + w.relay->TurnaroundUs + WireTimeUs(static_cast<size_t>(req->AnswerLength()));
       // Measured parts of the actual run.
       r.ownExchangeUs += t.done - t.written + WireTimeUs(requestBytes);
       r.pollsAheadUs += t.written - WireTimeUs(requestBytes) - t.queued;

@@ -5,17 +5,20 @@
 
 #include "editors/LogicEditors.h"
 #include "link/CommSetup.h"
-#include "link/Numeric.h"
 #include "main/Main.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Scheduler.h"
 #include "report/SignalNames.h"
 #include "vartable/UnitVarTable.h"
+#include "wire/Numeric.h"
 
 using namespace logic;
 
 namespace {
+
+// Wide enough for the longest name; the page holds 41 of them.
+constexpr int kSignalBoxWidth = 104;
 
 void Store(const LogicEditor& e, long long value) {
   if (!FormVariableTable) return;
@@ -86,6 +89,7 @@ void SetUp(TForm1& f, const LogicEditor& e) {
     case Kind::Signal: {
       auto& cb = static_cast<TComboBox&>(c);
       cb.Style = TComboBoxStyle::csDropDownList;
+      cb.Width = kSignalBoxWidth;
       cb.SetItems(SignalComboItems(e.Table));
       cb.SetItemIndex(-1);
       cb.OnChange = [&f, &e] { EditorChanged(f, e); };

@@ -2,8 +2,9 @@
 
 #include <array>
 
-#include "link/VoltageLists.h"
+#include "wire/VoltageLists.h"
 #include "main/Main.h"
+#include "wire/Selections.h"
 
 namespace settings {
 namespace {
@@ -182,15 +183,12 @@ constexpr const char* kStarterItems[] = {
     "Pole-Changing Reversal Starter ",          "               Soft Starter                 ",
     "        Reversal Soft Starter         ",   " Oil Circuit Breaker DOL Starter  ",
 };
-constexpr const char* kRTDTypeItems[] = {"PT100", "PT1000", "PTC", "NTC"};
-constexpr const char* kFreqItems[] = {"50", "60"};
-constexpr const char* kFreqHzItems[] = {"50Hz", "60Hz"};
 constexpr const char* kUcPfItems[] = {"Undercurrent Select", "Power Factor Select"};
 constexpr const char* kRelay1Items[] = {"Dedicated Main Trip Relay Select", "Configurable Relay (+100ms) Select"};
 
-const std::array<const char*, volt::kShortCount> kVoltageItems = [] {
-  std::array<const char*, volt::kShortCount> a{};
-  for (int i = 0; i < volt::kShortCount; ++i) a[i] = volt::kShortList[i].Name;
+const std::array<const char*, wire::kShortCount> kVoltageItems = [] {
+  std::array<const char*, wire::kShortCount> a{};
+  for (int i = 0; i < wire::kShortCount; ++i) a[i] = wire::kShortList[i].Name;
   return a;
 }();
 
@@ -217,9 +215,9 @@ std::span<const char* const> ItemTexts(Items list) {
     case Items::ELMode: return kELModeItems;
     case Items::MLRestart: return kMLRestartItems;
     case Items::Starter: return kStarterItems;
-    case Items::RTDType: return kRTDTypeItems;
-    case Items::Freq: return kFreqItems;
-    case Items::FreqHz: return kFreqHzItems;
+    case Items::RTDType: return wire::kSensorTypeItems;
+    case Items::Freq: return wire::kFrequencyPlainItems;
+    case Items::FreqHz: return wire::kFrequencyItems;
     case Items::UcPf: return kUcPfItems;
     case Items::Relay1: return kRelay1Items;
     case Items::None: break;

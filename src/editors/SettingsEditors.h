@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <span>
 
-#include "link/RecordLayouts.h"
+#include "wire/RecordLayouts.h"
 
 class TControl;
 class TForm1;

@@ -6,10 +6,11 @@
 #include <climits>
 
 #include "editors/SettingsEditors.h"
-#include "link/VoltageLists.h"
-#include "link/Numeric.h"
+#include "wire/VoltageLists.h"
+#include "wire/Numeric.h"
 #include "main/Main.h"
 #include "vartable/UnitVarTable.h"
+#include "wire/Selections.h"
 
 using namespace settings;
 
@@ -43,7 +44,7 @@ void LoadEditor(TForm1& f, const EditorSpec& e) {
       // The extended revision's list is ordered by voltage: find the item that shows the code.
       int item = n;
       if (wire::IsExtendedRevision(f.mbSW_Rev.Text())) {
-        item = volt::ExtendedItemForCode(n);
+        item = wire::ExtendedItemForCode(n);
         if (item < 0) item = 0;
       }
       static_cast<TComboBox&>(c).SetItemIndex(item);
@@ -81,7 +82,7 @@ void TForm1::LoadFrequencyEditors() {
   cbSetFreqSelector.SetItemIndex(cbFreqSelector.ItemIndex());
   seSetHighFreqLimit.SetValue(seHighFreqLimit.Value());
   seSetLowFreqLimit.SetValue(seLowFreqLimit.Value());
-  const char* supply = cbFreqSelector.ItemIndex() == 0 ? "50Hz" : "60Hz";
+  const char* supply = wire::kFrequencies[cbFreqSelector.ItemIndex() == 0 ? 0 : 1].Item;
   mbFreqSelector.SetText(supply);
   ebFreqSelector.SetText(supply);
 }

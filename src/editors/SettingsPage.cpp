@@ -3,9 +3,9 @@
 #include <array>
 
 #include "editors/SettingsEditors.h"
-#include "link/VoltageLists.h"
+#include "wire/VoltageLists.h"
 #include "link/CommSetup.h"
-#include "link/Numeric.h"
+#include "wire/Numeric.h"
 #include "main/Access.h"
 #include "main/Main.h"
 #include "platform/ui/Scheduler.h"
@@ -61,7 +61,7 @@ void ComboChanged(TForm1& f, const EditorSpec& e, TComboBox& cb) {
       }
       int code = item;
       if (wire::IsExtendedRevision(f.mbSW_Rev.Text())) {
-        code = volt::ExtendedCodeForItem(item);
+        code = wire::ExtendedCodeForItem(item);
         if (code < 0) {
           cb.SetItemIndex(0);
           code = 0;

@@ -1,6 +1,6 @@
 // The request queue and the 10 ms link timer.
 #include "link/CommSetup.h"
-#include "link/Requests.h"
+#include "wire/Requests.h"
 #include "link/UnitProgress.h"
 #include "main/Main.h"
 #include "platform/ui/Application.h"
@@ -89,5 +89,6 @@ void TForm2::TmrCommsSystemTimer() {
 
   // 3. Count down.
   if (CommsTimeOutCntr > 0) --CommsTimeOutCntr;
-  if (RetryCntr > 0) --RetryCntr;
+  // The reply time-out starts once the message has left the line.
+  if (RetryCntr > 0 && !ComPort1.Sending()) --RetryCntr;
 }

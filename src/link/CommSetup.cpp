@@ -1,5 +1,7 @@
 #include "link/CommSetup.h"
 
+#include "wire/Framing.h"
+
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 
@@ -18,8 +20,8 @@ TForm2::TForm2()
   ComComboBox1.Style = TComboBoxStyle::csDropDownList;
   ComComboBox1.ComPort = &ComPort1;
   ComPort1.AttachPacket(&ComDataPacket1);
-  ComDataPacket1.StartString = "*";
-  ComDataPacket1.StopString = "#";
+  ComDataPacket1.StartString = wire::kPacketStart;
+  ComDataPacket1.StopString = wire::kPacketStop;
 
   OnCreate = [this] { FormCreate(); };
   OnShow = [this] { FormShow(); };
@@ -30,6 +32,19 @@ TForm2::TForm2()
   ButtonRefresh.OnClick = [this] { ButtonRefreshClick(); };
   bCommSettingOk.OnClick = [this] { bCommSettingOkClick(); };
   TmrCommsSystem.OnTimer = [this] { TmrCommsSystemTimer(); };
+  // With the port closed and both countdowns run out a tick changes nothing.
+  TmrCommsSystem.Idle = [this] {
+    return !ComPort1.Connected() && !AwaitingReply && RetryCntr == 0 && CommsTimeOutCntr == 0;
+  };
+  // Ticks that only count down: while an answer is awaited until its time-out runs out (the tick
+  // after that writes again), with nothing to send, or with the port closed. Other handlers look
+  // at the countdowns only after such ticks have caught up.
+  TmrCommsSystem.QuietTicks = [this]() -> unsigned {
+    if (TmrCommsSystem.Idle() || ComPort1.Sending()) return 0;
+    if (!ComPort1.Connected()) return TTimer::kAllQuiet;
+    if (AwaitingReply) return RetryCntr;
+    return HeadRequest() == 0 && TXBuffer.empty() ? TTimer::kAllQuiet : 0;
+  };
   ComDataPacket1.OnPacket = [this](const std::string& packet) { ComDataPacket1Packet(packet); };
 }
 

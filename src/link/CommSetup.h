@@ -15,7 +15,7 @@
 #include <functional>
 #include <string>
 
-#include "link/RecordLayouts.h"
+#include "wire/RecordLayouts.h"
 #include "platform/serial/Serial.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Forms.h"
@@ -141,8 +141,8 @@ class TForm2 : public TForm {
   bool BuildSimulation();
   void BuildBlockWrite(int block);
   void RefuseWrite(const wire::RequestInfo& r, const std::string& caption, const std::string& value);
-  int PackConfigRecord(wire::RecordId id, const std::string& Buffer, bool readFlag, bool writeFlag,
-                       const std::function<void()>& load);
+  // The one configuration record parser the named ones call.
+  int PackConfigRecord(wire::RecordId id, const std::string& Buffer);
   void ContinueFaultChain();
   void ContinueEventChain();
   void EndEventDownloadAfterFileError();

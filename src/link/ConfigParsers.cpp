@@ -1,30 +1,42 @@
-// The configuration record parsers. Each checks the answer's characters, stores the fields in the
-// received column, and then, by the transfer flags: loads the editors and copies the received
-// column over the send column after a read; compares the send column with the relay's echo after
-// a write, refusing the answer on any difference so that the write is sent again.
+// The configuration record parsers. One routine serves every record: it checks the answer's
+// characters, stores the fields in the received column, and then, by the transfer flags, loads
+// the editors and copies the received column over the send column after a read, or compares the
+// send column with the relay's echo after a write, refusing the answer on any difference so that
+// the write is sent again. What differs between records is data in the table below.
+#include <iterator>
+
 #include "link/CommSetup.h"
-#include "link/Numeric.h"
 #include "main/Main.h"
 #include "vartable/UnitVarTable.h"
+#include "wire/AnswerShapes.h"
+#include "wire/Numeric.h"
+#include "wire/Requests.h"
 
 using namespace wire;
 
 namespace {
 
-// The answer's characters checked and its fields stored; the record's grid, or nullptr when the
-// answer is refused (nothing changed then).
-TStringGrid* StoreRecord(RecordId id, const std::string& Buffer) {
-  if (!Form1 || !FormVariableTable) return nullptr;
-  const RecordLayout& rec = Layout(id);
-  if (!AnswerCharsOk(rec, Buffer)) return nullptr;
-  TStringGrid& grid = FormVariableTable->Grid(id);
-  StoreAnswer(rec, Buffer, grid);
-  return &grid;
-}
+using Hook = std::function<void()> TForm2::*;
+using Step = void (*)(TForm1&, const TStringGrid&);
 
-void Run(const std::function<void()>& hook) {
-  if (hook) hook();
-}
+// When an answer counts as a read (editors loaded, received column copied over the send column).
+enum class ReadWhen : uint8_t {
+  Flag,        // while the record's read flag is set
+  PageHidden,  // a poll answer: while the record's page is not shown, so the user can edit there
+};
+
+struct ConfigRecordRule {
+  RecordId Id;
+  ReadWhen When;
+  bool TForm1::*ReadFlag;   // ReadWhen::Flag
+  TTabSheet TForm1::*Page;  // ReadWhen::PageHidden
+  bool TForm1::*WriteFlag;
+  Hook Load;
+  bool LoadEveryAnswer;    // the editors follow every accepted answer, read or write
+  Step BeforeLoad;         // on a read, before the editors are loaded
+  Step AfterLoad;          // on a read, after the editors are loaded and before the copy
+  Hook WriteConfirmed;     // after a write whose echo matched
+};
 
 // The received column of a row as a byte (its number modulo 256).
 uint8_t ReceivedByte(const TStringGrid& grid, int row) {
@@ -33,38 +45,109 @@ uint8_t ReceivedByte(const TStringGrid& grid, int row) {
   return static_cast<uint8_t>(v & 0xFF);
 }
 
-int EchoResult(RecordId id, const TStringGrid& grid) { return EchoMatches(Layout(id), grid) ? 1 : 0; }
+// The control bytes first: their check boxes then switch single bits, and bits no editor owns
+// keep what the relay sent.
+void KeepControlBytes(TForm1& f, const TStringGrid& g) {
+  f.ActControl_A = ReceivedByte(g, 9);
+  f.ActControl_B = ReceivedByte(g, 10);
+  f.ActControl_C = ReceivedByte(g, 17);
+  f.ActControl_D = ReceivedByte(g, 45);
+}
+
+// The logic table masks (rows 1, 5, 9, 13, 17, 21) as the relay holds them.
+void KeepLogicTables(TForm1& f, const TStringGrid& g) {
+  uint8_t* tables[] = {&f.ActLF1_Table, &f.ActLF2_Table, &f.ActLF3_Table,
+                       &f.ActLF4_Table, &f.ActLF5_Table, &f.ActLF6_Table};
+  for (int i = 0; i < 6; ++i) *tables[i] = ReceivedByte(g, 1 + 4 * i);
+}
+
+// Only the extended relay revision has the comms data block.
+void SkipBlockReadsBeforeExtended(TForm1& f, const TStringGrid&) {
+  if (!IsExtendedRevision(f.mbSW_Rev.Text())) {
+    f.UploadCommsExtBlock0 = false;
+    f.UploadCommsExtBlock1 = false;
+  }
+}
+
+using F = TForm1;
+using L = TForm2;
+constexpr ReadWhen kFlag = ReadWhen::Flag;
+
+// In record order. Bit 7 of the comms address byte may come back changed; its layout compares
+// the low 7 bits only.
+constexpr ConfigRecordRule kConfigRecords[] = {
+    {RecordId::Identity, kFlag, &F::UploadDevID, nullptr, &F::DownloadRelayID, &L::LoadRelayIDEditors, true,
+     nullptr, nullptr, nullptr},
+    {RecordId::Settings, kFlag, &F::UploadSettings, nullptr, &F::DownloadSetting, &L::LoadSettingsEditors, false,
+     KeepControlBytes, nullptr, nullptr},
+    {RecordId::Calibration, kFlag, &F::UploadCalibration, nullptr, &F::DownloadCal, &L::LoadCalibrationEditors,
+     false, nullptr, nullptr, nullptr},
+    {RecordId::Statistics, ReadWhen::PageHidden, nullptr, &F::tsStatistics, &F::DownloadStat,
+     &L::LoadStatisticsEditors, false, nullptr, nullptr, nullptr},
+    {RecordId::ExtMod, kFlag, &F::UploadExtModSet, nullptr, &F::DownloadExtMod, &L::LoadExtModEditors, false,
+     nullptr, nullptr, nullptr},
+    // The description's display boxes show the written values only once the relay confirmed them.
+    {RecordId::Desc, kFlag, &F::UploadDesc, nullptr, &F::DownloadDesc, &L::LoadDescEditors, false, nullptr,
+     nullptr, &L::DescWriteConfirmed},
+    {RecordId::Bluetooth, kFlag, &F::UploadBluetooth, nullptr, &F::DownloadBluetooth, &L::LoadBluetoothEditors,
+     false, nullptr, nullptr, nullptr},
+    {RecordId::Logic, kFlag, &F::UploadLogic, nullptr, &F::DownloadLogic, &L::LoadLogicEditors, false, nullptr,
+     KeepLogicTables, nullptr},
+    {RecordId::StartConf, kFlag, &F::UploadStartConf, nullptr, &F::DownloadStartConf, &L::LoadStartConfEditors,
+     false, nullptr, nullptr, nullptr},
+    {RecordId::Comms, kFlag, &F::UploadComms, nullptr, &F::DownloadComm, &L::LoadCommsEditors, false,
+     SkipBlockReadsBeforeExtended, nullptr, nullptr},
+};
+constexpr bool RulesInRecordOrder() {
+  for (size_t i = 0; i < std::size(kConfigRecords); ++i)
+    if (static_cast<size_t>(kConfigRecords[i].Id) != i) return false;
+  return std::size(kConfigRecords) == kRecordCount;
+}
+static_assert(RulesInRecordOrder());
+
+const ConfigRecordRule& RuleOf(RecordId id) { return kConfigRecords[static_cast<size_t>(id)]; }
+
+void Run(const std::function<void()>& hook) {
+  if (hook) hook();
+}
 
 }  // namespace
 
-int TForm2::PackRelayIDData(const std::string& Buffer) {
-  TStringGrid* g = StoreRecord(RecordId::Identity, Buffer);
-  if (!g) return 0;
-  Run(LoadRelayIDEditors);
-  if (Form1->UploadDevID) CopyReceivedToSend(*g);
-  if (Form1->DownloadRelayID) return EchoResult(RecordId::Identity, *g);
+int TForm2::PackConfigRecord(RecordId id, const std::string& Buffer) {
+  if (!Form1 || !FormVariableTable) return 0;
+  const ConfigRecordRule& rule = RuleOf(id);
+  const RecordLayout& rec = Layout(id);
+  if (!AnswerCharsOk(rec, Buffer)) return 0;
+  TStringGrid& grid = FormVariableTable->Grid(id);
+  StoreAnswer(rec, Buffer, grid);
+
+  TForm1& f = *Form1;
+  const bool read = rule.When == ReadWhen::Flag ? f.*rule.ReadFlag : f.PageControl1.ActivePage() != &(f.*rule.Page);
+  if (read && rule.BeforeLoad) rule.BeforeLoad(f, grid);
+  if (read || rule.LoadEveryAnswer) Run(this->*rule.Load);
+  if (read && rule.AfterLoad) rule.AfterLoad(f, grid);
+  if (read) CopyReceivedToSend(grid);
+
+  if (f.*rule.WriteFlag) {
+    if (!EchoMatches(rec, grid)) return 0;
+    if (rule.WriteConfirmed) Run(this->*rule.WriteConfirmed);
+  }
   return 1;
 }
 
-int TForm2::PackSettingData(const std::string& Buffer) {
-  TStringGrid* g = StoreRecord(RecordId::Settings, Buffer);
-  if (!g) return 0;
-  if (Form1->UploadSettings) {
-    // The control bytes first: their check boxes then switch single bits, and bits no editor
-    // owns keep what the relay sent.
-    Form1->ActControl_A = ReceivedByte(*g, 9);
-    Form1->ActControl_B = ReceivedByte(*g, 10);
-    Form1->ActControl_C = ReceivedByte(*g, 17);
-    Form1->ActControl_D = ReceivedByte(*g, 45);
-    Run(LoadSettingsEditors);
-    CopyReceivedToSend(*g);
-  }
-  if (Form1->DownloadSetting) return EchoResult(RecordId::Settings, *g);
-  return 1;
-}
+int TForm2::PackRelayIDData(const std::string& Buffer) { return PackConfigRecord(RecordId::Identity, Buffer); }
+int TForm2::PackSettingData(const std::string& Buffer) { return PackConfigRecord(RecordId::Settings, Buffer); }
+int TForm2::PackCalibrationData(const std::string& Buffer) { return PackConfigRecord(RecordId::Calibration, Buffer); }
+int TForm2::PackStatisticalData(const std::string& Buffer) { return PackConfigRecord(RecordId::Statistics, Buffer); }
+int TForm2::PackExtModSetData(const std::string& Buffer) { return PackConfigRecord(RecordId::ExtMod, Buffer); }
+int TForm2::PackDescData(const std::string& Buffer) { return PackConfigRecord(RecordId::Desc, Buffer); }
+int TForm2::PackBluetoothData(const std::string& Buffer) { return PackConfigRecord(RecordId::Bluetooth, Buffer); }
+int TForm2::PackLogicData(const std::string& Buffer) { return PackConfigRecord(RecordId::Logic, Buffer); }
+int TForm2::PackStartConfData(const std::string& Buffer) { return PackConfigRecord(RecordId::StartConf, Buffer); }
+int TForm2::PackCommsData(const std::string& Buffer) { return PackConfigRecord(RecordId::Comms, Buffer); }
 
 int TForm2::PackRTCData(const std::string& Buffer) {
-  if (!Form1 || Buffer.size() != 21 || !DigitsAt(Buffer, 3, 20)) return 0;
+  if (!Form1 || !DigitAnswer(ParserId::RTCData, Buffer)) return 0;
   TForm1& f = *Form1;
   auto field = [&](int pos) { return static_cast<int>(NumberAt(Buffer, pos, 3) & 0xFF); };
   int year = field(3), month = field(6), day = field(9), hour = field(12), minute = field(15),
@@ -82,123 +165,23 @@ int TForm2::PackRTCData(const std::string& Buffer) {
   return 1;
 }
 
-int TForm2::PackCalibrationData(const std::string& Buffer) {
-  TStringGrid* g = StoreRecord(RecordId::Calibration, Buffer);
-  if (!g) return 0;
-  if (Form1->UploadCalibration) {
-    Run(LoadCalibrationEditors);
-    CopyReceivedToSend(*g);
-  }
-  if (Form1->DownloadCal) return EchoResult(RecordId::Calibration, *g);
-  return 1;
-}
-
-int TForm2::PackStatisticalData(const std::string& Buffer) {
-  TStringGrid* g = StoreRecord(RecordId::Statistics, Buffer);
-  if (!g) return 0;
-  // A poll answer: the editors follow the relay unless the user is editing them on their page.
-  if (Form1->PageControl1.ActivePage() != &Form1->tsStatistics) {
-    Run(LoadStatisticsEditors);
-    CopyReceivedToSend(*g);
-  }
-  if (Form1->DownloadStat) return EchoResult(RecordId::Statistics, *g);
-  return 1;
-}
-
-int TForm2::PackExtModSetData(const std::string& Buffer) {
-  TStringGrid* g = StoreRecord(RecordId::ExtMod, Buffer);
-  if (!g) return 0;
-  if (Form1->UploadExtModSet) {
-    Run(LoadExtModEditors);
-    CopyReceivedToSend(*g);
-  }
-  if (Form1->DownloadExtMod) return EchoResult(RecordId::ExtMod, *g);
-  return 1;
-}
-
-int TForm2::PackDescData(const std::string& Buffer) {
-  TStringGrid* g = StoreRecord(RecordId::Desc, Buffer);
-  if (!g) return 0;
-  if (Form1->UploadDesc) {
-    Run(LoadDescEditors);
-    CopyReceivedToSend(*g);
-  }
-  if (Form1->DownloadDesc) {
-    if (!EchoResult(RecordId::Desc, *g)) return 0;
-    // The display boxes show the written values only once the relay has confirmed them.
-    Run(DescWriteConfirmed);
-  }
-  return 1;
-}
-
-int TForm2::PackBluetoothData(const std::string& Buffer) {
-  TStringGrid* g = StoreRecord(RecordId::Bluetooth, Buffer);
-  if (!g) return 0;
-  if (Form1->UploadBluetooth) {
-    Run(LoadBluetoothEditors);
-    CopyReceivedToSend(*g);
-  }
-  if (Form1->DownloadBluetooth) return EchoResult(RecordId::Bluetooth, *g);
-  return 1;
-}
-
-int TForm2::PackLogicData(const std::string& Buffer) {
-  TStringGrid* g = StoreRecord(RecordId::Logic, Buffer);
-  if (!g) return 0;
-  if (Form1->UploadLogic) {
-    Run(LoadLogicEditors);
-    // The table masks (rows 1, 5, 9, 13, 17, 21) as the relay holds them.
-    uint8_t* tables[] = {&Form1->ActLF1_Table, &Form1->ActLF2_Table, &Form1->ActLF3_Table,
-                         &Form1->ActLF4_Table, &Form1->ActLF5_Table, &Form1->ActLF6_Table};
-    for (int i = 0; i < 6; ++i) *tables[i] = ReceivedByte(*g, 1 + 4 * i);
-    CopyReceivedToSend(*g);
-  }
-  if (Form1->DownloadLogic) return EchoResult(RecordId::Logic, *g);
-  return 1;
-}
-
-int TForm2::PackStartConfData(const std::string& Buffer) {
-  TStringGrid* g = StoreRecord(RecordId::StartConf, Buffer);
-  if (!g) return 0;
-  if (Form1->UploadStartConf) {
-    Run(LoadStartConfEditors);
-    CopyReceivedToSend(*g);
-  }
-  if (Form1->DownloadStartConf) return EchoResult(RecordId::StartConf, *g);
-  return 1;
-}
-
-int TForm2::PackCommsData(const std::string& Buffer) {
-  TStringGrid* g = StoreRecord(RecordId::Comms, Buffer);
-  if (!g) return 0;
-  if (Form1->UploadComms) {
-    // Only the extended relay revision has the comms data block.
-    if (!IsExtendedRevision(Form1->mbSW_Rev.Text())) {
-      Form1->UploadCommsExtBlock0 = false;
-      Form1->UploadCommsExtBlock1 = false;
-    }
-    Run(LoadCommsEditors);
-    CopyReceivedToSend(*g);
-  }
-  // Bit 7 of the address byte may come back changed; the layout compares its low 7 bits only.
-  if (Form1->DownloadComm) return EchoResult(RecordId::Comms, *g);
-  return 1;
-}
-
 int TForm2::PackCommsExtBlockData(const std::string& Buffer, uint8_t BlockToPack) {
   if (!Form1 || !FormVariableTable || BlockToPack > 1) return 0;
-  if (Buffer.size() != 133 || !DigitsAt(Buffer, 4, 132)) return 0;
+  const ParserId shape = BlockToPack == 0 ? ParserId::CommsExtBlock0 : ParserId::CommsExtBlock1;
+  if (!DigitAnswer(shape, Buffer)) return 0;
+  const size_t first = static_cast<size_t>(FirstFieldPos(shape) - 1);
+  const size_t fields = static_cast<size_t>(LastFieldPos(shape) - FirstFieldPos(shape) + 1);
   bool writing = BlockToPack == 0 ? Form1->DownloadCommExtBlock0 : Form1->DownloadCommExtBlock1;
   if (writing) {
     // The echo against the message last sent, fields only ("*mA" against "*MA" is no difference).
     // A stored message shorter than the answer cannot match it.
     const std::string& sent = FormVariableTable->CommsDataBlockRx2;
     if (sent.size() < Buffer.size()) return 0;
-    return sent.compare(3, 129, Buffer, 3, 129) == 0 ? 1 : 0;
+    return sent.compare(first, fields, Buffer, first, fields) == 0 ? 1 : 0;
   }
-  for (int i = 0; i < 43; ++i)
-    FormVariableTable->CommsDataBlockRx1[static_cast<size_t>(43 * BlockToPack + i)] =
-        static_cast<uint8_t>(NumberAt(Buffer, 4 + 3 * i, 3) & 0xFF);
+  for (int i = 0; i < kBlockHalfBytes; ++i)
+    FormVariableTable->CommsDataBlockRx1[static_cast<size_t>(kBlockHalfBytes * BlockToPack + i)] =
+        static_cast<uint8_t>(NumberAt(Buffer, FirstFieldPos(shape) + 3 * i, 3) & 0xFF);
   if (BlockToPack == 1) Run(LoadCommsExtBlockEditors);
   return 1;
 }

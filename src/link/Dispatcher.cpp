@@ -4,9 +4,10 @@
 #include <exception>
 
 #include "link/CommSetup.h"
-#include "link/Numeric.h"
-#include "link/Requests.h"
+#include "wire/Numeric.h"
+#include "wire/Requests.h"
 #include "main/Main.h"
+#include "main/RequestFlags.h"
 #include "platform/ui/Scheduler.h"
 
 using namespace wire;
@@ -64,6 +65,7 @@ void TForm2::ComDataPacket1Packet(const std::string& Str) {
         case ParserId::FaultData: result = PackFaultData(Str); break;
         case ParserId::EventData: result = PackEventData(Str); break;
         case ParserId::SpectrumData: result = PackSpectruimData(Str); break;
+        case ParserId::None: break;  // no shape has it
       }
     } catch (const std::exception&) {
       result = 0;
@@ -75,8 +77,8 @@ void TForm2::ComDataPacket1Packet(const std::string& Str) {
     }
 
     if (result == 1) {
-      const RequestInfo* r = Request(head);
-      if (r && r->DoneFlag && Form1) Form1->*(r->DoneFlag) = true;
+      const transfers::RequestFlags* flags = transfers::FlagsOf(head);
+      if (flags && flags->Done && Form1) Form1->*(flags->Done) = true;
       RemFromCommsQue();
     }
 

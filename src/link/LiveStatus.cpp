@@ -6,7 +6,7 @@
 #include <iterator>
 
 #include "link/LiveRecords.h"
-#include "link/Numeric.h"
+#include "wire/Numeric.h"
 #include "main/Main.h"
 
 using namespace wire;

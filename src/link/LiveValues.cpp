@@ -7,8 +7,9 @@
 
 #include "link/CommSetup.h"
 #include "link/LiveRecords.h"
-#include "link/Numeric.h"
-#include "link/VoltageLists.h"
+#include "wire/Numeric.h"
+#include "wire/Selections.h"
+#include "wire/VoltageLists.h"
 #include "main/Main.h"
 #include "platform/rtl/SysUtils.h"
 
@@ -75,13 +76,6 @@ constexpr int kPosThermalCap = 3, kPosThermalCurve = 6, kPosImax = 9, kPosVoltCo
               kPosPowerFactor = 58, kPosInsulation = 69, kPosModel = 79, kPosMLC = 82, kPosProductId = 97,
               kPosRevision = 100;
 
-// Relay model codes: the rating in the state field and the text of the model box.
-struct ModelRating {
-  uint16_t Rating;
-  const char* Text;
-};
-constexpr ModelRating kModels[] = {{5, "005"}, {10, "010"}, {50, "050"}, {100, "100"}, {300, "300"}};
-
 // Temperature inputs: field position, value box, sensor type selector of the Settings page.
 struct TemperatureInput {
   int Pos;
@@ -94,8 +88,10 @@ constexpr TemperatureInput kTemperatures[] = {
     {91, &TForm1::mbRTD3_Lev, &TForm1::cbRTD3_Type},
     {94, &TForm1::mbRTD4_Lev, &TForm1::cbRTD4_Type},
 };
-// Sensor types whose reading is a temperature: PT100, PT1000 and NTC (not PTC).
-bool ShowsTemperature(int typeItem) { return typeItem == 0 || typeItem == 1 || typeItem == 3; }
+// Sensor types whose reading is a temperature.
+bool ShowsTemperature(int typeItem) {
+  return typeItem >= 0 && typeItem < kSensorTypeCount && kSensorTypes[typeItem].ShowsTemperature;
+}
 
 // A gauge keeps its needle inside its scale.
 void SetGaugePosition(TiAngularGauge& g, double v) {
@@ -149,8 +145,8 @@ void PlotCurrents(TForm1& f) {
 void ShowVoltageScales(TForm1& f, const std::string& b) {
   const long long code = FieldValue(b, kPosVoltCode, 3, Kept::Byte);
   if (code >= kVoltageCodeCount) return;  // an unknown code leaves the scales as they are
-  const VoltageScale& s = kVoltageCodes[static_cast<size_t>(code)];
-  f.mbVSelect.SetText(s.Text);
+  const VoltageSelection& s = kVoltageSelections[static_cast<size_t>(code)];
+  f.mbVSelect.SetText(s.LiveText);
   for (TiSlider* slider : {&f.isSimVred, &f.isSimVwhite, &f.isSimVblue}) slider->SetPositionMax(s.Maximum);
   TiAngularGauge& g = f.iAgPhaseVolt;
   g.TickMajorCount = s.Ticks;
@@ -180,9 +176,7 @@ void ShowInsulation(TForm1& f, const std::string& b) {
 
 void ShowModel(TForm1& f, const std::string& b) {
   const long long code = FieldValue(b, kPosModel, 3, Kept::Word);
-  const ModelRating& m = code >= 0 && code < static_cast<long long>(std::size(kModels))
-                             ? kModels[static_cast<size_t>(code)]
-                             : kModels[0];
+  const RelayModelCode& m = RelayModelOf(code);
   f.ActRelayModalNum = m.Rating;
   f.mbRelModel.SetText(m.Text);
 }

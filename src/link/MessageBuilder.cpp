@@ -4,10 +4,11 @@
 #include <ctime>
 
 #include "link/CommSetup.h"
-#include "link/Numeric.h"
-#include "link/Requests.h"
+#include "wire/Numeric.h"
+#include "wire/Requests.h"
 #include "link/UnitProgress.h"
 #include "main/Main.h"
+#include "main/RequestFlags.h"
 #include "vartable/UnitVarTable.h"
 
 using namespace wire;
@@ -58,8 +59,10 @@ bool TForm2::BuildRecordWrite(const RequestInfo& r) {
 void TForm2::RefuseWrite(const RequestInfo& r, const std::string& caption, const std::string& value) {
   RemFromCommsQue();
   if (Form1) {
-    if (r.RequestFlag) Form1->*r.RequestFlag = false;
-    if (r.DoneFlag) Form1->*r.DoneFlag = false;
+    if (const transfers::RequestFlags* flags = transfers::FlagsOf(r.Code)) {
+      Form1->*flags->Request = false;
+      if (flags->Done) Form1->*flags->Done = false;
+    }
     Form1->MassDownload = false;
     if (r.Code == ReqDownloadComm) {
       // The extended comms write is one transfer of three steps.
@@ -133,7 +136,8 @@ bool TForm2::BuildSimulation() {
 void TForm2::BuildBlockWrite(int block) {
   if (!FormVariableTable) return;
   std::string msg = block == 0 ? "*MA" : "*MB";
-  for (int i = 0; i < 43; ++i) msg += PadNum(FormVariableTable->CommsDataBlockTx[static_cast<size_t>(block * 43 + i)], 3);
+  for (int i = 0; i < kBlockHalfBytes; ++i)
+    msg += PadNum(FormVariableTable->CommsDataBlockTx[static_cast<size_t>(block * kBlockHalfBytes + i)], 3);
   msg += "#";
   TXBuffer = msg;
   FormVariableTable->CommsDataBlockRx2 = msg;

@@ -1,8 +1,9 @@
 // Parsers of the records that are not configuration: fault, event and spectrum records, and the
 // entry points of the live records (actual values, actual status, fieldbus status).
 #include "link/CommSetup.h"
-#include "link/Numeric.h"
 #include "main/Main.h"
+#include "wire/AnswerShapes.h"
+#include "wire/Numeric.h"
 
 using namespace wire;
 
@@ -82,7 +83,7 @@ void Run(const std::function<void(const std::string&)>& hook, const std::string&
 }  // namespace
 
 int TForm2::PackFaultData(const std::string& Buffer) {
-  if (!Form1 || Buffer.size() != 52 || !DigitsAt(Buffer, 3, 51)) return 0;
+  if (!Form1 || !DigitAnswer(ParserId::FaultData, Buffer)) return 0;
   TForm1& f = *Form1;
   int n = Byte(Buffer, 3);
   // The fault chain reads the next request from this position (the bar keeps it in 0..55).
@@ -117,7 +118,7 @@ int TForm2::PackFaultData(const std::string& Buffer) {
 }
 
 int TForm2::PackEventData(const std::string& Buffer) {
-  if (!Form1 || Buffer.size() != 60 || !DigitsAt(Buffer, 3, 59)) return 0;
+  if (!Form1 || !DigitAnswer(ParserId::EventData, Buffer)) return 0;
   TForm1& f = *Form1;
   long long number = Word(Buffer, 3, 5);
   int type = Byte(Buffer, 8);
@@ -162,32 +163,35 @@ int TForm2::PackEventData(const std::string& Buffer) {
 }
 
 int TForm2::PackSpectruimData(const std::string& Buffer) {
-  if (!Form1 || Buffer.size() != 103 || !DigitsAt(Buffer, 3, 102)) return 0;
+  if (!Form1 || !DigitAnswer(ParserId::SpectrumData, Buffer)) return 0;
   for (int k = 0; k < 20; ++k) Form1->Current[static_cast<size_t>(k)] = static_cast<int32_t>(NumberAt(Buffer, 3 + 5 * k, 5));
   return 1;
 }
 
 int TForm2::PackActualData(const std::string& Buffer) {
   // The second revision character (position 101) may be any character.
-  if (!Form1 || Buffer.size() != 102 || !DigitsAt(Buffer, 3, 100)) return 0;
+  constexpr ParserId kActual = ParserId::ActualData;
+  if (!Form1 || Buffer.size() != static_cast<size_t>(AnswerLength(kActual)) ||
+      !DigitsAt(Buffer, FirstFieldPos(kActual), LastFieldPos(kActual) - 1))
+    return 0;
   Run(LoadActualData, Buffer);
   return 1;
 }
 
 int TForm2::PackActualStatusData(const std::string& Buffer) {
-  if (!Form1 || Buffer.size() != 60 || !DigitsAt(Buffer, 3, 59)) return 0;
+  if (!Form1 || !DigitAnswer(ParserId::ActualStatusData, Buffer)) return 0;
   Run(LoadActualStatusData, Buffer);
   return 1;
 }
 
 int TForm2::PackCommsStatData(const std::string& Buffer) {
-  if (!Form1 || Buffer.size() != 38 || !DigitsAt(Buffer, 3, 37)) return 0;
+  if (!Form1 || !DigitAnswer(ParserId::CommsStatData, Buffer)) return 0;
   Run(LoadCommsStatData, Buffer);
   return 1;
 }
 
 int TForm2::PackCommsExtStatData(const std::string& Buffer) {
-  if (!Form1 || Buffer.size() != 94 || !DigitsAt(Buffer, 4, 93)) return 0;
+  if (!Form1 || !DigitAnswer(ParserId::CommsExtStatData, Buffer)) return 0;
   Run(LoadCommsExtStatData, Buffer);
   return 1;
 }

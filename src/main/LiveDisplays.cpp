@@ -1,5 +1,6 @@
-#include "link/VoltageLists.h"
+#include "wire/VoltageLists.h"
 #include "main/Main.h"
+#include "wire/Selections.h"
 
 // Sets up the live displays of the main window: the value boxes, gauges, trend plot, lamps and
 // PLC grids that the live values and live status records write.
@@ -23,7 +24,7 @@ void TForm1::InitLiveDisplays() {
   iAgI_Load.PositionMax = 120;
   iAgI_Load.TickMajorCount = 13;
   iAgI_Load.Sections = {{100, clLime}, {120, clYellow}};
-  const wire::VoltageScale& v = wire::kVoltageCodes[0];
+  const wire::VoltageSelection& v = wire::kVoltageSelections[0];
   iAgPhaseVolt.PositionMin = 0;
   iAgPhaseVolt.PositionMax = v.Maximum;
   iAgPhaseVolt.TickMajorCount = v.Ticks;
@@ -39,6 +40,7 @@ void TForm1::InitLiveDisplays() {
   iPlot2.AddChannel("White", clWhite);
   iPlot2.AddChannel("Blue", clBlue);
   iPlot2.XSpan = 60.0 / 86400.0;
+  iPlot2.XLabelFormat = "hh:nn:ss";
   iPlot2.YMin = 0;
   iPlot2.YMax = 120;
 

@@ -93,4 +93,5 @@ TForm1::TForm1()
   InitSettingsPage();
   InitLogicPage();
   InitSettingsFiles();
+  InitCalculators();
 }

@@ -894,7 +894,7 @@ class TForm1 : public TForm {
 
   // -- Motor settings: high speed (or the only motor), low speed --
   TGroupBox gbHighSpeed{&tsSettings, "gbHighSpeed", " High Speed Motor Setting"};
-  TLabel labMLC{&gbHighSpeed, "labMLC", "Motor Full Load Setting"};
+  TLabel labMLCSetting{&gbHighSpeed, "labMLCSetting", "Motor Full Load Setting"};
   TSpinEdit seMLC{&gbHighSpeed, "seMLC"};
   TLabel labMLCUnit{&gbHighSpeed, "labMLCUnit", "%"};
   TLabel labThrmlCurveSel{&gbHighSpeed, "labThrmlCurveSel", "Thermal Curve Class Selector"};
@@ -1233,6 +1233,188 @@ class TForm1 : public TForm {
   void seLowFreqLimitExit();
   void ebEL_TripLevKeyPress(char& Key);
   void ebRS_HoldOffDelayKeyPress(char& Key);
+
+
+  // ==== Calculators: the Calculator page and the Settings page's load and curve panels ====
+  void InitCalculators();
+
+  // -- Calculator page: thermal trip time and cooling time --
+  TGroupBox gbThermalCalc{&tsCalculator, "gbThermalCalc", " Thermal Calculator "};
+  TGroupBox gbTripTimeCalc{&gbThermalCalc, "gbTripTimeCalc", " Trip Time Calculation "};
+  TLabel labCurrent{&gbTripTimeCalc, "labCurrent", "Motor load current :"};
+  TEdit ebCurrent{&gbTripTimeCalc, "ebCurrent"};
+  TLabel labCurrentUnit{&gbTripTimeCalc, "labCurrentUnit", "%"};
+  TLabel labCurve{&gbTripTimeCalc, "labCurve", "Thermal  time constant :"};
+  TEdit ebCurve{&gbTripTimeCalc, "ebCurve"};
+  TLabel labCurveUnit{&gbTripTimeCalc, "labCurveUnit", "sec"};
+  TLabel labTC_Used{&gbTripTimeCalc, "labTC_Used", "Thermal capacity used :"};
+  TEdit ebTC_Used{&gbTripTimeCalc, "ebTC_Used"};
+  TLabel labTC_UsedUnit{&gbTripTimeCalc, "labTC_UsedUnit", "%"};
+  TButton bCalcTripTime{&gbTripTimeCalc, "bCalcTripTime", "Calculate trip time"};
+  TiAnalogDisplay iAD_TripTime{&gbTripTimeCalc, "iAD_TripTime"};
+  TLabel labTripTimeUnit{&gbTripTimeCalc, "labTripTimeUnit", "sec"};
+  TGroupBox gbCoolingTimeCalc{&gbThermalCalc, "gbCoolingTimeCalc", " Cooling Time Calculation "};
+  TLabel labInit_TC{&gbCoolingTimeCalc, "labInit_TC", "Initial thermal capacity used :"};
+  TEdit ebInit_TC{&gbCoolingTimeCalc, "ebInit_TC"};
+  TLabel labInit_TCUnit{&gbCoolingTimeCalc, "labInit_TCUnit", "%"};
+  TLabel labFinTC{&gbCoolingTimeCalc, "labFinTC", "Required thermal capacity :"};
+  TEdit ebFinTC{&gbCoolingTimeCalc, "ebFinTC"};
+  TLabel labFinTCUnit{&gbCoolingTimeCalc, "labFinTCUnit", "%"};
+  TLabel labMotorRC{&gbCoolingTimeCalc, "labMotorRC", "Thermal time constant :"};
+  TEdit ebMotorRC{&gbCoolingTimeCalc, "ebMotorRC"};
+  TLabel labMotorRCUnit{&gbCoolingTimeCalc, "labMotorRCUnit", "sec"};
+  TCheckBox cbForcedCooling{&gbCoolingTimeCalc, "cbForcedCooling", "Forced cooling :"};
+  TButton bCalcCoolingTime{&gbCoolingTimeCalc, "bCalcCoolingTime", "Calculate cooling time"};
+  TiAnalogOutput iaCoolingTime{&gbCoolingTimeCalc, "iaCoolingTime"};
+  TLabel labCoolingTimeUnit{&gbCoolingTimeCalc, "labCoolingTimeUnit", "sec"};
+
+  // -- Calculator page: line current --
+  TGroupBox gbCurrentCalc{&tsCalculator, "gbCurrentCalc", " Current Calculator (Delta Connection)"};
+  TLabel labPowerRating{&gbCurrentCalc, "labPowerRating", "Full load power rating :"};
+  TEdit ebPowerRating{&gbCurrentCalc, "ebPowerRating"};
+  TLabel labPowerRatingUnit{&gbCurrentCalc, "labPowerRatingUnit", "kWatt"};
+  TLabel labSupplyVoltLine{&gbCurrentCalc, "labSupplyVoltLine", "Line voltage :"};
+  TEdit ebSupplyVoltLine{&gbCurrentCalc, "ebSupplyVoltLine"};
+  TLabel labSupplyVoltLineUnit{&gbCurrentCalc, "labSupplyVoltLineUnit", "Volt"};
+  TLabel labCalcPowerFactor{&gbCurrentCalc, "labCalcPowerFactor", "Power factor :"};
+  TEdit ebPowerFactor{&gbCurrentCalc, "ebPowerFactor"};
+  TLabel labCalcPowerFactorUnit{&gbCurrentCalc, "labCalcPowerFactorUnit", "%"};
+  TLabel labEffeciency{&gbCurrentCalc, "labEffeciency", "Effieciency :"};
+  TEdit ebEffeciency{&gbCurrentCalc, "ebEffeciency"};
+  TLabel labEffeciencyUnit{&gbCurrentCalc, "labEffeciencyUnit", "%"};
+  TButton bCurrentCalc{&gbCurrentCalc, "bCurrentCalc", "Calculate load current"};
+  TiAnalogOutput iaLineCurrent{&gbCurrentCalc, "iaLineCurrent"};
+  TLabel labLineCurrentUnit{&gbCurrentCalc, "labLineCurrentUnit", "A"};
+
+  // -- Calculator page: earth leakage trip time --
+  TGroupBox gbEL_Calc{&tsCalculator, "gbEL_Calc", " Earth Leakage IDMT Calculator "};
+  TLabel labActual_EL{&gbEL_Calc, "labActual_EL", "Actual leak current :"};
+  TEdit ebActual_EL{&gbEL_Calc, "ebActual_EL"};
+  TLabel labActual_ELUnit{&gbEL_Calc, "labActual_ELUnit", "milliampere"};
+  TLabel labSetting_EL{&gbEL_Calc, "labSetting_EL", "Leak current trip setting :"};
+  TEdit ebSetting_EL{&gbEL_Calc, "ebSetting_EL"};
+  TLabel labSetting_ELUnit{&gbEL_Calc, "labSetting_ELUnit", "milliampere"};
+  TLabel labTimeMultiplier_EL{&gbEL_Calc, "labTimeMultiplier_EL", "Time multipier :"};
+  TEdit ebTimeMultiplier_EL{&gbEL_Calc, "ebTimeMultiplier_EL"};
+  TButton bCalcEL_TripTime{&gbEL_Calc, "bCalcEL_TripTime", "Calculate trip time"};
+  TiAnalogDisplay iAD_TripTimeEL{&gbEL_Calc, "iAD_TripTimeEL"};
+  TLabel labTripTimeELUnit{&gbEL_Calc, "labTripTimeELUnit", "sec"};
+
+  // -- Calculator page: full load setting and thermal curve class --
+  TGroupBox gbMLC_Calc{&tsCalculator, "gbMLC_Calc", " Motor Full Load Setting "};
+  TLabel labFullLoad{&gbMLC_Calc, "labFullLoad", "Full load phase current :"};
+  TEdit ebFullLoad{&gbMLC_Calc, "ebFullLoad"};
+  TLabel labFullLoadUnit{&gbMLC_Calc, "labFullLoadUnit", "A"};
+  TLabel labRelMod{&gbMLC_Calc, "labRelMod", "Relay model :"};
+  TEdit ebRelMod{&gbMLC_Calc, "ebRelMod"};
+  TButton bCalc_MLC{&gbMLC_Calc, "bCalc_MLC", "Calculate MLC setting "};
+  TEdit ebMLC_set{&gbMLC_Calc, "ebMLC_set"};
+  TLabel labMLC_setUnit{&gbMLC_Calc, "labMLC_setUnit", "%"};
+  TGroupBox gbCurveClassCalc{&tsCalculator, "gbCurveClassCalc", " Thermal Curve Class Setting "};
+  TLabel labLockRotorCurrentLev{&gbCurveClassCalc, "labLockRotorCurrentLev", "Max current level (lock rotor) :"};
+  TEdit ebLockRotorCurrentLev{&gbCurveClassCalc, "ebLockRotorCurrentLev"};
+  TLabel labLockRotorCurrentLevUnit{&gbCurveClassCalc, "labLockRotorCurrentLevUnit", "%"};
+  TLabel labLockRotorTime{&gbCurveClassCalc, "labLockRotorTime", "Max time (lock rotor - no damage) :"};
+  TEdit ebLockRotorTime{&gbCurveClassCalc, "ebLockRotorTime"};
+  TLabel labLockRotorTimeUnit{&gbCurveClassCalc, "labLockRotorTimeUnit", "sec"};
+  TButton bCalcCurveClass{&gbCurveClassCalc, "bCalcCurveClass", "Calculate curve class setting"};
+  TEdit ebCurveClassValue{&gbCurveClassCalc, "ebCurveClassValue"};
+
+  // -- Calculator page: RMS current of a load pattern of four stages --
+  TGroupBox gbRMS_Calc{&tsCalculator, "gbRMS_Calc", " RMS Load Pattern Calculation "};
+  TLabel labLoad_1{&gbRMS_Calc, "labLoad_1", "Current Level "};
+  TEdit ebLoad_1{&gbRMS_Calc, "ebLoad_1"};
+  TLabel labLoad_1Unit{&gbRMS_Calc, "labLoad_1Unit", "%"};
+  TLabel labTime_1{&gbRMS_Calc, "labTime_1", "Time duration"};
+  TEdit ebTime_1{&gbRMS_Calc, "ebTime_1"};
+  TLabel labTime_1Unit{&gbRMS_Calc, "labTime_1Unit", "s"};
+  TLabel labLoad_2{&gbRMS_Calc, "labLoad_2", "Current Level "};
+  TEdit ebLoad_2{&gbRMS_Calc, "ebLoad_2"};
+  TLabel labLoad_2Unit{&gbRMS_Calc, "labLoad_2Unit", "%"};
+  TLabel labTime_2{&gbRMS_Calc, "labTime_2", "Time duration"};
+  TEdit ebTime_2{&gbRMS_Calc, "ebTime_2"};
+  TLabel labTime_2Unit{&gbRMS_Calc, "labTime_2Unit", "s"};
+  TLabel labLoad_3{&gbRMS_Calc, "labLoad_3", "Current Level "};
+  TEdit ebLoad_3{&gbRMS_Calc, "ebLoad_3"};
+  TLabel labLoad_3Unit{&gbRMS_Calc, "labLoad_3Unit", "%"};
+  TLabel labTime_3{&gbRMS_Calc, "labTime_3", "Time duration"};
+  TEdit ebTime_3{&gbRMS_Calc, "ebTime_3"};
+  TLabel labTime_3Unit{&gbRMS_Calc, "labTime_3Unit", "s"};
+  TLabel labLoad_4{&gbRMS_Calc, "labLoad_4", "Current Level "};
+  TEdit ebLoad_4{&gbRMS_Calc, "ebLoad_4"};
+  TLabel labLoad_4Unit{&gbRMS_Calc, "labLoad_4Unit", "%"};
+  TLabel labTime_4{&gbRMS_Calc, "labTime_4", "Time duration"};
+  TEdit ebTime_4{&gbRMS_Calc, "ebTime_4"};
+  TLabel labTime_4Unit{&gbRMS_Calc, "labTime_4Unit", "s"};
+  TButton bCalcRMS{&gbRMS_Calc, "bCalcRMS", "Calculate RMS Current "};
+  TiAnalogDisplay iADI_rms{&gbRMS_Calc, "iADI_rms"};
+  TLabel labI_rmsUnit{&gbRMS_Calc, "labI_rmsUnit", "%"};
+
+  // -- Settings page: the load (MLC) and curve class panels of both motor settings, hidden until
+  //    their editor is double-clicked --
+  TPanel panelMLC{&gbHighSpeed, "panelMLC"};
+  TLabel labMLC{&panelMLC, "labMLC", "X"};
+  TLabel labPanelMLC{&panelMLC, "labPanelMLC", "Motor Full Load Setting (MLC)"};
+  TLabel labPwr{&panelMLC, "labPwr", "Power rating of motor :"};
+  TEdit ebPwr{&panelMLC, "ebPwr"};
+  TLabel labPwrUnit{&panelMLC, "labPwrUnit", "kWatt"};
+  TLabel labSV{&panelMLC, "labSV", "Supply line voltage :"};
+  TComboBox cbSV{&panelMLC, "cbSV"};
+  TLabel labModel{&panelMLC, "labModel", "Relay model :"};
+  TComboBox cbModel{&panelMLC, "cbModel"};
+  TButton bCalcMLC{&panelMLC, "bCalcMLC", "Calculate MLC setting and return"};
+  TPanel panelTCC{&gbHighSpeed, "panelTCC"};
+  TLabel Label345{&panelTCC, "Label345", "X"};
+  TLabel labPanelTCC{&panelTCC, "labPanelTCC", "Thermal Curve Class"};
+  TLabel labILR{&panelTCC, "labILR", "Max current @ lock rotor :"};
+  TEdit ebILR{&panelTCC, "ebILR"};
+  TLabel labILRUnit{&panelTCC, "labILRUnit", "%"};
+  TLabel labTLR{&panelTCC, "labTLR", "Max time @ lock rotor :"};
+  TEdit ebTLR{&panelTCC, "ebTLR"};
+  TLabel labTLRUnit{&panelTCC, "labTLRUnit", "sec"};
+  TButton bClacTCC{&panelTCC, "bClacTCC", "Calculate curve class and return"};
+  TPanel panelMLC2{&gbLowSpeed, "panelMLC2"};
+  TLabel labMLC2{&panelMLC2, "labMLC2", "X"};
+  TLabel labPanelMLC2{&panelMLC2, "labPanelMLC2", "Motor Full Load Setting (MLC)"};
+  TLabel labPwr2{&panelMLC2, "labPwr2", "Power rating of motor :"};
+  TEdit ebPwr2{&panelMLC2, "ebPwr2"};
+  TLabel labPwr2Unit{&panelMLC2, "labPwr2Unit", "kWatt"};
+  TLabel labSV2{&panelMLC2, "labSV2", "Supply line voltage :"};
+  TComboBox cbSV2{&panelMLC2, "cbSV2"};
+  TLabel labModel2{&panelMLC2, "labModel2", "Relay model :"};
+  TComboBox cbModel2{&panelMLC2, "cbModel2"};
+  TButton bCalcMLC2{&panelMLC2, "bCalcMLC2", "Calculate MLC setting and return"};
+  TPanel panelTCC2{&gbLowSpeed, "panelTCC2"};
+  TLabel labTCC2{&panelTCC2, "labTCC2", "X"};
+  TLabel labPanelTCC2{&panelTCC2, "labPanelTCC2", "Thermal Curve Class"};
+  TLabel labILR2{&panelTCC2, "labILR2", "Max current @ lock rotor :"};
+  TEdit ebILR2{&panelTCC2, "ebILR2"};
+  TLabel labILR2Unit{&panelTCC2, "labILR2Unit", "%"};
+  TLabel labTLR2{&panelTCC2, "labTLR2", "Max time @ lock rotor :"};
+  TEdit ebTLR2{&panelTCC2, "ebTLR2"};
+  TLabel labTLR2Unit{&panelTCC2, "labTLR2Unit", "sec"};
+  TButton bClassTCC2{&panelTCC2, "bClassTCC2", "Calculate curve class and return"};
+
+  // -- Handlers: each a one-liner into the calculators' generic code --
+  void calcTripTimeClick();
+  void bCalcCoolingTimeClick();
+  void bCurrentCalcClick();
+  void bCalcEL_TripTimeClick();
+  void bCalc_MLCClick();
+  void bCalcCurveClassClick();
+  void bCalcRMSClick();
+  void seMLCDblClick();
+  void seMLC_secDblClick();
+  void seThrmlCurveSelDblClick();
+  void seThrmlCurveSel_secDblClick();
+  void bCalcMLCClick();
+  void bCalcMLC2Click();
+  void bClacTCCClick();
+  void bClassTCC2Click();
+  void labMLCClick();
+  void Label345Click();
+  void labMLC2Click();
+  void labTCC2Click();
 
 
 };

@@ -2,17 +2,15 @@
 // product, gates the relay buttons, queues the polls and moves every transfer chain on. The chains
 // are tables of steps (below); one engine walks them.
 #include "link/CommSetup.h"
-#include "link/Numeric.h"
-#include "link/Requests.h"
+#include "wire/Numeric.h"
+#include "wire/Requests.h"
 #include "link/UnitProgress.h"
 #include "main/Access.h"
 #include "main/Main.h"
+#include "main/RequestFlags.h"
 #include "main/TransferChains.h"
 #include "main/UnitMassDwnSel.h"
 #include "platform/rtl/SysUtils.h"
-
-// The calibration lock, kept by the access levels.
-
 
 using namespace wire;
 
@@ -80,19 +78,16 @@ constexpr TickTest kSingleReadsOrder[] = {{sSettings, kBoth}, {sLogic, kBoth},  
                                           {sDevID, kBoth},    {sDesc, kBoth},   {sComms, kBoth},   {sBlock0, kBoth},
                                           {sBlock1, kBoth},   {sExtMod, kBoth}, {sBluetooth, kBoth}};
 
-// ---- Mass download: the steps chosen in the download selection, in this order ----
-enum : int8_t { mSettings, mLogic, mStart, mDesc, mComm, mBlock0, mBlock1, mExtMod, mBluetooth, mDevID, mCal };
+// ---- Mass download: the steps chosen in the download selection, in this order. The comms data
+// block is left out of the communication choice until the communication module page packs it. ----
+enum : int8_t { mSettings, mLogic, mStart, mDesc, mComm, mExtMod, mBluetooth, mDevID, mCal };
 constexpr Continuation kMassNext = MassTo(-1, nullptr);
 constexpr Step kMassDownload[] = {
     S(&F::DownloadSetting, &F::SettingDownloaded, ReqDownloadSetting, kMassNext),
     S(&F::DownloadLogic, &F::LogicDownloaded, ReqDownloadLogic, kMassNext),
     S(&F::DownloadStartConf, &F::StartConfDownloaded, ReqDownloadStartConf, kMassNext),
     S(&F::DownloadDesc, &F::DescDownloaded, ReqDownloadDesc, kMassNext),
-    SX(&F::DownloadComm, &F::CommDownloaded, ReqDownloadComm, kMassNext,
-       MassTo(mBlock0, "Downloading communication block 1")),
-    S(&F::DownloadCommExtBlock0, &F::CommDownloadedExtBlock0, ReqDownloadCommExtBlock0,
-      Arm(mBlock1, "Downloading communication block 2", kNextBar)),
-    S(&F::DownloadCommExtBlock1, &F::CommDownloadedExtBlock1, ReqDownloadCommExtBlock1, kMassNext),
+    S(&F::DownloadComm, &F::CommDownloaded, ReqDownloadComm, kMassNext),
     S(&F::DownloadExtMod, &F::ExtModDownloaded, ReqDownloadExtMod, kMassNext),
     S(&F::DownloadBluetooth, &F::BluetoothDownloaded, ReqDownloadBluetooth, kMassNext, Gate::Bluetooth),
     S(&F::DownloadRelayID, &F::RelayIDDownloaded, ReqDownloadRelayID,
@@ -100,16 +95,15 @@ constexpr Step kMassDownload[] = {
     S(&F::DownloadCal, &F::CalDownloaded, ReqDownloadCal, Do(Then::MassEnd)),
 };
 // The calibration step is tested before the device ID step, so the calibration write armed by the
-// device ID's completion goes out on the next tick; the three communication steps are first all
-// queued, then all completed.
+// device ID's completion goes out on the next tick.
 constexpr TickTest kMassDownloadOrder[] = {
-    {mSettings, kBoth}, {mLogic, kBoth},      {mStart, kBoth},      {mCal, kBoth},      {mDevID, kBoth},
-    {mDesc, kBoth},     {mComm, kQueue},      {mBlock0, kQueue},    {mBlock1, kQueue},  {mComm, kComplete},
-    {mBlock0, kComplete}, {mBlock1, kComplete}, {mExtMod, kBoth},   {mBluetooth, kBoth}};
+    {mSettings, kBoth}, {mLogic, kBoth}, {mStart, kBoth},  {mCal, kBoth},       {mDevID, kBoth},
+    {mDesc, kBoth},     {mComm, kBoth},  {mExtMod, kBoth}, {mBluetooth, kBoth}};
 
 // ---- Single writes: one record each; the settings write brings the calibration write after it.
-// The extended comms write arms all three of its steps at once. ----
-enum : int8_t { wSettings, wLogic, wStart, wCal, wDevID, wDesc, wBluetooth, wComm, wBlock0, wBlock1, wExtMod };
+// The comms write sends the comms record only: the comms data block is not written until the
+// communication module page packs it. ----
+enum : int8_t { wSettings, wLogic, wStart, wCal, wDevID, wDesc, wBluetooth, wComm, wExtMod };
 constexpr const char* kDownDone = "Downloading complete";
 constexpr Step kSingleWrites[] = {
     S(&F::DownloadSetting, &F::SettingDownloaded, ReqDownloadSetting, Do(Then::WriteCalibration)),
@@ -119,17 +113,12 @@ constexpr Step kSingleWrites[] = {
     S(&F::DownloadRelayID, &F::RelayIDDownloaded, ReqDownloadRelayID, Finish(kDownDone, 1)),
     S(&F::DownloadDesc, &F::DescDownloaded, ReqDownloadDesc, Finish(kDownDone, 1)),
     S(&F::DownloadBluetooth, &F::BluetoothDownloaded, ReqDownloadBluetooth, Finish(kDownDone, 1)),
-    SX(&F::DownloadComm, &F::CommDownloaded, ReqDownloadComm, Finish(kDownDone, 1),
-       Arm(-1, "Downloading communication - Block 1", 1)),
-    S(&F::DownloadCommExtBlock0, &F::CommDownloadedExtBlock0, ReqDownloadCommExtBlock0,
-      Arm(-1, "Downloading communication - Block 2", 2)),
-    S(&F::DownloadCommExtBlock1, &F::CommDownloadedExtBlock1, ReqDownloadCommExtBlock1, Finish(kDownDone, 3)),
+    S(&F::DownloadComm, &F::CommDownloaded, ReqDownloadComm, Finish(kDownDone, 1)),
     S(&F::DownloadExtMod, &F::ExtModDownloaded, ReqDownloadExtMod, Finish(kDownDone, 1)),
 };
-constexpr TickTest kSingleWritesOrder[] = {{wSettings, kBoth}, {wLogic, kBoth},     {wStart, kBoth},
-                                           {wCal, kBoth},      {wDevID, kBoth},     {wDesc, kBoth},
-                                           {wBluetooth, kBoth}, {wComm, kBoth},     {wBlock0, kBoth},
-                                           {wBlock1, kBoth},   {wExtMod, kBoth}};
+constexpr TickTest kSingleWritesOrder[] = {{wSettings, kBoth}, {wLogic, kBoth},  {wStart, kBoth},
+                                           {wCal, kBoth},      {wDevID, kBoth},  {wDesc, kBoth},
+                                           {wBluetooth, kBoth}, {wComm, kBoth}, {wExtMod, kBoth}};
 
 // ---- Statistics and clock writes, in every mode ----
 constexpr Step kPageWrites[] = {
@@ -167,9 +156,8 @@ static_assert(ChoicesMatchChain());
 template <size_t N>
 constexpr bool StepsMatchRequests(const Step (&steps)[N]) {
   for (const Step& s : steps) {
-    if (s.code < 1 || s.code > kRequestCount) return false;
-    const RequestInfo& r = kRequests[s.code - 1];
-    if (r.RequestFlag != s.request || r.DoneFlag != s.done) return false;
+    const RequestFlags* r = FlagsOf(s.code);
+    if (!r || r->Request != s.request || r->Done != s.done) return false;
   }
   return true;
 }
@@ -295,7 +283,7 @@ class Engine {
     }
     for (const MassChoice& choice : kMassChoices) {
       if (choice.step > index && FrmMassDwnSel && (FrmMassDwnSel->*choice.box).Checked()) {
-        ArmMassChoice(f_, choice, extended_);
+        ArmMassChoice(f_, choice);
         return;
       }
     }
@@ -343,7 +331,7 @@ void ClearReadFlags(TForm1& f) {
   for (const Step& s : kFullRead) f.*s.request = f.*s.done = false;
 }
 
-void ArmMassChoice(TForm1& f, const MassChoice& choice, bool extended) {
+void ArmMassChoice(TForm1& f, const MassChoice& choice) {
   const Step& s = kMassDownload[choice.step];
   f.*s.request = true;
   f.*s.done = false;
@@ -351,7 +339,7 @@ void ArmMassChoice(TForm1& f, const MassChoice& choice, bool extended) {
     f.DownloadCommExtBlock0 = f.CommDownloadedExtBlock0 = false;
     f.DownloadCommExtBlock1 = f.CommDownloadedExtBlock1 = false;
   }
-  ProgressText(extended ? choice.textExtended : choice.text);
+  ProgressText(choice.text);
 }
 
 }  // namespace transfers
@@ -360,9 +348,9 @@ using namespace transfers;
 
 void TForm1::ClearTransferFlags() {
   // Every flag pair of the request table, the clearing flags among them.
-  for (const RequestInfo& r : kRequests) {
-    if (r.RequestFlag) this->*r.RequestFlag = false;
-    if (r.DoneFlag) this->*r.DoneFlag = false;
+  for (const RequestFlags& r : kRequestFlags) {
+    this->*r.Request = false;
+    if (r.Done) this->*r.Done = false;
   }
   UploadAll = false;
   MassDownload = false;

@@ -7,6 +7,7 @@
 #include "platform/rtl/TextFile.h"
 #include "platform/ui/Canvas.h"
 #include "vartable/UnitVarTable.h"
+#include "wire/Selections.h"
 
 namespace {
 
@@ -143,7 +144,7 @@ void TForm1::InitShell() {
   // Controls of pages that other parts of the program fill in later.
   bTC_ResetAct.SetHint("Reset Thermal Capacity used to 0%");
   bFaultHistClr.SetHint("Clear last fault records in relay");
-  cbRelayModel.SetItems({"005", "010", "050", "100", "300"});
+  cbRelayModel.SetItems(wire::ItemList(wire::kRelayModelItems));
   cbI_Selector.Style = TComboBoxStyle::csDropDown;
   cbI_Selector.SetItems({"Red phase current", "White phase current", "Blue phase current"});
   cbI_Selector.SetItemIndex(0);

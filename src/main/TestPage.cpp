@@ -1,6 +1,6 @@
 // The Test page: sending the simulated inputs to the relay.
 #include "link/CommSetup.h"
-#include "link/Requests.h"
+#include "wire/Requests.h"
 #include "main/Main.h"
 
 // Queues the simulation request; the message is built from the page's controls when it is sent.

@@ -19,4 +19,5 @@ TFrmMassDwnSel::TFrmMassDwnSel() : TForm("FrmMassDwnSel", "Download Selection") 
   ButDwnSelCancel.SetBounds(112, 224, 75, 25);
   ButDwnSelOk.ModalResult = mrOk;
   ButDwnSelCancel.ModalResult = mrCancel;
+  ButDwnSelCancel.Cancel = true;
 }

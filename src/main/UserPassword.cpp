@@ -15,6 +15,8 @@ TfUserPassword::TfUserPassword() : TForm("fUserPassword", "User Password") {
   Position = TFormPosition::poScreenCenter;
   Resizable = false;  // fixed dialog border
   meUserPassword.MaxLength = 20;
+  meUserPassword.PasswordChar = '#';
+  bCancel.Cancel = true;
   bOK.OnClick = [this] { bOkClick(); };
   bCancel.OnClick = [this] { meCancelClick(); };
   meUserPassword.OnKeyPress = [this](char& key) { meUserPasswordKeyPress(key); };

@@ -10,6 +10,9 @@ TfPassword::TfPassword() : TForm("fPassword", "Factory Password") {
   Position = TFormPosition::poScreenCenter;
   Resizable = false;  // fixed dialog border
   Label1.SetFontBold(true);
+  ePSW.PasswordChar = '#';
+  bOk.Default = true;
+  bCancel.Cancel = true;
   bOk.OnClick = [this] { bOkClick(); };
   bCancel.OnClick = [this] { bCancelClick(); };
 }

@@ -1,7 +1,7 @@
 #include "reader/SettingsReader.h"
 
 #include "link/CommSetup.h"
-#include "link/Numeric.h"
+#include "wire/Numeric.h"
 #include "main/Main.h"
 #include "main/UnitFileDialog.h"
 #include "platform/rtl/SysUtils.h"

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "link/CommSetup.h"
-#include "link/VoltageLists.h"
+#include "wire/VoltageLists.h"
 #include "main/Main.h"
 #include "platform/rtl/SysUtils.h"
 #include "reader/SettingsReader.h"
@@ -345,7 +345,7 @@ void ReadCtRatio(ReadContext& ctx) {
 // The report's name of an item of the short (11) or long (26) voltage list.
 std::string_view VoltageNameOfItem(int item, bool extended) {
   if (!extended) return kVoltageTexts[static_cast<size_t>(item)];
-  return kVoltageTextsExtended[volt::kExtendedList[item].Code];
+  return kVoltageTextsExtended[wire::kExtendedList[item].Code];
 }
 
 // The voltage selection. With the port closed the list follows the file's revision; the name is
@@ -368,12 +368,12 @@ void ReadVoltageRow(ReadContext& ctx) {
   bool listExtended = ctx.extended;
   if (Form2) {
     if (!Form2->ComPort1.Connected() && Form2->ExtendedVoltSelEn != ctx.extended) {
-      volt::FillVoltageList(ctx.form.cbVSelector, ctx.extended);
+      wire::FillVoltageList(ctx.form.cbVSelector, ctx.extended);
       Form2->ExtendedVoltSelEn = ctx.extended;
     }
     listExtended = Form2->ExtendedVoltSelEn;
   }
-  const int items = listExtended ? volt::kExtendedCount : volt::kShortCount;
+  const int items = listExtended ? wire::kExtendedCount : wire::kShortCount;
   for (int i = 0; i < items; ++i) {
     if (TrimUpper(VoltageNameOfItem(i, listExtended)) == text) {
       SetTarget(ctx, row, i);

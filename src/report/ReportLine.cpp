@@ -1,4 +1,5 @@
 #include "report/ReportLine.h"
+#include "wire/Selections.h"
 
 #include <algorithm>
 #include <array>
@@ -42,9 +43,7 @@ std::string ReportRuler() { return std::string(kReportLineWidth, '-'); }
 std::string ReportBlankLine() { return std::string(kReportLineWidth, ' '); }
 
 std::string ReportModelCode(int modelIndex) {
-  static constexpr std::array<const char*, 5> kCodes = {"005", "010", "050", "100", "300"};
-  return modelIndex >= 0 && modelIndex < static_cast<int>(kCodes.size()) ? kCodes[modelIndex]
-                                                                          : kCodes[0];
+  return wire::RelayModelOf(modelIndex).Text;
 }
 
 std::string ReportDate(int year, int month, int day, char dateSeparator) {

@@ -1,7 +1,7 @@
 #include "report/SettingsReport.h"
 
 #include "link/CommSetup.h"
-#include "link/Numeric.h"
+#include "wire/Numeric.h"
 #include "main/Main.h"
 #include "platform/rtl/SysUtils.h"
 #include "report/ReportLine.h"

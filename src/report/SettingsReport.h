@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "link/RecordLayouts.h"
+#include "wire/RecordLayouts.h"
 #include "platform/rtl/StringList.h"
 
 // The sections in report order.

@@ -15,6 +15,9 @@
 #include <string>
 #include <string_view>
 
+#include "platform/rtl/StringList.h"
+#include "wire/Selections.h"
+#include "wire/VoltageLists.h"
 
 // ---- Value tables ----
 
@@ -32,21 +35,15 @@ inline constexpr std::array<std::string_view, 2> kEarthLeakTypeTexts = {"INST", 
 inline constexpr std::array<std::string_view, 10> kMinLoadResetTexts = {
     "Manual", "10 Sec", "05 Min", "10 Min", "20 Min", "30 Min", "45 Min", "01 Hr ", "03 Hr ",
     "06 Hr "};
-// The voltage selections of a relay that is not of the extended revision, by code.
-inline constexpr std::array<std::string_view, 11> kVoltageTexts = {
-    "110V", "380V", "400V", "525V", "550V", "680V", "950V", "1k1V", "3k3V", "6k6V", "11kV"};
-// The extended revision's voltage selections, in the order of the relay's codes.
-inline constexpr std::array<std::string_view, 26> kVoltageTextsExtended = {
-    "110V",       "380V",       "400V", "525V", "550V", "680V", "950V", "1100V", "3k3 / 110V",
-    "6k6 / 110V", "11k / 110V", "120V", "127V", "190V", "208V", "220V", "230V",  "240V",
-    "277V",       "347V",       "415V", "440V", "460V", "480V", "600V", "1050V"};
+// The voltage selections by code, for a relay before the extended revision and for one of it.
+inline constexpr const auto& kVoltageTexts = wire::kVoltageReportNames;
+inline constexpr const auto& kVoltageTextsExtended = wire::kVoltageReportNamesExtended;
 // 18 characters each; two are cut short.
 inline constexpr std::array<std::string_view, 12> kStarterTypeTexts = {
     "Protection relay  ", "Direct online     ", "DOL reverse       ", "Star Delta        ",
     "Star Delta reverse", "Dahlander         ", "Dahlander reverse ", "Pole change       ",
     "Pole change revers", "Soft starter      ", "Soft starter rever", "OCBD starter      "};
-inline constexpr std::array<std::string_view, 4> kTemperatureTypeTexts = {"PT100 ", "PT1000",
-                                                                          "PTC   ", "NTC   "};
+inline constexpr const auto& kTemperatureTypeTexts = wire::kSensorTypeReportNames;
 
 inline constexpr ValueTable kEarthLeakTypeTable{kEarthLeakTypeTexts, "INST", true};
 inline constexpr ValueTable kMinLoadResetTable{kMinLoadResetTexts, "Manual", false};

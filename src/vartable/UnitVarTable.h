@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "link/RecordLayouts.h"
+#include "wire/RecordLayouts.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Forms.h"
 

@@ -6,9 +6,9 @@
 #include <map>
 
 #include "editors/LogicEditors.h"
-#include "link/RecordLayouts.h"
-#include "link/Requests.h"
 #include "support/EditorWorld.h"
+#include "wire/RecordLayouts.h"
+#include "wire/Requests.h"
 
 using namespace logic;
 using wire::RecordId;

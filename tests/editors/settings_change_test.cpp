@@ -7,8 +7,8 @@
 #include <set>
 
 #include "editors/SettingsEditors.h"
-#include "link/VoltageLists.h"
-#include "link/RecordLayouts.h"
+#include "wire/VoltageLists.h"
+#include "wire/RecordLayouts.h"
 #include "support/EditorWorld.h"
 
 using namespace settings;
@@ -170,7 +170,7 @@ TEST_F(SettingsPageTest, VoltageCodeByRevision) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.rev) + " item " + std::to_string(c.item));
     f.mbSW_Rev.SetText(c.rev);
-    volt::FillVoltageList(f.cbVSelector, c.longList);
+    wire::FillVoltageList(f.cbVSelector, c.longList);
     f.cbVSelector.UserPick(c.item);
     EXPECT_EQ(Send(3), c.cell);
   }

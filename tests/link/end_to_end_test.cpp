@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "link/Requests.h"
+#include "wire/Requests.h"
 #include "support/LinkWorld.h"
 
 using namespace wire;

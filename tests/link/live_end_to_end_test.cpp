@@ -8,7 +8,7 @@
 #include "editors/uConfigBitSel.h"
 #include "editors/uConfigWordSel.h"
 #include "link/CommSetup.h"
-#include "link/Requests.h"
+#include "wire/Requests.h"
 #include "link/UnitProgress.h"
 #include "main/Main.h"
 #include "main/PasswordEdit.h"

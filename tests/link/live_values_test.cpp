@@ -3,8 +3,8 @@
 // to trip, powers), temperature boxes by sensor type, model code, product number, and refusal.
 #include <gtest/gtest.h>
 
-#include "link/Numeric.h"
-#include "link/VoltageLists.h"
+#include "wire/Numeric.h"
+#include "wire/VoltageLists.h"
 #include "platform/rtl/SysUtils.h"
 #include "support/LiveWorld.h"
 
@@ -178,6 +178,8 @@ TEST_F(LiveValues, PhaseCurrentsReachCalibrationEditsAndTrend) {
   }
   EXPECT_EQ(f1.iPlot2.GetChannel(0).Title, "Red");
   EXPECT_EQ(f1.iPlot2.GetChannel(2).Title, "Blue");
+  // Its time axis is labelled with the clock time of the samples, not their day numbers.
+  EXPECT_EQ(FormatDateTime(f1.iPlot2.XLabelFormat, 46367.0 + (14 * 3600 + 3 * 60 + 27) / 86400.0), "14:03:27");
 }
 
 TEST_F(LiveValues, PlainBoxesAndKeptWidths) {
@@ -402,13 +404,13 @@ TEST(VoltageLists, CodesAndItemsTranslateBothWays) {
     const int item = VoltageItemOfCode(code);
     EXPECT_EQ(VoltageCodeOfItem(item), code);
     // The long list names the voltage the selection box shows (blanks aside, "1k1" as "1100").
-    std::string name = volt::kExtendedList[static_cast<size_t>(item)].Name;
+    std::string name = wire::kExtendedList[static_cast<size_t>(item)].Name;
     name.erase(std::remove(name.begin(), name.end(), ' '), name.end());
-    EXPECT_EQ(name, kVoltageCodes[static_cast<size_t>(code)].Text);
+    EXPECT_EQ(name, kVoltageSelections[static_cast<size_t>(code)].LiveText);
     if (code < 11) {
-      std::string shortName = volt::kShortList[static_cast<size_t>(code)].Name;
+      std::string shortName = wire::kShortList[static_cast<size_t>(code)].Name;
       shortName.erase(std::remove(shortName.begin(), shortName.end(), ' '), shortName.end());
-      EXPECT_EQ(shortName == "1k1V" ? "1100V" : shortName, kVoltageCodes[static_cast<size_t>(code)].Text);
+      EXPECT_EQ(shortName == "1k1V" ? "1100V" : shortName, kVoltageSelections[static_cast<size_t>(code)].LiveText);
     }
   }
   EXPECT_EQ(VoltageItemOfCode(26), 0);

@@ -3,8 +3,8 @@
 // records.
 #include <gtest/gtest.h>
 
-#include "link/Numeric.h"
-#include "link/Requests.h"
+#include "wire/Numeric.h"
+#include "wire/Requests.h"
 #include "support/LinkWorld.h"
 
 using namespace wire;

@@ -2,7 +2,7 @@
 // the transfer flags it owns, and an automatic close never reaching a later transfer.
 #include <gtest/gtest.h>
 
-#include "link/Requests.h"
+#include "wire/Requests.h"
 #include "support/LinkWorld.h"
 
 using namespace wire;

@@ -2,7 +2,7 @@
 // requests, the reply time-out and repetition, the watchdog count, and write failures.
 #include <gtest/gtest.h>
 
-#include "link/Requests.h"
+#include "wire/Requests.h"
 #include "support/LinkWorld.h"
 
 using namespace wire;

@@ -153,6 +153,21 @@ TEST(ControlValues, SpinValueReadsTextOrMinimumAndNeverClamps) {
   EXPECT_EQ(f->fixed.Text(), "-40");
 }
 
+TEST(ControlValues, LeavingSpinRewritesOnlyAValueTheRangeChanges) {
+  Fixture fx;
+  FormUnderTest* f = nullptr;
+  fx.app.CreateForm(f);
+  // Range 10..20: a text that is no number reads as 10, which the range keeps, so it stays.
+  struct { const char* typed; const char* left; } cases[] = {
+      {"-", "-"}, {"+", "+"}, {"", ""}, {"5", "10"}, {"25", "20"}, {"-3", "10"}, {"012", "012"}};
+  for (auto& c : cases) {
+    f->spin.SetFocus();
+    f->spin.SetText(c.typed);
+    f->other.UserType("1");
+    EXPECT_EQ(f->spin.Text(), c.left) << c.typed;
+  }
+}
+
 TEST(ControlValues, ComboIndexOutsideListAndGridOutsideCells) {
   Fixture fx;
   FormUnderTest* f = nullptr;

@@ -102,6 +102,32 @@ TEST(Timers, MessageBoxKeepsTimersRunning) {
   EXPECT_EQ(env.hb.boxes[0].text, "Something");
 }
 
+// An idle timer is passed over without running its handler, and comes back on its own phase the
+// moment a handler (here a posted event at 255 ms) or code between loops gives it work again:
+// what it does and when stay as if it had ticked all along.
+TEST(Timers, IdleTicksArePassedOverAndTheTimerResumesOnItsPhase) {
+  Env env;
+  TTimer t(100);
+  bool work = false;
+  std::vector<int64_t> at;
+  t.Idle = [&] { return !work; };
+  t.OnTimer = [&] {
+    at.push_back(env.hb.NowMs());
+    work = false;
+  };
+  env.hb.After(255, [&] { work = true; });
+  env.hb.RunFor(450);
+  EXPECT_EQ(at, (std::vector<int64_t>{300}));
+  work = true;  // set by code outside every loop
+  env.hb.RunFor(200);
+  EXPECT_EQ(at, (std::vector<int64_t>{300, 500}));
+  // Work given by an event at the very time of a tick that ran before it (the timer is older)
+  // waits for the next tick, as it would have had the timer ticked.
+  env.hb.After(50, [&] { work = true; });
+  env.hb.RunFor(150);
+  EXPECT_EQ(at, (std::vector<int64_t>{300, 500, 800}));
+}
+
 TEST(Dispatch, EscapedErrorBecomesTheStandardErrorBoxAndTheLoopGoesOn) {
   Env env;
   env.app.Title = "App Title";
@@ -152,6 +178,52 @@ TEST(Forms, ModalLoopEndsOnModalResultFromATimer) {
   EXPECT_EQ(r, mrOk);
   EXPECT_EQ(env.hb.NowMs(), 200);
   EXPECT_FALSE(dlg->Visible());
+}
+
+// Enter and Escape in a modal window: the default and the cancel button take them when they can
+// be clicked; a window with title-bar buttons and no cancel button closes on Escape.
+class KeyDialog : public TForm {
+ public:
+  KeyDialog() : TForm("KeyDialog", "Keys") {
+    ok.ModalResult = mrOk;
+    cancel.ModalResult = mrCancel;
+  }
+  TEdit entry{this, "entry"};
+  TButton ok{this, "ok", "OK"};
+  TButton cancel{this, "cancel", "Cancel"};
+};
+
+TEST(Forms, EnterAndEscapeReachTheDefaultAndCancelButtons) {
+  struct Case {
+    const char* what;
+    bool okDefault, cancelCancel, okEnabled, borderIcons;
+    char key;
+    int result;  // mrNone: the key is not taken and the window stays
+  } cases[] = {
+      {"Enter clicks the default button", true, true, true, true, '\r', mrOk},
+      {"Escape clicks the cancel button", true, true, true, false, 27, mrCancel},
+      {"a disabled default button takes no Enter", true, true, false, true, '\r', mrNone},
+      {"no default button: Enter stays with the field", false, true, true, true, '\r', mrNone},
+      {"no cancel button: Escape closes by the close box", true, false, true, true, 27, mrCancel},
+      {"no cancel button, no close box: Escape does nothing", true, false, true, false, 27, mrNone},
+  };
+  for (const Case& c : cases) {
+    Env env;
+    KeyDialog* dlg = nullptr;
+    env.app.CreateForm(dlg);
+    dlg->ok.Default = c.okDefault;
+    dlg->cancel.Cancel = c.cancelCancel;
+    dlg->ok.SetEnabled(c.okEnabled);
+    dlg->BorderIconsVisible = c.borderIcons;
+    bool taken = false;
+    env.hb.After(10, [&] { taken = dlg->UserDialogKey(c.key); });
+    env.hb.After(20, [&] {
+      if (dlg->Visible()) dlg->SetModalResult(mrNone - 1);
+    });
+    const int r = dlg->ShowModal();
+    EXPECT_EQ(taken, c.result != mrNone) << c.what;
+    EXPECT_EQ(r, c.result == mrNone ? mrNone - 1 : c.result) << c.what;
+  }
 }
 
 }  // namespace

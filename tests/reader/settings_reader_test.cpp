@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "link/VoltageLists.h"
+#include "wire/VoltageLists.h"
 
 #include "reader/SettingsReader.h"
 #include "reader/ReaderWorld.h"
@@ -454,7 +454,7 @@ TEST(SettingsReaderVoltage, ListAndItemByRevisionAndPortState) {
     Lines file = w.Baseline();
     EditValue(file, "Voltage selection.... :", c.voltage);
     w.f2().ExtendedVoltSelEn = c.startExtended;
-    volt::FillVoltageList(w.f1().cbVSelector, c.startExtended);
+    wire::FillVoltageList(w.f1().cbVSelector, c.startExtended);
     w.f1().mbSW_Rev.SetText(c.startExtended ? "Rev 4e" : "Rev 4d");
     if (c.portOpen) w.Connect();
     Lines log = w.Read(file);

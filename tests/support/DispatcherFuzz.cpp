@@ -4,7 +4,8 @@
 #include <string>
 
 #include "link/LiveRecords.h"
-#include "link/Requests.h"
+#include "main/RequestFlags.h"
+#include "wire/Requests.h"
 #include "support/LinkWorld.h"
 
 void FuzzDispatcherOnce(const uint8_t* data, size_t size) {
@@ -24,9 +25,9 @@ void FuzzDispatcherOnce(const uint8_t* data, size_t size) {
 
   for (int head = 0; head <= wire::kRequestCount; ++head) {
     // Read flags, write flags or both, so that copying and echo checks run too.
-    for (const wire::RequestInfo& r : wire::kRequests) {
-      bool isWrite = r.Kind != wire::MessageKind::Fixed;
-      if (r.RequestFlag) f1.*(r.RequestFlag) = isWrite ? (mode & 0x02) : (mode & 0x01);
+    for (const transfers::RequestFlags& m : transfers::kRequestFlags) {
+      bool isWrite = wire::Request(m.Code)->Kind != wire::MessageKind::Fixed;
+      f1.*(m.Request) = isWrite ? (mode & 0x02) : (mode & 0x01);
     }
     f1.QuickEventViewFlag = mode & 0x04;
     f1.EventMassUploadAct = mode & 0x08;

@@ -26,6 +26,9 @@ class PtyRelay {
   RelayModel Model;
   // Pace answers at the line's speed (off for tests that only want the bytes).
   bool PaceAtBaudRate = true;
+  // Hand each answer to the line in one write once its wire time has passed, as an adapter that
+  // buffers a whole answer does; otherwise byte by byte, as the relay's UART sends them.
+  bool WholeAnswers = false;
 
  private:
   void Deliver(const std::string& answer);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "link/Numeric.h"
+#include "wire/Numeric.h"
 #include "support/RelayModel.h"
 
 namespace {

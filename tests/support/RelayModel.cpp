@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "link/Numeric.h"
+#include "wire/Numeric.h"
 
 using namespace wire;
 
@@ -16,7 +16,7 @@ std::string Num(long long v, int width) {
 
 const RecordLayout* RecordByLetter(char letter) {
   for (const RecordLayout& r : kRecords)
-    if (r.Letter == letter) return &r;
+    if (r.Letter() == letter) return &r;
   return nullptr;
 }
 
@@ -50,9 +50,9 @@ char Mutated(char c) {
 
 RelayModel::RelayModel() {
   for (const RecordLayout& rec : kRecords) {
-    std::string answer(static_cast<size_t>(rec.AnswerLength), '0');
+    std::string answer(static_cast<size_t>(rec.AnswerLength()), '0');
     answer.front() = '*';
-    answer[1] = rec.Letter;
+    answer[1] = rec.Letter();
     answer.back() = '#';
     for (int k = 0; k < rec.FieldCount; ++k) {
       const FieldLayout& f = rec.Fields[k];

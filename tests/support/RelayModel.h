@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "link/RecordLayouts.h"
+#include "wire/RecordLayouts.h"
 
 struct Misbehaviour {
   bool Silent = false;          // answer nothing at all

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "link/RecordLayouts.h"
+#include "wire/RecordLayouts.h"
 #include "main/UnitFileDialog.h"
 #include "platform/rtl/SysUtils.h"
 #include "support/LinkWorld.h"

@@ -19,8 +19,8 @@
 #include "editors/uConfigBitSel.h"
 #include "editors/uConfigWordSel.h"
 #include "link/CommSetup.h"
-#include "link/Numeric.h"
-#include "link/Requests.h"
+#include "wire/Numeric.h"
+#include "wire/Requests.h"
 #include "link/UnitProgress.h"
 #include "main/Main.h"
 #include "main/PasswordEdit.h"
@@ -65,7 +65,7 @@ inline int RequestOfMessage(const std::string& m) {
   if (m.compare(0, 7, "*?>#*?E") == 0) return ReqEvent;
   if (m.size() == 18 && m.compare(0, 2, "*R") == 0) return ReqDownloadRTC;
   for (const RequestInfo& r : kRequests)
-    if (r.Kind == MessageKind::RecordWrite && m.size() > 2 && m[0] == '*' && m[1] == Layout(r.Record).Letter)
+    if (r.Kind == MessageKind::RecordWrite && m.size() > 2 && m[0] == '*' && m[1] == Layout(r.Record).Letter())
       return r.Code;
   return 0;
 }

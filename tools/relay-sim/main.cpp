@@ -2,7 +2,10 @@
 // every request written to it at 19200 baud until interrupted.
 //
 //   relay-sim [--silent] [--late-ms N] [--refuse N] [--bad-echo N] [--split] [--garbage TEXT]
-//             [--product N] [--revision XY] [--faults N] [--events N] [--dump FILE]
+//             [--product N] [--revision XY] [--faults N] [--events N] [--dump FILE] [--whole]
+//
+// Answers go out byte by byte at the line's pace; --whole writes each answer in one piece once
+// its wire time has passed, as a USB adapter that buffers a whole answer delivers it.
 //
 // --dump writes every field of every record it holds to FILE when it stops, one line each:
 // "<grid name> <row> <value>", so a test can check what a write left in the relay.
@@ -35,7 +38,7 @@ int Usage() {
   std::fprintf(stderr,
                "usage: relay-sim [--silent] [--late-ms N] [--refuse N] [--bad-echo N] [--split]\n"
                "                 [--garbage TEXT] [--product N] [--revision XY] [--faults N] [--events N]\n"
-               "                 [--dump FILE]\n");
+               "                 [--dump FILE] [--whole]\n");
   return 2;
 }
 }  // namespace
@@ -49,7 +52,8 @@ int main(int argc, char** argv) {
     auto next = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
     const char* v = nullptr;
     if (a == "--dump" && (v = next())) { dumpPath = v; continue; }
-    if (a == "--silent") m.Misbehave.Silent = true;
+    if (a == "--whole") relay.WholeAnswers = true;
+    else if (a == "--silent") m.Misbehave.Silent = true;
     else if (a == "--split") m.Misbehave.Split = true;
     else if (a == "--late-ms" && (v = next())) m.Misbehave.LateUs = std::atoll(v) * 1000;
     else if (a == "--refuse" && (v = next())) m.Misbehave.RefusedCharAnswers = std::atoi(v);

@@ -4,7 +4,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +14,8 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -20,9 +24,12 @@
 #include <QTimer>
 #include <algorithm>
 #include <climits>
+#include <cstdio>
+#include <memory>
 
 #include "platform/print/Printer.h"
 #include "platform/rtl/Paths.h"
+#include "platform/qt/QtPeerHelpers.h"
 #include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtScript.h"
 #include "platform/qt/QtText.h"
@@ -35,6 +42,26 @@
 using namespace qtb;
 
 namespace {
+
+// With $VUMA_STALL_PROBE_MS set, a 5 ms timer watches the UI thread: whenever it comes late by
+// at least that many milliseconds the delay is written to stderr as "STALL <ms>", in order with
+// the script's own log lines, so a benchmark can take the longest stall of a span.
+void StartStallProbe(QObject* owner) {
+  bool ok = false;
+  const int threshold = qEnvironmentVariableIntValue("VUMA_STALL_PROBE_MS", &ok);
+  if (!ok || threshold <= 0) return;
+  constexpr int kPeriodMs = 5;
+  auto* timer = new QTimer(owner);
+  timer->setTimerType(Qt::PreciseTimer);
+  auto clock = std::make_shared<QElapsedTimer>();
+  clock->start();
+  QObject::connect(timer, &QTimer::timeout, owner, [clock, threshold] {
+    const double late = clock->nsecsElapsed() / 1e6 - kPeriodMs;
+    clock->restart();
+    if (late >= threshold) std::fprintf(stderr, "STALL %.1f\n", late);
+  });
+  timer->start(kPeriodMs);
+}
 
 // "Settings|*.set|All|*.*" -> "Settings (*.set);;All (*.*)"; "*.a;*.b" patterns become "*.a *.b".
 QString NameFilters(const std::string& filter) {
@@ -56,7 +83,16 @@ QtBackend::QtBackend() {
   QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   QApplication::setQuitOnLastWindowClosed(false);
   TControl::SetObserver(this);
-  Scheduler::Instance().OnScheduleChanged = [this] { ArmPump(); };
+  // Ticks on a 10 ms grid (the resolution the classic system timer had anyway): the link tick
+  // and the window timers then wake the program together.
+  Scheduler::Instance().SetTimerGrain(10'000);
+  // Ticks that only count down wait for the next handler rather than wake the program.
+  Scheduler::Instance().SetDeferQuietTicks(true);
+  // While a pump runs the scheduler's items it re-arms itself when done; a loop nested in a
+  // handler arms its own as it starts.
+  Scheduler::Instance().OnScheduleChanged = [this] {
+    if (pumpingDepth_ != Scheduler::Instance().LoopDepth()) ArmPump();
+  };
   connect(qApp, &QApplication::focusChanged, this, &QtBackend::OnFocusChanged);
 
   snapshotDir_ = qEnvironmentVariable("VUMA_SNAPSHOT_DIR");
@@ -66,6 +102,7 @@ QtBackend::QtBackend() {
   // An unattended run always comes to an end.
   if (ok && quitMs >= 0) QTimer::singleShot(quitMs, this, [this] { QuitAll(); });
   script_ = ScriptRunner::FromEnvironment(*this);
+  StartStallProbe(this);
 }
 
 QtBackend::~QtBackend() {
@@ -74,6 +111,8 @@ QtBackend::~QtBackend() {
   shuttingDown_ = true;
   disconnect(qApp, nullptr, this, nullptr);
   Scheduler::Instance().OnScheduleChanged = nullptr;
+  Scheduler::Instance().SetTimerGrain(0);
+  Scheduler::Instance().SetDeferQuietTicks(false);
   if (TControl::Observer() == this) TControl::SetObserver(nullptr);
   std::vector<QPointer<QWidget>> windows;
   for (auto& [c, p] : peers_) {
@@ -90,7 +129,7 @@ QtBackend::~QtBackend() {
 
 // Qt does not run a timer again while its slot is still running, yet a handler may open a nested
 // loop (a box inside a timer handler) in which timers must go on firing. So the pump is a pool of
-// single-shot timers: before an item runs, an idle one is armed for the next due time; nested
+// single-shot timers: every loop arms an idle one for the next due time as it starts; nested
 // loops fire that one, and so on down.
 void QtBackend::ArmPump() {
   if (shuttingDown_) return;
@@ -108,18 +147,22 @@ void QtBackend::ArmPump() {
     t->setTimerType(Qt::PreciseTimer);
     const int index = static_cast<int>(pumps_.size());
     connect(t, &QTimer::timeout, this, [this, index] { PumpFired(index); });
-    pumps_.push_back(Pump{t, 0});
+    pumps_.push_back(Pump{t});
     idle = index;
   }
   auto& s = Scheduler::Instance();
+  Pump& pump = pumps_[size_t(idle)];
   int64_t due;
   if (!s.NextDue(due)) {
-    pumps_[size_t(idle)].timer->stop();
+    pump.timer->stop();
     return;
   }
+  // Armed for that time already: restarting the Qt timer would only cost a system call or two.
+  if (pump.timer->isActive() && pump.armedFor == due) return;
+  pump.armedFor = due;
   const int64_t delayUs = due - s.NowUs();
   const int ms = delayUs <= 0 ? 0 : static_cast<int>(std::min<int64_t>((delayUs + 999) / 1000, INT_MAX / 2));
-  pumps_[size_t(idle)].timer->start(ms);
+  pump.timer->start(ms);
 }
 
 void QtBackend::PumpFired(int index) {
@@ -127,13 +170,13 @@ void QtBackend::PumpFired(int index) {
   // Timers fire only while one of the model's loops runs; each loop arms the pump as it starts.
   if (shuttingDown_ || s.LoopDepth() == 0) return;
   ++pumps_[size_t(index)].inSlot;
+  const int outer = pumpingDepth_;
+  pumpingDepth_ = s.LoopDepth();
   // Only what is due now: a handler slower than its period must not starve the user's input.
   const int64_t limit = s.NowUs();
   int64_t due;
-  while (!quitAll_ && !shuttingDown_ && s.NextDue(due) && due <= limit) {
-    ArmPump();
-    s.RunOne(limit);
-  }
+  while (!quitAll_ && !shuttingDown_ && s.NextDue(due) && due <= limit) s.RunOne(limit);
+  pumpingDepth_ = outer;
   --pumps_[size_t(index)].inSlot;
   ArmPump();
 }
@@ -372,7 +415,11 @@ void QtBackend::FormShown(TForm& form) {
     }
     size = size.boundedTo(avail.size() * 0.95);
     win->resize(size);
-    if (!form.Resizable) win->setFixedSize(size);
+    // A fixed window of no given size follows its contents: a longer text, a line shown later.
+    if (!form.Resizable && (cw < 0 || ch < 0) && win->layout())
+      win->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    else if (!form.Resizable)
+      win->setFixedSize(size);
     // Placement: centred where asked (and for windows without a designed place), else designed.
     QRect over = avail;
     const bool overMain = form.Position == TFormPosition::poMainFormCenter ||
@@ -448,8 +495,11 @@ bool QtBackend::TakeRefused(TControl* c) {
 // back), and the real focus follows the model.
 void QtBackend::OnFocusChanged(QWidget*, QWidget* now) {
   if (!Live() || syncingFocus_ || inSync_ > 0 || !now) return;
+  // The menu bar and its menus take the keyboard while they are open; that is no move of the
+  // focus within the window, and the control left keeps it (no exit check).
+  if (qobject_cast<QMenuBar*>(now) || qobject_cast<QMenu*>(now)) return;
   TControl* c = ControlOf(now);
-  if (!c) return;
+  if (!c || !c->CanFocus()) return;
   TForm* f = c->Form();
   if (!f) return;
   refused_ = nullptr;
@@ -484,33 +534,62 @@ void QtBackend::SyncFocus(TForm& form) {
 
 // Typed characters go one by one through the model (OnKeyPress may drop or change them); what Qt
 // edits by itself (paste, cut, delete, undo) arrives afterwards as a whole new text.
+bool QtBackend::DialogKey(TForm& form, QKeyEvent* e) {
+  if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  const int key = e->key();
+  const char ch = key == Qt::Key_Return || key == Qt::Key_Enter ? '\r' : key == Qt::Key_Escape ? 27 : 0;
+  if (!ch) return false;
+  bool taken = false;
+  UserInput(&form, [&form, ch, &taken] { taken = form.UserDialogKey(ch); });
+  return taken;
+}
+
 bool QtBackend::EditKey(TControl& c, QKeyEvent* e) {
   Peer* p = Find(&c);
   auto* le = p ? qobject_cast<QLineEdit*>(p->focus.data()) : nullptr;
   if (!le) return false;
+  if (TForm* f = c.Form(); f && DialogKey(*f, e)) return true;
   const Qt::KeyboardModifiers mods = e->modifiers();
   const bool ctrl = mods & (Qt::ControlModifier | Qt::MetaModifier);
   const bool alt = mods & Qt::AltModifier;
-  if (ctrl != alt && (ctrl || alt)) return false;  // shortcuts; Ctrl+Alt is AltGr typing
   auto& ed = static_cast<TCustomEdit&>(c);
   TControl* cp = &c;
   const int key = e->key();
+  std::string chars;
+  if (e->matches(QKeySequence::Paste)) {
+    // A paste is typing: each character passes the edit's key filter, which may refuse it.
+    if (le->isReadOnly()) return true;
+    for (QChar ch : QGuiApplication::clipboard()->text())
+      if (ch.isPrint()) chars += FromQChar(ch);
+    if (chars.empty()) return true;
+  } else if (ed.PasswordChar && (e->matches(QKeySequence::Cut) || e->matches(QKeySequence::Copy))) {
+    return true;  // the widget holds only the mask
+  } else if (ed.PasswordChar && key == Qt::Key_Delete && !le->isReadOnly()) {
+    // The widget's text is the mask: the model removes the characters.
+    const int start = le->hasSelectedText() ? le->selectionStart() : le->cursorPosition();
+    const int length = le->hasSelectedText() ? int(le->selectedText().size()) : 1;
+    std::string t = ed.Text();
+    if (start < int(t.size())) t.erase(size_t(start), size_t(length));
+    UserInput(cp, [&ed, t] { ed.UserSetText(t); });
+    if (Find(cp)) le->setCursorPosition(start);
+    return true;
+  }
+  if (chars.empty() && ctrl != alt && (ctrl || alt)) return false;  // shortcuts; Ctrl+Alt is AltGr typing
   if (c.Kind() == ControlKind::SpinEdit && (key == Qt::Key_Up || key == Qt::Key_Down)) {
     const int dir = key == Qt::Key_Up ? 1 : -1;
     UserInput(cp, [cp, dir] { static_cast<TSpinEdit*>(cp)->UserStep(dir); });
     return true;
   }
-  std::string chars;
-  if (key == Qt::Key_Backspace)
-    chars = "\b";
-  else if (key == Qt::Key_Return || key == Qt::Key_Enter)
-    chars = "\r";
-  else if (key == Qt::Key_Escape)
-    chars = "\x1b";
-  else {
-    const QString t = e->text();
-    for (QChar ch : t)
-      if (ch.isPrint()) chars += FromQChar(ch);
+  if (chars.empty()) {
+    if (key == Qt::Key_Backspace)
+      chars = "\b";
+    else if (key == Qt::Key_Return || key == Qt::Key_Enter)
+      chars = "\r";
+    else if (key == Qt::Key_Escape)
+      chars = "\x1b";
+    else
+      for (QChar ch : e->text())
+        if (ch.isPrint()) chars += FromQChar(ch);
     if (chars.empty()) return false;
   }
   int start = le->hasSelectedText() ? le->selectionStart() : le->cursorPosition();
@@ -523,7 +602,7 @@ bool QtBackend::EditKey(TControl& c, QKeyEvent* e) {
       length = 0;
     }
   });
-  if (Find(cp) && le->text() == ToQ(ed.Text())) le->setCursorPosition(caret);
+  if (Find(cp) && le->text() == qtb::peers::Shown(ed)) le->setCursorPosition(caret);
   return true;
 }
 

@@ -125,6 +125,8 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
   void OnFocusChanged(QWidget* old, QWidget* now);
   bool TakeRefused(TControl* c);
   bool EditKey(TControl& c, QKeyEvent* e);
+  // Enter or Escape for the window's default or cancel button; true if taken.
+  bool DialogKey(TForm& form, QKeyEvent* e);
 
   // False once the run is over (or the backend is going): no more user input reaches the model.
   bool Live() const { return !shuttingDown_ && Application && !Application->Terminated(); }
@@ -151,8 +153,10 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
   struct Pump {
     QTimer* timer;
     int inSlot = 0;
+    int64_t armedFor = -1;  // the scheduler's due time it is started for
   };
   std::vector<Pump> pumps_;
+  int pumpingDepth_ = -1;  // the loop depth at which a pump runs the scheduler's items now
 
   TControl* refused_ = nullptr;
   int inSync_ = 0;

@@ -69,9 +69,13 @@ void QtBackend::BuildForm(TForm& form) {
   TForm* fp = &form;
   win->OnCloseRequest = [this, fp]() -> bool {
     if (quitAll_ || shuttingDown_ || !Find(fp)) return true;
+    // A window without title-bar buttons offers no way to close it: the window manager's request
+    // (Alt+F4, a task bar's close) is refused; its own buttons close it.
+    if (!fp->BorderIconsVisible) return false;
     UserInput(fp, [fp] { fp->Close(); }, false);
     return false;
   };
+  win->OnKey = [this, fp](QKeyEvent* e) { return DialogKey(*fp, e); };
   Register(form, win);
 
   TControl* menu = form.Menu;
@@ -182,14 +186,26 @@ void QtBackend::BuildChildren(TControl& container, QWidget* area, bool formLevel
     return;
   }
   auto* flow = new ColumnFlowLayout(bodyArea, kColumnHeight);
+  auto kindAt = [&body](size_t i) { return i < body.size() ? body[i]->Kind() : ControlKind::Form; };
   for (size_t i = 0; i < body.size(); ++i) {
-    if (body[i]->Kind() == ControlKind::Label && i + 1 < body.size() && IsEditor(body[i + 1]->Kind())) {
-      flow->AddPair(widgets[i], widgets[i + 1]);
-      ++i;
+    if (kindAt(i) == ControlKind::Label && IsEditor(kindAt(i + 1))) {
+      // A label after the editor that captions no editor of its own is the editor's unit.
+      const bool unit = kindAt(i + 2) == ControlKind::Label && !IsEditor(kindAt(i + 3));
+      flow->AddRow(widgets[i], widgets[i + 1], unit ? widgets[i + 2] : nullptr);
+      i += unit ? 2 : 1;
     } else {
       flow->addWidget(widgets[i]);
     }
   }
+}
+
+// An edit the model gives no width is as wide as its longest text allows, else a few digits: the
+// settings are numbers, and a row of a caption, an edit and a unit must fit a column of a page.
+static void CompactWidth(const TCustomEdit& e, QWidget* w, int extra) {
+  if (HasAnyBounds(e)) return;
+  const int chars = e.MaxLength > 0 ? std::clamp(e.MaxLength, 3, 24) : 8;
+  const QFontMetrics fm(w->font());
+  w->setMaximumWidth(fm.horizontalAdvance(QLatin1Char('0')) * chars + fm.averageCharWidth() + 12 + extra);
 }
 
 QWidget* QtBackend::BuildControl(TControl& c, QWidget* parent) {
@@ -237,9 +253,15 @@ QWidget* QtBackend::BuildControl(TControl& c, QWidget* parent) {
       auto* le = new QLineEdit(parent);
       le->installEventFilter(this);
       connect(le, &QLineEdit::textEdited, this, [this, cp](const QString& t) {
+        // A masked widget holds only the mask; its keys reach the model through the key filter.
+        if (static_cast<TCustomEdit*>(cp)->PasswordChar) {
+          if (Peer* p = Find(cp)) Sync(*p);
+          return;
+        }
         UserInput(cp, [cp, s = FromQ(t)] { static_cast<TCustomEdit*>(cp)->UserSetText(s); });
       });
       Register(c, le, le);
+      CompactWidth(static_cast<TCustomEdit&>(c), le, 0);
       w = le;
       break;
     }
@@ -253,6 +275,7 @@ QWidget* QtBackend::BuildControl(TControl& c, QWidget* parent) {
         UserInput(cp, [cp, dir] { static_cast<TSpinEdit*>(cp)->UserStep(dir); });
       });
       Register(c, sp, sp->Edit());
+      CompactWidth(static_cast<TCustomEdit&>(c), sp, 16);
       w = sp;
       break;
     }

@@ -50,8 +50,13 @@ double NiceStep(double span, int count) {
 
 // ---- Lamps ----
 
+void InstrumentWidget::FillBehind(QPainter& p) const {
+  const QWidget* under = parentWidget() ? parentWidget() : this;
+  p.fillRect(rect(), under->palette().color(under->backgroundRole()));
+}
+
 LampWidget::LampWidget(TControl* c, QWidget* parent, bool clickable)
-    : ModelWidget(c, parent), clickable_(clickable) {
+    : InstrumentWidget(c, parent), clickable_(clickable) {
   if (clickable_) setCursor(Qt::PointingHandCursor);
 }
 
@@ -64,17 +69,18 @@ QSize LampWidget::sizeHint() const {
 void LampWidget::mousePressEvent(QMouseEvent* e) {
   pressed_ = clickable_ && e->button() == Qt::LeftButton;
   update();
-  ModelWidget::mousePressEvent(e);
+  InstrumentWidget::mousePressEvent(e);
 }
 
 void LampWidget::mouseReleaseEvent(QMouseEvent* e) {
   pressed_ = false;
   update();
-  ModelWidget::mouseReleaseEvent(e);
+  InstrumentWidget::mouseReleaseEvent(e);
 }
 
 void LampWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
+  FillBehind(p);
   if (!ctl_) return;
   auto* lamp = static_cast<TiLedRectangle*>(ctl_);
   const QColor fill = Or(ToQColor(lamp->Active() ? lamp->ActiveColor() : lamp->InactiveColor(), palette()),
@@ -118,6 +124,7 @@ QSize SwitchWidget::sizeHint() const {
 
 void SwitchWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
+  FillBehind(p);
   if (!ctl_) return;
   p.setRenderHint(QPainter::Antialiasing);
   auto* sw = static_cast<TiSwitch*>(ctl_);
@@ -174,6 +181,7 @@ QSize SwitchSliderWidget::sizeHint() const {
 
 void SwitchSliderWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
+  FillBehind(p);
   if (!ctl_) return;
   p.setRenderHint(QPainter::Antialiasing);
   auto* s = static_cast<TiSwitchSlider*>(ctl_);
@@ -202,6 +210,7 @@ void SwitchSliderWidget::paintEvent(QPaintEvent*) {
 
 void GaugeWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
+  FillBehind(p);
   if (!ctl_) return;
   p.setRenderHint(QPainter::Antialiasing);
   auto* g = static_cast<TiAngularGauge*>(ctl_);
@@ -274,7 +283,7 @@ QSize DisplayWidget::sizeHint() const {
 
 void DisplayWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  if (!ctl_) return;
+  if (!ctl_) return FillBehind(p);
   const QColor bg = Or(ToQColor(ctl_->Color(), palette()), Qt::black);
   p.fillRect(rect(), bg);
   p.setPen(palette().color(QPalette::Dark));
@@ -305,7 +314,7 @@ struct Axis {
 
 void PlotWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  if (!ctl_) return;
+  if (!ctl_) return FillBehind(p);
   auto* plot = static_cast<TiPlot*>(ctl_);
   const QColor bg = Or(ToQColor(ctl_->Color(), palette()), Qt::black);
   const QColor fg = Contrast(bg) == Qt::white ? QColor(200, 200, 200) : QColor(60, 60, 60);
@@ -485,7 +494,7 @@ void PlotWidget::paintEvent(QPaintEvent*) {
 
 void SpectrumWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  if (!ctl_) return;
+  if (!ctl_) return FillBehind(p);
   auto* s = static_cast<TiSpectrumDisplay*>(ctl_);
   const QColor bg = Or(ToQColor(ctl_->Color(), palette()), Qt::black);
   p.fillRect(rect(), bg);
@@ -519,6 +528,7 @@ void SpectrumWidget::paintEvent(QPaintEvent*) {
 
 void ShapeWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
+  FillBehind(p);
   if (!ctl_) return;
   p.setPen(palette().color(QPalette::Shadow));
   p.setBrush(Or(ToQColor(ctl_->Color(), palette()), Qt::white));

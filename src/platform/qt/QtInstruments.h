@@ -5,7 +5,20 @@
 
 namespace qtb {
 
-class LampWidget : public ModelWidget {
+// An instrument paints every pixel of its rectangle, the parent's background where it draws
+// nothing, so a repaint of the instrument leaves its group box alone.
+class InstrumentWidget : public ModelWidget {
+  Q_OBJECT
+ public:
+  InstrumentWidget(TControl* c, QWidget* parent) : ModelWidget(c, parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+  }
+ protected:
+  // Fills the rectangle with what the parent shows behind the instrument.
+  void FillBehind(QPainter& p) const;
+};
+
+class LampWidget : public InstrumentWidget {
   Q_OBJECT
  public:
   LampWidget(TControl* c, QWidget* parent, bool clickable);
@@ -19,66 +32,66 @@ class LampWidget : public ModelWidget {
   bool pressed_ = false;
 };
 
-class SwitchWidget : public ModelWidget {
+class SwitchWidget : public InstrumentWidget {
   Q_OBJECT
  public:
-  using ModelWidget::ModelWidget;
+  using InstrumentWidget::InstrumentWidget;
   QSize sizeHint() const override;
  protected:
   void paintEvent(QPaintEvent*) override;
 };
 
 // A vertical track with one stop per position, the knob at the current one, captions beside.
-class SwitchSliderWidget : public ModelWidget {
+class SwitchSliderWidget : public InstrumentWidget {
   Q_OBJECT
  public:
-  using ModelWidget::ModelWidget;
+  using InstrumentWidget::InstrumentWidget;
   QSize sizeHint() const override;
  protected:
   void paintEvent(QPaintEvent*) override;
 };
 
-class GaugeWidget : public ModelWidget {
+class GaugeWidget : public InstrumentWidget {
   Q_OBJECT
  public:
-  using ModelWidget::ModelWidget;
+  using InstrumentWidget::InstrumentWidget;
   QSize sizeHint() const override { return QSize(160, 160); }
  protected:
   void paintEvent(QPaintEvent*) override;
 };
 
-class DisplayWidget : public ModelWidget {
+class DisplayWidget : public InstrumentWidget {
   Q_OBJECT
  public:
-  using ModelWidget::ModelWidget;
+  using InstrumentWidget::InstrumentWidget;
   QSize sizeHint() const override;
   QString Shown() const;
  protected:
   void paintEvent(QPaintEvent*) override;
 };
 
-class PlotWidget : public ModelWidget {
+class PlotWidget : public InstrumentWidget {
   Q_OBJECT
  public:
-  using ModelWidget::ModelWidget;
+  using InstrumentWidget::InstrumentWidget;
   QSize sizeHint() const override { return QSize(420, 220); }
  protected:
   void paintEvent(QPaintEvent*) override;
 };
 
-class SpectrumWidget : public ModelWidget {
+class SpectrumWidget : public InstrumentWidget {
   Q_OBJECT
  public:
-  using ModelWidget::ModelWidget;
+  using InstrumentWidget::InstrumentWidget;
   QSize sizeHint() const override { return QSize(320, 160); }
  protected:
   void paintEvent(QPaintEvent*) override;
 };
 
-class ShapeWidget : public ModelWidget {
+class ShapeWidget : public InstrumentWidget {
   Q_OBJECT
  public:
-  using ModelWidget::ModelWidget;
+  using InstrumentWidget::InstrumentWidget;
   QSize sizeHint() const override { return QSize(40, 40); }
  protected:
   void paintEvent(QPaintEvent*) override;

@@ -57,125 +57,160 @@ void AbsoluteLayout::setGeometry(const QRect& r) {
 
 ColumnFlowLayout::ColumnFlowLayout(QWidget* parent, int columnHeight)
     : QLayout(parent), columnHeight_(columnHeight) {
-  setContentsMargins(6, 6, 6, 6);
-  setSpacing(6);
+  setContentsMargins(3, 3, 3, 3);
+  setSpacing(4);
 }
 
 ColumnFlowLayout::~ColumnFlowLayout() {
-  for (auto& e : entries_) {
-    delete e.a;
-    delete e.b;
-  }
+  for (auto& e : entries_)
+    for (QLayoutItem* it : e.item) delete it;
 }
 
-void ColumnFlowLayout::AddPair(QWidget* label, QWidget* editor) {
-  addChildWidget(label);
-  addChildWidget(editor);
-  entries_.push_back(Entry{new QWidgetItem(label), new QWidgetItem(editor)});
+void ColumnFlowLayout::AddRow(QWidget* label, QWidget* editor, QWidget* unit) {
+  Entry e;
+  e.row = true;
+  QWidget* parts[kSlots] = {label, editor, unit};
+  for (int i = 0; i < kSlots; ++i)
+    if (parts[i]) {
+      addChildWidget(parts[i]);
+      e.item[i] = new QWidgetItem(parts[i]);
+    }
+  entries_.push_back(e);
   invalidate();
 }
 
-void ColumnFlowLayout::addItem(QLayoutItem* item) { entries_.push_back(Entry{item, nullptr}); }
+void ColumnFlowLayout::SetColumnHeight(int h) {
+  if (h == columnHeight_) return;
+  columnHeight_ = h;
+  invalidate();
+}
+
+void ColumnFlowLayout::addItem(QLayoutItem* item) {
+  Entry e;
+  e.item[0] = item;
+  entries_.push_back(e);
+}
 
 int ColumnFlowLayout::count() const {
   int n = 0;
-  for (const auto& e : entries_) n += e.b ? 2 : 1;
+  for (const auto& e : entries_)
+    for (const QLayoutItem* it : e.item) n += it != nullptr;
   return n;
 }
 
 QLayoutItem* ColumnFlowLayout::itemAt(int i) const {
-  for (const auto& e : entries_) {
-    if (i == 0) return e.a;
-    --i;
-    if (e.b) {
-      if (i == 0) return e.b;
-      --i;
-    }
-  }
+  for (const auto& e : entries_)
+    for (QLayoutItem* it : e.item)
+      if (it && i-- == 0) return it;
   return nullptr;
 }
 
 QLayoutItem* ColumnFlowLayout::takeAt(int i) {
-  for (size_t k = 0; k < entries_.size(); ++k) {
-    Entry& e = entries_[k];
-    if (i == 0) {
-      QLayoutItem* it = e.a;
-      if (e.b) {
-        e.a = e.b;
-        e.b = nullptr;
-      } else {
-        entries_.erase(entries_.begin() + long(k));
+  for (size_t k = 0; k < entries_.size(); ++k)
+    for (QLayoutItem*& it : entries_[k].item)
+      if (it && i-- == 0) {
+        QLayoutItem* taken = it;
+        it = nullptr;
+        bool any = false;
+        for (const QLayoutItem* rest : entries_[k].item) any |= rest != nullptr;
+        if (!any) entries_.erase(entries_.begin() + long(k));
+        invalidate();
+        return taken;
       }
-      return it;
-    }
-    --i;
-    if (e.b) {
-      if (i == 0) {
-        QLayoutItem* it = e.b;
-        e.b = nullptr;
-        return it;
-      }
-      --i;
-    }
-  }
   return nullptr;
 }
 
-QSize ColumnFlowLayout::Flow(const QRect& area, int limit, bool apply) const {
+namespace {
+
+// An item's size when room is short: a container as small as its own layout allows; a large
+// widget (a gauge, a chart, a grid) a little over half its preferred size; a small one (a lamp, a
+// button) keeps its width and is no taller than its text needs. Never below the item's minimum.
+// The compact flow also halves the spacing.
+QSize Compact(QLayoutItem* it) {
+  const QSize hint = it->sizeHint();
+  QWidget* w = it->widget();
+  if (it->layout() || (w && w->layout())) return it->minimumSize().boundedTo(hint);
+  QSize s = hint;
+  if (hint.height() > 40) {
+    s = hint * 11 / 20;
+  } else if (w) {
+    s.setHeight(std::min(hint.height(), w->fontMetrics().height() + 5));
+  }
+  return s.expandedTo(it->minimumSize()).boundedTo(hint);
+}
+
+}  // namespace
+
+QSize ColumnFlowLayout::Flow(const QRect& area, int limit, bool compact, bool apply) const {
   const QMargins m = contentsMargins();
-  const int gap = spacing();
-  const int colGap = 12;
+  const int gap = compact ? std::max(1, spacing() / 2) : spacing();
+  const int colGap = 8;
   const int top = area.top() + m.top();
   const int bottomLimit = area.top() + limit - m.bottom();
 
   // Split the visible entries into columns.
   struct Row {
     const Entry* e;
-    QSize a, b;
+    QSize size[kSlots];
     int h;
   };
-  std::vector<std::vector<Row>> columns(1);
-  int y = top;
+  // A lone entry (a group, a button) goes into the first column with room left below its last
+  // entry, so a short group fills the gap under an earlier one; rows of fields keep their order
+  // and go on in the last column. What does not fit starts a new column.
+  std::vector<std::vector<Row>> columns;
+  std::vector<int> bottoms;  // where each column's next entry would start
   for (const auto& e : entries_) {
-    const bool showA = !e.a->isEmpty();
-    const bool showB = e.b && !e.b->isEmpty();
-    if (!showA && !showB) continue;
-    Row r{&e, showA ? e.a->sizeHint() : QSize(0, 0), showB ? e.b->sizeHint() : QSize(0, 0), 0};
-    r.h = std::max(r.a.height(), r.b.height());
-    if (!columns.back().empty() && y + r.h > bottomLimit) {
+    Row r{&e, {}, 0};
+    bool shown = false;
+    for (int i = 0; i < kSlots; ++i)
+      if (e.item[i] && !e.item[i]->isEmpty()) {
+        r.size[i] = compact ? Compact(e.item[i]) : e.item[i]->sizeHint();
+        r.h = std::max(r.h, r.size[i].height());
+        shown = true;
+      }
+    if (!shown) continue;
+    size_t c = e.row && !columns.empty() ? columns.size() - 1 : 0;
+    while (c < columns.size() && bottoms[c] + r.h > bottomLimit) ++c;
+    if (c == columns.size()) {
       columns.emplace_back();
-      y = top;
+      bottoms.push_back(top);
     }
-    columns.back().push_back(r);
-    y += r.h + gap;
+    columns[c].push_back(r);
+    bottoms[c] += r.h + gap;
   }
 
   int x = area.left() + m.left();
   int maxBottom = top;
   for (const auto& col : columns) {
     if (col.empty()) continue;
-    int labelW = 0, editorW = 0, singleW = 0;
+    // The widest caption, editor and unit of the column's rows; lone items span the column.
+    int slotW[kSlots] = {};
+    int singleW = 0;
     for (const auto& r : col) {
-      if (r.e->b) {
-        labelW = std::max(labelW, r.a.width());
-        editorW = std::max(editorW, r.b.width());
-      } else {
-        singleW = std::max(singleW, r.a.width());
-      }
+      if (r.e->row)
+        for (int i = 0; i < kSlots; ++i) slotW[i] = std::max(slotW[i], r.size[i].width());
+      else
+        singleW = std::max(singleW, r.size[0].width());
     }
-    const int pairW = editorW > 0 || labelW > 0 ? labelW + gap + editorW : 0;
-    const int colW = std::max(singleW, pairW);
+    int rowW = 0;
+    for (int w : slotW)
+      if (w > 0) rowW += (rowW > 0 ? gap : 0) + w;
+    const int colW = std::max(singleW, rowW);
     int cy = top;
     for (const auto& r : col) {
       if (apply) {
-        if (r.e->b) {
-          if (!r.e->a->isEmpty())
-            r.e->a->setGeometry(QRect(x, cy + (r.h - r.a.height()) / 2, labelW, r.a.height()));
-          if (!r.e->b->isEmpty())
-            r.e->b->setGeometry(QRect(x + labelW + gap, cy + (r.h - r.b.height()) / 2, r.b.width(),
-                                      r.b.height()));
+        if (r.e->row) {
+          int cx = x;
+          for (int i = 0; i < kSlots; ++i) {
+            if (slotW[i] == 0) continue;
+            QLayoutItem* it = r.e->item[i];
+            if (it && !it->isEmpty())
+              it->setGeometry(QRect(cx, cy + (r.h - r.size[i].height()) / 2, i == 0 ? slotW[i] : r.size[i].width(),
+                                    r.size[i].height()));
+            cx += slotW[i] + gap;
+          }
         } else {
-          r.e->a->setGeometry(QRect(x, cy, r.a.width(), r.a.height()));
+          r.e->item[0]->setGeometry(QRect(x, cy, r.size[0].width(), r.size[0].height()));
         }
       }
       cy += r.h + gap;
@@ -189,13 +224,20 @@ QSize ColumnFlowLayout::Flow(const QRect& area, int limit, bool apply) const {
 }
 
 QSize ColumnFlowLayout::sizeHint() const {
-  return Flow(QRect(0, 0, 0, 0), columnHeight_, false);
+  return Flow(QRect(0, 0, 0, 0), columnHeight_, false, false);
+}
+
+QSize ColumnFlowLayout::minimumSize() const {
+  return Flow(QRect(0, 0, 0, 0), columnHeight_, true, false);
 }
 
 void ColumnFlowLayout::setGeometry(const QRect& r) {
   QLayout::setGeometry(r);
-  // A taller container takes fewer, longer columns; never more than the minimum size allows.
-  Flow(r, std::max(columnHeight_, r.height()), true);
+  // A taller container takes fewer, longer columns; never more than the minimum size allows. The
+  // items keep their preferred sizes where those fit, else they are made compact.
+  const int limit = std::max(columnHeight_, r.height());
+  const QSize roomy = Flow(r, limit, false, false);
+  Flow(r, limit, roomy.width() > r.width() || roomy.height() > r.height(), true);
 }
 
 }  // namespace qtb

@@ -34,28 +34,35 @@ class AbsoluteLayout : public QLayout {
 };
 
 // Items top to bottom in columns no taller than the column height (or the container, when it is
-// taller); a label and its editor share a row, the editors of a column aligned. Nothing overlaps:
-// the layout asks for the whole flow as its minimum size, so a scroll area shows what does not fit.
+// taller); a label, its editor and the editor's unit share a row, the editors of a column aligned.
+// Nothing overlaps: the layout asks for the whole flow as its minimum size, so a scroll area shows
+// what does not fit. A scroll area sets the column height of its content's flow to its own height,
+// so a page fills its height before it takes another column.
 class ColumnFlowLayout : public QLayout {
  public:
   explicit ColumnFlowLayout(QWidget* parent, int columnHeight);
   ~ColumnFlowLayout() override;
-  void AddPair(QWidget* label, QWidget* editor);
+  // A row of a caption, its editor and (if not null) the editor's unit.
+  void AddRow(QWidget* label, QWidget* editor, QWidget* unit = nullptr);
+  void SetColumnHeight(int h);
   void addItem(QLayoutItem* item) override;
   int count() const override;
   QLayoutItem* itemAt(int i) const override;
   QLayoutItem* takeAt(int i) override;
   QSize sizeHint() const override;
-  QSize minimumSize() const override { return sizeHint(); }
+  // The flow with its items made compact (large widgets smaller, small ones no taller than their
+  // text), which is what the container is laid out with when the preferred sizes do not fit.
+  QSize minimumSize() const override;
   void setGeometry(const QRect& r) override;
   Qt::Orientations expandingDirections() const override { return {}; }
 
  private:
+  static constexpr int kSlots = 3;  // caption, editor, unit
   struct Entry {
-    QLayoutItem* a;
-    QLayoutItem* b;  // the editor of a label-editor pair, else null
+    QLayoutItem* item[kSlots] = {};  // a lone item sits in the first slot
+    bool row = false;                // a caption-editor row (the columns align its editor)
   };
-  QSize Flow(const QRect& area, int limit, bool apply) const;
+  QSize Flow(const QRect& area, int limit, bool compact, bool apply) const;
   std::vector<Entry> entries_;
   int columnHeight_;
 };

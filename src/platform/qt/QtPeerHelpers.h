@@ -1,11 +1,13 @@
 #pragma once
 // Helpers shared by the building and the syncing of peer widgets (QtBuild.cpp, QtSync.cpp).
 #include <QDate>
+#include <QString>
 #include <algorithm>
 #include <cmath>
 #include <functional>
 #include <string>
 
+#include "platform/qt/QtText.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Instruments.h"
 
@@ -52,6 +54,12 @@ inline bool IgnoresBounds(ControlKind k) {
     default:
       return false;
   }
+}
+
+// What an edit shows: its text, or its password character once for every character.
+inline QString Shown(const TCustomEdit& e) {
+  // One byte of the code page is one character.
+  return e.PasswordChar ? QString(qsizetype(e.Text().size()), QChar::fromLatin1(e.PasswordChar)) : ToQ(e.Text());
 }
 
 // Day 0 of TDateTime.

@@ -1,6 +1,15 @@
 #include "platform/qt/QtScript.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QProcess>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -28,7 +37,7 @@ namespace qtb {
 
 enum class Verb {
   Wait, Key, Click, DblClick, Type, Leave, Pick, Select, Slide, Tab, Box, File, Dialog, Until, Expect,
-  Snapshot, Quit
+  Snapshot, Quit, Fits, Mouse, Keys, Press, Run, Clipboard
 };
 
 struct ScriptRunner::Step {
@@ -59,7 +68,12 @@ constexpr VerbEntry kVerbs[] = {
     {"pick", Verb::Pick, "ti"},         {"select", Verb::Select, "tii"}, {"slide", Verb::Slide, "tr"},
     {"tab", Verb::Tab, "t"},            {"box", Verb::Box, "w"},         {"file", Verb::File, "s"},
     {"dialog", Verb::Dialog, "w"},      {"until", Verb::Until, "tu"},    {"expect", Verb::Expect, "te"},
-    {"snapshot", Verb::Snapshot, "ts"}, {"quit", Verb::Quit, ""},
+    {"snapshot", Verb::Snapshot, "ts"}, {"quit", Verb::Quit, ""},        {"fits", Verb::Fits, "t"},
+    // Through Qt's own event path, as a user's mouse and keyboard: a click on the control's widget,
+    // text typed into the focused widget, one key (with modifiers) pressed there.
+    {"mouse", Verb::Mouse, "t"},        {"keys", Verb::Keys, "s"},       {"press", Verb::Press, "s"},
+    // An outside program (a window manager's tool), run to its end; the clipboard's text.
+    {"run", Verb::Run, "s"},            {"clipboard", Verb::Clipboard, "s"},
 };
 
 // What a user's click does to each kind of control.
@@ -219,6 +233,54 @@ std::optional<std::string> ReadProperty(const TControl& c, const QString& proper
   return std::nullopt;
 }
 
+// Why a window or a page does not show all of its contents, or empty when it does: a scroll bar
+// showing, a widget reaching past its window or past the part of a scroll area that is shown, a
+// window smaller than its contents ask; the main window's client area must be as designed.
+QString Overflow(QWidget* w, const TForm& form, QWidget*& culprit) {
+  QWidget* top = w->window();
+  for (int i = 0; i < 4; ++i) QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+  auto name = [](const QWidget* x) {
+    return x->objectName().isEmpty() ? QString::fromLatin1(x->metaObject()->className()) : x->objectName();
+  };
+  auto size = [](QSize s) { return QStringLiteral("%1 x %2").arg(s.width()).arg(s.height()); };
+  if (Application && Application->MainForm() == &form && form.ClientWidth >= 0)
+    if (auto* mw = qobject_cast<QMainWindow*>(top); mw && mw->centralWidget()) {
+      const QSize want(form.ClientWidth, form.ClientHeight);
+      if (mw->centralWidget()->size() != want)
+        return QStringLiteral("the client area is %1, not %2").arg(size(mw->centralWidget()->size()), size(want));
+    }
+  if (top->size().width() < top->minimumSizeHint().width() || top->size().height() < top->minimumSizeHint().height())
+    return QStringLiteral("the window is %1, its contents ask %2").arg(size(top->size()), size(top->minimumSizeHint()));
+  // The scroll areas around the target and inside it.
+  QList<QAbstractScrollArea*> areas = w->findChildren<QAbstractScrollArea*>();
+  for (QWidget* up = w; up; up = up->parentWidget())
+    if (auto* a = qobject_cast<QAbstractScrollArea*>(up)) areas.append(a);
+  for (QAbstractScrollArea* a : areas) {
+    if (!a->isVisibleTo(top)) continue;
+    // Lists, grids and text boxes scroll their own lines; only layout containers must not.
+    if (!a->inherits("QScrollArea")) continue;
+    for (QScrollBar* bar : {a->horizontalScrollBar(), a->verticalScrollBar()})
+      if (bar->isVisibleTo(top) && bar->maximum() > 0 && (culprit = static_cast<QScrollArea*>(a)->widget()))
+        return QStringLiteral("%1 scrolls: its contents are %2 in a view of %3")
+            .arg(name(a), size(static_cast<QScrollArea*>(a)->widget()->minimumSizeHint()), size(a->viewport()->size()));
+  }
+  const QList<QWidget*> all = w->findChildren<QWidget*>();
+  for (QWidget* x : all) {
+    if (!x->isVisibleTo(top) || x->isWindow()) continue;
+    for (QWidget* up = x->parentWidget(); up; up = up->parentWidget()) {
+      const bool frame = up == top || (up->parentWidget() && qobject_cast<QAbstractScrollArea*>(up->parentWidget()) &&
+                                       static_cast<QAbstractScrollArea*>(up->parentWidget())->viewport() == up);
+      if (!frame) continue;
+      const QRect r(x->mapTo(up, QPoint(0, 0)), x->size());
+      if (!up->rect().contains(r))
+        return QStringLiteral("%1 at %2,%3 (%4) reaches past %5 (%6)")
+            .arg(name(x)).arg(r.x()).arg(r.y()).arg(size(r.size()), name(up), size(up->size()));
+      if (up == top) break;
+    }
+  }
+  return QString();
+}
+
 QString BoxText(const QMessageBox* box) {
   QString t = box->text();
   t.replace(u'\n', QStringLiteral("\\n"));
@@ -323,7 +385,9 @@ void ScriptRunner::Parse(const QString& path) {
     }
     if (s.verb == Verb::Box && s.value != "ok" && s.value != "yes" && s.value != "no") Fail(&s, "box ok, yes or no");
     if (s.verb == Verb::Dialog && s.value != "ok" && s.value != "cancel") Fail(&s, "dialog ok or cancel");
-    if ((s.verb == Verb::Key || s.verb == Verb::File) && s.value.isEmpty()) Fail(&s, "what is missing");
+    if ((s.verb == Verb::Key || s.verb == Verb::File || s.verb == Verb::Keys || s.verb == Verb::Press ||
+         s.verb == Verb::Run) && s.value.isEmpty())
+      Fail(&s, "what is missing");
     steps_.push_back(s);
   }
 }
@@ -400,6 +464,12 @@ void ScriptRunner::Poll(size_t index, qint64 deadline) {
     else why = "no form " + s.form;
   } else if (TControl* c = s.control.isEmpty() ? f : f->FindControl(FromQ(s.control)); !c) {
     why = QStringLiteral("no control %1 in %2").arg(s.control, s.form);
+  } else if (s.property == "shown") {
+    // What the edit's widget shows (a masked text shows its mask).
+    QWidget* w = backend_.WidgetOf(*c);
+    auto* le = w ? qobject_cast<QLineEdit*>(w->focusProxy() ? w->focusProxy() : w) : nullptr;
+    if (!le) Fail(&s, QStringLiteral("%1 is not an edit").arg(s.control));
+    actual = FromQ(le->text());
   } else {
     actual = ReadProperty(*c, s.property, why);
     if (!actual) Fail(&s, why);
@@ -511,6 +581,44 @@ void ScriptRunner::Act(const Step& s) {
       Schedule(0);
       return;
     }
+    case Verb::Keys:
+    case Verb::Press: {
+      // An open menu takes the keys, as it grabs the keyboard.
+      QWidget* into = QApplication::activePopupWidget();
+      if (!into) into = QApplication::focusWidget();
+      if (!into) {
+        // No window is active (one closed and none took over): the top window's focus child.
+        const QtBackend::Modal* m = modalTop();
+        TForm* f = m && m->kind == QtBackend::Modal::Form ? m->form : (Application ? Application->MainForm() : nullptr);
+        if (QWidget* win = f ? backend_.WindowOf(*f) : nullptr) into = win->focusWidget() ? win->focusWidget() : win;
+      }
+      if (!into) Fail(&s, "no window has the keyboard");
+      Schedule(0);
+      if (s.verb == Verb::Keys) {
+        QTest::keyClicks(into, s.value);
+        return;
+      }
+      // Alt alone (which puts the menu bar in keyboard mode) is no key sequence.
+      if (s.value.compare("alt", Qt::CaseInsensitive) == 0) {
+        QTest::keyClick(into, Qt::Key_Alt, Qt::AltModifier);
+        return;
+      }
+      const QKeySequence seq = QKeySequence::fromString(s.value, QKeySequence::PortableText);
+      if (seq.isEmpty()) Fail(&s, "not a key: " + s.value);
+      QTest::keyClick(into, seq[0].key(), seq[0].keyboardModifiers());
+      return;
+    }
+    case Verb::Clipboard:
+      QGuiApplication::clipboard()->setText(s.value);
+      Schedule(0);
+      return;
+    case Verb::Run: {
+      const QStringList words = QProcess::splitCommand(s.value);
+      const int rc = words.isEmpty() ? -1 : QProcess::execute(words.first(), words.mid(1));
+      if (rc != 0) Fail(&s, QStringLiteral("the command ended with %1").arg(rc));
+      Schedule(0);
+      return;
+    }
     case Verb::Key: {
       const QKeySequence seq = QKeySequence::fromString(s.value, QKeySequence::PortableText);
       if (seq.isEmpty()) Fail(&s, "not a key: " + s.value);
@@ -549,6 +657,12 @@ void ScriptRunner::Act(const Step& s) {
       char ch = 0;
       if (key == Qt::Key_Return || key == Qt::Key_Enter) ch = '\r';
       else if (key == Qt::Key_Escape) ch = 27;
+      // Enter and Escape belong to the window's default and cancel buttons first.
+      if (ch == '\r' || ch == 27) {
+        bool taken = false;
+        backend_.UserAction(*f, [f, ch, &taken] { taken = f->UserDialogKey(ch); });
+        if (taken) return;
+      }
       else if (key == Qt::Key_Backspace) ch = 8;
       else if (s.value.size() == 1) ch = FromQChar(s.value[0]);
       else if (key == Qt::Key_Space) ch = ' ';
@@ -585,6 +699,25 @@ void ScriptRunner::Act(const Step& s) {
   if (!on) Fail(&s, reason);
   TControl* c = on;
   const ControlKind k = c->Kind();
+  if (s.verb == Verb::Fits || s.verb == Verb::Mouse) {
+    QWidget* w = backend_.WidgetOf(*c);
+    if (!w || !c->Form()) Fail(&s, QStringLiteral("%1 has no window").arg(s.control));
+    if (s.verb == Verb::Fits) {
+      QWidget* culprit = nullptr;
+      const QString why = Overflow(w, *c->Form(), culprit);
+      // The whole of what scrolls, for a look at what does not fit.
+      const QString dir = qEnvironmentVariable("VUMA_SNAPSHOT_DIR");
+      if (!why.isEmpty() && culprit && !dir.isEmpty()) culprit->grab().save(dir + "/E2E-FAIL-contents.png");
+      if (!why.isEmpty()) Fail(&s, why);
+      Schedule(0);
+      return;
+    }
+    // The widget that takes the keyboard is the one clicked (a spin edit's line edit).
+    QWidget* focus = w->focusProxy() ? w->focusProxy() : w;
+    Schedule(0);
+    QTest::mouseClick(focus, Qt::LeftButton, Qt::NoModifier, focus->rect().center());
+    return;
+  }
   switch (s.verb) {
     case Verb::Click: {
       const ClickRule* rule = nullptr;

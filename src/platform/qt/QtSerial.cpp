@@ -1,8 +1,15 @@
 #include "platform/qt/QtSerial.h"
 
-#include <QSerialPort>
+#include <QSocketNotifier>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/ioctl.h>
 #include <termios.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 #include "platform/ui/Scheduler.h"
@@ -10,92 +17,186 @@
 namespace qtb {
 namespace {
 
+// How long arrivals gather before they are handed on together, once bytes are coming in.
+constexpr int64_t kGatherUs = 10'000;
+
+// The line on a non-blocking descriptor, watched by the UI thread's event loop. Reading is paced:
+// the first bytes after a quiet spell are delivered at once, the rest of an answer in chunks of
+// what arrived within a link tick, so a relay or an adapter that sends byte by byte costs a
+// wake-up per tick rather than one per byte. Writing never waits: the bytes are queued and
+// Sending() tells the link when they have left.
 class QtSerialDevice : public SerialDevice {
  public:
-  QtSerialDevice(const std::string& portName) : name_(portName) {
+  explicit QtSerialDevice(const std::string& portName) : name_(portName) {
     const std::string path = DevicePathForPort(portName);
-    port_.setPortName(QString::fromLocal8Bit(path.c_str()));
-    if (!port_.open(QIODevice::ReadWrite))
-      throw EComPort("Unable to open com port " + portName + " (" +
-                     port_.errorString().toStdString() + ")");
-    const bool ok = port_.setBaudRate(TComPort::BaudRate) && port_.setDataBits(QSerialPort::Data8) &&
-                    port_.setParity(QSerialPort::NoParity) &&
-                    port_.setStopBits(QSerialPort::OneStop) &&
-                    port_.setFlowControl(QSerialPort::NoFlowControl);
-    if (!ok) {
-      std::string why = port_.errorString().toStdString();
-      port_.close();
-      throw EComPort("Unable to open com port " + portName + " (" + why + ")");
-    }
+    fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd_ < 0) throw EComPort("Unable to open com port " + portName + " (" + std::strerror(errno) + ")");
+    // One user at a time, as every serial program expects of a port.
+    if (::ioctl(fd_, TIOCEXCL) != 0 && errno != ENOTTY) Refuse("cannot lock the port");
+    termios tio{};
+    if (::tcgetattr(fd_, &tio) != 0) Refuse("not a serial port");
+    ::cfmakeraw(&tio);  // 8 data bits, no parity, no translation
+    tio.c_cflag |= CLOCAL | CREAD;
+    tio.c_cflag &= ~(CSTOPB | PARENB | CRTSCTS);
+    tio.c_iflag &= ~(IXON | IXOFF | IXANY);
+    tio.c_cc[VMIN] = 0;
+    tio.c_cc[VTIME] = 0;
+    if (::cfsetispeed(&tio, B19200) != 0 || ::cfsetospeed(&tio, B19200) != 0 ||
+        ::tcsetattr(fd_, TCSANOW, &tio) != 0)
+      Refuse("cannot set 19200 8N1");
     // A pseudo-terminal has no modem lines; refusing them is not an error.
-    port_.setDataTerminalReady(true);
-    port_.setRequestToSend(true);
-    port_.clearError();
+    int lines = TIOCM_DTR | TIOCM_RTS;
+    ::ioctl(fd_, TIOCMBIS, &lines);
     // Only a real line drains to the wire; a pseudo-terminal's buffer empties when the far end reads.
     realLine_ = path.rfind("/dev/pts/", 0) != 0 && path != "/dev/ptmx";
-    QObject::connect(&port_, &QSerialPort::readyRead, [this] { OnReadyRead(); });
-    QObject::connect(&port_, &QSerialPort::errorOccurred, [this](QSerialPort::SerialPortError e) {
-      if (e == QSerialPort::ResourceError || e == QSerialPort::ReadError ||
-          e == QSerialPort::WriteError)
-        failed_ = true;
-    });
+    reader_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
+    QObject::connect(reader_.get(), &QSocketNotifier::activated, [this] { OnReadable(); });
+    writer_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Write);
+    writer_->setEnabled(false);
+    QObject::connect(writer_.get(), &QSocketNotifier::activated, [this] { Flush(); });
   }
 
   ~QtSerialDevice() override {
     *alive_ = false;
     if (posted_) Scheduler::Instance().Cancel(postId_);
-    QObject::disconnect(&port_, nullptr, nullptr, nullptr);
-    if (port_.isOpen()) port_.close();
+    reader_.reset();
+    writer_.reset();
+    if (fd_ >= 0) {
+      ::ioctl(fd_, TIOCNXCL);
+      ::close(fd_);
+    }
   }
 
   void Write(const std::string& bytes) override {
-    if (!port_.isOpen() || failed_) throw EComPort("Error writing to the com port " + name_);
+    if (fd_ < 0 || failed_) throw EComPort("Error writing to the com port " + name_);
     if (bytes.empty()) return;
-    const qint64 n = port_.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    if (n != static_cast<qint64>(bytes.size())) throw EComPort("Error writing to the com port " + name_);
-    // Wire time at 10 bits a byte, with a generous margin for a slow line.
-    const int wireMs = static_cast<int>(bytes.size() * 10 * 1000 / TComPort::BaudRate);
-    while (port_.bytesToWrite() > 0) {
-      if (!port_.waitForBytesWritten(1000 + 4 * wireMs))
-        throw EComPort("Error writing to the com port " + name_);
+    outbox_ += bytes;
+    // Wire time at 10 bits a byte, with a generous margin for a slow line: bytes that have not
+    // left by then mean a dead line.
+    const int64_t wireUs = static_cast<int64_t>(outbox_.size()) * 10 * 1'000'000 / TComPort::BaudRate;
+    sendDeadlineUs_ = Scheduler::Instance().NowUs() + 1'000'000 + 4 * wireUs;
+    Flush();
+    if (failed_) throw EComPort("Error writing to the com port " + name_);
+  }
+
+  bool Sending() const override {
+    if (fd_ < 0 || failed_) return false;
+    bool queued = !outbox_.empty();
+    if (!queued && realLine_) {
+      int left = 0;
+      queued = ::ioctl(fd_, TIOCOUTQ, &left) == 0 && left > 0;
     }
-    if (realLine_ && port_.handle() >= 0) ::tcdrain(port_.handle());
+    if (queued && Scheduler::Instance().NowUs() > sendDeadlineUs_) {
+      failed_ = true;  // the next write reports it
+      return false;
+    }
+    return queued;
   }
 
   void Close() override {
-    if (!port_.isOpen()) return;
-    port_.close();
-    if (port_.error() != QSerialPort::NoError && port_.error() != QSerialPort::NotOpenError) {
-      std::string why = port_.errorString().toStdString();
-      port_.clearError();
-      throw EComPort("Error closing the com port " + name_ + " (" + why + ")");
+    if (fd_ < 0) return;
+    // What is still queued goes out first (a closing message is written just before).
+    while (!outbox_.empty() && !failed_ && Scheduler::Instance().NowUs() < sendDeadlineUs_) {
+      pollfd p{fd_, POLLOUT, 0};
+      ::poll(&p, 1, 50);
+      Flush();
     }
+    reader_.reset();
+    writer_.reset();
+    ::ioctl(fd_, TIOCNXCL);
+    const int rc = ::close(fd_);
+    const int err = errno;
+    fd_ = -1;
+    if (rc != 0 && err != EINTR)
+      throw EComPort("Error closing the com port " + name_ + " (" + std::strerror(err) + ")");
   }
 
  private:
-  void OnReadyRead() {
-    const QByteArray data = port_.readAll();
-    if (data.isEmpty()) return;
-    pending_.append(data.constData(), static_cast<size_t>(data.size()));
-    PostDelivery();
+  [[noreturn]] void Refuse(const char* why) {
+    const std::string detail = std::string(why) + ": " + std::strerror(errno);
+    ::close(fd_);
+    fd_ = -1;
+    throw EComPort("Unable to open com port " + name_ + " (" + detail + ")");
+  }
+
+  void Flush() {
+    while (!outbox_.empty() && fd_ >= 0) {
+      const ssize_t n = ::write(fd_, outbox_.data(), outbox_.size());
+      if (n > 0) {
+        outbox_.erase(0, static_cast<size_t>(n));
+        continue;
+      }
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0 && errno != EAGAIN) failed_ = true;
+      break;
+    }
+    if (writer_) writer_->setEnabled(!outbox_.empty() && !failed_);
+  }
+
+  // Reads everything waiting; the count read, or -1 when the line has failed (a pulled adapter).
+  ssize_t ReadAvailable() {
+    ssize_t total = 0;
+    char buf[4096];
+    while (fd_ >= 0) {
+      const ssize_t n = ::read(fd_, buf, sizeof buf);
+      if (n > 0) {
+        pending_.append(buf, static_cast<size_t>(n));
+        total += n;
+        continue;
+      }
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0 && errno != EAGAIN) {
+        failed_ = true;
+        return -1;
+      }
+      break;
+    }
+    return total;
+  }
+
+  // The line woke us after a quiet spell: deliver now, then gather until it is quiet again.
+  void OnReadable() {
+    reader_->setEnabled(false);
+    // Readable yet nothing to read: the line has hung up; the next write reports it.
+    if (ReadAvailable() <= 0) {
+      failed_ = true;
+      return;
+    }
+    Post(Scheduler::Instance().NowUs());
   }
 
   // Arrivals go through the scheduler like every other event, so they run only while a loop
-  // runs and through the application's dispatch point.
-  void PostDelivery() {
-    if (posted_ || pending_.empty() || delivering_) return;
+  // runs and through the application's dispatch point. While bytes keep coming the next look is
+  // due with the scheduler's next item (the link tick), at most a gathering time away.
+  void Post(int64_t atUs) {
+    if (posted_) return;
     posted_ = true;
-    auto& s = Scheduler::Instance();
-    postId_ = s.Post(s.NowUs(), [this, alive = alive_] {
+    postId_ = Scheduler::Instance().Post(atUs, [this, alive = alive_] {
       if (!*alive) return;
       posted_ = false;
-      Deliver(alive);
+      Gather(alive);
     });
   }
 
-  void Deliver(const std::shared_ptr<bool>& alive) {
-    // Never re-entered: bytes arriving while a packet is being handled wait until it is done.
+  void Gather(const std::shared_ptr<bool>& alive) {
+    // Never re-entered: bytes arriving while a packet is being handled wait until it is done;
+    // the delivery running now looks again when it ends.
     if (delivering_) return;
+    const bool arrived = ReadAvailable() > 0 || !pending_.empty();
+    Deliver(alive);
+    if (!*alive || fd_ < 0 || failed_) return;
+    if (arrived || !pending_.empty()) {
+      auto& s = Scheduler::Instance();
+      const int64_t now = s.NowUs();
+      int64_t at = now + kGatherUs, next;
+      if (s.NextDue(next) && next > now) at = std::min(at, next);
+      Post(at);
+    } else {
+      reader_->setEnabled(true);
+    }
+  }
+
+  void Deliver(const std::shared_ptr<bool>& alive) {
     while (!pending_.empty()) {
       std::string bytes;
       bytes.swap(pending_);
@@ -108,7 +209,7 @@ class QtSerialDevice : public SerialDevice {
         // The dispatch point reports it; what arrived meanwhile is delivered next.
         if (*alive) {
           delivering_ = false;
-          PostDelivery();
+          if (fd_ >= 0) Post(Scheduler::Instance().NowUs());
         }
         throw;
       }
@@ -118,11 +219,14 @@ class QtSerialDevice : public SerialDevice {
   }
 
   std::string name_;
-  QSerialPort port_;
-  std::string pending_;
+  int fd_ = -1;
+  std::unique_ptr<QSocketNotifier> reader_, writer_;
+  std::string pending_, outbox_;
+  int64_t sendDeadlineUs_ = 0;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
   uint64_t postId_ = 0;
-  bool posted_ = false, delivering_ = false, failed_ = false, realLine_ = true;
+  bool posted_ = false, delivering_ = false, realLine_ = true;
+  mutable bool failed_ = false;
 };
 
 }  // namespace

@@ -132,10 +132,16 @@ void QtBackend::SyncCommon(Peer& p) {
     QPalette pal = QApplication::palette(w);
     if (back) {
       const QColor col = ToQColor(c.Color(), pal);
-      for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) pal.setColor(role, col);
-      w->setAutoFillBackground(c.Kind() == ControlKind::Label || c.Kind() == ControlKind::Panel ||
-                               c.Kind() == ControlKind::GroupBox || c.Kind() == ControlKind::CheckBox ||
-                               c.Kind() == ControlKind::RadioButton || c.Kind() == ControlKind::RadioGroup);
+      const bool filled = c.Kind() == ControlKind::Label || c.Kind() == ControlKind::Panel ||
+                          c.Kind() == ControlKind::GroupBox || c.Kind() == ControlKind::CheckBox ||
+                          c.Kind() == ControlKind::RadioButton || c.Kind() == ControlKind::RadioGroup;
+      // A filled control paints only its own background: its edits and buttons inherit the
+      // palette and keep their own colours.
+      if (filled)
+        pal.setColor(QPalette::Window, col);
+      else
+        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) pal.setColor(role, col);
+      w->setAutoFillBackground(filled);
     }
     if (fore) {
       const QColor col = ToQColor(c.FontColor(), pal);
@@ -146,6 +152,10 @@ void QtBackend::SyncCommon(Peer& p) {
     w->setPalette(QPalette());
     w->setAutoFillBackground(false);
   }
+  // An edit paints all of its rectangle, so a new text repaints the edit alone, not the group
+  // box behind it.
+  QWidget* field = c.Kind() == ControlKind::Edit ? w : c.Kind() == ControlKind::SpinEdit ? p.focus.data() : nullptr;
+  if (field && !field->autoFillBackground()) field->setAutoFillBackground(true);
   if (w->font().bold() != c.FontBold()) {
     QFont f = w->font();
     f.setBold(c.FontBold());
@@ -187,8 +197,12 @@ void QtBackend::Sync(Peer& p) {
       auto* le = static_cast<QLineEdit*>(p.focus.data());
       if (!le) break;
       QSignalBlocker blockEdit(le);
-      const QString t = ToQ(ed.Text());
+      const QString t = Shown(ed);
       if (le->text() != t) le->setText(t);
+      // A masked text offers nothing to copy or drop into: its widget holds only the mask.
+      const bool masked = ed.PasswordChar != 0;
+      le->setContextMenuPolicy(masked ? Qt::NoContextMenu : Qt::DefaultContextMenu);
+      le->setAcceptDrops(!masked);
       bool readOnly = ed.ReadOnly;
       if (k == ControlKind::SpinEdit) {
         auto& sp = static_cast<TSpinEdit&>(c);
@@ -418,7 +432,10 @@ void QtBackend::Sync(Peer& p) {
       w->update();
       break;
     }
-    case ControlKind::StatusBar: case ControlKind::AngularGauge: case ControlKind::Plot:
+    case ControlKind::StatusBar:
+      static_cast<StatusBarWidget*>(w)->ModelChanged();
+      break;
+    case ControlKind::AngularGauge: case ControlKind::Plot:
     case ControlKind::SpectrumDisplay: case ControlKind::Shape: case ControlKind::SwitchSlider:
       w->update();
       break;

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/qt/QtLayouts.h"
 #include "platform/qt/QtText.h"
 
 namespace qtb {
@@ -49,6 +50,14 @@ void FormWindow::closeEvent(QCloseEvent* e) {
   QMainWindow::closeEvent(e);
 }
 
+void FormWindow::keyPressEvent(QKeyEvent* e) {
+  if (OnKey && OnKey(e)) {
+    e->accept();
+    return;
+  }
+  QMainWindow::keyPressEvent(e);
+}
+
 void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
   QLabel::mouseReleaseEvent(e);
   if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clicked();
@@ -73,9 +82,46 @@ void ModelWidget::mouseReleaseEvent(QMouseEvent* e) {
 
 QSize StatusBarWidget::sizeHint() const { return QSize(200, QFontMetrics(font()).height() + 8); }
 
-void StatusBarWidget::paintEvent(QPaintEvent*) {
+std::vector<StatusBarWidget::Cell> StatusBarWidget::Cells() const {
+  std::vector<Cell> cells;
+  if (!ctl_) return cells;
+  auto* sb = static_cast<TStatusBar*>(ctl_);
+  const int h = height() - 2;
+  if (sb->Panels.empty()) {
+    cells.push_back(Cell{QRect(0, 1, width() - 1, h - 1), ToQ(sb->SimpleText), false});
+    return cells;
+  }
+  int x = 0;
+  const int n = static_cast<int>(sb->Panels.size());
+  for (int i = 0; i < n && x < width(); ++i) {
+    const TStatusPanel& panel = sb->Panels[size_t(i)];
+    const QString text = panel.OwnerDraw ? QString() : ToQ(panel.Text);
+    // This system's faces are a little wider than the classic ones: a text panel grows to show
+    // its whole text, taking the room from the last panel.
+    const int textW = panel.OwnerDraw ? 0 : fontMetrics().horizontalAdvance(text) + 10;
+    const int w = i == n - 1 ? width() - x : std::max({0, panel.Width, textW});
+    cells.push_back(Cell{QRect(x, 1, std::max(1, w - 2), h - 1), text, panel.OwnerDraw});
+    x += w;
+  }
+  return cells;
+}
+
+void StatusBarWidget::ModelChanged() {
+  std::vector<Cell> now = Cells();
+  bool moved = now.size() != shown_.size();
+  for (size_t i = 0; !moved && i < now.size(); ++i) moved = now[i].rect != shown_[i].rect;
+  if (moved) {
+    update();
+  } else {
+    for (size_t i = 0; i < now.size(); ++i)
+      if (now[i].ownerDraw || now[i].text != shown_[i].text) update(now[i].rect.adjusted(0, 0, 1, 1));
+  }
+  shown_ = std::move(now);
+}
+
+void StatusBarWidget::paintEvent(QPaintEvent* e) {
   QPainter p(this);
-  p.fillRect(rect(), palette().color(QPalette::Window));
+  p.fillRect(e->rect(), palette().color(QPalette::Window));
   if (!ctl_) return;
   auto* sb = static_cast<TStatusBar*>(ctl_);
   auto sunken = [&](const QRect& r) {
@@ -86,32 +132,25 @@ void StatusBarWidget::paintEvent(QPaintEvent*) {
     p.drawLine(r.bottomLeft(), r.bottomRight());
     p.drawLine(r.topRight(), r.bottomRight());
   };
-  const int h = height() - 2;
-  if (sb->Panels.empty()) {
-    const QRect r(0, 1, width() - 1, h - 1);
+  shown_ = Cells();
+  for (size_t i = 0; i < shown_.size(); ++i) {
+    const Cell& cell = shown_[i];
+    if (!e->rect().intersects(cell.rect.adjusted(0, 0, 1, 1))) continue;
+    const QRect& r = cell.rect;
     sunken(r);
-    p.setPen(palette().color(QPalette::WindowText));
-    p.drawText(r.adjusted(4, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft, ToQ(sb->SimpleText));
-    return;
-  }
-  int x = 0;
-  const int n = static_cast<int>(sb->Panels.size());
-  for (int i = 0; i < n && x < width(); ++i) {
-    const TStatusPanel& panel = sb->Panels[size_t(i)];
-    // This system's faces are a little wider than the classic ones: a text panel grows to show
-    // its whole text, taking the room from the last panel.
-    const int textW = panel.OwnerDraw ? 0 : fontMetrics().horizontalAdvance(ToQ(panel.Text)) + 10;
-    const int w = i == n - 1 ? width() - x : std::max({0, panel.Width, textW});
-    const QRect r(x, 1, std::max(1, w - 2), h - 1);
-    sunken(r);
+    if (sb->Panels.empty()) {
+      p.setPen(palette().color(QPalette::WindowText));
+      p.drawText(r.adjusted(4, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft, cell.text);
+      continue;
+    }
     const QRect inner = r.adjusted(1, 1, -1, -1);
-    if (panel.OwnerDraw) {
+    if (cell.ownerDraw) {
       if (sb->OnDrawPanel) {
         p.save();
         p.setClipRect(inner);
         QtCanvas canvas(p, palette());
         try {
-          sb->OnDrawPanel(canvas, i, TRect{inner.left(), inner.top(), inner.right() + 1, inner.bottom() + 1});
+          sb->OnDrawPanel(canvas, static_cast<int>(i), TRect{inner.left(), inner.top(), inner.right() + 1, inner.bottom() + 1});
         } catch (const std::exception& e) {
           if (OnPaintError) OnPaintError(e.what());
         }
@@ -119,9 +158,8 @@ void StatusBarWidget::paintEvent(QPaintEvent*) {
       }
     } else {
       p.setPen(palette().color(QPalette::WindowText));
-      p.drawText(inner.adjusted(3, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft, ToQ(panel.Text));
+      p.drawText(inner.adjusted(3, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft, cell.text);
     }
-    x += w;
   }
 }
 
@@ -509,6 +547,21 @@ QIcon ToolGlyph(const std::string& name, const std::string& hint) {
     }
   }
   return QIcon();
+}
+
+void ScrollArea::resizeEvent(QResizeEvent* e) {
+  // The content's columns are as tall as what the area shows.
+  if (widget())
+    if (auto* flow = dynamic_cast<ColumnFlowLayout*>(widget()->layout()))
+      flow->SetColumnHeight(viewport()->height());
+  QScrollArea::resizeEvent(e);
+}
+
+bool ScrollArea::eventFilter(QObject* o, QEvent* e) {
+  // Contents that ask for another size change this area's size hint (a window sized to its
+  // contents then follows them).
+  if (o == widget() && e->type() == QEvent::LayoutRequest) updateGeometry();
+  return QScrollArea::eventFilter(o, e);
 }
 
 QSize ScrollArea::sizeHint() const {

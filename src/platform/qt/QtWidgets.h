@@ -42,8 +42,10 @@ class FormWindow : public QMainWindow {
  public:
   using QMainWindow::QMainWindow;
   std::function<bool()> OnCloseRequest;  // true: let Qt close the window itself
+  std::function<bool(QKeyEvent*)> OnKey;  // a key no widget of the window took; true: taken
  protected:
   void closeEvent(QCloseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
 };
 
 class ClickLabel : public QLabel {
@@ -89,15 +91,33 @@ class ModelWidget : public QWidget, public ModelView {
 };
 
 // Text panels and owner-drawn panels (OnDrawPanel with a canvas); the last panel takes the rest.
+// It paints all of its rectangle. A change of the model repaints only the panels that look
+// different: those whose text changed and the owner-drawn ones (the activity bar redraws ten
+// times a second), the whole bar only when a panel moves.
 class StatusBarWidget : public ModelWidget {
   Q_OBJECT
  public:
-  using ModelWidget::ModelWidget;
+  StatusBarWidget(TControl* c, QWidget* parent) : ModelWidget(c, parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+  }
   QSize sizeHint() const override;
+  // The model changed: schedules the repaint of what it changed.
+  void ModelChanged();
   // An error from an owner-draw handler; reported outside the paint.
   std::function<void(const std::string&)> OnPaintError;
  protected:
   void paintEvent(QPaintEvent*) override;
+  void resizeEvent(QResizeEvent*) override { shown_.clear(); }
+ private:
+  struct Cell {
+    QRect rect;
+    QString text;
+    bool ownerDraw = false;
+    bool operator==(const Cell&) const = default;
+  };
+  // Where each panel goes at the present width (one cell for the simple text).
+  std::vector<Cell> Cells() const;
+  std::vector<Cell> shown_;
 };
 
 // An edit with up and down buttons. The buttons take no focus; the backend feeds steps and keys
@@ -179,6 +199,9 @@ class ScrollArea : public QScrollArea {
  public:
   using QScrollArea::QScrollArea;
   QSize sizeHint() const override;
+ protected:
+  void resizeEvent(QResizeEvent* e) override;
+  bool eventFilter(QObject* o, QEvent* e) override;
 };
 
 }  // namespace qtb

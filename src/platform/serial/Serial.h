@@ -20,8 +20,12 @@ class EComPort : public Exception {
 class SerialDevice {
  public:
   virtual ~SerialDevice() = default;
-  // Returns once the bytes have been transmitted; throws EComPort on failure.
+  // Throws EComPort on failure. Returns once the bytes have been transmitted, unless the device
+  // says otherwise through Sending().
   virtual void Write(const std::string& bytes) = 0;
+  // True while written bytes have not yet left on the line: a device whose writes return at
+  // once (so the window never waits for the wire) tells here when they are out.
+  virtual bool Sending() const { return false; }
   // Throws EComPort on failure.
   virtual void Close() = 0;
   // Received bytes, delivered on the UI thread through the scheduler.
@@ -55,6 +59,8 @@ class TComPort {
   void SetConnected(bool on) { on ? Open() : Close(); }
   // Writes the low 8 bits of each character; returns the count; throws EComPort.
   int WriteStr(const std::string& s);
+  // Written bytes are still on their way out (see SerialDevice::Sending).
+  bool Sending() const { return device_ && device_->Sending(); }
   void AttachPacket(TComDataPacket* p) { packet_ = p; }
   std::function<void(const std::string&)> OnRxChar;
 

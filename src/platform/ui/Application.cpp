@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/Scheduler.h"
 
 TApplication* Application = nullptr;
 
@@ -33,11 +34,13 @@ void TApplication::Terminate() {
 }
 
 void TApplication::Dispatch(const std::function<void()>& fn) {
+  Scheduler::Instance().CatchUp();
   try {
     fn();
   } catch (const std::exception& e) {
     if (Application) Application->ShowException(e);
   }
+  Scheduler::Instance().WakeIdleTimers();
 }
 
 void TApplication::ShowException(const std::exception& e) {

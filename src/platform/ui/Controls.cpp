@@ -197,12 +197,11 @@ void TSpinEdit::SetValue(int v) { SetText(std::to_string(Clamp(v))); }
 
 void TSpinEdit::DoExit() {
   TCustomEdit::DoExit();
-  // An emptied box stays empty; otherwise the value is brought into range.
+  // The value is brought into range, and the text rewritten only when that changes the value: an
+  // emptied box stays empty, a lone "-" stays (both read as MinValue, which is in range).
   if (Text().empty()) return;
-  int v = Value();
-  std::string clamped = std::to_string(Clamp(v));
-  int parsed;
-  if (!ParseInt(Text(), parsed) || Clamp(parsed) != parsed) SetText(clamped);
+  const int v = Value();
+  if (Clamp(v) != v) SetText(std::to_string(Clamp(v)));
 }
 
 void TSpinEdit::UserStep(int direction) {
@@ -246,10 +245,12 @@ void TComboBox::SortItems() {
 }
 
 void TComboBox::SetItemIndex(int i) {
+  const int index = itemIndex_;
+  const std::string text = text_;
   itemIndex_ = (i >= 0 && i < Items.Count()) ? i : -1;
   if (itemIndex_ >= 0) text_ = Items[itemIndex_];
   else if (Style == TComboBoxStyle::csDropDownList) text_.clear();
-  Changed();
+  if (itemIndex_ != index || text_ != text) Changed();
 }
 
 std::string TComboBox::Text() const {
@@ -262,8 +263,10 @@ void TComboBox::SetText(const std::string& s) {
     SetItemIndex(Items.IndexOf(s));
     return;
   }
+  const int index = Items.IndexOf(s);
+  if (text_ == s && itemIndex_ == index) return;
   text_ = s;
-  itemIndex_ = Items.IndexOf(s);
+  itemIndex_ = index;
   Changed();
 }
 

@@ -44,7 +44,9 @@ enum class ControlKind {
 class TControl;
 class TForm;
 
-// Backends observe property changes here to repaint their peers.
+// Backends observe property changes here to repaint their peers. Setting a property to the value
+// it already has notifies nothing, so a handler that rewrites every value on each tick costs no
+// repaint for the values that stayed.
 class ControlObserver {
  public:
   virtual ~ControlObserver() = default;
@@ -75,7 +77,7 @@ class TControl {
   // Visible and every parent up to (not including) the form visible.
   bool Showing() const;
   const std::string& Hint() const { return hint_; }
-  void SetHint(const std::string& s) { hint_ = s; Changed(); }
+  void SetHint(const std::string& s) { if (hint_ != s) { hint_ = s; Changed(); } }
   TColor Color() const { return color_; }
   void SetColor(TColor c);
   TColor FontColor() const { return fontColor_; }
@@ -142,6 +144,8 @@ class TButton : public TControl {
       : TControl(parent, std::move(name), ControlKind::Button) { SetCaption(caption); }
   bool CanFocus() const override { return true; }
   int ModalResult = 0;  // closes a modal form with this result when clicked
+  bool Default = false;  // Enter in its window clicks it
+  bool Cancel = false;   // Escape in its window clicks it
   TNotifyEvent OnClick;
   // A user's click: the button takes the focus (OnExit of the control left), then OnClick.
   void UserClick();
@@ -158,6 +162,7 @@ class TCustomEdit : public TControl {
   void SetText(const std::string& s);
   int MaxLength = 0;  // limits typing only
   bool ReadOnly = false;
+  char PasswordChar = 0;  // not 0: shown for every character of the text, which stays as typed
   TNotifyEvent OnChange;
   TKeyPressEvent OnKeyPress;
   TNotifyEvent OnDblClick;
@@ -193,8 +198,8 @@ class TSpinEdit : public TCustomEdit {
   TSpinEdit(TControl* parent, std::string name, int minValue = 0, int maxValue = 100, int value = 0);
   int MinValue() const { return min_; }
   int MaxValue() const { return max_; }
-  void SetMinValue(int v) { min_ = v; Changed(); }
-  void SetMaxValue(int v) { max_ = v; Changed(); }
+  void SetMinValue(int v) { if (min_ != v) { min_ = v; Changed(); } }
+  void SetMaxValue(int v) { if (max_ != v) { max_ = v; Changed(); } }
   int Increment = 1;
   bool EditorEnabled = true;  // off: only the buttons and arrow keys change the value
   // The text as a decimal integer, or MinValue when it is not one; never clamped.
@@ -304,8 +309,8 @@ class TStringGrid : public TControl {
   TScrollStyle ScrollBars = TScrollStyle::ssBoth;
   int Col() const { return col_; }
   int Row() const { return row_; }
-  void SetCol(int c) { col_ = c; Changed(); }
-  void SetRow(int r) { row_ = r; Changed(); }
+  void SetCol(int c) { if (col_ != c) { col_ = c; Changed(); } }
+  void SetRow(int r) { if (row_ != r) { row_ = r; Changed(); } }
   std::function<void(int col, int row, bool& canSelect)> OnSelectCell;
   TNotifyEvent OnDblClick;
   TNotifyEvent OnClick;
@@ -348,7 +353,7 @@ class TMonthCalendar : public TControl {
       : TControl(parent, std::move(name), ControlKind::MonthCalendar) {}
   bool CanFocus() const override { return true; }
   double Date() const { return date_; }  // TDateTime
-  void SetDate(double d) { date_ = d; Changed(); }
+  void SetDate(double d) { if (date_ != d) { date_ = d; Changed(); } }
   TNotifyEvent OnClick;
  private:
   double date_ = 0;
@@ -418,7 +423,7 @@ class TMenuItem : public TControl {
             const std::string& shortcut = "");
   std::string ShortCut;
   bool Checked() const { return checked_; }
-  void SetChecked(bool on) { checked_ = on; Changed(); }
+  void SetChecked(bool on) { if (checked_ != on) { checked_ = on; Changed(); } }
   TNotifyEvent OnClick;
   void Click() { if (OnClick) OnClick(); }
   void UserClick();  // menus take no focus

@@ -94,3 +94,29 @@ static TControl* FindIn(TControl* root, const std::string& name) {
 TControl* TForm::FindControl(const std::string& name) const {
   return FindIn(const_cast<TForm*>(this), name);
 }
+
+namespace {
+TButton* ButtonFor(TControl* root, bool escape) {
+  for (TControl* c : root->Children()) {
+    if (c->Kind() == ControlKind::Button) {
+      auto* b = static_cast<TButton*>(c);
+      if ((escape ? b->Cancel : b->Default) && b->Enabled() && b->Showing()) return b;
+    }
+    if (TButton* inner = ButtonFor(c, escape)) return inner;
+  }
+  return nullptr;
+}
+}  // namespace
+
+bool TForm::UserDialogKey(char key) {
+  if (key != '\r' && key != 27) return false;
+  if (TButton* b = ButtonFor(this, key == 27)) {
+    b->UserClick();
+    return true;
+  }
+  if (key == 27 && modal_ && BorderIconsVisible) {
+    Close();
+    return true;
+  }
+  return false;
+}

@@ -42,6 +42,11 @@ class TForm : public TControl {
 
   TControl* FindControl(const std::string& name) const;
 
+  // Enter (13) or Escape (27) pressed by the user in this window, before the focused control
+  // sees it: clicks the enabled, shown default or cancel button. Escape in a modal window with
+  // title-bar buttons and no cancel button closes it, as its close box would. True if taken.
+  bool UserDialogKey(char key);
+
   TNotifyEvent OnCreate;
   TNotifyEvent OnShow;
   TNotifyEvent OnHide;

@@ -28,6 +28,20 @@ void TiSlider::UserMove(double v) {
   if (OnPositionChangeFinished) OnPositionChangeFinished();
 }
 
+void TiAngularGauge::Refresh() {
+  Scale now{PositionMin, PositionMax, TickMajorCount, Sections};
+  if (now == shown_) return;
+  shown_ = std::move(now);
+  Changed();
+}
+
+void TiSpectrumDisplay::SetBarCount(int n) {
+  n = std::max(n, 0);
+  if (BarCount() == n && std::all_of(bars_.begin(), bars_.end(), [](double v) { return v == 0.0; })) return;
+  bars_.assign(size_t(n), 0.0);
+  Changed();
+}
+
 int TiPlot::AddChannel(const std::string& title, TColor c) {
   Channel ch;
   ch.Title = title;

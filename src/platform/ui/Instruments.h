@@ -59,6 +59,7 @@ class TiSlider : public TControl {
 struct TGaugeSection {
   double End = 0;
   TColor Color = clLime;
+  bool operator==(const TGaugeSection&) const = default;
 };
 
 class TiAngularGauge : public TControl {
@@ -70,9 +71,17 @@ class TiAngularGauge : public TControl {
   double PositionMin = 0, PositionMax = 100;
   int TickMajorCount = 6;
   std::vector<TGaugeSection> Sections;  // coloured arcs, each up to End
-  void Refresh() { Changed(); }
+  // Shows the scale fields above; a scale equal to the one last shown repaints nothing.
+  void Refresh();
  private:
+  struct Scale {
+    double Min = 0, Max = 100;
+    int Ticks = 6;
+    std::vector<TGaugeSection> Sections;
+    bool operator==(const Scale&) const = default;
+  };
   double pos_ = 0;
+  Scale shown_;
 };
 
 class TiAnalogDisplay : public TControl {
@@ -82,6 +91,9 @@ class TiAnalogDisplay : public TControl {
   double Value() const { return value_; }
   void SetValue(double v) { if (value_ != v) { value_ = v; Changed(); } }
   int Precision = 0;
+  // Changes the decimals shown, repainting the display (a plain write of Precision waits for the
+  // next value).
+  void SetPrecision(int p) { if (Precision != p) { Precision = p; Changed(); } }
  private:
   double value_ = 0;
 };
@@ -133,7 +145,7 @@ class TiSpectrumDisplay : public TControl {
   TiSpectrumDisplay(TControl* parent, std::string name)
       : TControl(parent, std::move(name), ControlKind::SpectrumDisplay) {}
   int BarCount() const { return static_cast<int>(bars_.size()); }
-  void SetBarCount(int n) { bars_.assign(n, 0.0); Changed(); }
+  void SetBarCount(int n);
   double Bar(int i) const { return i >= 0 && i < BarCount() ? bars_[i] : 0.0; }
   void SetBar(int i, double v) { if (i >= 0 && i < BarCount() && bars_[i] != v) { bars_[i] = v; Changed(); } }
   double Max = 100;

@@ -1,6 +1,9 @@
 #include "platform/ui/Scheduler.h"
 
 #include <chrono>
+#include <cstdint>
+#include <exception>
+#include <vector>
 
 #include "platform/ui/Application.h"
 
@@ -43,22 +46,36 @@ void Scheduler::Cancel(uint64_t id) {
   postKeys_.erase(it);
 }
 
-bool Scheduler::NextDue(int64_t& atUs) const {
+bool Scheduler::NextDue(int64_t& atUs) {
+  WakeIdleTimers();
+  CatchUp();
   if (items_.empty()) return false;
   atUs = items_.begin()->first.at;
   return true;
 }
 
 bool Scheduler::RunOne(int64_t limitUs) {
+  WakeIdleTimers();
+  CatchUp();
   if (items_.empty()) return false;
   auto it = items_.begin();
   if (it->first.at > limitUs) return false;
-  Key key = it->first;
+  const Key key = it->first;
   Item item = std::move(it->second);
   items_.erase(it);
+  const Key* outer = running_;
+  running_ = &key;
+  struct Restore {
+    const Key*& slot;
+    const Key* value;
+    ~Restore() { slot = value; }
+  } restore{running_, outer};
   if (item.timer) {
     timerKeys_.erase(item.timer);
-    item.timer->Fire(key.at);
+    if (item.timer->Idle && item.timer->Idle())
+      ParkTimer(item.timer, key.at);
+    else
+      item.timer->Fire(key.at);
   } else {
     postKeys_.erase(item.id);
     TApplication::Dispatch(item.fn);
@@ -66,7 +83,113 @@ bool Scheduler::RunOne(int64_t limitUs) {
   return true;
 }
 
+void Scheduler::ParkTimer(TTimer* t, int64_t dueUs) { parked_[t] = dueUs; }
+
+void Scheduler::WakeIdleTimers() {
+  if (parked_.empty()) return DeferQuietTicks();
+  const int64_t now = NowUs();
+  std::vector<std::pair<TTimer*, int64_t>> woken;
+  for (auto it = parked_.begin(); it != parked_.end();) {
+    TTimer* t = it->first;
+    if (t->Idle && t->Idle()) {
+      ++it;
+      continue;
+    }
+    // The first tick of its phase that has not been passed yet: a tick at this very time still
+    // runs when it would have come after the item running now.
+    const int64_t period = int64_t(t->interval_) * 1000;
+    int64_t at = it->second + period;
+    if (at < now) at += (now - at) / period * period;
+    at = AlignTick(at);
+    auto passed = [&](int64_t when) {
+      return running_ ? Key{when, t->order_} < *running_ || when < now : when <= now;
+    };
+    while (passed(at)) at = AlignTick(at + period);
+    woken.emplace_back(t, at);
+    it = parked_.erase(it);
+  }
+  // Scheduling tells the backend, which may look at the idle timers again.
+  for (auto& [t, at] : woken) ScheduleTimer(t, at);
+  DeferQuietTicks();
+}
+
+void Scheduler::Place(TTimer* t, int64_t atUs) {
+  Unplace(t);
+  Key k{atUs, t->order_};
+  items_[k] = Item{t, nullptr, 0};
+  timerKeys_[t] = k;
+}
+
+void Scheduler::Unplace(TTimer* t) {
+  auto it = timerKeys_.find(t);
+  if (it == timerKeys_.end()) return;
+  items_.erase(it->second);
+  timerKeys_.erase(it);
+}
+
+void Scheduler::DeferQuietTicks() {
+  if (!deferQuiet_ || catchingUp_) return;
+  bool changed = false;
+  // Timers ticking on time whose coming ticks are quiet start waiting.
+  std::vector<TTimer*> quiet;
+  for (auto& [t, key] : timerKeys_)
+    if (t->QuietTicks && !deferred_.count(t)) quiet.push_back(t);
+  for (TTimer* t : quiet) {
+    if (t->QuietTicks() == 0) continue;
+    deferred_[t] = timerKeys_[t].at;
+    Unplace(t);
+  }
+  // Every waiting timer waits for its first tick that is not quiet as things are now.
+  for (auto it = deferred_.begin(); it != deferred_.end();) {
+    TTimer* t = it->first;
+    const int64_t first = it->second;
+    const unsigned n = t->QuietTicks ? t->QuietTicks() : 0;
+    const int64_t period = int64_t(t->interval_) * 1000;
+    int64_t wake = -1;
+    if (n == 0)
+      wake = first;
+    else if (n != TTimer::kAllQuiet)
+      wake = first + int64_t(n) * period;
+    auto placed = timerKeys_.find(t);
+    const int64_t was = placed == timerKeys_.end() ? -1 : placed->second.at;
+    if (wake != was) {
+      changed = true;
+      if (wake < 0) Unplace(t); else Place(t, wake);
+    }
+    it = n == 0 ? deferred_.erase(it) : std::next(it);
+  }
+  if (changed) Notify();
+}
+
+void Scheduler::CatchUp() {
+  if (deferred_.empty() || catchingUp_ || loopDepth_ == 0) return;
+  catchingUp_ = true;
+  const int64_t now = NowUs();
+  for (auto it = deferred_.begin(); it != deferred_.end();) {
+    TTimer* t = it->first;
+    auto placed = timerKeys_.find(t);
+    const int64_t wake = placed == timerKeys_.end() ? INT64_MAX : placed->second.at;
+    const int64_t period = int64_t(t->interval_) * 1000;
+    int64_t& next = it->second;
+    while (next <= now && next < wake) {
+      if (t->OnTimer) {
+        try {
+          t->OnTimer();
+        } catch (const std::exception&) {
+          // A quiet tick only counts down; it has nothing to report.
+        }
+      }
+      next += period;
+    }
+    // Caught up to the tick it waits at: that one runs on time like any other.
+    it = next >= wake ? deferred_.erase(it) : std::next(it);
+  }
+  catchingUp_ = false;
+}
+
 void Scheduler::Reset() {
+  parked_.clear();
+  deferred_.clear();
   items_.clear();
   timerKeys_.clear();
   postKeys_.clear();
@@ -81,6 +204,8 @@ void Scheduler::ScheduleTimer(TTimer* t, int64_t atUs) {
 }
 
 void Scheduler::UnscheduleTimer(TTimer* t) {
+  parked_.erase(t);
+  deferred_.erase(t);
   auto it = timerKeys_.find(t);
   if (it == timerKeys_.end()) return;
   items_.erase(it->second);
@@ -97,7 +222,7 @@ TTimer::~TTimer() { Scheduler::Instance().UnscheduleTimer(this); }
 void TTimer::Arm() {
   auto& s = Scheduler::Instance();
   if (enabled_ && interval_ > 0)
-    s.ScheduleTimer(this, s.NowUs() + int64_t(interval_) * 1000);
+    s.ScheduleTimer(this, s.AlignTick(s.NowUs() + int64_t(interval_) * 1000));
   else
     s.UnscheduleTimer(this);
 }
@@ -119,6 +244,6 @@ void TTimer::Fire(int64_t dueUs) {
   // Ticks missed while the loop was busy are not made up.
   int64_t next = dueUs + int64_t(interval_) * 1000;
   if (next <= s.NowUs()) next = s.NowUs() + int64_t(interval_) * 1000;
-  if (enabled_ && interval_ > 0) s.ScheduleTimer(this, next);
+  if (enabled_ && interval_ > 0) s.ScheduleTimer(this, s.AlignTick(next));
   if (OnTimer) TApplication::Dispatch(OnTimer);
 }

@@ -20,6 +20,13 @@ class Scheduler {
   static Scheduler& Instance();
 
   void SetClock(const Clock* clock) { clock_ = clock; }
+  // Timer ticks come due only on multiples of this many microseconds (0: exactly on time), so
+  // timers whose periods share the grid also share their wake-ups. Ticks then come up to one
+  // grain late, as with a system timer of that resolution.
+  void SetTimerGrain(int64_t us) { grainUs_ = us; }
+  int64_t AlignTick(int64_t atUs) const {
+    return grainUs_ > 0 ? (atUs + grainUs_ - 1) / grainUs_ * grainUs_ : atUs;
+  }
   int64_t NowUs() const;
   int64_t NowMs() const { return NowUs() / 1000; }
 
@@ -27,8 +34,9 @@ class Scheduler {
   uint64_t Post(int64_t atUs, std::function<void()> fn);
   void Cancel(uint64_t id);
 
-  // Earliest due item, if any.
-  bool NextDue(int64_t& atUs) const;
+  // Earliest due item, if any. Timers passed over as idle come back here first when their
+  // handler would now have something to do.
+  bool NextDue(int64_t& atUs);
   // Runs the earliest item if it is due at or before `limitUs`; returns false when nothing was due.
   // Handlers run through the application's dispatch point, so nothing escapes into the loop.
   bool RunOne(int64_t limitUs);
@@ -46,6 +54,18 @@ class Scheduler {
   // For tests: forget every timer and event (timers stay registered but unscheduled).
   void Reset();
 
+  // Brings back the idle timers that have work again, and puts off the quiet ticks that are
+  // coming; the dispatch point calls it after every handler, so a change a handler makes wakes
+  // the loop when it needs to.
+  void WakeIdleTimers();
+
+  // Lets quiet ticks (TTimer::QuietTicks) wait for the next handler instead of waking the loop
+  // (the Qt backend; the virtual clock keeps every tick on time).
+  void SetDeferQuietTicks(bool on) { deferQuiet_ = on; }
+  // Runs the quiet ticks put off until now, in order; the dispatch point calls it before every
+  // handler, so no handler sees a countdown behind.
+  void CatchUp();
+
  private:
   friend class TTimer;
   struct Key {
@@ -60,12 +80,24 @@ class Scheduler {
   };
   void ScheduleTimer(TTimer* t, int64_t atUs);
   void UnscheduleTimer(TTimer* t);
+  // Holds a due tick of an idle timer: it runs no handler and takes no wake-up until the timer
+  // has work again, then goes on at its own phase (`dueUs` plus whole intervals).
+  void ParkTimer(TTimer* t, int64_t dueUs);
+  // Quiet ticks: the timer waits at its first tick that is not quiet (or nowhere while all are).
+  void DeferQuietTicks();
+  void Place(TTimer* t, int64_t atUs);
+  void Unplace(TTimer* t);
   void Notify() { if (OnScheduleChanged) OnScheduleChanged(); }
 
   const Clock* clock_ = nullptr;
+  int64_t grainUs_ = 0;
   std::map<Key, Item> items_;
   std::map<TTimer*, Key> timerKeys_;
   std::map<uint64_t, Key> postKeys_;
+  std::map<TTimer*, int64_t> parked_;  // idle timers and the due time of the tick passed over
+  const Key* running_ = nullptr;       // the item whose handler runs now
+  std::map<TTimer*, int64_t> deferred_;  // timers with quiet ticks put off: the first one's time
+  bool deferQuiet_ = false, catchingUp_ = false;
   uint64_t nextSeq_ = 1ull << 32;  // posted events order after timers created earlier at the same time
   uint64_t nextId_ = 1;
   int loopDepth_ = 0;
@@ -88,6 +120,17 @@ class TTimer {
 
   std::function<void()> OnTimer;
   std::string Name;
+  // Optional: true while a tick would change nothing (the handler would find no work). Such
+  // ticks are passed over without waking the loop; the timer comes back on its own phase as
+  // soon as this turns false, so what the ticks do and when they do it stays the same.
+  std::function<bool()> Idle;
+  // Optional: how many of the coming ticks only count down state of the timer's own that no
+  // other handler looks at before they have all run (kAllQuiet: every tick until some handler
+  // changes something). Where the backend allows it such ticks run late, all together, right
+  // before the next handler of any kind or when the first tick that is not quiet comes due, so
+  // the loop does not wake for them.
+  static constexpr unsigned kAllQuiet = ~0u;
+  std::function<unsigned()> QuietTicks;
 
  private:
   friend class Scheduler;

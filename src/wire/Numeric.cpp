@@ -1,4 +1,4 @@
-#include "link/Numeric.h"
+#include "wire/Numeric.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
-#include "link/RecordLayouts.h"
+#include "wire/RecordLayouts.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "link/Numeric.h"
+#include "wire/Numeric.h"
 #include "platform/ui/Controls.h"
 
 namespace wire {
@@ -17,7 +17,7 @@ bool AllDigits(const std::string& s) {
 }  // namespace
 
 bool AnswerCharsOk(const RecordLayout& rec, const std::string& answer) {
-  if (static_cast<int>(answer.size()) != rec.AnswerLength) return false;
+  if (static_cast<int>(answer.size()) != rec.AnswerLength()) return false;
   if (rec.Check == CharRule::Digits) return DigitsAt(answer, rec.CheckFrom, rec.CheckTo);
   for (int p = rec.CheckFrom; p <= rec.CheckTo; ++p)
     if (Reserved(answer[static_cast<size_t>(p - 1)])) return false;

@@ -1,8 +1,17 @@
-#include "link/Requests.h"
+#include "wire/AnswerShapes.h"
 
 #include <cstring>
 
 namespace wire {
+
+bool DigitAnswer(ParserId p, const std::string& answer) {
+  if (static_cast<int>(answer.size()) != AnswerLength(p)) return false;
+  for (int pos = FirstFieldPos(p); pos <= LastFieldPos(p); ++pos) {
+    const char c = answer[static_cast<size_t>(pos - 1)];
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
 
 const AnswerShape* MatchShape(const std::string& packet, uint8_t head) {
   if (head == 0) return nullptr;

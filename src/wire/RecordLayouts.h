@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "wire/AnswerShapes.h"
+
 class TStringGrid;
 
 namespace wire {
@@ -293,8 +295,7 @@ struct RecordLayout {
   const char* GridName;
   const char* GridLabel;
   int GridRows;  // heading row included
-  char Letter;
-  int AnswerLength;
+  ParserId Answer;  // the answer's shape: its type letter and length
   CharRule Check;
   int CheckFrom, CheckTo;  // 1-based positions checked by Check
   const char* WriteHead;
@@ -303,6 +304,9 @@ struct RecordLayout {
   const FieldLayout* Fields;  // field k is grid row k + 1
   int FieldCount;
   bool AddressLow7;  // the echo of row 1 is compared on its low 7 bits only
+
+  constexpr char Letter() const { return Shape(Answer).Letters[0]; }
+  constexpr int AnswerLength() const { return Shape(Answer).Length; }
 };
 
 template <size_t N>
@@ -310,25 +314,25 @@ constexpr int CountOf(const FieldLayout (&)[N]) { return static_cast<int>(N); }
 
 // In the order the variable table builds its grids.
 inline constexpr RecordLayout kRecords[kRecordCount] = {
-    {RecordId::Identity, "StrGridRelayID", "Relay ID Rx", 4, 'I', 16, CharRule::Digits, 3, 14,
+    {RecordId::Identity, "StrGridRelayID", "Relay ID Rx", 4, ParserId::RelayIDData, CharRule::Digits, 3, 14,
      "*I", "#", 14, kIdentityFields, CountOf(kIdentityFields), false},
-    {RecordId::Settings, "StrGridRelSetRX", "Relay Settings Rx", 52, 'S', 164, CharRule::Digits, 3, 163,
+    {RecordId::Settings, "StrGridRelSetRX", "Relay Settings Rx", 52, ParserId::SettingData, CharRule::Digits, 3, 163,
      "*S", "#", 164, kSettingsFields, CountOf(kSettingsFields), false},
-    {RecordId::Calibration, "StringGridRelCalibrationRX", "Relay Calibration Rx", 19, 'C', 57,
+    {RecordId::Calibration, "StringGridRelCalibrationRX", "Relay Calibration Rx", 19, ParserId::CalibrationData,
      CharRule::Digits, 3, 56, "*C", "#", 57, kCalibrationFields, CountOf(kCalibrationFields), false},
-    {RecordId::Statistics, "StringGridRelStatRX", "Relay Statistics Rx", 24, 'T', 88, CharRule::Digits,
+    {RecordId::Statistics, "StringGridRelStatRX", "Relay Statistics Rx", 24, ParserId::StatisticalData, CharRule::Digits,
      3, 87, "*T", "#", 38, kStatisticsFields, CountOf(kStatisticsFields), false},
-    {RecordId::ExtMod, "StringGridRelExtModSetRx", "Relay Ext Mod Settings Rx", 9, 'O', 27,
+    {RecordId::ExtMod, "StringGridRelExtModSetRx", "Relay Ext Mod Settings Rx", 9, ParserId::ExtModSetData,
      CharRule::Digits, 3, 26, "*O", "#*?O#", 31, kExtModFields, CountOf(kExtModFields), false},
-    {RecordId::Desc, "StringGridRelDescRx", "Relay Description Rx", 3, 'U', 31, CharRule::NoReserved, 3,
+    {RecordId::Desc, "StringGridRelDescRx", "Relay Description Rx", 3, ParserId::DescData, CharRule::NoReserved, 3,
      30, "*U", "#", 31, kDescFields, CountOf(kDescFields), false},
-    {RecordId::Bluetooth, "StringGridBluetoothRx", "Bluetooth Rx", 3, 'J', 7, CharRule::NoReserved, 3, 6,
+    {RecordId::Bluetooth, "StringGridBluetoothRx", "Bluetooth Rx", 3, ParserId::BluetoothData, CharRule::NoReserved, 3, 6,
      "*J", "#", 7, kBluetoothFields, CountOf(kBluetoothFields), false},
-    {RecordId::Logic, "StringGridRelLogRx", "Relay Logic Rx", 67, 'W', 207, CharRule::Digits, 3, 206,
+    {RecordId::Logic, "StringGridRelLogRx", "Relay Logic Rx", 67, ParserId::LogicData, CharRule::Digits, 3, 206,
      "*W", "#", 207, kLogicFields, CountOf(kLogicFields), false},
-    {RecordId::StartConf, "StringGridRelStartConfRx", "Relay Starter Configuration Rx", 31, 'Q', 99,
+    {RecordId::StartConf, "StringGridRelStartConfRx", "Relay Starter Configuration Rx", 31, ParserId::StartConfData,
      CharRule::Digits, 3, 98, "*Q", "#", 99, kStartConfFields, CountOf(kStartConfFields), false},
-    {RecordId::Comms, "StringGridRelCommsRx", "Relay Communication Rx", 11, 'M', 33, CharRule::Digits, 3,
+    {RecordId::Comms, "StringGridRelCommsRx", "Relay Communication Rx", 11, ParserId::CommsData, CharRule::Digits, 3,
      32, "*M", "#", 33, kCommsFields, CountOf(kCommsFields), true},
 };
 
