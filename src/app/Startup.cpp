@@ -28,6 +28,7 @@ void StartUp(TApplication& app) {
   app.CreateForm(FrmFileDialog);
   app.CreateForm(Form2);
   ConnectLiveRecords(*Form2);  // the live records show on the main window
+  Form1->ConnectRecordPages();
   app.CreateForm(frmCommsBitsSel);
   app.CreateForm(frmCommsWordSel);
 }

@@ -4,6 +4,7 @@
 
 #include "wire/VoltageLists.h"
 #include "main/Main.h"
+#include "report/SignalNames.h"
 #include "wire/Selections.h"
 
 namespace settings {
@@ -204,22 +205,26 @@ const ControlByte kControlBytes[] = {
 std::span<const EditorSpec> Editors() { return kEditors; }
 
 const EditorSpec* FindEditor(TForm1& form, const TControl& control) {
-  for (const EditorSpec& e : kEditors)
-    if (&e.Control(form) == &control) return &e;
+  for (std::span<const EditorSpec> table : {Editors(), StarterEditors(), ExtModuleEditors()})
+    for (const EditorSpec& e : table)
+      if (&e.Control(form) == &control) return &e;
   return nullptr;
 }
 
-std::span<const char* const> ItemTexts(Items list) {
+std::vector<std::string> ItemTexts(Items list) {
+  auto texts = [](std::span<const char* const> items) { return std::vector<std::string>(items.begin(), items.end()); };
   switch (list) {
-    case Items::Voltage: return kVoltageItems;
-    case Items::ELMode: return kELModeItems;
-    case Items::MLRestart: return kMLRestartItems;
-    case Items::Starter: return kStarterItems;
-    case Items::RTDType: return wire::kSensorTypeItems;
-    case Items::Freq: return wire::kFrequencyPlainItems;
-    case Items::FreqHz: return wire::kFrequencyItems;
-    case Items::UcPf: return kUcPfItems;
-    case Items::Relay1: return kRelay1Items;
+    case Items::Voltage: return texts(kVoltageItems);
+    case Items::ELMode: return texts(kELModeItems);
+    case Items::MLRestart: return texts(kMLRestartItems);
+    case Items::Starter: return texts(kStarterItems);
+    case Items::RTDType: return texts(wire::kSensorTypeItems);
+    case Items::Freq: return texts(wire::kFrequencyPlainItems);
+    case Items::FreqHz: return texts(wire::kFrequencyItems);
+    case Items::UcPf: return texts(kUcPfItems);
+    case Items::Relay1: return texts(kRelay1Items);
+    case Items::Signal02: return SignalComboItems(2);
+    case Items::Signal03: return SignalComboItems(3);
     case Items::None: break;
   }
   return {};

@@ -6,6 +6,8 @@
 // handlers of TForm1 are one-liners into it.
 #include <cstdint>
 #include <span>
+#include <string>
+#include <vector>
 
 #include "wire/RecordLayouts.h"
 
@@ -56,7 +58,10 @@ enum class Exit : uint8_t {
 };
 
 // Item lists of the combo boxes and radio groups.
-enum class Items : uint8_t { None, Voltage, ELMode, MLRestart, Starter, RTDType, Freq, FreqHz, UcPf, Relay1 };
+// Signal02 and Signal03: the names of signal-name tables 02 and 03 (report/SignalNames.h).
+enum class Items : uint8_t {
+  None, Voltage, ELMode, MLRestart, Starter, RTDType, Freq, FreqHz, UcPf, Relay1, Signal02, Signal03
+};
 
 using ControlOf = TControl& (*)(TForm1&);
 
@@ -89,11 +94,21 @@ struct EditorSpec {
 // frequency editors, the control-byte bits (A0..D4), then the Calibration page twins.
 std::span<const EditorSpec> Editors();
 
-// The row of a control, or nullptr when it is no table editor.
+// The editor tables of the Starter Configuration page (starter record rows 1..30) and of the
+// External Modules page (external module record rows 1..8), each in the order a read loads them.
+std::span<const EditorSpec> StarterEditors();
+std::span<const EditorSpec> ExtModuleEditors();
+
+// The row of a control in any of the tables, or nullptr when it is no table editor.
 const EditorSpec* FindEditor(TForm1& form, const TControl& control);
 
 // Item texts of a list.
-std::span<const char* const> ItemTexts(Items list);
+std::vector<std::string> ItemTexts(Items list);
+
+// The generic code the pages share: an editor built as its row says (no handler runs), and the
+// editors of a table loaded from the received column of their grids by their load way.
+void SetUpEditor(TForm1& form, const EditorSpec& e);
+void LoadEditors(TForm1& form, std::span<const EditorSpec> table);
 
 // The control bytes: their field of TForm1 and their row of the settings grid.
 struct ControlByte {

@@ -60,6 +60,10 @@ void LoadRows(TForm1& f, wire::RecordId grid) {
 
 }  // namespace
 
+void settings::LoadEditors(TForm1& f, std::span<const EditorSpec> table) {
+  for (const EditorSpec& e : table) LoadEditor(f, e);
+}
+
 void TForm1::LoadSettingsRecordEditors() {
   LoadRows(*this, wire::RecordId::Settings);
   mbCT_Ratio.SetText(seCT_Prim.Text() + " : " + seCT_Sec.Text());

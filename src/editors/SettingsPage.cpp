@@ -115,8 +115,10 @@ void EditorChanged(TForm1& f, const EditorSpec& e) {
   }
 }
 
+}  // namespace
+
 // Builds one editor as its row says; no handler runs while it is set up.
-void SetUp(TForm1& f, const EditorSpec& e) {
+void settings::SetUpEditor(TForm1& f, const EditorSpec& e) {
   TControl& c = e.Control(f);
   switch (e.Type) {
     case Kind::Spin: {
@@ -141,7 +143,7 @@ void SetUp(TForm1& f, const EditorSpec& e) {
       auto& cb = static_cast<TComboBox&>(c);
       cb.Style = e.InitialText ? TComboBoxStyle::csDropDown : TComboBoxStyle::csDropDownList;
       cb.Items.Clear();
-      for (const char* item : ItemTexts(e.List)) cb.Items.Add(item);
+      for (const std::string& item : ItemTexts(e.List)) cb.Items.Add(item);
       if (e.InitialText) cb.SetText(e.InitialText);  // shown, but no item selected
       cb.SetItemIndex(e.Initial);
       cb.OnChange = [&f, &e] { EditorChanged(f, e); };
@@ -153,7 +155,7 @@ void SetUp(TForm1& f, const EditorSpec& e) {
     case Kind::Radio: {
       auto& rg = static_cast<TRadioGroup&>(c);
       rg.Items.Clear();
-      for (const char* item : ItemTexts(e.List)) rg.Items.Add(item);
+      for (const std::string& item : ItemTexts(e.List)) rg.Items.Add(item);
       rg.OnClick = [&f, &e] { EditorChanged(f, e); };
       break;
     }
@@ -162,10 +164,8 @@ void SetUp(TForm1& f, const EditorSpec& e) {
   if (e.DigitKeys) static_cast<TCustomEdit&>(c).OnKeyPress = [](char& key) { TForm1::DigitKeyFilter(key); };
 }
 
-}  // namespace
-
 void TForm1::InitSettingsPage() {
-  for (const EditorSpec& e : Editors()) SetUp(*this, e);
+  for (const EditorSpec& e : Editors()) SetUpEditor(*this, e);
   tsSettings.OnShow = [this] { tsSettingsShow(); };
   mbCT_Ratio.ReadOnly = true;
   mbFreqSelector.ReadOnly = true;
@@ -197,6 +197,12 @@ void TForm1::ConnectSettingsEditors() {
   Form2->LoadCalibrationEditors = [] {
     if (Form1) Form1->LoadFrequencyEditors();
   };
+  Form2->LoadStartConfEditors = [] {
+    if (Form1) Form1->LoadStarterRecordEditors();
+  };
+  Form2->LoadExtModEditors = [] {
+    if (Form1) Form1->LoadExtModuleRecordEditors();
+  };
 }
 
 void TForm1::SettingChange(const TControl& editor) {
@@ -211,15 +217,6 @@ void TForm1::tsSettingsShow() {
     for (TSpinEdit* box : RtdLevelBoxes(*this, ch)) box->SetEnabled(!ptc);
     displays[ch - 1]->SetEnabled(!ptc);
   }
-}
-
-void TForm1::StarterTypeDisplay() {
-  // The two-speed starters (5 to 8) set a high and a low speed motor; the others one motor.
-  int type = cbStarterType.ItemIndex();
-  if (type < 0 || type > 11) return;
-  bool twoSpeed = type >= 5 && type <= 8;
-  gbLowSpeed.SetVisible(twoSpeed);
-  gbHighSpeed.SetCaption(twoSpeed ? " High Speed Motor Setting " : " Motor Full Load Setting ");
 }
 
 // ---- Named handlers: each the generic code for its editor ----

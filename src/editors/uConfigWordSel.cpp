@@ -2,4 +2,8 @@
 
 TfrmCommsWordSel* frmCommsWordSel = nullptr;
 
-TfrmCommsWordSel::TfrmCommsWordSel() : TForm("frmCommsWordSel", "Configurable Word Selection") {}
+TfrmCommsWordSel::TfrmCommsWordSel()
+    : TCommsSelDialog("frmCommsWordSel", "Configurable Word Selection", "comboxCommsConWordSel",
+                      "memCommsWordSelFile", "CommsDD_ConfigWords01 EN.dat") {
+  OnCreate = [this] { FormCreate(); };
+}

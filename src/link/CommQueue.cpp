@@ -3,6 +3,7 @@
 #include "wire/Requests.h"
 #include "link/UnitProgress.h"
 #include "main/Main.h"
+#include "main/RequestFlags.h"
 #include "platform/ui/Application.h"
 
 using namespace wire;
@@ -37,6 +38,21 @@ void TForm2::ResetCommsQue() {
   CommsQueSpaceLeft = kQueueSlots;
   CommsQueHead = 0;
   CommsQueTail = 0;
+}
+
+void TForm2::DropTransferRequests() {
+  std::array<uint8_t, kQueueSlots> kept{};
+  int count = 0;
+  for (int i = 0; i < kQueueSlots - CommsQueSpaceLeft; ++i) {
+    const uint8_t code = CommsQue[(CommsQueHead + i) % kQueueSlots];
+    if (!transfers::FlagsOf(code)) kept[count++] = code;
+  }
+  // A reply still awaited for a dropped head is passed over as any stray answer is.
+  CommsQue.fill(0);
+  for (int i = 0; i < count; ++i) CommsQue[i] = kept[i];
+  CommsQueHead = 0;
+  CommsQueTail = static_cast<uint8_t>(count % kQueueSlots);
+  CommsQueSpaceLeft = static_cast<uint8_t>(kQueueSlots - count);
 }
 
 void TForm2::OpenPort() {

@@ -66,6 +66,9 @@ class TForm2 : public TForm {
   // Retires the head: 0, or -1 when the queue is empty.
   int RemFromCommsQue();
   void ResetCommsQue();
+  // Takes every request of a transfer (those with transfer flags) out of the queue, keeping
+  // the order of the rest: a cancelled transfer must not be asked for again.
+  void DropTransferRequests();
   // Empties the link and queues request 1 (it opens nothing).
   void OpenPort();
   void TmrCommsSystemTimer();

@@ -136,12 +136,12 @@ void TForm2::ContinueEventChain() {
       f.pbEventDownload.SetPosition(100);
       f.iLedEventMessage.SetActive(false);
       CloseEventFile();
-      f.labEventMess.SetVisible(true);
+      f.ShowEventDownloadEnd(TForm1::EventDownloadEnd::Stopped);
     }
   } else if (!f.QuickEventViewFlag) {
     f.iLedEventMessage.SetActive(false);
     CloseEventFile();
-    f.labEventMess.SetVisible(true);
+    f.ShowEventDownloadEnd(TForm1::EventDownloadEnd::Complete);
   }
   if (f.QuickEventViewFlag)
     f.pbQuickEventView.SetPosition(

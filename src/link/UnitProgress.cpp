@@ -1,4 +1,5 @@
 #include "link/UnitProgress.h"
+#include "link/CommSetup.h"
 
 #include "main/Main.h"
 
@@ -75,6 +76,9 @@ void TFrmProgress::ProgButButtonClick() {
     f->iLedStatsStatus.SetCaption("On Line");
     f->bTxStatistics.SetCaption("Change relay settings");
   }
+  // The cancelled transfer's requests leave the queue, or a relay refusing their answer would
+  // be asked for them on every tick and the polls behind them would never run.
+  if (Form2) Form2->DropTransferRequests();
   SetModalResult(mrOk);
   Close();
 }

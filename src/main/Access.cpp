@@ -25,7 +25,7 @@ bool ReadFirstLine(std::string& password, bool (*quiet)(const EInOutError&)) {
   TextFile f;
   f.Assign(kClientPasswordFile);
   try {
-    f.Reset();
+    f.Reset(kClientPasswordFileMaxBytes);
   } catch (const EInOutError& e) {
     if (quiet(e)) return false;
     throw;

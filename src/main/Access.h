@@ -1,6 +1,7 @@
 #pragma once
 // Access levels: the client password file that locks the front end, and the calibration lock.
 // Site mode and the front-end lock are fields of the main window (SiteModeActive, FrontendLocked).
+#include <cstdint>
 #include <string>
 
 // The calibration lock: locked at every start; the factory password opens it, the same button
@@ -9,6 +10,8 @@ extern bool CalibLocked;
 
 // The client password file. Drive C is mapped as the platform maps it.
 inline constexpr const char* kClientPasswordFile = "C:\\TQ.psw";
+// A password is one short line: a larger file is no password file and is not read.
+inline constexpr uintmax_t kClientPasswordFileMaxBytes = 64 * 1024;
 
 // The first line of the client password file; false (and `password` empty) when the file cannot
 // be opened. A file that opens but cannot be read raises EInOutError.

@@ -42,20 +42,7 @@ TForm1::TForm1()
       pbQuickEventView(&tsEvents, "pbQuickEventView"),
       mb_Events_Progress(&tsEvents, "mb_Events_Progress"),
       iLedEventMessage(&tsEvents, "iLedEventMessage", "Upload in progress"),
-      labEventMess(&tsEvents, "labEventMess", "Upload successful completed"),
-      isSimIred(&tsTest, "isSimIred"),
-      isSimIwhite(&tsTest, "isSimIwhite"),
-      isSimIblue(&tsTest, "isSimIblue"),
-      isSimVred(&tsTest, "isSimVred"),
-      isSimVwhite(&tsTest, "isSimVwhite"),
-      isSimVblue(&tsTest, "isSimVblue"),
-      isSimFrequency(&tsTest, "isSimFrequency"),
-      isSimPowerFactor(&tsTest, "isSimPowerFactor"),
-      isSimEL(&tsTest, "isSimEL"),
-      seSimRTD1(&tsTest, "seSimRTD1", -30, 220, 0),
-      seSimRTD2(&tsTest, "seSimRTD2", -30, 220, 0),
-      seSimRTD3(&tsTest, "seSimRTD3", -30, 220, 0),
-      seSimRTD4(&tsTest, "seSimRTD4", -30, 220, 0) {
+      labEventMess(&tsEvents, "labEventMess", "Upload successful completed") {
   DesignVisible = true;
   Position = TFormPosition::poScreenCenter;
   ClientWidth = 1092;
@@ -77,21 +64,16 @@ TForm1::TForm1()
   labEventMess.SetVisible(false);
   mb_Events_Progress.ReadOnly = true;
 
-  isSimIred.SetPositionMax(1000);
-  isSimIwhite.SetPositionMax(1000);
-  isSimIblue.SetPositionMax(1000);
-  isSimVred.SetPositionMax(400);
-  isSimVwhite.SetPositionMax(400);
-  isSimVblue.SetPositionMax(400);
-  isSimFrequency.SetPositionMax(100);
-  isSimPowerFactor.SetPositionMax(100);
-  isSimEL.SetPositionMax(3000);
-
   // Each area of the window sets up its own controls and handlers.
   InitShell();
   InitLiveDisplays();
   InitSettingsPage();
   InitLogicPage();
+  InitStarterPages();
+  InitCommsPages();
   InitSettingsFiles();
+  InitRecordPages();
   InitCalculators();
+  InitTestPage();
+  InitRecorder();
 }

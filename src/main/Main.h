@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/rtl/TextFile.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Forms.h"
@@ -165,24 +166,6 @@ class TForm1 : public TForm {
   std::function<void(const std::string& line)> EventFileWriteLn;
   std::function<void()> EventFileClose;
 
-  // ---- Test page: simulated inputs ----
-  bool SimFlag = false;
-  uint8_t SimFieldInputs = 0;
-  uint8_t SimExtFldInputs = 0;
-  TiSlider isSimIred;
-  TiSlider isSimIwhite;
-  TiSlider isSimIblue;
-  TiSlider isSimVred;
-  TiSlider isSimVwhite;
-  TiSlider isSimVblue;
-  TiSlider isSimFrequency;
-  TiSlider isSimPowerFactor;
-  TiSlider isSimEL;
-  TSpinEdit seSimRTD1;
-  TSpinEdit seSimRTD2;
-  TSpinEdit seSimRTD3;
-  TSpinEdit seSimRTD4;
-
   // ==== Shell: menus, tool bar, status bar, timers, connection, sequencer, transfer commands ====
   void InitShell();
 
@@ -244,8 +227,6 @@ class TForm1 : public TForm {
   TButton bFaultHistClr{&tsFaults, "bFaultHistClr", "Clear fault history in relay"};
   TButton pbUserName{&tsStatistics, "pbUserName", "Transmit data to relay"};
   TButton btRxUserName{&tsStatistics, "btRxUserName", "Read data from relay"};
-  TButton bCommSettings{&tsStatistics, "bCommSettings", "Transmit comms settings to relay "};
-  TButton btRxCommsData{&tsStatistics, "btRxCommsData", "Read comms settings from relay "};
   TButton btTxBluetooth{&tsStatistics, "btTxBluetooth", "Transmit Bluetooth settings to relay"};
   TButton btRxBluetooth{&tsStatistics, "btRxBluetooth", "Read Bluetooth settings from relay"};
   TButton bSimTestStart{&tsTest, "bSimTestStart", "Start Simulation"};
@@ -258,11 +239,6 @@ class TForm1 : public TForm {
   TStringGrid sgCurrentLevels{&tsSpectrum, "sgCurrentLevels", 2, 11};
   TButton Button5{&tsExtIO, "Button5", "Transmit settings to relay"};
   TButton Button6{&tsExtIO, "Button6", "Read settings from relay"};
-  TButton Button1{&tabsExtendedCommsSet, "Button1", "Transmit comms settings to relay "};
-  TButton Button2{&tabsExtendedCommsSet, "Button2", "Read comms settings from relay "};
-  TComboBox cbExtCommsSelProt{&tabsExtendedCommsSet, "cbExtCommsSelProt"};
-  TStringGrid strgridExtCommsConfigBits{&tabsExtendedCommsSet, "strgridExtCommsConfigBits", 3, 17};
-  TStringGrid strgridExtCommsConfigWords{&tabsExtendedCommsSet, "strgridExtCommsConfigWords", 2, 20};
 
   // ---- Window ----
   void FormCreate();
@@ -344,8 +320,6 @@ class TForm1 : public TForm {
   void UserpasswordSetupClick();       // user password editor
   void Frm1MMenUnlockFrontendClick();  // user password dialog, unlocking the front end
   void MMenSiteModePswClick();         // user password dialog, entering site mode
-  // Test page: queues the simulation request (also every sequencer tick while SimFlag is set).
-  void SimParamTx();
 
 
   // ==== Live displays: the controls the live values and live status records write ====
@@ -601,21 +575,24 @@ class TForm1 : public TForm {
   TLabel labPLC_inputs{&gbLogPLC, "labPLC_inputs", "Bit 1 = lsb and bit 16 = msb."};
   TStringGrid sgPLC_inputs{&gbLogPLC, "sgPLC_inputs", 16, 2};  // row 0 the bit numbers 16 down to 1
 
-  // -- Starter Configuration page --
-  TGroupBox gbStarterOutputs{&tsStarters, "gbStarterOutputs", " Starter Outputs "};
+  // -- Starter Configuration page: the " Starter Output" box (its meaning labels are the starter
+  // display's, further down) with its trip flag and activity flag groups --
+  TGroupBox gbStarterOutputs{&tsStarters, "gbStarterOutputs", " Starter Output"};
   TiLedRectangle iLedStarterOP_1{&gbStarterOutputs, "iLedStarterOP_1", "Output 1"};
   TiLedRectangle iLedStarterOP_2{&gbStarterOutputs, "iLedStarterOP_2", "Output 2"};
   TiLedRectangle iLedStarterOP_3{&gbStarterOutputs, "iLedStarterOP_3", "Output 3"};
   TiLedRectangle iLedStarterOP_4{&gbStarterOutputs, "iLedStarterOP_4", "Output 4"};
   TiLedRectangle iLedStarterOP_5{&gbStarterOutputs, "iLedStarterOP_5", "Output 5"};
-  TiLedRectangle iLedStarterOP_6{&gbStarterOutputs, "iLedStarterOP_6", "Output 6"};
-  TiLedRectangle iLedStarterOP_7{&gbStarterOutputs, "iLedStarterOP_7", "Output 7"};
-  TiLedRectangle iLedStarterOP_8{&gbStarterOutputs, "iLedStarterOP_8", "Output 8"};
-  TiLedRectangle iLedStarterOP_9{&gbStarterOutputs, "iLedStarterOP_9", "Output 9"};
-  TGroupBox gbStarterFaults{&tsStarters, "gbStarterFaults", " Starter Faults "};
-  TiLedRectangle iLedExecFault{&gbStarterFaults, "iLedExecFault", "Execution Fault"};
-  TiLedRectangle iLedFeedbackFault{&gbStarterFaults, "iLedFeedbackFault", "Feedback Fault"};
-  TiLedRectangle iLedUnAuthCrntFault{&gbStarterFaults, "iLedUnAuthCrntFault", "Unauthorised Current"};
+  TGroupBox gbStarterTripFlags{&gbStarterOutputs, "gbStarterTripFlags", " Starter Trip Flags"};
+  TiLedRectangle iLedExecFault{&gbStarterTripFlags, "iLedExecFault", "Execution Fault"};
+  TiLedRectangle iLedFeedbackFault{&gbStarterTripFlags, "iLedFeedbackFault", "Feedback Fault"};
+  TiLedRectangle iLedUnAuthCrntFault{&gbStarterTripFlags, "iLedUnAuthCrntFault", "Unauthorised Current"};
+  // Starter signals 6 to 9 follow outputs 1 to 5 in the signal tables: the four activity flags.
+  TGroupBox gbActivityFlags{&gbStarterOutputs, "gbActivityFlags", " Activity Flags"};
+  TiLedRectangle iLedStarterOP_6{&gbActivityFlags, "iLedStarterOP_6", "Pre Start Warning Active"};
+  TiLedRectangle iLedStarterOP_7{&gbActivityFlags, "iLedStarterOP_7", "DC Brake Injection Active"};
+  TiLedRectangle iLedStarterOP_8{&gbActivityFlags, "iLedStarterOP_8", "Transition Active"};
+  TiLedRectangle iLedStarterOP_9{&gbActivityFlags, "iLedStarterOP_9", "Backspin Active"};
 
   // -- Test page: what the relay reports while it is tested --
   TiLedRectangle iLedSimIndication{&tsTest, "iLedSimIndication", "Simulation in Progress"};
@@ -643,6 +620,67 @@ class TForm1 : public TForm {
   TiSwitchLed islFieldInput14{&gbTestFieldInputs, "islFieldInput14", "Input 14"};
   TiSwitchLed islFieldInput15{&gbTestFieldInputs, "islFieldInput15", "Input 15"};
 
+
+  // ==== Records pages: fault history, event history, spectrum analyser ====
+  void InitRecordPages();
+  // Once the comms setup window exists: the identity shown from the relay's answers.
+  void ConnectRecordPages();
+
+  // The relay's identity as both exports head it: drive ID and description (shown on the
+  // statistics page), serial number (on the calibration page). Filled from the identity and
+  // description answers by ConnectRecordPages.
+  TLabel labDriveID{&tsStatistics, "labDriveID", "Drive ID"};
+  TEdit mbDriveID{&tsStatistics, "mbDriveID"};
+  TLabel labUserName{&tsStatistics, "labUserName", "Drive Description"};
+  TEdit mbUserName{&tsStatistics, "mbUserName"};
+  TLabel labSerialNum{&tsCalibration, "labSerialNum", "Serial Number"};
+  TEdit mbSerialNum{&tsCalibration, "mbSerialNum"};
+
+  // -- Fault History page (the grid and its progress bar are declared with the link's fields) --
+  void FaultUpdateReq();
+  void bSaveFaultRecsClick();
+  TButton bSaveFaultRecs{&tsFaults, "bSaveFaultRecs", "Save fault records on disk"};
+  TSaveDialog SaveDialogFaults;
+  // The lines of the fault records export as the page stands now.
+  std::vector<std::string> FaultExportLines();
+
+  // -- Event History page --
+  void tsEventsShow();
+  void bEventRecDownLoadClick();
+  void bStopEventDownLoadClick();
+  void seEventNumberExit();
+  void bQuickEventUploadClick();
+  void bClrQuickViewerClick();
+  // How a download to the export file ended; each says so on the page.
+  enum class EventDownloadEnd { Complete, Stopped, LinkLost };
+  void ShowEventDownloadEnd(EventDownloadEnd how);
+  TLabel labEventNumber{&tsEvents, "labEventNumber", "Event upload quantity"};
+  TSpinEdit seEventNumber{&tsEvents, "seEventNumber", 1, 1400, 200};
+  TLabel labEventsPercent{&tsEvents, "labEventsPercent", "%"};
+  TButton bClrQuickViewer{&tsEvents, "bClrQuickViewer", "Clear quick viewer"};
+  TGroupBox gbEventNotice{&tsEvents, "gbEventNotice", " Please note !"};
+  TLabel labEventNotice{&gbEventNotice, "labEventNotice"};
+  TSaveDialog SaveDialogEvents;
+  // The running download's own file: no other command writes through it.
+  TextFile EventExportFile;
+
+  // -- Spectrum Analyser page --
+  // The page refresh's step while the page is shown and the port open.
+  void SpectrumAnalyserStep();
+  void isLedSimSpectrumClick();
+  TiSpectrumDisplay iSpecDisp{&tsSpectrum, "iSpecDisp"};
+  TLabel labCurrentLevels{&tsSpectrum, "labCurrentLevels", "Harmonic Amplitudes"};
+  TGroupBox gbAttenuator{&tsSpectrum, "gbAttenuator", " Signal Attenuator "};
+  TSpinEdit seAttenuator{&gbAttenuator, "seAttenuator", 1, 5, 1};
+  TLabel labAttenuatorUnit{&gbAttenuator, "labAttenuatorUnit", "Times"};
+  TRadioGroup rgSimSpectrum{&tsSpectrum, "rgSimSpectrum", " Signal type "};
+  TiSwitchLed isLedSimSpectrum{&tsSpectrum, "isLedSimSpectrum", "Start demo"};
+  TLabel labTHD{&tsSpectrum, "labTHD", "Total Harmonic Distortion w.r.t. the fundamental harmonic (f1)"};
+  TiAnalogDisplay iAdTHD{&tsSpectrum, "iAdTHD"};
+  TLabel labTHDUnit{&tsSpectrum, "labTHDUnit", "%"};
+  TLabel labTHD_sum{&tsSpectrum, "labTHD_sum", "Total Harmonic Distortion w.r.t. the sum of all the harmonics"};
+  TiAnalogDisplay iAdTHD_sum{&tsSpectrum, "iAdTHD_sum"};
+  TLabel labTHD_sumUnit{&tsSpectrum, "labTHD_sumUnit", "%"};
 
   // ==== Page refresh: the 500 ms tick that keeps the shown page's combined values current ====
   void InitPageRefresh();
@@ -877,6 +915,160 @@ class TForm1 : public TForm {
   void cbE_Stop_InputChange();
   void ebLF1_TableClick(); void ebLF2_TableClick(); void ebLF3_TableClick(); void ebLF4_TableClick(); void ebLF5_TableClick(); void ebLF6_TableClick();
 
+  // ==== Test page: simulated inputs, the sequence player; the Recorder page ====
+  void InitTestPage();
+  void InitRecorder();
+
+  // -- Simulation state: the values go out with request 32 while SimFlag is set --
+  bool SimFlag = false;
+  uint8_t SimFieldInputs = 0;   // inputs 1..7 in bits 0..6; bit 7 the input mode, set before each send
+  uint8_t SimExtFldInputs = 0;  // inputs 8..15 in bits 0..7
+  int AlarmToTripTicks = 0;     // tenths of a second from alarm to trip
+
+  // -- Manual panels: sliders with their displays, the link switches, the temperatures --
+  TPanel pSimCurrents{&tsTest, "pSimCurrents"};
+  TiSwitchLed iSLedCurrent{&pSimCurrents, "iSLedCurrent", "Link current slider controls"};
+  TLabel labSimIred{&pSimCurrents, "labSimIred", " I red %"};
+  TiSlider isSimIred{&pSimCurrents, "isSimIred"};
+  TEdit mbSimIred{&pSimCurrents, "mbSimIred"};
+  TLabel labSimIwhite{&pSimCurrents, "labSimIwhite", " I white %"};
+  TiSlider isSimIwhite{&pSimCurrents, "isSimIwhite"};
+  TEdit mbSimIwhite{&pSimCurrents, "mbSimIwhite"};
+  TLabel labSimIblue{&pSimCurrents, "labSimIblue", " I blue %"};
+  TiSlider isSimIblue{&pSimCurrents, "isSimIblue"};
+  TEdit mbSimIblue{&pSimCurrents, "mbSimIblue"};
+  TPanel pSimVoltages{&tsTest, "pSimVoltages"};
+  TiSwitchLed iSLedVoltage{&pSimVoltages, "iSLedVoltage", "Link voltage slider controls"};
+  TLabel labSimVred{&pSimVoltages, "labSimVred", "  V red"};
+  TiSlider isSimVred{&pSimVoltages, "isSimVred"};
+  TEdit mbSimVred{&pSimVoltages, "mbSimVred"};
+  TLabel labSimVwhite{&pSimVoltages, "labSimVwhite", "  V white"};
+  TiSlider isSimVwhite{&pSimVoltages, "isSimVwhite"};
+  TEdit mbSimVwhite{&pSimVoltages, "mbSimVwhite"};
+  TLabel labSimVblue{&pSimVoltages, "labSimVblue", "  V blue"};
+  TiSlider isSimVblue{&pSimVoltages, "isSimVblue"};
+  TEdit mbSimVblue{&pSimVoltages, "mbSimVblue"};
+  TPanel pSimParam{&tsTest, "pSimParam"};
+  TLabel labSimFrequency{&pSimParam, "labSimFrequency", "Frequency\n(Hz)"};
+  TiSlider isSimFrequency{&pSimParam, "isSimFrequency"};
+  TEdit mbSimFrequency{&pSimParam, "mbSimFrequency"};
+  TLabel labSimPowerFactor{&pSimParam, "labSimPowerFactor", "Power\nFactor (%)"};
+  TiSlider isSimPowerFactor{&pSimParam, "isSimPowerFactor"};
+  TEdit mbSimPowerFactor{&pSimParam, "mbSimPowerFactor"};
+  TLabel labSimEL{&pSimParam, "labSimEL", "Earth\nLeak (mA)"};
+  TiSlider isSimEL{&pSimParam, "isSimEL"};
+  TEdit mbSimEL{&pSimParam, "mbSimEL"};
+  TPanel pSimRTDs{&tsTest, "pSimRTDs"};
+  TLabel labSimRTD1{&pSimRTDs, "labSimRTD1", "RTD 1"};
+  TSpinEdit seSimRTD1{&pSimRTDs, "seSimRTD1", -30, 220, 0};
+  TLabel labSimRTD2{&pSimRTDs, "labSimRTD2", "RTD 2"};
+  TSpinEdit seSimRTD2{&pSimRTDs, "seSimRTD2", -30, 220, 0};
+  TLabel labSimRTD3{&pSimRTDs, "labSimRTD3", "RTD 3"};
+  TSpinEdit seSimRTD3{&pSimRTDs, "seSimRTD3", -30, 220, 0};
+  TLabel labSimRTD4{&pSimRTDs, "labSimRTD4", "RTD 4"};
+  TSpinEdit seSimRTD4{&pSimRTDs, "seSimRTD4", -30, 220, 0};
+  TLabel labSimRTDUnit{&pSimRTDs, "labSimRTDUnit", "Deg C"};
+
+  // -- Field inputs, their mode, the relay coils of the expansion module --
+  TButton bResetFieldInputs{&gbTestFieldInputs, "bResetFieldInputs", "Reset"};
+  TGroupBox gbDF_InputMode{&tsTest, "gbDF_InputMode", " DF Inputs Mode"};
+  TLabel labDF_InputModeSim{&gbDF_InputMode, "labDF_InputModeSim", "Simulation"};
+  TiToggleSwitch isDF_InputMode{&gbDF_InputMode, "isDF_InputMode"};
+  TLabel labDF_InputModeReal{&gbDF_InputMode, "labDF_InputModeReal", "Real"};
+  TiLedRectangle iLedExtRL5{&gbTestRelayCoils, "iLedExtRL5", "Relay 5"};
+  TiLedRectangle iLedExtRL6{&gbTestRelayCoils, "iLedExtRL6", "Relay 6"};
+  TiLedRectangle iLedExtRL7{&gbTestRelayCoils, "iLedExtRL7", "Relay 7"};
+  TiLedRectangle iLedExtRL8{&gbTestRelayCoils, "iLedExtRL8", "Relay 8"};
+
+  // -- Simulation control, view switch, alarm-to-trip timer --
+  TLabel labSimControl{&tsTest, "labSimControl", " Simulation Control"};
+  TLabel labSimModeSel{&tsTest, "labSimModeSel", " Simulation Mode Selector"};
+  TButton bSimMode{&tsTest, "bSimMode", "Automatic"};
+  TGroupBox gbAlarm2Trip{&tsTest, "gbAlarm2Trip", " Timer: Alarm to Trip Time "};
+  TiAnalogDisplay iaAlarm2Trip{&gbAlarm2Trip, "iaAlarm2Trip"};
+  TLabel labAlarm2TripUnit{&gbAlarm2Trip, "labAlarm2TripUnit", " sec"};
+  TButton bAT_Reset{&gbAlarm2Trip, "bAT_Reset", "Reset"};
+  TTimer Timer3{100, true};
+  TTimer Timer4{50, false};
+
+  // -- Automatic view: the state sequence table and its commands --
+  TPanel pSimAuto{&tsTest, "pSimAuto"};
+  TLabel labSimAuto{&pSimAuto, "labSimAuto", "Automatic Simulated Injection State Sequence Table "};
+  TStringGrid sgSimAuto{&pSimAuto, "sgSimAuto", 15, 21};
+  TButton bSimQue{&pSimAuto, "bSimQue", "Start queing"};
+  TButton bLoadSimSeq{&pSimAuto, "bLoadSimSeq", "Open disc file"};
+  TButton bSaveSimSeq{&pSimAuto, "bSaveSimSeq", "Save disc file"};
+  TButton BitBtnSimHelp{&pSimAuto, "BitBtnSimHelp", "Help"};
+  TButton bCopyCell{&pSimAuto, "bCopyCell", "Copy cell"};
+  TButton bCutCell{&pSimAuto, "bCutCell", "Cut cell"};
+  TButton bPasteCell{&pSimAuto, "bPasteCell", "Paste cell"};
+  TButton bInsertLine{&pSimAuto, "bInsertLine", "Insert line"};
+  TButton bDeleteLine{&pSimAuto, "bDeleteLine", "Delete line"};
+  TPanel pSimHelp{&pSimAuto, "pSimHelp"};
+  TLabel labSimHelp{&pSimHelp, "labSimHelp"};
+  TButton bHelpClose{&pSimHelp, "bHelpClose", "Close"};
+  TSaveDialog SaveDialogSimSeq;
+  TOpenDialog OpenDialogSimSeq;
+  int SimSeqStep = 0;            // the step the player works on
+  std::string SimCellClipboard;  // the editing buttons' one-cell clipboard
+
+  // Handlers of the Test page.
+  void SimTestStartClick();
+  void SimParamTx();
+  void TxSimData();
+  void ZeroSimParam();
+  void SimSliderChange(TiSlider& slider);
+  void SimSliderChangeFinished(TiSlider& slider);
+  void FieldInputClick(int input);
+  void bResetFieldInputsClick();
+  void isDF_InputModeClick();
+  void SimRTDChange();
+  void bSimModeClick();
+  void Timer3Timer();
+  void bAT_ResetClick();
+  void bThermalCapResetClick();
+  void bResetRelayClick();
+  // The sequence player and its table.
+  void InitSimPlayer();
+  void tsTestShow();
+  void bSimQueClick();
+  void Timer4Timer();
+  void LoadSimVarsToTx();
+  void TerminateQue();
+  void bSaveSimSeqClick();
+  void bLoadSimSeqClick();
+  void BitBtnSimHelpClick();
+  void bHelpCloseClick();
+  void bCopyCellClick();
+  void bCutCellClick();
+  void bPasteCellClick();
+  void bInsertLineClick();
+  void bDeleteLineClick();
+  // Ends a running sequence quietly: the player stops, the inputs go to zero and are sent.
+  void StopSimPlayer();
+
+  // -- Recorder page --
+  TiPlot iPlot1{&tsRecorder, "iPlot1"};
+  TCheckBox cb_RecDF_InpVis{&tsRecorder, "cb_RecDF_InpVis", "Digital Field Inputs"};
+  TCheckBox cb_RecExtDF_InpVis{&tsRecorder, "cb_RecExtDF_InpVis", "Ext. Digital Field Inputs"};
+  TCheckBox cb_RecRelVis{&tsRecorder, "cb_RecRelVis", "Relay Outputs"};
+  TCheckBox cb_RecExtRelVis{&tsRecorder, "cb_RecExtRelVis", "Ext. Relay Outputs"};
+  TCheckBox cb_RecPLC_InpVis{&tsRecorder, "cb_RecPLC_InpVis", "PLC Inputs"};
+  TCheckBox cb_RecCntrVis{&tsRecorder, "cb_RecCntrVis", "Counters"};
+  TCheckBox cb_RecTmrVis{&tsRecorder, "cb_RecTmrVis", "Timers"};
+  TCheckBox cb_RecLF_Vis{&tsRecorder, "cb_RecLF_Vis", "Logic Function"};
+  TCheckBox cb_RecLatchVis{&tsRecorder, "cb_RecLatchVis", "Latch"};
+  TCheckBox cb_RecOtherVis{&tsRecorder, "cb_RecOtherVis", "Other"};
+  TCheckBox cb_RecAFVis{&tsRecorder, "cb_RecAFVis", "Alarms"};
+  TCheckBox cb_RecTFVis{&tsRecorder, "cb_RecTFVis", "Trips"};
+  TCheckBox cb_RecRTDVis{&tsRecorder, "cb_RecRTDVis", "RTDs"};
+  TButton bClearScrnSwitch{&tsRecorder, "bClearScrnSwitch", "Clear recorder screen"};
+  bool RecorderArmed = false;
+  // One sample of every channel; step 10 of the page refresh.
+  void RecorderStep();
+  void bClearScrnSwitchClick();
+
+
   // ==== Settings page: editors, exit checks, access levels, page refresh ====
   void InitSettingsPage();
 
@@ -1102,8 +1294,6 @@ class TForm1 : public TForm {
   // What those hooks run: the received column into the editors.
   void LoadSettingsRecordEditors();
   void LoadFrequencyEditors();
-  // The Settings page's part of the starter display: the motor setting groups by starter type.
-  void StarterTypeDisplay();
   void tsSettingsShow();
   void bCalbLockClick();
 
@@ -1234,6 +1424,489 @@ class TForm1 : public TForm {
   void ebEL_TripLevKeyPress(char& Key);
   void ebRS_HoldOffDelayKeyPress(char& Key);
 
+
+  // ==== Starter Configuration and External Modules pages: editors and the starter display ====
+  // Every editor is a row of its page's editor table (editors/SettingsEditors.h); the named
+  // handlers are one-liners into the generic editor code.
+  void InitStarterPages();
+  // The received column of the starter record (external module record) into the page's editors.
+  void LoadStarterRecordEditors();
+  void LoadExtModuleRecordEditors();
+  // Fills the starter display (and the Settings page's motor groups) from cbStarterType.
+  void StarterTypeDisplay();
+
+  // -- Starter type and what its outputs and start signals do --
+  TGroupBox gbStarterTypeShown{&tsStarters, "gbStarterTypeShown", " Starter Type"};
+  TEdit mbStarterType{&gbStarterTypeShown, "mbStarterType"};
+  TLabel labStarterOP_1Title{&gbStarterOutputs, "labStarterOP_1Title", "Starter OP_1 :"};
+  TLabel LabStarterOP_1{&gbStarterOutputs, "LabStarterOP_1", "( )"};
+  TLabel labStarterOP_2Title{&gbStarterOutputs, "labStarterOP_2Title", "Starter OP_2 :"};
+  TLabel LabStarterOP_2{&gbStarterOutputs, "LabStarterOP_2", "( )"};
+  TLabel labStarterOP_3Title{&gbStarterOutputs, "labStarterOP_3Title", "Starter OP_3 :"};
+  TLabel LabStarterOP_3{&gbStarterOutputs, "LabStarterOP_3", "( )"};
+  TLabel labStarterOP_4Title{&gbStarterOutputs, "labStarterOP_4Title", "Starter OP_4 :"};
+  TLabel labStarterOP_4{&gbStarterOutputs, "labStarterOP_4", "( )"};
+  TLabel labStarterOP_5Title{&gbStarterOutputs, "labStarterOP_5Title", "Starter OP_5 :"};
+  TLabel labStarterOP_5{&gbStarterOutputs, "labStarterOP_5", "( )"};
+  TGroupBox gbStartAssignment{&tsStarters, "gbStartAssignment", " Starter Input Assignment"};
+  TLabel labS1{&gbStartAssignment, "labS1", "Start >>"};
+  TLabel stS1{&gbStartAssignment, "stS1", "   "};
+  TLabel labS2{&gbStartAssignment, "labS2", "Start >"};
+  TLabel stS2{&gbStartAssignment, "stS2", "   "};
+  TLabel labS3{&gbStartAssignment, "labS3", "Start <<"};
+  TLabel stS3{&gbStartAssignment, "stS3", "   "};
+  TLabel labS4{&gbStartAssignment, "labS4", "Start <"};
+  TLabel stS4{&gbStartAssignment, "stS4", "   "};
+
+  // -- Location selector: two inputs forming the location code --
+  TGroupBox gbLocationSelector{&tsStarters, "gbLocationSelector", " Location Selector"};
+  TLabel stLocationCodes{&gbLocationSelector, "stLocationCodes",
+                         " Local Field = 00,  Remote Field = 01,  Auto = 10, Operator Panel = 11"};
+  TLabel labControlSelectorLsb{&gbLocationSelector, "labControlSelectorLsb", "Input (lsb)"};
+  TComboBox cbControlSelectorLsb{&gbLocationSelector, "cbControlSelectorLsb"};
+  TLabel labControlSelectorMsb{&gbLocationSelector, "labControlSelectorMsb", "Input (msb)"};
+  TComboBox cbControlSelectorMsb{&gbLocationSelector, "cbControlSelectorMsb"};
+
+  // -- Start, interlock and stop inputs of the three control locations --
+  TGroupBox gbLocal{&tsStarters, "gbLocal", " Local"};
+  TLabel labLocStart_Ff{&gbLocal, "labLocStart_Ff", "Start >>"};
+  TComboBox cbLocStart_Ff{&gbLocal, "cbLocStart_Ff"};
+  TLabel labLocStart_Fs{&gbLocal, "labLocStart_Fs", "Start >"};
+  TComboBox cbLocStart_Fs{&gbLocal, "cbLocStart_Fs"};
+  TLabel labLocStart_Rf{&gbLocal, "labLocStart_Rf", "Start <<"};
+  TComboBox cbLocStart_Rf{&gbLocal, "cbLocStart_Rf"};
+  TLabel labLocStart_Rs{&gbLocal, "labLocStart_Rs", "Start <"};
+  TComboBox cbLocStart_Rs{&gbLocal, "cbLocStart_Rs"};
+  TLabel labLocInterlock{&gbLocal, "labLocInterlock", "Interlock"};
+  TComboBox cbLocInterlock{&gbLocal, "cbLocInterlock"};
+  TLabel labLocStop{&gbLocal, "labLocStop", "Stop"};
+  TComboBox cbLocStop{&gbLocal, "cbLocStop"};
+  TGroupBox gbRemote{&tsStarters, "gbRemote", " Remote"};
+  TLabel labRemStart_Ff{&gbRemote, "labRemStart_Ff", "Start >>"};
+  TComboBox cbRemStart_Ff{&gbRemote, "cbRemStart_Ff"};
+  TLabel labRemStart_Fs{&gbRemote, "labRemStart_Fs", "Start >"};
+  TComboBox cbRemStart_Fs{&gbRemote, "cbRemStart_Fs"};
+  TLabel labRemStart_Rf{&gbRemote, "labRemStart_Rf", "Start <<"};
+  TComboBox cbRemStart_Rf{&gbRemote, "cbRemStart_Rf"};
+  TLabel labRemStart_Rs{&gbRemote, "labRemStart_Rs", "Start <"};
+  TComboBox cbRemStart_Rs{&gbRemote, "cbRemStart_Rs"};
+  TLabel labRemInterlock{&gbRemote, "labRemInterlock", "Interlock"};
+  TComboBox cbRemInterlock{&gbRemote, "cbRemInterlock"};
+  TLabel labRemStop{&gbRemote, "labRemStop", "Stop"};
+  TComboBox cbRemStop{&gbRemote, "cbRemStop"};
+  TGroupBox gbAuto{&tsStarters, "gbAuto", " Auto"};
+  TLabel labAutoStart_Ff{&gbAuto, "labAutoStart_Ff", "Start >>"};
+  TComboBox cbAutoStart_Ff{&gbAuto, "cbAutoStart_Ff"};
+  TLabel labAutoStart_Fs{&gbAuto, "labAutoStart_Fs", "Start >"};
+  TComboBox cbAutoStart_Fs{&gbAuto, "cbAutoStart_Fs"};
+  TLabel labAutoStart_Rf{&gbAuto, "labAutoStart_Rf", "Start <<"};
+  TComboBox cbAutoStart_Rf{&gbAuto, "cbAutoStart_Rf"};
+  TLabel labAutoStart_Rs{&gbAuto, "labAutoStart_Rs", "Start <"};
+  TComboBox cbAutoStart_Rs{&gbAuto, "cbAutoStart_Rs"};
+  TLabel labAutoInterlock{&gbAuto, "labAutoInterlock", "Interlock"};
+  TComboBox cbAutoInterlock{&gbAuto, "cbAutoInterlock"};
+  TLabel labAutoStop{&gbAuto, "labAutoStop", "Stop"};
+  TComboBox cbAutoStop{&gbAuto, "cbAutoStop"};
+
+  // -- Starter timers and the switchgear's feedback signal --
+  TGroupBox gbStarterTimers{&tsStarters, "gbStarterTimers", " Starter Timer Settings"};
+  TLabel labPreWarnTime{&gbStarterTimers, "labPreWarnTime", "Pre Start Warning Time :"};
+  TSpinEdit sePreWarnTime{&gbStarterTimers, "sePreWarnTime"};
+  TLabel labPreWarnTimeUnit{&gbStarterTimers, "labPreWarnTimeUnit", "sec"};
+  TLabel labExecTime{&gbStarterTimers, "labExecTime", "ExecutionTime :"};
+  TSpinEdit seExecTime{&gbStarterTimers, "seExecTime"};
+  TLabel labExecTimeUnit{&gbStarterTimers, "labExecTimeUnit", "sec"};
+  TLabel labFeedbackTime{&gbStarterTimers, "labFeedbackTime", "Feedback Time :"};
+  TSpinEdit seFeedbackTime{&gbStarterTimers, "seFeedbackTime"};
+  TLabel labFeedbackTimeUnit{&gbStarterTimers, "labFeedbackTimeUnit", "ms"};
+  TLabel labBackSpinTime{&gbStarterTimers, "labBackSpinTime", "Backspin Time :"};
+  TSpinEdit seBackSpinTime{&gbStarterTimers, "seBackSpinTime"};
+  TLabel labBackSpinTimeUnit{&gbStarterTimers, "labBackSpinTimeUnit", "sec"};
+  TLabel labDC_BreakTime{&gbStarterTimers, "labDC_BreakTime", "DC Braking Time :"};
+  TSpinEdit seDC_BreakTime{&gbStarterTimers, "seDC_BreakTime"};
+  TLabel labDC_BreakTimeUnit{&gbStarterTimers, "labDC_BreakTimeUnit", "ms"};
+  TLabel labRestartTime{&gbStarterTimers, "labRestartTime", "* Restart Time :"};
+  TSpinEdit seRestartTime{&gbStarterTimers, "seRestartTime"};
+  TLabel labRestartTimeUnit{&gbStarterTimers, "labRestartTimeUnit", "sec"};
+  TLabel labStarMaxTime{&gbStarterTimers, "labStarMaxTime", "Star Maximum Time :"};
+  TSpinEdit seStarMaxTime{&gbStarterTimers, "seStarMaxTime"};
+  TLabel labStarMaxTimeUnit{&gbStarterTimers, "labStarMaxTimeUnit", "sec"};
+  TLabel labTransitionTime{&gbStarterTimers, "labTransitionTime", "Transition Time :"};
+  TSpinEdit seTransitionTime{&gbStarterTimers, "seTransitionTime"};
+  TLabel labTransitionTimeUnit{&gbStarterTimers, "labTransitionTimeUnit", "ms"};
+  TLabel labFrozenContactTime{&gbStarterTimers, "labFrozenContactTime", "Unautherised current Time :"};
+  TSpinEdit seFrozenContactTime{&gbStarterTimers, "seFrozenContactTime"};
+  TLabel labFrozenContactTimeUnit{&gbStarterTimers, "labFrozenContactTimeUnit", "ms"};
+  TLabel labFeedback{&tsStarters, "labFeedback", "---->  Feedback Signal from Switchgear"};
+  TComboBox cbFeedback{&tsStarters, "cbFeedback"};
+
+  // -- External Modules page: input delays of the expansion module's field inputs (ms) --
+  TGroupBox gbExtDigFieldDelays{&tsExtIO, "gbExtDigFieldDelays", " Dig Field Inp Delays"};
+  TLabel labDF_DelTime_8{&gbExtDigFieldDelays, "labDF_DelTime_8", "Inp 8"};
+  TSpinEdit seDF_DelTime_8{&gbExtDigFieldDelays, "seDF_DelTime_8"};
+  TLabel labDF_DelTime_9{&gbExtDigFieldDelays, "labDF_DelTime_9", "Inp 9"};
+  TSpinEdit seDF_DelTime_9{&gbExtDigFieldDelays, "seDF_DelTime_9"};
+  TLabel labDF_DelTime_10{&gbExtDigFieldDelays, "labDF_DelTime_10", "Inp 10"};
+  TSpinEdit seDF_DelTime_10{&gbExtDigFieldDelays, "seDF_DelTime_10"};
+  TLabel labDF_DelTime_11{&gbExtDigFieldDelays, "labDF_DelTime_11", "Inp 11"};
+  TSpinEdit seDF_DelTime_11{&gbExtDigFieldDelays, "seDF_DelTime_11"};
+  TLabel labDF_DelTime_12{&gbExtDigFieldDelays, "labDF_DelTime_12", "Inp 12"};
+  TSpinEdit seDF_DelTime_12{&gbExtDigFieldDelays, "seDF_DelTime_12"};
+  TLabel labDF_DelTime_13{&gbExtDigFieldDelays, "labDF_DelTime_13", "Inp 13"};
+  TSpinEdit seDF_DelTime_13{&gbExtDigFieldDelays, "seDF_DelTime_13"};
+  TLabel labDF_DelTime_14{&gbExtDigFieldDelays, "labDF_DelTime_14", "Inp 14"};
+  TSpinEdit seDF_DelTime_14{&gbExtDigFieldDelays, "seDF_DelTime_14"};
+  TLabel labDF_DelTime_15{&gbExtDigFieldDelays, "labDF_DelTime_15", "Inp 15"};
+  TSpinEdit seDF_DelTime_15{&gbExtDigFieldDelays, "seDF_DelTime_15"};
+  TLabel labExtDF_DelTimeUnit{&gbExtDigFieldDelays, "labExtDF_DelTimeUnit", "ms"};
+
+  // ---- Named handlers ----
+  void cbControlSelectorLsbChange();
+  void cbControlSelectorMsbChange();
+  void cbLocStart_FfChange();
+  void cbLocStart_FsChange();
+  void cbLocStart_RfChange();
+  void cbLocStart_RsChange();
+  void cbLocInterlockChange();
+  void cbLocStopChange();
+  void cbRemStart_FfChange();
+  void cbRemStart_FsChange();
+  void cbRemStart_RfChange();
+  void cbRemStart_RsChange();
+  void cbRemInterlockChange();
+  void cbRemStopChange();
+  void cbAutoStart_FfChange();
+  void cbAutoStart_FsChange();
+  void cbAutoStart_RfChange();
+  void cbAutoStart_RsChange();
+  void cbAutoInterlockChange();
+  void cbAutoStopChange();
+  void sePreWarnTimeChange();
+  void seExecTimeChange();
+  void seFeedbackTimeChange();
+  void seBackSpinTimeChange();
+  void seDC_BreakTimeChange();
+  void seRestartTimeChange();
+  void seStarMaxTimeChange();
+  void seTransitionTimeChange();
+  void seFrozenContactTimeChange();
+  void cbFeedbackChange();
+  void sePreWarnTimeExit();
+  void seExecTimeExit();
+  void seFeedbackTimeExit();
+  void seBackSpinTimeExit();
+  void seDC_BreakTimeExit();
+  void seRestartTimeExit();
+  void seStarMaxTimeExit();
+  void seTransitionTimeExit();
+  void seFrozenContactTimeExit();
+  void seDF_DelTime_8Change();
+  void seDF_DelTime_9Change();
+  void seDF_DelTime_10Change();
+  void seDF_DelTime_11Change();
+  void seDF_DelTime_12Change();
+  void seDF_DelTime_13Change();
+  void seDF_DelTime_14Change();
+  void seDF_DelTime_15Change();
+  // ==== Communication module: basic comms settings, the comms data block page, fieldbus status ====
+  // ---- Basic comms settings (relays before the extended revision), on the statistics page ----
+  TGroupBox gbOldCommsSet{&tsStatistics, "gbOldCommsSet", " Communication Settings"};
+  TLabel labCommsProtocol{&gbOldCommsSet, "labCommsProtocol", "Protocol :"};
+  TComboBox cbCommsProtocol{&gbOldCommsSet, "cbCommsProtocol"};
+  TLabel Label94{&gbOldCommsSet, "Label94", "Address :"};
+  TSpinEdit seCommsAddr{&gbOldCommsSet, "seCommsAddr", 0, 126, 0};
+  TGroupBox gbProfibus{&gbOldCommsSet, "gbProfibus", "Profibus"};
+  TLabel labProfiDPGSD{&gbProfibus, "labProfiDPGSD", "GSD Supported"};
+  TComboBox cbProfiDPGSD{&gbProfibus, "cbProfiDPGSD"};
+  TGroupBox gbModbus{&gbOldCommsSet, "gbModbus", "Modbus - RTU"};
+  TLabel labModbusBaudRate{&gbModbus, "labModbusBaudRate", "Baud Rate"};
+  TComboBox cbModbusBaudRate{&gbModbus, "cbModbusBaudRate"};
+  TLabel labModbusBaudUnit{&gbModbus, "labModbusBaudUnit", "kbps"};
+  TLabel labModbusTimeOut{&gbModbus, "labModbusTimeOut", "Timeout"};
+  TSpinEdit seModbusTimeOut{&gbModbus, "seModbusTimeOut", 0, 200, 0};
+  TLabel labModbusTimeOutUnit{&gbModbus, "labModbusTimeOutUnit", "Sec."};
+  TGroupBox gbCANbus{&gbOldCommsSet, "gbCANbus", "CANbus"};
+  TLabel labBaudRate{&gbCANbus, "labBaudRate", "Baud Rate :"};
+  TComboBox cbBaudRate{&gbCANbus, "cbBaudRate"};
+  TLabel labBaudRateUnit{&gbCANbus, "labBaudRateUnit", "kbps"};
+  TLabel labCommsStrucSel{&gbCANbus, "labCommsStrucSel", "Structure selection :"};
+  TComboBox cbCommsStrucSel{&gbCANbus, "cbCommsStrucSel"};
+  TLabel labCommsIdentifierType{&gbCANbus, "labCommsIdentifierType", "Identifier type :"};
+  TComboBox cbCommsIdentifierType{&gbCANbus, "cbCommsIdentifierType"};
+  TLabel labCommsCommandBaseAddr{&gbCANbus, "labCommsCommandBaseAddr", "Command base address :"};
+  TSpinEdit seCommsCommandBaseAddr{&gbCANbus, "seCommsCommandBaseAddr", 0, 65535, 0};
+  TLabel labCommsActualBaseAddr{&gbCANbus, "labCommsActualBaseAddr", "Actual base address :"};
+  TSpinEdit seCommsActualBaseAddr{&gbCANbus, "seCommsActualBaseAddr", 0, 65535, 0};
+  TLabel labCommsSettingBaseAddr{&gbCANbus, "labCommsSettingBaseAddr", "Setting base address :"};
+  TSpinEdit seCommsSettingBaseAddr{&gbCANbus, "seCommsSettingBaseAddr", 0, 65535, 0};
+  TButton bCommSettings{&gbOldCommsSet, "bCommSettings", "Transmit comms settings to relay "};
+  TButton btRxCommsData{&gbOldCommsSet, "btRxCommsData", "Read comms settings from relay "};
+  TGroupBox gbProfibusDPStat{&tsStatistics, "gbProfibusDPStat", "Comms  Performance Statistics "};
+  TLabel labmbProfiDPCyclicTime{&gbProfibusDPStat, "labmbProfiDPCyclicTime", "Cyclic Time"};
+  TEdit mbProfiDPCyclicTime{&gbProfibusDPStat, "mbProfiDPCyclicTime"};
+  TLabel labmbProfiDPCycTimePosDev{&gbProfibusDPStat, "labmbProfiDPCycTimePosDev", "Pos. Deviation"};
+  TEdit mbProfiDPCycTimePosDev{&gbProfibusDPStat, "mbProfiDPCycTimePosDev"};
+  TLabel labmbProfiDPCycTimeNegDev{&gbProfibusDPStat, "labmbProfiDPCycTimeNegDev", "Neg. Deviation"};
+  TEdit mbProfiDPCycTimeNegDev{&gbProfibusDPStat, "mbProfiDPCycTimeNegDev"};
+  TLabel labmbProfiDPCommsModStat_0{&gbProfibusDPStat, "labmbProfiDPCommsModStat_0", "Baud Rate"};
+  TEdit mbProfiDPCommsModStat_0{&gbProfibusDPStat, "mbProfiDPCommsModStat_0"};
+  TLabel labmbProfiDPCommsModStat_1{&gbProfibusDPStat, "labmbProfiDPCommsModStat_1", "VPC Rev."};
+  TEdit mbProfiDPCommsModStat_1{&gbProfibusDPStat, "mbProfiDPCommsModStat_1"};
+  TLabel labmbProfiDPCommsModStat_2{&gbProfibusDPStat, "labmbProfiDPCommsModStat_2", "DP State"};
+  TEdit mbProfiDPCommsModStat_2{&gbProfibusDPStat, "mbProfiDPCommsModStat_2"};
+  TLabel labmbProfiDPCommsModStat_3{&gbProfibusDPStat, "labmbProfiDPCommsModStat_3", "Watchdog State"};
+  TEdit mbProfiDPCommsModStat_3{&gbProfibusDPStat, "mbProfiDPCommsModStat_3"};
+  TLabel labmbProfiDPCommsModStat_6{&gbProfibusDPStat, "labmbProfiDPCommsModStat_6", "VPC Stack Rev."};
+  TEdit mbProfiDPCommsModStat_6{&gbProfibusDPStat, "mbProfiDPCommsModStat_6"};
+  TLabel labmbProfiDPCommsModStat_7{&gbProfibusDPStat, "labmbProfiDPCommsModStat_7", "Comm Sof. Rev."};
+  TEdit mbProfiDPCommsModStat_7{&gbProfibusDPStat, "mbProfiDPCommsModStat_7"};
+  TGroupBox gbModbusStat{&tsStatistics, "gbModbusStat", "Comms  Performance Statistics "};
+  TLabel labedModCycTmr{&gbModbusStat, "labedModCycTmr", "Module Cycle Time"};
+  TEdit edModCycTmr{&gbModbusStat, "edModCycTmr"};
+  TLabel labedHartBeatCntr{&gbModbusStat, "labedHartBeatCntr", "Longest Cycle Time"};
+  TEdit edHartBeatCntr{&gbModbusStat, "edHartBeatCntr"};
+  TLabel labedListenMode{&gbModbusStat, "labedListenMode", "Listen Mode"};
+  TEdit edListenMode{&gbModbusStat, "edListenMode"};
+  TLabel labedMessCntr{&gbModbusStat, "labedMessCntr", "Message Counter"};
+  TEdit edMessCntr{&gbModbusStat, "edMessCntr"};
+  TLabel labedErrorCntr{&gbModbusStat, "labedErrorCntr", "Revision"};
+  TEdit edErrorCntr{&gbModbusStat, "edErrorCntr"};
+  TLabel labedCRCCntr{&gbModbusStat, "labedCRCCntr", "CRC Counter"};
+  TEdit edCRCCntr{&gbModbusStat, "edCRCCntr"};
+  TGroupBox gbCanbusStat{&tsStatistics, "gbCanbusStat", "Comms  Performance Statistics "};
+  TLabel labmbCyclicTime{&gbCanbusStat, "labmbCyclicTime", "Cyclic Time"};
+  TEdit mbCyclicTime{&gbCanbusStat, "mbCyclicTime"};
+  TLabel labmbCycTimePosDev{&gbCanbusStat, "labmbCycTimePosDev", "Pos. Deviation"};
+  TEdit mbCycTimePosDev{&gbCanbusStat, "mbCycTimePosDev"};
+  TLabel labmbCycTimeNegDev{&gbCanbusStat, "labmbCycTimeNegDev", "Neg. Deviation"};
+  TEdit mbCycTimeNegDev{&gbCanbusStat, "mbCycTimeNegDev"};
+  TLabel labmbDummy0{&gbCanbusStat, "labmbDummy0", "Comms State"};
+  TEdit mbDummy0{&gbCanbusStat, "mbDummy0"};
+  TLabel labmbCommsRev{&gbCanbusStat, "labmbCommsRev", "Comms Revision"};
+  TEdit mbCommsRev{&gbCanbusStat, "mbCommsRev"};
+  // ---- The Communication Module page (extended relay revision) ----
+  TLabel labExtCommsErrFRAM{&tabsExtendedCommsSet, "labExtCommsErrFRAM", "Error loading comms from FRAM"};
+  TLabel labExtCommsSelProt{&tabsExtendedCommsSet, "labExtCommsSelProt", "Comms Type"};
+  TComboBox cbExtCommsSelProt{&tabsExtendedCommsSet, "cbExtCommsSelProt"};
+  TButton Button1{&tabsExtendedCommsSet, "Button1", "Transmit comms settings to relay "};
+  TButton Button2{&tabsExtendedCommsSet, "Button2", "Read comms settings from relay "};
+  TGroupBox grpboxExtCommsProfibusDP{&tabsExtendedCommsSet, "grpboxExtCommsProfibusDP", " Profibus-DPV1 Settings "};
+  TLabel labExtProfiDPAddress{&grpboxExtCommsProfibusDP, "labExtProfiDPAddress", "Address"};
+  TSpinEdit speditCommsExt_ProfiDP_Address{&grpboxExtCommsProfibusDP, "speditCommsExt_ProfiDP_Address", 1, 126, 1};
+  TGroupBox grpboxExtCommsModbusRTU{&tabsExtendedCommsSet, "grpboxExtCommsModbusRTU", " Modbus-RTU Settings "};
+  TLabel labExtModbusRTUAddress{&grpboxExtCommsModbusRTU, "labExtModbusRTUAddress", "Address"};
+  TSpinEdit speditExtComms_ModbusRTU_Address{&grpboxExtCommsModbusRTU, "speditExtComms_ModbusRTU_Address", 1, 247, 1};
+  TLabel labExtModbusRTUBaudRate{&grpboxExtCommsModbusRTU, "labExtModbusRTUBaudRate", "Baud Rate"};
+  TComboBox cbExtComms_ModbusRTU_BaudRate{&grpboxExtCommsModbusRTU, "cbExtComms_ModbusRTU_BaudRate"};
+  TLabel labExtModbusRTUBaudUnit{&grpboxExtCommsModbusRTU, "labExtModbusRTUBaudUnit", "bps"};
+  TLabel labExtModbusRTUTimeOut{&grpboxExtCommsModbusRTU, "labExtModbusRTUTimeOut", "Command Word Timeout"};
+  TSpinEdit speditExtComms_ModbusRTU_TimeOut{&grpboxExtCommsModbusRTU, "speditExtComms_ModbusRTU_TimeOut", 0, 65000, 0};
+  TLabel labExtModbusRTUTimeOutUnit{&grpboxExtCommsModbusRTU, "labExtModbusRTUTimeOutUnit", "Sec. 0 = No timeout."};
+  TGroupBox grpboxExtCommsPROFINET{&tabsExtendedCommsSet, "grpboxExtCommsPROFINET", " PROFINET "};
+  TLabel labExtPROFINETIPType{&grpboxExtCommsPROFINET, "labExtPROFINETIPType", "IP Assignment"};
+  TComboBox comboxExtCommsPROFINET_IP_Type{&grpboxExtCommsPROFINET, "comboxExtCommsPROFINET_IP_Type"};
+  TLabel labExtPROFINETDeviceName{&grpboxExtCommsPROFINET, "labExtPROFINETDeviceName", "Device Name"};
+  TEdit editExtCommsPROFINET_DeviceName{&grpboxExtCommsPROFINET, "editExtCommsPROFINET_DeviceName"};
+  TLabel labExtPROFINETIP_Addr{&grpboxExtCommsPROFINET, "labExtPROFINETIP_Addr", "IP Address"};
+  TSpinEdit speditExtCommsPROFINET_IP_AddrV4{&grpboxExtCommsPROFINET, "speditExtCommsPROFINET_IP_AddrV4", 0, 255, 0};
+  TSpinEdit speditExtCommsPROFINET_IP_AddrV3{&grpboxExtCommsPROFINET, "speditExtCommsPROFINET_IP_AddrV3", 0, 255, 0};
+  TSpinEdit speditExtCommsPROFINET_IP_AddrV2{&grpboxExtCommsPROFINET, "speditExtCommsPROFINET_IP_AddrV2", 0, 255, 0};
+  TSpinEdit speditExtCommsPROFINET_IP_AddrV1{&grpboxExtCommsPROFINET, "speditExtCommsPROFINET_IP_AddrV1", 0, 255, 0};
+  TLabel labExtPROFINETMaskAddr{&grpboxExtCommsPROFINET, "labExtPROFINETMaskAddr", "IP Mask"};
+  TSpinEdit speditExtCommsPROFINET_MaskAddrV4{&grpboxExtCommsPROFINET, "speditExtCommsPROFINET_MaskAddrV4", 0, 255, 0};
+  TSpinEdit speditExtCommsPROFINET_MaskAddrV3{&grpboxExtCommsPROFINET, "speditExtCommsPROFINET_MaskAddrV3", 0, 255, 0};
+  TSpinEdit speditExtCommsPROFINET_MaskAddrV2{&grpboxExtCommsPROFINET, "speditExtCommsPROFINET_MaskAddrV2", 0, 255, 0};
+  TSpinEdit speditExtCommsPROFINET_MaskAddrV1{&grpboxExtCommsPROFINET, "speditExtCommsPROFINET_MaskAddrV1", 0, 255, 0};
+  TLabel labExtPROFINETGateway{&grpboxExtCommsPROFINET, "labExtPROFINETGateway", "Gateway Address"};
+  TSpinEdit speditExtCommsPROFINET_GatewayV4{&grpboxExtCommsPROFINET, "speditExtCommsPROFINET_GatewayV4", 0, 255, 0};
+  TSpinEdit speditExtCommsPROFINET_GatewayV3{&grpboxExtCommsPROFINET, "speditExtCommsPROFINET_GatewayV3", 0, 255, 0};
+  TSpinEdit speditExtCommsPROFINET_GatewayV2{&grpboxExtCommsPROFINET, "speditExtCommsPROFINET_GatewayV2", 0, 255, 0};
+  TSpinEdit speditExtCommsPROFINET_GatewayV1{&grpboxExtCommsPROFINET, "speditExtCommsPROFINET_GatewayV1", 0, 255, 0};
+  TGroupBox grpboxExtCommsModbusTCP{&tabsExtendedCommsSet, "grpboxExtCommsModbusTCP", " Modbus/TCP "};
+  TLabel labExtModbusTCPIPType{&grpboxExtCommsModbusTCP, "labExtModbusTCPIPType", "IP Assignment"};
+  TComboBox comboxExtCommsModbusTCP_IP_Type{&grpboxExtCommsModbusTCP, "comboxExtCommsModbusTCP_IP_Type"};
+  TLabel labExtModbusTCPDeviceName{&grpboxExtCommsModbusTCP, "labExtModbusTCPDeviceName", "Device Name"};
+  TEdit editExtCommsModbusTCP_DeviceName{&grpboxExtCommsModbusTCP, "editExtCommsModbusTCP_DeviceName"};
+  TLabel labExtModbusTCPIP_Addr{&grpboxExtCommsModbusTCP, "labExtModbusTCPIP_Addr", "IP Address"};
+  TSpinEdit speditExtCommsModbusTCP_IP_AddrV4{&grpboxExtCommsModbusTCP, "speditExtCommsModbusTCP_IP_AddrV4", 0, 255, 0};
+  TSpinEdit speditExtCommsModbusTCP_IP_AddrV3{&grpboxExtCommsModbusTCP, "speditExtCommsModbusTCP_IP_AddrV3", 0, 255, 0};
+  TSpinEdit speditExtCommsModbusTCP_IP_AddrV2{&grpboxExtCommsModbusTCP, "speditExtCommsModbusTCP_IP_AddrV2", 0, 255, 0};
+  TSpinEdit speditExtCommsModbusTCP_IP_AddrV1{&grpboxExtCommsModbusTCP, "speditExtCommsModbusTCP_IP_AddrV1", 0, 255, 0};
+  TLabel labExtModbusTCPMaskAddr{&grpboxExtCommsModbusTCP, "labExtModbusTCPMaskAddr", "IP Mask"};
+  TSpinEdit speditExtCommsModbusTCP_MaskAddrV4{&grpboxExtCommsModbusTCP, "speditExtCommsModbusTCP_MaskAddrV4", 0, 255, 0};
+  TSpinEdit speditExtCommsModbusTCP_MaskAddrV3{&grpboxExtCommsModbusTCP, "speditExtCommsModbusTCP_MaskAddrV3", 0, 255, 0};
+  TSpinEdit speditExtCommsModbusTCP_MaskAddrV2{&grpboxExtCommsModbusTCP, "speditExtCommsModbusTCP_MaskAddrV2", 0, 255, 0};
+  TSpinEdit speditExtCommsModbusTCP_MaskAddrV1{&grpboxExtCommsModbusTCP, "speditExtCommsModbusTCP_MaskAddrV1", 0, 255, 0};
+  TLabel labExtModbusTCPGateway{&grpboxExtCommsModbusTCP, "labExtModbusTCPGateway", "Gateway Address"};
+  TSpinEdit speditExtCommsModbusTCP_GatewayV4{&grpboxExtCommsModbusTCP, "speditExtCommsModbusTCP_GatewayV4", 0, 255, 0};
+  TSpinEdit speditExtCommsModbusTCP_GatewayV3{&grpboxExtCommsModbusTCP, "speditExtCommsModbusTCP_GatewayV3", 0, 255, 0};
+  TSpinEdit speditExtCommsModbusTCP_GatewayV2{&grpboxExtCommsModbusTCP, "speditExtCommsModbusTCP_GatewayV2", 0, 255, 0};
+  TSpinEdit speditExtCommsModbusTCP_GatewayV1{&grpboxExtCommsModbusTCP, "speditExtCommsModbusTCP_GatewayV1", 0, 255, 0};
+  TLabel labExtModbusTCPTimeout{&grpboxExtCommsModbusTCP, "labExtModbusTCPTimeout", "Timeout"};
+  TSpinEdit speditExtCommsModbusTCP_Timeout{&grpboxExtCommsModbusTCP, "speditExtCommsModbusTCP_Timeout", 0, 65000, 0};
+  TLabel labExtModbusTCPTimeoutUnit{&grpboxExtCommsModbusTCP, "labExtModbusTCPTimeoutUnit", "Sec. 0 = No timeout"};
+  TGroupBox grpboxExtCommsEtherNetIP{&tabsExtendedCommsSet, "grpboxExtCommsEtherNetIP", " EtherNet/IP "};
+  TLabel labExtEtherNetIPIPType{&grpboxExtCommsEtherNetIP, "labExtEtherNetIPIPType", "IP Assignment"};
+  TComboBox comboxExtCommsEtherNetIP_IP_Type{&grpboxExtCommsEtherNetIP, "comboxExtCommsEtherNetIP_IP_Type"};
+  TLabel labExtEtherNetIPDeviceName{&grpboxExtCommsEtherNetIP, "labExtEtherNetIPDeviceName", "Host Name"};
+  TEdit editExtCommsEtherNetIP_DeviceName{&grpboxExtCommsEtherNetIP, "editExtCommsEtherNetIP_DeviceName"};
+  TLabel labExtEtherNetIPIP_Addr{&grpboxExtCommsEtherNetIP, "labExtEtherNetIPIP_Addr", "IP Address"};
+  TSpinEdit speditExtCommsEtherNetIP_IP_AddrV4{&grpboxExtCommsEtherNetIP, "speditExtCommsEtherNetIP_IP_AddrV4", 0, 255, 0};
+  TSpinEdit speditExtCommsEtherNetIP_IP_AddrV3{&grpboxExtCommsEtherNetIP, "speditExtCommsEtherNetIP_IP_AddrV3", 0, 255, 0};
+  TSpinEdit speditExtCommsEtherNetIP_IP_AddrV2{&grpboxExtCommsEtherNetIP, "speditExtCommsEtherNetIP_IP_AddrV2", 0, 255, 0};
+  TSpinEdit speditExtCommsEtherNetIP_IP_AddrV1{&grpboxExtCommsEtherNetIP, "speditExtCommsEtherNetIP_IP_AddrV1", 0, 255, 0};
+  TLabel labExtEtherNetIPMaskAddr{&grpboxExtCommsEtherNetIP, "labExtEtherNetIPMaskAddr", "IP Mask"};
+  TSpinEdit speditExtCommsEtherNetIP_MaskAddrV4{&grpboxExtCommsEtherNetIP, "speditExtCommsEtherNetIP_MaskAddrV4", 0, 255, 0};
+  TSpinEdit speditExtCommsEtherNetIP_MaskAddrV3{&grpboxExtCommsEtherNetIP, "speditExtCommsEtherNetIP_MaskAddrV3", 0, 255, 0};
+  TSpinEdit speditExtCommsEtherNetIP_MaskAddrV2{&grpboxExtCommsEtherNetIP, "speditExtCommsEtherNetIP_MaskAddrV2", 0, 255, 0};
+  TSpinEdit speditExtCommsEtherNetIP_MaskAddrV1{&grpboxExtCommsEtherNetIP, "speditExtCommsEtherNetIP_MaskAddrV1", 0, 255, 0};
+  TLabel labExtEtherNetIPGateway{&grpboxExtCommsEtherNetIP, "labExtEtherNetIPGateway", "Gateway Address"};
+  TSpinEdit speditExtCommsEtherNetIP_GatewayV4{&grpboxExtCommsEtherNetIP, "speditExtCommsEtherNetIP_GatewayV4", 0, 255, 0};
+  TSpinEdit speditExtCommsEtherNetIP_GatewayV3{&grpboxExtCommsEtherNetIP, "speditExtCommsEtherNetIP_GatewayV3", 0, 255, 0};
+  TSpinEdit speditExtCommsEtherNetIP_GatewayV2{&grpboxExtCommsEtherNetIP, "speditExtCommsEtherNetIP_GatewayV2", 0, 255, 0};
+  TSpinEdit speditExtCommsEtherNetIP_GatewayV1{&grpboxExtCommsEtherNetIP, "speditExtCommsEtherNetIP_GatewayV1", 0, 255, 0};
+  TGroupBox grpboxExtCommsCAN{&tabsExtendedCommsSet, "grpboxExtCommsCAN", " CANbus Settings "};
+  TLabel labExtCANAddress{&grpboxExtCommsCAN, "labExtCANAddress", "Address"};
+  TSpinEdit speditExtComms_CANbus_Address{&grpboxExtCommsCAN, "speditExtComms_CANbus_Address", 0, 126, 0};
+  TLabel labExtCANBaudRate{&grpboxExtCommsCAN, "labExtCANBaudRate", "Baud Rate"};
+  TComboBox cbExtComms_CANbus_BaudRate{&grpboxExtCommsCAN, "cbExtComms_CANbus_BaudRate"};
+  TLabel labExtCANStructType{&grpboxExtCommsCAN, "labExtCANStructType", "Structure selection"};
+  TComboBox cbExtComms_CANbus_StructTypeSel{&grpboxExtCommsCAN, "cbExtComms_CANbus_StructTypeSel"};
+  TLabel labExtCANIdentType{&grpboxExtCommsCAN, "labExtCANIdentType", "Identifier type"};
+  TComboBox cbExtComms_CANbus_IdentType{&grpboxExtCommsCAN, "cbExtComms_CANbus_IdentType"};
+  TLabel labExtCANCmdBaseAddr{&grpboxExtCommsCAN, "labExtCANCmdBaseAddr", "Command base address"};
+  TSpinEdit speditExtComms_CANbus_CmdBaseAddr{&grpboxExtCommsCAN, "speditExtComms_CANbus_CmdBaseAddr", 0, 65535, 0};
+  TLabel labExtCANActBaseAddr{&grpboxExtCommsCAN, "labExtCANActBaseAddr", "Actual base address"};
+  TSpinEdit speditExtComms_CANbus_ActBaseAddr{&grpboxExtCommsCAN, "speditExtComms_CANbus_ActBaseAddr", 0, 65535, 0};
+  TLabel labExtCANSetBaseAddr{&grpboxExtCommsCAN, "labExtCANSetBaseAddr", "Setting base address"};
+  TSpinEdit speditExtComms_CANbus_SetBaseAddr{&grpboxExtCommsCAN, "speditExtComms_CANbus_SetBaseAddr", 0, 65535, 0};
+  TGroupBox grpboxExtCommsConfigBitsAndWords{&tabsExtendedCommsSet, "grpboxExtCommsConfigBitsAndWords", " Configurable Bit and Word Registers "};
+  TStringGrid strgridExtCommsConfigBits{&grpboxExtCommsConfigBitsAndWords, "strgridExtCommsConfigBits", 3, 17};
+  TStringGrid strgridExtCommsConfigWords{&grpboxExtCommsConfigBitsAndWords, "strgridExtCommsConfigWords", 2, 20};
+  TButton butComsLoadDefaultBitAndWords{&grpboxExtCommsConfigBitsAndWords, "butComsLoadDefaultBitAndWords", "Load Defaults"};
+  TGroupBox gbExtProfiDPStat{&tabsExtendedCommsSet, "gbExtProfiDPStat", " Profibus-DP Statistics "};
+  TLabel labmbExtProfiDPCommsModStat_7{&gbExtProfiDPStat, "labmbExtProfiDPCommsModStat_7", "Comm Software Revision"};
+  TEdit mbExtProfiDPCommsModStat_7{&gbExtProfiDPStat, "mbExtProfiDPCommsModStat_7"};
+  TLabel labmbExtProfiDPCommsModStat_6{&gbExtProfiDPStat, "labmbExtProfiDPCommsModStat_6", "VPC Stack Revision"};
+  TEdit mbExtProfiDPCommsModStat_6{&gbExtProfiDPStat, "mbExtProfiDPCommsModStat_6"};
+  TLabel labmbExtProfiDPCyclicTime{&gbExtProfiDPStat, "labmbExtProfiDPCyclicTime", "Cyclic Time"};
+  TEdit mbExtProfiDPCyclicTime{&gbExtProfiDPStat, "mbExtProfiDPCyclicTime"};
+  TLabel labmbExtProfiDPCycTimePosDev{&gbExtProfiDPStat, "labmbExtProfiDPCycTimePosDev", "Pos. Deviation"};
+  TEdit mbExtProfiDPCycTimePosDev{&gbExtProfiDPStat, "mbExtProfiDPCycTimePosDev"};
+  TLabel labmbExtProfiDPCycTimeNegDev{&gbExtProfiDPStat, "labmbExtProfiDPCycTimeNegDev", "Neg. Deviation"};
+  TEdit mbExtProfiDPCycTimeNegDev{&gbExtProfiDPStat, "mbExtProfiDPCycTimeNegDev"};
+  TLabel labmbExtProfiDPCommsModStat_0{&gbExtProfiDPStat, "labmbExtProfiDPCommsModStat_0", "Baud Rate"};
+  TEdit mbExtProfiDPCommsModStat_0{&gbExtProfiDPStat, "mbExtProfiDPCommsModStat_0"};
+  TLabel labmbExtProfiDPCommsModStat_1{&gbExtProfiDPStat, "labmbExtProfiDPCommsModStat_1", "VPC Revision"};
+  TEdit mbExtProfiDPCommsModStat_1{&gbExtProfiDPStat, "mbExtProfiDPCommsModStat_1"};
+  TLabel labmbExtProfiDPCommsModStat_2{&gbExtProfiDPStat, "labmbExtProfiDPCommsModStat_2", "DP State"};
+  TEdit mbExtProfiDPCommsModStat_2{&gbExtProfiDPStat, "mbExtProfiDPCommsModStat_2"};
+  TLabel labmbExtProfiDPCommsModStat_3{&gbExtProfiDPStat, "labmbExtProfiDPCommsModStat_3", "Watchdog State"};
+  TEdit mbExtProfiDPCommsModStat_3{&gbExtProfiDPStat, "mbExtProfiDPCommsModStat_3"};
+  TGroupBox gbExtModbusRTU_Stat{&tabsExtendedCommsSet, "gbExtModbusRTU_Stat", " Modbus-RTU Statistics "};
+  TLabel labmemExtCommsStatModbusRTU_SoftRev{&gbExtModbusRTU_Stat, "labmemExtCommsStatModbusRTU_SoftRev", "Software Revision"};
+  TEdit memExtCommsStatModbusRTU_SoftRev{&gbExtModbusRTU_Stat, "memExtCommsStatModbusRTU_SoftRev"};
+  TLabel labmemExtCommsStatModbusRTU_CycleTime{&gbExtModbusRTU_Stat, "labmemExtCommsStatModbusRTU_CycleTime", "Cycle Time"};
+  TEdit memExtCommsStatModbusRTU_CycleTime{&gbExtModbusRTU_Stat, "memExtCommsStatModbusRTU_CycleTime"};
+  TLabel labmemExtCommsStatModbusRTU_LongCycleTime{&gbExtModbusRTU_Stat, "labmemExtCommsStatModbusRTU_LongCycleTime", "Longest Cycle Time"};
+  TEdit memExtCommsStatModbusRTU_LongCycleTime{&gbExtModbusRTU_Stat, "memExtCommsStatModbusRTU_LongCycleTime"};
+  TLabel labmemExtCommsStatModbusRTU_ListenMode{&gbExtModbusRTU_Stat, "labmemExtCommsStatModbusRTU_ListenMode", "Listen Mode"};
+  TEdit memExtCommsStatModbusRTU_ListenMode{&gbExtModbusRTU_Stat, "memExtCommsStatModbusRTU_ListenMode"};
+  TLabel labmemExtCommsStatModbusRTU_MsgCntr{&gbExtModbusRTU_Stat, "labmemExtCommsStatModbusRTU_MsgCntr", "Message Counter"};
+  TEdit memExtCommsStatModbusRTU_MsgCntr{&gbExtModbusRTU_Stat, "memExtCommsStatModbusRTU_MsgCntr"};
+  TLabel labmemExtCommsStatModbusRTU_CRC_Cntr{&gbExtModbusRTU_Stat, "labmemExtCommsStatModbusRTU_CRC_Cntr", "CRC Counter"};
+  TEdit memExtCommsStatModbusRTU_CRC_Cntr{&gbExtModbusRTU_Stat, "memExtCommsStatModbusRTU_CRC_Cntr"};
+  TGroupBox gbExtCanbusStat{&tabsExtendedCommsSet, "gbExtCanbusStat", " CANbus Statistics"};
+  TLabel labmbExtCyclicTime{&gbExtCanbusStat, "labmbExtCyclicTime", "Cyclic Time"};
+  TEdit mbExtCyclicTime{&gbExtCanbusStat, "mbExtCyclicTime"};
+  TLabel labmbExtCycTimePosDev{&gbExtCanbusStat, "labmbExtCycTimePosDev", "Pos. Deviation"};
+  TEdit mbExtCycTimePosDev{&gbExtCanbusStat, "mbExtCycTimePosDev"};
+  TLabel labmbExtCycTimeNegDev{&gbExtCanbusStat, "labmbExtCycTimeNegDev", "Neg. Deviation"};
+  TEdit mbExtCycTimeNegDev{&gbExtCanbusStat, "mbExtCycTimeNegDev"};
+  TLabel labmbExtDummy0{&gbExtCanbusStat, "labmbExtDummy0", "Comms State"};
+  TEdit mbExtDummy0{&gbExtCanbusStat, "mbExtDummy0"};
+  TLabel labmbExtCommsRev{&gbExtCanbusStat, "labmbExtCommsRev", "Comms Revision"};
+  TEdit mbExtCommsRev{&gbExtCanbusStat, "mbExtCommsRev"};
+  TGroupBox gbExtPROFINET_Stat{&tabsExtendedCommsSet, "gbExtPROFINET_Stat", " PROFINET Statistics "};
+  TLabel labmemExtCommsStatPROFINET_CommsRev{&gbExtPROFINET_Stat, "labmemExtCommsStatPROFINET_CommsRev", "Comms Revision"};
+  TEdit memExtCommsStatPROFINET_CommsRev{&gbExtPROFINET_Stat, "memExtCommsStatPROFINET_CommsRev"};
+  TLabel labmemExtCommsStatPROFINET_MAC{&gbExtPROFINET_Stat, "labmemExtCommsStatPROFINET_MAC", "MAC Address"};
+  TEdit memExtCommsStatPROFINET_MAC{&gbExtPROFINET_Stat, "memExtCommsStatPROFINET_MAC"};
+  TLabel labmemExtCommsStatPROFINET_StackRev{&gbExtPROFINET_Stat, "labmemExtCommsStatPROFINET_StackRev", "Stack Revision"};
+  TEdit memExtCommsStatPROFINET_StackRev{&gbExtPROFINET_Stat, "memExtCommsStatPROFINET_StackRev"};
+  TLabel labmemExtCommsStatPROFINET_CycleTime{&gbExtPROFINET_Stat, "labmemExtCommsStatPROFINET_CycleTime", "Cycle Time"};
+  TEdit memExtCommsStatPROFINET_CycleTime{&gbExtPROFINET_Stat, "memExtCommsStatPROFINET_CycleTime"};
+  TLabel labmemExtCommsStatPROFINET_CyclePosTimeDev{&gbExtPROFINET_Stat, "labmemExtCommsStatPROFINET_CyclePosTimeDev", "Pos. Deviation"};
+  TEdit memExtCommsStatPROFINET_CyclePosTimeDev{&gbExtPROFINET_Stat, "memExtCommsStatPROFINET_CyclePosTimeDev"};
+  TLabel labmemExtCommsStatPROFINET_CycleNegTimeDev{&gbExtPROFINET_Stat, "labmemExtCommsStatPROFINET_CycleNegTimeDev", "Neg. Deviation"};
+  TEdit memExtCommsStatPROFINET_CycleNegTimeDev{&gbExtPROFINET_Stat, "memExtCommsStatPROFINET_CycleNegTimeDev"};
+  TLabel labmemExtCommsStatPROFINET_State{&gbExtPROFINET_Stat, "labmemExtCommsStatPROFINET_State", "State"};
+  TEdit memExtCommsStatPROFINET_State{&gbExtPROFINET_Stat, "memExtCommsStatPROFINET_State"};
+  TGroupBox grpboxExtCommsModbusTCP_Stat{&tabsExtendedCommsSet, "grpboxExtCommsModbusTCP_Stat", " Modbus/TCP Statistics "};
+  TLabel labmemExtCommsStatModbusTCP_SoftRev{&grpboxExtCommsModbusTCP_Stat, "labmemExtCommsStatModbusTCP_SoftRev", "Software Revision"};
+  TEdit memExtCommsStatModbusTCP_SoftRev{&grpboxExtCommsModbusTCP_Stat, "memExtCommsStatModbusTCP_SoftRev"};
+  TLabel labmemExtCommsStatModbusTCP_MAC{&grpboxExtCommsModbusTCP_Stat, "labmemExtCommsStatModbusTCP_MAC", "MAC Address"};
+  TEdit memExtCommsStatModbusTCP_MAC{&grpboxExtCommsModbusTCP_Stat, "memExtCommsStatModbusTCP_MAC"};
+  TLabel labmemExtCommsStatModbusTCP_CycleTime{&grpboxExtCommsModbusTCP_Stat, "labmemExtCommsStatModbusTCP_CycleTime", "Cycle Time"};
+  TEdit memExtCommsStatModbusTCP_CycleTime{&grpboxExtCommsModbusTCP_Stat, "memExtCommsStatModbusTCP_CycleTime"};
+  TLabel labmemExtCommsStatModbusTCP_LongCycleTime{&grpboxExtCommsModbusTCP_Stat, "labmemExtCommsStatModbusTCP_LongCycleTime", "Longest Cycle Time"};
+  TEdit memExtCommsStatModbusTCP_LongCycleTime{&grpboxExtCommsModbusTCP_Stat, "memExtCommsStatModbusTCP_LongCycleTime"};
+  TLabel labmemExtCommsStatModbusTCP_MsgCntr{&grpboxExtCommsModbusTCP_Stat, "labmemExtCommsStatModbusTCP_MsgCntr", "Message Counter"};
+  TEdit memExtCommsStatModbusTCP_MsgCntr{&grpboxExtCommsModbusTCP_Stat, "memExtCommsStatModbusTCP_MsgCntr"};
+  TGroupBox grpboxExtCommsEtherNetIP_Stat{&tabsExtendedCommsSet, "grpboxExtCommsEtherNetIP_Stat", " EtherNet/IP Statistics "};
+  TLabel labmemExtCommsStatsEtherNetIP_SoftRev{&grpboxExtCommsEtherNetIP_Stat, "labmemExtCommsStatsEtherNetIP_SoftRev", "Software Revision"};
+  TEdit memExtCommsStatsEtherNetIP_SoftRev{&grpboxExtCommsEtherNetIP_Stat, "memExtCommsStatsEtherNetIP_SoftRev"};
+  TLabel labmemExtCommsStatsEtherNetIP_MAC{&grpboxExtCommsEtherNetIP_Stat, "labmemExtCommsStatsEtherNetIP_MAC", "MAC Address"};
+  TEdit memExtCommsStatsEtherNetIP_MAC{&grpboxExtCommsEtherNetIP_Stat, "memExtCommsStatsEtherNetIP_MAC"};
+  TLabel labmemExtCommsStatsEtherNetIP_StackRev{&grpboxExtCommsEtherNetIP_Stat, "labmemExtCommsStatsEtherNetIP_StackRev", "Stack Revision"};
+  TEdit memExtCommsStatsEtherNetIP_StackRev{&grpboxExtCommsEtherNetIP_Stat, "memExtCommsStatsEtherNetIP_StackRev"};
+  TLabel labmemExtCommsStatsEtherNetIP_State{&grpboxExtCommsEtherNetIP_Stat, "labmemExtCommsStatsEtherNetIP_State", "State"};
+  TEdit memExtCommsStatsEtherNetIP_State{&grpboxExtCommsEtherNetIP_Stat, "memExtCommsStatsEtherNetIP_State"};
+
+  // The protocol the page last switched to; a typed text that names none keeps it.
+  int ExtCommsProtocol = 0;
+
+  // ---- Basic comms settings: handlers (CommsBasic.cpp) ----
+  void InitCommsPages();
+  void ConnectCommsEditors();
+  void CommsSelection();
+  void cbCommsProtocolChange();
+  void seCommsAddrChange();
+  void cbProfiDPGSDChange();
+  void cbCommsStrucSelChange();
+  void cbBaudRateChange();
+  void cbCommsIdentifierTypeChange();
+  void seCommsCommandBaseAddrChange();
+  void seCommsActualBaseAddrChange();
+  void seCommsSettingBaseAddrChange();
+  void cbModbusBaudRateChange();
+  void seModbusTimeOutChange();
+  void seCommsAddrExit();
+  void seCommsCommandBaseAddrExit();
+  void seCommsActualBaseAddrExit();
+  void seCommsSettingBaseAddrExit();
+  void speditExtComms_CANbus_CmdBaseAddrExit();
+  void speditExtComms_CANbus_ActBaseAddrExit();
+  void speditExtComms_CANbus_SetBaseAddrExit();
+  void seModbusTimeOutExit();
+  // The comms read: the layout by the relay's revision, then the protocol's editors.
+  void LoadCommsRecordEditors();
+  // ---- The comms data block (CommsBlock.cpp) ----
+  void UpdateExtCommsSettingInTxBuff();
+  void UpdateExtCommsSettingTabFromSettings();
+  void PackCustomPLC_RegMapInTxBuffTypeA();
+  void PackCustomPLC_RegMapInStrGridTypeA();
+  void cbExtCommsSelProtChange();
+  void butComsLoadDefaultBitAndWordsClick();
+  void strgridExtCommsConfigBitsDblClick();
+  void strgridExtCommsConfigWordsDblClick();
+  void editExtCommsPROFINET_DeviceNameKeyPress(TEdit& edit, char& Key);
+  // Says once, after start-up, that a selection file is missing or not 256 lines long.
+  void ReportSelectionFiles();
+  // ---- Fieldbus status (link/CommsStatus.cpp) ----
+  void ShowCommsStatus(const std::string& answer);
+  void ShowCommsExtStatus(const std::string& answer);
+  // ==== End of the communication module ====
 
   // ==== Calculators: the Calculator page and the Settings page's load and curve panels ====
   void InitCalculators();

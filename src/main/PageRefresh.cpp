@@ -6,7 +6,6 @@
 #include <cstdint>
 
 #include "link/CommSetup.h"
-#include "main/LegacyControl.h"
 #include "main/Main.h"
 #include "platform/rtl/SysUtils.h"
 
@@ -15,7 +14,8 @@ bool TripLedOn = false;
 
 namespace {
 
-// The expansion module's panels are shown only when the last legacy settings file said it is there.
+// Bit 5 of control byte C: the relay has its IO expander connected. The expansion module's panels
+// follow the relay's own byte, so a relay with the module shows them whatever file was read last.
 constexpr uint8_t kExpansionModuleBit = 0x20;
 
 bool PortOpen() { return Form2 && Form2->ComPort1.Connected(); }
@@ -51,7 +51,7 @@ void TForm1::Timer2Timer() {
   // A box holding text that is not a number ends this tick quietly; the next one starts afresh.
   try {
     const TTabSheet* page = PageControl1.ActivePage();
-    const bool expansion = (LegacyControl_C & kExpansionModuleBit) != 0;
+    const bool expansion = (ActControl_C & kExpansionModuleBit) != 0;
 
     if (page == &tsActual) {
       pExpF_Inputs.SetVisible(expansion);
@@ -79,11 +79,18 @@ void TForm1::Timer2Timer() {
       iLedAlarm.SetActive(AlarmLedOn);
       TripLedOn = (ActTripF_A | ActTripF_B | ActTripF_C | ActTripF_D) != 0;
       iLedTrip.SetActive(TripLedOn);
+      // The Test page's coils of the expansion module follow the Actual page's.
+      iLedExtRL5.SetActive(iLedExtRL_5.Active());
+      iLedExtRL6.SetActive(iLedExtRL_6.Active());
+      iLedExtRL7.SetActive(iLedExtRL_7.Active());
+      iLedExtRL8.SetActive(iLedExtRL_8.Active());
     }
     if (page == &tsLogic) {
       cbRelay_1_Input.SetVisible(rgMTR_Select.ItemIndex() != 0);
       labRelay_1_Input.SetVisible(cbRelay_1_Input.Visible());  // its caption goes with it
     }
+    if (page == &tsSpectrum) SpectrumAnalyserStep();
+    RecorderStep();
   } catch (const EConvertError&) {
   }
 }

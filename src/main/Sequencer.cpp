@@ -78,16 +78,19 @@ constexpr TickTest kSingleReadsOrder[] = {{sSettings, kBoth}, {sLogic, kBoth},  
                                           {sDevID, kBoth},    {sDesc, kBoth},   {sComms, kBoth},   {sBlock0, kBoth},
                                           {sBlock1, kBoth},   {sExtMod, kBoth}, {sBluetooth, kBoth}};
 
-// ---- Mass download: the steps chosen in the download selection, in this order. The comms data
-// block is left out of the communication choice until the communication module page packs it. ----
-enum : int8_t { mSettings, mLogic, mStart, mDesc, mComm, mExtMod, mBluetooth, mDevID, mCal };
+// ---- Mass download: the steps chosen in the download selection, in this order ----
+enum : int8_t { mSettings, mLogic, mStart, mDesc, mComm, mBlock0, mBlock1, mExtMod, mBluetooth, mDevID, mCal };
 constexpr Continuation kMassNext = MassTo(-1, nullptr);
 constexpr Step kMassDownload[] = {
     S(&F::DownloadSetting, &F::SettingDownloaded, ReqDownloadSetting, kMassNext),
     S(&F::DownloadLogic, &F::LogicDownloaded, ReqDownloadLogic, kMassNext),
     S(&F::DownloadStartConf, &F::StartConfDownloaded, ReqDownloadStartConf, kMassNext),
     S(&F::DownloadDesc, &F::DescDownloaded, ReqDownloadDesc, kMassNext),
-    S(&F::DownloadComm, &F::CommDownloaded, ReqDownloadComm, kMassNext),
+    SX(&F::DownloadComm, &F::CommDownloaded, ReqDownloadComm, kMassNext,
+       MassTo(mBlock0, "Downloading communication block 1")),
+    S(&F::DownloadCommExtBlock0, &F::CommDownloadedExtBlock0, ReqDownloadCommExtBlock0,
+      Arm(mBlock1, "Downloading communication block 2", kNextBar)),
+    S(&F::DownloadCommExtBlock1, &F::CommDownloadedExtBlock1, ReqDownloadCommExtBlock1, kMassNext),
     S(&F::DownloadExtMod, &F::ExtModDownloaded, ReqDownloadExtMod, kMassNext),
     S(&F::DownloadBluetooth, &F::BluetoothDownloaded, ReqDownloadBluetooth, kMassNext, Gate::Bluetooth),
     S(&F::DownloadRelayID, &F::RelayIDDownloaded, ReqDownloadRelayID,
@@ -95,15 +98,16 @@ constexpr Step kMassDownload[] = {
     S(&F::DownloadCal, &F::CalDownloaded, ReqDownloadCal, Do(Then::MassEnd)),
 };
 // The calibration step is tested before the device ID step, so the calibration write armed by the
-// device ID's completion goes out on the next tick.
+// device ID's completion goes out on the next tick; the three communication steps are first all
+// queued, then all completed.
 constexpr TickTest kMassDownloadOrder[] = {
-    {mSettings, kBoth}, {mLogic, kBoth}, {mStart, kBoth},  {mCal, kBoth},       {mDevID, kBoth},
-    {mDesc, kBoth},     {mComm, kBoth},  {mExtMod, kBoth}, {mBluetooth, kBoth}};
+    {mSettings, kBoth}, {mLogic, kBoth},      {mStart, kBoth},      {mCal, kBoth},      {mDevID, kBoth},
+    {mDesc, kBoth},     {mComm, kQueue},      {mBlock0, kQueue},    {mBlock1, kQueue},  {mComm, kComplete},
+    {mBlock0, kComplete}, {mBlock1, kComplete}, {mExtMod, kBoth},   {mBluetooth, kBoth}};
 
 // ---- Single writes: one record each; the settings write brings the calibration write after it.
-// The comms write sends the comms record only: the comms data block is not written until the
-// communication module page packs it. ----
-enum : int8_t { wSettings, wLogic, wStart, wCal, wDevID, wDesc, wBluetooth, wComm, wExtMod };
+// The extended comms write arms all three of its steps at once. ----
+enum : int8_t { wSettings, wLogic, wStart, wCal, wDevID, wDesc, wBluetooth, wComm, wBlock0, wBlock1, wExtMod };
 constexpr const char* kDownDone = "Downloading complete";
 constexpr Step kSingleWrites[] = {
     S(&F::DownloadSetting, &F::SettingDownloaded, ReqDownloadSetting, Do(Then::WriteCalibration)),
@@ -113,12 +117,17 @@ constexpr Step kSingleWrites[] = {
     S(&F::DownloadRelayID, &F::RelayIDDownloaded, ReqDownloadRelayID, Finish(kDownDone, 1)),
     S(&F::DownloadDesc, &F::DescDownloaded, ReqDownloadDesc, Finish(kDownDone, 1)),
     S(&F::DownloadBluetooth, &F::BluetoothDownloaded, ReqDownloadBluetooth, Finish(kDownDone, 1)),
-    S(&F::DownloadComm, &F::CommDownloaded, ReqDownloadComm, Finish(kDownDone, 1)),
+    SX(&F::DownloadComm, &F::CommDownloaded, ReqDownloadComm, Finish(kDownDone, 1),
+       Arm(-1, "Downloading communication - Block 1", 1)),
+    S(&F::DownloadCommExtBlock0, &F::CommDownloadedExtBlock0, ReqDownloadCommExtBlock0,
+      Arm(-1, "Downloading communication - Block 2", 2)),
+    S(&F::DownloadCommExtBlock1, &F::CommDownloadedExtBlock1, ReqDownloadCommExtBlock1, Finish(kDownDone, 3)),
     S(&F::DownloadExtMod, &F::ExtModDownloaded, ReqDownloadExtMod, Finish(kDownDone, 1)),
 };
-constexpr TickTest kSingleWritesOrder[] = {{wSettings, kBoth}, {wLogic, kBoth},  {wStart, kBoth},
-                                           {wCal, kBoth},      {wDevID, kBoth},  {wDesc, kBoth},
-                                           {wBluetooth, kBoth}, {wComm, kBoth}, {wExtMod, kBoth}};
+constexpr TickTest kSingleWritesOrder[] = {{wSettings, kBoth}, {wLogic, kBoth},     {wStart, kBoth},
+                                           {wCal, kBoth},      {wDevID, kBoth},     {wDesc, kBoth},
+                                           {wBluetooth, kBoth}, {wComm, kBoth},     {wBlock0, kBoth},
+                                           {wBlock1, kBoth},   {wExtMod, kBoth}};
 
 // ---- Statistics and clock writes, in every mode ----
 constexpr Step kPageWrites[] = {
@@ -176,6 +185,7 @@ constexpr Gated kGating[] = {
     {"bTxSettings", Rule::FrontendUnlocked},         {"bTxLogicControl", Rule::FrontendUnlocked},
     {"bTxStarterConfigToRL", Rule::FrontendUnlocked}, {"pbUserName", Rule::FrontendUnlocked},
     {"bTxStatistics", Rule::FrontendUnlocked},       {"bCommSettings", Rule::FrontendUnlocked},
+    {"Button1", Rule::FrontendUnlocked},
     {"Button5", Rule::FrontendUnlocked},             {"bFaultHistClr", Rule::FrontendUnlocked},
     {"bThermalCapReset", Rule::FrontendUnlocked},    {"bTxCalibration", Rule::CalibUnlocked},
     {"bRelayID", Rule::CalibUnlocked},               {"bClrEventRecs", Rule::CalibUnlocked},
@@ -283,7 +293,7 @@ class Engine {
     }
     for (const MassChoice& choice : kMassChoices) {
       if (choice.step > index && FrmMassDwnSel && (FrmMassDwnSel->*choice.box).Checked()) {
-        ArmMassChoice(f_, choice);
+        ArmMassChoice(f_, choice, extended_);
         return;
       }
     }
@@ -331,7 +341,7 @@ void ClearReadFlags(TForm1& f) {
   for (const Step& s : kFullRead) f.*s.request = f.*s.done = false;
 }
 
-void ArmMassChoice(TForm1& f, const MassChoice& choice) {
+void ArmMassChoice(TForm1& f, const MassChoice& choice, bool extended) {
   const Step& s = kMassDownload[choice.step];
   f.*s.request = true;
   f.*s.done = false;
@@ -339,7 +349,7 @@ void ArmMassChoice(TForm1& f, const MassChoice& choice) {
     f.DownloadCommExtBlock0 = f.CommDownloadedExtBlock0 = false;
     f.DownloadCommExtBlock1 = f.CommDownloadedExtBlock1 = false;
   }
-  ProgressText(choice.text);
+  ProgressText(extended ? choice.textExtended : choice.text);
 }
 
 }  // namespace transfers
@@ -405,6 +415,8 @@ void ShowPortState(TForm1& f, bool open) {
       }
     }
     f.iLedEventMessage.SetActive(false);
+    f.EventMassUploadAct = false;
+    f.ShowEventDownloadEnd(TForm1::EventDownloadEnd::LinkLost);
   }
 }
 

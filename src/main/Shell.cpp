@@ -1,10 +1,10 @@
 // The frame of the main window: menu, tool bar, status bar, what creating, showing and closing the
 // window set up, and the work done when the user selects another page.
 #include "link/CommSetup.h"
+#include "main/Access.h"
 #include "main/Main.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/SysUtils.h"
-#include "platform/rtl/TextFile.h"
 #include "platform/ui/Canvas.h"
 #include "vartable/UnitVarTable.h"
 #include "wire/Selections.h"
@@ -35,6 +35,7 @@ constexpr CommandButton kCommandButtons[] = {
     {"bRelayID", &TForm1::bRelayIDClick},
     {"pbUserName", &TForm1::pbUserNameClick},
     {"bCommSettings", &TForm1::bCommSettingsClick},
+    {"Button1", &TForm1::bCommSettingsClick},
     {"btTxBluetooth", &TForm1::btTxBluetoothClick},
     {"Button5", &TForm1::Button5Click},
     {"bTxLogicControl", &TForm1::bTxLogicControlClick},
@@ -106,10 +107,8 @@ void TForm1::InitShell() {
     (this->*m.item).OnClick = [this, h] { (this->*h)(); };
   }
   Frm1MMenUnlockFrontend.SetEnabled(false);
-  // Commands whose work is not built yet stay greyed: the settings check against a legacy file,
-  // and the Communication Module page's write, which needs the page packed into the comms block.
+  // Commands whose work is not built yet stay greyed: the settings check against a legacy file.
   VerifySettings.SetEnabled(false);
-  Button1.SetEnabled(false);
   PageControl1.MultiLine = true;
   PageControl1.TabWidth = 120;
   // The tool bar groups: files, then the link, then the relay transfers.
@@ -198,23 +197,9 @@ void TForm1::FormCreate() {
 
 // Runs at the end of the window's creation, before the other windows exist.
 void TForm1::FormShow() {
-  // A password file that cannot be opened (a missing one) leaves the front end unlocked; one that
-  // opens but cannot be read or closed is an I/O error.
-  TextFile passwords;
-  passwords.Assign("c:\\TQ.psw");
-  bool opened = true;
-  try {
-    passwords.Reset();
-  } catch (const EInOutError&) {
-    opened = false;
-  }
-  if (!opened) {
-    FrontendLocked = false;
-  } else {
-    std::string first = passwords.Eof() ? std::string() : passwords.ReadLn();
-    passwords.Close();
-    FrontendLocked = !first.empty();
-  }
+  // A password file that cannot be opened (a missing one, or no regular file) leaves the front
+  // end unlocked; one that opens but cannot be read or closed is an I/O error.
+  FrontendLocked = ClientPasswordLocks();
 
   PageControl1.SetActivePage(&tsActual);
 
@@ -247,6 +232,8 @@ void TForm1::BtVarTableClick() {
 void TForm1::PageControl1Change() {
   if (!Form2 || !Form2->ComPort1.Connected()) return;
   TTabSheet* page = PageControl1.ActivePage();
+  // The CANbus baud list back on its first item, without rewriting the comms record.
+  if (page == &tsStatistics || page == &tsExtIO || page == &tsActual) CommsSelection();
   if (page == &tsSettings) {
     // The earth-leakage delay belongs to the instantaneous definite-time characteristic only.
     bool show = cbEL_Selector.ItemIndex() == 0;

@@ -65,26 +65,29 @@ struct MassChoice {
   Box box;
   int8_t step;
   uint8_t count;
+  uint8_t countExtended;
   const char* text;
-  // Arming it also clears both comms data block write pairs: the block is not written until the
-  // communication module page fills it, so a write never carries a block nobody packed.
-  bool communication;
+  const char* textExtended;
+  bool communication;  // arming it also clears both comms data block pairs
 };
 
 inline constexpr MassChoice kMassChoices[] = {
-    {&TFrmMassDwnSel::CBoxMassDwnSelSettings, 0, 1, "Downloading settings", false},
-    {&TFrmMassDwnSel::CBoxMassDwnSelLogic, 1, 1, "Downloading logic", false},
-    {&TFrmMassDwnSel::CBoxMassDwnSelStarter, 2, 1, "Downloading starter configuration", false},
-    {&TFrmMassDwnSel::CBoxMassDwnSelDesc, 3, 1, "Downloading description", false},
-    {&TFrmMassDwnSel::CBoxMassDwnSelComm, 4, 1, "Downloading communication", true},
-    {&TFrmMassDwnSel::CBoxMassDwnSelExtMod, 5, 1, "Downloading external module", false},
-    {&TFrmMassDwnSel::CBoxMassDwnSelBluetooth, 6, 1, "Downloading Bluetooth", false},
+    {&TFrmMassDwnSel::CBoxMassDwnSelSettings, 0, 1, 1, "Downloading settings", "Downloading settings", false},
+    {&TFrmMassDwnSel::CBoxMassDwnSelLogic, 1, 1, 1, "Downloading logic", "Downloading logic", false},
+    {&TFrmMassDwnSel::CBoxMassDwnSelStarter, 2, 1, 1, "Downloading starter configuration",
+     "Downloading starter configuration", false},
+    {&TFrmMassDwnSel::CBoxMassDwnSelDesc, 3, 1, 1, "Downloading description", "Downloading description", false},
+    {&TFrmMassDwnSel::CBoxMassDwnSelComm, 4, 1, 3, "Downloading communication",
+     "Downloading communication block 0", true},
+    {&TFrmMassDwnSel::CBoxMassDwnSelExtMod, 7, 1, 1, "Downloading external module",
+     "Downloading external module", false},
+    {&TFrmMassDwnSel::CBoxMassDwnSelBluetooth, 8, 1, 1, "Downloading Bluetooth", "Downloading Bluetooth", false},
     // The device ID write, then the calibration write.
-    {&TFrmMassDwnSel::CBoxMassDwnSelCal, 7, 2, "Downloading device ID", false},
+    {&TFrmMassDwnSel::CBoxMassDwnSelCal, 9, 2, 2, "Downloading device ID", "Downloading device ID", false},
 };
 
 // Arms a choice's first step and shows its text.
-void ArmMassChoice(TForm1& f, const MassChoice& choice);
+void ArmMassChoice(TForm1& f, const MassChoice& choice, bool extended);
 
 // Clears the request and done flag of every read.
 void ClearReadFlags(TForm1& f);

@@ -20,9 +20,7 @@ constexpr const char* kDown = "Progress Downloading";
 enum class Extra : uint8_t {
   None,
   RxComms,  // both comms data block read pairs are cleared
-  // Both comms data block write pairs are cleared: the block is written only once the
-  // communication module page packs it, so the comms record goes alone.
-  TxComms,
+  TxComms,  // an extended relay revision packs and writes both blocks with the comms record
 };
 
 struct CommandDef {
@@ -53,7 +51,7 @@ constexpr CommandDef kCommands[] = {
     {Cmd::TxCalibration, kDown, "Downloading calibration", nullptr, 1, 1, &F::DownloadCal, &F::CalDownloaded, true, Extra::None},
     {Cmd::TxRelayID, kDown, "Downloading device ID", nullptr, 1, 1, &F::DownloadRelayID, &F::RelayIDDownloaded, false, Extra::None},
     {Cmd::TxDesc, kDown, "Downloading description", nullptr, 1, 1, &F::DownloadDesc, &F::DescDownloaded, false, Extra::None},
-    {Cmd::TxComms, kDown, "Downloading communication", nullptr, 1, 1, &F::DownloadComm, &F::CommDownloaded, false, Extra::TxComms},
+    {Cmd::TxComms, kDown, "Downloading communication", "Downloading communication - Block 0", 1, 3, &F::DownloadComm, &F::CommDownloaded, false, Extra::TxComms},
     {Cmd::TxBluetooth, kDown, "Downloading Bluetooth", nullptr, 1, 1, &F::DownloadBluetooth, &F::BluetoothDownloaded, false, Extra::None},
     {Cmd::TxExtMod, kDown, "Downloading external module", nullptr, 1, 1, &F::DownloadExtMod, &F::ExtModDownloaded, false, Extra::None},
     {Cmd::TxLogic, kDown, "Downloading logic", nullptr, 1, 1, &F::DownloadLogic, &F::LogicDownloaded, false, Extra::None},
@@ -98,6 +96,7 @@ void TForm1::ArmTransfer(TransferCommand cmd) {
   if (!FrmProgress) return;
   const CommandDef& c = kCommands[static_cast<size_t>(cmd)];
   const bool extended = ExtendedRevision(*this);
+  if (c.extra == Extra::TxComms && extended) UpdateExtCommsSettingInTxBuff();
   PrepareProgress(c.caption, extended && c.textExtended ? c.textExtended : c.text, extended ? c.maxExtended : c.max);
   switch (c.extra) {
     case Extra::None:
@@ -107,8 +106,8 @@ void TForm1::ArmTransfer(TransferCommand cmd) {
       UploadCommsExtBlock1 = CommsExtBlock1Uploaded = false;
       break;
     case Extra::TxComms:
-      DownloadCommExtBlock0 = CommDownloadedExtBlock0 = false;
-      DownloadCommExtBlock1 = CommDownloadedExtBlock1 = false;
+      DownloadCommExtBlock0 = DownloadCommExtBlock1 = extended;
+      CommDownloadedExtBlock0 = CommDownloadedExtBlock1 = false;
       break;
   }
   this->*c.request = true;
@@ -165,17 +164,19 @@ void TForm1::SButWriteSetToRelayClick() {
   sel.CBoxMassDwnSelCal.SetVisible(SiteModeActive);
   if (sel.ShowModal() != mrOk) return;
 
+  const bool extended = ExtendedRevision(*this);
   uint8_t count = 0;
   for (const MassChoice& choice : kMassChoices) {
     if (!(sel.*choice.box).Checked()) continue;
     if (choice.box == &TFrmMassDwnSel::CBoxMassDwnSelSettings) sel.CBoxMassDwnSelCal.SetChecked(true);
-    count = static_cast<uint8_t>(count + choice.count);
+    if (choice.communication && extended) UpdateExtCommsSettingInTxBuff();
+    count = static_cast<uint8_t>(count + (extended ? choice.countExtended : choice.count));
   }
   if (count == 0) return;
 
   for (const MassChoice& choice : kMassChoices) {
     if ((sel.*choice.box).Checked()) {
-      ArmMassChoice(*this, choice);
+      ArmMassChoice(*this, choice, extended);
       break;
     }
   }

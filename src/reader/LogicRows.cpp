@@ -28,7 +28,7 @@ constexpr int kNameWidth = 16;
 RowSpec Name(std::string_view label, int offset, int table, ControlOf c, Handler h, int def,
              const char* out, const char* notFound, int minTrimmed, int number = 0,
              std::string_view letter = {}) {
-  return {label, {}, kNameWidth, RowKind::Name, kNameWidth, false, 0, 0, SignalNameList(table), c, h,
+  return {label, {}, kNameWidth, RowKind::Signal, kNameWidth, false, 0, 0, SignalNameTable(table), c, h,
           def, number, out, notFound, nullptr, false, minTrimmed, offset, letter, nullptr};
 }
 RowSpec Number(std::string_view label, int offset, int width, int length, RowKind kind, ControlOf c,

@@ -30,7 +30,7 @@ std::optional<RowLine> FindRow(const ReadContext& ctx, const RowSpec& row) {
 
 std::string CutValue(const RowLine& line, const RowSpec& row) {
   const size_t start =
-      std::min(line.pos + row.label.size() + static_cast<size_t>(std::max(row.offset, 0)), line.text.size());
+      std::min(line.pos + row.label.size() + static_cast<size_t>(std::max(row.skip, 0)), line.text.size());
   size_t end = line.text.size();
   if (!row.rightLabel.empty()) {
     const size_t right = line.text.find(row.rightLabel);
@@ -74,21 +74,23 @@ static int NumberOf(const std::string& text) {
   return negative ? -v : v;
 }
 
-void SetTarget(ReadContext& ctx, const RowSpec& row, int value) {
+void SetTarget(ReadContext& ctx, const RowSpec& row, int value, const std::string* text) {
   TControl& control = row.control(ctx.form);
   if (auto* spin = dynamic_cast<TSpinEdit*>(&control)) spin->SetValue(value);
-  else if (auto* edit = dynamic_cast<TEdit*>(&control)) edit->SetText(IntToStr(value));
+  else if (auto* edit = dynamic_cast<TEdit*>(&control)) edit->SetText(text ? *text : IntToStr(value));
   else if (auto* combo = dynamic_cast<TComboBox*>(&control)) combo->SetItemIndex(value);
   else if (auto* radio = dynamic_cast<TRadioGroup*>(&control)) radio->SetItemIndex(value);
   else if (auto* check = dynamic_cast<TCheckBox*>(&control)) check->SetChecked(value != 0);
   if (row.handler) (ctx.form.*row.handler)();
 }
 
-static bool NumberKind(RowKind k) { return k != RowKind::Word && k != RowKind::Name; }
+static bool NumberKind(RowKind k) { return k != RowKind::Word && k != RowKind::Signal; }
 
 void LogOutOfRange(ReadContext& ctx, const RowSpec& row, const std::string& text) {
   const std::string letter(row.letter);
-  if (NumberKind(row.kind))
+  if (row.numberFirst)
+    ctx.Log(Format(row.outOfRange, {row.number, text, row.defaultValue}));
+  else if (NumberKind(row.kind))
     ctx.Log(Format(row.outOfRange, {text, row.defaultValue, row.number, letter}));
   else
     ctx.Log(Format(row.outOfRange, {text, row.number, letter}));
@@ -96,7 +98,9 @@ void LogOutOfRange(ReadContext& ctx, const RowSpec& row, const std::string& text
 
 void LogNotFound(ReadContext& ctx, const RowSpec& row) {
   const std::string letter(row.letter);
-  if (NumberKind(row.kind))
+  if (row.numberFirst)
+    ctx.Log(Format(row.notFound, {row.number, row.defaultValue}));
+  else if (NumberKind(row.kind))
     ctx.Log(Format(row.notFound, {row.defaultValue, row.number, letter}));
   else
     ctx.Log(Format(row.notFound, {row.number, letter}));
@@ -133,7 +137,7 @@ void ReadRow(ReadContext& ctx, const RowSpec& row) {
         }
       }
     }
-    LogOutOfRange(ctx, row, row.kind == RowKind::Name ? Trim(cut) : text);
+    LogOutOfRange(ctx, row, row.kind == RowKind::Signal ? Trim(cut) : text);
     SetTarget(ctx, row, row.defaultValue);
     return;
   }
@@ -150,11 +154,12 @@ void ReadRow(ReadContext& ctx, const RowSpec& row) {
   }
   if (row.kind == RowKind::Step50 && v % 50 != 0) {
     const int rounded = v / 50 * 50;
-    ctx.Log(Format(row.stepMessage, {text, rounded, row.number}));
+    ctx.Log(row.numberFirst ? Format(row.stepMessage, {row.number, text, rounded})
+                            : Format(row.stepMessage, {text, rounded, row.number}));
     SetTarget(ctx, row, rounded);
     return;
   }
-  SetTarget(ctx, row, v);
+  SetTarget(ctx, row, v, row.keepsText ? &text : nullptr);
 }
 
 void ReadRows(ReadContext& ctx, std::span<const RowSpec> rows) {

@@ -40,7 +40,7 @@ enum class RowKind : uint8_t {
   Signed,  // as Number, with an optional leading "-"
   Step50,  // as Number, then rounded down to a multiple of 50 with the step message
   Word,    // one of the row's words (trimmed, upper-cased), 1 to L characters
-  Name,    // as Word, for a signal name: its out-of-range message shows the text only trimmed
+  Signal,  // as Word, for a signal name; the log shows the name as written (trimmed), not upper-cased
 };
 
 using ControlOf = TControl& (*)(TForm1&);
@@ -64,9 +64,11 @@ struct RowSpec {
   const char* stepMessage;      // 0 value text, 1 rounded value, 2 number
   bool siteMode = false;        // looked for only in site mode
   int minTrimmed = 0;           // table rows: the least trimmed length of the line
-  int offset = 0;               // the cut starts this many characters after the label
+  int skip = 0;                 // characters passed over after the label before the cut
   std::string_view letter;      // a further text argument after the others (timer "A", ...)
   std::string (*shape)(const std::string& cut) = nullptr;  // reworks the cut before the check
+  bool numberFirst = false;     // the row's number leads every message's placeholders
+  bool keepsText = false;       // an edit takes an accepted value's text as the file has it
 };
 
 // The line and the label's 0-based position, or nothing.
@@ -79,8 +81,8 @@ struct RowLine {
 // enough), or nothing; a site-mode row outside site mode is never found.
 std::optional<RowLine> FindRow(const ReadContext& ctx, const RowSpec& row);
 
-// The text from `offset` characters after the label: up to the right-hand label when it is on
-// the line, the first cutWidth characters, or the rest of the line.
+// The text after the label (and its skip): up to the right-hand label when it is on the line, the
+// first cutWidth characters, or the rest of the line.
 std::string CutValue(const RowLine& line, const RowSpec& row);
 
 // Trims characters up to blank and upper-cases a to z only.
@@ -94,7 +96,7 @@ bool NumberTextValid(const std::string& text, int maxLength, bool allowMinus);
 
 // Puts a value into the row's editor (spin value, edit text, item index, check state) and calls
 // the row's handler.
-void SetTarget(ReadContext& ctx, const RowSpec& row, int value);
+void SetTarget(ReadContext& ctx, const RowSpec& row, int value, const std::string* text = nullptr);
 
 // The row's messages, formatted as the row's kind says; the letter, when the row has one, is the
 // last argument.

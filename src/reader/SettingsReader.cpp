@@ -4,7 +4,11 @@
 #include "wire/Numeric.h"
 #include "main/Main.h"
 #include "main/UnitFileDialog.h"
+#include "platform/rtl/Paths.h"
 #include "platform/rtl/SysUtils.h"
+
+#include <filesystem>
+#include <system_error>
 
 namespace reader {
 
@@ -131,10 +135,21 @@ void TForm1::ImportMMIFile1Click() {
   log.Clear();
   if (!OpenDialogSettings.Execute()) return;
 
+  // Anything but a regular file (a pipe would block, a device never end) and anything larger
+  // than a settings file can be is refused unread, as a file that is no settings file.
+  std::error_code ec;
+  const auto status = std::filesystem::status(MapPath(OpenDialogSettings.FileName), ec);
+  if (std::filesystem::exists(status) &&
+      (!std::filesystem::is_regular_file(status) ||
+       std::filesystem::file_size(MapPath(OpenDialogSettings.FileName), ec) > reader::kMaxFileBytes)) {
+    log.Add("Not a VUMA settings file");
+    FrmFileDialog->ShowModal();
+    return;
+  }
   // A file that cannot be read ends the command with the standard error box; the editors and
   // the line list keep what they had.
   TStringList loaded;
-  loaded.LoadFromFile(OpenDialogSettings.FileName);
+  loaded.LoadFromFile(OpenDialogSettings.FileName, reader::kMaxFileBytes);
   lines.Assign(loaded);
   FrmFileDialog->LblFileDiagMemoLineCounter.SetCaption(IntToStr(lines.Count()));
 

@@ -4,6 +4,7 @@
 // A run reads the lines already loaded into a line list and writes problems as lines of the file
 // error log.
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "reader/RowRules.h"
@@ -13,6 +14,9 @@ namespace reader {
 
 // Files with more lines than this are refused as not being settings files.
 inline constexpr int kMaxFileLines = 10000;
+// Files larger than this are refused the same way before they are read: 10,000 lines of even
+// 400 characters stay below it.
+inline constexpr uintmax_t kMaxFileBytes = 4u << 20;
 // Files with fewer lines than this are not of the report form.
 inline constexpr int kMinReportLines = 601;
 

@@ -43,6 +43,13 @@ RowSpec NumConst(int n, int length, int lo, int hi, ControlOf c, Handler h, int 
                  const char* out, const char* notFound) {
   return {Left(n), Right(n), 0, RowKind::Number, length, true, lo, hi, kNoWords, c, h, def, 0, out, notFound, nullptr};
 }
+// As NumConst, for an edit that shows the value as the file writes it (leading zeros kept).
+RowSpec TextConst(int n, int length, int lo, int hi, ControlOf c, Handler h, int def,
+                  const char* out, const char* notFound) {
+  RowSpec row = NumConst(n, length, lo, hi, c, h, def, out, notFound);
+  row.keepsText = true;
+  return row;
+}
 RowSpec Step(int n, ControlOf c, Handler h, int def, const char* out, const char* notFound,
              const char* step, int number = 0) {
   return {Left(n), Right(n), 0, RowKind::Step50, 4, false, 0, 0, kNoWords, c, h, def, number, out, notFound, step};
@@ -153,7 +160,7 @@ const RowSpec kValueRowsAfterCt[] = {
          "Running stall trip delay out of range %0:s setting value changed to %1:0.4d.",
          "Running stall trip delay not found. Setting value changed to %0:0.4d.",
          "Running stall trip delay %0:s not a increment of 50 setting value changed to %1:0.4d."),
-    NumConst(17, 3, 0, 200,
+    TextConst(17, 3, 0, 200,
              ED(ebRS_HoldOffDelay, ebRS_HoldOffDelayChange), 0,
              "Running stall hold off delay out of range %0:s setting value changed to %1:0.3d.",
              "Running stall hold off delay not found. Setting value changed to %0:0.3d."),
@@ -342,15 +349,19 @@ void ReadCtRatio(ReadContext& ctx) {
   }
 }
 
-// The report's name of an item of the short (11) or long (26) voltage list.
-std::string_view VoltageNameOfItem(int item, bool extended) {
-  if (!extended) return kVoltageTexts[static_cast<size_t>(item)];
-  return kVoltageTextsExtended[wire::kExtendedList[item].Code];
+// The voltage a report name stands for, under either generation's name ("3k3V" and
+// "3k3 / 110V" are one voltage); -1 for a name of no voltage.
+int VoltageCodeOfName(const std::string& text) {
+  for (int code = 0; code < wire::kVoltageCodeCount; ++code) {
+    const wire::VoltageSelection& v = wire::kVoltageSelections[code];
+    if ((v.ReportName && TrimUpper(v.ReportName) == text) || TrimUpper(v.ReportNameExtended) == text) return code;
+  }
+  return -1;
 }
 
 // The voltage selection. With the port closed the list follows the file's revision; the name is
-// then matched in the list the combo box holds, so that the item found is the voltage named
-// whatever the port state.
+// then looked for in the list the combo box holds, so that the item found is the voltage named
+// whatever the port state and whichever generation's name the file uses.
 void ReadVoltageRow(ReadContext& ctx) {
   const RowSpec& row = kVoltageRow;
   const std::optional<RowLine> line = FindRow(ctx, row);
@@ -373,10 +384,12 @@ void ReadVoltageRow(ReadContext& ctx) {
     }
     listExtended = Form2->ExtendedVoltSelEn;
   }
-  const int items = listExtended ? wire::kExtendedCount : wire::kShortCount;
-  for (int i = 0; i < items; ++i) {
-    if (TrimUpper(VoltageNameOfItem(i, listExtended)) == text) {
-      SetTarget(ctx, row, i);
+  // The voltage is looked for in the list the box holds: only one it lacks is refused.
+  const int code = VoltageCodeOfName(text);
+  const std::span<const wire::VoltageEntry> list = wire::List(listExtended);
+  for (size_t i = 0; i < list.size(); ++i) {
+    if (list[i].Code == code) {
+      SetTarget(ctx, row, static_cast<int>(i));
       return;
     }
   }

@@ -47,6 +47,16 @@ void AppendSectionTitle(TStringList& out, const ReportSectionEntry& section);
 // The sections' own code, written next to their rows. The loaders are declared here, not in the
 // reader's headers, so that the table names them without the report including the reader.
 void ComposeSettingsRows(TStringList& out);  // report/SettingsSection.cpp
+// report/StarterSections.cpp
+void ComposeLocationRows(TStringList& out);
+void ComposeStarterInputRows(TStringList& out);
+void ComposeStarterTimerRows(TStringList& out);
+void ComposeExtModuleRows(TStringList& out);
 namespace reader {
 void ReadSettingsSection(ReadContext& ctx);  // reader/SettingsRows.cpp
+// reader/StarterRows.cpp
+void ReadLocationSection(ReadContext& ctx);
+void ReadStarterInputSection(ReadContext& ctx);
+void ReadStarterTimerSection(ReadContext& ctx);
+void ReadExtModuleSection(ReadContext& ctx);
 }  // namespace reader

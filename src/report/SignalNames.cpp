@@ -114,7 +114,7 @@ int GetTable01Num(const std::string& name) { return CodeOf(kTable01, name); }
 int GetTable02Num(const std::string& name) { return CodeOf(kTable02, name); }
 int GetTable03Num(const std::string& name) { return CodeOf(kTable03, name); }
 
-std::span<const std::string_view> SignalNameList(int table) {
+std::span<const std::string_view> SignalNameTable(int table) {
   switch (table) {
     case 1: return kTable01Names;
     case 2: return kTable02Names;
@@ -124,6 +124,6 @@ std::span<const std::string_view> SignalNameList(int table) {
 }
 
 std::vector<std::string> SignalComboItems(int table) {
-  const std::span<const std::string_view> names = SignalNameList(table);
+  const std::span<const std::string_view> names = SignalNameTable(table);
   return std::vector<std::string>(names.begin(), names.end());
 }

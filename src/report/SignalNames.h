@@ -30,7 +30,7 @@ int GetTable02Num(const std::string& name);
 int GetTable03Num(const std::string& name);
 
 // The names of table 1, 2 or 3 without their padding, in code order; any other number: none.
-std::span<const std::string_view> SignalNameList(int table);
+std::span<const std::string_view> SignalNameTable(int table);
 
 // The items of a signal combo box for table 1, 2 or 3: the names without their padding, in code
 // order. Any other table number gives an empty list.

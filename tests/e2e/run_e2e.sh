@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the program with a script of user steps against relay-sim, then checks what the relay holds.
-#   run_e2e.sh <vuma-frontend> <relay-sim> <script.e2e> <output folder> <check: write|print|logic|script|holds:...>
+#   run_e2e.sh <vuma-frontend> <relay-sim> <script.e2e> <output folder> <check: write|print|logic|records|script|comms|holds:...>
 #              [relay-sim options...]
 # By default the program runs on Qt's offscreen platform with a 1280 x 1024 screen, so that the
 # main window has its full size; with E2E_WM=openbox it runs on Xvfb under that window manager.
@@ -20,8 +20,9 @@ for _ in $(seq 50); do [ -s "$out/relay.path" ] && break; sleep 0.1; done
 pty=$(head -n1 "$out/relay.path")
 [ -n "$pty" ] || { echo "relay-sim gave no terminal"; exit 1; }
 
-# The script's snapshots land in the output folder.
-sed "s#@OUT@#$out#g" "$script" > "$out/script.e2e"
+# The script's snapshots land in the output folder; @SRC@ is the script's own folder.
+src=$(cd "$(dirname "$script")" && pwd)
+sed -e "s#@OUT@#$out#g" -e "s#@SRC@#$src#g" "$script" > "$out/script.e2e"
 if [ "${E2E_WM:-}" = openbox ]; then
   # A real X server and window manager: what the window manager does to the windows is tested.
   exec 3> "$out/display"
@@ -56,10 +57,14 @@ if [ "$check" = script ]; then
   exit 0
 fi
 
-# A script that names what the relay must hold afterwards: "holds:<grid> <row> <value>".
+# A script that names what the relay must hold afterwards: "holds:<grid> <row> <value>", several
+# joined by ";".
 if [[ "$check" == holds:* ]]; then
-  line=${check#holds:}
-  grep -qx "$line" "$out/relay-records.txt" || { echo "relay does not hold '$line'"; exit 1; }
+  IFS=';' read -ra held <<< "${check#holds:}"
+  for line in "${held[@]}"; do
+    grep -qxF "$line" "$out/relay-records.txt" || {
+      echo "relay does not hold '$line':"; grep "^${line% *} " "$out/relay-records.txt" || true; exit 1; }
+  done
   echo "e2e passed"
   exit 0
 fi
@@ -86,8 +91,36 @@ if [ "$check" = print ]; then
   [ -n "$pdf" ] || { echo "no PDF printed"; exit 1; }
   pdftotext -layout -fixed 6 "$pdf" "$out/printout.txt"
   for text in "VUMA Settings" "File Rev : 02A" "Settings" "Logic Tables" "Real Time Clock" \
-              "Temperature Warning Levels" "Page 1 of 4" "Page 4 of 4"; do
-    grep -q "$text" "$out/printout.txt" || { echo "printout lacks '$text'"; exit 1; }
+              "Temperature Warning Levels" "Location Selection And Feedback" \
+              "| Start >>      |" "External Module Setting" "Page 1 of "; do
+    grep -qF "$text" "$out/printout.txt" || { echo "printout lacks '$text'"; exit 1; }
+  done
+  # The last page's footer names it as the last.
+  grep -qE "Page ([0-9]+) of \1\b" "$out/printout.txt" || { echo "printout lacks its last footer"; exit 1; }
+  echo "e2e passed"
+  exit 0
+fi
+
+if [ "$check" = records ]; then
+  # The fault export lists the relay's 35 records; the event export holds its head and 50 events,
+  # the newest first, each numbered 1400 minus the event's own number.
+  faults="$out/drive_c/faults.xls" events="$out/drive_c/events.xls"
+  [ "$(wc -l < "$faults")" -eq 103 ] || { echo "fault export has $(wc -l < "$faults") lines"; exit 1; }
+  grep -q $'^  35\t Actual\t 2024/12/08  \t 11h35\t  Single Phasing\t135\t120\t380\r$' "$faults" || {
+    echo "fault export lacks record 35"; sed -n 40,43p "$faults"; exit 1; }
+  [ "$(wc -l < "$events")" -eq 55 ] || { echo "event export has $(wc -l < "$events") lines"; exit 1; }
+  sed -n 6p "$events" | grep -q $'^1350\tAlarm\t2024/03/23\t02h50\tEL OC VStal \t\t550\t100\t390\r$' || {
+    echo "event export's first event:"; sed -n 6p "$events" | cat -A; exit 1; }
+  echo "e2e passed"
+  exit 0
+fi
+
+if [ "$check" = comms ]; then
+  # The comms write reached the relay: protocol, address and the two register codes in its block,
+  # and the protocol in its comms record.
+  for line in "CommsDataBlock 0 2" "CommsDataBlock 1 17" "CommsDataBlock 34 5" "CommsDataBlock 66 47" \
+              "StringGridRelCommsRx 2 002"; do
+    grep -qx "$line" "$out/relay-records.txt" || { echo "relay does not hold '$line'"; exit 1; }
   done
   echo "e2e passed"
   exit 0

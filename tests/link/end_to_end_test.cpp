@@ -95,6 +95,39 @@ TEST_F(EndToEnd, CancelledWriteTakesTheNextEchoAsItComes) {
   ASSERT_TRUE(Until([&] { return f2.HeadRequest() == 0; }, 1000));
 }
 
+// A relay that keeps refusing the answer: the cancel takes the transfer's request out of the
+// queue and the poll waiting behind it runs, for a read and for a write alike.
+TEST_F(EndToEnd, CancelEndsATransferWhoseAnswerIsAlwaysRefused) {
+  struct Case {
+    uint8_t code;
+    bool TForm1::*request;
+    const char* message;
+  };
+  const Case cases[] = {
+      {ReqUploadDesc, &TForm1::UploadDesc, "*?U#"},
+      {ReqDownloadSetting, &TForm1::DownloadSetting, "*S"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    relay.Misbehave.RefusedCharAnswers = 1000000;
+    f1.*c.request = true;
+    f2.AddToCommsQue(c.code);
+    f2.AddToCommsQue(ReqUploadRTC);
+    w.hb.RunFor(1000);
+    ASSERT_GT(CountSent(c.message), 3);
+    ASSERT_EQ(CountSent("*?R#"), 0);
+    w.prog().ProgButButton.Click();
+    const int sentAtCancel = CountSent(c.message);
+    relay.Misbehave.RefusedCharAnswers = 0;
+    ASSERT_TRUE(Until([&] { return f2.HeadRequest() == 0; }, 1000));
+    w.hb.RunFor(500);
+    EXPECT_EQ(CountSent(c.message), sentAtCancel);
+    EXPECT_GE(CountSent("*?R#"), 1);
+    EXPECT_GT(f2.CommsTimeOutCntr, 0);
+    w.line.written.clear();
+  }
+}
+
 TEST_F(EndToEnd, RefusedAnswersAreAskedForAgain) {
   relay.Misbehave.RefusedCharAnswers = 3;
   f1.UploadDesc = true;

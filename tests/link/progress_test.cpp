@@ -99,6 +99,8 @@ TEST(ProgressDialog, ButtonClearsExactlyItsFlags) {
   f.iLedStatsStatus.SetActiveColor(clRed);
   f.bTxStatistics.SetCaption("Transmit setting to relay");
   w.f2().AddToCommsQue(ReqDownloadSetting);
+  w.f2().AddToCommsQue(ReqUploadActual);
+  w.f2().AddToCommsQue(ReqUploadLogic);
 
   TFrmProgress& p = w.prog();
   w.hb.After(100, [&] { p.ProgButButton.UserClick(); });
@@ -114,7 +116,9 @@ TEST(ProgressDialog, ButtonClearsExactlyItsFlags) {
   EXPECT_EQ(f.iLedStatsStatus.ActiveColor(), clLime);
   EXPECT_EQ(f.iLedStatsStatus.Caption(), "On Line");
   EXPECT_EQ(f.bTxStatistics.Caption(), "Change relay settings");
-  EXPECT_EQ(w.f2().HeadRequest(), ReqDownloadSetting);  // queued requests stay queued
+  // The transfer's requests leave the queue; the poll stays.
+  EXPECT_EQ(w.f2().HeadRequest(), ReqUploadActual);
+  EXPECT_EQ(w.f2().CommsQueSpaceLeft, TForm2::kQueueSlots - 1);
 }
 
 // A close armed for a finished transfer never closes the next one: the button and a new showing

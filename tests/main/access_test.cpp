@@ -57,6 +57,33 @@ TEST_F(Access, FirstLineOfTheFileDecidesTheStartUpLock) {
   }
 }
 
+// The password file is outside input: in its place a named pipe (which would block start-up),
+// a device that never ends, or a file far too large for a password reads as an unreadable file.
+TEST_F(Access, OnlyARegularFileOfSaneSizeIsReadAsThePasswordFile) {
+  struct Case {
+    const char* name;
+    std::function<void()> make;
+  };
+  const Case cases[] = {
+      {"named pipe", [] { ASSERT_EQ(::mkfifo(PasswordPath().c_str(), 0600), 0); }},
+      {"link to a device", [] { std::filesystem::create_symlink("/dev/zero", PasswordPath()); }},
+      {"oversized file", [] { WriteFile("secret\r\n" + std::string(kClientPasswordFileMaxBytes, 'x')); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove(PasswordPath());
+    c.make();
+    EXPECT_FALSE(ClientPasswordLocks());
+    std::string password = "x";
+    EXPECT_FALSE(ReadClientPassword(password));
+    EXPECT_EQ(password, "");
+  }
+  std::filesystem::remove(PasswordPath());
+  WriteFile("secret\r\n" + std::string(1000, 'x'));  // large for a password, still read
+  EXPECT_TRUE(ClientPasswordLocks());
+  std::filesystem::remove(PasswordPath());
+}
+
 TEST(AccessCases, UserPasswordDialogEntries) {
   constexpr const char* kNone = nullptr;
   struct Case {

@@ -114,15 +114,15 @@ TEST(PageRefreshFailSafe, BoxFollowsChangesOfTheRelay1Choice) {
   }
 }
 
-TEST_F(PageRefreshTest, ExpansionPanelsFollowBit5OfTheLegacyByteOnTheirOwnPage) {
+TEST_F(PageRefreshTest, ExpansionPanelsFollowBit5OfTheRelaysControlByteCOnTheirOwnPage) {
   struct Case {
     const char* name;
-    uint8_t legacyC;
+    uint8_t controlC;
     TTabSheet TForm1::*page;
     bool actual, logic;  // visible afterwards: the Actual page's two panels, the Logic page's two
   };
   const Case cases[] = {
-      {"no legacy file read: Actual panels hidden", 0x00, &TForm1::tsActual, false, true},
+      {"no IO expander: Actual panels hidden", 0x00, &TForm1::tsActual, false, true},
       {"bit 5 set: shown", 0x20, &TForm1::tsActual, true, true},
       {"other bits do not count", 0xDF, &TForm1::tsLogic, true, false},
       {"Logic page with bit 5", 0x20, &TForm1::tsLogic, true, true},
@@ -132,7 +132,7 @@ TEST_F(PageRefreshTest, ExpansionPanelsFollowBit5OfTheLegacyByteOnTheirOwnPage) 
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     for (TPanel* p : {&f.pExpF_Inputs, &f.pExpRelays, &f.pExpRelayCoils, &f.pExpDF_Inputs}) p->SetVisible(true);
-    LegacyControl_C = c.legacyC;
+    f.ActControl_C = c.controlC;
     Show(f.*c.page);
     Tick();
     EXPECT_EQ(f.pExpF_Inputs.Visible(), c.actual);
@@ -140,12 +140,13 @@ TEST_F(PageRefreshTest, ExpansionPanelsFollowBit5OfTheLegacyByteOnTheirOwnPage) 
     EXPECT_EQ(f.pExpRelayCoils.Visible(), c.logic);
     EXPECT_EQ(f.pExpDF_Inputs.Visible(), c.logic);
   }
-  // The control byte C read from the relay is not the one that counts.
-  f.ActControl_C = 0x20;
-  LegacyControl_C = 0;
+  // The byte of the last legacy settings file is not the one that counts.
+  f.ActControl_C = 0;
+  LegacyControl_C = 0x20;
   Show(f.tsActual);
   Tick();
   EXPECT_FALSE(f.pExpF_Inputs.Visible());
+  EXPECT_FALSE(f.pExpRelays.Visible());
 }
 
 TEST_F(PageRefreshTest, Relay1InputShownUnlessTheMainTripRelayIsChosen) {

@@ -54,14 +54,13 @@ TEST(Sequencer, PollsByPageAndMode) {
 TEST(Sequencer, GatesTheRelayButtons) {
   const std::vector<std::string> unlocked = {
       "SButWriteSetToRelay", "bTC_ResetAct", "bTxSettings", "bTxLogicControl", "bTxStarterConfigToRL", "pbUserName",
-      "bTxStatistics", "bCommSettings", "Button5", "bFaultHistClr", "bThermalCapReset"};
+      "bTxStatistics", "bCommSettings", "Button1", "Button5", "bFaultHistClr", "bThermalCapReset"};
   const std::vector<std::string> calibration = {"bTxCalibration", "bRelayID", "bClrEventRecs"};
   const std::vector<std::string> always = {
       "bRelayResetAct", "bResetRelay", "bReadSetFromRelay", "bRxControlLogic", "bRxStarterConfigFromRL", "bRTC_Setting",
       "bFaultUpDate", "bSimTestStart", "Button6", "bRxCalibration", "bCalbLock", "bRxRelayID"};
   const std::vector<std::string> eventIdle = {"bEventRecDownLoad", "bQuickEventUpload"};
   const std::vector<std::string> eventRunning = {"bStopEventDownLoad"};
-  const std::vector<std::string> notBuilt = {"Button1"};  // greyed for good, whatever the state
   const std::vector<std::string> neverTouched = {"Button2", "btTxBluetooth", "btRxBluetooth",
                                                  "btRxUserName", "btRxCommsData", "SButOpenFile", "SButSaveToFile",
                                                  "SButPrintSet"};
@@ -98,7 +97,6 @@ TEST(Sequencer, GatesTheRelayButtons) {
     check(eventIdle, c.open && !c.eventRunning);
     check(eventRunning, c.open && c.eventRunning);
     check(neverTouched, true);
-    check(notBuilt, false);
     EXPECT_EQ(f.SButComSetup.Enabled(), !c.open);
     EXPECT_EQ(f.SBOpenComPort.Enabled(), !c.open);
     EXPECT_EQ(f.SButClosePort.Enabled(), c.open);

@@ -72,9 +72,10 @@ TEST(TransferCommands, SingleReadsAndWrites) {
        {{"Downloading starter configuration", 0, 1}, downDone}},
       {"write comms below 4e", "4d", &TForm1::bCommSettingsClick, down, {30},
        {{"Downloading communication", 0, 1}, downDone}},
-      // The comms data block nobody packed is not written: the comms record goes alone.
-      {"write comms, extended", "4e", &TForm1::bCommSettingsClick, down, {30},
-       {{"Downloading communication", 0, 1}, downDone}},
+      // The three steps are armed together.
+      {"write comms, extended", "4e", &TForm1::bCommSettingsClick, down, {30, 37, 38},
+       {{"Downloading communication - Block 0", 0, 3}, {"Downloading communication - Block 1", 1, 3},
+        {"Downloading communication - Block 2", 2, 3}, {"Downloading complete", 3, 3}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -146,8 +147,10 @@ TEST(MassDownload, ChosenStepsRunInChainOrder) {
        {"Downloading device ID", "Downloading calibration", "Downloading complete"}, true},
       {"settings in site mode keep the calibration box", "3b", true, {&D::CBoxMassDwnSelSettings}, 3, {21, 26, 25},
        {"Downloading settings", "Downloading device ID", "Downloading calibration", "Downloading complete"}, true},
-      {"communication, extended: the comms record alone", "4e", false, {&D::CBoxMassDwnSelComm}, 1, {30},
-       {"Downloading communication", "Downloading complete"}, false},
+      {"communication, extended", "4e", false, {&D::CBoxMassDwnSelComm}, 3, {30, 37, 38},
+       {"Downloading communication block 0", "Downloading communication block 1", "Downloading communication block 2",
+        "Downloading complete"},
+       false},
       {"starter and communication", "4d", false, {&D::CBoxMassDwnSelComm, &D::CBoxMassDwnSelStarter}, 2, {23, 30},
        {"Downloading starter configuration", "Downloading communication", "Downloading complete"}, false},
       {"description, external module and Bluetooth", "3b", false,
@@ -158,9 +161,10 @@ TEST(MassDownload, ChosenStepsRunInChainOrder) {
       {"everything, extended, in site mode", "4e", true,
        {&D::CBoxMassDwnSelCal, &D::CBoxMassDwnSelBluetooth, &D::CBoxMassDwnSelExtMod, &D::CBoxMassDwnSelComm,
         &D::CBoxMassDwnSelDesc, &D::CBoxMassDwnSelStarter, &D::CBoxMassDwnSelLogic, &D::CBoxMassDwnSelSettings},
-       9, {21, 22, 23, 28, 30, 33, 29, 26, 25},
+       11, {21, 22, 23, 28, 30, 37, 38, 33, 29, 26, 25},
        {"Downloading settings", "Downloading logic", "Downloading starter configuration", "Downloading description",
-        "Downloading communication", "Downloading external module", "Downloading Bluetooth", "Downloading device ID",
+        "Downloading communication block 0", "Downloading communication block 1", "Downloading communication block 2",
+        "Downloading external module", "Downloading Bluetooth", "Downloading device ID",
         "Downloading calibration", "Downloading complete"},
        true},
       // Below "Rev 3a" the Bluetooth step completes without a request.
@@ -211,7 +215,7 @@ TEST(MassDownload, NothingChosenOrCancelledSendsNothing) {
   }
 }
 
-TEST(MassDownload, CancelStopsTheChainButNotWhatIsQueued) {
+TEST(MassDownload, CancelStopsTheChainAndEmptiesItsQueuedWrites) {
   using D = TFrmMassDwnSel;
   Connected k;
   ShellWorld& w = k.w;
@@ -232,8 +236,9 @@ TEST(MassDownload, CancelStopsTheChainButNotWhatIsQueued) {
   EXPECT_FALSE(w.f1().MassDownload);
   EXPECT_FALSE(w.f1().DownloadLogic);
   w.hb.RunFor(3000);
-  // The logic write queued before the cancel still went out; nothing after it.
-  EXPECT_EQ(k.Requests(), (std::vector<int>{ReqDownloadSetting, ReqDownloadLogic}));
+  // The logic write queued but not yet sent when the cancel came left the queue unsent; nothing
+  // after it went out either.
+  EXPECT_EQ(k.Requests(), (std::vector<int>{ReqDownloadSetting}));
   EXPECT_FALSE(w.f1().DownloadStartConf);
 }
 
@@ -365,28 +370,3 @@ TEST(EditModes, TwoStepWrites) {
 }
 
 }  // namespace
-
-// The comms data block is written only once something filled it; until the communication module
-// page packs it, neither comms write may send the empty block over the relay's module setup.
-TEST(TransferCommands, CommsWritesKeepTheRelaysDataBlock) {
-  using D = TFrmMassDwnSel;
-  for (bool mass : {false, true}) {
-    SCOPED_TRACE(mass ? "mass download" : "transmit comms settings");
-    Connected k("4e");
-    const auto blockBefore = k.w.model().CommsBlock;
-    const size_t messagesBefore = k.w.model().Messages.size();
-    if (mass) {
-      Choose(k.w, {&D::CBoxMassDwnSelComm});
-      k.w.f1().SButWriteSetToRelayClick();
-    } else {
-      k.w.f1().bCommSettingsClick();
-    }
-    EXPECT_EQ(k.Requests(), std::vector<int>{ReqDownloadComm});
-    for (size_t i = messagesBefore; i < k.w.model().Messages.size(); ++i) {
-      const std::string& m = k.w.model().Messages[i];
-      EXPECT_FALSE(m.starts_with("*MA") || m.starts_with("*MB")) << m;
-    }
-    EXPECT_EQ(k.w.model().CommsBlock, blockBefore);
-    EXPECT_FALSE(k.w.f1().DownloadCommExtBlock0 || k.w.f1().DownloadCommExtBlock1);
-  }
-}

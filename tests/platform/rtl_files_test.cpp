@@ -387,6 +387,79 @@ TEST_F(RtlFiles, SaveSetsThePermissionsAskedForOrKeepsTheOldOnes)
     }
 }
 
+// Saving never replaces what it must not: a write-protected file stays (for root too), and a
+// symbolic link keeps being a link while the file it names gets the new text, whole.
+TEST_F(RtlFiles, SaveRefusesWriteProtectedFilesAndWritesThroughLinks)
+{
+    TStringList list;
+    list.Add("new");
+
+    const std::string locked = Path("locked.set");
+    WriteRaw(locked, "old\r\n");
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_THROW(list.SaveToFile(locked), EInOutError);
+    EXPECT_EQ(Read(locked), "old\r\n");
+    EXPECT_EQ(EntryCount(), 1u);
+
+    fs::create_directory(Path("real"));
+    const std::string target = Path("real/target.set");
+    WriteRaw(target, "old\r\n");
+    fs::permissions(target, static_cast<fs::perms>(0640));
+    struct Case {
+        const char* name;
+        std::string link;
+        std::string pointsTo;
+    };
+    const Case cases[] = {
+        {"absolute link", Path("abs.set"), target},
+        {"relative link", Path("rel.set"), "real/target.set"},
+        {"link to a link", Path("chain.set"), "abs.set"},
+        {"dangling link", Path("dangling.set"), "real/new.set"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::create_symlink(c.pointsTo, c.link);
+        list.Clear();
+        list.Add(c.name);
+        list.SaveToFile(c.link);
+        EXPECT_TRUE(fs::is_symlink(c.link));
+        EXPECT_EQ(fs::read_symlink(c.link).string(), c.pointsTo);
+        EXPECT_EQ(Read(c.link), std::string(c.name) + "\r\n");
+    }
+    EXPECT_EQ(Read(target), "link to a link\r\n");
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, static_cast<fs::perms>(0640));
+    EXPECT_EQ(Read(Path("real/new.set")), "dangling link\r\n");
+    // No temporary file left in either folder.
+    EXPECT_EQ(EntryCount(), 6u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(Path("real")), {}), 2);
+
+    // A link onto a write-protected file is refused like the file itself.
+    fs::create_symlink(locked, Path("to_locked.set"));
+    EXPECT_THROW(list.SaveToFile(Path("to_locked.set")), EInOutError);
+    EXPECT_EQ(Read(locked), "old\r\n");
+}
+
+// A text holding CR or LF still makes one line of the file: every line ends in CR LF once.
+TEST_F(RtlFiles, LineBreaksInsideATextAreWrittenAsBlanks)
+{
+    const std::vector<std::string> texts = {"a\rb", "c\nd", "e\r\nf", "\r", "plain"};
+    const std::string expected = "a b\r\nc d\r\ne  f\r\n \r\nplain\r\n";
+    TStringList list;
+    for (const auto& t : texts)
+        list.Add(t);
+    list.SaveToFile(Path("list.txt"));
+    EXPECT_EQ(Read(Path("list.txt")), expected);
+    EXPECT_EQ(list.Lines(), texts);  // the list itself keeps its texts
+
+    TextFile f;
+    f.Assign(Path("file.txt"));
+    f.Rewrite();
+    for (const auto& t : texts)
+        f.WriteLn(t);
+    f.Close();
+    EXPECT_EQ(Read(Path("file.txt")), expected);
+}
+
 TEST_F(RtlFiles, LoadFailureLeavesTheListAlone)
 {
     TStringList list;

@@ -31,6 +31,15 @@ TEST_P(Framer, CutsPackets) {
 const std::string k244 = "*" + std::string(242, 'a') + "#";  // 244 characters, complete
 const std::string k250 = "*" + std::string(249, 'b');         // no "#" at all
 
+const std::string kMegabyte(1 << 20, 'z');  // one large arrival without any "#"
+
+// 2^20 = 4279 * 245 + 221: the full 245-character cuts, then the rest up to the stop.
+std::vector<std::string> StarChunks() {
+  std::vector<std::string> out(4279, std::string(245, '*'));
+  out.push_back(std::string(221, '*') + "A#");
+  return out;
+}
+
 const FramerCase kFramerCases[] = {
     {"bytes before start dropped", {"xx*A#"}, {"*A#"}, ""},
     {"split arrivals", {"*A", "B", "C#"}, {"*ABC#"}, ""},
@@ -42,6 +51,10 @@ const FramerCase kFramerCases[] = {
     {"a complete answer followed by the next start survives the 245 rule",
      {k244 + "*" + std::string(10, 'c')}, {k244}, "*" + std::string(10, 'c')},
     {"exactly 245 with stop at the end", {"*" + std::string(243, 'd') + "#"}, {"*" + std::string(243, 'd') + "#"}, ""},
+    {"a megabyte of junk then a packet", {kMegabyte + "*A#"}, {"*A#"}, ""},
+    {"a started megabyte is cut once, then the packet", {"*" + kMegabyte + "*A#"}, {"*" + kMegabyte.substr(0, 244), "*A#"}, ""},
+    {"a megabyte of starts is cut in 245s, the tail ends at its stop", {std::string(1 << 20, '*') + "A#"},
+     StarChunks(), ""},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, Framer, ::testing::ValuesIn(kFramerCases), [](const auto& info) {

@@ -3,6 +3,8 @@
 // test: the open command on the bytes as a file, then the header check, the section finder and
 // every section's rows over the same lines whatever their number, so that short inputs reach the
 // rows too. Nothing may crash or read past a line.
+#include <unistd.h>
+
 #include <cstdint>
 #include <fstream>
 #include <string>
@@ -11,11 +13,13 @@
 #include "reader/SettingsReader.h"
 
 inline void FuzzReaderOnce(ReaderWorld& w, const uint8_t* data, size_t size) {
+  // A scratch file of this process's own: parallel fuzz workers must not read each other's input.
+  static const std::string path = w.FilePath() + "." + std::to_string(::getpid());
   {
-    std::ofstream out(w.FilePath(), std::ios::binary | std::ios::trunc);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
   }
-  w.ReadFile(w.FilePath());
+  w.ReadFile(path);
 
   const TStringList& lines = FrmFileDialog->MemFileTempFile.Lines;
   TStringList log;

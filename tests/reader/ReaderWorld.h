@@ -10,6 +10,7 @@
 #include "editors/SettingsEditors.h"
 #include "platform/rtl/Paths.h"
 #include "platform/rtl/SysUtils.h"
+#include "report/ReportSections.h"
 #include "report/SettingsReport.h"
 #include "support/EditorWorld.h"
 
@@ -48,7 +49,7 @@ struct ReaderWorld : EditorWorld {
     f.seML_TripDelay.SetValue(7);
     f.seRunStallTripLev.SetValue(450);
     f.seSR_DelayTime.SetValue(2500);
-    f.ebRS_HoldOffDelay.SetText("12");
+    f.ebRS_HoldOffDelay.SetText("012");
     f.seUnbalTripLev.SetValue(33);
     f.seUnbalTripDelay.SetValue(4);
     f.cbVSelector.SetItemIndex(7);
@@ -81,6 +82,39 @@ struct ReaderWorld : EditorWorld {
     f.rgUC_PF_Select.SetItemIndex(1);
     for (const settings::EditorSpec& e : settings::Editors())
       if (e.Grid == wire::RecordId::Settings) f.SettingChange(e.Control(f));
+    SetBaselineStarterEditors();
+  }
+
+  // The Starter Configuration and External Modules pages: a different signal in every selector
+  // (the last name of each table included), every timer away from its reader default.
+  void SetBaselineStarterEditors() {
+    TForm1& f = f1();
+    int code = 2;
+    for (const settings::EditorSpec& e : settings::StarterEditors()) {
+      if (e.Type == settings::Kind::Combo) {
+        auto& cb = static_cast<TComboBox&>(e.Control(f));
+        cb.SetItemIndex(code % cb.Items.Count());
+        code += 7;
+      }
+    }
+    f.cbControlSelectorMsb.SetItemIndex(32);
+    f.cbAutoStop.SetItemIndex(59);
+    f.sePreWarnTime.SetValue(600);
+    f.seExecTime.SetValue(10);
+    f.seFeedbackTime.SetValue(50);
+    f.seBackSpinTime.SetValue(75);
+    f.seDC_BreakTime.SetValue(3000);
+    f.seRestartTime.SetValue(5);
+    f.seStarMaxTime.SetValue(1);
+    f.seTransitionTime.SetValue(1250);
+    f.seFrozenContactTime.SetValue(2000);
+    int delay = 150;
+    for (const settings::EditorSpec& e : settings::ExtModuleEditors()) {
+      static_cast<TSpinEdit&>(e.Control(f)).SetValue(delay);
+      delay += 250;
+    }
+    for (std::span<const settings::EditorSpec> table : {settings::StarterEditors(), settings::ExtModuleEditors()})
+      for (const settings::EditorSpec& e : table) f.SettingChange(e.Control(f));
   }
 
   // The Control Logic page away from its initial values: every selector, spin edit and mask its
@@ -145,10 +179,10 @@ struct ReaderWorld : EditorWorld {
   std::string SendCell(int row) { return vt().Grid(wire::RecordId::Settings).Cell(2, row); }
 };
 
-// The lines logged for the 7 sections a baseline file lacks, in reading order.
+// The missing-section lines of a file that holds only the sections the writer composes.
 inline std::vector<std::string> MissingSectionLines() {
-  return {"Location selection and feedback not found.", "Starter input signals not found.",
-          "Starter timers not found.", "External module settings not found.",
-          "Communication module settings not found.", "Bluetooth Settings not found.",
-          "Calibration not found."};
+  std::vector<std::string> out;
+  for (const ReportSectionEntry& s : kReportSections)
+    if (!s.compose && s.missingMessage) out.push_back(s.missingMessage);
+  return out;
 }

@@ -2,7 +2,11 @@
 // every kind of row of the Settings section, by single-line edits of that file.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include "wire/VoltageLists.h"
@@ -132,6 +136,11 @@ TEST(SettingsReaderRows, EachEditGivesItsValueCellAndLog) {
       {"earth leakage level 1001", Value("Earth leak. T. level. :", " 1001 mA"),
        {"Earth leakage trip level of range 1001 setting value changed to 150."},
        [](TForm1& f) { return f.ebEL_TripLev.Text(); }, "150", 11, "00150"},
+      {"hold-off delay keeps its leading zeros", Value("Run-Stall hold delay. :", " 010 Sec"), {},
+       [](TForm1& f) { return f.ebRS_HoldOffDelay.Text(); }, "010", 0, ""},
+      {"hold-off delay not found", Gone("Run-Stall hold delay. :"),
+       {"Running stall hold off delay not found. Setting value changed to 000."},
+       [](TForm1& f) { return f.ebRS_HoldOffDelay.Text(); }, "0", 0, ""},
       {"ct ratio", Value("CT ratio............. :", " 1000:5"), {},
        [](TForm1& f) { return SpinOf(f.seCT_Prim) + ":" + SpinOf(f.seCT_Sec); }, "1000:5", 50, "01000"},
       {"ct ratio without colon", Value("CT ratio............. :", " 5"),
@@ -276,6 +285,34 @@ TEST(SettingsReaderCommand, CancelledDialogReadsAndShowsNothing) {
   EXPECT_EQ(d.InitialDir, "c:\\");
 }
 
+// What is no regular file, or is larger than a settings file can be, is refused before it is
+// read: a named pipe would block the program, /dev/zero would fill the memory.
+TEST(SettingsReaderCommand, NoRegularFileAndOversizedFilesAreRefusedUnread) {
+  ReaderWorld w("Rev 4d");
+  const std::string root = DriveCRoot();
+  const std::string pipe = root + "/reader_pipe.set";
+  std::filesystem::remove(pipe);
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const std::string huge = root + "/reader_huge.set";
+  std::filesystem::remove(huge);
+  { std::ofstream(huge, std::ios::binary) << "VUMA Settings\r\n"; }
+  std::filesystem::resize_file(huge, reader::kMaxFileBytes + 1);  // sparse: costs no disk
+  const std::string folder = root + "/reader_folder.set";
+  std::filesystem::create_directories(folder);
+  const Lines linesBefore = FrmFileDialog->MemFileTempFile.Lines.Lines();
+  for (const std::string& path : {pipe, std::string("/dev/zero"), huge, folder}) {
+    SCOPED_TRACE(path);
+    w.logShown = false;
+    EXPECT_EQ(w.ReadFile(path), Lines{"Not a VUMA settings file"});
+    EXPECT_TRUE(w.logShown);
+    EXPECT_EQ(FrmFileDialog->MemFileTempFile.Lines.Lines(), linesBefore);
+    EXPECT_EQ(w.f1().seMLC.Value(), 55);
+  }
+  std::filesystem::remove(pipe);
+  std::filesystem::remove(huge);
+  std::filesystem::remove(folder);
+}
+
 // The titles after the Settings section in report order, each with the length of its underline.
 using Titles = std::vector<std::pair<std::string, int>>;
 const Titles kOtherTitles = {
@@ -296,17 +333,33 @@ int TitleLine(const Lines& file, const std::string& title) {
   return -1;
 }
 
-// The titles the writer has not written yet, each underlined, three lines apart from the first
-// blank line after the writer's lines on.
+// The titles, each underlined, in the places of kOtherTitles. The sections the writer composes
+// keep their places; every other title is put in, with its underline and a blank line, just
+// before the next composed section's title (or three lines after the last written line), so that
+// the titles stand in report order. A reordered list puts its titles into those same places in
+// its own order.
 Lines WithTitles(Lines file, const Titles& titles) {
-  size_t at = file.size();
-  while (at > 0 && Trim(file[at - 1]).empty()) --at;
-  at += 2;
-  for (const auto& [title, underline] : titles) {
-    if (TitleLine(file, title) >= 0) continue;
-    file[at] = " " + title;
-    file[at + 1] = " " + std::string(static_cast<size_t>(underline), '=');
-    at += 3;
+  auto lineOf = [&](const std::string& title) {
+    return std::find_if(file.begin(), file.end(), [&](const std::string& l) { return Trim(l) == title; });
+  };
+  for (size_t i = 0; i < kOtherTitles.size(); ++i) {
+    const auto& [title, underline] = kOtherTitles[i];
+    if (lineOf(title) != file.end()) continue;
+    auto before = file.end();
+    for (size_t k = i + 1; k < kOtherTitles.size() && before == file.end(); ++k) before = lineOf(kOtherTitles[k].first);
+    if (before == file.end()) {
+      size_t next = 0;
+      for (size_t n = 0; n < file.size(); ++n)
+        if (!Trim(file[n]).empty()) next = n + 3;
+      before = file.begin() + static_cast<std::ptrdiff_t>(next);
+    }
+    file.insert(before, {" " + title, " " + std::string(static_cast<size_t>(underline), '='), ""});
+  }
+  std::vector<size_t> places;
+  for (const auto& entry : kOtherTitles) places.push_back(static_cast<size_t>(lineOf(entry.first) - file.begin()));
+  for (size_t i = 0; i < titles.size(); ++i) {
+    file[places[i]] = " " + titles[i].first;
+    file[places[i] + 1] = " " + std::string(static_cast<size_t>(titles[i].second), '=');
   }
   return file;
 }
@@ -445,6 +498,10 @@ TEST(SettingsReaderVoltage, ListAndItemByRevisionAndPortState) {
       {"empty value keeps the list", "Rev 4e", false, false, "",
        {"Voltage selection out of range  setting value changed to 110Vac."}, 0, 11, "000"},
       {"open, 4e file, short list", "Rev 4e", false, true, " 380V", {}, 1, 11, "001"},
+      {"4e closed, the older name of 3k3", "Rev 4e", false, false, " 3k3V", {}, 23, 26, "008"},
+      {"4d closed, the newer name of 3k3", "Rev 4d", true, false, " 3k3 / 110V", {}, 8, 11, "008"},
+      {"open, short list, the newer name of 1k1", "Rev 4e", false, true, " 1100V", {}, 7, 11, "007"},
+      {"open, long list, the older name of 1k1", "Rev 4d", true, true, " 1k1V", {}, 22, 26, "007"},
       {"open, 4e file, name not in short list", "Rev 4e", false, true, " 120V",
        {"Voltage selection out of range 120V setting value changed to 110Vac."}, 0, 11, "000"},
   };

@@ -18,7 +18,14 @@ std::string Digits(long long v, int width) {
 
 std::string RelayModel::ActualRecord() const {
   ActualFields a = Actual;
-  if (LiveMoving) {
+  if (Simulating) {
+    a.IRed = Sim.I[0], a.IWhite = Sim.I[1], a.IBlue = Sim.I[2];
+    a.VRed = Sim.V[0], a.VWhite = Sim.V[1], a.VBlue = Sim.V[2];
+    a.Frequency = Sim.Frequency;
+    a.PowerFactor = Sim.PowerFactor;
+    a.EarthLeakage = Sim.EarthLeakage;
+    a.Temperature = Sim.Temperature;
+  } else if (LiveMoving) {
     const int t = tick_;
     auto wave = [t](int base, int swing, int phase) {
       return base + static_cast<int>(std::lround(swing * std::sin((t + phase) * 0.3)));
@@ -63,7 +70,22 @@ std::string RelayModel::ActualStatusRecord() const {
     v[11] = (t / 4) % 256;                      // PLC inputs 1..8
     v[17] = (v[17] + t / 10) % 256;             // counter A
   }
-  if (Simulating) v[7] |= 0x40;
+  if (Simulating) {
+    UpdateSimulatedProtection();
+    // The simulated motor: in service while a current flows, voltages present while all three
+    // are there, the overcurrent alarm and trip, relay 1 dropping out on the trip.
+    const bool running = Sim.I[0] > 0 || Sim.I[1] > 0 || Sim.I[2] > 0;
+    const bool voltages = Sim.V[0] > 0 && Sim.V[1] > 0 && Sim.V[2] > 0;
+    v[0] = (v[0] & ~0x05) | (running ? 0x01 : 0) | (alarmSinceMs_ >= 0 ? 0x04 : 0);
+    v[1] = (v[1] & ~0x01) | (voltages ? 0x01 : 0);
+    v[3] = (v[3] & ~0x01) | (simTripped_ ? 0x01 : 0);
+    if (simTripped_) v[8] &= ~0x08;
+    if (!(Sim.Inputs & 0x80)) {
+      v[9] = Sim.Inputs & 0x7F;
+      v[16] = Sim.ExtInputs;
+    }
+    v[7] |= 0x40;
+  }
   std::string s = "*a";
   for (int value : v) s += Digits(value, 3);
   return s + "#";

@@ -1,5 +1,6 @@
 #include "support/RelayModel.h"
 
+#include <chrono>
 #include <cmath>
 #include <cstring>
 
@@ -49,6 +50,11 @@ char Mutated(char c) {
 }  // namespace
 
 RelayModel::RelayModel() {
+  NowMs = [] {
+    return static_cast<int64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                    std::chrono::steady_clock::now().time_since_epoch())
+                                    .count());
+  };
   for (const RecordLayout& rec : kRecords) {
     std::string answer(static_cast<size_t>(rec.AnswerLength()), '0');
     answer.front() = '*';
@@ -130,7 +136,12 @@ void RelayModel::Handle(const std::string& msg) {
     if (what == "X") { ++ClearFaultCount; FaultCount = 0; return; }
     if (what == "V") { ++ClearEventCount; EventCount = 0; return; }
     if (what == "-") { ++ThermalResets; return; }
-    if (what == "+") { ++RelayResets; return; }
+    if (what == "+") {
+      ++RelayResets;
+      UpdateSimulatedProtection();
+      if (simTripped_ && alarmSinceMs_ < 0) simTripped_ = false;
+      return;
+    }
     if (what.size() == 1) {
       if (const RecordLayout* rec = RecordByLetter(what[0])) {
         std::string answer = Record(rec->Id);
@@ -143,8 +154,11 @@ void RelayModel::Handle(const std::string& msg) {
     return;
   }
   if (msg == "*Hr#" || msg == "*Hw#" || msg == "*Hb#") return Answer(SpectrumRecord(msg[2]), false);
-  if (msg == "*z#") { Simulating = false; return; }
-  if (msg.size() == 62 && msg[1] == 'Z') { Simulating = true; return; }
+  if (msg == "*z#") return EndSimulation();
+  if (msg.size() >= 3 && msg[1] == 'Z') {
+    ApplySimulation(msg);
+    return;
+  }
   if (msg.size() == 18 && msg[1] == 'R') {
     for (int i = 0; i < 5; ++i) Clock[static_cast<size_t>(i)] = static_cast<int>(NumberAt(msg, 3 + 3 * i, 3));
     Clock[5] = 0;
@@ -239,15 +253,21 @@ std::string RelayModel::CommsStatusRecord() const {
 
 std::string RelayModel::CommsExtStatusRecord() const {
   std::string s = "*nA";
-  for (int i = 0; i < 30; ++i) s += Num((i * 17 + tick_) % 256, 3);
+  // Counters move with every answer; the listen mode (B6) turns on and off every few polls.
+  for (int i = 0; i < 30; ++i) s += Num(i == 6 ? (tick_ / 16) % 2 : (i * 17 + tick_) % 256, 3);
   return s + "#";
 }
 
 std::string RelayModel::SpectrumRecord(char phase) const {
+  // The phases differ by whole samples only, so all three carry the same harmonic levels.
   int offset = phase == 'r' ? 0 : phase == 'w' ? 7 : 13;
   std::string s = "*H";
-  for (int k = 0; k < 20; ++k)
-    s += Num(512 + static_cast<long long>(std::lround(400 * std::sin((k + offset) * 0.314159))), 5);
+  for (int k = 0; k < 20; ++k) {
+    double v = 512;
+    for (size_t h = 0; h < SpectrumWave.size(); ++h)
+      v += SpectrumWave[h] * std::cos(static_cast<double>(h) * (k + offset) * 2 * M_PI / 20);
+    s += Num(std::lround(v), 5);
+  }
   return s + "#";
 }
 

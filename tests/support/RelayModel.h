@@ -52,6 +52,10 @@ class RelayModel {
   bool Simulating = false;
   int ClearFaultCount = 0, ClearEventCount = 0, ThermalResets = 0, RelayResets = 0;
 
+  // The phase current the spectrum records sample: the amplitude of each harmonic f0..f9 (cosine
+  // waves around the relay's centre 512). A fundamental of 50 with a 3rd of 10 and a 5th of 5.
+  std::array<double, 10> SpectrumWave{0, 50, 0, 10, 0, 5, 0, 0, 0, 0};
+
   Misbehaviour Misbehave;
 
   // Every complete message received, in order.
@@ -85,6 +89,23 @@ class RelayModel {
   // The status record's nineteen values in record order (alarm flags A..C, trip flags A..D,
   // function status A..J, counters A and B); bit 6 of function status A follows Simulating.
   std::array<int, 19> Status{1, 1, 0, 0, 0, 0, 0, 0, 0x08};
+  // ---- Simulation mode (RelaySim.cpp) ----
+  // What the last simulation message carried; while Simulating the live records report these
+  // values (exactly, not moving) and the protection reacts to them: a phase current above
+  // OvercurrentLevel raises the overcurrent alarm at once and the trip OvercurrentTripDelayMs later.
+  // The trip holds until a relay reset finds the current back below the level, or the simulation
+  // ends. The field inputs are the simulated ones unless the message's mode bit asks for the real.
+  struct SimulatedValues {
+    std::array<int, 3> I{}, V{};
+    int Frequency = 0, PowerFactor = 0, EarthLeakage = 0, Inputs = 0, ExtInputs = 0;
+    std::array<int, 4> Temperature{30, 30, 30, 30};  // degrees C plus 30, as sent
+  };
+  SimulatedValues Sim;
+  int OvercurrentLevel = 120;
+  int64_t OvercurrentTripDelayMs = 2000;
+  // The transport's clock for the trip delay; the steady clock unless a transport sets it.
+  std::function<int64_t()> NowMs;
+
   // While set, a running motor: currents, voltages, thermal capacity, earth leakage, inputs and
   // counters move from answer to answer around the values above. Cleared, every answer carries
   // the values exactly as they stand.
@@ -95,6 +116,10 @@ class RelayModel {
   void HandleGroup();
   void Answer(std::string answer, bool isEcho);
   bool ApplyWrite(const wire::RecordLayout& rec, const std::string& msg);
+  bool ApplySimulation(const std::string& msg);
+  void EndSimulation();
+  // The protection's reaction to the simulated values, brought up to now.
+  void UpdateSimulatedProtection() const;
 
   std::array<std::string, wire::kRecordCount> records_;
   std::string pending_;
@@ -102,5 +127,7 @@ class RelayModel {
   std::vector<std::string> group_;
   int faultPointer_ = 0;
   bool extModEchoDue_ = false;  // the next external module read answers a write
+  mutable int64_t alarmSinceMs_ = -1;  // the simulated overcurrent alarm is on since then
+  mutable bool simTripped_ = false;
   mutable int tick_ = 0;  // advances with every live answer, so the values change
 };

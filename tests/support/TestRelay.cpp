@@ -1,7 +1,10 @@
 #include "support/TestRelay.h"
 
+#include "platform/ui/Scheduler.h"
+
 TestRelay::TestRelay(InMemorySerialLine& line) : line_(line) {
   Model.OnAnswer = [this](const std::string& answer) { Deliver(answer); };
+  Model.NowMs = [] { return Scheduler::Instance().NowMs(); };  // virtual time
   line_.SetPeer(this);
 }
 

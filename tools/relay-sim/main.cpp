@@ -8,7 +8,8 @@
 // its wire time has passed, as a USB adapter that buffers a whole answer delivers it.
 //
 // --dump writes every field of every record it holds to FILE when it stops, one line each:
-// "<grid name> <row> <value>", so a test can check what a write left in the relay.
+// "<grid name> <row> <value>", then the comms data block as "CommsDataBlock <byte> <value>", so a
+// test can check what a write left in the relay.
 //
 // Point the front end at it with VUMA_SERIAL_PORTS=<path>.
 #include <csignal>
@@ -32,6 +33,8 @@ void Dump(RelayModel& m, const std::string& path) {
     for (int row = 1; row < layout.GridRows; ++row)
       out << layout.GridName << ' ' << row << ' ' << m.Field(id, row) << '\n';
   }
+  for (size_t i = 0; i < m.CommsBlock.size(); ++i)
+    out << "CommsDataBlock " << i << ' ' << static_cast<int>(m.CommsBlock[i]) << '\n';
 }
 
 int Usage() {

@@ -63,6 +63,10 @@ class HeadlessBackend : public Backend {
   // A modal loop that has not ended after this much virtual time is a test failure.
   int64_t ModalLimitMs = 10 * 60 * 1000;
 
+  // Where the scripted user's mouse stands.
+  int cursorX = 0, cursorY = 0;
+  void CursorPos(int& x, int& y) const override { x = cursorX; y = cursorY; }
+
   void RunMainLoop() override;
   void RunModalLoop(TForm& form) override;
   int ShowBox(BoxKind kind, const std::string& caption, const std::string& text) override;

@@ -2,6 +2,7 @@
 // widgets is in QtBuild.cpp, keeping them in step with the model in QtSync.cpp, the script in QtScript.cpp.
 #include "platform/qt/QtBackend.h"
 
+#include <QCursor>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
@@ -628,4 +629,14 @@ bool QtBackend::eventFilter(QObject* watched, QEvent* event) {
     if (ed->Enabled() && ed->OnDblClick) ed->OnDblClick();
   });
   return false;
+}
+
+void QtBackend::CursorPos(int& x, int& y) const {
+  // Relative to the available area, where a designed Left and Top are placed.
+  const QPoint p = QCursor::pos();
+  QScreen* s = QGuiApplication::screenAt(p);
+  if (!s) s = QGuiApplication::primaryScreen();
+  const QPoint origin = s ? s->availableGeometry().topLeft() : QPoint();
+  x = p.x() - origin.x();
+  y = p.y() - origin.y();
 }

@@ -47,6 +47,7 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
   bool ExecuteDialog(TCommonDialog& dialog) override;
   void FormShown(TForm& form) override;
   void FormHidden(TForm& form) override;
+  void CursorPos(int& x, int& y) const override;
   void Terminated() override;
 
   void ControlChanged(TControl& c) override;

@@ -1,8 +1,16 @@
 #include "platform/qt/QtPrinter.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string_view>
+
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPrinterInfo>
 
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Paths.h"
 #include "platform/qt/QtText.h"
 
@@ -30,7 +38,30 @@ QString FileFor(const std::string& title) {
   for (QChar& c : name)
     if (c == u'/' || c == u'\\' || c == u':' || c.unicode() < 32) c = u'_';
   if (name.isEmpty()) name = "printout";
-  return QString::fromLocal8Bit(DriveCRoot().c_str()) + "/" + name + ".pdf";
+  // A file already there is never silently replaced: the next free numbered name is offered.
+  const QString base = QString::fromLocal8Bit(DriveCRoot().c_str()) + "/" + name;
+  QString file = base + ".pdf";
+  for (int n = 2; QFileInfo(file).exists() || QFileInfo(file).isSymLink(); ++n)
+    file = base + " (" + QString::number(n) + ").pdf";
+  return file;
+}
+
+// A PDF the engine finished has its end marker in its last bytes; a full disk or a failed write
+// leaves it short. The file is synced before it may replace anything.
+bool CompletePdf(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st {};
+  char tail[64] = {};
+  bool ok = ::fstat(fd, &st) == 0 && st.st_size > 0;
+  if (ok) {
+    const off_t from = st.st_size > static_cast<off_t>(sizeof tail) ? st.st_size - static_cast<off_t>(sizeof tail) : 0;
+    const ssize_t n = ::pread(fd, tail, sizeof tail, from);
+    ok = n > 0 && std::string_view(tail, static_cast<size_t>(n)).find("%%EOF") != std::string_view::npos;
+  }
+  ok = ok && ::fsync(fd) == 0;
+  ::close(fd);
+  return ok;
 }
 }  // namespace
 
@@ -57,7 +88,30 @@ void QtPrintDevice::BeginDoc(const std::string& title) {
     else
       autoNamed_ = false;  // the user's choice stays
   }
-  if (!painter_.begin(&printer_)) throw EPrinter("Printer is not available");
+  if (printer_.outputFormat() == QPrinter::PdfFormat) {
+    // Written whole or not at all, as a saved file: into a temporary file beside the file meant
+    // (through any link), renamed onto it once complete.
+    pdfName_ = printer_.outputFileName();
+    try {
+      pdfTarget_ = FollowLinks(pdfName_.toLocal8Bit().toStdString());
+    } catch (const EInOutError&) {
+      throw EPrinter("Printer is not available");
+    }
+    pdfTemp_ = pdfTarget_ + ".tmp" + std::to_string(::getpid());
+    printer_.setOutputFileName(QString::fromLocal8Bit(pdfTemp_.c_str()));
+  }
+  if (!painter_.begin(&printer_)) {
+    DropPdf();
+    throw EPrinter("Printer is not available");
+  }
+}
+
+// The temporary PDF goes and the printer names the file it was given again.
+void QtPrintDevice::DropPdf() {
+  if (pdfTemp_.empty()) return;
+  ::unlink(pdfTemp_.c_str());
+  pdfTemp_.clear();
+  printer_.setOutputFileName(pdfName_);
 }
 
 void QtPrintDevice::NewPage() {
@@ -66,14 +120,24 @@ void QtPrintDevice::NewPage() {
 
 void QtPrintDevice::EndDoc() {
   if (!painter_.isActive()) return;
-  if (!painter_.end()) throw EPrinter("Printer error");
+  bool ok = painter_.end();
+  if (!pdfTemp_.empty()) {
+    ok = ok && CompletePdf(pdfTemp_) && ::rename(pdfTemp_.c_str(), pdfTarget_.c_str()) == 0;
+    if (ok) {
+      pdfTemp_.clear();
+      printer_.setOutputFileName(pdfName_);
+    }
+    DropPdf();
+  }
   ForgetAutoName();
+  if (!ok) throw EPrinter("Printer error");
 }
 
 void QtPrintDevice::Abort() {
   if (!painter_.isActive()) return;
   printer_.abort();
   painter_.end();
+  DropPdf();
   ForgetAutoName();
 }
 

@@ -2,6 +2,8 @@
 // The print device over QPrinter: 600 dpi, "Courier New" through its metric-compatible substitute,
 // text placed by its top-left corner. Without a printer queue the document becomes a PDF file in
 // the root of drive C.
+#include <string>
+
 #include <QPainter>
 #include <QPrinter>
 
@@ -37,6 +39,10 @@ class QtPrintDevice : public PrintDevice {
   QPrinter printer_;
   QPainter painter_;
   QString offered_;  // the file name last chosen for the user
+  void DropPdf();
+  QString pdfName_;        // while a PDF is written: the name the printer was given,
+  std::string pdfTarget_;  // the file it stands for (links followed),
+  std::string pdfTemp_;    // and the temporary file written instead
   bool toFile_ = false, autoNamed_ = false;
 };
 

@@ -46,7 +46,7 @@ struct ScriptRunner::Step {
   Verb verb = Verb::Quit;
   QString form, control;  // the target; form "box" for the message box
   QString property, value;
-  bool contains = false;
+  enum class Compare { Equal, Contains, AtLeast, AtMost } compare = Compare::Equal;
   int ms = 0;
   int a = 0, b = 0;
   double real = 0;
@@ -362,8 +362,10 @@ void ScriptRunner::Parse(const QString& path) {
         case 'e': {
           s.property = TakeWord(rest).toLower();
           const QString op = TakeWord(rest);
-          if (op != "=" && op != "contains") Fail(&s, "the comparison is \"=\" or \"contains\", not " + op);
-          s.contains = op == "contains";
+          if (op == "contains") s.compare = Step::Compare::Contains;
+          else if (op == ">=") s.compare = Step::Compare::AtLeast;
+          else if (op == "<=") s.compare = Step::Compare::AtMost;
+          else if (op != "=") Fail(&s, "the comparison is \"=\", \"contains\", \">=\" or \"<=\", not " + op);
           rest = rest.trimmed();
           if (*a == 'u') {
             const qsizetype sp = rest.lastIndexOf(QRegularExpression(QStringLiteral("\\s")));
@@ -475,7 +477,22 @@ void ScriptRunner::Poll(size_t index, qint64 deadline) {
     if (!actual) Fail(&s, why);
   }
   const std::string want = FromQ(s.value);
-  if (actual && (s.contains ? actual->find(want) != std::string::npos : *actual == want)) {
+  auto holds = [&s, &want](const std::string& have) {
+    switch (s.compare) {
+      case Step::Compare::Contains: return have.find(want) != std::string::npos;
+      case Step::Compare::AtLeast:
+      case Step::Compare::AtMost: {
+        // Numbers compared as numbers; a text that is none never holds.
+        bool okHave = false, okWant = false;
+        const double h = QString::fromStdString(have).toDouble(&okHave);
+        const double w = QString::fromStdString(want).toDouble(&okWant);
+        return okHave && okWant && (s.compare == Step::Compare::AtLeast ? h >= w : h <= w);
+      }
+      case Step::Compare::Equal: break;
+    }
+    return have == want;
+  };
+  if (actual && holds(*actual)) {
     Schedule(0);
     return;
   }

@@ -37,7 +37,8 @@
 //   snapshot <Form>|box|dialog <file.png>    the window, the innermost message box or dialog
 //   quit
 // A target is <Form> or <Form>.<Control> (TForm::Name, TForm::FindControl), or "box" (the
-// innermost message box) for until, expect and snapshot. <op> is "=" or "contains". A text in
+// innermost message box) for until, expect and snapshot. <op> is "=", "contains", or ">=" / "<="
+// comparing numbers (a property that is no number fails them). A text in
 // double quotes keeps its blanks ("" is empty); other texts are the rest of the line, trimmed.
 // Properties (booleans read "true" or "false"):
 //   caption     Caption (any control or form)

@@ -3,7 +3,11 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <filesystem>
+
+#include "platform/rtl/Exceptions.h"
 
 std::string DriveCRoot()
 {
@@ -48,4 +52,20 @@ std::string ProgramFolder()
     std::string exe(buf, static_cast<size_t>(n));
     const size_t slash = exe.rfind('/');
     return slash == std::string::npos ? std::string("./") : exe.substr(0, slash + 1);
+}
+
+std::string FollowLinks(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    fs::path p = path;
+    std::error_code ec;
+    for (int hops = 0; fs::is_symlink(p, ec); ++hops) {
+        if (hops == 40)
+            throw EInOutError(EInOutError::CodeFromErrno(ELOOP, true));
+        const fs::path next = fs::read_symlink(p, ec);
+        if (ec)
+            throw EInOutError(EInOutError::CodeFromErrno(ec.value(), true));
+        p = next.is_absolute() ? next : p.parent_path() / next;
+    }
+    return p.string();
 }

@@ -9,5 +9,9 @@ std::string DriveCRoot();
 // "c:\X\Y" (either case of the letter, '\' or '/') -> DriveCRoot() + "/X/Y";
 // "c:\" -> DriveCRoot(). Any other path is returned unchanged.
 std::string MapPath(const std::string& path);
+// The file a save must replace: symbolic links followed to the file they name (which need not
+// exist yet), so that a rename lands on that file and the link stays a link. Throws EInOutError
+// for an unreadable link or a loop.
+std::string FollowLinks(const std::string& path);
 // Folder of the running executable, with a trailing '/'.
 std::string ProgramFolder();

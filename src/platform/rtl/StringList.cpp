@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 
@@ -15,16 +16,19 @@ namespace {
 
 [[noreturn]] void Fail(int err, bool writing) { throw EInOutError(EInOutError::CodeFromErrno(err, writing)); }
 
-std::string ReadWholeFile(const std::string& path)
+std::string ReadWholeFile(const std::string& path, std::optional<uintmax_t> maxBytes)
 {
     if (path.empty())
         throw EInOutError(3);
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Opened without waiting, and only a regular file is read: a named pipe would block and a
+    // device such as /dev/zero would never end.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         Fail(errno, false);
     std::string data;
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+        (maxBytes && static_cast<uintmax_t>(st.st_size) > *maxBytes)) {
         ::close(fd);
         throw EInOutError(5);
     }
@@ -41,6 +45,10 @@ std::string ReadWholeFile(const std::string& path)
         if (n == 0)
             break;
         data.append(buf, static_cast<size_t>(n));
+        if (maxBytes && data.size() > *maxBytes) {  // grew while being read
+            ::close(fd);
+            throw EInOutError(5);
+        }
     }
     ::close(fd);
     return data;
@@ -61,10 +69,16 @@ bool WriteAll(int fd, const std::string& data)
     return true;
 }
 
-void SaveWhole(const std::string& path, const std::string& data, std::optional<unsigned> mode)
+void SaveWhole(const std::string& requested, const std::string& data, std::optional<unsigned> mode)
 {
-    if (path.empty() || path.back() == '/')
+    if (requested.empty() || requested.back() == '/')
         throw EInOutError(3);
+    const std::string path = FollowLinks(requested);
+    // A file nobody may write is write-protected: it is refused even where the rename (or root)
+    // could replace it.
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode) && (old.st_mode & 0222) == 0)
+        Fail(EACCES, true);
     static std::atomic<unsigned> counter {0};
     const std::string tmp = path + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
     const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode ? *mode & 07777 : 0666);
@@ -228,9 +242,9 @@ void TStringList::Assign(const TStringList& other)
     Changed();
 }
 
-void TStringList::LoadFromFile(const std::string& path)
+void TStringList::LoadFromFile(const std::string& path, std::optional<uintmax_t> maxBytes)
 {
-    const std::string bytes = ReadWholeFile(MapPath(path));
+    const std::string bytes = ReadWholeFile(MapPath(path), maxBytes);
     auto starts = [&](const char* bom, size_t len) { return bytes.compare(0, len, bom, len) == 0; };
     TTextEncoding enc = TTextEncoding::Ansi;
     std::string text;
@@ -252,7 +266,16 @@ void TStringList::LoadFromFile(const std::string& path)
 
 void TStringList::SaveToFile(const std::string& path, std::optional<unsigned> mode) const
 {
-    const std::string text = Text();
+    // A line holding CR or LF (a text from the relay) would break into several lines of the
+    // file: those characters are written as blanks.
+    std::string text;
+    for (const auto& l : lines_) {
+        const size_t from = text.size();
+        text += l;
+        std::replace_if(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(),
+                        [](char c) { return c == '\r' || c == '\n'; }, ' ');
+        text += "\r\n";
+    }
     std::string data;
     switch (encoding_) {
     case TTextEncoding::Ansi:

@@ -1,6 +1,7 @@
 // An ordered list of text lines, saved to and loaded from whole files.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -32,8 +33,9 @@ public:
 
     // A UTF-8 or UTF-16 byte-order mark selects that encoding (converted to
     // Windows-1252, '?' for what it lacks); otherwise the bytes are taken as
-    // they are. Failure: EInOutError, list unchanged.
-    void LoadFromFile(const std::string& path);
+    // they are. Only a regular file of at most maxBytes is read (a pipe never blocks); any
+    // other, or any failure: EInOutError, list unchanged.
+    void LoadFromFile(const std::string& path, std::optional<uintmax_t> maxBytes = std::nullopt);
     // Written whole or not at all: a temporary file in the same folder is
     // written, synced and renamed over the target. Failure: EInOutError and
     // the old file is untouched. The new file keeps the permissions of the one

@@ -1,7 +1,10 @@
 #include "platform/rtl/TextFile.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "platform/rtl/Exceptions.h"
@@ -25,25 +28,46 @@ void TextFile::Assign(const std::string& path)
 
 void TextFile::Fail(int err, bool writing) { throw EInOutError(EInOutError::CodeFromErrno(err, writing)); }
 
-void TextFile::Open(const char* mode, Mode m)
+void TextFile::Open(const char* mode, Mode m, std::optional<uintmax_t> maxBytes)
 {
     CloseQuietly();
     if (path_.empty())
         throw EInOutError(3);
-    std::FILE* f = std::fopen(path_.c_str(), mode);
-    if (!f)
-        Fail(errno, m == Mode::Output);
-    // A folder opens on Linux but is no file.
-    struct stat st {};
-    if (::fstat(fileno(f), &st) == 0 && S_ISDIR(st.st_mode)) {
-        std::fclose(f);
-        throw EInOutError(5);
+    std::FILE* f = nullptr;
+    if (m == Mode::Input) {
+        // Opened without waiting: a named pipe in the file's place must not hang the caller.
+        const int fd = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            Fail(errno, false);
+        struct stat st {};
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+            (maxBytes && static_cast<uintmax_t>(st.st_size) > *maxBytes)) {
+            ::close(fd);
+            throw EInOutError(5);
+        }
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        f = ::fdopen(fd, mode);
+        if (!f) {
+            const int err = errno;
+            ::close(fd);
+            Fail(err, false);
+        }
+    } else {
+        f = std::fopen(path_.c_str(), mode);
+        if (!f)
+            Fail(errno, true);
+        // A folder opens on Linux but is no file.
+        struct stat st {};
+        if (::fstat(fileno(f), &st) == 0 && S_ISDIR(st.st_mode)) {
+            std::fclose(f);
+            throw EInOutError(5);
+        }
     }
     file_ = f;
     mode_ = m;
 }
 
-void TextFile::Reset() { Open("rb", Mode::Input); }
+void TextFile::Reset(std::optional<uintmax_t> maxBytes) { Open("rb", Mode::Input, maxBytes); }
 void TextFile::Rewrite() { Open("wb", Mode::Output); }
 
 void TextFile::Append()
@@ -132,4 +156,10 @@ void TextFile::Write(const std::string& s)
         Fail(errno, true);
 }
 
-void TextFile::WriteLn(const std::string& s) { Write(s + "\r\n"); }
+void TextFile::WriteLn(const std::string& s)
+{
+    // A CR or LF inside the text would end the line early: it is written as a blank.
+    std::string line = s;
+    std::replace_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    Write(line + "\r\n");
+}

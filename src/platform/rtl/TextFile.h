@@ -4,7 +4,9 @@
 // is not open.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 class TextFile {
@@ -16,7 +18,9 @@ public:
 
     // Takes Windows "c:\..." paths too (see MapPath). An open file is closed first.
     void Assign(const std::string& path);
-    void Reset();   // open for reading; a missing file: "File not found" (code 2)
+    // Opens for reading; a missing file: "File not found" (code 2). Only a regular file opens,
+    // never blocking on a pipe; one that is not, or is larger than maxBytes: code 5.
+    void Reset(std::optional<uintmax_t> maxBytes = std::nullopt);
     void Rewrite(); // create or truncate, for writing
     void Append();  // open an existing file for writing at its end
     void Close();   // not open: "I/O error 103"
@@ -33,7 +37,7 @@ public:
 
 private:
     enum class Mode { Closed, Input, Output };
-    void Open(const char* mode, Mode m);
+    void Open(const char* mode, Mode m, std::optional<uintmax_t> maxBytes = std::nullopt);
     void CheckMode(Mode wanted) const;
     [[noreturn]] void Fail(int err, bool writing);
     void CloseQuietly();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <string_view>
 
 namespace {
 SerialDeviceFactory g_factory;
@@ -100,28 +101,39 @@ int TComPort::WriteStr(const std::string& s) {
 // ---- TComDataPacket ----
 
 void TComDataPacket::Feed(const std::string& bytes) {
+  // Packets are cut at a moving offset and the buffer shortened once per arrival: erasing each
+  // packet from the front would cost the whole arrival per packet.
+  Compact();
   buffer_ += bytes;
   for (;;) {
-    if (buffer_.empty()) return;
-    size_t start = buffer_.find(StartString);
+    const size_t start = buffer_.find(StartString, head_);
     if (start == std::string::npos) {
-      // Nothing before a start string is kept, except a tail that may begin one.
-      buffer_.clear();
+      // Nothing before a start string is kept.
+      Reset();
       return;
     }
-    if (start > 0) buffer_.erase(0, start);
-    size_t stop = buffer_.find(StopString, StartString.size());
-    std::string packet;
-    if (stop != std::string::npos && stop + StopString.size() <= MaxSize) {
-      packet = buffer_.substr(0, stop + StopString.size());
-    } else if (buffer_.size() >= MaxSize) {
-      packet = buffer_.substr(0, MaxSize);
+    head_ = start;
+    const std::string_view window = std::string_view(buffer_).substr(0, start + MaxSize);
+    const size_t stop = window.find(StopString, start + StartString.size());
+    size_t length = 0;
+    if (stop != std::string_view::npos) {
+      length = stop + StopString.size() - start;
+    } else if (buffer_.size() - start >= MaxSize) {
+      length = MaxSize;
     } else {
+      Compact();
       return;  // wait for more
     }
-    buffer_.erase(0, packet.size());
+    std::string packet = buffer_.substr(start, length);
+    head_ = start + length;  // taken before delivery: a handler that throws does not get it twice
     if (OnPacket) OnPacket(packet);
+    if (head_ > buffer_.size()) head_ = buffer_.size();  // the handler reset the framer
   }
+}
+
+void TComDataPacket::Compact() {
+  buffer_.erase(0, head_);
+  head_ = 0;
 }
 
 // ---- TComComboBox ----

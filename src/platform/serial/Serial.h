@@ -81,10 +81,16 @@ class TComDataPacket {
   std::string StopString = "#";
   std::function<void(const std::string&)> OnPacket;
   void Feed(const std::string& bytes);
-  void Reset() { buffer_.clear(); }
-  const std::string& Pending() const { return buffer_; }
+  void Reset() {
+    buffer_.clear();
+    head_ = 0;
+  }
+  std::string Pending() const { return buffer_.substr(head_); }
+
  private:
+  void Compact();
   std::string buffer_;
+  size_t head_ = 0;  // characters before it are already cut
 };
 
 // The list of the system's serial ports, bound to a port: a user's pick applies the name at once,

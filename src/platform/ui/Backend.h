@@ -21,4 +21,6 @@ class Backend {
   virtual void FormShown(TForm&) {}
   virtual void FormHidden(TForm&) {}
   virtual void Terminated() {}
+  // The mouse cursor on the screen, in the coordinates a form's Left and Top use.
+  virtual void CursorPos(int& x, int& y) const { x = y = 0; }
 };

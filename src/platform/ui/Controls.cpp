@@ -131,6 +131,7 @@ void TCustomEdit::UserClick() {
 
 void TCustomEdit::UserKey(char c) {
   if (!Enabled() || !TypingAllowed()) return;
+  selStart_ = static_cast<int>(text_.size());
   if (OnKeyPress) OnKeyPress(c);
   if (c == 0) return;
   if (c == 8) {
@@ -147,6 +148,7 @@ int TCustomEdit::UserKeyAt(char c, int selStart, int selLength) {
   selLength = std::clamp(selLength, 0, size - selStart);
   const int unchanged = selStart + selLength;
   if (!Enabled() || !TypingAllowed()) return unchanged;
+  selStart_ = selStart;
   if (OnKeyPress) OnKeyPress(c);
   // The handler may have rewritten the text; keep the caret inside it.
   const int now = static_cast<int>(text_.size());

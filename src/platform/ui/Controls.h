@@ -181,10 +181,13 @@ class TCustomEdit : public TControl {
   void UserType(const std::string& s);
   // A paste or an edit the backend already performed: bypasses OnKeyPress.
   void UserSetText(const std::string& s);
+  // Where the caret stood when the key being handled was typed (read it in OnKeyPress).
+  int SelStart() const { return selStart_; }
  protected:
   virtual bool TypingAllowed() const { return !ReadOnly; }
  private:
   std::string text_;
+  int selStart_ = 0;
 };
 
 class TEdit : public TCustomEdit {

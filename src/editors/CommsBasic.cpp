@@ -1,0 +1,426 @@
+// The basic comms settings: the ten bytes of the comms record ("Byte 0" to "Byte 9" of the comms
+// grid's send column), edited in gbOldCommsSet for relays before the extended revision and through
+// the CANbus editors of the Communication Module page for extended ones; the baud lists and the
+// groups each protocol shows; the comms read that loads them and switches between the two layouts.
+#include <vector>
+
+#include "editors/CommsLayout.h"
+#include "link/CommSetup.h"
+#include "main/Main.h"
+#include "platform/ui/Scheduler.h"
+#include "vartable/UnitVarTable.h"
+#include "wire/Numeric.h"
+
+namespace {
+
+using Handler = void (TForm1::*)();
+using comms::ControlOf;
+
+#define ED(n) [](TForm1& f) -> TControl& { return f.n; }
+
+// Which handler each control's change and exit run. Several controls share a handler, which reads
+// its fixed source editors, not the control that fired.
+struct Binding {
+  ControlOf Control;
+  Handler Change;
+  Handler Exit;
+};
+const Binding kBindings[] = {
+    {ED(cbCommsProtocol), &TForm1::cbCommsProtocolChange, nullptr},
+    {ED(seCommsAddr), &TForm1::seCommsAddrChange, &TForm1::seCommsAddrExit},
+    {ED(speditExtComms_ModbusRTU_Address), &TForm1::seCommsAddrChange, &TForm1::seCommsAddrExit},
+    {ED(speditCommsExt_ProfiDP_Address), &TForm1::seCommsAddrChange, &TForm1::seCommsAddrExit},
+    {ED(speditExtComms_CANbus_Address), &TForm1::seCommsAddrChange, &TForm1::seCommsAddrExit},
+    {ED(cbProfiDPGSD), &TForm1::cbProfiDPGSDChange, nullptr},
+    {ED(cbCommsStrucSel), &TForm1::cbCommsStrucSelChange, nullptr},
+    {ED(cbExtComms_CANbus_StructTypeSel), &TForm1::cbCommsStrucSelChange, nullptr},
+    {ED(cbBaudRate), &TForm1::cbBaudRateChange, nullptr},
+    {ED(cbExtComms_ModbusRTU_BaudRate), &TForm1::cbBaudRateChange, nullptr},
+    {ED(cbExtComms_CANbus_BaudRate), &TForm1::cbBaudRateChange, nullptr},
+    {ED(cbCommsIdentifierType), &TForm1::cbCommsIdentifierTypeChange, nullptr},
+    {ED(cbExtComms_CANbus_IdentType), &TForm1::cbCommsIdentifierTypeChange, nullptr},
+    {ED(seCommsCommandBaseAddr), &TForm1::seCommsCommandBaseAddrChange, &TForm1::seCommsCommandBaseAddrExit},
+    {ED(speditExtComms_ModbusRTU_TimeOut), &TForm1::seCommsCommandBaseAddrChange,
+     &TForm1::speditExtComms_CANbus_CmdBaseAddrExit},
+    {ED(speditExtComms_CANbus_CmdBaseAddr), &TForm1::seCommsCommandBaseAddrChange,
+     &TForm1::speditExtComms_CANbus_CmdBaseAddrExit},
+    {ED(seCommsActualBaseAddr), &TForm1::seCommsActualBaseAddrChange, &TForm1::seCommsActualBaseAddrExit},
+    {ED(speditExtComms_CANbus_ActBaseAddr), &TForm1::seCommsActualBaseAddrChange,
+     &TForm1::speditExtComms_CANbus_ActBaseAddrExit},
+    {ED(seCommsSettingBaseAddr), &TForm1::seCommsSettingBaseAddrChange, &TForm1::seCommsSettingBaseAddrExit},
+    {ED(speditExtComms_CANbus_SetBaseAddr), &TForm1::seCommsSettingBaseAddrChange,
+     &TForm1::speditExtComms_CANbus_SetBaseAddrExit},
+    {ED(cbModbusBaudRate), &TForm1::cbModbusBaudRateChange, nullptr},
+    {ED(seModbusTimeOut), &TForm1::seModbusTimeOutChange, &TForm1::seModbusTimeOutExit},
+};
+
+// Combo box lists and start items (-1: none).
+struct ComboSetup {
+  ControlOf Control;
+  std::vector<std::string> Items;
+  int Start;
+};
+const std::vector<std::string> kStructures = {"VUMA", "KORVEL"};
+const std::vector<std::string> kIdentTypes = {"Standard", "Extended"};
+const std::vector<std::string> kIpTypes = {"Static IP", "Automatic (DHCP)"};
+const ComboSetup kCombos[] = {
+    {ED(cbCommsProtocol), {" None ", " Profibus ", " Modbus ", " CANbus "}, -1},
+    {ED(cbProfiDPGSD), {"ZYVOF880", "ZYVOF877"}, -1},
+    {ED(cbModbusBaudRate), {"2,4", "4,8", "9,6", "19,2", "38,4", "57,6"}, -1},
+    {ED(cbBaudRate), {"125", "250", "500 "}, 0},
+    {ED(cbCommsStrucSel), kStructures, 0},
+    {ED(cbCommsIdentifierType), kIdentTypes, 0},
+    {ED(cbExtComms_CANbus_BaudRate), {"125", "250", "500"}, 0},
+    {ED(cbExtComms_CANbus_StructTypeSel), kStructures, 0},
+    {ED(cbExtComms_CANbus_IdentType), kIdentTypes, 0},
+    {ED(cbExtComms_ModbusRTU_BaudRate), {"2400", "4800", "9600", "19200", "38400", "57600"}, 0},
+    {ED(comboxExtCommsPROFINET_IP_Type), kIpTypes, 0},
+    {ED(comboxExtCommsModbusTCP_IP_Type), kIpTypes, 0},
+    {ED(comboxExtCommsEtherNetIP_IP_Type), kIpTypes, 0},
+};
+
+// What an exit repairs: an empty editor gets its text.
+struct ExitRepair {
+  Handler Exit;
+  ControlOf Editor;
+  const char* Text;
+};
+const ExitRepair kRepairs[] = {
+    {&TForm1::seCommsAddrExit, ED(seCommsAddr), "126"},
+    {&TForm1::seCommsAddrExit, ED(speditExtComms_CANbus_Address), "126"},
+    {&TForm1::seCommsCommandBaseAddrExit, ED(seCommsCommandBaseAddr), "0"},
+    {&TForm1::seCommsActualBaseAddrExit, ED(seCommsActualBaseAddr), "0"},
+    {&TForm1::seCommsSettingBaseAddrExit, ED(seCommsSettingBaseAddr), "0"},
+    {&TForm1::speditExtComms_CANbus_CmdBaseAddrExit, ED(speditExtComms_CANbus_CmdBaseAddr), "0"},
+    {&TForm1::speditExtComms_CANbus_ActBaseAddrExit, ED(speditExtComms_CANbus_ActBaseAddr), "0"},
+    {&TForm1::speditExtComms_CANbus_SetBaseAddrExit, ED(speditExtComms_CANbus_SetBaseAddr), "0"},
+    {&TForm1::seModbusTimeOutExit, ED(seModbusTimeOut), "0"},
+};
+
+// The groups and the address range each item of cbCommsProtocol gives (row 0 also for no item).
+struct OldProtocolView {
+  bool Profibus, Modbus, CANbus;
+  int AddrMin, AddrMax;
+  bool Address;
+};
+const OldProtocolView kOldViews[] = {
+    {false, false, false, 0, 255, false},
+    {true, false, false, 1, 126, true},
+    {false, true, false, 0, 255, true},
+    {false, false, true, 0, 126, true},
+};
+
+// cbBaudRate's list for each item of cbCommsProtocol.
+const std::vector<std::string> kBaudLists[] = {
+    {" None "},
+    {" Auto ", " 9,6 ", " 19,2 ", " 45,45 ", " 93,75 ", " 187,5 ", " 500 ", " 1,5M ", " 3M ", " 6M ", " 12M "},
+    {" 1,2 ", " 2,4 ", " 4,8 ", " 9,6 ", " 38,4 ", " 76,8 "},
+    {" 125 ", " 250 ", " 500 "},
+};
+
+// Base address editors: old, extended, first byte.
+struct BaseAddress {
+  Handler Change;
+  ControlOf Old, Extended;
+  int FirstByte;
+};
+const BaseAddress kBaseAddresses[] = {
+    {&TForm1::seCommsCommandBaseAddrChange, ED(seCommsCommandBaseAddr), ED(speditExtComms_CANbus_CmdBaseAddr), 4},
+    {&TForm1::seCommsActualBaseAddrChange, ED(seCommsActualBaseAddr), ED(speditExtComms_CANbus_ActBaseAddr), 6},
+    {&TForm1::seCommsSettingBaseAddrChange, ED(seCommsSettingBaseAddr), ED(speditExtComms_CANbus_SetBaseAddr), 8},
+};
+
+#undef ED
+
+bool Extended(const TForm1& f) { return wire::IsExtendedRevision(f.mbSW_Rev.Text()); }
+
+// Byte b (0..9) of the comms record's send column.
+void Put(int b, int value) {
+  if (FormVariableTable)
+    FormVariableTable->Grid(wire::RecordId::Comms).SetCell(2, b + 1, wire::PadNum(value & 0xFF, 3));
+}
+void Zeros(int from, int to) {
+  for (int b = from; b <= to; ++b) Put(b, 0);
+}
+int Received(int b) {
+  long long v = 0;
+  if (FormVariableTable) wire::ParseDecimal(FormVariableTable->Grid(wire::RecordId::Comms).Cell(1, b + 1), v);
+  return static_cast<int>(v & 0xFF);
+}
+
+int AddressByte(const TSpinEdit& address, const TComboBox& bit7) {
+  return (address.Value() & 0xFF) | (bit7.ItemIndex() == 1 ? 0x80 : 0);
+}
+
+void WriteBaseAddress(TForm1& f, const BaseAddress& a) {
+  const auto& se = static_cast<const TSpinEdit&>((Extended(f) ? a.Extended : a.Old)(f));
+  if (se.Text().empty()) return;
+  const int v = se.Value();
+  Put(a.FirstByte, v % 256);
+  Put(a.FirstByte + 1, (v / 256) % 256);
+}
+
+void ComboByte(const TComboBox& cb, int b) {
+  if (cb.ItemIndex() >= 0) Put(b, cb.ItemIndex());
+}
+
+}  // namespace
+
+void TForm1::InitCommsPages() {
+  for (const ComboSetup& c : kCombos) {
+    auto& cb = static_cast<TComboBox&>(c.Control(*this));
+    cb.SetItems(c.Items);
+    cb.SetItemIndex(c.Start);
+  }
+  for (const Binding& b : kBindings) {
+    TControl& c = b.Control(*this);
+    const Handler change = b.Change, exit = b.Exit;
+    if (auto* cb = dynamic_cast<TComboBox*>(&c)) cb->OnChange = [this, change] { (this->*change)(); };
+    if (auto* ed = dynamic_cast<TCustomEdit*>(&c)) ed->OnChange = [this, change] { (this->*change)(); };
+    if (exit) c.OnExit = [this, exit] { (this->*exit)(); };
+  }
+  for (TSpinEdit* se : {&seCommsAddr, &seModbusTimeOut}) se->MaxLength = 3;
+  for (TSpinEdit* se : {&seCommsCommandBaseAddr, &seCommsActualBaseAddr, &seCommsSettingBaseAddr,
+                        &speditExtComms_CANbus_CmdBaseAddr, &speditExtComms_CANbus_ActBaseAddr,
+                        &speditExtComms_CANbus_SetBaseAddr})
+    se->MaxLength = 5;
+  // Widths for the page's layout: digits the values need, status texts up to 20 characters.
+  for (TSpinEdit* se : {&speditCommsExt_ProfiDP_Address, &speditExtComms_ModbusRTU_Address,
+                        &speditExtComms_CANbus_Address})
+    se->MaxLength = 3;
+  for (TSpinEdit* se : {&speditExtComms_ModbusRTU_TimeOut, &speditExtCommsModbusTCP_Timeout}) se->MaxLength = 5;
+  for (TControl* group : std::initializer_list<TControl*>{&grpboxExtCommsPROFINET, &grpboxExtCommsModbusTCP,
+                                                           &grpboxExtCommsEtherNetIP})
+    for (TControl* c : group->Children())
+      if (auto* se = dynamic_cast<TSpinEdit*>(c); se && se->MaxValue() == 255) se->MaxLength = 3;
+  strgridExtCommsConfigBits.SetBounds(-1, -1, 480, 330);
+  strgridExtCommsConfigWords.SetBounds(-1, -1, 480, 200);
+  // The IP groups are placed: each dotted address reads across one row.
+  for (TControl* group : std::initializer_list<TControl*>{&grpboxExtCommsPROFINET, &grpboxExtCommsModbusTCP,
+                                                           &grpboxExtCommsEtherNetIP}) {
+    int top = -12, x = 0;
+    for (TControl* c : group->Children()) {
+      const bool unit = c->Name().ends_with("Unit");
+      if (c->Kind() == ControlKind::Label && !unit) {
+        top += 26;
+        c->SetBounds(8, top + 4, 115, 18);
+        x = 125;
+      } else if (c->Kind() == ControlKind::Label) {
+        c->SetBounds(x, top + 4, 125, 18);  // a unit after its editor
+      } else {
+        const auto* se = dynamic_cast<TSpinEdit*>(c);
+        const int w = !se ? 150 : se->MaxValue() == 255 ? 50 : 80;
+        c->SetBounds(x, top, w, 24);
+        x += w + 6;
+      }
+    }
+  }
+  seCommsAddr.SetVisible(false);
+  Label94.SetVisible(false);
+  for (TControl* g : std::initializer_list<TControl*>{&gbProfibus, &gbModbus, &gbCANbus, &gbProfibusDPStat,
+                                                       &gbModbusStat, &gbCanbusStat, &labExtCommsErrFRAM})
+    g->SetVisible(false);
+
+  cbExtCommsSelProt.OnChange = [this] { cbExtCommsSelProtChange(); };
+  for (TEdit* name : {&editExtCommsPROFINET_DeviceName, &editExtCommsModbusTCP_DeviceName,
+                      &editExtCommsEtherNetIP_DeviceName}) {
+    name->MaxLength = 15;
+    name->OnKeyPress = [this, name](char& key) { editExtCommsPROFINET_DeviceNameKeyPress(*name, key); };
+  }
+  butComsLoadDefaultBitAndWords.OnClick = [this] { butComsLoadDefaultBitAndWordsClick(); };
+  strgridExtCommsConfigBits.OnDblClick = [this] { strgridExtCommsConfigBitsDblClick(); };
+  strgridExtCommsConfigWords.OnDblClick = [this] { strgridExtCommsConfigWordsDblClick(); };
+  // Only the groups of the protocol shown; none at start.
+  for (int p = 0; p < comms::kProtocolCount; ++p) {
+    const comms::ProtocolGroups& g = comms::GroupsOf(p);
+    if (g.Settings) g.Settings(*this).SetVisible(false);
+    if (g.Statistics) g.Statistics(*this).SetVisible(false);
+  }
+  grpboxExtCommsConfigBitsAndWords.SetVisible(false);
+  for (TControl* group : std::initializer_list<TControl*>{&gbProfibusDPStat, &gbModbusStat, &gbCanbusStat,
+                                                           &gbExtProfiDPStat, &gbExtModbusRTU_Stat, &gbExtCanbusStat,
+                                                           &gbExtPROFINET_Stat, &grpboxExtCommsModbusTCP_Stat,
+                                                           &grpboxExtCommsEtherNetIP_Stat})
+    for (TControl* c : group->Children())
+      if (auto* e = dynamic_cast<TEdit*>(c)) {
+        e->ReadOnly = true;
+        e->MaxLength = 20;
+      }
+
+  // The comms setup window and the selection dialogs are created after this window: the hooks
+  // and the selection file report go in at the loop's first turn, once every window exists.
+  Scheduler& s = Scheduler::Instance();
+  s.Post(s.NowUs(), [] {
+    if (!Form1) return;
+    Form1->ConnectCommsEditors();
+    Form1->ReportSelectionFiles();
+  });
+}
+
+void TForm1::ConnectCommsEditors() {
+  if (!Form2) return;
+  Form2->LoadCommsEditors = [] {
+    if (Form1) Form1->LoadCommsRecordEditors();
+  };
+  Form2->LoadCommsExtBlockEditors = [] {
+    if (Form1) Form1->UpdateExtCommsSettingTabFromSettings();
+  };
+  Form2->LoadCommsStatData = [](const std::string& a) {
+    if (Form1) Form1->ShowCommsStatus(a);
+  };
+  Form2->LoadCommsExtStatData = [](const std::string& a) {
+    if (Form1) Form1->ShowCommsExtStatus(a);
+  };
+}
+
+void TForm1::CommsSelection() {
+  const int p = cbCommsProtocol.ItemIndex();
+  if (p < 0 || p > 3) return;
+  cbBaudRate.SetItems(kBaudLists[p]);
+  cbBaudRate.SetItemIndex(0);
+}
+
+void TForm1::cbCommsProtocolChange() {
+  CommsSelection();
+  const int p = cbCommsProtocol.ItemIndex();
+  if (p >= 0) Put(1, p);
+  const OldProtocolView& v = kOldViews[p >= 0 && p <= 3 ? p : 0];
+  gbProfibus.SetVisible(v.Profibus);
+  gbModbus.SetVisible(v.Modbus);
+  gbCANbus.SetVisible(v.CANbus);
+  seCommsAddr.SetMinValue(v.AddrMin);
+  seCommsAddr.SetMaxValue(v.AddrMax);
+  seCommsAddr.SetVisible(v.Address);
+  Label94.SetVisible(v.Address);
+  gbProfibusDPStat.SetVisible(v.Profibus);
+  gbModbusStat.SetVisible(v.Modbus);
+  gbCanbusStat.SetVisible(v.CANbus);
+}
+
+void TForm1::seCommsAddrChange() {
+  if (Extended(*this)) {
+    Put(0, AddressByte(speditExtComms_CANbus_Address, cbExtComms_CANbus_StructTypeSel));
+    return;
+  }
+  if (seCommsAddr.Text().empty()) return;
+  switch (cbCommsProtocol.ItemIndex()) {
+    case 1:
+      Put(0, AddressByte(seCommsAddr, cbProfiDPGSD));
+      Zeros(2, 9);
+      break;
+    case 2:
+      Put(0, seCommsAddr.Value());
+      Zeros(4, 9);
+      break;
+    case 3:
+      Put(0, AddressByte(seCommsAddr, cbCommsStrucSel));
+      break;
+    default:
+      break;
+  }
+}
+
+void TForm1::cbProfiDPGSDChange() {
+  Put(0, AddressByte(seCommsAddr, cbProfiDPGSD));
+  Zeros(2, 9);
+}
+
+void TForm1::cbCommsStrucSelChange() {
+  const bool ext = Extended(*this);
+  const TSpinEdit& address = ext ? speditExtComms_CANbus_Address : seCommsAddr;
+  if (address.Text().empty()) return;
+  Put(0, AddressByte(address, ext ? cbExtComms_CANbus_StructTypeSel : cbCommsStrucSel));
+}
+
+void TForm1::cbBaudRateChange() { ComboByte(Extended(*this) ? cbExtComms_CANbus_BaudRate : cbBaudRate, 2); }
+void TForm1::cbCommsIdentifierTypeChange() {
+  ComboByte(Extended(*this) ? cbExtComms_CANbus_IdentType : cbCommsIdentifierType, 3);
+}
+void TForm1::seCommsCommandBaseAddrChange() { WriteBaseAddress(*this, kBaseAddresses[0]); }
+void TForm1::seCommsActualBaseAddrChange() { WriteBaseAddress(*this, kBaseAddresses[1]); }
+void TForm1::seCommsSettingBaseAddrChange() { WriteBaseAddress(*this, kBaseAddresses[2]); }
+
+void TForm1::cbModbusBaudRateChange() {
+  if (cbModbusBaudRate.ItemIndex() < 0) return;
+  Put(2, cbModbusBaudRate.ItemIndex());
+  Zeros(4, 9);
+}
+
+void TForm1::seModbusTimeOutChange() {
+  Put(3, seModbusTimeOut.Value());
+  Zeros(4, 9);
+}
+
+namespace {
+void Repair(TForm1& f, Handler exit) {
+  for (const ExitRepair& r : kRepairs) {
+    auto& se = static_cast<TSpinEdit&>(r.Editor(f));
+    if (r.Exit == exit && se.Text().empty()) se.SetText(r.Text);
+  }
+}
+}  // namespace
+
+void TForm1::seCommsAddrExit() { Repair(*this, &TForm1::seCommsAddrExit); }
+void TForm1::seCommsCommandBaseAddrExit() { Repair(*this, &TForm1::seCommsCommandBaseAddrExit); }
+void TForm1::seCommsActualBaseAddrExit() { Repair(*this, &TForm1::seCommsActualBaseAddrExit); }
+void TForm1::seCommsSettingBaseAddrExit() { Repair(*this, &TForm1::seCommsSettingBaseAddrExit); }
+void TForm1::speditExtComms_CANbus_CmdBaseAddrExit() { Repair(*this, &TForm1::speditExtComms_CANbus_CmdBaseAddrExit); }
+void TForm1::speditExtComms_CANbus_ActBaseAddrExit() { Repair(*this, &TForm1::speditExtComms_CANbus_ActBaseAddrExit); }
+void TForm1::speditExtComms_CANbus_SetBaseAddrExit() { Repair(*this, &TForm1::speditExtComms_CANbus_SetBaseAddrExit); }
+void TForm1::seModbusTimeOutExit() { Repair(*this, &TForm1::seModbusTimeOutExit); }
+
+void TForm1::LoadCommsRecordEditors() {
+  const int addr = Received(0), protocol = Received(1);
+  const int base[3] = {Received(4) + 256 * Received(5), Received(6) + 256 * Received(7),
+                       Received(8) + 256 * Received(9)};
+  if (Extended(*this)) {
+    if (gbOldCommsSet.Visible()) {
+      gbOldCommsSet.SetVisible(false);
+      tabsExtendedCommsSet.SetTabVisible(true);
+      tsStatistics.SetCaption("Statistics");
+    }
+    labExtCommsErrFRAM.SetVisible((protocol & 0x80) != 0);
+    cbExtCommsSelProt.SetItemIndex(protocol & 0x7F);
+    cbExtCommsSelProtChange();
+    // The CANbus editors follow the record whatever the protocol: the handlers of the Modbus-RTU
+    // address and time-out editors rewrite the record's bytes from them, and must write back the
+    // relay's own values rather than whatever the editors held before.
+    speditExtComms_CANbus_Address.SetValue(addr & 0x7F);
+    cbExtComms_CANbus_BaudRate.SetItemIndex(Received(2));
+    cbExtComms_CANbus_StructTypeSel.SetItemIndex(addr >> 7);
+    cbExtComms_CANbus_IdentType.SetItemIndex(Received(3));
+    speditExtComms_CANbus_CmdBaseAddr.SetValue(base[0]);
+    speditExtComms_CANbus_ActBaseAddr.SetValue(base[1]);
+    speditExtComms_CANbus_SetBaseAddr.SetValue(base[2]);
+    return;
+  }
+  if (!gbOldCommsSet.Visible()) {
+    gbOldCommsSet.SetVisible(true);
+    tabsExtendedCommsSet.SetTabVisible(false);
+    tsStatistics.SetCaption("Comms + Statistics");
+  }
+  cbCommsProtocol.SetItemIndex(protocol & 0x7F);
+  cbCommsProtocolChange();
+  switch (cbCommsProtocol.ItemIndex()) {
+    case 1:
+      seCommsAddr.SetValue(addr & 0x7F);
+      cbProfiDPGSD.SetItemIndex(addr >> 7);
+      break;
+    case 2:
+      seCommsAddr.SetValue(addr);
+      cbModbusBaudRate.SetItemIndex(Received(2));
+      seModbusTimeOut.SetValue(Received(3));
+      break;
+    case 3:
+      seCommsAddr.SetValue(addr & 0x7F);
+      cbCommsStrucSel.SetItemIndex(addr >> 7);
+      cbBaudRate.SetItemIndex(Received(2));
+      cbCommsIdentifierType.SetItemIndex(Received(3));
+      seCommsCommandBaseAddr.SetValue(base[0]);
+      seCommsActualBaseAddr.SetValue(base[1]);
+      seCommsSettingBaseAddr.SetValue(base[2]);
+      break;
+    default:
+      break;
+  }
+}
