@@ -135,8 +135,24 @@ const char* Bit(unsigned value, int bit) { return (value >> bit) & 1 ? "1" : "0"
 
 }  // namespace
 
+// The page holds 41 signal selectors beside the lamps of its outputs; narrower selectors and a
+// short PLC input grid let it fit the window's client area without scrolling.
+constexpr int kSelectorWidth = 68, kTableEditWidth = 34;
+constexpr int kPlcGridWidth = 128, kPlcGridHeight = 66;
+
+static void NarrowSelectors(TControl& parent) {
+  for (TControl* c : parent.Children()) {
+    if (dynamic_cast<TComboBox*>(c)) c->SetBounds(-1, -1, kSelectorWidth, -1);
+    NarrowSelectors(*c);
+  }
+}
+
 void TForm1::InitLogicPage() {
   for (const LogicEditor& e : LogicEditors()) SetUp(*this, e);
+  NarrowSelectors(tsLogic);
+  sgPLC_inputs.SetBounds(-1, -1, kPlcGridWidth, kPlcGridHeight);
+  for (TEdit* table : {&ebLF1_Table, &ebLF2_Table, &ebLF3_Table, &ebLF4_Table, &ebLF5_Table, &ebLF6_Table})
+    table->SetBounds(-1, -1, kTableEditWidth, -1);
   SetUpGenerator(*this);
   // The comms setup window is built after the main window; the hook goes in at the loop's first
   // turn, before any answer can arrive.
