@@ -68,6 +68,7 @@ TForm1::TForm1()
   InitShell();
   InitLiveDisplays();
   InitSettingsPage();
+  InitLogicPage();
   InitStarterPages();
   InitCommsPages();
   InitRelayDataPages();

@@ -90,7 +90,10 @@ void TForm1::Timer2Timer() {
       iLedExtRL7.SetActive(iLedExtRL_7.Active());
       iLedExtRL8.SetActive(iLedExtRL_8.Active());
     }
-    if (page == &tsLogic) cbRelay_1_Input.SetVisible(rgMTR_Select.ItemIndex() != 0);
+    if (page == &tsLogic) {
+      cbRelay_1_Input.SetVisible(rgMTR_Select.ItemIndex() != 0);
+      labRelay_1_Input.SetVisible(cbRelay_1_Input.Visible());  // its caption goes with it
+    }
     if (page == &tsSpectrum) SpectrumAnalyserStep();
     RecorderStep();
   } catch (const EConvertError&) {

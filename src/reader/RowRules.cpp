@@ -29,7 +29,8 @@ std::optional<RowLine> FindRow(const ReadContext& ctx, const RowSpec& row) {
 }
 
 std::string CutValue(const RowLine& line, const RowSpec& row) {
-  const size_t start = std::min(line.pos + row.label.size() + static_cast<size_t>(row.skip), line.text.size());
+  const size_t start =
+      std::min(line.pos + row.label.size() + static_cast<size_t>(std::max(row.skip, 0)), line.text.size());
   size_t end = line.text.size();
   if (!row.rightLabel.empty()) {
     const size_t right = line.text.find(row.rightLabel);
@@ -86,21 +87,23 @@ void SetTarget(ReadContext& ctx, const RowSpec& row, int value, const std::strin
 static bool NumberKind(RowKind k) { return k != RowKind::Word && k != RowKind::Signal; }
 
 void LogOutOfRange(ReadContext& ctx, const RowSpec& row, const std::string& text) {
+  const std::string letter(row.letter);
   if (row.numberFirst)
     ctx.Log(Format(row.outOfRange, {row.number, text, row.defaultValue}));
   else if (NumberKind(row.kind))
-    ctx.Log(Format(row.outOfRange, {text, row.defaultValue, row.number}));
+    ctx.Log(Format(row.outOfRange, {text, row.defaultValue, row.number, letter}));
   else
-    ctx.Log(Format(row.outOfRange, {text, row.number}));
+    ctx.Log(Format(row.outOfRange, {text, row.number, letter}));
 }
 
 void LogNotFound(ReadContext& ctx, const RowSpec& row) {
+  const std::string letter(row.letter);
   if (row.numberFirst)
     ctx.Log(Format(row.notFound, {row.number, row.defaultValue}));
   else if (NumberKind(row.kind))
-    ctx.Log(Format(row.notFound, {row.defaultValue, row.number}));
+    ctx.Log(Format(row.notFound, {row.defaultValue, row.number, letter}));
   else
-    ctx.Log(Format(row.notFound, {row.number}));
+    ctx.Log(Format(row.notFound, {row.number, letter}));
 }
 
 // The limits of a number row: its constants, or the spin edit's limits as they stand now.
@@ -122,7 +125,7 @@ void ReadRow(ReadContext& ctx, const RowSpec& row) {
     SetTarget(ctx, row, row.defaultValue);
     return;
   }
-  const std::string cut = CutValue(*line, row);
+  const std::string cut = row.shape ? row.shape(CutValue(*line, row)) : CutValue(*line, row);
 
   if (!NumberKind(row.kind)) {
     const std::string text = TrimUpper(cut);

@@ -40,7 +40,7 @@ enum class RowKind : uint8_t {
   Signed,  // as Number, with an optional leading "-"
   Step50,  // as Number, then rounded down to a multiple of 50 with the step message
   Word,    // one of the row's words (trimmed, upper-cased), 1 to L characters
-  Signal,  // as Word; the log shows the name as written (trimmed), not upper-cased
+  Signal,  // as Word, for a signal name; the log shows the name as written (trimmed), not upper-cased
 };
 
 using ControlOf = TControl& (*)(TForm1&);
@@ -65,6 +65,8 @@ struct RowSpec {
   bool siteMode = false;        // looked for only in site mode
   int minTrimmed = 0;           // table rows: the least trimmed length of the line
   int skip = 0;                 // characters passed over after the label before the cut
+  std::string_view letter;      // a further text argument after the others (timer "A", ...)
+  std::string (*shape)(const std::string& cut) = nullptr;  // reworks the cut before the check
   bool numberFirst = false;     // the row's number leads every message's placeholders
   bool keepsText = false;       // an edit takes an accepted value's text as the file has it
 };
@@ -96,7 +98,8 @@ bool NumberTextValid(const std::string& text, int maxLength, bool allowMinus);
 // the row's handler.
 void SetTarget(ReadContext& ctx, const RowSpec& row, int value, const std::string* text = nullptr);
 
-// The row's messages, formatted as the row's kind says.
+// The row's messages, formatted as the row's kind says; the letter, when the row has one, is the
+// last argument.
 void LogOutOfRange(ReadContext& ctx, const RowSpec& row, const std::string& text);
 void LogNotFound(ReadContext& ctx, const RowSpec& row);
 

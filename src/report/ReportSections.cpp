@@ -1,38 +1,41 @@
 #include "report/ReportSections.h"
 
+#include "report/LogicSections.h"
 #include "report/ReportLine.h"
 #include "report/StatisticsSections.h"
 
 namespace {
 using RS = ReportSection;
+using namespace logicreport;
+using namespace reader;
 constexpr std::nullopt_t kToEnd = std::nullopt;
 }  // namespace
 
 constexpr std::array<ReportSectionEntry, kReportSectionCount> kReportSections = {{
     {RS::Settings, {2, "Settings"}, {47, "Features Selected"}, 22, ComposeSettingsRows,
      kToEnd, "Settings block not found.", reader::ReadSettingsSection},
-    {RS::LogicTables, {2, "Logic Tables"}, {}, 1, nullptr,
-     RS::Timers, "Logic table block not found.", nullptr},
-    {RS::Timers, {2, "Timers"}, {}, 1, nullptr,
-     RS::Counters, "Timer block not found.", nullptr},
-    {RS::Counters, {2, "Counters"}, {}, 1, nullptr,
-     RS::Latch, "Counter block not found.", nullptr},
-    {RS::Latch, {2, "Latch"}, {}, 1, nullptr,
-     RS::PulseGenerator, "Latch block not found.", nullptr},
-    {RS::PulseGenerator, {2, "Pulse Generator"}, {}, 9, nullptr,
-     RS::RealTimeClock, "Pulse generator block not found.", nullptr},
-    {RS::RealTimeClock, {2, "Real Time Clock"}, {}, 1, nullptr,
-     RS::TCHighWarning, "Real time clock block not found.", nullptr},
-    {RS::TCHighWarning, {2, "TC High Warning"}, {}, 1, nullptr,
-     RS::ExternalReset, "Thermal capacity warning level block not found.", nullptr},
-    {RS::ExternalReset, {2, "External Reset"}, {}, 1, nullptr,
-     RS::EmergencyStop, "External reset block not found.", nullptr},
-    {RS::EmergencyStop, {2, "Emergency Stop"}, {}, 1, nullptr,
-     RS::Relays, "Emergency stop block not found.", nullptr},
-    {RS::Relays, {2, "Relays"}, {}, 1, nullptr,
-     RS::TemperatureWarningLevels, "Relay block not found.", nullptr},
-    {RS::TemperatureWarningLevels, {2, "Temperature Warning Levels"}, {}, 6, nullptr,
-     RS::LocationSelection, "Temperature warning levels not found.", nullptr},
+    {RS::LogicTables, {2, "Logic Tables"}, {}, 1, ComposeLogicTables,
+     RS::Timers, "Logic table block not found.", ReadLogicTables},
+    {RS::Timers, {2, "Timers"}, {}, 1, ComposeTimers,
+     RS::Counters, "Timer block not found.", ReadTimers},
+    {RS::Counters, {2, "Counters"}, {}, 1, ComposeCounters,
+     RS::Latch, "Counter block not found.", ReadCounters},
+    {RS::Latch, {2, "Latch"}, {}, 1, ComposeLatch,
+     RS::PulseGenerator, "Latch block not found.", ReadLatch},
+    {RS::PulseGenerator, {2, "Pulse Generator"}, {}, 9, ComposePulseGenerator,
+     RS::RealTimeClock, "Pulse generator block not found.", ReadPulseGenerator},
+    {RS::RealTimeClock, {2, "Real Time Clock"}, {}, 1, ComposeRealTimeClock,
+     RS::TCHighWarning, "Real time clock block not found.", ReadRealTimeClock},
+    {RS::TCHighWarning, {2, "TC High Warning"}, {}, 1, ComposeTCHighWarning,
+     RS::ExternalReset, "Thermal capacity warning level block not found.", ReadTCHighWarning},
+    {RS::ExternalReset, {2, "External Reset"}, {}, 1, ComposeExternalReset,
+     RS::EmergencyStop, "External reset block not found.", ReadExternalReset},
+    {RS::EmergencyStop, {2, "Emergency Stop"}, {}, 1, ComposeEmergencyStop,
+     RS::Relays, "Emergency stop block not found.", ReadEmergencyStop},
+    {RS::Relays, {2, "Relays"}, {}, 1, ComposeRelays,
+     RS::TemperatureWarningLevels, "Relay block not found.", ReadRelays},
+    {RS::TemperatureWarningLevels, {2, "Temperature Warning Levels"}, {}, 6, ComposeTemperatureWarnings,
+     RS::LocationSelection, "Temperature warning levels not found.", ReadTemperatureWarnings},
     {RS::LocationSelection, {2, "Location Selection And Feedback"}, {}, 1, ComposeLocationRows,
      RS::StarterInputs, "Location selection and feedback not found.", reader::ReadLocationSection},
     {RS::StarterInputs, {2, "Starter Inputs"}, {}, 1, ComposeStarterInputRows,

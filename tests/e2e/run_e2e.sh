@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the program with a script of user steps against relay-sim, then checks what the relay holds.
 #   run_e2e.sh <vuma-frontend> <relay-sim> <script.e2e> <output folder>
-#              <check: write|print|records|script|comms|holds:...|relay-lines:<file of lines the relay must hold>>
+#              <check: write|print|logic|records|script|comms|holds:...|relay-lines:<file of lines the relay must hold>>
 #              [relay-sim options...]
 # By default the program runs on Qt's offscreen platform with a 1280 x 1024 screen, so that the
 # main window has its full size; with E2E_WM=openbox it runs on Xvfb under that window manager.
@@ -82,12 +82,29 @@ if [[ "$check" == holds:* ]]; then
   exit 0
 fi
 
+if [ "$check" = logic ]; then
+  # The logic write reached the relay: timer A's 75 s (in 50 ms units) and counter B's reset input
+  # 57; the other rows as the relay held them.
+  for want in "StringGridRelLogRx 25 01500" "StringGridRelLogRx 46 057" "StringGridRelLogRx 27 007"; do
+    grep -qx "$want" "$out/relay-records.txt" || {
+      echo "relay does not hold '$want':"; grep "^StringGridRelLogRx " "$out/relay-records.txt"; exit 1; }
+  done
+  # The saved file holds the page's values.
+  file="$out/drive_c/logic.set"
+  [ -f "$file" ] || { echo "no settings file saved"; exit 1; }
+  grep -q "|Timer A |.*| 0075 " "$file" || { echo "saved file lacks timer A's 75 s"; grep "|Timer" "$file"; exit 1; }
+  grep -q "|Counter B |.*|Counter_B " "$file" || { echo "saved file lacks counter B's reset input"; exit 1; }
+  echo "e2e passed"
+  exit 0
+fi
+
 if [ "$check" = print ]; then
   # The printout went to a PDF in drive C: its text shows the report's lines and the footers.
   pdf=$(find "$out/drive_c" -name '*.pdf' | head -n1)
   [ -n "$pdf" ] || { echo "no PDF printed"; exit 1; }
   pdftotext -layout -fixed 6 "$pdf" "$out/printout.txt"
-  for text in "VUMA Settings" "File Rev : 02A" "Settings" "Location Selection And Feedback" \
+  for text in "VUMA Settings" "File Rev : 02A" "Settings" "Logic Tables" "Real Time Clock" \
+              "Temperature Warning Levels" "Location Selection And Feedback" \
               "| Start >>      |" "External Module Setting" "Page 1 of "; do
     grep -qF "$text" "$out/printout.txt" || { echo "printout lacks '$text'"; exit 1; }
   done

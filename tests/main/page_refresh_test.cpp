@@ -157,9 +157,11 @@ TEST_F(PageRefreshTest, Relay1InputShownUnlessTheMainTripRelayIsChosen) {
   f.rgMTR_Select.UserPick(0);
   Tick();
   EXPECT_FALSE(f.cbRelay_1_Input.Visible());
+  EXPECT_FALSE(f.labRelay_1_Input.Visible());
   f.rgMTR_Select.UserPick(1);
   Tick();
   EXPECT_TRUE(f.cbRelay_1_Input.Visible());
+  EXPECT_TRUE(f.labRelay_1_Input.Visible());
 }
 
 TEST_F(PageRefreshTest, LocationSwitchFollowsTheSelectorOnTheStarterPage) {

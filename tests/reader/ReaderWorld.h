@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "editors/LogicEditors.h"
 #include "editors/SettingsEditors.h"
 #include "platform/rtl/Paths.h"
 #include "platform/rtl/SysUtils.h"
@@ -24,6 +25,7 @@ struct ReaderWorld : EditorWorld {
       hb.After(10, [] { FrmFileDialog->Close(); });
     };
     SetBaselineEditors();
+    SetLogicBaseline();
   }
   ~ReaderWorld() { SetNowProvider(nullptr); }
 
@@ -117,6 +119,30 @@ struct ReaderWorld : EditorWorld {
       for (const settings::EditorSpec& e : table) f.SettingChange(e.Control(f));
   }
 
+  // The Control Logic page away from its initial values: every selector, spin edit and mask its
+  // own value within its range, then its handler.
+  void SetLogicBaseline() {
+    TForm1& f = f1();
+    for (const logic::LogicEditor& e : logic::LogicEditors()) {
+      TControl& c = e.Control(f);
+      switch (e.Type) {
+        case logic::Kind::Signal: {
+          auto& box = static_cast<TComboBox&>(c);
+          box.SetItemIndex((e.Row * 7 + 1) % box.Items.Count());
+          break;
+        }
+        case logic::Kind::Spin:
+          static_cast<TSpinEdit&>(c).SetValue(e.Min + (e.Row * 13) % (e.Max - e.Min + 1));
+          break;
+        case logic::Kind::Mask:
+          static_cast<TEdit&>(c).SetText(std::to_string(e.Function * 37 % 256));
+          logic::TableByte(f, e.Function) = static_cast<uint8_t>(e.Function * 37 % 256);
+          break;
+      }
+      f.LogicChange(c);
+    }
+  }
+
   // The row tests' fixture: the writer's lines followed by blank lines up to the length of a full
   // report, so that the reader takes it for a report while the writer composes only some of the
   // sections. The round trip opens the saved file itself (SaveFile).
@@ -155,7 +181,6 @@ struct ReaderWorld : EditorWorld {
   std::string SendCell(int row) { return vt().Grid(wire::RecordId::Settings).Cell(2, row); }
 };
 
-// The lines logged for the 18 sections a baseline file lacks, in reading order.
 // The missing-section lines of a file that holds only the sections the writer composes.
 inline std::vector<std::string> MissingSectionLines() {
   std::vector<std::string> out;

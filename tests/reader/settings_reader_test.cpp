@@ -323,6 +323,16 @@ const Titles kOtherTitles = {
     {"External Module Setting", 23}, {"Statistical Data", 16}, {"Communication Module", 20},
     {"Bluetooth Settings", 20}, {"Calibrations", 12}};
 
+// The line of a title with its underline right below it, or -1.
+int TitleLine(const Lines& file, const std::string& title) {
+  for (size_t i = 0; i + 1 < file.size(); ++i) {
+    const std::string t = Trim(file[i]);
+    if (t == title && Trim(file[i + 1]).compare(0, title.size(), std::string(title.size(), '=')) == 0)
+      return static_cast<int>(i);
+  }
+  return -1;
+}
+
 // The titles, each underlined, in the places of kOtherTitles. The sections the writer composes
 // keep their places; every other title is put in, with its underline and a blank line, just
 // before the next composed section's title (or three lines after the last written line), so that
@@ -352,6 +362,15 @@ Lines WithTitles(Lines file, const Titles& titles) {
     file[places[i] + 1] = " " + std::string(static_cast<size_t>(titles[i].second), '=');
   }
   return file;
+}
+
+// Two titles trade places, each with its underline.
+void SwapTitles(Lines& file, const std::string& a, const std::string& b) {
+  const int i = TitleLine(file, a), j = TitleLine(file, b);
+  ASSERT_GE(i, 0) << a;
+  ASSERT_GE(j, 0) << b;
+  std::swap(file[static_cast<size_t>(i)], file[static_cast<size_t>(j)]);
+  std::swap(file[static_cast<size_t>(i) + 1], file[static_cast<size_t>(j) + 1]);
 }
 
 // The writer's Settings section with every other title after it: no log line, and every editor
@@ -394,13 +413,10 @@ TEST(SettingsReaderSections, EachSectionEndsAtItsBound) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.section + " / " + c.bound);
-    Titles titles = kOtherTitles;
-    auto at = [&](const std::string& t) {
-      return std::find_if(titles.begin(), titles.end(), [&](const auto& p) { return p.first == t; });
-    };
-    std::iter_swap(at(c.section), at(c.bound));
     ReaderWorld w;
-    const Lines got = w.Read(WithTitles(w.Baseline(), titles));
+    Lines file = WithTitles(w.Baseline(), kOtherTitles);
+    SwapTitles(file, c.section, c.bound);
+    const Lines got = w.Read(file);
     if (c.missing.empty()) {
       EXPECT_EQ(got, Lines{});
     } else {
@@ -436,12 +452,10 @@ TEST(SettingsReaderSections, OutOfOrderAndMissingTitles) {
   Lines file = w.Baseline();
   // "Timers" before "Logic Tables": the logic tables' range is empty, so they are missing; a
   // title whose underline starts elsewhere is not a title.
-  file[60] = " Timers";
-  file[61] = " ======";
-  file[63] = " Logic Tables";
-  file[64] = " ============";
-  file[66] = " Counters";
-  file[67] = "  ========";
+  SwapTitles(file, "Logic Tables", "Timers");
+  const int counters = TitleLine(file, "Counters");
+  ASSERT_GE(counters, 0);
+  file[static_cast<size_t>(counters) + 1] = "  ========";
   const Lines got = w.Read(file);
   ASSERT_FALSE(got.empty());
   EXPECT_EQ(got.front(), "Logic table block not found.");

@@ -632,12 +632,20 @@ bool QtBackend::EditKey(TControl& c, QKeyEvent* e) {
 bool QtBackend::eventFilter(QObject* watched, QEvent* event) {
   if (shuttingDown_) return false;
   const QEvent::Type type = event->type();
-  if (type != QEvent::KeyPress && type != QEvent::MouseButtonDblClick) return false;
+  if (type != QEvent::KeyPress && type != QEvent::MouseButtonDblClick &&
+      type != QEvent::MouseButtonRelease)
+    return false;
   auto it = ctlOf_.find(watched);
   if (it == ctlOf_.end()) return false;
   TControl* c = it->second;
   if (c->Kind() != ControlKind::Edit && c->Kind() != ControlKind::SpinEdit) return false;
   if (type == QEvent::KeyPress) return EditKey(*c, static_cast<QKeyEvent*>(event));
+  if (type == QEvent::MouseButtonRelease) {
+    UserInput(c, [c] {
+      if (c->Kind() == ControlKind::Edit) static_cast<TCustomEdit*>(c)->UserClick();
+    });
+    return false;
+  }
   UserInput(c, [c] {
     auto* ed = static_cast<TCustomEdit*>(c);
     if (ed->Enabled() && ed->OnDblClick) ed->OnDblClick();

@@ -83,6 +83,7 @@ struct ClickRule {
 };
 constexpr ClickRule kClicks[] = {
     {ControlKind::Button, [](TControl* c) { static_cast<TButton*>(c)->UserClick(); }},
+    {ControlKind::Edit, [](TControl* c) { static_cast<TCustomEdit*>(c)->UserClick(); }},
     {ControlKind::CheckBox, [](TControl* c) { static_cast<TCheckBox*>(c)->UserClick(); }},
     {ControlKind::RadioButton, [](TControl* c) { static_cast<TRadioButton*>(c)->UserClick(); }},
     {ControlKind::ToolButton, [](TControl* c) { static_cast<TToolButton*>(c)->UserClick(); }},

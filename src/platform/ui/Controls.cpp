@@ -123,6 +123,12 @@ void TCustomEdit::SetText(const std::string& s) {
 
 void TCustomEdit::UserSetText(const std::string& s) { SetText(s); }
 
+void TCustomEdit::UserClick() {
+  if (!Enabled()) return;
+  if (!TakeUserFocus()) return;
+  if (OnClick) OnClick();
+}
+
 void TCustomEdit::UserKey(char c) {
   if (!Enabled() || !TypingAllowed()) return;
   selStart_ = static_cast<int>(text_.size());

@@ -166,6 +166,9 @@ class TCustomEdit : public TControl {
   TNotifyEvent OnChange;
   TKeyPressEvent OnKeyPress;
   TNotifyEvent OnDblClick;
+  TNotifyEvent OnClick;
+  // A user's click into the box: focus first (its exit check may refuse the move), then OnClick.
+  void UserClick();
   // A key typed by the user: OnKeyPress first (which may drop it), then insertion. Backspace (8)
   // removes the last character.
   void UserKey(char c);
