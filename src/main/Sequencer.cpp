@@ -165,8 +165,8 @@ static_assert(ChoicesMatchChain());
 template <size_t N>
 constexpr bool StepsMatchRequests(const Step (&steps)[N]) {
   for (const Step& s : steps) {
-    const RequestFlags* r = FlagsOf(s.code);
-    if (!r || r->Request != s.request || r->Done != s.done) return false;
+    const int i = FlagsIndex(s.code);
+    if (i < 0 || kRequestFlags[i].Request != s.request || kRequestFlags[i].Done != s.done) return false;
   }
   return true;
 }
