@@ -1,5 +1,6 @@
 #include "report/ReportSections.h"
 
+#include "report/CommsSection.h"
 #include "report/LogicSections.h"
 #include "report/ReportLine.h"
 #include "report/StatisticsSections.h"
@@ -48,8 +49,8 @@ constexpr std::array<ReportSectionEntry, kReportSectionCount> kReportSections = 
     {RS::StatisticalData, {2, "Statistical Data"}, {}, 1, ComposeStatisticalData,
      kToEnd, nullptr, nullptr},
     // Its range runs up to "Calibrations" and so takes in "Bluetooth Settings".
-    {RS::CommunicationModule, {2, "Communication Module"}, {}, 1, nullptr,
-     RS::Calibrations, "Communication module settings not found.", nullptr},
+    {RS::CommunicationModule, {2, "Communication Module"}, {}, 1, ComposeCommsModuleRows,
+     RS::Calibrations, "Communication module settings not found.", reader::ReadCommsModuleSection},
     {RS::Bluetooth, {2, "Bluetooth Settings", 20}, {}, 1, ComposeBluetoothSettings,
      kToEnd, "Bluetooth Settings not found.", reader::ReadBluetoothSection},
     {RS::Calibrations, {2, "Calibrations"}, {}, 1, ComposeCalibrations,

@@ -59,4 +59,5 @@ void ReadLocationSection(ReadContext& ctx);
 void ReadStarterInputSection(ReadContext& ctx);
 void ReadStarterTimerSection(ReadContext& ctx);
 void ReadExtModuleSection(ReadContext& ctx);
+void ReadCommsModuleSection(ReadContext& ctx);  // reader/CommsRows.cpp
 }  // namespace reader
