@@ -86,6 +86,14 @@ constexpr CommsRow Address(std::string_view label, ControlOf v4, ControlOf v3, C
 }
 constexpr CommsRow Registers() { return {{}, Show::Registers}; }
 
+#define NOT_A_NUMBER " %0:s not a number, status value not changed."
+
+// The cycle time and its two deviations, as the fieldbus types with a cycle report them.
+#define CYCLE_ROWS(CYCLE_LABEL, CYCLE, POS, NEG, NAME)                                                  \
+  Number(CYCLE_LABEL, ED(CYCLE), kWordDigits, "mSec", NAME " cycle time" NOT_A_NUMBER),                 \
+      Number("| Pos. Dev. Time   |", ED(POS), kByteDigits, "%", NAME " positive deviation time" NOT_A_NUMBER), \
+      Number("| Neg. Dev. Time   |", ED(NEG), kByteDigits, "%", NAME " negative deviation time" NOT_A_NUMBER)
+
 // The IP settings every Ethernet type starts with, after its type row.
 #define IP_ROWS(X, NAME_LABEL)                                                                            \
   IpType(ED(comboxExtComms##X##_IP_Type)), Name(NAME_LABEL, ED(editExtComms##X##_DeviceName)),           \
@@ -109,12 +117,8 @@ const CommsRow kProfibusRows[] = {
     Heading(kStatisticHeader),
     Status("| Comms Revision   |", ED(mbExtProfiDPCommsModStat_7)),
     Status("| VPC Stack Rev.   |", ED(mbExtProfiDPCommsModStat_6)),
-    Number("| Cycle Time       |", ED(mbExtProfiDPCyclicTime), kWordDigits, "mSec",
-           "Profibus cycle time %0:s not a number, status value not changed."),
-    Number("| Pos. Dev. Time   |", ED(mbExtProfiDPCycTimePosDev), kByteDigits, "%",
-           "Profibus positive deviation time %0:s not a number, status value not changed."),
-    Number("| Neg. Dev. Time   |", ED(mbExtProfiDPCycTimeNegDev), kByteDigits, "%",
-           "Profibus negative deviation time %0:s not a number, status value not changed."),
+    CYCLE_ROWS("| Cycle Time       |", mbExtProfiDPCyclicTime, mbExtProfiDPCycTimePosDev, mbExtProfiDPCycTimeNegDev,
+               "Profibus"),
     TrimmedStatus("| Baud Rate        |", ED(mbExtProfiDPCommsModStat_0)),
     TrimmedStatus("| VPC Chip Rev.    |", ED(mbExtProfiDPCommsModStat_1)),
     TrimmedStatus("| DP State         |", ED(mbExtProfiDPCommsModStat_2)),
@@ -133,14 +137,14 @@ const CommsRow kModbusRtuRows[] = {
     Heading(kStatisticHeader),
     Status("| Comms Revision   |", ED(memExtCommsStatModbusRTU_SoftRev)),
     Number("| Cycle Time       |", ED(memExtCommsStatModbusRTU_CycleTime), kWordDigits, "mSec",
-           "Modbus cycle time %0:s not a number, status value not changed."),
+           "Modbus cycle time" NOT_A_NUMBER),
     Number("| Long. Cycle Time |", ED(memExtCommsStatModbusRTU_LongCycleTime), kWordDigits, "mSec",
-           "Modbus longest cycle time %0:s not a number, status value not changed."),
+           "Modbus longest cycle time" NOT_A_NUMBER),
     TrimmedStatus("| Listen Mode      |", ED(memExtCommsStatModbusRTU_ListenMode)),
     Number("| Message Counter  |", ED(memExtCommsStatModbusRTU_MsgCntr), kWordDigits, {},
-           "Modbus message counter %0:s not a number, status value not changed."),
+           "Modbus message counter" NOT_A_NUMBER),
     Number("| CRC Counter      |", ED(memExtCommsStatModbusRTU_CRC_Cntr), kWordDigits, {},
-           "Modbus CRC counter %0:s not a number, status value not changed."),
+           "Modbus CRC counter" NOT_A_NUMBER),
 };
 
 const CommsRow kCanbusRows[] = {
@@ -161,12 +165,7 @@ const CommsRow kCanbusRows[] = {
             &TForm1::seCommsSettingBaseAddrChange, kWordDigits, kSettingBad, kSettingMissing),
     Heading(kStatisticHeader),
     Status("| Comms Revision   |", ED(mbExtCommsRev)),
-    Number("| Cyclic Time      |", ED(mbExtCyclicTime), kWordDigits, "mSec",
-           "CANbus cycle time %0:s not a number, status value not changed."),
-    Number("| Pos. Dev. Time   |", ED(mbExtCycTimePosDev), kByteDigits, "%",
-           "CANbus positive deviation time %0:s not a number, status value not changed."),
-    Number("| Neg. Dev. Time   |", ED(mbExtCycTimeNegDev), kByteDigits, "%",
-           "CANbus negative deviation time %0:s not a number, status value not changed."),
+    CYCLE_ROWS("| Cyclic Time      |", mbExtCyclicTime, mbExtCycTimePosDev, mbExtCycTimeNegDev, "CANbus"),
     Status("| Comms Status     |", ED(mbExtDummy0)),
 };
 
@@ -177,12 +176,8 @@ const CommsRow kProfinetRows[] = {
     Status("| MAC Address      |", ED(memExtCommsStatPROFINET_MAC)),
     Status("| Comms Revision   |", ED(memExtCommsStatPROFINET_CommsRev)),
     Status("| PN Stack Rev.    |", ED(memExtCommsStatPROFINET_StackRev)),
-    Number("| Cycle Time       |", ED(memExtCommsStatPROFINET_CycleTime), kWordDigits, "mSec",
-           "PROFINET cycle time %0:s not a number, status value not changed."),
-    Number("| Pos. Dev. Time   |", ED(memExtCommsStatPROFINET_CyclePosTimeDev), kByteDigits, "%",
-           "PROFINET positive deviation time %0:s not a number, status value not changed."),
-    Number("| Neg. Dev. Time   |", ED(memExtCommsStatPROFINET_CycleNegTimeDev), kByteDigits, "%",
-           "PROFINET negative deviation time %0:s not a number, status value not changed."),
+    CYCLE_ROWS("| Cycle Time       |", memExtCommsStatPROFINET_CycleTime, memExtCommsStatPROFINET_CyclePosTimeDev,
+               memExtCommsStatPROFINET_CycleNegTimeDev, "PROFINET"),
     Status("| PROFINET State   |", ED(memExtCommsStatPROFINET_State)),
 };
 
@@ -196,11 +191,11 @@ const CommsRow kModbusTcpRows[] = {
     Status("| MAC Address      |", ED(memExtCommsStatModbusTCP_MAC)),
     Status("| Comms Revision   |", ED(memExtCommsStatModbusTCP_SoftRev)),
     Number("| Cycle Time       |", ED(memExtCommsStatModbusTCP_CycleTime), kWordDigits, "mSec",
-           "Modbus/TCP cycle time %0:s not a number, status value not changed."),
+           "Modbus/TCP cycle time" NOT_A_NUMBER),
     Number("| Long. Cycle Time |", ED(memExtCommsStatModbusTCP_LongCycleTime), kWordDigits, "mSec",
-           "Modbus/TCP longest cycle time %0:s not a number, status value not changed."),
+           "Modbus/TCP longest cycle time" NOT_A_NUMBER),
     Number("| Message Counter  |", ED(memExtCommsStatModbusTCP_MsgCntr), kWordDigits, {},
-           "Modbus/TCP message counter %0:s not a number, status value not changed."),
+           "Modbus/TCP message counter" NOT_A_NUMBER),
 };
 
 const CommsRow kEtherNetIpRows[] = {
@@ -260,6 +255,8 @@ const ShortRow kShortCanbus[] = {
 };
 
 #undef IP_ROWS
+#undef CYCLE_ROWS
+#undef NOT_A_NUMBER
 #undef ED
 
 // ---- Writing ----

@@ -85,6 +85,28 @@ void Reset(TForm1& f, TControl& root) {
   }
 }
 
+// The CANbus settings a test saves, in both the extended editors and the older module's.
+struct CanValue {
+  comms::ControlOf extended, old;
+  int value;  // a spin edit's value or a combo box's item
+};
+#define ED(n) [](TForm1& f) -> TControl& { return f.n; }
+const CanValue kCanValues[] = {
+    {ED(speditExtComms_CANbus_Address), ED(seCommsAddr), 99},
+    {ED(cbExtComms_CANbus_BaudRate), ED(cbBaudRate), 2},
+    {ED(cbExtComms_CANbus_StructTypeSel), ED(cbCommsStrucSel), 1},
+    {ED(cbExtComms_CANbus_IdentType), ED(cbCommsIdentifierType), 1},
+    {ED(speditExtComms_CANbus_CmdBaseAddr), ED(seCommsCommandBaseAddr), 4660},
+    {ED(speditExtComms_CANbus_ActBaseAddr), ED(seCommsActualBaseAddr), 22136},
+    {ED(speditExtComms_CANbus_SetBaseAddr), ED(seCommsSettingBaseAddr), 65535},
+};
+#undef ED
+// As a user sets it: a spin edit's value, a combo box's pick.
+void UserSet(TControl& c, int value) {
+  if (auto* se = dynamic_cast<TSpinEdit*>(&c)) se->SetValue(value);
+  else static_cast<TComboBox&>(c).UserPick(value);
+}
+
 // The page of an extended type away from the received block it was loaded from: every editor
 // the user would change, the register cells, and the status boxes as the relay fills them.
 void EditExtendedPage(CommsReaderWorld& w, int type) {
@@ -112,15 +134,8 @@ void EditExtendedPage(CommsReaderWorld& w, int type) {
       }
     }
   }
-  if (type == comms::kCANbus) {
-    f.speditExtComms_CANbus_Address.SetValue(99);
-    f.cbExtComms_CANbus_BaudRate.UserPick(2);
-    f.cbExtComms_CANbus_StructTypeSel.UserPick(1);
-    f.cbExtComms_CANbus_IdentType.UserPick(1);
-    f.speditExtComms_CANbus_CmdBaseAddr.SetValue(4660);
-    f.speditExtComms_CANbus_ActBaseAddr.SetValue(22136);
-    f.speditExtComms_CANbus_SetBaseAddr.SetValue(65535);
-  }
+  if (type == comms::kCANbus)
+    for (const CanValue& v : kCanValues) UserSet(v.extended(f), v.value);
   int n = 0;
   for (const commsreport::CommsRow& r : commsreport::ExtendedRows(type)) {
     using commsreport::Show;
@@ -145,13 +160,7 @@ void EditShortPage(CommsReaderWorld& w, int protocol) {
       f.seModbusTimeOut.SetValue(150);
       break;
     case 3:
-      f.seCommsAddr.SetValue(99);
-      f.cbBaudRate.UserPick(2);
-      f.cbCommsStrucSel.UserPick(1);
-      f.cbCommsIdentifierType.UserPick(1);
-      f.seCommsCommandBaseAddr.SetValue(4660);
-      f.seCommsActualBaseAddr.SetValue(22136);
-      f.seCommsSettingBaseAddr.SetValue(65535);
+      for (const CanValue& v : kCanValues) UserSet(v.old(f), v.value);
       break;
     default: break;
   }

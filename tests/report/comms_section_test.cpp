@@ -78,6 +78,11 @@ Lines ShortTable(const Lines& rows) {
 
 void SetSpin(TSpinEdit& s, int v) { s.SetText(std::to_string(v)); }
 
+// Status boxes and their texts, as the relay's status record or a file left them.
+void SetTexts(std::initializer_list<std::pair<TCustomEdit*, const char*>> boxes) {
+  for (auto [box, text] : boxes) box->SetText(text);
+}
+
 }  // namespace
 
 TEST(CommsSection, FrameLinesWrittenOutInFull) {
@@ -119,15 +124,15 @@ TEST(CommsSection, ExtendedProfibus) {
   TForm1& f = w.f1();
   f.cbExtCommsSelProt.SetItemIndex(1);
   SetSpin(f.speditCommsExt_ProfiDP_Address, 17);
-  f.mbExtProfiDPCommsModStat_7.SetText("01A-02");
-  f.mbExtProfiDPCommsModStat_6.SetText(" V1.5");
-  f.mbExtProfiDPCyclicTime.SetText("70000");    // low 16 bits
-  f.mbExtProfiDPCycTimePosDev.SetText("300");   // low 8 bits
-  f.mbExtProfiDPCycTimeNegDev.SetText("-1");
-  f.mbExtProfiDPCommsModStat_0.SetText(" 1.5M ");
-  f.mbExtProfiDPCommsModStat_1.SetText("VPC3+C");
-  f.mbExtProfiDPCommsModStat_2.SetText("DATA_EX");
-  f.mbExtProfiDPCommsModStat_3.SetText("WD_ON");
+  SetTexts({{&f.mbExtProfiDPCommsModStat_7, "01A-02"},
+            {&f.mbExtProfiDPCommsModStat_6, " V1.5"},
+            {&f.mbExtProfiDPCyclicTime, "70000"},   // low 16 bits
+            {&f.mbExtProfiDPCycTimePosDev, "300"},  // low 8 bits
+            {&f.mbExtProfiDPCycTimeNegDev, "-1"},
+            {&f.mbExtProfiDPCommsModStat_0, " 1.5M "},
+            {&f.mbExtProfiDPCommsModStat_1, "VPC3+C"},
+            {&f.mbExtProfiDPCommsModStat_2, "DATA_EX"},
+            {&f.mbExtProfiDPCommsModStat_3, "WD_ON"}});
   const Lines got = Section();
   EXPECT_EQ(got.size(), 30u);
   EXPECT_EQ(got, ExtendedTable({
@@ -161,12 +166,12 @@ TEST(CommsSection, ExtendedModbusRtuWithRegisterTables) {
   f.strgridExtCommsConfigBits.SetCell(2, 16, " One('1') ");
   f.strgridExtCommsConfigWords.SetCell(1, 0, "Word code 047");
   f.strgridExtCommsConfigWords.SetCell(1, 19, "Word code 255");
-  f.memExtCommsStatModbusRTU_SoftRev.SetText("01A-00");
-  f.memExtCommsStatModbusRTU_CycleTime.SetText("12");
-  f.memExtCommsStatModbusRTU_LongCycleTime.SetText("70000");
-  f.memExtCommsStatModbusRTU_ListenMode.SetText(" On ");
-  f.memExtCommsStatModbusRTU_MsgCntr.SetText("65535");
-  f.memExtCommsStatModbusRTU_CRC_Cntr.SetText("-1");
+  SetTexts({{&f.memExtCommsStatModbusRTU_SoftRev, "01A-00"},
+            {&f.memExtCommsStatModbusRTU_CycleTime, "12"},
+            {&f.memExtCommsStatModbusRTU_LongCycleTime, "70000"},
+            {&f.memExtCommsStatModbusRTU_ListenMode, " On "},
+            {&f.memExtCommsStatModbusRTU_MsgCntr, "65535"},
+            {&f.memExtCommsStatModbusRTU_CRC_Cntr, "-1"}});
 
   Lines rows = {Ext("| Comms Type       |", "Modbus-RTU  "), Ext("| Address          |", "247"),
                 Ext("| Baud Rate (bps)  |", "38400"), Ext("| Time Out         |", "00030 Sec"),
@@ -203,11 +208,11 @@ TEST(CommsSection, ExtendedCanbus) {
   SetSpin(f.speditExtComms_CANbus_CmdBaseAddr, 1000);
   SetSpin(f.speditExtComms_CANbus_ActBaseAddr, 2000);
   SetSpin(f.speditExtComms_CANbus_SetBaseAddr, 65535);
-  f.mbExtCommsRev.SetText("02B-01");
-  f.mbExtCyclicTime.SetText("00123");
-  f.mbExtCycTimePosDev.SetText("7");
-  f.mbExtCycTimeNegDev.SetText("12a");  // not a number: written as 0, the save goes on
-  f.mbExtDummy0.SetText("Running");
+  SetTexts({{&f.mbExtCommsRev, "02B-01"},
+            {&f.mbExtCyclicTime, "00123"},
+            {&f.mbExtCycTimePosDev, "7"},
+            {&f.mbExtCycTimeNegDev, "12a"},  // not a number: written as 0, the save goes on
+            {&f.mbExtDummy0, "Running"}});
   const Lines got = Section();
   EXPECT_EQ(got.size(), 34u);
   EXPECT_EQ(got, ExtendedTable({
@@ -252,13 +257,13 @@ TEST(CommsSection, ExtendedProfinet) {
     SetSpin(*maskEd[i], mask[i]);
     SetSpin(*gwEd[i], gw[i]);
   }
-  f.memExtCommsStatPROFINET_MAC.SetText("00:11:22:33:44:55");
-  f.memExtCommsStatPROFINET_CommsRev.SetText("00A-00");
-  f.memExtCommsStatPROFINET_StackRev.SetText("V3.1");
-  f.memExtCommsStatPROFINET_CycleTime.SetText("00123");
-  f.memExtCommsStatPROFINET_CyclePosTimeDev.SetText("7");
-  f.memExtCommsStatPROFINET_CycleNegTimeDev.SetText("300");
-  f.memExtCommsStatPROFINET_State.SetText("Online");
+  SetTexts({{&f.memExtCommsStatPROFINET_MAC, "00:11:22:33:44:55"},
+            {&f.memExtCommsStatPROFINET_CommsRev, "00A-00"},
+            {&f.memExtCommsStatPROFINET_StackRev, "V3.1"},
+            {&f.memExtCommsStatPROFINET_CycleTime, "00123"},
+            {&f.memExtCommsStatPROFINET_CyclePosTimeDev, "7"},
+            {&f.memExtCommsStatPROFINET_CycleNegTimeDev, "300"},
+            {&f.memExtCommsStatPROFINET_State, "Online"}});
   const Lines got = Section();
   EXPECT_EQ(got.size(), 34u);
   EXPECT_EQ(got, ExtendedTable({
@@ -320,20 +325,20 @@ TEST(CommsSection, ExtendedModbusTcpAndEtherNetIp) {
       SetSpin(f.speditExtCommsModbusTCP_IP_AddrV4, 10);
       SetSpin(f.speditExtCommsModbusTCP_IP_AddrV1, 1);
       SetSpin(f.speditExtCommsModbusTCP_Timeout, 65000);
-      f.memExtCommsStatModbusTCP_MAC.SetText("aa");
-      f.memExtCommsStatModbusTCP_SoftRev.SetText("01A-00");
-      f.memExtCommsStatModbusTCP_CycleTime.SetText("9");
-      f.memExtCommsStatModbusTCP_LongCycleTime.SetText("");  // emptied: written as 0
-      f.memExtCommsStatModbusTCP_MsgCntr.SetText("42");
+      SetTexts({{&f.memExtCommsStatModbusTCP_MAC, "aa"},
+                {&f.memExtCommsStatModbusTCP_SoftRev, "01A-00"},
+                {&f.memExtCommsStatModbusTCP_CycleTime, "9"},
+                {&f.memExtCommsStatModbusTCP_LongCycleTime, ""},  // emptied: written as 0
+                {&f.memExtCommsStatModbusTCP_MsgCntr, "42"}});
     } else {
       f.comboxExtCommsEtherNetIP_IP_Type.SetItemIndex(0);
       f.editExtCommsEtherNetIP_DeviceName.SetText("eip");
       SetSpin(f.speditExtCommsEtherNetIP_IP_AddrV4, 10);
       SetSpin(f.speditExtCommsEtherNetIP_IP_AddrV1, 1);
-      f.memExtCommsStatsEtherNetIP_MAC.SetText("bb");
-      f.memExtCommsStatsEtherNetIP_SoftRev.SetText("02A-00");
-      f.memExtCommsStatsEtherNetIP_StackRev.SetText("S1");
-      f.memExtCommsStatsEtherNetIP_State.SetText("Idle");
+      SetTexts({{&f.memExtCommsStatsEtherNetIP_MAC, "bb"},
+                {&f.memExtCommsStatsEtherNetIP_SoftRev, "02A-00"},
+                {&f.memExtCommsStatsEtherNetIP_StackRev, "S1"},
+                {&f.memExtCommsStatsEtherNetIP_State, "Idle"}});
     }
     Lines rows = c.head;
     rows.push_back(Padded(" | Config Bits 0    |                                                  |"));
