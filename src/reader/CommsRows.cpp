@@ -27,7 +27,7 @@ constexpr int kNarrowCut = 25, kNarrowLine = 46;  // the type row, CANbus parame
 bool PortOpen() { return Form2 && Form2->ComPort1.Connected(); }
 
 // The row engine's view of a row: where it is found, how much is cut, what it logs.
-RowSpec Spec(std::string_view label, bool narrow, const char* bad = nullptr, const char* missing = nullptr) {
+RowSpec RowAt(std::string_view label, bool narrow, const char* bad = nullptr, const char* missing = nullptr) {
   RowSpec s{};
   s.label = label;
   s.cutWidth = narrow ? kNarrowCut : kWideCut;
@@ -38,8 +38,8 @@ RowSpec Spec(std::string_view label, bool narrow, const char* bad = nullptr, con
   return s;
 }
 
-RowSpec ParameterSpec(const CommsRow& r) {
-  RowSpec s = Spec(r.label, r.narrow, r.bad, r.missing);
+RowSpec ParameterRow(const CommsRow& r) {
+  RowSpec s = RowAt(r.label, r.narrow, r.bad, r.missing);
   s.kind = r.show == Show::Choice ? RowKind::Word : RowKind::Number;
   s.maxLength = r.show == Show::Choice ? s.cutWidth : r.digits;
   s.words = r.words;
@@ -48,8 +48,8 @@ RowSpec ParameterSpec(const CommsRow& r) {
   return s;
 }
 
-RowSpec ShortSpec(const ShortRow& r) {
-  RowSpec s = Spec(r.label, true, r.bad, r.missing);
+RowSpec ShortRowOf(const ShortRow& r) {
+  RowSpec s = RowAt(r.label, true, r.bad, r.missing);
   const bool word = !r.words.empty();
   s.kind = word ? RowKind::Word : RowKind::Number;
   s.maxLength = word ? kNarrowCut : r.show == ShortShow::Pair ? kWordDigits : kByteDigits;
@@ -61,16 +61,16 @@ RowSpec ShortSpec(const ShortRow& r) {
 }
 
 // The value of a row found in the section, trimmed; nothing when the row is not there.
-std::optional<std::string> Value(const ReadContext& ctx, const RowSpec& spec) {
-  const std::optional<RowLine> line = FindRow(ctx, spec);
+std::optional<std::string> Value(const ReadContext& ctx, const RowSpec& row) {
+  const std::optional<RowLine> line = FindRow(ctx, row);
   if (!line) return std::nullopt;
-  return Trim(CutValue(*line, spec));
+  return Trim(CutValue(*line, row));
 }
 
 // A spin edit or an enumeration through the row rules, within the editor's own limits. A CANbus
 // row then gives the older module's editor the same value and calls their shared handler.
 void ReadParameter(ReadContext& ctx, const CommsRow& r) {
-  ReadRow(ctx, ParameterSpec(r));
+  ReadRow(ctx, ParameterRow(r));
   if (!r.twin) return;
   TControl& from = r.control(ctx.form);
   TControl& to = r.twin(ctx.form);
@@ -81,11 +81,11 @@ void ReadParameter(ReadContext& ctx, const CommsRow& r) {
 
 // One of the combo box's own item texts, compared as written.
 void ReadItemText(ReadContext& ctx, const CommsRow& r) {
-  const RowSpec spec = ParameterSpec(r);
+  const RowSpec row = ParameterRow(r);
   auto& combo = static_cast<TComboBox&>(r.control(ctx.form));
-  const std::optional<std::string> v = Value(ctx, spec);
+  const std::optional<std::string> v = Value(ctx, row);
   if (!v) {
-    LogNotFound(ctx, spec);
+    LogNotFound(ctx, row);
     combo.SetItemIndex(r.defaultValue);
     return;
   }
@@ -95,7 +95,7 @@ void ReadItemText(ReadContext& ctx, const CommsRow& r) {
       return;
     }
   }
-  LogOutOfRange(ctx, spec, *v);
+  LogOutOfRange(ctx, row, *v);
   combo.SetItemIndex(r.defaultValue);
 }
 
@@ -103,7 +103,7 @@ void ReadItemText(ReadContext& ctx, const CommsRow& r) {
 // characters as the edit holds; any other name leaves the edit as it is.
 void ReadName(ReadContext& ctx, const CommsRow& r) {
   auto& edit = static_cast<TEdit&>(r.control(ctx.form));
-  const std::optional<std::string> v = Value(ctx, Spec(r.label, false));
+  const std::optional<std::string> v = Value(ctx, RowAt(r.label, false));
   if (!v) {
     ctx.Log(r.missing);
     edit.SetText("");
@@ -120,7 +120,7 @@ void ReadName(ReadContext& ctx, const CommsRow& r) {
 // A dotted address: four groups of 1 to 3 digits, each within its spin edit's limits, separated
 // by anything but digits. Either all four spin edits take their group or none does.
 void ReadAddress(ReadContext& ctx, const CommsRow& r) {
-  const std::optional<std::string> v = Value(ctx, Spec(r.label, false));
+  const std::optional<std::string> v = Value(ctx, RowAt(r.label, false));
   if (!v) {
     ctx.Log(r.missing);
     return;
@@ -147,7 +147,7 @@ void ReadAddress(ReadContext& ctx, const CommsRow& r) {
 // A status box takes the row's text as it stands; a box the writer puts as a number takes only
 // digits (their first `digits`), and anything else leaves the box and is logged.
 void ReadStatus(ReadContext& ctx, const CommsRow& r) {
-  const std::optional<std::string> v = Value(ctx, Spec(r.label, false));
+  const std::optional<std::string> v = Value(ctx, RowAt(r.label, false));
   if (!v) return;
   auto& box = static_cast<TCustomEdit&>(r.control(ctx.form));
   if (r.show != Show::Number) {
@@ -187,7 +187,7 @@ void ReadRegisters(ReadContext& ctx) {
     TStringGrid& grid = t.words ? ctx.form.strgridExtCommsConfigWords : ctx.form.strgridExtCommsConfigBits;
     for (int n = 0; n < t.rows; ++n) {
       const std::string label = Format(t.rowLabel, {n});
-      if (const std::optional<std::string> v = Value(ctx, Spec(label, false)))
+      if (const std::optional<std::string> v = Value(ctx, RowAt(label, false)))
         grid.SetCell(t.column, t.firstRow + n, *v);
       else
         ctx.Log(Format(t.rowMissing, {n}));
@@ -240,7 +240,7 @@ void ReadShortLayout(ReadContext& ctx, const std::string& type) {
     item = 0;
   }
   SelectOldProtocol(f, item);
-  for (const ShortRow& r : ShortRows(f.cbCommsProtocol.ItemIndex())) ReadRow(ctx, ShortSpec(r));
+  for (const ShortRow& r : ShortRows(f.cbCommsProtocol.ItemIndex())) ReadRow(ctx, ShortRowOf(r));
 }
 
 }  // namespace
@@ -251,8 +251,8 @@ void ReadCommsModuleSection(ReadContext& ctx) {
     ctx.Log("Communication module settings of another relay revision not read.");
     return;
   }
-  const RowSpec typeSpec = Spec(kTypeLabel, true);
-  const std::optional<RowLine> line = FindRow(ctx, typeSpec);
+  const RowSpec typeRow = RowAt(kTypeLabel, true);
+  const std::optional<RowLine> line = FindRow(ctx, typeRow);
   if (!line) {
     // Both type choices go back to none, as the line says.
     ctx.Log("Communication module type not found. Setting value changed to None.");
@@ -260,7 +260,7 @@ void ReadCommsModuleSection(ReadContext& ctx) {
     SelectExtendedType(f, 0);
     return;
   }
-  const std::string type = TrimUpper(CutValue(*line, typeSpec));
+  const std::string type = TrimUpper(CutValue(*line, typeRow));
   if (!ctx.extended) return ReadShortLayout(ctx, type);
 
   if (!PortOpen()) f.ShowCommsLayout(true);

@@ -272,6 +272,30 @@ TEST(CommsRowsLayout, OtherLayoutThanTheConnectedRelaysIsNotRead) {
   }
 }
 
+// While connected, a file of the relay's own layout is read, and the page keeps its layout.
+TEST(CommsRowsLayout, ConnectedRelayOfTheSameLayoutReadsIt) {
+  for (const char* revision : {"Rev 4e", "Rev 4d"}) {
+    SCOPED_TRACE(revision);
+    CommsReaderWorld w(revision);
+    TForm1& f = w.f1();
+    const bool extended = std::string(revision) == "Rev 4e";
+    if (extended) EditExtendedPage(w, comms::kCANbus);
+    else EditShortPage(w, 3);
+    const Lines page = extended ? ExtendedPage(f, comms::kCANbus) : ShortPage(f, 3);
+    const Lines send = w.Send();
+    const Lines file = w.Baseline();
+    f.cbExtCommsSelProt.UserPick(0);
+    f.cbCommsProtocol.UserPick(0);
+    Reset(f, extended ? static_cast<TControl&>(f.tabsExtendedCommsSet) : static_cast<TControl&>(f.gbOldCommsSet));
+    f.ShowCommsLayout(!extended);
+    w.Connect();
+    w.Read(file);
+    EXPECT_EQ(extended ? ExtendedPage(f, comms::kCANbus) : ShortPage(f, 3), page);
+    EXPECT_EQ(w.Send(), send);
+    EXPECT_EQ(f.gbOldCommsSet.Visible(), extended) << "the layout stays as the relay set it";
+  }
+}
+
 // One edit of a saved file, what it logs and what the page then holds.
 struct EditCase {
   const char* name;

@@ -3,6 +3,8 @@
 // comms record's send column for older relays.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "report/CommsSection.h"
 #include "report/SettingsReport.h"
 #include "support/CommsWorld.h"
@@ -108,6 +110,22 @@ TEST(CommsSection, LayoutByRevision) {
     ASSERT_EQ(got.size(), 8u);
     EXPECT_EQ(got[2], c.extended ? kRuler : kShortRuler);
     EXPECT_EQ(got[5], c.extended ? Ext("| Comms Type       |", "None") : Short("| Comms Type       |", "None"));
+  }
+}
+
+// The printout composes the same section through the same table.
+TEST(CommsSection, PrintoutHoldsTheSameLines) {
+  for (const char* revision : {"Rev 4e", "Rev 4d"}) {
+    CommsWorld w(revision, false);
+    w.f1().cbExtCommsSelProt.SetItemIndex(3);
+    w.SetSent(1, "003");
+    const Lines saved = Section();
+    TStringList printed;
+    ComposeSettingsReport(printed, PrintoutVariant());
+    const Lines lines = printed.Lines();
+    const auto at = std::find(lines.begin(), lines.end(), kTitle);
+    ASSERT_NE(at, lines.end()) << revision;
+    EXPECT_EQ(Lines(at, at + static_cast<std::ptrdiff_t>(saved.size())), saved) << revision;
   }
 }
 
