@@ -323,6 +323,7 @@ std::string Dotted(TForm1& f, const CommsRow& r) {
 }
 
 std::string ExtendedValue(TForm1& f, const CommsRow& r) {
+  if (!r.control) return {};  // the type row, sub-headers and register tables have no control
   TControl& c = r.control(f);
   switch (r.show) {
     case Show::Spin: return Digits(SpinOf(c), r.digits);
