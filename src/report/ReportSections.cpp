@@ -1,7 +1,11 @@
 #include "report/ReportSections.h"
 
+#include <vector>
+
 #include "report/LogicSections.h"
 #include "report/ReportLine.h"
+#include "report/SettingsSection.h"
+#include "report/SignalNames.h"
 #include "report/StatisticsSections.h"
 
 namespace {
@@ -64,6 +68,43 @@ constexpr bool InReportOrder() {
 }
 static_assert(InReportOrder(), "SectionEntry() looks a section up by its place in the table");
 }  // namespace
+
+// The voltage legend names the selections of a relay before the extended revision, whatever the
+// revision of the file.
+constexpr std::array<ValueLegend, 12> kValueLegends = {{
+    {"IO and FLED Connection", {}, &kConnectedWords, true},
+    {"Relay 1 configuration", {}, &kRelay1Words, false},
+    {"Voltage sequence", {}, &kRotationWords, false},
+    {"Thermal Reset", {}, &kThermalResetWords, false},
+    {"Minimum load source", {}, &kMinLoadSourceWords, false},
+    {"Other configuration", {}, &kEnabledWords, true},
+    {"Minimum load reset times", kMinLoadResetTexts},
+    {"Voltage selections", kVoltageTexts},
+    {"Starter types", kStarterTypeTexts},
+    {"Logic function table", {}, nullptr, false, 1},
+    {"ESTOP, Ext. Reset, Feedback and Starter input signal", {}, nullptr, false, 3},
+    {"MSB and LSB", {}, nullptr, false, 2},
+}};
+
+namespace {
+std::vector<std::string_view> LegendItems(const ValueLegend& legend) {
+  if (legend.words) {
+    const SwitchWords& w = *legend.words;
+    return legend.setFirst ? std::vector{w.set, w.clear} : std::vector{w.clear, w.set};
+  }
+  const auto items = legend.signalTable ? SignalNameTable(legend.signalTable) : legend.items;
+  return {items.begin(), items.end()};
+}
+}  // namespace
+
+void AppendValueLegends(TStringList& out) {
+  for (const ValueLegend& legend : kValueLegends) {
+    if (&legend != &kValueLegends.front()) out.Add(ReportBlankLine());
+    out.Add(ReportLineAt(2, legend.title));
+    out.Add(ReportLineAt(2, std::string(legend.title.size(), '=')));
+    for (std::string_view item : LegendItems(legend)) out.Add(ReportLineAt(2, item));
+  }
+}
 
 void AppendSectionTitle(TStringList& out, const ReportSectionEntry& section) {
   ReportLine title, underline;
