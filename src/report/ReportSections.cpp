@@ -1,7 +1,5 @@
 #include "report/ReportSections.h"
 
-#include <vector>
-
 #include "report/LogicSections.h"
 #include "report/ReportLine.h"
 #include "report/SettingsSection.h"
@@ -86,23 +84,20 @@ constexpr std::array<ValueLegend, 12> kValueLegends = {{
     {"MSB and LSB", {}, nullptr, false, 2},
 }};
 
-namespace {
-std::vector<std::string_view> LegendItems(const ValueLegend& legend) {
-  if (legend.words) {
-    const SwitchWords& w = *legend.words;
-    return legend.setFirst ? std::vector{w.set, w.clear} : std::vector{w.clear, w.set};
-  }
-  const auto items = legend.signalTable ? SignalNameTable(legend.signalTable) : legend.items;
-  return {items.begin(), items.end()};
-}
-}  // namespace
-
 void AppendValueLegends(TStringList& out) {
+  const auto append = [&out](std::span<const std::string_view> items) {
+    for (std::string_view item : items) out.Add(ReportLineAt(2, item));
+  };
   for (const ValueLegend& legend : kValueLegends) {
     if (&legend != &kValueLegends.front()) out.Add(ReportBlankLine());
     out.Add(ReportLineAt(2, legend.title));
     out.Add(ReportLineAt(2, std::string(legend.title.size(), '=')));
-    for (std::string_view item : LegendItems(legend)) out.Add(ReportLineAt(2, item));
+    if (legend.words) {
+      const SwitchWords& w = *legend.words;
+      append(legend.setFirst ? std::array{w.set, w.clear} : std::array{w.clear, w.set});
+    } else {
+      append(legend.signalTable ? SignalNameTable(legend.signalTable) : legend.items);
+    }
   }
 }
 
