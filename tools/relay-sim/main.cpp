@@ -8,8 +8,8 @@
 // Answers go out byte by byte at the line's pace; --whole writes each answer in one piece once
 // its wire time has passed, as a USB adapter that buffers a whole answer delivers it.
 //
-// --holds sets fields before the first answer, from lines in the form --dump writes (values
-// without blanks); blank lines and lines starting with "#" are passed over.
+// --holds sets fields and comms data block bytes before the first answer, from lines in the form
+// --dump writes (values without blanks); blank lines and lines starting with "#" are passed over.
 //
 // --dump writes every field of every record it holds to FILE when it stops, one line each:
 // "<grid name> <row> <value>", then the clock as "Clock <1..6> <value>" and the comms data block
@@ -45,8 +45,8 @@ void Dump(RelayModel& m, const std::string& path) {
     out << "CommsDataBlock " << i << ' ' << static_cast<int>(m.CommsBlock[i]) << '\n';
 }
 
-// Sets the fields a --holds file names; false for a file that cannot be read or a line that
-// names no field.
+// Sets the fields and comms data block bytes a --holds file names; false for a file that cannot
+// be read or a line that names neither.
 bool LoadHolds(RelayModel& m, const std::string& path) {
   std::ifstream in(path);
   if (!in) return false;
@@ -57,6 +57,11 @@ bool LoadHolds(RelayModel& m, const std::string& path) {
     std::string grid, value;
     int row = 0;
     if (!(words >> grid >> row >> value)) return false;
+    if (grid == "CommsDataBlock") {
+      if (row < 0 || static_cast<size_t>(row) >= m.CommsBlock.size()) return false;
+      m.CommsBlock[static_cast<size_t>(row)] = static_cast<uint8_t>(std::atoi(value.c_str()));
+      continue;
+    }
     const wire::RecordLayout* record = nullptr;
     for (const wire::RecordLayout& r : wire::kRecords)
       if (grid == r.GridName) record = &r;
