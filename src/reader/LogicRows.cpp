@@ -294,4 +294,15 @@ void ReadEmergencyStop(ReadContext& ctx) { ReadRows(ctx, kEStopRows); }
 void ReadRelays(ReadContext& ctx) { ReadRows(ctx, kRelayRows); }
 void ReadTemperatureWarnings(ReadContext& ctx) { ReadRows(ctx, kTemperatureRows); }
 
+void VisitLogicRows(const RowVisitor& visit) {
+  for (const auto& function : kLogicInputs)
+    for (const RowSpec& row : function) visit(row);
+  for (std::span<const RowSpec> rows :
+       {std::span<const RowSpec>(kTimerRows), std::span<const RowSpec>(kCounterRows), std::span<const RowSpec>(kLatchRows),
+        std::span<const RowSpec>(kPulseGenRows), std::span<const RowSpec>(kClockRows), std::span<const RowSpec>(kTCRows),
+        std::span<const RowSpec>(kExtResetRows), std::span<const RowSpec>(kEStopRows), std::span<const RowSpec>(kRelayRows),
+        std::span<const RowSpec>(kTemperatureRows)})
+    for (const RowSpec& row : rows) visit(row);
+}
+
 }  // namespace reader

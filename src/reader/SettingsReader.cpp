@@ -1,5 +1,6 @@
 #include "reader/SettingsReader.h"
 
+#include "editors/LegacyLines.h"
 #include "link/CommSetup.h"
 #include "wire/Numeric.h"
 #include "main/Main.h"
@@ -94,8 +95,7 @@ std::array<int, kReportSectionCount> FindSections(const TStringList& lines) {
 int ReadSettingsLines(TForm1& form, const TStringList& lines, TStringList& log) {
   ReadContext ctx{form, lines, log};
   const int count = lines.Count();
-  // The older 153-line form is read by its own reader; until there is one it is refused like
-  // any other short file.
+  if (count == legacy::kLineCount) return ReadLegacyLines(ctx);
   if (count < kMinReportLines || count > kMaxFileLines) {
     ctx.Log("Not a VUMA settings file");
     return ctx.logged;

@@ -408,4 +408,11 @@ void ReadSettingsSection(ReadContext& ctx) {
   ReadRows(ctx, kSwitchRows);
 }
 
+void VisitSettingsRows(const RowVisitor& visit) {
+  for (std::span<const RowSpec> rows : {std::span<const RowSpec>(kValueRowsBeforeCt), std::span<const RowSpec>(kValueRowsAfterCt),
+                                        std::span<const RowSpec>(kValueRowsAfterVoltage), std::span<const RowSpec>(kSwitchRows)})
+    for (const RowSpec& row : rows) visit(row);
+  visit(kVoltageRow);
+}
+
 }  // namespace reader

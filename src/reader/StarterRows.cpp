@@ -186,4 +186,10 @@ void ReadStarterInputSection(ReadContext& ctx) { ReadRows(ctx, kInputReadRows); 
 void ReadStarterTimerSection(ReadContext& ctx) { ReadRows(ctx, kTimerReadRows); }
 void ReadExtModuleSection(ReadContext& ctx) { ReadRows(ctx, kExtModuleReadRows); }
 
+void VisitStarterRows(const RowVisitor& visit) {
+  for (std::span<const RowSpec> rows : {std::span<const RowSpec>(kLocationReadRows), std::span<const RowSpec>(kInputReadRows),
+                                        std::span<const RowSpec>(kTimerReadRows), std::span<const RowSpec>(kExtModuleReadRows)})
+    for (const RowSpec& row : rows) visit(row);
+}
+
 }  // namespace reader
