@@ -1,11 +1,12 @@
 // The rows of the logic record's sections: the six logic functions' inputs and output tables, the
 // timers, counters, latch, pulse generator, the clock window, the thermal capacity warning, the
 // external reset and emergency stop inputs, the relay inputs and the temperature warning levels.
-// Every label is the writer's own (report/LogicSections.h). The sections' loaders in the section
-// table.
+// Every label is the writer's own (report/LogicSections.h). The sections' loaders are in the
+// reader's section table.
 #include <array>
 
 #include "editors/LogicEditors.h"
+#include "reader/ReaderSections.h"
 #include "main/Main.h"
 #include "platform/rtl/SysUtils.h"
 #include "reader/RowRules.h"

@@ -104,13 +104,13 @@ int ReadSettingsLines(TForm1& form, const TStringList& lines, TStringList& log) 
 
   const std::array<int, kReportSectionCount> index = FindSections(lines);
   const auto titleLine = [&](ReportSection s) { return index[static_cast<size_t>(s)]; };
-  for (const ReportSectionEntry& section : kReportSections) {
+  for (const ReaderSectionEntry& section : kReaderSections) {
     if (!section.missingMessage) continue;
     const int bound = section.boundBy ? titleLine(*section.boundBy) : count - 2;
     const int at = titleLine(section.id);
     if (at == count - 2 || at == 0 || at >= bound) {
       ctx.Log(section.missingMessage);
-      if (section.id == ReportSection::Bluetooth) BluetoothSectionMissing(ctx);
+      if (section.missing) section.missing(ctx);
       continue;
     }
     ctx.from = at;

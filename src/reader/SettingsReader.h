@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "reader/RowRules.h"
-#include "report/ReportSections.h"
+#include "reader/ReaderSections.h"
 
 namespace reader {
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "main/Main.h"
+#include "reader/ReaderSections.h"
 #include "reader/SettingsReader.h"
 #include "report/SignalNames.h"
 #include "report/StarterSections.h"
