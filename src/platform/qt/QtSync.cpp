@@ -186,6 +186,8 @@ void QtBackend::Sync(Peer& p) {
   switch (k) {
     case ControlKind::Form: {
       if (w && w->windowTitle() != caption) w->setWindowTitle(caption);
+      if (auto* fw = qobject_cast<FormWindow*>(w); fw && fw->captionStrip && fw->captionStrip->text() != caption)
+        fw->captionStrip->setText(caption);
       SyncFocus(static_cast<TForm&>(c));
       break;
     }
