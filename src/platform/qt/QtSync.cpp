@@ -382,6 +382,9 @@ void QtBackend::Sync(Peer& p) {
       if (active >= 0 && active < pages->Stack()->count() && pages->Stack()->currentIndex() != active) {
         BuildPage(*m.Page(active));
         pages->Stack()->setCurrentIndex(active);
+        // The page takes its size at once rather than in a later layout pass: until then it would
+        // show the scroll bars of the size it had while hidden.
+        if (QLayout* l = pages->Stack()->layout()) l->setGeometry(pages->Stack()->contentsRect());
       }
       pages->Strip()->Refresh();
       break;
