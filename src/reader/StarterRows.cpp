@@ -7,6 +7,7 @@
 #include <string>
 
 #include "main/Main.h"
+#include "reader/ReaderSections.h"
 #include "reader/SettingsReader.h"
 #include "report/SignalNames.h"
 #include "report/StarterSections.h"
@@ -187,5 +188,11 @@ void ReadLocationSection(ReadContext& ctx) { ReadRows(ctx, kLocationReadRows); }
 void ReadStarterInputSection(ReadContext& ctx) { ReadRows(ctx, kInputReadRows); }
 void ReadStarterTimerSection(ReadContext& ctx) { ReadRows(ctx, kTimerReadRows); }
 void ReadExtModuleSection(ReadContext& ctx) { ReadRows(ctx, kExtModuleReadRows); }
+
+void VisitStarterRows(const RowVisitor& visit) {
+  for (std::span<const RowSpec> rows : {std::span<const RowSpec>(kLocationReadRows), std::span<const RowSpec>(kInputReadRows),
+                                        std::span<const RowSpec>(kTimerReadRows), std::span<const RowSpec>(kExtModuleReadRows)})
+    for (const RowSpec& row : rows) visit(row);
+}
 
 }  // namespace reader

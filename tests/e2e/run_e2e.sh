@@ -45,8 +45,16 @@ else
 fi
 
 status=0
-QT_QPA_PLATFORM=$platform VUMA_SERIAL_PORTS="$pty" VUMA_DRIVE_C="$out/drive_c" \
-  VUMA_SNAPSHOT_DIR="$out" VUMA_E2E_SCRIPT="$out/script.e2e" timeout 150 "$program" 2> "$out/program.log" || status=$?
+# E2E_FILE_LIMIT_KB stands for a disk that fills: the program's writes past that size fail (the
+# signal the limit would raise is ignored, so the write itself reports the failure).
+(
+  if [ -n "${E2E_FILE_LIMIT_KB:-}" ]; then
+    ulimit -f "$E2E_FILE_LIMIT_KB"
+    trap '' XFSZ
+  fi
+  QT_QPA_PLATFORM=$platform VUMA_SERIAL_PORTS="$pty" VUMA_DRIVE_C="$out/drive_c" \
+    VUMA_SNAPSHOT_DIR="$out" VUMA_E2E_SCRIPT="$out/script.e2e" exec timeout 150 "$program"
+) 2> "$out/program.log" || status=$?
 kill $relay_pid; wait $relay_pid 2>/dev/null || true
 cleanup
 trap - EXIT

@@ -10,7 +10,7 @@
 #include "editors/SettingsEditors.h"
 #include "platform/rtl/Paths.h"
 #include "platform/rtl/SysUtils.h"
-#include "report/ReportSections.h"
+#include "reader/ReaderSections.h"
 #include "report/SettingsReport.h"
 #include "support/EditorWorld.h"
 
@@ -182,7 +182,7 @@ struct ReaderWorld : EditorWorld {
 // The missing-section lines of a file that holds only the sections the writer composes.
 inline std::vector<std::string> MissingSectionLines() {
   std::vector<std::string> out;
-  for (const ReportSectionEntry& s : kReportSections)
-    if (!s.compose && s.missingMessage) out.push_back(s.missingMessage);
+  for (const reader::ReaderSectionEntry& s : reader::kReaderSections)
+    if (!SectionEntry(s.id).compose && s.missingMessage) out.push_back(s.missingMessage);
   return out;
 }
