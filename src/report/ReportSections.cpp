@@ -2,6 +2,8 @@
 
 #include "report/LogicSections.h"
 #include "report/ReportLine.h"
+#include "report/SettingsSection.h"
+#include "report/SignalNames.h"
 #include "report/StatisticsSections.h"
 
 namespace {
@@ -40,6 +42,40 @@ constexpr bool InReportOrder() {
 }
 static_assert(InReportOrder(), "SectionEntry() looks a section up by its place in the table");
 }  // namespace
+
+// The voltage legend names the selections of a relay before the extended revision, whatever the
+// revision of the file.
+constexpr std::array<ValueLegend, 12> kValueLegends = {{
+    {"IO and FLED Connection", {}, &kConnectedWords, true},
+    {"Relay 1 configuration", {}, &kRelay1Words, false},
+    {"Voltage sequence", {}, &kRotationWords, false},
+    {"Thermal Reset", {}, &kThermalResetWords, false},
+    {"Minimum load source", {}, &kMinLoadSourceWords, false},
+    {"Other configuration", {}, &kEnabledWords, true},
+    {"Minimum load reset times", kMinLoadResetTexts},
+    {"Voltage selections", kVoltageTexts},
+    {"Starter types", kStarterTypeTexts},
+    {"Logic function table", {}, nullptr, false, 1},
+    {"ESTOP, Ext. Reset, Feedback and Starter input signal", {}, nullptr, false, 3},
+    {"MSB and LSB", {}, nullptr, false, 2},
+}};
+
+void AppendValueLegends(TStringList& out) {
+  const auto append = [&out](std::span<const std::string_view> items) {
+    for (std::string_view item : items) out.Add(ReportLineAt(2, item));
+  };
+  for (const ValueLegend& legend : kValueLegends) {
+    if (&legend != &kValueLegends.front()) out.Add(ReportBlankLine());
+    out.Add(ReportLineAt(2, legend.title));
+    out.Add(ReportLineAt(2, std::string(legend.title.size(), '=')));
+    if (legend.words) {
+      const SwitchWords& w = *legend.words;
+      append(legend.setFirst ? std::array{w.set, w.clear} : std::array{w.clear, w.set});
+    } else {
+      append(legend.signalTable ? SignalNameTable(legend.signalTable) : legend.items);
+    }
+  }
+}
 
 void AppendSectionTitle(TStringList& out, const ReportSectionEntry& section) {
   ReportLine title, underline;

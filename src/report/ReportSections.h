@@ -8,6 +8,8 @@
 //
 // Until a section's composer is filled in, the section is left out of the report.
 #include <array>
+#include <span>
+#include <string_view>
 
 #include "platform/rtl/StringList.h"
 #include "report/SettingsReport.h"
@@ -30,6 +32,23 @@ inline const ReportSectionEntry& SectionEntry(ReportSection s) {
 
 // The title line and the underline line of a section.
 void AppendSectionTitle(TStringList& out, const ReportSectionEntry& section);
+
+// The value legends that close the settings file after its last section; the printout has none
+// and the reader takes nothing from them. A legend is its title, an underline as long as the
+// title, one line per item at column 2, and a blank line before the next legend. The items are
+// the texts the report's value columns can hold, or the names of a signal-name table.
+struct SwitchWords;
+struct ValueLegend {
+  std::string_view title;
+  std::span<const std::string_view> items;
+  const SwitchWords* words = nullptr;  // or the two words of a switch, the set one first or last
+  bool setFirst = false;
+  int signalTable = 0;  // or the names of signal-name table 1 to 3
+};
+extern const std::array<ValueLegend, 12> kValueLegends;
+
+// Appends the legends; no blank line follows the last item.
+void AppendValueLegends(TStringList& out);
 
 // The sections' own composers, written next to their rows.
 void ComposeSettingsRows(TStringList& out);  // report/SettingsSection.cpp
