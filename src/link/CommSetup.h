@@ -16,14 +16,11 @@
 #include <string>
 
 #include "wire/RecordLayouts.h"
+#include "wire/Requests.h"
 #include "platform/serial/Serial.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Scheduler.h"
-
-namespace wire {
-struct RequestInfo;
-}
 
 class TForm2 : public TForm {
  public:

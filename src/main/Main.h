@@ -43,6 +43,8 @@ class TForm1 : public TForm {
     TOpenSettingsDialog();
   };
   TOpenSettingsDialog OpenDialogSettings;
+  // Compares the editors with a settings file of the older 153-line form and tells the verdict.
+  void VerifySettingsClick();
 
 
   // ---- Pages, in tab order ----

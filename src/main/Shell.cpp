@@ -57,6 +57,7 @@ struct MenuCommand {
 constexpr MenuCommand kMenuCommands[] = {
     {&TForm1::ImportMMIFile1, &TForm1::ImportMMIFile1Click},
     {&TForm1::ExportNCSettings1, &TForm1::ExportNCSettings1Click},
+    {&TForm1::VerifySettings, &TForm1::VerifySettingsClick},
     {&TForm1::UserpasswordSetup, &TForm1::UserpasswordSetupClick},
     {&TForm1::Frm1MMenUnlockFrontend, &TForm1::Frm1MMenUnlockFrontendClick},
     {&TForm1::MMenSiteModePsw, &TForm1::MMenSiteModePswClick},
@@ -107,8 +108,6 @@ void TForm1::InitShell() {
     (this->*m.item).OnClick = [this, h] { (this->*h)(); };
   }
   Frm1MMenUnlockFrontend.SetEnabled(false);
-  // Commands whose work is not built yet stay greyed: the settings check against a legacy file.
-  VerifySettings.SetEnabled(false);
   PageControl1.MultiLine = true;
   PageControl1.TabWidth = 120;
   // The tool bar groups: files, then the link, then the relay transfers.

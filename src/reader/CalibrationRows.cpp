@@ -5,6 +5,7 @@
 #include <array>
 
 #include "editors/SettingsEditors.h"
+#include "reader/ReaderSections.h"
 #include "main/Main.h"
 #include "platform/rtl/SysUtils.h"
 #include "reader/RowRules.h"

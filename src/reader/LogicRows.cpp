@@ -1,11 +1,12 @@
 // The rows of the logic record's sections: the six logic functions' inputs and output tables, the
 // timers, counters, latch, pulse generator, the clock window, the thermal capacity warning, the
 // external reset and emergency stop inputs, the relay inputs and the temperature warning levels.
-// Every label is the writer's own (report/LogicSections.h). The sections' loaders in the section
-// table.
+// Every label is the writer's own (report/LogicSections.h). The sections' loaders are in the
+// reader's section table.
 #include <array>
 
 #include "editors/LogicEditors.h"
+#include "reader/ReaderSections.h"
 #include "main/Main.h"
 #include "platform/rtl/SysUtils.h"
 #include "reader/RowRules.h"
@@ -293,5 +294,16 @@ void ReadExternalReset(ReadContext& ctx) { ReadRows(ctx, kExtResetRows); }
 void ReadEmergencyStop(ReadContext& ctx) { ReadRows(ctx, kEStopRows); }
 void ReadRelays(ReadContext& ctx) { ReadRows(ctx, kRelayRows); }
 void ReadTemperatureWarnings(ReadContext& ctx) { ReadRows(ctx, kTemperatureRows); }
+
+void VisitLogicRows(const RowVisitor& visit) {
+  for (const auto& function : kLogicInputs)
+    for (const RowSpec& row : function) visit(row);
+  for (std::span<const RowSpec> rows :
+       {std::span<const RowSpec>(kTimerRows), std::span<const RowSpec>(kCounterRows), std::span<const RowSpec>(kLatchRows),
+        std::span<const RowSpec>(kPulseGenRows), std::span<const RowSpec>(kClockRows), std::span<const RowSpec>(kTCRows),
+        std::span<const RowSpec>(kExtResetRows), std::span<const RowSpec>(kEStopRows), std::span<const RowSpec>(kRelayRows),
+        std::span<const RowSpec>(kTemperatureRows)})
+    for (const RowSpec& row : rows) visit(row);
+}
 
 }  // namespace reader

@@ -166,4 +166,15 @@ void ReadRows(ReadContext& ctx, std::span<const RowSpec> rows) {
   for (const RowSpec& row : rows) ReadRow(ctx, row);
 }
 
+std::optional<int> RowDefault(TForm1& form, const TControl& editor) {
+  std::optional<int> found;
+  const RowVisitor visit = [&](const RowSpec& row) {
+    if (!found && row.control && &row.control(form) == &editor) found = row.defaultValue;
+  };
+  VisitSettingsRows(visit);
+  VisitLogicRows(visit);
+  VisitStarterRows(visit);
+  return found;
+}
+
 }  // namespace reader

@@ -7,6 +7,7 @@
 // Every outcome sets the editor and then calls its handler, even where setting the editor already
 // ran it: the handlers give the same result when run twice.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -106,5 +107,15 @@ void LogNotFound(ReadContext& ctx, const RowSpec& row);
 // Reads one row by the rules.
 void ReadRow(ReadContext& ctx, const RowSpec& row);
 void ReadRows(ReadContext& ctx, std::span<const RowSpec> rows);
+
+// Every row of the Settings, logic and starter sections, for the defaults that other readers
+// share with the report form.
+using RowVisitor = std::function<void(const RowSpec&)>;
+void VisitSettingsRows(const RowVisitor& visit);  // SettingsRows.cpp
+void VisitLogicRows(const RowVisitor& visit);     // LogicRows.cpp
+void VisitStarterRows(const RowVisitor& visit);   // StarterRows.cpp
+
+// The default of the report form's row that reads the editor, or nothing when no row does.
+std::optional<int> RowDefault(TForm1& form, const TControl& editor);
 
 }  // namespace reader

@@ -1,5 +1,6 @@
 #include "reader/SettingsReader.h"
 
+#include "editors/LegacyLines.h"
 #include "link/CommSetup.h"
 #include "wire/Numeric.h"
 #include "main/Main.h"
@@ -94,8 +95,7 @@ std::array<int, kReportSectionCount> FindSections(const TStringList& lines) {
 int ReadSettingsLines(TForm1& form, const TStringList& lines, TStringList& log) {
   ReadContext ctx{form, lines, log};
   const int count = lines.Count();
-  // The older 153-line form is read by its own reader; until there is one it is refused like
-  // any other short file.
+  if (count == legacy::kLineCount) return ReadLegacyLines(ctx);
   if (count < kMinReportLines || count > kMaxFileLines) {
     ctx.Log("Not a VUMA settings file");
     return ctx.logged;
@@ -104,13 +104,13 @@ int ReadSettingsLines(TForm1& form, const TStringList& lines, TStringList& log) 
 
   const std::array<int, kReportSectionCount> index = FindSections(lines);
   const auto titleLine = [&](ReportSection s) { return index[static_cast<size_t>(s)]; };
-  for (const ReportSectionEntry& section : kReportSections) {
+  for (const ReaderSectionEntry& section : kReaderSections) {
     if (!section.missingMessage) continue;
     const int bound = section.boundBy ? titleLine(*section.boundBy) : count - 2;
     const int at = titleLine(section.id);
     if (at == count - 2 || at == 0 || at >= bound) {
       ctx.Log(section.missingMessage);
-      if (section.id == ReportSection::Bluetooth) BluetoothSectionMissing(ctx);
+      if (section.missing) section.missing(ctx);
       continue;
     }
     ctx.from = at;

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "reader/RowRules.h"
-#include "report/ReportSections.h"
+#include "reader/ReaderSections.h"
 
 namespace reader {
 
@@ -26,6 +26,10 @@ bool AcceptHeader(ReadContext& ctx);
 
 // The title line of every section, in report order; Count - 2 for a title not found.
 std::array<int, kReportSectionCount> FindSections(const TStringList& lines);
+
+// Reads a file of the older 153-line form into the editors and the legacy control bytes;
+// returns the number of lines logged.
+int ReadLegacyLines(ReadContext& ctx);
 
 // Reads the loaded lines into the editors; returns the number of lines logged.
 int ReadSettingsLines(TForm1& form, const TStringList& lines, TStringList& log);

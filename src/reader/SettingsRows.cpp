@@ -1,10 +1,11 @@
 // The Settings section's rows: the left column's values (numbers, multiples of 50, choices, the
 // CT ratio and the voltage selection) and the right column's switches, sensor types and low trip
 // levels. Every label is the writer's own (kSettingsRows, by row number), and so are the words:
-// its value tables and switch words. The section's loader in the section table.
+// its value tables and switch words. The section's loader is in the reader's section table.
 #include <array>
 
 #include "link/CommSetup.h"
+#include "reader/ReaderSections.h"
 #include "wire/VoltageLists.h"
 #include "main/Main.h"
 #include "platform/rtl/SysUtils.h"
@@ -406,6 +407,13 @@ void ReadSettingsSection(ReadContext& ctx) {
   ReadVoltageRow(ctx);
   ReadRows(ctx, kValueRowsAfterVoltage);
   ReadRows(ctx, kSwitchRows);
+}
+
+void VisitSettingsRows(const RowVisitor& visit) {
+  for (std::span<const RowSpec> rows : {std::span<const RowSpec>(kValueRowsBeforeCt), std::span<const RowSpec>(kValueRowsAfterCt),
+                                        std::span<const RowSpec>(kValueRowsAfterVoltage), std::span<const RowSpec>(kSwitchRows)})
+    for (const RowSpec& row : rows) visit(row);
+  visit(kVoltageRow);
 }
 
 }  // namespace reader

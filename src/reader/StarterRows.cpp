@@ -7,6 +7,7 @@
 #include <string>
 
 #include "main/Main.h"
+#include "reader/ReaderSections.h"
 #include "reader/SettingsReader.h"
 #include "report/SignalNames.h"
 #include "report/StarterSections.h"
@@ -46,16 +47,6 @@ RowSpec Input(int n, int k, ControlOf c, Handler h, int def, const char* out, co
   return row;
 }
 
-// Starter timer n (0..8) of kStarterTimerRows: D digits within the spin edit's own limits.
-RowSpec Timer(int n, int digits, ControlOf c, Handler h, int def, const char* out, const char* notFound,
-              const char* step = nullptr) {
-  RowSpec row{kStarterTimerRows[static_cast<size_t>(n)].label, {}, 11,
-              step ? RowKind::Step50 : RowKind::Number, digits, false, 0, 0, kNoWords, c, h, def, 0,
-              out, notFound, step};
-  row.minTrimmed = kTimerWidth;
-  return row;
-}
-
 // The delay of external input n (8..15): its number leads the messages' placeholders.
 RowSpec Delay(int n, ControlOf c, Handler h) {
   RowSpec row{ExtInputLabel(n), {}, 14, RowKind::Step50, 4, false, 0, 0, kNoWords, c, h, 0, n,
@@ -79,26 +70,30 @@ const std::array<RowSpec, 3> kLocationReadRows = {
              "Feedback signal input not found. Setting value changed to Zero."),
 };
 
+// Messages built from what a row names and the default it names; the rows point into them.
+struct Messages {
+  std::string outOfRange, notFound, step;
+};
+Messages MessagesFor(const std::string& what, const std::string& value) {
+  return {what + " out of range %0:s setting value changed to " + value + ".",
+          what + " not found. Setting value changed to " + value + ".",
+          what + " %0:s not a increment of 50 setting value changed to %1:0.4d."};
+}
+
 // The starter input rows' messages: the location and the command, and the default they name
-// (the start commands Zero, interlock and stop One). Built once; the rows point into them.
+// (the start commands Zero, interlock and stop One).
 constexpr std::array<const char*, 3> kPlaces = {"Local", "Remote", "Auto"};
 constexpr std::array<const char*, 6> kCommands = {"start fast forward", "start slow forward", "start fast reverse",
                                                   "start slow reverse", "interlock",          "stop"};
 constexpr int InputDefault(int command) { return command < 4 ? 0 : 1; }
 
-struct InputMessages {
-  std::string outOfRange, notFound;
-};
-const std::array<InputMessages, 18> kInputMessages = [] {
-  std::array<InputMessages, 18> m;
+const std::array<Messages, 18> kInputMessages = [] {
+  std::array<Messages, 18> m;
   for (int n = 0; n < 6; ++n)
-    for (int k = 0; k < 3; ++k) {
-      const std::string what = std::string(kPlaces[static_cast<size_t>(k)]) + " " +
-                               kCommands[static_cast<size_t>(n)] + " input ";
-      const std::string value = InputDefault(n) == 0 ? "Zero." : "One.";
-      m[static_cast<size_t>(3 * n + k)] = {what + "out of range %0:s setting value changed to " + value,
-                                           what + "not found. Setting value changed to " + value};
-    }
+    for (int k = 0; k < 3; ++k)
+      m[static_cast<size_t>(3 * n + k)] =
+          MessagesFor(std::string(kPlaces[static_cast<size_t>(k)]) + " " + kCommands[static_cast<size_t>(n)] + " input",
+                      InputDefault(n) == 0 ? "Zero" : "One");
   return m;
 }();
 
@@ -130,41 +125,49 @@ const std::array<RowSpec, 18> kInputReadRows = [] {
   return rows;
 }();
 
-// clang-format off
-const std::array<RowSpec, 9> kTimerReadRows = {
-    Timer(0, 3, ED(sePreWarnTime, sePreWarnTimeChange), 0,
-          "Pre start warning timer out of range %0:s setting value changed to 00.",
-          "Pre start warning timer not found. Setting value changed to 00."),
-    Timer(1, 2, ED(seExecTime, seExecTimeChange), 1,
-          "Execution timer out of range %0:s setting value changed to 01.",
-          "Execution timer not found. Setting value changed to 01."),
-    Timer(2, 4, ED(seFeedbackTime, seFeedbackTimeChange), 500,
-          "Feedback timer out of range %0:s setting value changed to 0500.",
-          "Feedback timer not found. Setting value changed to 0500.",
-          "Feedback timer %0:s not a increment of 50 setting value changed to %1:0.4d."),
-    Timer(3, 3, ED(seBackSpinTime, seBackSpinTimeChange), 1,
-          "Back spin timer out of range %0:s setting value changed to 001.",
-          "Back spin timer not found. Setting value changed to 001."),
-    Timer(4, 4, ED(seDC_BreakTime, seDC_BreakTimeChange), 0,
-          "DC braking timer out of range %0:s setting value changed to 0000.",
-          "DC braking timer not found. Setting value changed to 0000.",
-          "DC braking timer %0:s not a increment of 50 setting value changed to %1:0.4d."),
-    Timer(5, 3, ED(seRestartTime, seRestartTimeChange), 0,
-          "Restart timer out of range %0:s setting value changed to 000.",
-          "Restart timer not found. Setting value changed to 000."),
-    Timer(6, 2, ED(seStarMaxTime, seStarMaxTimeChange), 1,
-          "Star maximum timer out of range %0:s setting value changed to 01.",
-          "Star maximum timer not found. Setting value changed to 01."),
-    Timer(7, 4, ED(seTransitionTime, seTransitionTimeChange), 0,
-          "Transition timer out of range %0:s setting value changed to 0000.",
-          "Transition timer not found. Setting value changed to 0000.",
-          "Transition timer %0:s not a increment of 50 setting value changed to %1:0.4d."),
-    Timer(8, 4, ED(seFrozenContactTime, seFrozenContactTimeChange), 0,
-          "Unauthorized current timer out of range %0:s setting value changed to 0000.",
-          "Unauthorized current timer not found. Setting value changed to 0000.",
-          "Unauthorized current timer %0:s not a increment of 50 setting value changed to %1:0.4d."),
+// The starter timers in the order of kStarterTimerRows: editor, name in the messages, default and
+// the default as the messages write it. The writer's rows give the digits, and its millisecond
+// timers take steps of 50.
+struct TimerRead {
+  ControlOf control;
+  Handler handler;
+  const char* name;
+  int def;
+  const char* defText;
 };
+const std::array<TimerRead, 9> kTimerReads = {{
+    {ED(sePreWarnTime, sePreWarnTimeChange), "Pre start warning timer", 0, "00"},
+    {ED(seExecTime, seExecTimeChange), "Execution timer", 1, "01"},
+    {ED(seFeedbackTime, seFeedbackTimeChange), "Feedback timer", 500, "0500"},
+    {ED(seBackSpinTime, seBackSpinTimeChange), "Back spin timer", 1, "001"},
+    {ED(seDC_BreakTime, seDC_BreakTimeChange), "DC braking timer", 0, "0000"},
+    {ED(seRestartTime, seRestartTimeChange), "Restart timer", 0, "000"},
+    {ED(seStarMaxTime, seStarMaxTimeChange), "Star maximum timer", 1, "01"},
+    {ED(seTransitionTime, seTransitionTimeChange), "Transition timer", 0, "0000"},
+    {ED(seFrozenContactTime, seFrozenContactTimeChange), "Unauthorized current timer", 0, "0000"},
+}};
+const std::array<Messages, 9> kTimerMessages = [] {
+  std::array<Messages, 9> m;
+  for (size_t n = 0; n < m.size(); ++n) m[n] = MessagesFor(kTimerReads[n].name, kTimerReads[n].defText);
+  return m;
+}();
+// Each timer's digits within its spin edit's own limits.
+const std::array<RowSpec, 9> kTimerReadRows = [] {
+  std::array<RowSpec, 9> rows;
+  for (size_t n = 0; n < rows.size(); ++n) {
+    const StarterTimerRow& w = kStarterTimerRows[n];
+    const TimerRead& r = kTimerReads[n];
+    const Messages& m = kTimerMessages[n];
+    const bool step50 = w.unit == "mSec";
+    rows[n] = {w.label, {}, 11, step50 ? RowKind::Step50 : RowKind::Number, w.to - w.from + 1, false, 0, 0,
+               kNoWords, r.control, r.handler, r.def, 0, m.outOfRange.c_str(), m.notFound.c_str(),
+               step50 ? m.step.c_str() : nullptr};
+    rows[n].minTrimmed = kTimerWidth;
+  }
+  return rows;
+}();
 
+// clang-format off
 const std::array<RowSpec, 8> kExtModuleReadRows = {
     Delay(8, ED(seDF_DelTime_8, seDF_DelTime_8Change)),
     Delay(9, ED(seDF_DelTime_9, seDF_DelTime_9Change)),
@@ -185,5 +188,11 @@ void ReadLocationSection(ReadContext& ctx) { ReadRows(ctx, kLocationReadRows); }
 void ReadStarterInputSection(ReadContext& ctx) { ReadRows(ctx, kInputReadRows); }
 void ReadStarterTimerSection(ReadContext& ctx) { ReadRows(ctx, kTimerReadRows); }
 void ReadExtModuleSection(ReadContext& ctx) { ReadRows(ctx, kExtModuleReadRows); }
+
+void VisitStarterRows(const RowVisitor& visit) {
+  for (std::span<const RowSpec> rows : {std::span<const RowSpec>(kLocationReadRows), std::span<const RowSpec>(kInputReadRows),
+                                        std::span<const RowSpec>(kTimerReadRows), std::span<const RowSpec>(kExtModuleReadRows)})
+    for (const RowSpec& row : rows) visit(row);
+}
 
 }  // namespace reader

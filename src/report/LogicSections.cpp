@@ -1,7 +1,9 @@
 #include "report/LogicSections.h"
 
+#include <array>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "report/ReportLine.h"
 #include "report/ReportSections.h"
@@ -52,118 +54,116 @@ std::string PieceText(const Piece& p) {
   return {};
 }
 
-void AddLines(TStringList& out, std::span<const Line> lines) {
-  for (const Line& pieces : lines) {
+// A section table whose rows are lines of pieces.
+struct PieceTable {
+  std::string_view header, separator;
+  std::span<const Line> rows;
+};
+
+void AppendPieceTable(TStringList& out, const PieceTable& table) {
+  std::vector<std::string> rows;
+  for (const Line& pieces : table.rows) {
     ReportLine line;
     for (const Piece& p : pieces) line.Insert(p.column, PieceText(p));
-    out.Add(line.Text());
+    rows.push_back(line.Text());
   }
+  AppendFramedTable(out, table.header, table.separator, rows);
 }
 
 // ---- Timers, counters, latch, pulse generator ----
 
-constexpr Piece kRule61[] = {T(2, std::string_view("-------------------------------------------------------------"))};
-constexpr Piece kTimerHeader[] = {T(2, "|Timer   | Start          | Reset          | Limit (Sec)    |")};
-constexpr Piece kTimerSeparator[] = {T(2, "|--------|----------------|----------------|----------------|")};
 // Timer n: start, reset and time rows 26, 27, 25 (A) and 29, 30, 28 (B); the limit without the
 // cell's first character.
 constexpr Piece kTimerA[] = {T(2, kTimerLabels[0]), N1(12, 26), T(28, "|"), N1(29, 27), T(45, "|"),
                              Chars(47, 25, 2, 4), T(62, "|")};
 constexpr Piece kTimerB[] = {T(2, kTimerLabels[1]), N1(12, 29), T(28, "|"), N1(29, 30), T(45, "|"),
                              Chars(47, 28, 2, 4), T(62, "|")};
-constexpr Line kTimers[] = {kRule61, kTimerHeader, kTimerSeparator, kTimerA, kTimerSeparator, kTimerB, kRule61};
+constexpr Line kTimerRows[] = {kTimerA, kTimerB};
 
-constexpr Piece kRule71[] = {
-    T(2, "-----------------------------------------------------------------------")};
-constexpr Piece kCounterHeader[] = {
-    T(2, "|Counter   | Count Up       | Count Down     | Reset          | Limit |")};
-constexpr Piece kCounterSeparator[] = {
-    T(2, "|----------|----------------|----------------|----------------|-------|")};
 constexpr Piece kCounterA[] = {T(2, kCounterLabels[0]), N1(14, 40), T(30, "|"), N1(31, 41), T(47, "|"),
                                N1(48, 42), T(64, "|"), Cell(66, 39), T(72, "|")};
 constexpr Piece kCounterB[] = {T(2, kCounterLabels[1]), N1(14, 44), T(30, "|"), N1(31, 45), T(47, "|"),
                                N1(48, 46), T(64, "|"), Cell(66, 43), T(72, "|")};
-constexpr Line kCounters[] = {kRule71,   kCounterHeader,    kCounterSeparator, kCounterA,
-                              kCounterSeparator, kCounterB, kRule71};
+constexpr Line kCounterRows[] = {kCounterA, kCounterB};
 
-constexpr Piece kRule46[] = {T(2, "----------------------------------------------")};
-constexpr Piece kLatchHeader[] = {T(2, "|          | Set            | Reset          |")};
-constexpr Piece kLatchSeparator[] = {T(2, "|----------|----------------|----------------|")};
 constexpr Piece kLatchRow[] = {T(2, kLatchLabel), N1(14, 50), T(30, "|"), N1(31, 51), T(47, "|")};
-constexpr Line kLatch[] = {kRule46, kLatchHeader, kLatchSeparator, kLatchRow, kRule46};
+constexpr Line kLatchRows[] = {kLatchRow};
 
-constexpr Piece kRule63[] = {
-    T(2, "---------------------------------------------------------------")};
-constexpr Piece kPulseGenHeader[] = {
-    T(2, "|          | Input Signal   | Period (Min)   | Duty Cycle (%) |")};
-constexpr Piece kPulseGenSeparator[] = {
-    T(2, "|----------|----------------|----------------|----------------|")};
 constexpr Piece kPulseGenRow[] = {T(2, kPulseGenLabel), N1(14, 47), T(30, "|"), Cell(32, 48), T(47, "|"),
                                   Cell(49, 49), T(64, "|")};
-constexpr Line kPulseGenerator[] = {kRule63, kPulseGenHeader, kPulseGenSeparator, kPulseGenRow, kRule63};
+constexpr Line kPulseGenRows[] = {kPulseGenRow};
 
 // ---- Clock, warning, reset, emergency stop, relays, temperature warnings ----
 
-constexpr Piece kRule22[] = {T(2, "----------------------")};
-constexpr Piece kClockHeader[] = {T(2, "|            | Time  |")};
-constexpr Piece kClockSeparator[] = {T(2, "|------------|-------|")};
 // Hours and minutes as the last two digits of their cells, around an "h".
 constexpr Piece kClockStart[] = {T(2, kStartTimeLabel), Chars(17, 31, 2, 2), T(19, "h"),
                                  Chars(20, 32, 2, 2), T(23, "|")};
 constexpr Piece kClockStop[] = {T(2, kStopTimeLabel), Chars(17, 33, 2, 2), T(19, "h"),
                                 Chars(20, 34, 2, 2), T(23, "|")};
-constexpr Line kRealTimeClock[] = {kRule22, kClockHeader, kClockSeparator, kClockStart,
-                                   kClockSeparator, kClockStop, kRule22};
+constexpr Line kClockRows[] = {kClockStart, kClockStop};
 
-constexpr Piece kRule18[] = {T(2, "------------------")};
-constexpr Piece kTCHeader[] = {T(2, "|          | (%) |")};
-constexpr Piece kTCSeparator[] = {T(2, "|----------|-----|")};
 constexpr Piece kTCRow[] = {T(2, kTCLevelLabel), Cell(15, 53), T(19, "|")};
-constexpr Line kTCHighWarning[] = {kRule18, kTCHeader, kTCSeparator, kTCRow, kRule18};
+constexpr Line kTCRows[] = {kTCRow};
 
-constexpr Piece kRule32[] = {T(2, "--------------------------------")};
-constexpr Piece kInputHeader[] = {T(2, "|             | Input Signal   |")};
-constexpr Piece kInputSeparator[] = {T(2, "|-------------|----------------|")};
 constexpr Piece kExtResetRow[] = {T(2, kExtResetLabel), N3(17, 52), T(33, "|")};
+constexpr Line kExtResetRows[] = {kExtResetRow};
 constexpr Piece kEStopRow[] = {T(2, kEStopLabel), N3(17, 66), T(33, "|")};
-constexpr Line kExternalReset[] = {kRule32, kInputHeader, kInputSeparator, kExtResetRow, kRule32};
-constexpr Line kEmergencyStop[] = {kRule32, kInputHeader, kInputSeparator, kEStopRow, kRule32};
+constexpr Line kEStopRows[] = {kEStopRow};
 
-constexpr Piece kRelayHeader[] = {
-    T(2, "| Relay       | Input Signal   | Relay       | Input Signal   |")};
-constexpr Piece kRelaySeparator[] = {
-    T(2, "|-------------|----------------|-------------|----------------|")};
-// Relay n (1..4) on the left, rows 35..38; relay n + 4 on the right, rows 54..57.
-constexpr Piece RelayPair(int n, int side) {
-  return side == 0 ? T(2, kRelayLabels[n - 1])
-       : side == 1 ? N1(17, 34 + n)
-       : side == 2 ? T(33, kRelayLabels[n + 3])
-       : side == 3 ? N1(48, 53 + n)
-                   : T(64, "|");
+// Four lines of five pieces, piece i of line n (1..4) made by a function.
+using FourLines = std::array<std::array<Piece, 5>, 4>;
+constexpr FourLines FourLinesOf(Piece (*piece)(int n, int i)) {
+  FourLines lines{};
+  for (int n = 1; n <= 4; ++n)
+    for (int i = 0; i < 5; ++i) lines[static_cast<size_t>(n - 1)][static_cast<size_t>(i)] = piece(n, i);
+  return lines;
 }
-#define RELAY_ROW(n) {RelayPair(n, 0), RelayPair(n, 1), RelayPair(n, 2), RelayPair(n, 3), RelayPair(n, 4)}
-constexpr Piece kRelay1[] = RELAY_ROW(1);
-constexpr Piece kRelay2[] = RELAY_ROW(2);
-constexpr Piece kRelay3[] = RELAY_ROW(3);
-constexpr Piece kRelay4[] = RELAY_ROW(4);
-#undef RELAY_ROW
-constexpr Line kRelays[] = {kRule63, kRelayHeader, kRelaySeparator, kRelay1, kRelaySeparator, kRelay2,
-                            kRelaySeparator, kRelay3, kRelaySeparator, kRelay4, kRule63};
 
-constexpr Piece kRule45[] = {T(2, "---------------------------------------------")};
-constexpr Piece kTemperatureHeader[] = {T(2, "|               | High (DegC) | Low (DegC)  |")};
-constexpr Piece kTemperatureSeparator[] = {T(2, "|---------------|-------------|-------------|")};
+// Relay n (1..4) on the left, rows 35..38; relay n + 4 on the right, rows 54..57.
+constexpr Piece RelayPiece(int n, int i) {
+  return i == 0 ? T(2, kRelayLabels[n - 1])
+       : i == 1 ? N1(17, 34 + n)
+       : i == 2 ? T(33, kRelayLabels[n + 3])
+       : i == 3 ? N1(48, 53 + n)
+                : T(64, "|");
+}
+constexpr FourLines kRelayPieces = FourLinesOf(RelayPiece);
+constexpr Line kRelayRows[] = {kRelayPieces[0], kRelayPieces[1], kRelayPieces[2], kRelayPieces[3]};
+
 // Input n: high level row 56 + 2n, low level row 57 + 2n.
-#define TEMPERATURE_ROW(n) \
-  {T(2, kTemperatureLabels[n - 1]), Cell(20, 56 + 2 * n), T(32, "|"), Cell(34, 57 + 2 * n), T(46, "|")}
-constexpr Piece kTemperature1[] = TEMPERATURE_ROW(1);
-constexpr Piece kTemperature2[] = TEMPERATURE_ROW(2);
-constexpr Piece kTemperature3[] = TEMPERATURE_ROW(3);
-constexpr Piece kTemperature4[] = TEMPERATURE_ROW(4);
-#undef TEMPERATURE_ROW
-constexpr Line kTemperatureWarnings[] = {
-    kRule45, kTemperatureHeader, kTemperatureSeparator, kTemperature1, kTemperatureSeparator, kTemperature2,
-    kTemperatureSeparator, kTemperature3, kTemperatureSeparator, kTemperature4, kRule45};
+constexpr Piece TemperaturePiece(int n, int i) {
+  return i == 0 ? T(2, kTemperatureLabels[n - 1])
+       : i == 1 ? Cell(20, 56 + 2 * n)
+       : i == 2 ? T(32, "|")
+       : i == 3 ? Cell(34, 57 + 2 * n)
+                : T(46, "|");
+}
+constexpr FourLines kTemperaturePieces = FourLinesOf(TemperaturePiece);
+constexpr Line kTemperatureRows[] = {kTemperaturePieces[0], kTemperaturePieces[1], kTemperaturePieces[2],
+                                     kTemperaturePieces[3]};
+
+constexpr std::string_view kInputHeader = "|             | Input Signal   |";
+constexpr std::string_view kInputSeparator = "|-------------|----------------|";
+
+// The tables of the sections, header and separator as the report shows them.
+constexpr PieceTable kTimers{"|Timer   | Start          | Reset          | Limit (Sec)    |",
+                             "|--------|----------------|----------------|----------------|", kTimerRows};
+constexpr PieceTable kCounters{"|Counter   | Count Up       | Count Down     | Reset          | Limit |",
+                               "|----------|----------------|----------------|----------------|-------|",
+                               kCounterRows};
+constexpr PieceTable kLatch{"|          | Set            | Reset          |",
+                            "|----------|----------------|----------------|", kLatchRows};
+constexpr PieceTable kPulseGenerator{"|          | Input Signal   | Period (Min)   | Duty Cycle (%) |",
+                                     "|----------|----------------|----------------|----------------|",
+                                     kPulseGenRows};
+constexpr PieceTable kRealTimeClock{"|            | Time  |", "|------------|-------|", kClockRows};
+constexpr PieceTable kTCHighWarning{"|          | (%) |", "|----------|-----|", kTCRows};
+constexpr PieceTable kExternalReset{kInputHeader, kInputSeparator, kExtResetRows};
+constexpr PieceTable kEmergencyStop{kInputHeader, kInputSeparator, kEStopRows};
+constexpr PieceTable kRelays{"| Relay       | Input Signal   | Relay       | Input Signal   |",
+                             "|-------------|----------------|-------------|----------------|", kRelayRows};
+constexpr PieceTable kTemperatureWarnings{"|               | High (DegC) | Low (DegC)  |",
+                                          "|---------------|-------------|-------------|", kTemperatureRows};
 
 // ---- Logic tables ----
 
@@ -215,15 +215,15 @@ void ComposeLogicTables(TStringList& out) {
   }
 }
 
-void ComposeTimers(TStringList& out) { AddLines(out, kTimers); }
-void ComposeCounters(TStringList& out) { AddLines(out, kCounters); }
-void ComposeLatch(TStringList& out) { AddLines(out, kLatch); }
-void ComposePulseGenerator(TStringList& out) { AddLines(out, kPulseGenerator); }
-void ComposeRealTimeClock(TStringList& out) { AddLines(out, kRealTimeClock); }
-void ComposeTCHighWarning(TStringList& out) { AddLines(out, kTCHighWarning); }
-void ComposeExternalReset(TStringList& out) { AddLines(out, kExternalReset); }
-void ComposeEmergencyStop(TStringList& out) { AddLines(out, kEmergencyStop); }
-void ComposeRelays(TStringList& out) { AddLines(out, kRelays); }
-void ComposeTemperatureWarnings(TStringList& out) { AddLines(out, kTemperatureWarnings); }
+void ComposeTimers(TStringList& out) { AppendPieceTable(out, kTimers); }
+void ComposeCounters(TStringList& out) { AppendPieceTable(out, kCounters); }
+void ComposeLatch(TStringList& out) { AppendPieceTable(out, kLatch); }
+void ComposePulseGenerator(TStringList& out) { AppendPieceTable(out, kPulseGenerator); }
+void ComposeRealTimeClock(TStringList& out) { AppendPieceTable(out, kRealTimeClock); }
+void ComposeTCHighWarning(TStringList& out) { AppendPieceTable(out, kTCHighWarning); }
+void ComposeExternalReset(TStringList& out) { AppendPieceTable(out, kExternalReset); }
+void ComposeEmergencyStop(TStringList& out) { AppendPieceTable(out, kEmergencyStop); }
+void ComposeRelays(TStringList& out) { AppendPieceTable(out, kRelays); }
+void ComposeTemperatureWarnings(TStringList& out) { AppendPieceTable(out, kTemperatureWarnings); }
 
 }  // namespace logicreport

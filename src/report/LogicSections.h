@@ -59,18 +59,3 @@ void ComposeTemperatureWarnings(TStringList& out);
 
 }  // namespace logicreport
 
-// The sections' loaders, next to their rows in reader/LogicRows.cpp.
-namespace reader {
-struct ReadContext;
-void ReadLogicTables(ReadContext& ctx);
-void ReadTimers(ReadContext& ctx);
-void ReadCounters(ReadContext& ctx);
-void ReadLatch(ReadContext& ctx);
-void ReadPulseGenerator(ReadContext& ctx);
-void ReadRealTimeClock(ReadContext& ctx);
-void ReadTCHighWarning(ReadContext& ctx);
-void ReadExternalReset(ReadContext& ctx);
-void ReadEmergencyStop(ReadContext& ctx);
-void ReadRelays(ReadContext& ctx);
-void ReadTemperatureWarnings(ReadContext& ctx);
-}  // namespace reader

@@ -42,6 +42,19 @@ std::string ReportRuler() { return std::string(kReportLineWidth, '-'); }
 
 std::string ReportBlankLine() { return std::string(kReportLineWidth, ' '); }
 
+void AppendFramedTable(TStringList& out, std::string_view header, std::string_view separator,
+                       const std::vector<std::string>& rows) {
+  const std::string ruler(header.size(), '-');
+  out.Add(ReportLineAt(2, ruler));
+  out.Add(ReportLineAt(2, header));
+  out.Add(ReportLineAt(2, separator));
+  for (size_t i = 0; i < rows.size(); ++i) {
+    if (i > 0) out.Add(ReportLineAt(2, separator));
+    out.Add(rows[i]);
+  }
+  out.Add(ReportLineAt(2, ruler));
+}
+
 std::string ReportModelCode(int modelIndex) {
   return wire::RelayModelOf(modelIndex).Text;
 }

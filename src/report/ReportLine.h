@@ -8,6 +8,9 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "platform/rtl/StringList.h"
 
 inline constexpr int kReportLineWidth = 91;
 
@@ -45,6 +48,11 @@ std::string ReportRuler();
 
 // 91 blanks; closes every section.
 std::string ReportBlankLine();
+
+// A section table at column 2: ruler, header, separator, the rows with the separator between each
+// two, ruler; the ruler is as long as the header.
+void AppendFramedTable(TStringList& out, std::string_view header, std::string_view separator,
+                       const std::vector<std::string>& rows);
 
 // Value helpers of the report header.
 

@@ -3,58 +3,36 @@
 #include "report/CommsSection.h"
 #include "report/LogicSections.h"
 #include "report/ReportLine.h"
+#include "report/SettingsSection.h"
+#include "report/SignalNames.h"
 #include "report/StatisticsSections.h"
 
 namespace {
 using RS = ReportSection;
 using namespace logicreport;
-using namespace reader;
-constexpr std::nullopt_t kToEnd = std::nullopt;
 }  // namespace
 
 constexpr std::array<ReportSectionEntry, kReportSectionCount> kReportSections = {{
-    {RS::Settings, {2, "Settings"}, {47, "Features Selected"}, 22, ComposeSettingsRows,
-     kToEnd, "Settings block not found.", reader::ReadSettingsSection},
-    {RS::LogicTables, {2, "Logic Tables"}, {}, 1, ComposeLogicTables,
-     RS::Timers, "Logic table block not found.", ReadLogicTables},
-    {RS::Timers, {2, "Timers"}, {}, 1, ComposeTimers,
-     RS::Counters, "Timer block not found.", ReadTimers},
-    {RS::Counters, {2, "Counters"}, {}, 1, ComposeCounters,
-     RS::Latch, "Counter block not found.", ReadCounters},
-    {RS::Latch, {2, "Latch"}, {}, 1, ComposeLatch,
-     RS::PulseGenerator, "Latch block not found.", ReadLatch},
-    {RS::PulseGenerator, {2, "Pulse Generator"}, {}, 9, ComposePulseGenerator,
-     RS::RealTimeClock, "Pulse generator block not found.", ReadPulseGenerator},
-    {RS::RealTimeClock, {2, "Real Time Clock"}, {}, 1, ComposeRealTimeClock,
-     RS::TCHighWarning, "Real time clock block not found.", ReadRealTimeClock},
-    {RS::TCHighWarning, {2, "TC High Warning"}, {}, 1, ComposeTCHighWarning,
-     RS::ExternalReset, "Thermal capacity warning level block not found.", ReadTCHighWarning},
-    {RS::ExternalReset, {2, "External Reset"}, {}, 1, ComposeExternalReset,
-     RS::EmergencyStop, "External reset block not found.", ReadExternalReset},
-    {RS::EmergencyStop, {2, "Emergency Stop"}, {}, 1, ComposeEmergencyStop,
-     RS::Relays, "Emergency stop block not found.", ReadEmergencyStop},
-    {RS::Relays, {2, "Relays"}, {}, 1, ComposeRelays,
-     RS::TemperatureWarningLevels, "Relay block not found.", ReadRelays},
-    {RS::TemperatureWarningLevels, {2, "Temperature Warning Levels"}, {}, 6, ComposeTemperatureWarnings,
-     RS::LocationSelection, "Temperature warning levels not found.", ReadTemperatureWarnings},
-    {RS::LocationSelection, {2, "Location Selection And Feedback"}, {}, 1, ComposeLocationRows,
-     RS::StarterInputs, "Location selection and feedback not found.", reader::ReadLocationSection},
-    {RS::StarterInputs, {2, "Starter Inputs"}, {}, 1, ComposeStarterInputRows,
-     RS::StarterTimers, "Starter input signals not found.", reader::ReadStarterInputSection},
-    {RS::StarterTimers, {2, "Starter Timers"}, {}, 1, ComposeStarterTimerRows,
-     RS::ExternalModule, "Starter timers not found.", reader::ReadStarterTimerSection},
-    {RS::ExternalModule, {2, "External Module Setting"}, {}, 5, ComposeExtModuleRows,
-     RS::StatisticalData, "External module settings not found.", reader::ReadExtModuleSection},
-    // Written for the record only; the reader never reads it.
-    {RS::StatisticalData, {2, "Statistical Data"}, {}, 1, ComposeStatisticalData,
-     kToEnd, nullptr, nullptr},
-    // Its range runs up to "Calibrations" and so takes in "Bluetooth Settings".
-    {RS::CommunicationModule, {2, "Communication Module"}, {}, 1, ComposeCommsModuleRows,
-     RS::Calibrations, "Communication module settings not found.", reader::ReadCommsModuleSection},
-    {RS::Bluetooth, {2, "Bluetooth Settings", 20}, {}, 1, ComposeBluetoothSettings,
-     kToEnd, "Bluetooth Settings not found.", reader::ReadBluetoothSection},
-    {RS::Calibrations, {2, "Calibrations"}, {}, 1, ComposeCalibrations,
-     kToEnd, "Calibration not found.", reader::ReadCalibrationSection},
+    {RS::Settings, {2, "Settings"}, {47, "Features Selected"}, 22, ComposeSettingsRows},
+    {RS::LogicTables, {2, "Logic Tables"}, {}, 1, ComposeLogicTables},
+    {RS::Timers, {2, "Timers"}, {}, 1, ComposeTimers},
+    {RS::Counters, {2, "Counters"}, {}, 1, ComposeCounters},
+    {RS::Latch, {2, "Latch"}, {}, 1, ComposeLatch},
+    {RS::PulseGenerator, {2, "Pulse Generator"}, {}, 9, ComposePulseGenerator},
+    {RS::RealTimeClock, {2, "Real Time Clock"}, {}, 1, ComposeRealTimeClock},
+    {RS::TCHighWarning, {2, "TC High Warning"}, {}, 1, ComposeTCHighWarning},
+    {RS::ExternalReset, {2, "External Reset"}, {}, 1, ComposeExternalReset},
+    {RS::EmergencyStop, {2, "Emergency Stop"}, {}, 1, ComposeEmergencyStop},
+    {RS::Relays, {2, "Relays"}, {}, 1, ComposeRelays},
+    {RS::TemperatureWarningLevels, {2, "Temperature Warning Levels"}, {}, 6, ComposeTemperatureWarnings},
+    {RS::LocationSelection, {2, "Location Selection And Feedback"}, {}, 1, ComposeLocationRows},
+    {RS::StarterInputs, {2, "Starter Inputs"}, {}, 1, ComposeStarterInputRows},
+    {RS::StarterTimers, {2, "Starter Timers"}, {}, 1, ComposeStarterTimerRows},
+    {RS::ExternalModule, {2, "External Module Setting"}, {}, 5, ComposeExtModuleRows},
+    {RS::StatisticalData, {2, "Statistical Data"}, {}, 1, ComposeStatisticalData},
+    {RS::CommunicationModule, {2, "Communication Module"}, {}, 1, ComposeCommsModuleRows},
+    {RS::Bluetooth, {2, "Bluetooth Settings", 20}, {}, 1, ComposeBluetoothSettings},
+    {RS::Calibrations, {2, "Calibrations"}, {}, 1, ComposeCalibrations},
 }};
 
 namespace {
@@ -65,6 +43,40 @@ constexpr bool InReportOrder() {
 }
 static_assert(InReportOrder(), "SectionEntry() looks a section up by its place in the table");
 }  // namespace
+
+// The voltage legend names the selections of a relay before the extended revision, whatever the
+// revision of the file.
+constexpr std::array<ValueLegend, 12> kValueLegends = {{
+    {"IO and FLED Connection", {}, &kConnectedWords, true},
+    {"Relay 1 configuration", {}, &kRelay1Words, false},
+    {"Voltage sequence", {}, &kRotationWords, false},
+    {"Thermal Reset", {}, &kThermalResetWords, false},
+    {"Minimum load source", {}, &kMinLoadSourceWords, false},
+    {"Other configuration", {}, &kEnabledWords, true},
+    {"Minimum load reset times", kMinLoadResetTexts},
+    {"Voltage selections", kVoltageTexts},
+    {"Starter types", kStarterTypeTexts},
+    {"Logic function table", {}, nullptr, false, 1},
+    {"ESTOP, Ext. Reset, Feedback and Starter input signal", {}, nullptr, false, 3},
+    {"MSB and LSB", {}, nullptr, false, 2},
+}};
+
+void AppendValueLegends(TStringList& out) {
+  const auto append = [&out](std::span<const std::string_view> items) {
+    for (std::string_view item : items) out.Add(ReportLineAt(2, item));
+  };
+  for (const ValueLegend& legend : kValueLegends) {
+    if (&legend != &kValueLegends.front()) out.Add(ReportBlankLine());
+    out.Add(ReportLineAt(2, legend.title));
+    out.Add(ReportLineAt(2, std::string(legend.title.size(), '=')));
+    if (legend.words) {
+      const SwitchWords& w = *legend.words;
+      append(legend.setFirst ? std::array{w.set, w.clear} : std::array{w.clear, w.set});
+    } else {
+      append(legend.signalTable ? SignalNameTable(legend.signalTable) : legend.items);
+    }
+  }
+}
 
 void AppendSectionTitle(TStringList& out, const ReportSectionEntry& section) {
   ReportLine title, underline;

@@ -1,23 +1,18 @@
 #pragma once
-// The sections of the settings file, one entry each, in report order. An entry holds everything
-// the writer, the printout and the reader know of its section: the title line the writer puts
-// and the reader finds by title and underline, the composer of the rows under it, the blank
-// lines that close it in the printout, and the reader's range, missing-section message and
-// loader. The rows themselves are data next to their composer and loader; the loader takes its
-// labels from the composer's rows, so that no caption is written twice.
+// The sections of the settings file, one entry each, in report order. An entry holds what the
+// writer and the printout know of its section: the title line the writer puts and the reader
+// finds by title and underline, the composer of the rows under it and the blank lines that close
+// it in the printout. The reader keeps its own entry per section beside this table
+// (reader/ReaderSections.h) and takes its row labels from the composers' rows, so that no
+// caption is written twice.
 //
-// A section is built by filling in its entry's composer and loader. Until then its composer is
-// empty and the section is left out of the report, and its loader is empty and the reader reads
-// none of its rows (it still finds its title and reports it missing).
+// Until a section's composer is filled in, the section is left out of the report.
 #include <array>
-#include <optional>
+#include <span>
+#include <string_view>
 
 #include "platform/rtl/StringList.h"
 #include "report/SettingsReport.h"
-
-namespace reader {
-struct ReadContext;
-}  // namespace reader
 
 struct ReportSectionEntry {
   ReportSection id;
@@ -27,12 +22,6 @@ struct ReportSectionEntry {
 
   // Appends the lines from the one under the underline to the last row.
   void (*compose)(TStringList& out);
-
-  // The reader's range ends at the title line of this section; none: at line Count - 2.
-  std::optional<ReportSection> boundBy;
-  const char* missingMessage;  // logged when the section is missing; none: never read
-  // Reads the section's rows within the range the reader has put into the context.
-  void (*read)(reader::ReadContext& ctx);
 };
 
 extern const std::array<ReportSectionEntry, kReportSectionCount> kReportSections;
@@ -44,20 +33,27 @@ inline const ReportSectionEntry& SectionEntry(ReportSection s) {
 // The title line and the underline line of a section.
 void AppendSectionTitle(TStringList& out, const ReportSectionEntry& section);
 
-// The sections' own code, written next to their rows. The loaders are declared here, not in the
-// reader's headers, so that the table names them without the report including the reader.
+// The value legends that close the settings file after its last section; the printout has none
+// and the reader takes nothing from them. A legend is its title, an underline as long as the
+// title, one line per item at column 2, and a blank line before the next legend. The items are
+// the texts the report's value columns can hold, or the names of a signal-name table.
+struct SwitchWords;
+struct ValueLegend {
+  std::string_view title;
+  std::span<const std::string_view> items;
+  const SwitchWords* words = nullptr;  // or the two words of a switch, the set one first or last
+  bool setFirst = false;
+  int signalTable = 0;  // or the names of signal-name table 1 to 3
+};
+extern const std::array<ValueLegend, 12> kValueLegends;
+
+// Appends the legends; no blank line follows the last item.
+void AppendValueLegends(TStringList& out);
+
+// The sections' own composers, written next to their rows.
 void ComposeSettingsRows(TStringList& out);  // report/SettingsSection.cpp
 // report/StarterSections.cpp
 void ComposeLocationRows(TStringList& out);
 void ComposeStarterInputRows(TStringList& out);
 void ComposeStarterTimerRows(TStringList& out);
 void ComposeExtModuleRows(TStringList& out);
-namespace reader {
-void ReadSettingsSection(ReadContext& ctx);  // reader/SettingsRows.cpp
-// reader/StarterRows.cpp
-void ReadLocationSection(ReadContext& ctx);
-void ReadStarterInputSection(ReadContext& ctx);
-void ReadStarterTimerSection(ReadContext& ctx);
-void ReadExtModuleSection(ReadContext& ctx);
-void ReadCommsModuleSection(ReadContext& ctx);  // reader/CommsRows.cpp
-}  // namespace reader

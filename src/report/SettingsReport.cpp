@@ -82,5 +82,5 @@ void ComposeSettingsReport(TStringList& out, const ReportVariant& v) {
     const int blanks = v.pageFill ? section.printoutBlanks : 1;
     for (int i = 0; i < blanks; ++i) out.Add(ReportBlankLine());
   }
-  // The value legends (v.legends) follow the last section once the report holds them.
+  if (v.legends) AppendValueLegends(out);
 }

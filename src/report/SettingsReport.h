@@ -59,9 +59,10 @@ ReportVariant SettingsFileVariant();
 ReportVariant PrintoutVariant();
 
 // Appends the report to `out`: the 8 header lines, then every composed section of the section
-// table in report order, each followed by the variant's closing blank lines. Reads the variable
-// table's send column, the revision box of the main window and the port state at the moment of
-// the call; the date and time come from Now(). Never fails on a cell's contents.
+// table in report order, each followed by the variant's closing blank lines, then the value
+// legends where the variant has them. Reads the variable table's send column, the revision box
+// of the main window and the port state at the moment of the call; the date and time come from
+// Now(). Never fails on a cell's contents.
 void ComposeSettingsReport(TStringList& out, const ReportVariant& v);
 
 // The 8 header lines alone.

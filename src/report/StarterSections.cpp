@@ -25,21 +25,6 @@ std::string SignalName(int table, int row) {
   return table == 2 ? GetTable02Str(code) : GetTable03Str(code);
 }
 
-// Ruler, header, separator, the rows with the separator between each two, ruler; the ruler as
-// long as the header.
-void AppendFramedTable(TStringList& out, std::string_view header, std::string_view separator,
-                       const std::vector<std::string>& rows) {
-  const std::string ruler(header.size(), '-');
-  out.Add(ReportLineAt(2, ruler));
-  out.Add(ReportLineAt(2, header));
-  out.Add(ReportLineAt(2, separator));
-  for (size_t i = 0; i < rows.size(); ++i) {
-    if (i > 0) out.Add(ReportLineAt(2, separator));
-    out.Add(rows[i]);
-  }
-  out.Add(ReportLineAt(2, ruler));
-}
-
 }  // namespace
 
 void ComposeLocationRows(TStringList& out) {

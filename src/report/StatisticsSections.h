@@ -48,13 +48,3 @@ void ComposeStatisticalData(TStringList& out);
 void ComposeBluetoothSettings(TStringList& out);
 void ComposeCalibrations(TStringList& out);
 
-// The reader's loaders of these sections and of the header's identity rows (reader/CalibrationRows.cpp).
-namespace reader {
-struct ReadContext;
-void ReadBluetoothSection(ReadContext& ctx);
-// A missing "Bluetooth Settings" section still puts the default PIN in place.
-void BluetoothSectionMissing(ReadContext& ctx);
-void ReadCalibrationSection(ReadContext& ctx);
-// The identity rows, searched from the first line up to the "Settings" title line.
-void ReadIdentityRows(ReadContext& ctx, int settingsTitle);
-}  // namespace reader

@@ -80,7 +80,7 @@ TEST(ShellStartUp, MenuToolBarAndStatusBar) {
   const Item items[] = {
       {&f.ImportMMIFile1, "Open disc file to read settings", "F1"},
       {&f.ExportNCSettings1, "Save settings in disc file", "F2"},
-      {&f.VerifySettings, "Verify relay setting with file setting", "", false},
+      {&f.VerifySettings, "Verify relay setting with file setting", ""},
       {&f.UserpasswordSetup, "User password setup", ""},
       {&f.Frm1MMenUnlockFrontend, "Unlock Frontend", ""},
       {&f.MMenSiteModePsw, "Site Mode", ""},

@@ -29,6 +29,6 @@ inline void FuzzReaderOnce(ReaderWorld& w, const uint8_t* data, size_t size) {
   // Every section's rows over the whole file, whatever the header and titles say.
   ctx.from = 0;
   ctx.to = lines.Count();
-  for (const ReportSectionEntry& section : kReportSections)
+  for (const reader::ReaderSectionEntry& section : reader::kReaderSections)
     if (section.read) section.read(ctx);
 }

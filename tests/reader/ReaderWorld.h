@@ -10,7 +10,7 @@
 #include "editors/SettingsEditors.h"
 #include "platform/rtl/Paths.h"
 #include "platform/rtl/SysUtils.h"
-#include "report/ReportSections.h"
+#include "reader/ReaderSections.h"
 #include "report/SettingsReport.h"
 #include "support/EditorWorld.h"
 
@@ -143,13 +143,11 @@ struct ReaderWorld : EditorWorld {
     }
   }
 
-  // The row tests' fixture: the writer's lines followed by blank lines up to the length of a full
-  // report, so that the reader takes it for a report while the writer composes only some of the
-  // sections. The round trip opens the saved file itself (SaveFile).
+  // The row tests' fixture: the lines the writer composes for the baseline editors. The round
+  // trip opens the saved file itself (SaveFile).
   std::vector<std::string> Baseline() {
     TStringList out;
     ComposeSettingsReport(out, SettingsFileVariant());
-    while (out.Count() < 650) out.Add(std::string(91, ' '));
     return out.Lines();
   }
 
@@ -184,7 +182,7 @@ struct ReaderWorld : EditorWorld {
 // The missing-section lines of a file that holds only the sections the writer composes.
 inline std::vector<std::string> MissingSectionLines() {
   std::vector<std::string> out;
-  for (const ReportSectionEntry& s : kReportSections)
-    if (!s.compose && s.missingMessage) out.push_back(s.missingMessage);
+  for (const reader::ReaderSectionEntry& s : reader::kReaderSections)
+    if (!SectionEntry(s.id).compose && s.missingMessage) out.push_back(s.missingMessage);
   return out;
 }

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "editors/LogicEditors.h"
+#include "reader/ReaderRowCases.h"
 #include "reader/ReaderWorld.h"
 
 namespace {
@@ -44,21 +45,11 @@ Lines With(Lines first, const Lines& then) {
 
 std::string Item(const TComboBox& b) { return std::to_string(b.ItemIndex()); }
 
-struct RowCase {
-  const char* name;
-  Edit edit;
-  Lines log;  // before the lines of the sections the fixture lacks
-  std::function<std::string(TForm1&)> editor;
-  std::string expected;
-  int sendRow;
-  std::string sendCell;
-};
-
 }  // namespace
 
 TEST(LogicReaderRows, EachEditGivesItsValueCellAndLog) {
   const std::string stopOne = "Real time clock stop hour out of range 0830 setting value changed to 01.";
-  const std::vector<RowCase> cases = {
+  const std::vector<ReaderRowCase> cases = {
       // Logic tables
       {"input name in lower case", Put("| T2  |", 0, "timer_a         "), {},
        [](TForm1& f) { return Item(f.cbLF2_InputA); }, "45", 6, "045"},
@@ -165,15 +156,7 @@ TEST(LogicReaderRows, EachEditGivesItsValueCellAndLog) {
       {"negative low level", Put("| Temperature 4 |", 15, " -8  "), {},
        [](TForm1& f) { return f.seRTD4_WarnLoLev.Text(); }, "-8", 65, "-008"},
   };
-  for (const RowCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    ReaderWorld w;
-    Lines file = w.Baseline();
-    c.edit(file);
-    EXPECT_EQ(w.Read(file), With(c.log, MissingSectionLines()));
-    EXPECT_EQ(c.editor(w.f1()), c.expected);
-    EXPECT_EQ(w.vt().StringGridRelLogRx.Cell(2, c.sendRow), c.sendCell);
-  }
+  CheckRowCases(cases, wire::RecordId::Logic);
 }
 
 // A section without its title: one line, and its editors keep what they had.

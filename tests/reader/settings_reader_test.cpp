@@ -12,6 +12,7 @@
 #include "wire/VoltageLists.h"
 
 #include "reader/SettingsReader.h"
+#include "reader/ReaderRowCases.h"
 #include "reader/ReaderWorld.h"
 
 namespace {
@@ -62,10 +63,9 @@ Lines SendColumn(ReaderWorld& w) {
   return out;
 }
 
-// The file exactly as the save command wrote it, opened by the open command. While the writer
-// composes only some of the sections its file is shorter than a report, and the reader refuses
-// it as a whole; once the writer composes them all, the same file must read back without a log
-// line and leave every editor and the send column as they were.
+// The file exactly as the save command wrote it, legends and all, opened by the open command: it
+// reads back with no log line but the sections the writer does not compose, and leaves every
+// editor and the send column as they were.
 TEST(SettingsReaderRoundTrip, SavedFileReadsBackUnchanged) {
   ReaderWorld w;
   const Lines editorsBefore = EditorValues(w);
@@ -77,28 +77,12 @@ TEST(SettingsReaderRoundTrip, SavedFileReadsBackUnchanged) {
   const Lines log = w.ReadFile(path);
 
   EXPECT_EQ(FrmFileDialog->LblFileDiagMemoLineCounter.Caption(), std::to_string(saved.Count()));
-  if (saved.Count() < reader::kMinReportLines) {
-    EXPECT_EQ(log, Lines{"Not a VUMA settings file"});
-    EXPECT_TRUE(w.logShown);
-  } else {
-    EXPECT_EQ(log, Lines{});
-    EXPECT_FALSE(w.logShown);
-  }
+  EXPECT_GE(saved.Count(), reader::kMinReportLines);
+  EXPECT_EQ(log, MissingSectionLines());
+  EXPECT_EQ(w.logShown, !log.empty());
   EXPECT_EQ(EditorValues(w), editorsBefore);
   EXPECT_EQ(SendColumn(w), sendBefore);
 }
-
-// One edit of the baseline file and what it must leave: the log lines before the missing
-// sections, the editor's value and the send-column cell.
-struct RowCase {
-  const char* name;
-  std::function<void(Lines&)> edit;
-  Lines log;
-  std::function<std::string(TForm1&)> editor;
-  std::string expected;
-  int sendRow;  // 0: not checked
-  std::string sendCell;
-};
 
 std::function<void(Lines&)> Value(std::string label, std::string v) {
   return [=](Lines& l) { EditValue(l, label, v); };
@@ -109,7 +93,7 @@ std::function<void(Lines&)> Gone(std::string label) {
 std::string SpinOf(const TSpinEdit& s) { return s.Text(); }
 
 TEST(SettingsReaderRows, EachEditGivesItsValueCellAndLog) {
-  const std::vector<RowCase> cases = {
+  const std::vector<ReaderRowCase> cases = {
       {"number", Value("Max. load setting 01. :", " 70 %"), {}, [](TForm1& f) { return SpinOf(f.seMLC); }, "70", 22, "070"},
       {"number below limit", Value("Max. load setting 01. :", " 5"),
        {"MLC 01 out of range 5 setting value changed to 030."}, [](TForm1& f) { return SpinOf(f.seMLC); }, "30", 22, "030"},
@@ -203,15 +187,7 @@ TEST(SettingsReaderRows, EachEditGivesItsValueCellAndLog) {
        {"Temperature 3 type out of range PT10 setting value changed to PT100."},
        [](TForm1& f) { return std::to_string(f.cbRTD3_Type.ItemIndex()); }, "0", 48, "000"},
   };
-  for (const RowCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    ReaderWorld w;
-    Lines file = w.Baseline();
-    c.edit(file);
-    EXPECT_EQ(w.Read(file), With(c.log, MissingSectionLines()));
-    EXPECT_EQ(c.editor(w.f1()), c.expected);
-    if (c.sendRow) EXPECT_EQ(w.SendCell(c.sendRow), c.sendCell);
-  }
+  CheckRowCases(cases, wire::RecordId::Settings);
 }
 
 // Header edits: the log lines they give and whether the Settings rows were read (a read changes
@@ -249,7 +225,9 @@ TEST(SettingsReaderHeader, RefusedHeadersLogTheirLinesAndReadNothing) {
       {"no relay revision", [](Lines& l) { ReplaceIn(l, " Revision : ", " Revisions: "); },
        {"Could not find VUMA revision used to save file."}},
       {"600 lines", [](Lines& l) { l.resize(600); }, {"Not a VUMA settings file"}},
-      {"153 lines", [](Lines& l) { l.resize(153); }, {"Not a VUMA settings file"}},
+      // 153 lines are the older form, of numbers only: the report's ruler is none.
+      {"153 lines", [](Lines& l) { l.resize(153); },
+       {"Old VUMA file not read: line 1 \"" + std::string(91, '-') + "\" is not a number."}},
       {"empty", [](Lines& l) { l.clear(); }, {"Not a VUMA settings file"}},
       {"over the line limit", [](Lines& l) { l.resize(10001, ""); }, {"Not a VUMA settings file"}},
   };
@@ -438,7 +416,7 @@ TEST(SettingsReaderCommand, LineEndsAndByteOrderMarks) {
     std::ofstream(w.FilePath(), std::ios::binary) << text;
     EXPECT_EQ(w.ReadFile(w.FilePath()), MissingSectionLines());
     EXPECT_EQ(w.f1().seMLC.Value(), 70);
-    EXPECT_EQ(FrmFileDialog->LblFileDiagMemoLineCounter.Caption(), "650");
+    EXPECT_EQ(FrmFileDialog->LblFileDiagMemoLineCounter.Caption(), std::to_string(file.size()));
   }
 }
 
@@ -447,6 +425,17 @@ TEST(SettingsReaderCommand, UnreadableFileEndsWithoutTouchingTheEditors) {
   EXPECT_ANY_THROW(w.ReadFile(w.FilePath() + ".missing"));
   EXPECT_EQ(w.f1().seMLC.Value(), 55);
   EXPECT_FALSE(w.logShown);
+}
+
+// "Latch" is also an item of the logic function table legend, where no underline follows it: in
+// a file without the Latch section's title the legend line is not taken for it.
+TEST(SettingsReaderSections, LegendItemIsNoTitle) {
+  ReaderWorld w;
+  Lines file = w.Baseline();
+  const int latch = TitleLine(file, "Latch");
+  ASSERT_GE(latch, 0);
+  file[static_cast<size_t>(latch)] = file[static_cast<size_t>(latch) + 1] = std::string(91, ' ');
+  EXPECT_EQ(w.Read(file), With({"Latch block not found."}, MissingSectionLines()));
 }
 
 TEST(SettingsReaderSections, OutOfOrderAndMissingTitles) {

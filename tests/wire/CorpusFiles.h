@@ -8,14 +8,22 @@
 #include <iterator>
 #include <string>
 
+inline std::filesystem::path CorpusDir(const char* name) {
+  return std::filesystem::path(__FILE__).parent_path().parent_path() / "fuzz" / "corpus" / name;
+}
+
+inline std::string ReadCorpusFile(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
 inline int RunCorpus(const char* name, void (*once)(const uint8_t*, size_t)) {
   namespace fs = std::filesystem;
-  const fs::path dir = fs::path(__FILE__).parent_path().parent_path() / "fuzz" / "corpus" / name;
+  const fs::path dir = CorpusDir(name);
   if (!fs::is_directory(dir)) return -1;
   int files = 0;
   for (const auto& entry : fs::directory_iterator(dir)) {
-    std::ifstream in(entry.path(), std::ios::binary);
-    const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string data = ReadCorpusFile(entry.path());
     once(reinterpret_cast<const uint8_t*>(data.data()), data.size());
     ++files;
   }

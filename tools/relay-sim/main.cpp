@@ -3,9 +3,13 @@
 //
 //   relay-sim [--silent] [--late-ms N] [--refuse N] [--bad-echo N] [--split] [--garbage TEXT]
 //             [--product N] [--revision XY] [--faults N] [--events N] [--dump FILE] [--whole]
+//             [--holds FILE]
 //
 // Answers go out byte by byte at the line's pace; --whole writes each answer in one piece once
 // its wire time has passed, as a USB adapter that buffers a whole answer delivers it.
+//
+// --holds sets fields and comms data block bytes before the first answer, from lines in the form
+// --dump writes (values without blanks); blank lines and lines starting with "#" are passed over.
 //
 // --dump writes every field of every record it holds to FILE when it stops, one line each:
 // "<grid name> <row> <value>", then the clock as "Clock <1..6> <value>" and the comms data block
@@ -18,6 +22,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include "support/PtyRelay.h"
@@ -40,11 +45,37 @@ void Dump(RelayModel& m, const std::string& path) {
     out << "CommsDataBlock " << i << ' ' << static_cast<int>(m.CommsBlock[i]) << '\n';
 }
 
+// Sets the fields and comms data block bytes a --holds file names; false for a file that cannot
+// be read or a line that names neither.
+bool LoadHolds(RelayModel& m, const std::string& path) {
+  std::ifstream in(path);
+  if (!in) return false;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream words(line);
+    std::string grid, value;
+    int row = 0;
+    if (!(words >> grid >> row >> value)) return false;
+    if (grid == "CommsDataBlock") {
+      if (row < 0 || static_cast<size_t>(row) >= m.CommsBlock.size()) return false;
+      m.CommsBlock[static_cast<size_t>(row)] = static_cast<uint8_t>(std::atoi(value.c_str()));
+      continue;
+    }
+    const wire::RecordLayout* record = nullptr;
+    for (const wire::RecordLayout& r : wire::kRecords)
+      if (grid == r.GridName) record = &r;
+    if (!record || row < 1 || row > record->FieldCount) return false;
+    m.SetField(record->Id, row, value);
+  }
+  return true;
+}
+
 int Usage() {
   std::fprintf(stderr,
                "usage: relay-sim [--silent] [--late-ms N] [--refuse N] [--bad-echo N] [--split]\n"
                "                 [--garbage TEXT] [--product N] [--revision XY] [--faults N] [--events N]\n"
-               "                 [--dump FILE] [--whole]\n");
+               "                 [--dump FILE] [--whole] [--holds FILE]\n");
   return 2;
 }
 }  // namespace
@@ -58,6 +89,11 @@ int main(int argc, char** argv) {
     auto next = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
     const char* v = nullptr;
     if (a == "--dump" && (v = next())) { dumpPath = v; continue; }
+    if (a == "--holds" && (v = next())) {
+      if (LoadHolds(m, v)) continue;
+      std::fprintf(stderr, "relay-sim: cannot take the fields of %s\n", v);
+      return 2;
+    }
     if (a == "--whole") relay.WholeAnswers = true;
     else if (a == "--silent") m.Misbehave.Silent = true;
     else if (a == "--split") m.Misbehave.Split = true;

@@ -64,8 +64,6 @@ void QtBackend::BuildForm(TForm& form) {
   if (!isMain && Application && Application->MainForm()) owner = WindowOf(*Application->MainForm());
   auto* win = new FormWindow(owner, owner ? Qt::Dialog : Qt::Window);
   win->setObjectName(ToQ(form.Name()));
-  if (!form.BorderIconsVisible)
-    win->setWindowFlags((owner ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   TForm* fp = &form;
   win->OnCloseRequest = [this, fp]() -> bool {
     if (quitAll_ || shuttingDown_ || !Find(fp)) return true;
@@ -85,7 +83,27 @@ void QtBackend::BuildForm(TForm& form) {
         menu = c;
         break;
       }
-  if (menu) BuildMenu(*menu, win);
+  if (menu) {
+    BuildMenu(*menu, win);
+  } else if (!form.BorderIconsVisible) {
+    // Window managers keep close and minimize buttons on any title bar they draw (openbox does,
+    // whatever the hints ask), so a window without them gets no title bar from the window manager:
+    // its caption shows in a strip of its own, which also keeps the window wide enough for it.
+    win->setWindowFlags(win->windowFlags() | Qt::FramelessWindowHint);
+    auto* strip = new QLabel(win);
+    strip->setObjectName("caption");
+    QFont bold = strip->font();
+    bold.setBold(true);
+    strip->setFont(bold);
+    strip->setMargin(4);
+    strip->setAutoFillBackground(true);
+    strip->setBackgroundRole(QPalette::Highlight);
+    strip->setForegroundRole(QPalette::HighlightedText);
+    win->setContentsMargins(1, 1, 1, 1);
+    win->setMenuWidget(strip);
+    win->captionStrip = strip;
+    strip->installEventFilter(win);
+  }
 
   auto* client = new QWidget(win);
   BuildChildren(form, client, true);

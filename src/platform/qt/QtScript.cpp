@@ -26,6 +26,7 @@
 
 #include "platform/qt/QtBackend.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/QtWidgets.h"
 #include "platform/rtl/Paths.h"
 #include "platform/serial/Serial.h"
 #include "platform/ui/Application.h"
@@ -251,6 +252,14 @@ QString Overflow(QWidget* w, const TForm& form, QWidget*& culprit) {
     }
   if (top->size().width() < top->minimumSizeHint().width() || top->size().height() < top->minimumSizeHint().height())
     return QStringLiteral("the window is %1, its contents ask %2").arg(size(top->size()), size(top->minimumSizeHint()));
+  // A caption the window shows itself is not cut.
+  if (auto* fw = qobject_cast<FormWindow*>(top); fw && fw->captionStrip) {
+    const QLabel* strip = fw->captionStrip;
+    const int wide = strip->fontMetrics().horizontalAdvance(top->windowTitle()) + 2 * strip->margin();
+    if (wide > strip->contentsRect().width() || strip->width() > top->width())
+      return QStringLiteral("the caption \"%1\" needs %2 pixels, the window is %3 wide")
+          .arg(top->windowTitle()).arg(wide).arg(top->width());
+  }
   // The scroll areas around the target and inside it.
   QList<QAbstractScrollArea*> areas = w->findChildren<QAbstractScrollArea*>();
   for (QWidget* up = w; up; up = up->parentWidget())

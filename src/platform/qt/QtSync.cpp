@@ -186,6 +186,8 @@ void QtBackend::Sync(Peer& p) {
   switch (k) {
     case ControlKind::Form: {
       if (w && w->windowTitle() != caption) w->setWindowTitle(caption);
+      if (auto* fw = qobject_cast<FormWindow*>(w); fw && fw->captionStrip && fw->captionStrip->text() != caption)
+        fw->captionStrip->setText(caption);
       SyncFocus(static_cast<TForm&>(c));
       break;
     }
@@ -380,6 +382,9 @@ void QtBackend::Sync(Peer& p) {
       if (active >= 0 && active < pages->Stack()->count() && pages->Stack()->currentIndex() != active) {
         BuildPage(*m.Page(active));
         pages->Stack()->setCurrentIndex(active);
+        // The page takes its size at once rather than in a later layout pass: until then it would
+        // show the scroll bars of the size it had while hidden.
+        if (QLayout* l = pages->Stack()->layout()) l->setGeometry(pages->Stack()->contentsRect());
       }
       pages->Strip()->Refresh();
       break;

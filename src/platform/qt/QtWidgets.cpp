@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <cctype>
 
@@ -56,6 +57,25 @@ void FormWindow::keyPressEvent(QKeyEvent* e) {
     return;
   }
   QMainWindow::keyPressEvent(e);
+}
+
+// Without the window manager's frame the window draws its own edge.
+void FormWindow::paintEvent(QPaintEvent* e) {
+  QMainWindow::paintEvent(e);
+  if (!captionStrip) return;
+  QPainter p(this);
+  p.setPen(palette().color(QPalette::Dark));
+  p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+// The caption strip moves the window as a title bar would.
+bool FormWindow::eventFilter(QObject* o, QEvent* e) {
+  if (o == captionStrip && e->type() == QEvent::MouseButtonPress &&
+      static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton && windowHandle()) {
+    windowHandle()->startSystemMove();
+    return true;
+  }
+  return QMainWindow::eventFilter(o, e);
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {

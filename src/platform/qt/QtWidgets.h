@@ -43,9 +43,12 @@ class FormWindow : public QMainWindow {
   using QMainWindow::QMainWindow;
   std::function<bool()> OnCloseRequest;  // true: let Qt close the window itself
   std::function<bool(QKeyEvent*)> OnKey;  // a key no widget of the window took; true: taken
+  QLabel* captionStrip = nullptr;  // the caption, where the window manager draws no title bar
  protected:
   void closeEvent(QCloseEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
+  bool eventFilter(QObject* o, QEvent* e) override;
 };
 
 class ClickLabel : public QLabel {
