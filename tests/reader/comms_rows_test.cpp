@@ -316,6 +316,8 @@ std::string Item(const TComboBox& c) { return std::to_string(c.ItemIndex()); }
 std::string Dotted(TSpinEdit& a, TSpinEdit& b, TSpinEdit& c, TSpinEdit& d) {
   return a.Text() + "." + b.Text() + "." + c.Text() + "." + d.Text();
 }
+// The extended page's type and the older module's protocol.
+std::string BothTypes(TForm1& f) { return Item(f.cbExtCommsSelProt) + "/" + Item(f.cbCommsProtocol); }
 std::string ProfinetIp(TForm1& f) {
   return Dotted(f.speditExtCommsPROFINET_IP_AddrV4, f.speditExtCommsPROFINET_IP_AddrV3,
                 f.speditExtCommsPROFINET_IP_AddrV2, f.speditExtCommsPROFINET_IP_AddrV1);
@@ -405,13 +407,13 @@ TEST(CommsRows, EachRuleByItsFileLine) {
        [](TForm1& f) { return Item(f.cbExtCommsSelProt); }, "1"},
       {"unknown type: both choices none", "Rev 4e", 2, Row("| Comms Type       |", "PROFIBUS DP"),
        {"Communication module type out of range PROFIBUS DP setting value changed to None."},
-       [](TForm1& f) { return Item(f.cbExtCommsSelProt) + "/" + Item(f.cbCommsProtocol); }, "0/0"},
+       BothTypes, "0/0"},
       {"missing type row: both choices none", "Rev 4e", 3, [](Lines& l) { DropLabel(l, "| Comms Type       |"); },
        {"Communication module type not found. Setting value changed to None."},
-       [](TForm1& f) { return Item(f.cbExtCommsSelProt) + "/" + Item(f.cbCommsProtocol); }, "0/0"},
+       BothTypes, "0/0"},
       {"short: missing type row", "Rev 4d", 2, [](Lines& l) { DropLabel(l, "| Comms Type       |"); },
        {"Communication module type not found. Setting value changed to None."},
-       [](TForm1& f) { return Item(f.cbExtCommsSelProt) + "/" + Item(f.cbCommsProtocol); }, "0/0"},
+       BothTypes, "0/0"},
       // The short layout.
       {"short: profinet is no type there", "Rev 4d", 1, Row("| Comms Type       |", "PROFINET"),
        {"Communication module type out of range PROFINET setting value changed to None."},
