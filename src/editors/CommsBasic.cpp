@@ -369,16 +369,19 @@ void TForm1::speditExtComms_CANbus_ActBaseAddrExit() { Repair(*this, &TForm1::sp
 void TForm1::speditExtComms_CANbus_SetBaseAddrExit() { Repair(*this, &TForm1::speditExtComms_CANbus_SetBaseAddrExit); }
 void TForm1::seModbusTimeOutExit() { Repair(*this, &TForm1::seModbusTimeOutExit); }
 
+void TForm1::ShowCommsLayout(bool extended) {
+  if (gbOldCommsSet.Visible() != extended) return;
+  gbOldCommsSet.SetVisible(!extended);
+  tabsExtendedCommsSet.SetTabVisible(extended);
+  tsStatistics.SetCaption(extended ? "Statistics" : "Comms + Statistics");
+}
+
 void TForm1::LoadCommsRecordEditors() {
   const int addr = Received(0), protocol = Received(1);
   const int base[3] = {Received(4) + 256 * Received(5), Received(6) + 256 * Received(7),
                        Received(8) + 256 * Received(9)};
   if (Extended(*this)) {
-    if (gbOldCommsSet.Visible()) {
-      gbOldCommsSet.SetVisible(false);
-      tabsExtendedCommsSet.SetTabVisible(true);
-      tsStatistics.SetCaption("Statistics");
-    }
+    ShowCommsLayout(true);
     labExtCommsErrFRAM.SetVisible((protocol & 0x80) != 0);
     cbExtCommsSelProt.SetItemIndex(protocol & 0x7F);
     cbExtCommsSelProtChange();
@@ -394,11 +397,7 @@ void TForm1::LoadCommsRecordEditors() {
     speditExtComms_CANbus_SetBaseAddr.SetValue(base[2]);
     return;
   }
-  if (!gbOldCommsSet.Visible()) {
-    gbOldCommsSet.SetVisible(true);
-    tabsExtendedCommsSet.SetTabVisible(false);
-    tsStatistics.SetCaption("Comms + Statistics");
-  }
+  ShowCommsLayout(false);
   cbCommsProtocol.SetItemIndex(protocol & 0x7F);
   cbCommsProtocolChange();
   switch (cbCommsProtocol.ItemIndex()) {

@@ -275,12 +275,21 @@ void EditRegister(TStringGrid& grid, TCommsSelDialog* dialog) {
 void TForm1::strgridExtCommsConfigBitsDblClick() { EditRegister(strgridExtCommsConfigBits, frmCommsBitsSel); }
 void TForm1::strgridExtCommsConfigWordsDblClick() { EditRegister(strgridExtCommsConfigWords, frmCommsWordSel); }
 
+bool comms::NameKeyAllowed(char key, bool atStart) {
+  const bool letter = key >= 'a' && key <= 'z';
+  const bool other = (key >= '0' && key <= '9') || key == '-' || key == '.';
+  return letter || (other && !atStart);
+}
+
+bool comms::NameAllowed(std::string_view name) {
+  for (size_t i = 0; i < name.size(); ++i)
+    if (!NameKeyAllowed(name[i], i == 0)) return false;
+  return true;
+}
+
 void TForm1::editExtCommsPROFINET_DeviceNameKeyPress(TEdit& edit, char& Key) {
-  const bool letter = Key >= 'a' && Key <= 'z';
-  const bool other = (Key >= '0' && Key <= '9') || Key == '-' || Key == '.';
-  bool ok = letter || other;
-  if (other && (edit.Text().empty() || edit.SelStart() == 0)) ok = false;
-  if (!ok && Key != '\b') Key = 0;
+  const bool atStart = edit.Text().empty() || edit.SelStart() == 0;
+  if (!comms::NameKeyAllowed(Key, atStart) && Key != '\b') Key = 0;
 }
 
 void TForm1::ReportSelectionFiles() {

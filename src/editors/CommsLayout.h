@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 
 class TControl;
 class TForm1;
@@ -74,6 +75,12 @@ struct DefaultColumn {
   int Lines[20];
 };
 std::span<const DefaultColumn> RegisterDefaults();
+
+// The key filter of the device and host name edits: small letters anywhere; digits, "-" and "."
+// only after the first character.
+bool NameKeyAllowed(char key, bool atStart);
+// A whole name the key filter lets through when typed from its start (an empty one too).
+bool NameAllowed(std::string_view name);
 
 // The name a selection file line gives (the line from its fifth character), "" for no line.
 std::string NameOfLine(const std::string& line);

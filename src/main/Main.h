@@ -2012,6 +2012,8 @@ class TForm1 : public TForm {
   void seModbusTimeOutExit();
   // The comms read: the layout by the relay's revision, then the protocol's editors.
   void LoadCommsRecordEditors();
+  // The Communication Module page (extended) or the older module's group on the statistics page.
+  void ShowCommsLayout(bool extended);
   // ---- The comms data block (CommsBlock.cpp) ----
   void UpdateExtCommsSettingInTxBuff();
   void UpdateExtCommsSettingTabFromSettings();

@@ -35,8 +35,8 @@ constexpr std::array<ReaderSectionEntry, kReportSectionCount> kReaderSections = 
     // Written for the record only; the reader never reads it.
     {RS::StatisticalData, kToEnd, nullptr, nullptr, nullptr},
     // Its range runs up to "Calibrations" and so takes in "Bluetooth Settings".
-    {RS::CommunicationModule, RS::Calibrations, "Communication module settings not found.", nullptr,
-     nullptr},
+    {RS::CommunicationModule, RS::Calibrations, "Communication module settings not found.",
+     ReadCommsModuleSection, nullptr},
     {RS::Bluetooth, kToEnd, "Bluetooth Settings not found.", ReadBluetoothSection,
      BluetoothSectionMissing},
     {RS::Calibrations, kToEnd, "Calibration not found.", ReadCalibrationSection, nullptr},

@@ -44,6 +44,7 @@ void ReadLocationSection(ReadContext& ctx);
 void ReadStarterInputSection(ReadContext& ctx);
 void ReadStarterTimerSection(ReadContext& ctx);
 void ReadExtModuleSection(ReadContext& ctx);
+void ReadCommsModuleSection(ReadContext& ctx);  // CommsRows.cpp
 // CalibrationRows.cpp
 void ReadBluetoothSection(ReadContext& ctx);
 // A missing "Bluetooth Settings" section still puts the default PIN in place.

@@ -1,5 +1,6 @@
 #include "report/ReportSections.h"
 
+#include "report/CommsSection.h"
 #include "report/LogicSections.h"
 #include "report/ReportLine.h"
 #include "report/SettingsSection.h"
@@ -29,7 +30,7 @@ constexpr std::array<ReportSectionEntry, kReportSectionCount> kReportSections = 
     {RS::StarterTimers, {2, "Starter Timers"}, {}, 1, ComposeStarterTimerRows},
     {RS::ExternalModule, {2, "External Module Setting"}, {}, 5, ComposeExtModuleRows},
     {RS::StatisticalData, {2, "Statistical Data"}, {}, 1, ComposeStatisticalData},
-    {RS::CommunicationModule, {2, "Communication Module"}, {}, 1, nullptr},
+    {RS::CommunicationModule, {2, "Communication Module"}, {}, 1, ComposeCommsModuleRows},
     {RS::Bluetooth, {2, "Bluetooth Settings", 20}, {}, 1, ComposeBluetoothSettings},
     {RS::Calibrations, {2, "Calibrations"}, {}, 1, ComposeCalibrations},
 }};
