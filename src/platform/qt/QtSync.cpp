@@ -150,7 +150,7 @@ void QtBackend::SyncCommon(Peer& p) {
         pal.setColor(QPalette::Window, col);
       else
         for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) pal.setColor(role, col);
-      w->setAutoFillBackground(filled);
+      if (w->autoFillBackground() != filled) w->setAutoFillBackground(filled);
     }
     if (fore) {
       const QColor col = ToQColor(c.FontColor(), pal);
@@ -210,8 +210,9 @@ void QtBackend::Sync(Peer& p) {
       if (le->text() != t) le->setText(t);
       // A masked text offers nothing to copy or drop into: its widget holds only the mask.
       const bool masked = ed.PasswordChar != 0;
-      le->setContextMenuPolicy(masked ? Qt::NoContextMenu : Qt::DefaultContextMenu);
-      le->setAcceptDrops(!masked);
+      const auto menu = masked ? Qt::NoContextMenu : Qt::DefaultContextMenu;
+      if (le->contextMenuPolicy() != menu) le->setContextMenuPolicy(menu);
+      if (le->acceptDrops() == masked) le->setAcceptDrops(!masked);
       bool readOnly = ed.ReadOnly;
       if (k == ControlKind::SpinEdit) {
         auto& sp = static_cast<TSpinEdit&>(c);
