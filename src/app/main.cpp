@@ -15,9 +15,6 @@ int main(int argc, char** argv) {
   // Qt's own event loop rather than GLib's: GLib wakes the loop each time a descriptor is watched
   // or dropped, which the serial line does on every answer.
   if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
-  // Repaints go to the X server inside the request: they are small (a changed value, the activity
-  // panel), and the shared-memory way waits for a round trip to the server before every paint.
-  if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
   QApplication qapp(argc, argv);
   QtBackend backend;
   SetSerialDeviceFactory(qtb::QtSerialFactory());
