@@ -23,21 +23,7 @@ if [[ -z "${DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$seconds" "$build"
 fi
 
-front=$build/vuma-frontend
-sim=$build/tools/relay-sim/relay-sim
-for f in "$front" "$sim"; do
-  [[ -x $f ]] || { echo "missing $f: build with -DVUMA_WITH_QT=ON" >&2; exit 1; }
-done
-
-scratch=$(mktemp -d)
-sim_pid='' front_pid=''
-cleanup() {
-  [[ -n $front_pid ]] && kill "$front_pid" 2>/dev/null || true
-  [[ -n $sim_pid ]] && kill "$sim_pid" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
+source "$root/bench/lib/processes.sh"
 
 # The Actual span's wait is script line 6, the Recorder span's line 22; the wait after each marks
 # its end.
@@ -68,46 +54,20 @@ wait 1000
 quit
 SCRIPT
 
-mkfifo "$scratch/sim.out"
-"$sim" >"$scratch/sim.out" 2>"$scratch/sim.err" &
-sim_pid=$!
-read -r pty <"$scratch/sim.out"
-[[ -n $pty ]] || { echo "relay-sim gave no pty" >&2; cat "$scratch/sim.err" >&2; exit 1; }
-
-# Ticks (utime+stime) of a process; the fields after the command name, which may hold blanks.
-ticks() {
-  local stat rest
-  stat=$(<"/proc/$1/stat") || return 1
-  rest=${stat##*) }
-  read -r -a f <<<"$rest"
-  echo $((f[11] + f[12]))
-}
-now_ns() { date +%s%N; }
-hwm_kb() { awk '/^VmHWM:/ { print $2 }' "/proc/$1/status"; }
-
-VUMA_DRIVE_C=$scratch VUMA_SERIAL_PORTS=$pty VUMA_E2E_SCRIPT=$scratch/script.txt \
-  "$front" >"$scratch/front.out" 2>"$scratch/front.err" &
-front_pid=$!
+start_sim
+start_front
 start_ns=$(now_ns)
-
-# Waits for a log line of the program's script; false when the program ended first.
-await() {
-  until grep -q -- "$1" "$scratch/front.err" 2>/dev/null; do
-    kill -0 "$front_pid" 2>/dev/null || return 1
-    sleep 0.01
-  done
-}
 
 if ! await "^E2E 6: wait"; then
   echo "the program did not reach the connected span:" >&2
   cat "$scratch/front.err" >&2
   exit 1
 fi
-a_ns=$(now_ns) a_ticks=$(ticks "$front_pid") a_sim=$(ticks "$sim_pid")
+a_ns=$(now_ns) a_ticks=$(ticks "$front_pid") a_sim=$(ticks "$sim_pid") a_wake=$(wakeups "$front_pid")
 connect_s=$(awk -v a="$a_ns" -v s="$start_ns" 'BEGIN { printf "%.2f", (a - s) / 1e9 }')
 
 await "^E2E 7: wait" || { echo "the program ended during the span" >&2; cat "$scratch/front.err" >&2; exit 1; }
-b_ns=$(now_ns) b_ticks=$(ticks "$front_pid") b_sim=$(ticks "$sim_pid")
+b_ns=$(now_ns) b_ticks=$(ticks "$front_pid") b_sim=$(ticks "$sim_pid") b_wake=$(wakeups "$front_pid")
 
 await "^E2E 22: wait" || { echo "the program did not reach the Recorder span" >&2; cat "$scratch/front.err" >&2; exit 1; }
 c_ns=$(now_ns) c_ticks=$(ticks "$front_pid")
@@ -118,15 +78,15 @@ wait "$front_pid" && rc=0 || rc=$?
 front_pid=''
 grep -q "^E2E OK" "$scratch/front.err" || { echo "script did not end well (exit $rc):" >&2; cat "$scratch/front.err" >&2; exit 1; }
 
-hz=$(getconf CLK_TCK)
 awk -v a="$a_ns" -v b="$b_ns" -v s="$start_ns" -v ta="$a_ticks" -v tb="$b_ticks" \
     -v sa="$a_sim" -v sb="$b_sim" -v hz="$hz" -v hwm="$hwm" -v conn="$connect_s" -v pty="$pty" \
-    -v c="$c_ns" -v d="$d_ns" -v tc="$c_ticks" -v td="$d_ticks" 'BEGIN {
+    -v c="$c_ns" -v d="$d_ns" -v tc="$c_ticks" -v td="$d_ticks" -v w="$(wakeups_between "$a_wake" "$b_wake")" 'BEGIN {
   span = (b - a) / 1e9
   printf "port:                      %s\n", pty
   printf "start to connected:        %s s (start-up, F6, full read)\n", conn
   printf "connected span:            %.2f s on the Actual page\n", span
   printf "program CPU in the span:   %.2f s = %.1f %% of one core\n", (tb - ta) / hz, 100 * (tb - ta) / hz / span
+  printf "program wake-ups:          %.1f a second\n", w / span
   printf "program CPU, whole run:    %.2f s in %.2f s\n", tb / hz, (b - s) / 1e9
   printf "relay-sim CPU in the span: %.1f %% of one core\n", 100 * (sb - sa) / hz / span
   rspan = (d - c) / 1e9

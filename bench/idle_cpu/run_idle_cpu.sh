@@ -2,18 +2,21 @@
 # Idle CPU of the program, per case, and the longest stall of its UI thread while connected.
 #
 #   bench/idle_cpu/run_idle_cpu.sh [RUNS] [SECONDS] [BUILD_DIR] [CASE...]
-#       defaults: 5 runs, a 20 s span, build, every case
+#       defaults: 5 runs, a 30 s span, build, every case
 #
 # Cases (each run is a fresh program and a fresh relay-sim on a pseudo-terminal):
 #   offline            not connected, main window idle for the span
 #   actual-whole       connected, Actual page, relay-sim --whole (answers in one piece)
 #   actual-bytes       connected, Actual page, answers byte by byte at 19200 baud
-#   <page>-whole|bytes connected, that page of the main window (settings, spectrum, recorder, ...)
+#   <page>-whole|bytes connected, that page of the main window (settings, spectrum, recorder, ...);
+#                      on the Recorder page every channel group is ticked (all 120 traces)
 #   stall              connected, Settings page, answers byte by byte; during the span the
 #                      settings are written three times; the program's stall probe
 #                      ($VUMA_STALL_PROBE_MS) reports every late tick of the UI thread
 # For the CPU cases the span's CPU (utime+stime of all threads, /proc/<pid>/stat) is printed as
-# percent of one core, min / median / max over the runs. For the stall case the longest stall
+# percent of one core, min / median / max over the runs, with the span's resolution (one clock
+# tick), and the program's wake-ups per second (voluntary context switches of all its threads,
+# which a loaded machine does not inflate). For the stall case the longest stall
 # within the span, min / median / max over the runs. A page whose tab is hidden is reported so.
 # Without a display it runs itself under xvfb-run.
 set -euo pipefail
@@ -21,7 +24,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 runs=${1:-5}
-seconds=${2:-20}
+seconds=${2:-30}
 build=$(cd "${3:-$root/build}" && pwd)
 shift $(( $# < 3 ? $# : 3 ))
 cases=("$@")
@@ -31,40 +34,7 @@ if [[ -z "${DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$runs" "$seconds" "$build" "${cases[@]}"
 fi
 
-front=${VUMA_FRONTEND:-$build/vuma-frontend}
-sim=${VUMA_RELAY_SIM:-$build/tools/relay-sim/relay-sim}
-for f in "$front" "$sim"; do
-  [[ -x $f ]] || { echo "missing $f: build with -DVUMA_WITH_QT=ON" >&2; exit 1; }
-done
-
-scratch=$(mktemp -d)
-sim_pid='' front_pid=''
-stop_all() {
-  [[ -n $front_pid ]] && kill "$front_pid" 2>/dev/null || true
-  [[ -n $sim_pid ]] && kill "$sim_pid" 2>/dev/null || true
-  [[ -n $front_pid ]] && wait "$front_pid" 2>/dev/null || true
-  [[ -n $sim_pid ]] && wait "$sim_pid" 2>/dev/null || true
-  front_pid='' sim_pid=''
-}
-trap 'stop_all; rm -rf "$scratch"' EXIT
-
-ticks() {
-  local stat rest
-  stat=$(<"/proc/$1/stat") || return 1
-  rest=${stat##*) }
-  read -r -a f <<<"$rest"
-  echo $((f[11] + f[12]))
-}
-now_ns() { date +%s%N; }
-hz=$(getconf CLK_TCK)
-
-# Waits for a log line of the program's script; false when the program ended first.
-await() {
-  until grep -q -- "$1" "$scratch/front.err" 2>/dev/null; do
-    kill -0 "$front_pid" 2>/dev/null || return 1
-    sleep 0.01
-  done
-}
+source "$root/bench/lib/processes.sh"
 
 # Writes the script of a case; the span is between the log lines of the two markers it prints.
 script_for() {
@@ -78,6 +48,13 @@ script_for() {
     case $kase in
       offline) echo 'wait 2000' ;;
       stall) echo 'tab Form1.tsSettings'; echo 'wait 2000' ;;
+      recorder-*)
+        # Every channel group ticked: all 120 traces drawn.
+        echo 'tab Form1.tsRecorder'
+        for g in DF_Inp ExtDF_Inp Rel ExtRel PLC_Inp Cntr Tmr LF_ Latch Other AF TF RTD; do
+          echo "click Form1.cb_Rec${g}Vis"
+        done
+        echo 'wait 2000' ;;
       *) echo "tab Form1.ts${page^}"; echo 'wait 2000' ;;
     esac
     echo 'wait 1'  # span start
@@ -105,28 +82,22 @@ run_once() {
   local start_line end_line
   start_line=$(grep -n '^wait 1$' "$scratch/script.txt" | cut -d: -f1)
   end_line=$(grep -n '^wait 1500$' "$scratch/script.txt" | tail -1 | cut -d: -f1)
-  rm -f "$scratch/sim.out" && mkfifo "$scratch/sim.out"
   local simargs=()
   [[ $mode == whole ]] && simargs=(--whole)
-  "$sim" "${simargs[@]}" >"$scratch/sim.out" 2>"$scratch/sim.err" &
-  sim_pid=$!
-  local pty
-  read -r pty <"$scratch/sim.out"
+  start_sim "${simargs[@]}"
   local probe=()
   [[ $kase == stall ]] && probe=(VUMA_STALL_PROBE_MS=3)
-  env "${probe[@]}" VUMA_DRIVE_C="$scratch" VUMA_SERIAL_PORTS="$pty" VUMA_E2E_SCRIPT="$scratch/script.txt" \
-    "$front" >"$scratch/front.out" 2>"$scratch/front.err" &
-  front_pid=$!
+  start_front "${probe[@]}"
   if ! await "^E2E $start_line: wait"; then
     if grep -q 'E2E FAIL.*tab' "$scratch/front.err"; then echo hidden; stop_all; return; fi
     echo "the program did not reach the span:" >&2; cat "$scratch/front.err" >&2; stop_all; echo failed; return
   fi
-  local a_ns a_ticks b_ns b_ticks
-  a_ns=$(now_ns) a_ticks=$(ticks "$front_pid")
+  local a_ns a_ticks a_wake b_ns b_ticks b_wake
+  a_ns=$(now_ns) a_ticks=$(ticks "$front_pid") a_wake=$(wakeups "$front_pid")
   if ! await "^E2E $end_line: wait"; then
     echo "the program ended during the span:" >&2; cat "$scratch/front.err" >&2; stop_all; echo failed; return
   fi
-  b_ns=$(now_ns) b_ticks=$(ticks "$front_pid")
+  b_ns=$(now_ns) b_ticks=$(ticks "$front_pid") b_wake=$(wakeups "$front_pid")
   wait "$front_pid" || true
   front_pid=''
   stop_all
@@ -137,8 +108,8 @@ run_once() {
       on && $1 == "STALL" && $2 > m { m = $2 }
       END { printf "%.1f\n", m + 0 }' "$scratch/front.err"
   else
-    awk -v a="$a_ns" -v b="$b_ns" -v ta="$a_ticks" -v tb="$b_ticks" -v hz="$hz" \
-      'BEGIN { printf "%.2f\n", 100 * (tb - ta) / hz / ((b - a) / 1e9) }'
+    awk -v a="$a_ns" -v b="$b_ns" -v ta="$a_ticks" -v tb="$b_ticks" -v hz="$hz" -v w="$(wakeups_between "$a_wake" "$b_wake")" \
+      'BEGIN { span = (b - a) / 1e9; printf "%.2f %.1f\n", 100 * (tb - ta) / hz / span, w / span }'
   fi
 }
 
@@ -149,17 +120,22 @@ summary() {
 }
 
 printf "program: %s\nspan %s s, %s runs per case; CPU in %% of one core, stall in ms\n" "$front" "$seconds" "$runs"
+# CPU time is counted in clock ticks: one tick over the span is the finest step a figure can show.
+awk -v hz="$hz" -v s="$seconds" 'BEGIN { printf "CPU resolution: %.3f %% of a core (one %d ms clock tick in %s s)\n", 100 / hz / s, 1000 / hz, s }'
+echo "wake-ups: voluntary context switches of all the program's threads per second"
 for kase in "${cases[@]}"; do
-  values=()
+  cpu=() wake=() hidden=''
   for ((r = 0; r < runs; ++r)); do
-    v=$(run_once "$kase")
-    [[ $v == hidden ]] && { values=(hidden); break; }
+    read -r v w <<<"$(run_once "$kase")"
+    [[ $v == hidden ]] && { hidden=1; break; }
     [[ $v == failed ]] && continue
-    values+=("$v")
+    cpu+=("$v")
+    [[ -n ${w:-} ]] && wake+=("$w")
   done
-  if [[ ${values[0]:-} == hidden ]]; then
+  if [[ -n $hidden ]]; then
     printf "%-16s tab hidden in this build\n" "$kase"
-  else
-    printf "%-16s %s   [%s]\n" "$kase" "$(printf '%s\n' "${values[@]}" | summary)" "${values[*]}"
+    continue
   fi
+  printf "%-16s %s   [%s]\n" "$kase" "$(printf '%s\n' "${cpu[@]}" | summary)" "${cpu[*]}"
+  (( ${#wake[@]} )) && printf "%-16s %s   [%s]\n" "  wake-ups/s" "$(printf '%s\n' "${wake[@]}" | summary)" "${wake[*]}"
 done

@@ -12,6 +12,9 @@
 #include "platform/ui/Application.h"
 
 int main(int argc, char** argv) {
+  // Qt's own event loop rather than GLib's: GLib wakes the loop each time a descriptor is watched
+  // or dropped, which the serial line does on every answer.
+  if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
   QApplication qapp(argc, argv);
   QtBackend backend;
   SetSerialDeviceFactory(qtb::QtSerialFactory());

@@ -18,6 +18,11 @@ TFrmProgress::TFrmProgress()
   ProgTmrSys.Name = "ProgTmrSys";
   ProgTmrCloseAuto.Name = "ProgTmrCloseAuto";
   ProgTmrSys.OnTimer = [this] { ProgTmrSysTimer(); };
+  // A tick only arms the automatic close once the bar is full; until then, or once it is armed,
+  // the ticks are passed over without waking.
+  ProgTmrSys.Idle = [this] {
+    return ProgBarDisProg.Max() != ProgBarDisProg.Position() || ProgTmrCloseAuto.Enabled();
+  };
   ProgTmrCloseAuto.OnTimer = [this] { ProgTmrCloseAutoTimer(); };
   ProgButButton.OnClick = [this] { ProgButButtonClick(); };
   OnShow = [this] { FormShow(); };

@@ -324,4 +324,18 @@ TEST(Connect, ClosedPortTicksSleepOnlyWhileNothingIsOutOfPlace) {
   EXPECT_FALSE(f.Timer2.Idle());
 }
 
+// Not connected and at rest the program has nothing to wake for: once every timer has come due
+// and found nothing to do, neither a timer nor an event is due at all.
+TEST(Connect, NothingIsDueWhileNotConnectedAndAtRest) {
+  ShellWorld w(false);
+  w.hb.RunFor(2000);
+  int64_t due = 0;
+  EXPECT_FALSE(Scheduler::Instance().NextDue(due)) << "due at " << due << " us";
+  // A full progress bar is the progress timer's work: it comes back and arms the automatic close.
+  w.prog().ProgBarDisProg.SetPosition(w.prog().ProgBarDisProg.Max());
+  EXPECT_TRUE(Scheduler::Instance().NextDue(due));
+  w.hb.RunFor(600);
+  EXPECT_TRUE(w.prog().ProgTmrCloseAuto.Enabled());
+}
+
 }  // namespace

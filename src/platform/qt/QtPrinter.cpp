@@ -16,19 +16,25 @@
 
 namespace qtb {
 
-QtPrintDevice::QtPrintDevice() : printer_(QPrinter::HighResolution) {
-  printer_.setResolution(600);
-  toFile_ = QPrinterInfo::availablePrinters().isEmpty();
-  if (toFile_) printer_.setOutputFormat(QPrinter::PdfFormat);
+QtPrintDevice::QtPrintDevice() = default;
+
+QPrinter& QtPrintDevice::P() const {
+  if (!printer_) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer_->setResolution(600);
+    toFile_ = QPrinterInfo::availablePrinters().isEmpty();
+    if (toFile_) printer_->setOutputFormat(QPrinter::PdfFormat);
+  }
+  return *printer_;
 }
 
 QtPrintDevice::~QtPrintDevice() {
   if (painter_.isActive()) painter_.end();
 }
 
-int QtPrintDevice::Dpi() const { return printer_.resolution(); }
-int QtPrintDevice::PageWidth() const { return printer_.width(); }
-int QtPrintDevice::PageHeight() const { return printer_.height(); }
+int QtPrintDevice::Dpi() const { return P().resolution(); }
+int QtPrintDevice::PageWidth() const { return P().width(); }
+int QtPrintDevice::PageHeight() const { return P().height(); }
 
 namespace {
 // A PDF file in the root of drive C named after the document, without characters a file name
@@ -68,39 +74,39 @@ bool CompletePdf(const std::string& path) {
 // The file offered in the print dialog is named after the document; when the dialog runs before
 // the document has its title, the name the user left alone follows the title the document gets.
 void QtPrintDevice::PrepareDialog(const std::string& title) {
-  if (!toFile_ || printer_.outputFormat() != QPrinter::PdfFormat) return;
-  if (printer_.outputFileName().isEmpty() || autoNamed_) Offer(title);
+  if (!PrintsToFile() || P().outputFormat() != QPrinter::PdfFormat) return;
+  if (P().outputFileName().isEmpty() || autoNamed_) Offer(title);
 }
 
 void QtPrintDevice::Offer(const std::string& title) {
   offered_ = FileFor(title);
-  printer_.setOutputFileName(offered_);
+  P().setOutputFileName(offered_);
   autoNamed_ = true;
 }
 
 void QtPrintDevice::BeginDoc(const std::string& title) {
   if (painter_.isActive()) throw EPrinter("Printing in progress");
-  printer_.setDocName(ToQ(title));
-  if (printer_.outputFormat() == QPrinter::PdfFormat) {
-    const QString name = printer_.outputFileName();
+  P().setDocName(ToQ(title));
+  if (P().outputFormat() == QPrinter::PdfFormat) {
+    const QString name = P().outputFileName();
     if (name.isEmpty() || (autoNamed_ && name == offered_))
       Offer(title);
     else
       autoNamed_ = false;  // the user's choice stays
   }
-  if (printer_.outputFormat() == QPrinter::PdfFormat) {
+  if (P().outputFormat() == QPrinter::PdfFormat) {
     // Written whole or not at all, as a saved file: into a temporary file beside the file meant
     // (through any link), renamed onto it once complete.
-    pdfName_ = printer_.outputFileName();
+    pdfName_ = P().outputFileName();
     try {
       pdfTarget_ = FollowLinks(pdfName_.toLocal8Bit().toStdString());
     } catch (const EInOutError&) {
       throw EPrinter("Printer is not available");
     }
     pdfTemp_ = pdfTarget_ + ".tmp" + std::to_string(::getpid());
-    printer_.setOutputFileName(QString::fromLocal8Bit(pdfTemp_.c_str()));
+    P().setOutputFileName(QString::fromLocal8Bit(pdfTemp_.c_str()));
   }
-  if (!painter_.begin(&printer_)) {
+  if (!painter_.begin(&P())) {
     DropPdf();
     throw EPrinter("Printer is not available");
   }
@@ -111,11 +117,11 @@ void QtPrintDevice::DropPdf() {
   if (pdfTemp_.empty()) return;
   ::unlink(pdfTemp_.c_str());
   pdfTemp_.clear();
-  printer_.setOutputFileName(pdfName_);
+  P().setOutputFileName(pdfName_);
 }
 
 void QtPrintDevice::NewPage() {
-  if (!painter_.isActive() || !printer_.newPage()) throw EPrinter("Printer error");
+  if (!painter_.isActive() || !P().newPage()) throw EPrinter("Printer error");
 }
 
 void QtPrintDevice::EndDoc() {
@@ -125,7 +131,7 @@ void QtPrintDevice::EndDoc() {
     ok = ok && CompletePdf(pdfTemp_) && ::rename(pdfTemp_.c_str(), pdfTarget_.c_str()) == 0;
     if (ok) {
       pdfTemp_.clear();
-      printer_.setOutputFileName(pdfName_);
+      P().setOutputFileName(pdfName_);
     }
     DropPdf();
   }
@@ -135,7 +141,7 @@ void QtPrintDevice::EndDoc() {
 
 void QtPrintDevice::Abort() {
   if (!painter_.isActive()) return;
-  printer_.abort();
+  P().abort();
   painter_.end();
   DropPdf();
   ForgetAutoName();
@@ -145,7 +151,7 @@ void QtPrintDevice::Abort() {
 void QtPrintDevice::ForgetAutoName() {
   if (!autoNamed_) return;
   autoNamed_ = false;
-  printer_.setOutputFileName(QString());
+  P().setOutputFileName(QString());
 }
 
 void QtPrintDevice::TextOut(int x, int y, const TFont& font, const std::string& text) {
@@ -155,16 +161,16 @@ void QtPrintDevice::TextOut(int x, int y, const TFont& font, const std::string& 
   QColor col = ToQColor(font.Color, QPalette());
   painter_.setPen(col.isValid() ? col : QColor(Qt::black));
   // The model places text by its top-left corner; Qt by its baseline.
-  QFontMetrics fm(f, &printer_);
+  QFontMetrics fm(f, &P());
   painter_.drawText(QPoint(x, y + fm.ascent()), ToQ(text));
 }
 
 int QtPrintDevice::TextHeight(const TFont& font, const std::string&) {
-  return QFontMetrics(ToQFont(font), &printer_).height();
+  return QFontMetrics(ToQFont(font), &P()).height();
 }
 
 int QtPrintDevice::TextWidth(const TFont& font, const std::string& text) {
-  return QFontMetrics(ToQFont(font), &printer_).horizontalAdvance(ToQ(text));
+  return QFontMetrics(ToQFont(font), &P()).horizontalAdvance(ToQ(text));
 }
 
 }  // namespace qtb

@@ -2,6 +2,7 @@
 // The print device over QPrinter: 600 dpi, "Courier New" through its metric-compatible substitute,
 // text placed by its top-left corner. Without a printer queue the document becomes a PDF file in
 // the root of drive C.
+#include <memory>
 #include <string>
 
 #include <QPainter>
@@ -27,23 +28,30 @@ class QtPrintDevice : public PrintDevice {
   int TextWidth(const TFont& font, const std::string& text) override;
 
   // The printer the print and printer setup dialogs configure.
-  QPrinter& QPrinterRef() { return printer_; }
+  QPrinter& QPrinterRef() { return P(); }
   // True when no printer queue exists and documents go to PDF files.
-  bool PrintsToFile() const { return toFile_; }
+  bool PrintsToFile() const {
+    P();
+    return toFile_;
+  }
   // Before a print dialog: without a printer queue, offer a file in the root of drive C.
   void PrepareDialog(const std::string& title);
 
  private:
   void ForgetAutoName();
   void Offer(const std::string& title);
-  QPrinter printer_;
+  // The printer is set up at its first use: asking the system for its printer queues is slow,
+  // and most runs never print.
+  QPrinter& P() const;
+  mutable std::unique_ptr<QPrinter> printer_;
   QPainter painter_;
   QString offered_;  // the file name last chosen for the user
   void DropPdf();
   QString pdfName_;        // while a PDF is written: the name the printer was given,
   std::string pdfTarget_;  // the file it stands for (links followed),
   std::string pdfTemp_;    // and the temporary file written instead
-  bool toFile_ = false, autoNamed_ = false;
+  mutable bool toFile_ = false;
+  bool autoNamed_ = false;
 };
 
 }  // namespace qtb

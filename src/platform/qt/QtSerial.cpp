@@ -142,6 +142,9 @@ class QtSerialDevice : public SerialDevice {
       if (n > 0) {
         pending_.append(buf, static_cast<size_t>(n));
         total += n;
+        // A short read emptied the line's buffer: asking again would only find it empty. What
+        // comes later wakes the reader or waits for the next look.
+        if (static_cast<size_t>(n) < sizeof buf) break;
         continue;
       }
       if (n < 0 && errno == EINTR) continue;

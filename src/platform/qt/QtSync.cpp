@@ -135,6 +135,9 @@ void QtBackend::SyncCommon(Peer& p) {
   }
   const QString tip = ToQ(c.Hint());
   if (w->toolTip() != tip) w->setToolTip(tip);
+  // An edit paints all of its rectangle, so a new text repaints the edit alone, not the group
+  // box behind it.
+  QWidget* field = c.Kind() == ControlKind::Edit ? w : c.Kind() == ControlKind::SpinEdit ? p.focus.data() : nullptr;
   // Colours: the background for Color, the text for the font colour; default ones restore Qt's.
   const bool back = IsSet(c.Color()), fore = IsSet(c.FontColor());
   if (back || fore) {
@@ -150,7 +153,10 @@ void QtBackend::SyncCommon(Peer& p) {
         pal.setColor(QPalette::Window, col);
       else
         for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) pal.setColor(role, col);
-      w->setAutoFillBackground(filled);
+      // A coloured edit still fills its own rectangle (below): switching the fill off and on
+      // again at every change would repaint what lies behind it.
+      const bool fill = filled || w == field;
+      if (w->autoFillBackground() != fill) w->setAutoFillBackground(fill);
     }
     if (fore) {
       const QColor col = ToQColor(c.FontColor(), pal);
@@ -159,11 +165,8 @@ void QtBackend::SyncCommon(Peer& p) {
     if (w->palette() != pal) w->setPalette(pal);
   } else if (w->testAttribute(Qt::WA_SetPalette)) {
     w->setPalette(QPalette());
-    w->setAutoFillBackground(false);
+    if (w != field) w->setAutoFillBackground(false);
   }
-  // An edit paints all of its rectangle, so a new text repaints the edit alone, not the group
-  // box behind it.
-  QWidget* field = c.Kind() == ControlKind::Edit ? w : c.Kind() == ControlKind::SpinEdit ? p.focus.data() : nullptr;
   if (field && !field->autoFillBackground()) field->setAutoFillBackground(true);
   if (w->font().bold() != c.FontBold()) {
     QFont f = w->font();
@@ -212,8 +215,9 @@ void QtBackend::Sync(Peer& p) {
       if (le->text() != t) le->setText(t);
       // A masked text offers nothing to copy or drop into: its widget holds only the mask.
       const bool masked = ed.PasswordChar != 0;
-      le->setContextMenuPolicy(masked ? Qt::NoContextMenu : Qt::DefaultContextMenu);
-      le->setAcceptDrops(!masked);
+      const auto menu = masked ? Qt::NoContextMenu : Qt::DefaultContextMenu;
+      if (le->contextMenuPolicy() != menu) le->setContextMenuPolicy(menu);
+      if (le->acceptDrops() == masked) le->setAcceptDrops(!masked);
       bool readOnly = ed.ReadOnly;
       if (k == ControlKind::SpinEdit) {
         auto& sp = static_cast<TSpinEdit&>(c);

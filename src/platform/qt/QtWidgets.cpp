@@ -118,12 +118,30 @@ std::vector<StatusBarWidget::Cell> StatusBarWidget::Cells() const {
     const QString text = panel.OwnerDraw ? QString() : ToQ(panel.Text);
     // This system's faces are a little wider than the classic ones: a text panel grows to show
     // its whole text, taking the room from the last panel.
-    const int textW = panel.OwnerDraw ? 0 : fontMetrics().horizontalAdvance(text) + 10;
+    const int textW = panel.OwnerDraw ? 0 : TextWidth(size_t(i), text) + 10;
     const int w = i == n - 1 ? width() - x : std::max({0, panel.Width, textW});
     cells.push_back(Cell{QRect(x, 1, std::max(1, w - 2), h - 1), text, panel.OwnerDraw});
     x += w;
   }
   return cells;
+}
+
+int StatusBarWidget::TextWidth(size_t panel, const QString& text) const {
+  if (textWidths_.size() <= panel) textWidths_.resize(panel + 1, {QString(), -1});
+  auto& [known, w] = textWidths_[panel];
+  if (w < 0 || known != text) {
+    known = text;
+    w = fontMetrics().horizontalAdvance(text);
+  }
+  return w;
+}
+
+void StatusBarWidget::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::FontChange) {
+    textWidths_.clear();
+    shown_.clear();
+  }
+  ModelWidget::changeEvent(e);
 }
 
 void StatusBarWidget::ModelChanged() {

@@ -111,6 +111,7 @@ class StatusBarWidget : public ModelWidget {
  protected:
   void paintEvent(QPaintEvent*) override;
   void resizeEvent(QResizeEvent*) override { shown_.clear(); }
+  void changeEvent(QEvent* e) override;
  private:
   struct Cell {
     QRect rect;
@@ -120,7 +121,11 @@ class StatusBarWidget : public ModelWidget {
   };
   // Where each panel goes at the present width (one cell for the simple text).
   std::vector<Cell> Cells() const;
+  // The width each panel's text needs, kept until its text or the font changes: the activity
+  // panel asks for the cells ten times a second, and measuring text is the dear part.
+  int TextWidth(size_t panel, const QString& text) const;
   std::vector<Cell> shown_;
+  mutable std::vector<std::pair<QString, int>> textWidths_;
 };
 
 // An edit with up and down buttons. The buttons take no focus; the backend feeds steps and keys
