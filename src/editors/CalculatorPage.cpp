@@ -138,7 +138,7 @@ void Refuse(TControl& field, const char* message) {
 std::optional<long double> AsFloat(TEdit& ed) {
   long double v = 0;
   if (TryStrToFloat(ed.Text(), v)) return v;
-  Refuse(ed, settings::kDigitsMessage);
+  Refuse(ed, editors::settings::kDigitsMessage);
   return std::nullopt;
 }
 
@@ -146,7 +146,7 @@ std::optional<long double> AsFloat(TEdit& ed) {
 std::optional<long long> AsInt(TEdit& ed) {
   int v = 0;
   if (TryStrToInt(ed.Text(), v)) return v;
-  Refuse(ed, settings::kDigitsMessage);
+  Refuse(ed, editors::settings::kDigitsMessage);
   return std::nullopt;
 }
 
@@ -173,7 +173,7 @@ auto AsInts(TForm1& f, const std::array<TEdit TForm1::*, N>& edits) {
   return ReadAll<long long>(f, edits, AsInt);
 }
 
-void ShowReading(TiAnalogDisplay& d, calc::Reading r) {
+void ShowReading(TiAnalogDisplay& d, editors::calc::Reading r) {
   d.SetPrecision(r.Precision);
   d.SetValue(r.Value);
 }
@@ -205,10 +205,10 @@ void SetUpPanel(TForm1& f, const Panel& p) {
   }
 }
 
-void FillList(TComboBox& box, std::span<const calc::Choice> choices, TComboBoxStyle style) {
+void FillList(TComboBox& box, std::span<const editors::calc::Choice> choices, TComboBoxStyle style) {
   box.Style = style;
   box.Items.Clear();
-  for (const calc::Choice& c : choices) box.Items.Add(c.Text);
+  for (const editors::calc::Choice& c : choices) box.Items.Add(c.Text);
   box.SetItemIndex(-1);
 }
 
@@ -219,13 +219,13 @@ void LoadPanelClick(TForm1& f, const LoadPanel& lp) {
   if (volts < 0) return Refuse(f.*lp.Volts, kSelectVoltage);
   if (model < 0) return Refuse(f.*lp.Model, kSelectModel);
   Deliver(f, lp.P,
-          calc::MlcOfPower(*power, calc::SupplyVoltages()[static_cast<size_t>(volts)].Value,
-                           calc::RelayRatings()[static_cast<size_t>(model)].Value));
+          editors::calc::MlcOfPower(*power, editors::calc::SupplyVoltages()[static_cast<size_t>(volts)].Value,
+                           editors::calc::RelayRatings()[static_cast<size_t>(model)].Value));
 }
 
 void CurvePanelClick(TForm1& f, const CurvePanel& cp) {
   const auto in = AsInts<2>(f, {cp.Current, cp.Time});
-  if (in) Deliver(f, cp.P, calc::CurveClass((*in)[0], (*in)[1]));
+  if (in) Deliver(f, cp.P, editors::calc::CurveClass((*in)[0], (*in)[1]));
 }
 
 }  // namespace
@@ -255,8 +255,8 @@ void TForm1::InitCalculators() {
 
   for (const LoadPanel& lp : kLoadPanels) {
     SetUpPanel(*this, lp.P);
-    FillList(this->*lp.Volts, calc::SupplyVoltages(), TComboBoxStyle::csDropDownList);
-    FillList(this->*lp.Model, calc::RelayRatings(), TComboBoxStyle::csDropDown);
+    FillList(this->*lp.Volts, editors::calc::SupplyVoltages(), TComboBoxStyle::csDropDownList);
+    FillList(this->*lp.Model, editors::calc::RelayRatings(), TComboBoxStyle::csDropDown);
   }
   for (const CurvePanel& cp : kCurvePanels) SetUpPanel(*this, cp.P);
 }
@@ -267,30 +267,30 @@ void TForm1::calcTripTimeClick() {
   const auto load = AsFloat(ebCurrent);
   if (!load) return;
   // No overload, or a curve outside the relay's: no trip (the decimals stay as last shown).
-  if (*load < calc::kTripLoadMin) return iAD_TripTime.SetValue(calc::kNoTrip);
+  if (*load < editors::calc::kTripLoadMin) return iAD_TripTime.SetValue(editors::calc::kNoTrip);
   const auto curve = AsInt(ebCurve);
   if (!curve) return;
-  if (*curve < calc::kCurveMin || *curve > calc::kCurveMax) return iAD_TripTime.SetValue(calc::kNoTrip);
+  if (*curve < editors::calc::kCurveMin || *curve > editors::calc::kCurveMax) return iAD_TripTime.SetValue(editors::calc::kNoTrip);
   const auto used = AsInt(ebTC_Used);
   if (!used) return;
   if (*used < 0 || *used > 100) return Refuse(ebTC_Used, kUsedRange);
-  const double t = calc::TripTime(*load, *curve, *used);
-  ShowReading(iAD_TripTime, {t, calc::TripTimePrecision(t)});
+  const double t = editors::calc::TripTime(*load, *curve, *used);
+  ShowReading(iAD_TripTime, {t, editors::calc::TripTimePrecision(t)});
 }
 
 void TForm1::bCalcCoolingTimeClick() {
   const auto in = AsFloats<3>(*this, {&TForm1::ebInit_TC, &TForm1::ebFinTC, &TForm1::ebMotorRC});
   if (!in) return;
   const auto [initial, required, timeConstant] = *in;
-  if (calc::CoolingTimeNegative(initial, required)) return Refuse(ebInit_TC, kNegativeCooling);
-  iaCoolingTime.SetValue(calc::CoolingTime(initial, required, timeConstant, cbForcedCooling.Checked()));
+  if (editors::calc::CoolingTimeNegative(initial, required)) return Refuse(ebInit_TC, kNegativeCooling);
+  iaCoolingTime.SetValue(editors::calc::CoolingTime(initial, required, timeConstant, cbForcedCooling.Checked()));
 }
 
 void TForm1::bCurrentCalcClick() {
   const auto in = AsInts<4>(
       *this, {&TForm1::ebPowerRating, &TForm1::ebSupplyVoltLine, &TForm1::ebPowerFactor, &TForm1::ebEffeciency});
   if (!in) return;
-  const long double current = calc::LineCurrent((*in)[0], (*in)[1], (*in)[2], (*in)[3]);
+  const long double current = editors::calc::LineCurrent((*in)[0], (*in)[1], (*in)[2], (*in)[3]);
   iaLineCurrent.SetValue(static_cast<double>(current));
   // The full load setting calculator takes it from here.
   ebFullLoad.SetText(IntToStr(Round(current)));
@@ -299,19 +299,19 @@ void TForm1::bCurrentCalcClick() {
 void TForm1::bCalcEL_TripTimeClick() {
   const auto in =
       AsFloats<3>(*this, {&TForm1::ebActual_EL, &TForm1::ebSetting_EL, &TForm1::ebTimeMultiplier_EL});
-  if (in) ShowReading(iAD_TripTimeEL, calc::EarthLeakageTripTime((*in)[0], (*in)[1], (*in)[2]));
+  if (in) ShowReading(iAD_TripTimeEL, editors::calc::EarthLeakageTripTime((*in)[0], (*in)[1], (*in)[2]));
 }
 
 void TForm1::bCalc_MLCClick() {
   const auto current = AsFloat(ebFullLoad);
   if (!current) return;
   const auto rating = AsInt(ebRelMod);
-  if (rating) ebMLC_set.SetText(IntToStr(calc::MlcOfCurrent(*current, *rating)));
+  if (rating) ebMLC_set.SetText(IntToStr(editors::calc::MlcOfCurrent(*current, *rating)));
 }
 
 void TForm1::bCalcCurveClassClick() {
   const auto in = AsInts<2>(*this, {&TForm1::ebLockRotorCurrentLev, &TForm1::ebLockRotorTime});
-  if (in) ebCurveClassValue.SetText(IntToStr(calc::CurveClass((*in)[0], (*in)[1])));
+  if (in) ebCurveClassValue.SetText(IntToStr(editors::calc::CurveClass((*in)[0], (*in)[1])));
 }
 
 void TForm1::bCalcRMSClick() {
@@ -319,9 +319,9 @@ void TForm1::bCalcRMSClick() {
                                       &TForm1::ebTime_1, &TForm1::ebTime_2, &TForm1::ebTime_3, &TForm1::ebTime_4});
   if (!in) return;
   const std::span<const long double, 8> all(*in);
-  const double rms = calc::RmsCurrent(all.first<4>(), all.last<4>());
+  const double rms = editors::calc::RmsCurrent(all.first<4>(), all.last<4>());
   iADI_rms.SetValue(rms);
-  iADI_rms.SetColor(calc::RmsOverload(rms) ? clRed : clWhite);
+  iADI_rms.SetColor(editors::calc::RmsOverload(rms) ? clRed : clWhite);
 }
 
 // ---- Settings page panels ----

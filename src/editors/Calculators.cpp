@@ -5,7 +5,7 @@
 #include "platform/rtl/MathUtil.h"
 #include "platform/rtl/SysUtils.h"
 
-namespace calc {
+namespace editors::calc {
 namespace {
 
 // The calculators' thermal constant (the live time to trip uses 35.5), the current calculator's
@@ -99,4 +99,4 @@ double RmsCurrent(std::span<const long double, 4> loads, std::span<const long do
 std::span<const Choice> SupplyVoltages() { return kSupplyVoltages; }
 std::span<const Choice> RelayRatings() { return kRelayRatings; }
 
-}  // namespace calc
+}  // namespace editors::calc

@@ -5,7 +5,7 @@
 // positive raises, as the platform's real arithmetic does.
 #include <span>
 
-namespace calc {
+namespace editors::calc {
 
 // What a display shows for a trip time that never comes (no overload, or a curve out of range).
 inline constexpr double kNoTrip = 99999;
@@ -68,4 +68,4 @@ std::span<const Choice> SupplyVoltages();
 // Relay models: their rating (A).
 std::span<const Choice> RelayRatings();
 
-}  // namespace calc
+}  // namespace editors::calc

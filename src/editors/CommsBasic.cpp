@@ -14,7 +14,7 @@
 namespace {
 
 using Handler = void (TForm1::*)();
-using comms::ControlOf;
+using editors::comms::ControlOf;
 
 #define ED(n) [](TForm1& f) -> TControl& { return f.n; }
 
@@ -231,8 +231,8 @@ void TForm1::InitCommsPages() {
   strgridExtCommsConfigBits.OnDblClick = [this] { strgridExtCommsConfigBitsDblClick(); };
   strgridExtCommsConfigWords.OnDblClick = [this] { strgridExtCommsConfigWordsDblClick(); };
   // Only the groups of the protocol shown; none at start.
-  for (int p = 0; p < comms::kProtocolCount; ++p) {
-    const comms::ProtocolGroups& g = comms::GroupsOf(p);
+  for (int p = 0; p < editors::comms::kProtocolCount; ++p) {
+    const editors::comms::ProtocolGroups& g = editors::comms::GroupsOf(p);
     if (g.Settings) g.Settings(*this).SetVisible(false);
     if (g.Statistics) g.Statistics(*this).SetVisible(false);
   }

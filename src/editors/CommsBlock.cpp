@@ -11,7 +11,7 @@
 #include "vartable/UnitVarTable.h"
 #include "wire/Numeric.h"
 
-namespace comms {
+namespace editors::comms {
 namespace {
 
 #define ED(n) [](TForm1& f) -> TControl& { return f.n; }
@@ -184,9 +184,9 @@ std::span<const DefaultColumn> RegisterDefaults() { return kDefaults; }
 
 std::string NameOfLine(const std::string& line) { return line.size() > 4 ? line.substr(4) : std::string(); }
 
-}  // namespace comms
+}  // namespace editors::comms
 
-using namespace comms;
+using namespace editors::comms;
 
 void TForm1::UpdateExtCommsSettingInTxBuff() {
   if (!FormVariableTable) return;
@@ -275,13 +275,13 @@ void EditRegister(TStringGrid& grid, TCommsSelDialog* dialog) {
 void TForm1::strgridExtCommsConfigBitsDblClick() { EditRegister(strgridExtCommsConfigBits, frmCommsBitsSel); }
 void TForm1::strgridExtCommsConfigWordsDblClick() { EditRegister(strgridExtCommsConfigWords, frmCommsWordSel); }
 
-bool comms::NameKeyAllowed(char key, bool atStart) {
+bool editors::comms::NameKeyAllowed(char key, bool atStart) {
   const bool letter = key >= 'a' && key <= 'z';
   const bool other = (key >= '0' && key <= '9') || key == '-' || key == '.';
   return letter || (other && !atStart);
 }
 
-bool comms::NameAllowed(std::string_view name) {
+bool editors::comms::NameAllowed(std::string_view name) {
   for (size_t i = 0; i < name.size(); ++i)
     if (!NameKeyAllowed(name[i], i == 0)) return false;
   return true;
@@ -289,7 +289,7 @@ bool comms::NameAllowed(std::string_view name) {
 
 void TForm1::editExtCommsPROFINET_DeviceNameKeyPress(TEdit& edit, char& Key) {
   const bool atStart = edit.Text().empty() || edit.SelStart() == 0;
-  if (!comms::NameKeyAllowed(Key, atStart) && Key != '\b') Key = 0;
+  if (!editors::comms::NameKeyAllowed(Key, atStart) && Key != '\b') Key = 0;
 }
 
 void TForm1::ReportSelectionFiles() {

@@ -11,7 +11,7 @@ class TControl;
 class TForm1;
 class TStringGrid;
 
-namespace comms {
+namespace editors::comms {
 
 inline constexpr int kBlockBytes = 86;
 
@@ -85,4 +85,4 @@ bool NameAllowed(std::string_view name);
 // The name a selection file line gives (the line from its fifth character), "" for no line.
 std::string NameOfLine(const std::string& line);
 
-}  // namespace comms
+}  // namespace editors::comms

@@ -5,7 +5,7 @@
 #include "editors/SettingsEditors.h"
 #include "main/Main.h"
 
-namespace settings {
+namespace editors::settings {
 namespace {
 
 #define ED(n) #n, [](TForm1& f) -> TControl& { return f.n; }
@@ -27,9 +27,9 @@ const EditorSpec kExtModuleEditors[] = {
 
 std::span<const EditorSpec> ExtModuleEditors() { return kExtModuleEditors; }
 
-}  // namespace settings
+}  // namespace editors::settings
 
-void TForm1::LoadExtModuleRecordEditors() { settings::LoadEditors(*this, settings::ExtModuleEditors()); }
+void TForm1::LoadExtModuleRecordEditors() { editors::settings::LoadEditors(*this, editors::settings::ExtModuleEditors()); }
 
 void TForm1::seDF_DelTime_8Change() { SettingChange(seDF_DelTime_8); }
 void TForm1::seDF_DelTime_9Change() { SettingChange(seDF_DelTime_9); }

@@ -2,7 +2,7 @@
 
 #include "main/Main.h"
 
-namespace legacy {
+namespace editors::legacy {
 namespace {
 
 #define L(name, control, handler) \
@@ -174,4 +174,4 @@ static_assert(std::size(kLines) == kLineCount);
 
 std::span<const LegacyLine> Lines() { return kLines; }
 
-}  // namespace legacy
+}  // namespace editors::legacy

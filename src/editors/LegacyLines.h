@@ -7,7 +7,7 @@
 class TControl;
 class TForm1;
 
-namespace legacy {
+namespace editors::legacy {
 
 inline constexpr int kLineCount = 153;
 // The voltage selection, written as an item of the 11-item list the older relays had.
@@ -25,4 +25,4 @@ struct LegacyLine {
 
 std::span<const LegacyLine> Lines();
 
-}  // namespace legacy
+}  // namespace editors::legacy

@@ -4,7 +4,7 @@
 
 #include "main/Main.h"
 
-namespace logic {
+namespace editors::logic {
 namespace {
 
 // The control of a row, checked by the compiler: ED(cbTmrA_Start) gives its name and accessor.
@@ -134,4 +134,4 @@ int GeneratorLeft(int function) {
   return function >= 1 && function <= 6 ? kLeft[function - 1] : kLeft[0];
 }
 
-}  // namespace logic
+}  // namespace editors::logic

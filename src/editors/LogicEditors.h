@@ -11,7 +11,7 @@
 class TControl;
 class TForm1;
 
-namespace logic {
+namespace editors::logic {
 
 enum class Kind : uint8_t {
   Signal,  // TComboBox of signal names (item index = signal code), nothing while none is selected
@@ -58,4 +58,4 @@ inline constexpr int kOpColumn = 3;
 // Left position of the generator panel beside logic function n's box.
 int GeneratorLeft(int function);
 
-}  // namespace logic
+}  // namespace editors::logic

@@ -13,7 +13,7 @@
 #include "vartable/UnitVarTable.h"
 #include "wire/Numeric.h"
 
-using namespace logic;
+using namespace editors::logic;
 
 namespace {
 

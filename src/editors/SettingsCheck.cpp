@@ -21,7 +21,7 @@ int VerifyItemIndex = 0;
 std::string VerifyLastErrorName;
 
 std::string VerifyItemName(int k) {
-  const std::span<const legacy::LegacyLine> lines = legacy::Lines();
+  const std::span<const editors::legacy::LegacyLine> lines = editors::legacy::Lines();
   return k >= 0 && k < static_cast<int>(lines.size()) ? lines[static_cast<size_t>(k)].Name : "";
 }
 
@@ -50,10 +50,10 @@ long long OlderVoltageItem(const TComboBox& box) {
 
 // What line k is compared with: the editor's value, item or text as a number; for a control
 // byte the relay's own byte.
-long long ItemValue(TForm1& f, int k, const legacy::LegacyLine& line) {
-  if (!line.Control) return f.*settings::ControlBytes()[static_cast<size_t>(line.Byte)].Field;
+long long ItemValue(TForm1& f, int k, const editors::legacy::LegacyLine& line) {
+  if (!line.Control) return f.*editors::settings::ControlBytes()[static_cast<size_t>(line.Byte)].Field;
   TControl& c = line.Control(f);
-  if (k == legacy::kVoltageLine) return OlderVoltageItem(static_cast<TComboBox&>(c));
+  if (k == editors::legacy::kVoltageLine) return OlderVoltageItem(static_cast<TComboBox&>(c));
   if (auto* spin = dynamic_cast<TSpinEdit*>(&c)) return spin->Value();
   if (auto* combo = dynamic_cast<TComboBox*>(&c)) return combo->ItemIndex();
   return StrToInt(static_cast<TEdit&>(c).Text());
@@ -88,12 +88,12 @@ void TForm1::VerifySettingsClick() {
       return;
     }
     // A missing line reads as empty, which then ends the check as no number.
-    for (int k = 0; k < legacy::kLineCount; ++k) lines.push_back(file.ReadLn());
+    for (int k = 0; k < editors::legacy::kLineCount; ++k) lines.push_back(file.ReadLn());
     file.Close();
   }
 
-  const std::span<const legacy::LegacyLine> items = legacy::Lines();
-  for (int k = 0; k < legacy::kLineCount; ++k)
+  const std::span<const editors::legacy::LegacyLine> items = editors::legacy::Lines();
+  for (int k = 0; k < editors::legacy::kLineCount; ++k)
     VerifyCompareItem(ItemValue(*this, k, items[static_cast<size_t>(k)]), lines[static_cast<size_t>(k)]);
 
   StarterTypeDisplay();

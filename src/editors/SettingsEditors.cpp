@@ -7,7 +7,7 @@
 #include "report/SignalNames.h"
 #include "wire/Selections.h"
 
-namespace settings {
+namespace editors::settings {
 namespace {
 
 using wire::RecordId;
@@ -283,4 +283,4 @@ std::vector<std::string> ItemTexts(Items list) {
 
 std::span<const ControlByte> ControlBytes() { return kControlBytes; }
 
-}  // namespace settings
+}  // namespace editors::settings

@@ -14,7 +14,7 @@
 class TControl;
 class TForm1;
 
-namespace settings {
+namespace editors::settings {
 
 enum class Kind : uint8_t {
   Spin,     // TSpinEdit: its value in the row's text form, nothing while its text is empty
@@ -133,4 +133,4 @@ bool IsFramingChar(char c);
 // Key filter of the text fields: drops the framing characters.
 void FramingKeyFilter(char& Key);
 
-}  // namespace settings
+}  // namespace editors::settings

@@ -8,7 +8,7 @@
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Dialogs.h"
 
-using namespace settings;
+using namespace editors::settings;
 
 namespace {
 

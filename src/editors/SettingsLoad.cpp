@@ -13,7 +13,7 @@
 #include "wire/Selections.h"
 #include "platform/rtl/SysUtils.h"
 
-using namespace settings;
+using namespace editors::settings;
 
 namespace {
 
@@ -66,12 +66,12 @@ void LoadEditor(TForm1& f, const EditorSpec& e) {
 
 }  // namespace
 
-void settings::LoadRows(TForm1& f, wire::RecordId grid) {
+void editors::settings::LoadRows(TForm1& f, wire::RecordId grid) {
   for (const EditorSpec& e : Editors())
     if (e.Grid == grid) LoadEditor(f, e);
 }
 
-void settings::LoadEditors(TForm1& f, std::span<const EditorSpec> table) {
+void editors::settings::LoadEditors(TForm1& f, std::span<const EditorSpec> table) {
   for (const EditorSpec& e : table) LoadEditor(f, e);
 }
 

@@ -11,7 +11,7 @@
 #include "platform/ui/Scheduler.h"
 #include "vartable/UnitVarTable.h"
 
-using namespace settings;
+using namespace editors::settings;
 
 namespace {
 
@@ -128,7 +128,7 @@ void EditorChanged(TForm1& f, const EditorSpec& e) {
 }  // namespace
 
 // Builds one editor as its row says; no handler runs while it is set up.
-void settings::SetUpEditor(TForm1& f, const EditorSpec& e) {
+void editors::settings::SetUpEditor(TForm1& f, const EditorSpec& e) {
   TControl& c = e.Control(f);
   switch (e.Type) {
     case Kind::Spin: {

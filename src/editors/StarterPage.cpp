@@ -4,7 +4,7 @@
 #include "editors/SettingsEditors.h"
 #include "main/Main.h"
 
-namespace settings {
+namespace editors::settings {
 namespace {
 
 using wire::RecordId;
@@ -70,11 +70,11 @@ const EditorSpec kStarterEditors[] = {
 
 std::span<const EditorSpec> StarterEditors() { return kStarterEditors; }
 
-}  // namespace settings
+}  // namespace editors::settings
 
 void TForm1::InitStarterPages() {
-  for (const settings::EditorSpec& e : settings::StarterEditors()) settings::SetUpEditor(*this, e);
-  for (const settings::EditorSpec& e : settings::ExtModuleEditors()) settings::SetUpEditor(*this, e);
+  for (const editors::settings::EditorSpec& e : editors::settings::StarterEditors()) editors::settings::SetUpEditor(*this, e);
+  for (const editors::settings::EditorSpec& e : editors::settings::ExtModuleEditors()) editors::settings::SetUpEditor(*this, e);
   labRestartTime.SetHint("* 0 sec setting = Diable");
   stS1.SetHint("Fast forward");
   stS2.SetHint("Slow forward");
@@ -84,7 +84,7 @@ void TForm1::InitStarterPages() {
   mbStarterType.MaxLength = 32;
 }
 
-void TForm1::LoadStarterRecordEditors() { settings::LoadEditors(*this, settings::StarterEditors()); }
+void TForm1::LoadStarterRecordEditors() { editors::settings::LoadEditors(*this, editors::settings::StarterEditors()); }
 
 // ---- Named handlers: each the generic code for its editor ----
 

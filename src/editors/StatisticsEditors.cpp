@@ -63,12 +63,12 @@ void TForm1::ConnectRelayDataEditors() {
 }
 
 void TForm1::LoadRelayIDRecordEditors() {
-  settings::LoadRows(*this, RecordId::Identity);
+  editors::settings::LoadRows(*this, RecordId::Identity);
   mbSerialNum.SetText(ebSerialNumber.Text());
 }
 
 void TForm1::LoadStatisticsRecordEditors() {
-  settings::LoadRows(*this, RecordId::Statistics);
+  editors::settings::LoadRows(*this, RecordId::Statistics);
   const TStringGrid* g = ReceivedGrid(RecordId::Statistics);
   if (!g) return;
   // The start counts per thermal capacity band: record rows 5..14 into grid rows 9 down to 0.
@@ -79,12 +79,12 @@ void TForm1::LoadStatisticsRecordEditors() {
 }
 
 void TForm1::LoadDescRecordEditors() {
-  settings::LoadRows(*this, RecordId::Desc);
+  editors::settings::LoadRows(*this, RecordId::Desc);
   mbUserName.SetText(ebUserName.Text());
   mbDriveID.SetText(ebDriveID.Text());
 }
 
-void TForm1::LoadBluetoothRecordEditors() { settings::LoadRows(*this, RecordId::Bluetooth); }
+void TForm1::LoadBluetoothRecordEditors() { editors::settings::LoadRows(*this, RecordId::Bluetooth); }
 
 void TForm1::seVredCorrectFactChange() { SettingChange(seVredCorrectFact); }
 void TForm1::seVwhiteCorrectFactChange() { SettingChange(seVwhiteCorrectFact); }

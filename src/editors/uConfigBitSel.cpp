@@ -34,7 +34,7 @@ void TCommsSelDialog::LoadSelectionFile() {
   }
   if (!Complete()) return;
   for (int i = 0; i < 256; ++i) {
-    std::string name = comms::NameOfLine(lines_.Lines[i]);
+    std::string name = editors::comms::NameOfLine(lines_.Lines[i]);
     if (!name.empty()) combo_.Items.Add(name);
   }
 }
@@ -43,13 +43,13 @@ int TCommsSelDialog::FindCode(const std::string& name) const {
   if (name.empty()) return -1;
   const int n = lines_.Lines.Count() < 256 ? lines_.Lines.Count() : 256;
   for (int i = 0; i < n; ++i)
-    if (comms::NameOfLine(lines_.Lines[i]) == name) return i;
+    if (editors::comms::NameOfLine(lines_.Lines[i]) == name) return i;
   return -1;
 }
 
 std::string TCommsSelDialog::NameOf(int code) const {
   if (code < 0 || code >= lines_.Lines.Count()) return "";
-  return comms::NameOfLine(lines_.Lines[code]);
+  return editors::comms::NameOfLine(lines_.Lines[code]);
 }
 
 TfrmCommsBitsSel::TfrmCommsBitsSel()

@@ -107,7 +107,7 @@ void ReadSupplyFrequency(ReadContext& ctx, const RowSpec& row) {
 
 bool HoldsFramingChar(const std::string& s) {
   for (char c : s)
-    if (settings::IsFramingChar(c)) return true;
+    if (editors::settings::IsFramingChar(c)) return true;
   return false;
 }
 

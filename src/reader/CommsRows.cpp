@@ -19,7 +19,7 @@ namespace reader {
 
 namespace {
 
-using namespace commsreport;
+using namespace report;
 
 constexpr int kWideCut = 48, kWideLine = 49;      // extended rows
 constexpr int kNarrowCut = 25, kNarrowLine = 46;  // the type row, CANbus parameters, short rows
@@ -110,7 +110,7 @@ void ReadName(ReadContext& ctx, const CommsRow& r) {
     return;
   }
   const std::string name = v->substr(0, static_cast<size_t>(edit.MaxLength > 0 ? edit.MaxLength : 15));
-  if (!comms::NameAllowed(name)) {
+  if (!editors::comms::NameAllowed(name)) {
     ctx.Log(r.missing);
     return;
   }

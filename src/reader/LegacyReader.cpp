@@ -18,7 +18,7 @@ namespace reader {
 
 namespace {
 
-using legacy::LegacyLine;
+using editors::legacy::LegacyLine;
 
 uint8_t* LegacyByte(int byte) {
   static uint8_t* const bytes[] = {&LegacyControl_A, &LegacyControl_B, &LegacyControl_C, &LegacyControl_D};
@@ -26,8 +26,8 @@ uint8_t* LegacyByte(int byte) {
 }
 
 bool IsMask(TForm1& f, const TControl& c) {
-  const logic::LogicEditor* e = logic::FindLogicEditor(f, c);
-  return e && e->Type == logic::Kind::Mask;
+  const editors::logic::LogicEditor* e = editors::logic::FindLogicEditor(f, c);
+  return e && e->Type == editors::logic::Kind::Mask;
 }
 
 // The older form gives three edit boxes free text; there a text that is no number is a bad value,
@@ -51,8 +51,8 @@ Fit FitOf(TForm1& f, TControl& c) {
   } else if (auto* combo = dynamic_cast<TComboBox*>(&c)) {
     fit = {0, combo->Items.Count() - 1, 0};
   } else if (IsMask(f, c)) {
-    fit = {0, logic::kMaskMax, 0};
-  } else if (const settings::EditorSpec* e = settings::FindEditor(f, c)) {
+    fit = {0, editors::logic::kMaskMax, 0};
+  } else if (const editors::settings::EditorSpec* e = editors::settings::FindEditor(f, c)) {
     fit = {e->CheckMin, e->CheckMax, e->CheckMin};
   }
   if (rowDefault) fit.fallback = *rowDefault;
@@ -75,8 +75,8 @@ void SetEditor(TForm1& f, const LegacyLine& line, int value) {
   else if (auto* combo = dynamic_cast<TComboBox*>(&c)) combo->SetItemIndex(value);
   (f.*line.Changed)();
   // A mask's value is also the logic function's output table.
-  if (const logic::LogicEditor* e = logic::FindLogicEditor(f, c); e && e->Type == logic::Kind::Mask)
-    logic::TableByte(f, e->Function) = static_cast<uint8_t>(value);
+  if (const editors::logic::LogicEditor* e = editors::logic::FindLogicEditor(f, c); e && e->Type == editors::logic::Kind::Mask)
+    editors::logic::TableByte(f, e->Function) = static_cast<uint8_t>(value);
 }
 
 // The item of the voltage list the combo box holds for item `index` of the older 11-item list,
@@ -98,7 +98,7 @@ void ReadValue(ReadContext& ctx, int index, const LegacyLine& line, const std::s
   TControl& c = line.Control(f);
   const Fit fit = FitOf(f, c);
   std::optional<int> value;
-  if (number && index == legacy::kVoltageLine) {
+  if (number && index == editors::legacy::kVoltageLine) {
     if (const int item = VoltageItem(*number); item >= 0) value = item;
   } else if (number && *number >= fit.lo && *number <= fit.hi) {
     value = number;
@@ -114,7 +114,7 @@ void ReadValue(ReadContext& ctx, int index, const LegacyLine& line, const std::s
 // The switches of the four control bytes, from the bytes the file held. Bits 4 to 7 of byte D
 // are left alone: the older form knew no switch there.
 void SetSwitches(TForm1& f) {
-  for (const settings::EditorSpec& e : settings::Editors()) {
+  for (const editors::settings::EditorSpec& e : editors::settings::Editors()) {
     if (e.Byte < 0 || (e.Byte == 3 && e.Bit >= 4)) continue;
     const bool on = (*LegacyByte(e.Byte) >> e.Bit) & 1;
     TControl& c = e.Control(f);
@@ -128,7 +128,7 @@ void SetSwitches(TForm1& f) {
 
 int ReadLegacyLines(ReadContext& ctx) {
   TForm1& f = ctx.form;
-  const std::span<const LegacyLine> lines = legacy::Lines();
+  const std::span<const LegacyLine> lines = editors::legacy::Lines();
 
   // Every line converted first: one that must hold a number and does not refuses the file.
   std::vector<std::optional<int>> numbers(lines.size());

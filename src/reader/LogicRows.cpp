@@ -13,7 +13,7 @@
 #include "report/LogicSections.h"
 #include "report/SignalNames.h"
 
-using namespace logicreport;
+using namespace report;
 
 namespace reader {
 namespace {
@@ -95,11 +95,11 @@ std::optional<bool> MaskBit(const ReadContext& ctx, int line, int n, int k) {
 
 void SetMask(ReadContext& ctx, int n, int mask) {
   TForm1& f = ctx.form;
-  const logic::LogicEditor& e = logic::MaskEditor(n);
+  const editors::logic::LogicEditor& e = editors::logic::MaskEditor(n);
   auto& box = static_cast<TEdit&>(e.Control(f));
   box.SetText(IntToStr(mask));
   f.LogicChange(box);
-  logic::TableByte(f, n) = static_cast<uint8_t>(StrToInt(box.Text()));
+  editors::logic::TableByte(f, n) = static_cast<uint8_t>(StrToInt(box.Text()));
 }
 
 void ReadMask(ReadContext& ctx, int n) {

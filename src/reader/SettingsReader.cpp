@@ -95,7 +95,7 @@ std::array<int, kReportSectionCount> FindSections(const TStringList& lines) {
 int ReadSettingsLines(TForm1& form, const TStringList& lines, TStringList& log) {
   ReadContext ctx{form, lines, log};
   const int count = lines.Count();
-  if (count == legacy::kLineCount) return ReadLegacyLines(ctx);
+  if (count == editors::legacy::kLineCount) return ReadLegacyLines(ctx);
   if (count < kMinReportLines || count > kMaxFileLines) {
     ctx.Log("Not a VUMA settings file");
     return ctx.logged;

@@ -7,7 +7,7 @@
 #include "report/ReportLine.h"
 #include "report/SettingsReport.h"
 
-namespace commsreport {
+namespace report {
 
 namespace {
 
@@ -423,10 +423,10 @@ std::string StatusNumber(const std::string& text, int digits) {
   return Digits(whole ? (t[0] == '-' ? -v : v) : 0, digits);
 }
 
-}  // namespace commsreport
+}  // namespace report
 
 void ComposeCommsModuleRows(TStringList& out) {
   if (!Form1) return;
-  if (ReportRevisionExtended()) commsreport::ComposeExtended(out, *Form1);
-  else commsreport::ComposeShort(out);
+  if (ReportRevisionExtended()) report::ComposeExtended(out, *Form1);
+  else report::ComposeShort(out);
 }

@@ -14,7 +14,7 @@
 class TControl;
 class TForm1;
 
-namespace commsreport {
+namespace report {
 
 using ControlOf = TControl& (*)(TForm1&);
 using Handler = void (TForm1::*)();
@@ -118,6 +118,6 @@ std::span<const ShortRow> ShortRows(int protocol);
 // the relay or a file left odd never stops a save or a print.
 std::string StatusNumber(const std::string& text, int digits);
 
-}  // namespace commsreport
+}  // namespace report
 
 void ComposeCommsModuleRows(TStringList& out);

@@ -10,7 +10,7 @@
 #include "report/SettingsReport.h"
 #include "report/SignalNames.h"
 
-namespace logicreport {
+namespace report {
 namespace {
 
 // What a piece of a line shows.
@@ -226,4 +226,4 @@ void ComposeEmergencyStop(TStringList& out) { AppendPieceTable(out, kEmergencySt
 void ComposeRelays(TStringList& out) { AppendPieceTable(out, kRelays); }
 void ComposeTemperatureWarnings(TStringList& out) { AppendPieceTable(out, kTemperatureWarnings); }
 
-}  // namespace logicreport
+}  // namespace report

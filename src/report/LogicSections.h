@@ -10,7 +10,7 @@
 
 #include "platform/rtl/StringList.h"
 
-namespace logicreport {
+namespace report {
 
 // Logic Tables: the label of input combination k (0..7) and the function part of function n.
 inline constexpr std::array<std::string_view, 8> kCombinationLabels = {
@@ -57,5 +57,5 @@ void ComposeEmergencyStop(TStringList& out);
 void ComposeRelays(TStringList& out);
 void ComposeTemperatureWarnings(TStringList& out);
 
-}  // namespace logicreport
+}  // namespace report
 

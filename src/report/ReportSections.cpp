@@ -9,7 +9,7 @@
 
 namespace {
 using RS = ReportSection;
-using namespace logicreport;
+using namespace report;
 }  // namespace
 
 constexpr std::array<ReportSectionEntry, kReportSectionCount> kReportSections = {{

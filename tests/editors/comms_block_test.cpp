@@ -8,7 +8,7 @@
 #include "editors/CommsLayout.h"
 #include "support/CommsWorld.h"
 
-using namespace comms;
+using namespace editors::comms;
 
 namespace {
 

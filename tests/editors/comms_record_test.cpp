@@ -44,7 +44,7 @@ TEST(CommsRecordParser, ExtendedReadSwitchesToTheModulePageAndLoadsTheCANbusEdit
   EXPECT_TRUE(f.tabsExtendedCommsSet.TabVisible());
   EXPECT_EQ(f.tsStatistics.Caption(), "Statistics");
   EXPECT_TRUE(f.labExtCommsErrFRAM.Visible());
-  EXPECT_EQ(f.cbExtCommsSelProt.ItemIndex(), comms::kCANbus);
+  EXPECT_EQ(f.cbExtCommsSelProt.ItemIndex(), editors::comms::kCANbus);
   EXPECT_TRUE(f.grpboxExtCommsCAN.Visible());
   EXPECT_EQ(f.speditExtComms_CANbus_Address.Text(), "72");
   EXPECT_EQ(f.cbExtComms_CANbus_StructTypeSel.ItemIndex(), 1);
@@ -60,7 +60,7 @@ TEST(CommsRecordParser, ExtendedReadSwitchesToTheModulePageAndLoadsTheCANbusEdit
 
   ASSERT_EQ(w.f2().PackCommsData(Record({5, 1, 0, 0, 0, 0, 0, 0, 0, 0})), 1);
   EXPECT_FALSE(f.labExtCommsErrFRAM.Visible());
-  EXPECT_EQ(f.cbExtCommsSelProt.ItemIndex(), comms::kProfibusDP);
+  EXPECT_EQ(f.cbExtCommsSelProt.ItemIndex(), editors::comms::kProfibusDP);
   EXPECT_TRUE(f.grpboxExtCommsProfibusDP.Visible());
   EXPECT_FALSE(f.grpboxExtCommsCAN.Visible());
 
@@ -129,7 +129,7 @@ TEST(CommsRecordParser, WriteEchoMayDifferInBit7OfTheAddressOnly) {
 TEST(CommsBlockParser, TheSecondHalfReloadsThePage) {
   CommsWorld w("Rev 4e", false);
   TForm1& f = w.f1();
-  f.cbExtCommsSelProt.SetItemIndex(comms::kModbusRTU);
+  f.cbExtCommsSelProt.SetItemIndex(editors::comms::kModbusRTU);
   std::string half0 = "*mA", half1 = "*mB";
   for (int i = 0; i < 43; ++i) half0 += wire::PadNum(i == 0 ? 2 : i == 1 ? 17 : i == 2 ? 4 : i == 4 ? 9 : 0, 3);
   for (int i = 0; i < 43; ++i) half1 += wire::PadNum(43 + i == 66 ? 12 : 0, 3);

@@ -10,7 +10,7 @@
 #include "wire/RecordLayouts.h"
 #include "wire/Requests.h"
 
-using namespace logic;
+using namespace editors::logic;
 using wire::RecordId;
 
 namespace {
@@ -240,13 +240,13 @@ TEST_F(LogicPageTest, SelectingAnOpCellTogglesItAndTheTransferSumsTheOnes) {
     EditorWorld fresh{false};
     TForm1& g = fresh.f1();
     TEdit* boxes[] = {&g.ebLF1_Table, &g.ebLF2_Table, &g.ebLF3_Table, &g.ebLF4_Table, &g.ebLF5_Table, &g.ebLF6_Table};
-    logic::TableByte(g, c.function) = c.start;
+    editors::logic::TableByte(g, c.function) = c.start;
     boxes[c.function - 1]->UserClick();
     for (int row : c.selected) g.sgLogFuncTable.UserSelectCell(kOpColumn, row);
     g.bLogFuncTransf.UserClick();
     EXPECT_EQ(boxes[c.function - 1]->Text(), c.box);
     EXPECT_EQ(fresh.vt().StringGridRelLogRx.Cell(2, 4 * c.function - 3), c.cell);
-    EXPECT_EQ(logic::TableByte(g, c.function), std::stoi(c.box));
+    EXPECT_EQ(editors::logic::TableByte(g, c.function), std::stoi(c.box));
   }
 }
 

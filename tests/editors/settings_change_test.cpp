@@ -11,7 +11,7 @@
 #include "wire/RecordLayouts.h"
 #include "support/EditorWorld.h"
 
-using namespace settings;
+using namespace editors::settings;
 using wire::RecordId;
 
 namespace {

@@ -10,7 +10,7 @@
 #include "wire/RecordLayouts.h"
 #include "support/EditorWorld.h"
 
-using namespace settings;
+using namespace editors::settings;
 using wire::RecordId;
 
 namespace {

@@ -8,7 +8,7 @@
 using namespace wire;
 
 TEST(CommsWriteBack, ReadThenWriteLeavesTheRelayAsItWas) {
-  for (int p = 0; p < comms::kProtocolCount; ++p) {
+  for (int p = 0; p < editors::comms::kProtocolCount; ++p) {
     SCOPED_TRACE(p);
     ShellWorld w(true, "4e");
     RelayModel& relay = w.model();

@@ -83,7 +83,7 @@ struct ReaderWorld : EditorWorld {
     f.ebPinCode.SetText("4711");
     f.ebDriveID.SetText("PUMP_07");
     f.ebUserName.SetText("Cooling water pump");
-    for (const settings::EditorSpec& e : settings::Editors()) f.SettingChange(e.Control(f));
+    for (const editors::settings::EditorSpec& e : editors::settings::Editors()) f.SettingChange(e.Control(f));
     SetBaselineStarterEditors();
   }
 
@@ -92,8 +92,8 @@ struct ReaderWorld : EditorWorld {
   void SetBaselineStarterEditors() {
     TForm1& f = f1();
     int code = 2;
-    for (const settings::EditorSpec& e : settings::StarterEditors()) {
-      if (e.Type == settings::Kind::Combo) {
+    for (const editors::settings::EditorSpec& e : editors::settings::StarterEditors()) {
+      if (e.Type == editors::settings::Kind::Combo) {
         auto& cb = static_cast<TComboBox&>(e.Control(f));
         cb.SetItemIndex(code % cb.Items.Count());
         code += 7;
@@ -111,32 +111,32 @@ struct ReaderWorld : EditorWorld {
     f.seTransitionTime.SetValue(1250);
     f.seFrozenContactTime.SetValue(2000);
     int delay = 150;
-    for (const settings::EditorSpec& e : settings::ExtModuleEditors()) {
+    for (const editors::settings::EditorSpec& e : editors::settings::ExtModuleEditors()) {
       static_cast<TSpinEdit&>(e.Control(f)).SetValue(delay);
       delay += 250;
     }
-    for (std::span<const settings::EditorSpec> table : {settings::StarterEditors(), settings::ExtModuleEditors()})
-      for (const settings::EditorSpec& e : table) f.SettingChange(e.Control(f));
+    for (std::span<const editors::settings::EditorSpec> table : {editors::settings::StarterEditors(), editors::settings::ExtModuleEditors()})
+      for (const editors::settings::EditorSpec& e : table) f.SettingChange(e.Control(f));
   }
 
   // The Control Logic page away from its initial values: every selector, spin edit and mask its
   // own value within its range, then its handler.
   void SetLogicBaseline() {
     TForm1& f = f1();
-    for (const logic::LogicEditor& e : logic::LogicEditors()) {
+    for (const editors::logic::LogicEditor& e : editors::logic::LogicEditors()) {
       TControl& c = e.Control(f);
       switch (e.Type) {
-        case logic::Kind::Signal: {
+        case editors::logic::Kind::Signal: {
           auto& box = static_cast<TComboBox&>(c);
           box.SetItemIndex((e.Row * 7 + 1) % box.Items.Count());
           break;
         }
-        case logic::Kind::Spin:
+        case editors::logic::Kind::Spin:
           static_cast<TSpinEdit&>(c).SetValue(e.Min + (e.Row * 13) % (e.Max - e.Min + 1));
           break;
-        case logic::Kind::Mask:
+        case editors::logic::Kind::Mask:
           static_cast<TEdit&>(c).SetText(std::to_string(e.Function * 37 % 256));
-          logic::TableByte(f, e.Function) = static_cast<uint8_t>(e.Function * 37 % 256);
+          editors::logic::TableByte(f, e.Function) = static_cast<uint8_t>(e.Function * 37 % 256);
           break;
       }
       f.LogicChange(c);

@@ -14,7 +14,7 @@
 namespace {
 
 using Lines = std::vector<std::string>;
-using comms::Cell;
+using editors::comms::Cell;
 
 struct CommsReaderWorld : ReaderWorld {
   explicit CommsReaderWorld(const std::string& revision) : ReaderWorld(revision) {
@@ -30,7 +30,7 @@ struct CommsReaderWorld : ReaderWorld {
     for (int b = 1; b <= 10; ++b) out.push_back(vt().Grid(wire::RecordId::Comms).Cell(2, b));
     return out;
   }
-  std::array<uint8_t, comms::kBlockBytes> Packed() {
+  std::array<uint8_t, editors::comms::kBlockBytes> Packed() {
     f1().UpdateExtCommsSettingInTxBuff();
     return vt().CommsDataBlockTx;
   }
@@ -55,7 +55,7 @@ Lines Page(std::initializer_list<TControl*> roots) {
 }
 // The extended page of one type: its type box, its settings, statistics and register groups.
 Lines ExtendedPage(TForm1& f, int type) {
-  const comms::ProtocolGroups& g = comms::GroupsOf(type);
+  const editors::comms::ProtocolGroups& g = editors::comms::GroupsOf(type);
   Lines out = Page({g.Settings ? &g.Settings(f) : nullptr, g.Statistics ? &g.Statistics(f) : nullptr,
                     g.Registers ? &f.grpboxExtCommsConfigBitsAndWords : nullptr});
   out.push_back("type=" + std::to_string(f.cbExtCommsSelProt.ItemIndex()));
@@ -87,7 +87,7 @@ void Reset(TForm1& f, TControl& root) {
 
 // The CANbus settings a test saves, in both the extended editors and the older module's.
 struct CanValue {
-  comms::ControlOf extended, old;
+  editors::comms::ControlOf extended, old;
   int value;  // a spin edit's value or a combo box's item
 };
 #define ED(n) [](TForm1& f) -> TControl& { return f.n; }
@@ -113,7 +113,7 @@ void EditExtendedPage(CommsReaderWorld& w, int type) {
   TForm1& f = w.f1();
   w.vt().CommsDataBlockRx1 = ValidBlock(f, type);
   f.cbExtCommsSelProt.UserPick(type);
-  for (const comms::BlockCell& c : comms::BlockLayout()) {
+  for (const editors::comms::BlockCell& c : editors::comms::BlockLayout()) {
     if (c.Protocol != type) continue;
     const int b = c.FirstByte;
     switch (c.Kind) {
@@ -126,19 +126,19 @@ void EditExtendedPage(CommsReaderWorld& w, int type) {
       case Cell::Item: static_cast<TComboBox&>(c.Control(f)).UserPick(0); break;
       case Cell::Name: static_cast<TEdit&>(c.Control(f)).SetText("node-" + std::to_string(type) + ".a"); break;
       default: {
-        const comms::RegisterColumn rc = comms::RegisterCells(f, c.Kind);
+        const editors::comms::RegisterColumn rc = editors::comms::RegisterCells(f, c.Kind);
         const TCommsSelDialog* d = c.Kind == Cell::Words ? static_cast<TCommsSelDialog*>(frmCommsWordSel)
                                                          : static_cast<TCommsSelDialog*>(frmCommsBitsSel);
-        for (int i = 0; i < comms::CellWidth(c.Kind); ++i)
+        for (int i = 0; i < editors::comms::CellWidth(c.Kind); ++i)
           rc.Grid.SetCell(rc.Col, rc.FirstRow + i, d->NameOf((b + i * 11) % 256));
       }
     }
   }
-  if (type == comms::kCANbus)
+  if (type == editors::comms::kCANbus)
     for (const CanValue& v : kCanValues) UserSet(v.extended(f), v.value);
   int n = 0;
-  for (const commsreport::CommsRow& r : commsreport::ExtendedRows(type)) {
-    using commsreport::Show;
+  for (const report::CommsRow& r : report::ExtendedRows(type)) {
+    using report::Show;
     if (r.show != Show::Text && r.show != Show::Trimmed && r.show != Show::Number) continue;
     auto& box = static_cast<TCustomEdit&>(r.control(f));
     ++n;
@@ -194,7 +194,7 @@ void DropLabel(Lines& lines, const std::string& label) {
 // Page values -> section -> reset page -> read: the page, the block to send and the comms
 // record's send column come back, no line is logged, and saving again gives the same file.
 TEST(CommsRowsRoundTrip, EveryExtendedType) {
-  for (int type = 0; type < comms::kProtocolCount; ++type) {
+  for (int type = 0; type < editors::comms::kProtocolCount; ++type) {
     SCOPED_TRACE(type);
     CommsReaderWorld w("Rev 4e");
     TForm1& f = w.f1();
@@ -210,7 +210,7 @@ TEST(CommsRowsRoundTrip, EveryExtendedType) {
     EXPECT_EQ(w.Read(file), Lines{});
     EXPECT_EQ(ExtendedPage(f, type), page);
     EXPECT_EQ(w.Packed(), block);
-    if (type == comms::kCANbus) EXPECT_EQ(w.Send(), send);
+    if (type == editors::comms::kCANbus) EXPECT_EQ(w.Send(), send);
     else EXPECT_EQ(w.Send()[1], send[1]);
     EXPECT_EQ(w.Baseline(), file);
   }
@@ -257,7 +257,7 @@ TEST(CommsRowsLayout, OtherLayoutThanTheConnectedRelaysIsNotRead) {
     CommsReaderWorld w(revision);
     TForm1& f = w.f1();
     const bool extended = std::string(revision) == "Rev 4e";
-    if (extended) EditExtendedPage(w, comms::kCANbus);
+    if (extended) EditExtendedPage(w, editors::comms::kCANbus);
     else EditShortPage(w, 3);
     const Lines file = w.Baseline();
     f.cbExtCommsSelProt.UserPick(1);
@@ -279,9 +279,9 @@ TEST(CommsRowsLayout, ConnectedRelayOfTheSameLayoutReadsIt) {
     CommsReaderWorld w(revision);
     TForm1& f = w.f1();
     const bool extended = std::string(revision) == "Rev 4e";
-    if (extended) EditExtendedPage(w, comms::kCANbus);
+    if (extended) EditExtendedPage(w, editors::comms::kCANbus);
     else EditShortPage(w, 3);
-    const Lines page = extended ? ExtendedPage(f, comms::kCANbus) : ShortPage(f, 3);
+    const Lines page = extended ? ExtendedPage(f, editors::comms::kCANbus) : ShortPage(f, 3);
     const Lines send = w.Send();
     const Lines file = w.Baseline();
     f.cbExtCommsSelProt.UserPick(0);
@@ -290,7 +290,7 @@ TEST(CommsRowsLayout, ConnectedRelayOfTheSameLayoutReadsIt) {
     f.ShowCommsLayout(!extended);
     w.Connect();
     w.Read(file);
-    EXPECT_EQ(extended ? ExtendedPage(f, comms::kCANbus) : ShortPage(f, 3), page);
+    EXPECT_EQ(extended ? ExtendedPage(f, editors::comms::kCANbus) : ShortPage(f, 3), page);
     EXPECT_EQ(w.Send(), send);
     EXPECT_EQ(f.gbOldCommsSet.Visible(), extended) << "the layout stays as the relay set it";
   }

@@ -21,7 +21,7 @@ Lines With(Lines lines, int index, const std::string& text) {
   return lines;
 }
 
-int ValueOf(TForm1& f, const legacy::LegacyLine& line) {
+int ValueOf(TForm1& f, const editors::legacy::LegacyLine& line) {
   TControl& c = line.Control(f);
   if (auto* s = dynamic_cast<TSpinEdit*>(&c)) return s->Value();
   if (auto* b = dynamic_cast<TComboBox*>(&c)) return b->ItemIndex();
@@ -41,9 +41,9 @@ TEST(LegacyReader, ValidFileFillsEditorsSendColumnAndControlBytes) {
   EXPECT_EQ(FrmFileDialog->LblFileDiagMemoLineCounter.Caption(), "153");
 
   // Every editor holds its line's number (the voltage line: the same voltage, 525V).
-  const auto lines = legacy::Lines();
+  const auto lines = editors::legacy::Lines();
   for (size_t i = 0; i < lines.size(); ++i) {
-    if (!lines[i].Control || static_cast<int>(i) == legacy::kVoltageLine) continue;
+    if (!lines[i].Control || static_cast<int>(i) == editors::legacy::kVoltageLine) continue;
     SCOPED_TRACE(lines[i].Name);
     EXPECT_EQ(ValueOf(f, lines[i]), StrToInt(kLegacyFile[i]));
   }
@@ -235,7 +235,7 @@ TEST(LegacyReader, VoltageLineIsMatchedByVoltageInEitherList) {
     ReaderWorld w(c.extended ? "Rev 4e" : "Rev 4d");
     wire::FillVoltageList(w.f1().cbVSelector, c.extended);
     Form2->ExtendedVoltSelEn = c.extended;
-    EXPECT_EQ(w.Read(With(kLegacyFile, legacy::kVoltageLine, c.line)), kOpened);
+    EXPECT_EQ(w.Read(With(kLegacyFile, editors::legacy::kVoltageLine, c.line)), kOpened);
     EXPECT_EQ(w.f1().cbVSelector.ItemIndex(), c.item);
     EXPECT_EQ(w.f1().cbVSelector.Text(), c.text);
     EXPECT_EQ(Cell(w, wire::RecordId::Settings, 3), c.code);

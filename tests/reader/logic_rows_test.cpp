@@ -174,12 +174,12 @@ namespace {
 // Every editor of the logic page as text, and the logic grid's send column.
 Lines LogicEditorValues(TForm1& f) {
   Lines out;
-  for (const logic::LogicEditor& e : logic::LogicEditors()) {
+  for (const editors::logic::LogicEditor& e : editors::logic::LogicEditors()) {
     TControl& c = e.Control(f);
     if (auto* b = dynamic_cast<TComboBox*>(&c)) out.push_back(e.Name + ("=" + Item(*b)));
     else out.push_back(e.Name + ("=" + static_cast<TCustomEdit&>(c).Text()));
   }
-  for (int n = 1; n <= 6; ++n) out.push_back("table " + std::to_string(logic::TableByte(f, n)));
+  for (int n = 1; n <= 6; ++n) out.push_back("table " + std::to_string(editors::logic::TableByte(f, n)));
   return out;
 }
 Lines LogicSendColumn(ReaderWorld& w) {
@@ -212,14 +212,14 @@ TEST(LogicReaderRoundTrip, EveryRowOfTheLogicGridReadsBack) {
   ReaderWorld w;
   TForm1& f = w.f1();
   // The page reset: every editor somewhere else, its cell following.
-  for (const logic::LogicEditor& e : logic::LogicEditors()) {
+  for (const editors::logic::LogicEditor& e : editors::logic::LogicEditors()) {
     TControl& c = e.Control(f);
     if (auto* b = dynamic_cast<TComboBox*>(&c)) b->SetItemIndex(0);
     else if (auto* s = dynamic_cast<TSpinEdit*>(&c)) s->SetValue(s->MinValue());
     else static_cast<TEdit&>(c).SetText("0");
     f.LogicChange(c);
   }
-  for (int n = 1; n <= 6; ++n) logic::TableByte(f, n) = 0;
+  for (int n = 1; n <= 6; ++n) editors::logic::TableByte(f, n) = 0;
   ASSERT_NE(LogicSendColumn(w), send);
 
   EXPECT_EQ(w.Read(file), MissingSectionLines());

@@ -47,7 +47,7 @@ Lines With(Lines first, const Lines& then) {
 // Every editor of the settings record as text, and the send column of that record.
 Lines EditorValues(ReaderWorld& w) {
   Lines out;
-  for (const settings::EditorSpec& e : settings::Editors()) {
+  for (const editors::settings::EditorSpec& e : editors::settings::Editors()) {
     TControl& c = e.Control(w.f1());
     if (auto* s = dynamic_cast<TSpinEdit*>(&c)) out.push_back(e.Name + std::string("=") + s->Text());
     else if (auto* t = dynamic_cast<TEdit*>(&c)) out.push_back(e.Name + std::string("=") + t->Text());

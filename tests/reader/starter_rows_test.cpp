@@ -32,8 +32,8 @@ Lines SendColumns(ReaderWorld& w) {
 
 // Every starter and external module editor away from the baseline: first item, lowest value.
 void ResetPages(TForm1& f) {
-  for (std::span<const settings::EditorSpec> table : {settings::StarterEditors(), settings::ExtModuleEditors()})
-    for (const settings::EditorSpec& e : table) {
+  for (std::span<const editors::settings::EditorSpec> table : {editors::settings::StarterEditors(), editors::settings::ExtModuleEditors()})
+    for (const editors::settings::EditorSpec& e : table) {
       TControl& c = e.Control(f);
       if (auto* cb = dynamic_cast<TComboBox*>(&c)) cb->SetItemIndex(0);
       if (auto* se = dynamic_cast<TSpinEdit*>(&c)) se->SetValue(se->MinValue());

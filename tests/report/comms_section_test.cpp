@@ -426,7 +426,7 @@ TEST(CommsSection, ShortLayoutFromTheRecordBytes) {
 
 // A status box holding no whole number is written as 0 in its field's width.
 TEST(CommsSection, StatusNumbers) {
-  using commsreport::StatusNumber;
+  using report::StatusNumber;
   const std::tuple<const char*, int, const char*> cases[] = {
       {"123", 5, "00123"}, {"70000", 5, "04464"}, {"-1", 3, "255"}, {"300", 3, "044"}, {"", 5, "00000"},
       {"12a", 3, "000"},   {"1 2", 5, "00000"},   {"-", 3, "000"},  {" 7 ", 3, "007"},  {"+5", 5, "00005"},

@@ -37,7 +37,7 @@ struct SectionCase {
 }  // namespace
 
 TEST(LogicSections, EachSectionsLinesForHandCheckedValues) {
-  using namespace logicreport;
+  using namespace report;
   const std::vector<SectionCase> cases = {
       {"timers: limit without its first digit, code 300 as 44, 131 as entry 0", ComposeTimers,
        {{25, "03000"}, {26, "045"}, {27, "000"}, {28, "00001"}, {29, "300"}, {30, "131"}},

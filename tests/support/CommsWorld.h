@@ -14,11 +14,11 @@
 
 // A comms data block for one protocol whose every value lies within its editor's range, spread
 // over the ranges; bytes of other protocols 0.
-inline std::array<uint8_t, comms::kBlockBytes> ValidBlock(TForm1& f, int protocol) {
-  using comms::Cell;
-  std::array<uint8_t, comms::kBlockBytes> block{};
+inline std::array<uint8_t, editors::comms::kBlockBytes> ValidBlock(TForm1& f, int protocol) {
+  using editors::comms::Cell;
+  std::array<uint8_t, editors::comms::kBlockBytes> block{};
   block[0] = static_cast<uint8_t>(protocol);
-  for (const comms::BlockCell& c : comms::BlockLayout()) {
+  for (const editors::comms::BlockCell& c : editors::comms::BlockLayout()) {
     if (c.Protocol != protocol) continue;
     const int b = c.FirstByte;
     switch (c.Kind) {
@@ -38,7 +38,7 @@ inline std::array<uint8_t, comms::kBlockBytes> ValidBlock(TForm1& f, int protoco
         for (int k = 0; k < 15; ++k) block[b + k] = static_cast<uint8_t>('a' + (k * 5 + protocol) % 26);
         break;
       default:
-        for (int i = 0; i < comms::CellWidth(c.Kind); ++i) block[b + i] = static_cast<uint8_t>((b + i) * 29 % 256);
+        for (int i = 0; i < editors::comms::CellWidth(c.Kind); ++i) block[b + i] = static_cast<uint8_t>((b + i) * 29 % 256);
     }
   }
   return block;
