@@ -1,13 +1,13 @@
 // The full read after connecting, against the test relay on the virtual clock, for a relay below
 // "Rev 3a" (no Bluetooth), one from "Rev 3a" and an extended one.
 //
-// Prints the virtual time from connecting to "Uploading complete", the chain requests and system timer
-// ticks it took, and its ratio to the ideal cadence: every step waiting only for its own exchange
-// (request and answer on the wire at 19200 baud, the relay's turnaround) and for the next 100 ms
-// tick. The rest is broken down: the polls the sequencer queues ahead of each step (part of the
-// design: the live values keep coming during a transfer) and the sequencer's own delay, the time
-// between a step's answer and the tick that moves the chain on beyond the next tick, which is 0
-// when the implementation adds nothing of its own.
+// Prints the virtual time from connecting to "Uploading complete", the chain requests and system
+// timer ticks it took, and its ratio to the ideal cadence: every step waiting only for its own
+// exchange (request and answer on the wire at 19200 baud, the relay's turnaround) and for the next
+// 100 ms tick. The rest is broken down: the polls the sequencer queues ahead of each step (part of
+// the design: the live values keep coming during a transfer) and the sequencer's own delay, the
+// time between a step's answer and the tick that moves the chain on beyond the next tick, which is
+// 0 when the implementation adds nothing of its own.
 #include <cstdio>
 #include <map>
 #include <vector>
@@ -99,14 +99,16 @@ Result Run(const char* revision) {
       }
       armed[s.code] = on;
     }
-    if (completeUs < 0 && w.prog().ProgLabProgDesc.Caption() == "Uploading complete") completeUs = now;
+    if (completeUs < 0 && w.prog().ProgLabProgDesc.Caption() == "Uploading complete")
+      completeUs = now;
   };
   // After every packet: which done flags the parsers set.
   auto packet = link.ComDataPacket1.OnPacket;
   link.ComDataPacket1.OnPacket = [&, packet](const std::string& p) {
     packet(p);
     for (const Watch& s : watches)
-      if (f.*s.request && f.*s.done && times[s.code].done < 0) times[s.code].done = w.hb.clock.NowUs();
+      if (f.*s.request && f.*s.done && times[s.code].done < 0)
+        times[s.code].done = w.hb.clock.NowUs();
   };
 
   f.Connect1Click();
@@ -114,7 +116,8 @@ Result Run(const char* revision) {
   for (const TimedPeer::Sent& s : peer.sent) {
     int code = RequestOfMessage(s.message);
     auto it = times.find(code);
-    if (it != times.end() && it->second.written < 0 && it->second.queued >= 0) it->second.written = s.atUs;
+    if (it != times.end() && it->second.written < 0 && it->second.queued >= 0)
+      it->second.written = s.atUs;
   }
 
   // The first tick at or after a time.
@@ -140,7 +143,8 @@ Result Run(const char* revision) {
     int64_t exchange = 0;
     if (exchanged) {
       size_t requestBytes = std::string(req->Message).size();
-      exchange = WireTimeUs(requestBytes) + w.relay->TurnaroundUs + WireTimeUs(static_cast<size_t>(req->AnswerLength()));
+      exchange = WireTimeUs(requestBytes) + w.relay->TurnaroundUs +
+                 WireTimeUs(static_cast<size_t>(req->AnswerLength()));
       // Measured parts of the actual run.
       r.ownExchangeUs += t.done - t.written + WireTimeUs(requestBytes);
       r.pollsAheadUs += t.written - WireTimeUs(requestBytes) - t.queued;
@@ -157,19 +161,24 @@ Result Run(const char* revision) {
 
 int main() {
   std::printf("Full read after connecting, virtual clock, test relay at 19200 baud\n");
-  std::printf("%-10s %10s %10s %8s %6s %7s | %12s %12s %12s %14s\n", "revision", "total ms", "ideal ms", "steps",
-              "ticks", "ratio", "own exch ms", "polls ahead", "tick wait ms", "sequencer ms");
+  std::printf("%-10s %10s %10s %8s %6s %7s | %12s %12s %12s %14s\n", "revision", "total ms",
+              "ideal ms", "steps", "ticks", "ratio", "own exch ms", "polls ahead", "tick wait ms",
+              "sequencer ms");
   const char* revisions[][2] = {{"2f", "below 3a"}, {"3a", "from 3a"}, {"4e", "extended"}};
   for (auto& rv : revisions) {
     Result r = Run(rv[0]);
-    std::printf("%-10s %10.1f %10.1f %8d %6d %7.2f | %12.1f %12.1f %12.1f %14.1f\n", rv[1], r.totalUs / 1000.0,
-                r.idealUs / 1000.0, r.steps, r.ticks, static_cast<double>(r.totalUs) / static_cast<double>(r.idealUs),
+    std::printf("%-10s %10.1f %10.1f %8d %6d %7.2f | %12.1f %12.1f %12.1f %14.1f\n", rv[1],
+                r.totalUs / 1000.0, r.idealUs / 1000.0, r.steps, r.ticks,
+                static_cast<double>(r.totalUs) / static_cast<double>(r.idealUs),
                 r.ownExchangeUs / 1000.0, r.pollsAheadUs / 1000.0, r.tickWaitUs / 1000.0,
                 r.sequencerDelayUs / 1000.0);
   }
-  std::printf("steps: chain steps that exchanged a record (below 3a the Bluetooth step has none); ticks: system\n"
-              "timer ticks from connecting to the read's end; ratio: total / ideal; polls ahead: the live polls\n"
-              "sent before each step's request;\n"
-              "sequencer: time a step's answer waited beyond the next tick for the chain to move on.\n");
+  std::printf(
+      "steps: chain steps that exchanged a record (below 3a the Bluetooth step has none); ticks: "
+      "system\n"
+      "timer ticks from connecting to the read's end; ratio: total / ideal; polls ahead: the live "
+      "polls\n"
+      "sent before each step's request;\n"
+      "sequencer: time a step's answer waited beyond the next tick for the chain to move on.\n");
   return 0;
 }

@@ -16,8 +16,8 @@ int main() {
       const auto t0 = std::chrono::steady_clock::now();
       framer.Feed(arrival);
       const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-      std::printf("%8zu KiB of '%c': %9.3f ms, %8.3f ms/MiB, %zu packets\n", size >> 10, fill, s * 1e3,
-                  s * 1e3 / (static_cast<double>(size) / (1 << 20)), packets);
+      std::printf("%8zu KiB of '%c': %9.3f ms, %8.3f ms/MiB, %zu packets\n", size >> 10, fill,
+                  s * 1e3, s * 1e3 / (static_cast<double>(size) / (1 << 20)), packets);
     }
   }
   return 0;

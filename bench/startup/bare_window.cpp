@@ -42,9 +42,15 @@ int main(int argc, char** argv) {
     const int k = i % perPage;
     QWidget* w = nullptr;
     switch (i % 3) {
-      case 0: w = new QLabel(QStringLiteral("Label %1").arg(i), page); break;
-      case 1: w = new QPushButton(QStringLiteral("Button %1").arg(i), page); break;
-      default: w = new QLineEdit(QStringLiteral("%1").arg(i), page); break;
+      case 0:
+        w = new QLabel(QStringLiteral("Label %1").arg(i), page);
+        break;
+      case 1:
+        w = new QPushButton(QStringLiteral("Button %1").arg(i), page);
+        break;
+      default:
+        w = new QLineEdit(QStringLiteral("%1").arg(i), page);
+        break;
     }
     w->setGeometry(8 + (k % 8) * 124, 8 + (k / 8) * 24, 120, 21);
   }

@@ -16,7 +16,8 @@ namespace {
 
 constexpr const char* kUsedRange = "Value is out of range !\rRange = 0 to 100";
 constexpr const char* kNegativeCooling =
-    "Value is out of range !\rInitial thermal capacity must be at least 100% minus the required thermal capacity";
+    "Value is out of range !\rInitial thermal capacity must be at least 100% minus the required "
+    "thermal capacity";
 constexpr const char* kSelectVoltage = "Please select the supply line voltage !";
 constexpr const char* kSelectModel = "Please select the relay model !";
 
@@ -72,17 +73,17 @@ struct Place {
   int Left, Top, Width, Height;
 };
 constexpr Place kLoadPlaces[] = {
-    {316, 4, 14, 18}, {8, 6, 290, 18},                                  // X, title
-    {8, 36, 150, 20}, {160, 34, 70, 22}, {236, 36, 60, 20},             // power
-    {8, 66, 150, 20}, {160, 63, 90, 24},                                // supply voltage
-    {8, 96, 150, 20}, {160, 93, 90, 24},                                // relay model
-    {8, 126, 322, 26},                                                  // button
+    {316, 4, 14, 18},  {8, 6, 290, 18},                       // X, title
+    {8, 36, 150, 20},  {160, 34, 70, 22}, {236, 36, 60, 20},  // power
+    {8, 66, 150, 20},  {160, 63, 90, 24},                     // supply voltage
+    {8, 96, 150, 20},  {160, 93, 90, 24},                     // relay model
+    {8, 126, 322, 26},                                        // button
 };
 constexpr Place kCurvePlaces[] = {
-    {316, 4, 14, 18}, {8, 6, 290, 18},                                  // X, title
-    {8, 36, 150, 20}, {160, 34, 70, 22}, {236, 36, 60, 20},             // current
-    {8, 66, 150, 20}, {160, 64, 70, 22}, {236, 66, 60, 20},             // time
-    {8, 96, 322, 26},                                                   // button
+    {316, 4, 14, 18}, {8, 6, 290, 18},                       // X, title
+    {8, 36, 150, 20}, {160, 34, 70, 22}, {236, 36, 60, 20},  // current
+    {8, 66, 150, 20}, {160, 64, 70, 22}, {236, 66, 60, 20},  // time
+    {8, 96, 322, 26},                                        // button
 };
 
 // A panel of the Settings page: what opens it, closes it, computes in it and receives its result.
@@ -90,7 +91,7 @@ struct Panel {
   TPanel TForm1::*Box;
   TSpinEdit TForm1::*Target;
   void (TForm1::*TargetChange)();
-  void (TForm1::*Open)();     // bound to a double click on the target
+  void (TForm1::*Open)();  // bound to a double click on the target
   TLabel TForm1::*Close;
   void (TForm1::*CloseClick)();
   TButton TForm1::*Button;
@@ -205,7 +206,8 @@ void SetUpPanel(TForm1& f, const Panel& p) {
   }
 }
 
-void FillList(TComboBox& box, std::span<const editors::calc::Choice> choices, TComboBoxStyle style) {
+void FillList(TComboBox& box, std::span<const editors::calc::Choice> choices,
+              TComboBoxStyle style) {
   box.Style = style;
   box.Items.Clear();
   for (const editors::calc::Choice& c : choices) box.Items.Add(c.Text);
@@ -219,8 +221,9 @@ void LoadPanelClick(TForm1& f, const LoadPanel& lp) {
   if (volts < 0) return Refuse(f.*lp.Volts, kSelectVoltage);
   if (model < 0) return Refuse(f.*lp.Model, kSelectModel);
   Deliver(f, lp.P,
-          editors::calc::MlcOfPower(*power, editors::calc::SupplyVoltages()[static_cast<size_t>(volts)].Value,
-                           editors::calc::RelayRatings()[static_cast<size_t>(model)].Value));
+          editors::calc::MlcOfPower(
+              *power, editors::calc::SupplyVoltages()[static_cast<size_t>(volts)].Value,
+              editors::calc::RelayRatings()[static_cast<size_t>(model)].Value));
 }
 
 void CurvePanelClick(TForm1& f, const CurvePanel& cp) {
@@ -270,7 +273,8 @@ void TForm1::calcTripTimeClick() {
   if (*load < editors::calc::kTripLoadMin) return iAD_TripTime.SetValue(editors::calc::kNoTrip);
   const auto curve = AsInt(ebCurve);
   if (!curve) return;
-  if (*curve < editors::calc::kCurveMin || *curve > editors::calc::kCurveMax) return iAD_TripTime.SetValue(editors::calc::kNoTrip);
+  if (*curve < editors::calc::kCurveMin || *curve > editors::calc::kCurveMax)
+    return iAD_TripTime.SetValue(editors::calc::kNoTrip);
   const auto used = AsInt(ebTC_Used);
   if (!used) return;
   if (*used < 0 || *used > 100) return Refuse(ebTC_Used, kUsedRange);
@@ -282,13 +286,15 @@ void TForm1::bCalcCoolingTimeClick() {
   const auto in = AsFloats<3>(*this, {&TForm1::ebInit_TC, &TForm1::ebFinTC, &TForm1::ebMotorRC});
   if (!in) return;
   const auto [initial, required, timeConstant] = *in;
-  if (editors::calc::CoolingTimeNegative(initial, required)) return Refuse(ebInit_TC, kNegativeCooling);
-  iaCoolingTime.SetValue(editors::calc::CoolingTime(initial, required, timeConstant, cbForcedCooling.Checked()));
+  if (editors::calc::CoolingTimeNegative(initial, required))
+    return Refuse(ebInit_TC, kNegativeCooling);
+  iaCoolingTime.SetValue(
+      editors::calc::CoolingTime(initial, required, timeConstant, cbForcedCooling.Checked()));
 }
 
 void TForm1::bCurrentCalcClick() {
-  const auto in = AsInts<4>(
-      *this, {&TForm1::ebPowerRating, &TForm1::ebSupplyVoltLine, &TForm1::ebPowerFactor, &TForm1::ebEffeciency});
+  const auto in = AsInts<4>(*this, {&TForm1::ebPowerRating, &TForm1::ebSupplyVoltLine,
+                                    &TForm1::ebPowerFactor, &TForm1::ebEffeciency});
   if (!in) return;
   const long double current = editors::calc::LineCurrent((*in)[0], (*in)[1], (*in)[2], (*in)[3]);
   iaLineCurrent.SetValue(static_cast<double>(current));
@@ -297,9 +303,10 @@ void TForm1::bCurrentCalcClick() {
 }
 
 void TForm1::bCalcEL_TripTimeClick() {
-  const auto in =
-      AsFloats<3>(*this, {&TForm1::ebActual_EL, &TForm1::ebSetting_EL, &TForm1::ebTimeMultiplier_EL});
-  if (in) ShowReading(iAD_TripTimeEL, editors::calc::EarthLeakageTripTime((*in)[0], (*in)[1], (*in)[2]));
+  const auto in = AsFloats<3>(
+      *this, {&TForm1::ebActual_EL, &TForm1::ebSetting_EL, &TForm1::ebTimeMultiplier_EL});
+  if (in)
+    ShowReading(iAD_TripTimeEL, editors::calc::EarthLeakageTripTime((*in)[0], (*in)[1], (*in)[2]));
 }
 
 void TForm1::bCalc_MLCClick() {
@@ -315,8 +322,9 @@ void TForm1::bCalcCurveClassClick() {
 }
 
 void TForm1::bCalcRMSClick() {
-  const auto in = AsFloats<8>(*this, {&TForm1::ebLoad_1, &TForm1::ebLoad_2, &TForm1::ebLoad_3, &TForm1::ebLoad_4,
-                                      &TForm1::ebTime_1, &TForm1::ebTime_2, &TForm1::ebTime_3, &TForm1::ebTime_4});
+  const auto in = AsFloats<8>(
+      *this, {&TForm1::ebLoad_1, &TForm1::ebLoad_2, &TForm1::ebLoad_3, &TForm1::ebLoad_4,
+              &TForm1::ebTime_1, &TForm1::ebTime_2, &TForm1::ebTime_3, &TForm1::ebTime_4});
   if (!in) return;
   const std::span<const long double, 8> all(*in);
   const double rms = editors::calc::RmsCurrent(all.first<4>(), all.last<4>());

@@ -22,11 +22,11 @@ long double HeatingTerm(long double current) {
 }
 
 constexpr Choice kSupplyVoltages[] = {
-    {"110V", 110},   {"120V", 120},   {"127V", 127},   {"190V", 190},   {"208V", 208},
-    {"220V", 220},   {"230V", 230},   {"240V", 240},   {"277V", 277},   {"347V", 347},
-    {"380V", 380},   {"400V", 400},   {"415V", 415},   {"440V", 440},   {"460V", 460},
-    {"480V", 480},   {"525V", 525},   {"550V", 550},   {"600V", 600},   {"680V", 680},
-    {"950V", 950},   {"1050V", 1050}, {"1100V", 1100}, {"3k3V", 3300},  {"6k6V", 6600},
+    {"110V", 110},   {"120V", 120},   {"127V", 127},   {"190V", 190},  {"208V", 208},
+    {"220V", 220},   {"230V", 230},   {"240V", 240},   {"277V", 277},  {"347V", 347},
+    {"380V", 380},   {"400V", 400},   {"415V", 415},   {"440V", 440},  {"460V", 460},
+    {"480V", 480},   {"525V", 525},   {"550V", 550},   {"600V", 600},  {"680V", 680},
+    {"950V", 950},   {"1050V", 1050}, {"1100V", 1100}, {"3k3V", 3300}, {"6k6V", 6600},
     {"11kV", 11000},
 };
 
@@ -46,10 +46,12 @@ double TripTime(long double load, long long curve, long long used) {
 
 int TripTimePrecision(double t) { return t > 10 ? 0 : 1; }
 
-double CoolingTime(long double initial, long double required, long double timeConstant, bool forced) {
-  const double x1 = static_cast<double>(SafeLog10(SafeDiv(100, initial)) * kCoolingFactor * timeConstant * kThermal);
-  const double x2 =
-      static_cast<double>(SafeLog10(SafeDiv(100, 100 - required)) * kCoolingFactor * timeConstant * kThermal);
+double CoolingTime(long double initial, long double required, long double timeConstant,
+                   bool forced) {
+  const double x1 = static_cast<double>(SafeLog10(SafeDiv(100, initial)) * kCoolingFactor *
+                                        timeConstant * kThermal);
+  const double x2 = static_cast<double>(SafeLog10(SafeDiv(100, 100 - required)) * kCoolingFactor *
+                                        timeConstant * kThermal);
   double t = (x2 - x1) * 2;
   if (!forced) t = t * 2;
   return t;
@@ -60,7 +62,8 @@ bool CoolingTimeNegative(long double initial, long double required) {
   return initial < 100 - required;
 }
 
-long double LineCurrent(long long powerKW, long long volts, long long powerFactor, long long efficiency) {
+long double LineCurrent(long long powerKW, long long volts, long long powerFactor,
+                        long long efficiency) {
   const long long watts = powerKW * 1000;
   return SafeDiv(static_cast<long double>(watts),
                  volts * kLineFactor * (powerFactor / 100.0L) * (efficiency / 100.0L));
@@ -79,11 +82,13 @@ long long MlcOfCurrent(long double fullLoadAmps, long long rating) {
 
 long long MlcOfPower(long double powerKW, long long volts, long long rating) {
   const long double watts = powerKW * 1000;
-  return Round(SafeDiv(SafeDiv(watts, static_cast<long double>(volts)) * 100, static_cast<long double>(rating)));
+  return Round(SafeDiv(SafeDiv(watts, static_cast<long double>(volts)) * 100,
+                       static_cast<long double>(rating)));
 }
 
 long long CurveClass(long long lockedRotorCurrent, long long seconds) {
-  return Round(SafeDiv(static_cast<long double>(seconds), HeatingTerm(lockedRotorCurrent) * kThermal));
+  return Round(
+      SafeDiv(static_cast<long double>(seconds), HeatingTerm(lockedRotorCurrent) * kThermal));
 }
 
 double RmsCurrent(std::span<const long double, 4> loads, std::span<const long double, 4> seconds) {

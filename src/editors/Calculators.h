@@ -30,14 +30,16 @@ inline constexpr long long kCurveMin = 1, kCurveMax = 40;
 
 // Time (s) for the thermal capacity used to fall from `initial` to the level `required` names,
 // with a motor thermal time constant (s); twice as long without forced cooling.
-double CoolingTime(long double initial, long double required, long double timeConstant, bool forced);
+double CoolingTime(long double initial, long double required, long double timeConstant,
+                   bool forced);
 // The inputs for which the cooling formula gives a negative time (an initial level at or below
 // zero among them, where the formula has no value at all).
 bool CoolingTimeNegative(long double initial, long double required);
 
 // Line current (A) of a delta connected motor: power (kW), line voltage (V), power factor and
 // efficiency (%).
-long double LineCurrent(long long powerKW, long long volts, long long powerFactor, long long efficiency);
+long double LineCurrent(long long powerKW, long long volts, long long powerFactor,
+                        long long efficiency);
 
 // Earth leakage trip time (s) of the standard inverse characteristic: actual and set leak current
 // (mA), time multiplier. No trip (99999, no decimals) at or below the setting; two decimals below

@@ -19,12 +19,22 @@ using CalLine = std::variant<SpinOf, SerialLine, ModelLine>;
 
 // The file's lines in order.
 const CalLine kCalLines[] = {
-    &TForm1::seVredCorrectFact,   &TForm1::seVwhiteCorrectFact,  &TForm1::seVblueCorrectFact,
-    &TForm1::seEarthLeakCorrectFact, &TForm1::seHighFreqLimit,   &TForm1::seLowFreqLimit,
-    SerialLine{},                 ModelLine{},
-    &TForm1::seRTD1_PT100_Offset, &TForm1::seRTD1_PT1000_Offset, &TForm1::seRTD2_PT100_Offset,
-    &TForm1::seRTD2_PT1000_Offset, &TForm1::seRTD3_PT100_Offset, &TForm1::seRTD3_PT1000_Offset,
-    &TForm1::seRTD4_PT100_Offset, &TForm1::seRTD4_PT1000_Offset,
+    &TForm1::seVredCorrectFact,
+    &TForm1::seVwhiteCorrectFact,
+    &TForm1::seVblueCorrectFact,
+    &TForm1::seEarthLeakCorrectFact,
+    &TForm1::seHighFreqLimit,
+    &TForm1::seLowFreqLimit,
+    SerialLine{},
+    ModelLine{},
+    &TForm1::seRTD1_PT100_Offset,
+    &TForm1::seRTD1_PT1000_Offset,
+    &TForm1::seRTD2_PT100_Offset,
+    &TForm1::seRTD2_PT1000_Offset,
+    &TForm1::seRTD3_PT100_Offset,
+    &TForm1::seRTD3_PT1000_Offset,
+    &TForm1::seRTD4_PT100_Offset,
+    &TForm1::seRTD4_PT1000_Offset,
 };
 constexpr int kCalLineCount = static_cast<int>(std::size(kCalLines));
 constexpr int kModelCount = 5;
@@ -70,9 +80,12 @@ void TForm1::bWriteCalbDiskClick() {
   if (!SaveDialogCalb.Execute()) return;
   TStringList out;
   for (const CalLine& line : kCalLines) {
-    if (const SpinOf* spin = std::get_if<SpinOf>(&line)) out.Add(IntToStr((this->*(*spin)).Value()));
-    else if (std::holds_alternative<SerialLine>(line)) out.Add(ebSerialNumber.Text());
-    else out.Add(IntToStr(cbRelayModel.ItemIndex()));
+    if (const SpinOf* spin = std::get_if<SpinOf>(&line))
+      out.Add(IntToStr((this->*(*spin)).Value()));
+    else if (std::holds_alternative<SerialLine>(line))
+      out.Add(ebSerialNumber.Text());
+    else
+      out.Add(IntToStr(cbRelayModel.ItemIndex()));
   }
   // A failure to write ends the command in the standard error box; an earlier file stays whole.
   out.SaveToFile(SaveDialogCalb.FileName);
@@ -95,7 +108,8 @@ void TForm1::bReadCalbDataClick() {
   for (int i = 0; i < kCalLineCount; ++i) {
     text[i] = Trim(in.Get(i));  // a missing line reads as empty
     if (!LineValid(kCalLines[i], text[i])) {
-      MessageDlg("Calibration file not loaded: line " + IntToStr(i + 1) + " is not valid.", TMsgDlgType::mtError);
+      MessageDlg("Calibration file not loaded: line " + IntToStr(i + 1) + " is not valid.",
+                 TMsgDlgType::mtError);
       return;
     }
   }

@@ -39,15 +39,18 @@ const Binding kBindings[] = {
     {ED(cbExtComms_CANbus_BaudRate), &TForm1::cbBaudRateChange, nullptr},
     {ED(cbCommsIdentifierType), &TForm1::cbCommsIdentifierTypeChange, nullptr},
     {ED(cbExtComms_CANbus_IdentType), &TForm1::cbCommsIdentifierTypeChange, nullptr},
-    {ED(seCommsCommandBaseAddr), &TForm1::seCommsCommandBaseAddrChange, &TForm1::seCommsCommandBaseAddrExit},
+    {ED(seCommsCommandBaseAddr), &TForm1::seCommsCommandBaseAddrChange,
+     &TForm1::seCommsCommandBaseAddrExit},
     {ED(speditExtComms_ModbusRTU_TimeOut), &TForm1::seCommsCommandBaseAddrChange,
      &TForm1::speditExtComms_CANbus_CmdBaseAddrExit},
     {ED(speditExtComms_CANbus_CmdBaseAddr), &TForm1::seCommsCommandBaseAddrChange,
      &TForm1::speditExtComms_CANbus_CmdBaseAddrExit},
-    {ED(seCommsActualBaseAddr), &TForm1::seCommsActualBaseAddrChange, &TForm1::seCommsActualBaseAddrExit},
+    {ED(seCommsActualBaseAddr), &TForm1::seCommsActualBaseAddrChange,
+     &TForm1::seCommsActualBaseAddrExit},
     {ED(speditExtComms_CANbus_ActBaseAddr), &TForm1::seCommsActualBaseAddrChange,
      &TForm1::speditExtComms_CANbus_ActBaseAddrExit},
-    {ED(seCommsSettingBaseAddr), &TForm1::seCommsSettingBaseAddrChange, &TForm1::seCommsSettingBaseAddrExit},
+    {ED(seCommsSettingBaseAddr), &TForm1::seCommsSettingBaseAddrChange,
+     &TForm1::seCommsSettingBaseAddrExit},
     {ED(speditExtComms_CANbus_SetBaseAddr), &TForm1::seCommsSettingBaseAddrChange,
      &TForm1::speditExtComms_CANbus_SetBaseAddrExit},
     {ED(cbModbusBaudRate), &TForm1::cbModbusBaudRateChange, nullptr},
@@ -113,7 +116,8 @@ const OldProtocolView kOldViews[] = {
 // cbBaudRate's list for each item of cbCommsProtocol.
 const std::vector<std::string> kBaudLists[] = {
     {" None "},
-    {" Auto ", " 9,6 ", " 19,2 ", " 45,45 ", " 93,75 ", " 187,5 ", " 500 ", " 1,5M ", " 3M ", " 6M ", " 12M "},
+    {" Auto ", " 9,6 ", " 19,2 ", " 45,45 ", " 93,75 ", " 187,5 ", " 500 ", " 1,5M ", " 3M ",
+     " 6M ", " 12M "},
     {" 1,2 ", " 2,4 ", " 4,8 ", " 9,6 ", " 38,4 ", " 76,8 "},
     {" 125 ", " 250 ", " 500 "},
 };
@@ -125,9 +129,12 @@ struct BaseAddress {
   int FirstByte;
 };
 const BaseAddress kBaseAddresses[] = {
-    {&TForm1::seCommsCommandBaseAddrChange, ED(seCommsCommandBaseAddr), ED(speditExtComms_CANbus_CmdBaseAddr), 4},
-    {&TForm1::seCommsActualBaseAddrChange, ED(seCommsActualBaseAddr), ED(speditExtComms_CANbus_ActBaseAddr), 6},
-    {&TForm1::seCommsSettingBaseAddrChange, ED(seCommsSettingBaseAddr), ED(speditExtComms_CANbus_SetBaseAddr), 8},
+    {&TForm1::seCommsCommandBaseAddrChange, ED(seCommsCommandBaseAddr),
+     ED(speditExtComms_CANbus_CmdBaseAddr), 4},
+    {&TForm1::seCommsActualBaseAddrChange, ED(seCommsActualBaseAddr),
+     ED(speditExtComms_CANbus_ActBaseAddr), 6},
+    {&TForm1::seCommsSettingBaseAddrChange, ED(seCommsSettingBaseAddr),
+     ED(speditExtComms_CANbus_SetBaseAddr), 8},
 };
 
 #undef ED
@@ -144,7 +151,8 @@ void Zeros(int from, int to) {
 }
 int Received(int b) {
   long long v = 0;
-  if (FormVariableTable) wire::ParseDecimal(FormVariableTable->Grid(wire::RecordId::Comms).Cell(1, b + 1), v);
+  if (FormVariableTable)
+    wire::ParseDecimal(FormVariableTable->Grid(wire::RecordId::Comms).Cell(1, b + 1), v);
   return static_cast<int>(v & 0xFF);
 }
 
@@ -175,8 +183,10 @@ void TForm1::InitCommsPages() {
   for (const Binding& b : kBindings) {
     TControl& c = b.Control(*this);
     const Handler change = b.Change, exit = b.Exit;
-    if (auto* cb = dynamic_cast<TComboBox*>(&c)) cb->OnChange = [this, change] { (this->*change)(); };
-    if (auto* ed = dynamic_cast<TCustomEdit*>(&c)) ed->OnChange = [this, change] { (this->*change)(); };
+    if (auto* cb = dynamic_cast<TComboBox*>(&c))
+      cb->OnChange = [this, change] { (this->*change)(); };
+    if (auto* ed = dynamic_cast<TCustomEdit*>(&c))
+      ed->OnChange = [this, change] { (this->*change)(); };
     if (exit) c.OnExit = [this, exit] { (this->*exit)(); };
   }
   for (TSpinEdit* se : {&seCommsAddr, &seModbusTimeOut}) se->MaxLength = 3;
@@ -188,16 +198,17 @@ void TForm1::InitCommsPages() {
   for (TSpinEdit* se : {&speditCommsExt_ProfiDP_Address, &speditExtComms_ModbusRTU_Address,
                         &speditExtComms_CANbus_Address})
     se->MaxLength = 3;
-  for (TSpinEdit* se : {&speditExtComms_ModbusRTU_TimeOut, &speditExtCommsModbusTCP_Timeout}) se->MaxLength = 5;
-  for (TControl* group : std::initializer_list<TControl*>{&grpboxExtCommsPROFINET, &grpboxExtCommsModbusTCP,
-                                                           &grpboxExtCommsEtherNetIP})
+  for (TSpinEdit* se : {&speditExtComms_ModbusRTU_TimeOut, &speditExtCommsModbusTCP_Timeout})
+    se->MaxLength = 5;
+  for (TControl* group : std::initializer_list<TControl*>{
+           &grpboxExtCommsPROFINET, &grpboxExtCommsModbusTCP, &grpboxExtCommsEtherNetIP})
     for (TControl* c : group->Children())
       if (auto* se = dynamic_cast<TSpinEdit*>(c); se && se->MaxValue() == 255) se->MaxLength = 3;
   strgridExtCommsConfigBits.SetBounds(-1, -1, 480, 330);
   strgridExtCommsConfigWords.SetBounds(-1, -1, 480, 200);
   // The IP groups are placed: each dotted address reads across one row.
-  for (TControl* group : std::initializer_list<TControl*>{&grpboxExtCommsPROFINET, &grpboxExtCommsModbusTCP,
-                                                           &grpboxExtCommsEtherNetIP}) {
+  for (TControl* group : std::initializer_list<TControl*>{
+           &grpboxExtCommsPROFINET, &grpboxExtCommsModbusTCP, &grpboxExtCommsEtherNetIP}) {
     int top = -12, x = 0;
     for (TControl* c : group->Children()) {
       const bool unit = c->Name().ends_with("Unit");
@@ -217,15 +228,18 @@ void TForm1::InitCommsPages() {
   }
   seCommsAddr.SetVisible(false);
   Label94.SetVisible(false);
-  for (TControl* g : std::initializer_list<TControl*>{&gbProfibus, &gbModbus, &gbCANbus, &gbProfibusDPStat,
-                                                       &gbModbusStat, &gbCanbusStat, &labExtCommsErrFRAM})
+  for (TControl* g :
+       std::initializer_list<TControl*>{&gbProfibus, &gbModbus, &gbCANbus, &gbProfibusDPStat,
+                                        &gbModbusStat, &gbCanbusStat, &labExtCommsErrFRAM})
     g->SetVisible(false);
 
   cbExtCommsSelProt.OnChange = [this] { cbExtCommsSelProtChange(); };
   for (TEdit* name : {&editExtCommsPROFINET_DeviceName, &editExtCommsModbusTCP_DeviceName,
                       &editExtCommsEtherNetIP_DeviceName}) {
     name->MaxLength = 15;
-    name->OnKeyPress = [this, name](char& key) { editExtCommsPROFINET_DeviceNameKeyPress(*name, key); };
+    name->OnKeyPress = [this, name](char& key) {
+      editExtCommsPROFINET_DeviceNameKeyPress(*name, key);
+    };
   }
   butComsLoadDefaultBitAndWords.OnClick = [this] { butComsLoadDefaultBitAndWordsClick(); };
   strgridExtCommsConfigBits.OnDblClick = [this] { strgridExtCommsConfigBitsDblClick(); };
@@ -237,10 +251,10 @@ void TForm1::InitCommsPages() {
     if (g.Statistics) g.Statistics(*this).SetVisible(false);
   }
   grpboxExtCommsConfigBitsAndWords.SetVisible(false);
-  for (TControl* group : std::initializer_list<TControl*>{&gbProfibusDPStat, &gbModbusStat, &gbCanbusStat,
-                                                           &gbExtProfiDPStat, &gbExtModbusRTU_Stat, &gbExtCanbusStat,
-                                                           &gbExtPROFINET_Stat, &grpboxExtCommsModbusTCP_Stat,
-                                                           &grpboxExtCommsEtherNetIP_Stat})
+  for (TControl* group : std::initializer_list<TControl*>{
+           &gbProfibusDPStat, &gbModbusStat, &gbCanbusStat, &gbExtProfiDPStat, &gbExtModbusRTU_Stat,
+           &gbExtCanbusStat, &gbExtPROFINET_Stat, &grpboxExtCommsModbusTCP_Stat,
+           &grpboxExtCommsEtherNetIP_Stat})
     for (TControl* c : group->Children())
       if (auto* e = dynamic_cast<TEdit*>(c)) {
         e->ReadOnly = true;
@@ -332,7 +346,9 @@ void TForm1::cbCommsStrucSelChange() {
   Put(0, AddressByte(address, ext ? cbExtComms_CANbus_StructTypeSel : cbCommsStrucSel));
 }
 
-void TForm1::cbBaudRateChange() { ComboByte(Extended(*this) ? cbExtComms_CANbus_BaudRate : cbBaudRate, 2); }
+void TForm1::cbBaudRateChange() {
+  ComboByte(Extended(*this) ? cbExtComms_CANbus_BaudRate : cbBaudRate, 2);
+}
 void TForm1::cbCommsIdentifierTypeChange() {
   ComboByte(Extended(*this) ? cbExtComms_CANbus_IdentType : cbCommsIdentifierType, 3);
 }
@@ -364,9 +380,15 @@ void TForm1::seCommsAddrExit() { Repair(*this, &TForm1::seCommsAddrExit); }
 void TForm1::seCommsCommandBaseAddrExit() { Repair(*this, &TForm1::seCommsCommandBaseAddrExit); }
 void TForm1::seCommsActualBaseAddrExit() { Repair(*this, &TForm1::seCommsActualBaseAddrExit); }
 void TForm1::seCommsSettingBaseAddrExit() { Repair(*this, &TForm1::seCommsSettingBaseAddrExit); }
-void TForm1::speditExtComms_CANbus_CmdBaseAddrExit() { Repair(*this, &TForm1::speditExtComms_CANbus_CmdBaseAddrExit); }
-void TForm1::speditExtComms_CANbus_ActBaseAddrExit() { Repair(*this, &TForm1::speditExtComms_CANbus_ActBaseAddrExit); }
-void TForm1::speditExtComms_CANbus_SetBaseAddrExit() { Repair(*this, &TForm1::speditExtComms_CANbus_SetBaseAddrExit); }
+void TForm1::speditExtComms_CANbus_CmdBaseAddrExit() {
+  Repair(*this, &TForm1::speditExtComms_CANbus_CmdBaseAddrExit);
+}
+void TForm1::speditExtComms_CANbus_ActBaseAddrExit() {
+  Repair(*this, &TForm1::speditExtComms_CANbus_ActBaseAddrExit);
+}
+void TForm1::speditExtComms_CANbus_SetBaseAddrExit() {
+  Repair(*this, &TForm1::speditExtComms_CANbus_SetBaseAddrExit);
+}
 void TForm1::seModbusTimeOutExit() { Repair(*this, &TForm1::seModbusTimeOutExit); }
 
 void TForm1::ShowCommsLayout(bool extended) {

@@ -18,16 +18,25 @@ namespace {
 
 // The rows every IP protocol shares: assignment, address, mask, gateway (leftmost number first)
 // and the device or host name.
-#define IP_ROWS(P, X)                                                                                      \
-  {P, 1, Cell::Item, ED(comboxExtComms##X##_IP_Type)}, {P, 2, Cell::Spin, ED(speditExtComms##X##_IP_AddrV4)}, \
-      {P, 3, Cell::Spin, ED(speditExtComms##X##_IP_AddrV3)}, {P, 4, Cell::Spin, ED(speditExtComms##X##_IP_AddrV2)}, \
-      {P, 5, Cell::Spin, ED(speditExtComms##X##_IP_AddrV1)}, {P, 6, Cell::Spin, ED(speditExtComms##X##_MaskAddrV4)}, \
-      {P, 7, Cell::Spin, ED(speditExtComms##X##_MaskAddrV3)}, {P, 8, Cell::Spin, ED(speditExtComms##X##_MaskAddrV2)}, \
-      {P, 9, Cell::Spin, ED(speditExtComms##X##_MaskAddrV1)}, {P, 10, Cell::Spin, ED(speditExtComms##X##_GatewayV4)}, \
-      {P, 11, Cell::Spin, ED(speditExtComms##X##_GatewayV3)}, {P, 12, Cell::Spin, ED(speditExtComms##X##_GatewayV2)}, \
-      {P, 13, Cell::Spin, ED(speditExtComms##X##_GatewayV1)}, {P, 14, Cell::Name, ED(editExtComms##X##_DeviceName)}
+#define IP_ROWS(P, X)                                           \
+  {P, 1, Cell::Item, ED(comboxExtComms##X##_IP_Type)},          \
+      {P, 2, Cell::Spin, ED(speditExtComms##X##_IP_AddrV4)},    \
+      {P, 3, Cell::Spin, ED(speditExtComms##X##_IP_AddrV3)},    \
+      {P, 4, Cell::Spin, ED(speditExtComms##X##_IP_AddrV2)},    \
+      {P, 5, Cell::Spin, ED(speditExtComms##X##_IP_AddrV1)},    \
+      {P, 6, Cell::Spin, ED(speditExtComms##X##_MaskAddrV4)},   \
+      {P, 7, Cell::Spin, ED(speditExtComms##X##_MaskAddrV3)},   \
+      {P, 8, Cell::Spin, ED(speditExtComms##X##_MaskAddrV2)},   \
+      {P, 9, Cell::Spin, ED(speditExtComms##X##_MaskAddrV1)},   \
+      {P, 10, Cell::Spin, ED(speditExtComms##X##_GatewayV4)},   \
+      {P, 11, Cell::Spin, ED(speditExtComms##X##_GatewayV3)},   \
+      {P, 12, Cell::Spin, ED(speditExtComms##X##_GatewayV2)},   \
+      {P, 13, Cell::Spin, ED(speditExtComms##X##_GatewayV1)}, { \
+    P, 14, Cell::Name, ED(editExtComms##X##_DeviceName)         \
+  }
 
-#define REGISTER_ROWS(P) {P, 34, Cell::Bits0, nullptr}, {P, 50, Cell::Bits1, nullptr}, {P, 66, Cell::Words, nullptr}
+#define REGISTER_ROWS(P) \
+  {P, 34, Cell::Bits0, nullptr}, {P, 50, Cell::Bits1, nullptr}, { P, 66, Cell::Words, nullptr }
 
 // clang-format off
 const BlockCell kLayout[] = {
@@ -168,21 +177,30 @@ void EachCell(int protocol, bool registers, const std::function<void(const Block
 
 std::span<const BlockCell> BlockLayout() { return kLayout; }
 
-bool IsRegister(Cell kind) { return kind == Cell::Bits0 || kind == Cell::Bits1 || kind == Cell::Words; }
+bool IsRegister(Cell kind) {
+  return kind == Cell::Bits0 || kind == Cell::Bits1 || kind == Cell::Words;
+}
 
 RegisterColumn RegisterCells(TForm1& f, Cell kind) {
   switch (kind) {
-    case Cell::Bits0: return {f.strgridExtCommsConfigBits, 1, 1};
-    case Cell::Bits1: return {f.strgridExtCommsConfigBits, 2, 1};
-    default: return {f.strgridExtCommsConfigWords, 1, 0};
+    case Cell::Bits0:
+      return {f.strgridExtCommsConfigBits, 1, 1};
+    case Cell::Bits1:
+      return {f.strgridExtCommsConfigBits, 2, 1};
+    default:
+      return {f.strgridExtCommsConfigWords, 1, 0};
   }
 }
 
-const ProtocolGroups& GroupsOf(int protocol) { return kGroups[protocol >= 0 && protocol < kProtocolCount ? protocol : 0]; }
+const ProtocolGroups& GroupsOf(int protocol) {
+  return kGroups[protocol >= 0 && protocol < kProtocolCount ? protocol : 0];
+}
 
 std::span<const DefaultColumn> RegisterDefaults() { return kDefaults; }
 
-std::string NameOfLine(const std::string& line) { return line.size() > 4 ? line.substr(4) : std::string(); }
+std::string NameOfLine(const std::string& line) {
+  return line.size() > 4 ? line.substr(4) : std::string();
+}
 
 }  // namespace editors::comms
 
@@ -203,7 +221,8 @@ void TForm1::UpdateExtCommsSettingInTxBuff() {
 
 void TForm1::PackCustomPLC_RegMapInTxBuffTypeA() {
   if (!FormVariableTable) return;
-  EachCell(ShownProtocol(*this), true, [&](const BlockCell& c) { PackCell(*this, c, FormVariableTable->CommsDataBlockTx); });
+  EachCell(ShownProtocol(*this), true,
+           [&](const BlockCell& c) { PackCell(*this, c, FormVariableTable->CommsDataBlockTx); });
 }
 
 void TForm1::UpdateExtCommsSettingTabFromSettings() {
@@ -217,7 +236,8 @@ void TForm1::UpdateExtCommsSettingTabFromSettings() {
 void TForm1::PackCustomPLC_RegMapInStrGridTypeA() {
   if (!FormVariableTable) return;
   const auto rx = FormVariableTable->CommsDataBlockRx1;
-  EachCell(cbExtCommsSelProt.ItemIndex(), true, [&](const BlockCell& c) { UnpackCell(*this, c, rx); });
+  EachCell(cbExtCommsSelProt.ItemIndex(), true,
+           [&](const BlockCell& c) { UnpackCell(*this, c, rx); });
 }
 
 void TForm1::cbExtCommsSelProtChange() {
@@ -248,7 +268,8 @@ void TForm1::butComsLoadDefaultBitAndWordsClick() {
     const TCommsSelDialog* dialog = DialogOf(d.Kind);
     const RegisterColumn rc = RegisterCells(*this, d.Kind);
     for (int i = 0; i < CellWidth(d.Kind); ++i)
-      if (d.Lines[i] >= 0) rc.Grid.SetCell(rc.Col, rc.FirstRow + i, dialog ? dialog->NameOf(d.Lines[i]) : "");
+      if (d.Lines[i] >= 0)
+        rc.Grid.SetCell(rc.Col, rc.FirstRow + i, dialog ? dialog->NameOf(d.Lines[i]) : "");
   }
 }
 
@@ -272,8 +293,12 @@ void EditRegister(TStringGrid& grid, TCommsSelDialog* dialog) {
 
 }  // namespace
 
-void TForm1::strgridExtCommsConfigBitsDblClick() { EditRegister(strgridExtCommsConfigBits, frmCommsBitsSel); }
-void TForm1::strgridExtCommsConfigWordsDblClick() { EditRegister(strgridExtCommsConfigWords, frmCommsWordSel); }
+void TForm1::strgridExtCommsConfigBitsDblClick() {
+  EditRegister(strgridExtCommsConfigBits, frmCommsBitsSel);
+}
+void TForm1::strgridExtCommsConfigWordsDblClick() {
+  EditRegister(strgridExtCommsConfigWords, frmCommsWordSel);
+}
 
 bool editors::comms::NameKeyAllowed(char key, bool atStart) {
   const bool letter = key >= 'a' && key <= 'z';

@@ -16,16 +16,25 @@ namespace editors::comms {
 inline constexpr int kBlockBytes = 86;
 
 // Items of cbExtCommsSelProt, which is also byte 0 of the block.
-enum Protocol : int { kNone, kProfibusDP, kModbusRTU, kCANbus, kPROFINET, kModbusTCP, kEtherNetIP, kProtocolCount };
+enum Protocol : int {
+  kNone,
+  kProfibusDP,
+  kModbusRTU,
+  kCANbus,
+  kPROFINET,
+  kModbusTCP,
+  kEtherNetIP,
+  kProtocolCount
+};
 
 enum class Cell : uint8_t {
-  Spin,    // a spin edit's value, one byte
-  Word,    // a spin edit's value, two bytes, high byte first
-  Item,    // a combo box's item index
-  Name,    // an edit's text, one byte per character up to 15, zero bytes after it; byte 29 is 0
-  Bits0,   // the "Config Bits 0" column of the bit grid, 16 codes
-  Bits1,   // the "Config Bits 1" column, 16 codes
-  Words,   // the word grid, 20 codes
+  Spin,   // a spin edit's value, one byte
+  Word,   // a spin edit's value, two bytes, high byte first
+  Item,   // a combo box's item index
+  Name,   // an edit's text, one byte per character up to 15, zero bytes after it; byte 29 is 0
+  Bits0,  // the "Config Bits 0" column of the bit grid, 16 codes
+  Bits1,  // the "Config Bits 1" column, 16 codes
+  Words,  // the word grid, 20 codes
 };
 
 using ControlOf = TControl& (*)(TForm1&);
@@ -43,12 +52,17 @@ std::span<const BlockCell> BlockLayout();
 // How many bytes a row covers.
 constexpr int CellWidth(Cell c) {
   switch (c) {
-    case Cell::Word: return 2;
-    case Cell::Name: return 16;
+    case Cell::Word:
+      return 2;
+    case Cell::Name:
+      return 16;
     case Cell::Bits0:
-    case Cell::Bits1: return 16;
-    case Cell::Words: return 20;
-    default: return 1;
+    case Cell::Bits1:
+      return 16;
+    case Cell::Words:
+      return 20;
+    default:
+      return 1;
   }
 }
 

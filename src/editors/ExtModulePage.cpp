@@ -8,11 +8,34 @@
 namespace editors::settings {
 namespace {
 
-#define ED(n) #n, [](TForm1& f) -> TControl& { return f.n; }
+#define ED(n) #n, [](TForm1 & f) -> TControl& { return f.n; }
 
 constexpr EditorSpec Delay(const char* name, ControlOf c, int row) {
-  return {name, c, Kind::Spin, wire::RecordId::ExtMod, row, 5, 0, 2000, 50, 4, true, 100, nullptr,
-          Items::None, -1, -1, Special::None, nullptr, Load::Value, Exit::None, 0, 0, 0, nullptr, false};
+  return {name,
+          c,
+          Kind::Spin,
+          wire::RecordId::ExtMod,
+          row,
+          5,
+          0,
+          2000,
+          50,
+          4,
+          true,
+          100,
+          nullptr,
+          Items::None,
+          -1,
+          -1,
+          Special::None,
+          nullptr,
+          Load::Value,
+          Exit::None,
+          0,
+          0,
+          0,
+          nullptr,
+          false};
 }
 
 const EditorSpec kExtModuleEditors[] = {
@@ -29,7 +52,9 @@ std::span<const EditorSpec> ExtModuleEditors() { return kExtModuleEditors; }
 
 }  // namespace editors::settings
 
-void TForm1::LoadExtModuleRecordEditors() { editors::settings::LoadEditors(*this, editors::settings::ExtModuleEditors()); }
+void TForm1::LoadExtModuleRecordEditors() {
+  editors::settings::LoadEditors(*this, editors::settings::ExtModuleEditors());
+}
 
 void TForm1::seDF_DelTime_8Change() { SettingChange(seDF_DelTime_8); }
 void TForm1::seDF_DelTime_9Change() { SettingChange(seDF_DelTime_9); }

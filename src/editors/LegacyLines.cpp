@@ -5,8 +5,10 @@
 namespace editors::legacy {
 namespace {
 
-#define L(name, control, handler) \
-  { name, [](TForm1& f) -> TControl& { return f.control; }, &TForm1::handler, -1 }
+#define L(name, control, handler)                                                \
+  {                                                                              \
+    name, [](TForm1& f) -> TControl& { return f.control; }, &TForm1::handler, -1 \
+  }
 constexpr LegacyLine Byte(const char* name, int byte) { return {name, nullptr, nullptr, byte}; }
 
 // clang-format off

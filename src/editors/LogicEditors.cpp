@@ -8,7 +8,7 @@ namespace editors::logic {
 namespace {
 
 // The control of a row, checked by the compiler: ED(cbTmrA_Start) gives its name and accessor.
-#define ED(n) #n, [](TForm1& f) -> TControl& { return f.n; }
+#define ED(n) #n, [](TForm1 & f) -> TControl& { return f.n; }
 
 constexpr int kNoExitCheck = INT_MIN;
 
@@ -18,14 +18,27 @@ constexpr LogicEditor Signal(const char* name, ControlOf c, int row, int table) 
 }
 constexpr LogicEditor Spin(const char* name, ControlOf c, int row, int digits, int min, int max,
                            int maxLength, int initial, int exitDefault = kNoExitCheck) {
-  return {name, c, Kind::Spin, row, digits, min, max, maxLength, false, initial, 0, 0, false,
-          exitDefault != kNoExitCheck, exitDefault == kNoExitCheck ? 0 : exitDefault};
+  return {name,
+          c,
+          Kind::Spin,
+          row,
+          digits,
+          min,
+          max,
+          maxLength,
+          false,
+          initial,
+          0,
+          0,
+          false,
+          exitDefault != kNoExitCheck,
+          exitDefault == kNoExitCheck ? 0 : exitDefault};
 }
 // Functions 1, 4, 5 and 6 take their mask from the generator only (3 characters); 2 and 3 can
 // also be typed into (8 characters).
 constexpr LogicEditor Mask(const char* name, ControlOf c, int row, int function, bool typeable) {
-  return {name, c, Kind::Mask, row, 3, 0, kMaskMax, typeable ? 8 : 3, false, 0, 0, function,
-          typeable, false, 0};
+  return {name,  c, Kind::Mask, row,      3,        0,     kMaskMax, typeable ? 8 : 3,
+          false, 0, 0,          function, typeable, false, 0};
 }
 constexpr LogicEditor ButtonsOnly(LogicEditor e) {
   e.ButtonsOnly = true;

@@ -25,15 +25,15 @@ struct LogicEditor {
   const char* Name;
   ControlOf Control;
   Kind Type;
-  int Row;        // row of the logic grid
-  int Digits;     // text form: at least this many digits, zero-padded (a minus sign first)
-  int Min, Max;   // spin edit range
-  int MaxLength;  // characters the user may type
-  bool ButtonsOnly;  // spin edit text not typeable
-  int Initial;    // spin edit value shown when built
-  int Table;      // Signal: signal-name table 1 or 3
-  int Function;   // Mask: logic function 1..6
-  bool Typeable;  // Mask: the user may type a mask (functions 2 and 3)
+  int Row;            // row of the logic grid
+  int Digits;         // text form: at least this many digits, zero-padded (a minus sign first)
+  int Min, Max;       // spin edit range
+  int MaxLength;      // characters the user may type
+  bool ButtonsOnly;   // spin edit text not typeable
+  int Initial;        // spin edit value shown when built
+  int Table;          // Signal: signal-name table 1 or 3
+  int Function;       // Mask: logic function 1..6
+  bool Typeable;      // Mask: the user may type a mask (functions 2 and 3)
   bool EmptyDefault;  // exit check: an emptied spin edit gets Default
   int Default;
 };

@@ -126,7 +126,9 @@ void SetUpGenerator(TForm1& f) {
   g.DefaultColWidth = 20;
   g.DefaultRowHeight = 20;
   g.ScrollBars = TScrollStyle::ssNone;
-  g.OnSelectCell = [&f](int col, int row, bool& canSelect) { f.sgLogFuncTableSelectCell(col, row, canSelect); };
+  g.OnSelectCell = [&f](int col, int row, bool& canSelect) {
+    f.sgLogFuncTableSelectCell(col, row, canSelect);
+  };
   f.bLogFuncTransf.OnClick = [&f] { f.bLogFuncTransfClick(); };
   f.pLogFuncTableCalc.SetVisible(false);
 }
@@ -151,7 +153,8 @@ void TForm1::InitLogicPage() {
   for (const LogicEditor& e : LogicEditors()) SetUp(*this, e);
   NarrowSelectors(tsLogic);
   sgPLC_inputs.SetBounds(-1, -1, kPlcGridWidth, kPlcGridHeight);
-  for (TEdit* table : {&ebLF1_Table, &ebLF2_Table, &ebLF3_Table, &ebLF4_Table, &ebLF5_Table, &ebLF6_Table})
+  for (TEdit* table :
+       {&ebLF1_Table, &ebLF2_Table, &ebLF3_Table, &ebLF4_Table, &ebLF5_Table, &ebLF6_Table})
     table->SetBounds(-1, -1, kTableEditWidth, -1);
   SetUpGenerator(*this);
   // The comms setup window is built after the main window; the hook goes in at the loop's first
@@ -192,9 +195,15 @@ void TForm1::LoadLogicRecordEditors() {
     wire::ParseDecimal(grid.Cell(1, e.Row), n);
     TControl& c = e.Control(*this);
     switch (e.Type) {
-      case Kind::Signal: static_cast<TComboBox&>(c).SetItemIndex(static_cast<int>(n)); break;
-      case Kind::Spin: static_cast<TSpinEdit&>(c).SetValue(static_cast<int>(n)); break;
-      case Kind::Mask: static_cast<TEdit&>(c).SetText(wire::DecStr(n)); break;
+      case Kind::Signal:
+        static_cast<TComboBox&>(c).SetItemIndex(static_cast<int>(n));
+        break;
+      case Kind::Spin:
+        static_cast<TSpinEdit&>(c).SetValue(static_cast<int>(n));
+        break;
+      case Kind::Mask:
+        static_cast<TEdit&>(c).SetText(wire::DecStr(n));
+        break;
     }
   }
 }

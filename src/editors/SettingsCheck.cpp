@@ -51,7 +51,8 @@ long long OlderVoltageItem(const TComboBox& box) {
 // What line k is compared with: the editor's value, item or text as a number; for a control
 // byte the relay's own byte.
 long long ItemValue(TForm1& f, int k, const editors::legacy::LegacyLine& line) {
-  if (!line.Control) return f.*editors::settings::ControlBytes()[static_cast<size_t>(line.Byte)].Field;
+  if (!line.Control)
+    return f.*editors::settings::ControlBytes()[static_cast<size_t>(line.Byte)].Field;
   TControl& c = line.Control(f);
   if (k == editors::legacy::kVoltageLine) return OlderVoltageItem(static_cast<TComboBox&>(c));
   if (auto* spin = dynamic_cast<TSpinEdit*>(&c)) return spin->Value();
@@ -94,7 +95,8 @@ void TForm1::VerifySettingsClick() {
 
   const std::span<const editors::legacy::LegacyLine> items = editors::legacy::Lines();
   for (int k = 0; k < editors::legacy::kLineCount; ++k)
-    VerifyCompareItem(ItemValue(*this, k, items[static_cast<size_t>(k)]), lines[static_cast<size_t>(k)]);
+    VerifyCompareItem(ItemValue(*this, k, items[static_cast<size_t>(k)]),
+                      lines[static_cast<size_t>(k)]);
 
   StarterTypeDisplay();
   if (VerifyErrorCount == 0) {

@@ -13,34 +13,90 @@ namespace {
 using wire::RecordId;
 
 // The control of a row, checked by the compiler: ED(seMLC) gives its name and its accessor.
-#define ED(n) #n, [](TForm1& f) -> TControl& { return f.n; }
+#define ED(n) #n, [](TForm1 & f) -> TControl& { return f.n; }
 #define TWIN(n) [](TForm1& f) -> TControl& { return f.n; }
 
 // Row builders, one per kind, so that each row below reads as the editor's own line.
-constexpr EditorSpec Spin(const char* name, ControlOf c, int row, int digits, int min, int max, int step,
-                          int maxLength, int initial, Load load, Exit check = Exit::None, int def = 0) {
-  return {name, c, Kind::Spin, RecordId::Settings, row, digits, min, max, step, maxLength, false, initial,
-          nullptr, Items::None, -1, -1, Special::None, nullptr, load, check, def, 0, 0, nullptr, false};
+constexpr EditorSpec Spin(const char* name, ControlOf c, int row, int digits, int min, int max,
+                          int step, int maxLength, int initial, Load load, Exit check = Exit::None,
+                          int def = 0) {
+  return {name,          c,           Kind::Spin, RecordId::Settings,
+          row,           digits,      min,        max,
+          step,          maxLength,   false,      initial,
+          nullptr,       Items::None, -1,         -1,
+          Special::None, nullptr,     load,       check,
+          def,           0,           0,          nullptr,
+          false};
 }
 
-constexpr EditorSpec NumEdit(const char* name, ControlOf c, int row, int digits, int maxLength, Exit check,
-                             int checkMin, int checkMax, const char* message, bool digitKeys) {
-  return {name, c, Kind::NumEdit, RecordId::Settings, row, digits, 0, 0, 0, maxLength, false, 0, nullptr,
-          Items::None, -1, -1, Special::None, nullptr, Load::Text, check, 0, checkMin, checkMax, message,
+constexpr EditorSpec NumEdit(const char* name, ControlOf c, int row, int digits, int maxLength,
+                             Exit check, int checkMin, int checkMax, const char* message,
+                             bool digitKeys) {
+  return {name,
+          c,
+          Kind::NumEdit,
+          RecordId::Settings,
+          row,
+          digits,
+          0,
+          0,
+          0,
+          maxLength,
+          false,
+          0,
+          nullptr,
+          Items::None,
+          -1,
+          -1,
+          Special::None,
+          nullptr,
+          Load::Text,
+          check,
+          0,
+          checkMin,
+          checkMax,
+          message,
           digitKeys};
 }
 
-constexpr EditorSpec Combo(const char* name, ControlOf c, int row, Items list, int initial, Load load,
-                           Special rule = Special::None) {
-  return {name, c, Kind::Combo, RecordId::Settings, row, 3, 0, 0, 0, 0, false, initial, nullptr, list, -1, -1,
-          rule, nullptr, load, Exit::None, 0, 0, 0, nullptr, false};
+constexpr EditorSpec Combo(const char* name, ControlOf c, int row, Items list, int initial,
+                           Load load, Special rule = Special::None) {
+  return {name,    c,       Kind::Combo, RecordId::Settings,
+          row,     3,       0,           0,
+          0,       0,       false,       initial,
+          nullptr, list,    -1,          -1,
+          rule,    nullptr, load,        Exit::None,
+          0,       0,       0,           nullptr,
+          false};
 }
 
 constexpr EditorSpec Bit(const char* name, ControlOf c, Kind kind, int byte, int bit) {
   constexpr int kByteRows[4] = {9, 10, 17, 45};
-  return {name, c, kind, RecordId::Settings, kByteRows[byte], 3, 0, 0, 0, 0, false, -1, nullptr,
-          kind == Kind::Radio ? (byte == 1 ? Items::UcPf : Items::Relay1) : Items::None, byte, bit,
-          Special::None, nullptr, Load::Skip, Exit::None, 0, 0, 0, nullptr, false};
+  return {name,
+          c,
+          kind,
+          RecordId::Settings,
+          kByteRows[byte],
+          3,
+          0,
+          0,
+          0,
+          0,
+          false,
+          -1,
+          nullptr,
+          kind == Kind::Radio ? (byte == 1 ? Items::UcPf : Items::Relay1) : Items::None,
+          byte,
+          bit,
+          Special::None,
+          nullptr,
+          Load::Skip,
+          Exit::None,
+          0,
+          0,
+          0,
+          nullptr,
+          false};
 }
 
 // Modifiers for the rows that need more than their kind.
@@ -60,8 +116,31 @@ constexpr EditorSpec Loaded(EditorSpec e, Load way) {
 }
 // A fixed-width text field of a record.
 constexpr EditorSpec TextField(const char* name, ControlOf c, RecordId grid, int row, int width) {
-  return {name, c, Kind::Text, grid, row, width, 0, 0, 0, width, false, 0, "", Items::None, -1, -1,
-          Special::None, nullptr, Load::Trimmed, Exit::None, 0, 0, 0, nullptr, false};
+  return {name,
+          c,
+          Kind::Text,
+          grid,
+          row,
+          width,
+          0,
+          0,
+          0,
+          width,
+          false,
+          0,
+          "",
+          Items::None,
+          -1,
+          -1,
+          Special::None,
+          nullptr,
+          Load::Trimmed,
+          Exit::None,
+          0,
+          0,
+          0,
+          nullptr,
+          false};
 }
 constexpr EditorSpec ButtonsOnly(EditorSpec e) {
   e.ButtonsOnly = true;
@@ -216,8 +295,9 @@ const EditorSpec kEditors[] = {
 #undef ED
 #undef TWIN
 
-constexpr const char* kELModeItems[] = {"   Instantanious Definite Time", " Inverse Definite Minimum Time"};
-constexpr const char* kMLRestartItems[] = {"Manual", "10 sec", "5 min", "10 min", "20 min",
+constexpr const char* kELModeItems[] = {"   Instantanious Definite Time",
+                                        " Inverse Definite Minimum Time"};
+constexpr const char* kMLRestartItems[] = {"Manual", "10 sec", "5 min",  "10 min",  "20 min",
                                            "30 min", "45 min", "1 hour", "3 hours", "6 hours"};
 constexpr const char* kStarterItems[] = {
     "            Protection Relay            ", "       Direct On Line Starter         ",
@@ -229,7 +309,8 @@ constexpr const char* kStarterItems[] = {
 };
 constexpr const char* kModelItems[] = {"005", "010", "050", "100", "300"};
 constexpr const char* kUcPfItems[] = {"Undercurrent Select", "Power Factor Select"};
-constexpr const char* kRelay1Items[] = {"Dedicated Main Trip Relay Select", "Configurable Relay (+100ms) Select"};
+constexpr const char* kRelay1Items[] = {"Dedicated Main Trip Relay Select",
+                                        "Configurable Relay (+100ms) Select"};
 
 const std::array<const char*, wire::kShortCount> kVoltageItems = [] {
   std::array<const char*, wire::kShortCount> a{};
@@ -262,21 +343,36 @@ void FramingKeyFilter(char& Key) {
 }
 
 std::vector<std::string> ItemTexts(Items list) {
-  auto texts = [](std::span<const char* const> items) { return std::vector<std::string>(items.begin(), items.end()); };
+  auto texts = [](std::span<const char* const> items) {
+    return std::vector<std::string>(items.begin(), items.end());
+  };
   switch (list) {
-    case Items::Voltage: return texts(kVoltageItems);
-    case Items::ELMode: return texts(kELModeItems);
-    case Items::MLRestart: return texts(kMLRestartItems);
-    case Items::Starter: return texts(kStarterItems);
-    case Items::RTDType: return texts(wire::kSensorTypeItems);
-    case Items::Freq: return texts(wire::kFrequencyPlainItems);
-    case Items::FreqHz: return texts(wire::kFrequencyItems);
-    case Items::UcPf: return texts(kUcPfItems);
-    case Items::Relay1: return texts(kRelay1Items);
-    case Items::Signal02: return SignalComboItems(2);
-    case Items::Signal03: return SignalComboItems(3);
-    case Items::Model: return texts(kModelItems);
-    case Items::None: break;
+    case Items::Voltage:
+      return texts(kVoltageItems);
+    case Items::ELMode:
+      return texts(kELModeItems);
+    case Items::MLRestart:
+      return texts(kMLRestartItems);
+    case Items::Starter:
+      return texts(kStarterItems);
+    case Items::RTDType:
+      return texts(wire::kSensorTypeItems);
+    case Items::Freq:
+      return texts(wire::kFrequencyPlainItems);
+    case Items::FreqHz:
+      return texts(wire::kFrequencyItems);
+    case Items::UcPf:
+      return texts(kUcPfItems);
+    case Items::Relay1:
+      return texts(kRelay1Items);
+    case Items::Signal02:
+      return SignalComboItems(2);
+    case Items::Signal03:
+      return SignalComboItems(3);
+    case Items::Model:
+      return texts(kModelItems);
+    case Items::None:
+      break;
   }
   return {};
 }

@@ -29,13 +29,13 @@ enum class Kind : uint8_t {
 // Rules on top of the kind's own.
 enum class Special : uint8_t {
   None,
-  Voltage,      // item -> voltage selection code by the relay's revision
-  ELSelector,   // shows the trip delay box only for the definite time mode
-  RTDType,      // PTC disables the channel's trip level boxes
-  CTRatio,      // an emptied box comes back as 1 at once
-  FreqLimit,    // writes the calibration row and makes its twin follow the text
-  FreqSelect,   // writes the calibration row and selects the same item in its twin
-  StarterType   // refreshes the starter display
+  Voltage,     // item -> voltage selection code by the relay's revision
+  ELSelector,  // shows the trip delay box only for the definite time mode
+  RTDType,     // PTC disables the channel's trip level boxes
+  CTRatio,     // an emptied box comes back as 1 at once
+  FreqLimit,   // writes the calibration row and makes its twin follow the text
+  FreqSelect,  // writes the calibration row and selects the same item in its twin
+  StarterType  // refreshes the starter display
 };
 
 // How a read of the record loads the editor.
@@ -64,7 +64,19 @@ enum class Exit : uint8_t {
 // Item lists of the combo boxes and radio groups.
 // Signal02 and Signal03: the names of signal-name tables 02 and 03 (report/SignalNames.h).
 enum class Items : uint8_t {
-  None, Voltage, ELMode, MLRestart, Starter, RTDType, Freq, FreqHz, UcPf, Relay1, Signal02, Signal03, Model
+  None,
+  Voltage,
+  ELMode,
+  MLRestart,
+  Starter,
+  RTDType,
+  Freq,
+  FreqHz,
+  UcPf,
+  Relay1,
+  Signal02,
+  Signal03,
+  Model
 };
 
 using ControlOf = TControl& (*)(TForm1&);
@@ -81,17 +93,18 @@ struct EditorSpec {
   int MaxLength;        // characters the user may type; 0: no limit
   bool ButtonsOnly;     // spin edit text not typeable
   int Initial;          // value (spin), number (edit) or item (-1: none) shown when built
-  const char* InitialText;  // combo text shown without a selection; edit text when built; or nullptr
+  const char*
+      InitialText;  // combo text shown without a selection; edit text when built; or nullptr
   Items List;
-  int Byte, Bit;        // control byte 0..3 (A..D) and bit owned; -1 when none
+  int Byte, Bit;  // control byte 0..3 (A..D) and bit owned; -1 when none
   Special Rule;
-  ControlOf Twin;       // the other page's editor of the same cell, or nullptr
+  ControlOf Twin;  // the other page's editor of the same cell, or nullptr
   Load LoadWay;
   Exit Check;
-  int Default;          // families 1, 2 and 4
+  int Default;               // families 1, 2 and 4
   int CheckMin, CheckMax;    // families 5 and 6
   const char* RangeMessage;  // family 5
-  bool DigitKeys;       // key filter: digits and Backspace only
+  bool DigitKeys;            // key filter: digits and Backspace only
 };
 
 // The whole table, in the order a read loads the editors: settings rows 1..51 by row, the three

@@ -76,8 +76,10 @@ void Check(TForm1& f, const EditorSpec& e) {
       if (ed.Text().empty()) return ed.SetText(IntToStr(e.CheckMin));
       // The key filter keeps non-digits out; pasted text that is no number ends in the error box.
       const long long v = StrToInt(ed.Text());
-      if (v > e.CheckMax) ed.SetText(IntToStr(e.CheckMax));
-      else if (v < e.CheckMin) ed.SetText(IntToStr(e.CheckMin));
+      if (v > e.CheckMax)
+        ed.SetText(IntToStr(e.CheckMax));
+      else if (v < e.CheckMin)
+        ed.SetText(IntToStr(e.CheckMin));
       return;
     }
   }

@@ -86,13 +86,16 @@ void TForm1::LoadSettingsRecordEditors() {
     const uint8_t byte = this->*ControlBytes()[static_cast<size_t>(e.Byte)].Field;
     const bool on = (byte >> e.Bit) & 1;
     TControl& c = e.Control(*this);
-    if (e.Type == Kind::Check) static_cast<TCheckBox&>(c).SetChecked(on);
-    else static_cast<TRadioGroup&>(c).SetItemIndex(on ? 1 : 0);
+    if (e.Type == Kind::Check)
+      static_cast<TCheckBox&>(c).SetChecked(on);
+    else
+      static_cast<TRadioGroup&>(c).SetItemIndex(on ? 1 : 0);
   }
 }
 
 void TForm1::LoadFrequencyEditors() {
-  LoadRows(*this, wire::RecordId::Calibration);  // every calibration editor, the frequency ones included
+  LoadRows(*this,
+           wire::RecordId::Calibration);  // every calibration editor, the frequency ones included
   // Mirrored to the Settings page.
   cbSetFreqSelector.SetItemIndex(cbFreqSelector.ItemIndex());
   seSetHighFreqLimit.SetValue(seHighFreqLimit.Value());

@@ -33,10 +33,14 @@ int RtdChannel(const EditorSpec& e) { return e.Row - 45; }
 
 std::array<TSpinEdit*, 2> RtdLevelBoxes(TForm1& f, int channel) {
   switch (channel) {
-    case 1: return {&f.seRTD1Hi_TripLev, &f.seRTD1Lo_TripLev};
-    case 2: return {&f.seRTD2Hi_TripLev, &f.seRTD2Lo_TripLev};
-    case 3: return {&f.seRTD3Hi_TripLev, &f.seRTD3Lo_TripLev};
-    default: return {&f.seRTD4Hi_TripLev, &f.seRTD4Lo_TripLev};
+    case 1:
+      return {&f.seRTD1Hi_TripLev, &f.seRTD1Lo_TripLev};
+    case 2:
+      return {&f.seRTD2Hi_TripLev, &f.seRTD2Lo_TripLev};
+    case 3:
+      return {&f.seRTD3Hi_TripLev, &f.seRTD3Lo_TripLev};
+    default:
+      return {&f.seRTD4Hi_TripLev, &f.seRTD4Lo_TripLev};
   }
 }
 
@@ -86,7 +90,8 @@ void ComboChanged(TForm1& f, const EditorSpec& e, TComboBox& cb) {
   }
   if (item < 0) return;
   Store(e, item);
-  if (e.Rule == Special::FreqSelect && e.Twin) static_cast<TComboBox&>(e.Twin(f)).SetItemIndex(item);
+  if (e.Rule == Special::FreqSelect && e.Twin)
+    static_cast<TComboBox&>(e.Twin(f)).SetItemIndex(item);
   if (e.Rule == Special::StarterType) f.StarterTypeDisplay();
 }
 
@@ -116,12 +121,24 @@ void TextChanged(const EditorSpec& e, TEdit& ed) {
 void EditorChanged(TForm1& f, const EditorSpec& e) {
   TControl& c = e.Control(f);
   switch (e.Type) {
-    case Kind::Spin: SpinChanged(f, e, static_cast<TSpinEdit&>(c)); break;
-    case Kind::Combo: ComboChanged(f, e, static_cast<TComboBox&>(c)); break;
-    case Kind::Check: BitChanged(f, e, static_cast<TCheckBox&>(c).Checked()); break;
-    case Kind::Radio: BitChanged(f, e, static_cast<TRadioGroup&>(c).ItemIndex() == 1); break;
-    case Kind::NumEdit: NumEditChanged(e, static_cast<TEdit&>(c)); break;
-    case Kind::Text: TextChanged(e, static_cast<TEdit&>(c)); break;
+    case Kind::Spin:
+      SpinChanged(f, e, static_cast<TSpinEdit&>(c));
+      break;
+    case Kind::Combo:
+      ComboChanged(f, e, static_cast<TComboBox&>(c));
+      break;
+    case Kind::Check:
+      BitChanged(f, e, static_cast<TCheckBox&>(c).Checked());
+      break;
+    case Kind::Radio:
+      BitChanged(f, e, static_cast<TRadioGroup&>(c).ItemIndex() == 1);
+      break;
+    case Kind::NumEdit:
+      NumEditChanged(e, static_cast<TEdit&>(c));
+      break;
+    case Kind::Text:
+      TextChanged(e, static_cast<TEdit&>(c));
+      break;
   }
 }
 
@@ -173,7 +190,8 @@ void editors::settings::SetUpEditor(TForm1& f, const EditorSpec& e) {
     }
   }
   if (e.Check != Exit::None) c.OnExit = [&f, &c] { f.SettingExit(c); };
-  if (e.DigitKeys) static_cast<TCustomEdit&>(c).OnKeyPress = [](char& key) { TForm1::DigitKeyFilter(key); };
+  if (e.DigitKeys)
+    static_cast<TCustomEdit&>(c).OnKeyPress = [](char& key) { TForm1::DigitKeyFilter(key); };
 }
 
 void TForm1::InitSettingsPage() {

@@ -49,8 +49,8 @@ constexpr StarterShow kStarterShows[] = {
 }  // namespace
 
 void TForm1::StarterTypeDisplay() {
-  const std::array<TLabel*, 5> outputs = {&LabStarterOP_1, &LabStarterOP_2, &LabStarterOP_3, &labStarterOP_4,
-                                          &labStarterOP_5};
+  const std::array<TLabel*, 5> outputs = {&LabStarterOP_1, &LabStarterOP_2, &LabStarterOP_3,
+                                          &labStarterOP_4, &labStarterOP_5};
   const std::array<TLabel*, 4> starts = {&stS1, &stS2, &stS3, &stS4};
 
   mbStarterType.SetText(cbStarterType.Text());
@@ -68,5 +68,6 @@ void TForm1::StarterTypeDisplay() {
   for (size_t i = 0; i < outputs.size(); ++i) outputs[i]->SetCaption(show.outputs[i]);
   for (size_t i = 0; i < starts.size(); ++i) starts[i]->SetCaption(show.starts[i]);
   gbLowSpeed.SetVisible(show.lowSpeed);
-  gbHighSpeed.SetCaption(show.lowSpeed ? " High Speed Motor Setting " : " Motor Full Load Setting ");
+  gbHighSpeed.SetCaption(show.lowSpeed ? " High Speed Motor Setting "
+                                       : " Motor Full Load Setting ");
 }

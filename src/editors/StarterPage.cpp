@@ -9,20 +9,48 @@ namespace {
 
 using wire::RecordId;
 
-#define ED(n) #n, [](TForm1& f) -> TControl& { return f.n; }
+#define ED(n) #n, [](TForm1 & f) -> TControl& { return f.n; }
 
 // A signal selector: the item index of signal-name table 02 or 03, three digits.
 constexpr EditorSpec Signal(const char* name, ControlOf c, int row, Items table) {
-  return {name, c, Kind::Combo, RecordId::StartConf, row, 3, 0, 0, 0, 0, false, -1, nullptr, table, -1, -1,
-          Special::None, nullptr, Load::Item, Exit::None, 0, 0, 0, nullptr, false};
+  return {name,
+          c,
+          Kind::Combo,
+          RecordId::StartConf,
+          row,
+          3,
+          0,
+          0,
+          0,
+          0,
+          false,
+          -1,
+          nullptr,
+          table,
+          -1,
+          -1,
+          Special::None,
+          nullptr,
+          Load::Item,
+          Exit::None,
+          0,
+          0,
+          0,
+          nullptr,
+          false};
 }
 
 // A starter timer: loaded by value, with its exit check (family 1 or 2) and default.
-constexpr EditorSpec Timer(const char* name, ControlOf c, int row, int digits, int min, int max, int step,
-                           int maxLength, int initial, Exit check, int def, bool buttonsOnly = false) {
-  return {name, c, Kind::Spin, RecordId::StartConf, row, digits, min, max, step, maxLength, buttonsOnly,
-          initial, nullptr, Items::None, -1, -1, Special::None, nullptr, Load::Value, check, def, 0, 0,
-          nullptr, false};
+constexpr EditorSpec Timer(const char* name, ControlOf c, int row, int digits, int min, int max,
+                           int step, int maxLength, int initial, Exit check, int def,
+                           bool buttonsOnly = false) {
+  return {name,          c,           Kind::Spin,  RecordId::StartConf,
+          row,           digits,      min,         max,
+          step,          maxLength,   buttonsOnly, initial,
+          nullptr,       Items::None, -1,          -1,
+          Special::None, nullptr,     Load::Value, check,
+          def,           0,           0,           nullptr,
+          false};
 }
 
 constexpr Items T02 = Items::Signal02, T03 = Items::Signal03;
@@ -73,8 +101,10 @@ std::span<const EditorSpec> StarterEditors() { return kStarterEditors; }
 }  // namespace editors::settings
 
 void TForm1::InitStarterPages() {
-  for (const editors::settings::EditorSpec& e : editors::settings::StarterEditors()) editors::settings::SetUpEditor(*this, e);
-  for (const editors::settings::EditorSpec& e : editors::settings::ExtModuleEditors()) editors::settings::SetUpEditor(*this, e);
+  for (const editors::settings::EditorSpec& e : editors::settings::StarterEditors())
+    editors::settings::SetUpEditor(*this, e);
+  for (const editors::settings::EditorSpec& e : editors::settings::ExtModuleEditors())
+    editors::settings::SetUpEditor(*this, e);
   labRestartTime.SetHint("* 0 sec setting = Diable");
   stS1.SetHint("Fast forward");
   stS2.SetHint("Slow forward");
@@ -84,7 +114,9 @@ void TForm1::InitStarterPages() {
   mbStarterType.MaxLength = 32;
 }
 
-void TForm1::LoadStarterRecordEditors() { editors::settings::LoadEditors(*this, editors::settings::StarterEditors()); }
+void TForm1::LoadStarterRecordEditors() {
+  editors::settings::LoadEditors(*this, editors::settings::StarterEditors());
+}
 
 // ---- Named handlers: each the generic code for its editor ----
 

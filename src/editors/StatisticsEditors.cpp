@@ -12,7 +12,9 @@ namespace {
 
 using wire::RecordId;
 
-const TStringGrid* ReceivedGrid(RecordId id) { return FormVariableTable ? &FormVariableTable->Grid(id) : nullptr; }
+const TStringGrid* ReceivedGrid(RecordId id) {
+  return FormVariableTable ? &FormVariableTable->Grid(id) : nullptr;
+}
 
 // The received text of a statistics row read as a number.
 long long StatNumber(const TStringGrid& g, int row) {
@@ -72,9 +74,10 @@ void TForm1::LoadStatisticsRecordEditors() {
   const TStringGrid* g = ReceivedGrid(RecordId::Statistics);
   if (!g) return;
   // The start counts per thermal capacity band: record rows 5..14 into grid rows 9 down to 0.
-  for (int row = 5; row <= 14; ++row) sgStartup_TC_Req.SetCell(1, 14 - row, wire::DecStr(StatNumber(*g, row)));
-  mbStartUpTime.SetText("20" + TwoDigits(*g, 18) + "/" + TwoDigits(*g, 19) + "/" + TwoDigits(*g, 20) + "    " +
-                        TwoDigits(*g, 21) + ":" + TwoDigits(*g, 22));
+  for (int row = 5; row <= 14; ++row)
+    sgStartup_TC_Req.SetCell(1, 14 - row, wire::DecStr(StatNumber(*g, row)));
+  mbStartUpTime.SetText("20" + TwoDigits(*g, 18) + "/" + TwoDigits(*g, 19) + "/" +
+                        TwoDigits(*g, 20) + "    " + TwoDigits(*g, 21) + ":" + TwoDigits(*g, 22));
   mbRunHrCntr.SetText(wire::DecStr(StatNumber(*g, 23)));
 }
 
@@ -84,7 +87,9 @@ void TForm1::LoadDescRecordEditors() {
   mbDriveID.SetText(ebDriveID.Text());
 }
 
-void TForm1::LoadBluetoothRecordEditors() { editors::settings::LoadRows(*this, RecordId::Bluetooth); }
+void TForm1::LoadBluetoothRecordEditors() {
+  editors::settings::LoadRows(*this, RecordId::Bluetooth);
+}
 
 void TForm1::seVredCorrectFactChange() { SettingChange(seVredCorrectFact); }
 void TForm1::seVwhiteCorrectFactChange() { SettingChange(seVwhiteCorrectFact); }

@@ -6,8 +6,9 @@
 
 TfrmCommsBitsSel* frmCommsBitsSel = nullptr;
 
-TCommsSelDialog::TCommsSelDialog(const std::string& name, const std::string& caption, const std::string& comboName,
-                                 const std::string& memoName, const std::string& fileName)
+TCommsSelDialog::TCommsSelDialog(const std::string& name, const std::string& caption,
+                                 const std::string& comboName, const std::string& memoName,
+                                 const std::string& fileName)
     : TForm(name, caption), combo_(this, comboName), lines_(this, memoName), fileName_(fileName) {
   BorderIconsVisible = false;
   combo_.Style = TComboBoxStyle::csDropDown;

@@ -39,7 +39,9 @@ class TfrmCommsBitsSel : public TCommsSelDialog {
   TComboBox& comboxCommsConfBitSel = combo_;
   TMemo& memCommsBitSelFile = lines_;
   void FormCreate() { LoadSelectionFile(); }
-  int FindBitSelInFile(const std::string& BitStringNeeded) const { return FindCode(BitStringNeeded); }
+  int FindBitSelInFile(const std::string& BitStringNeeded) const {
+    return FindCode(BitStringNeeded);
+  }
 };
 
 extern TfrmCommsBitsSel* frmCommsBitsSel;

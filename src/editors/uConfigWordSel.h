@@ -7,7 +7,9 @@ class TfrmCommsWordSel : public TCommsSelDialog {
   TComboBox& comboxCommsConWordSel = combo_;
   TMemo& memCommsWordSelFile = lines_;
   void FormCreate() { LoadSelectionFile(); }
-  int FindWordSelInFile(const std::string& BitStringNeeded) const { return FindCode(BitStringNeeded); }
+  int FindWordSelInFile(const std::string& BitStringNeeded) const {
+    return FindCode(BitStringNeeded);
+  }
 };
 
 extern TfrmCommsWordSel* frmCommsWordSel;

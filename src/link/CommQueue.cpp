@@ -76,7 +76,8 @@ void TForm2::TmrCommsSystemTimer() {
       if (built == ReqClearFaults || built == ReqClearEvents) {
         if (Form1) (built == ReqClearFaults ? Form1->ClearFaultRec : Form1->ClearEventRec) = false;
         if (FrmProgress) {
-          FrmProgress->ProgLabProgDesc.SetCaption(built == ReqClearFaults ? "Faults cleared" : "Events cleared");
+          FrmProgress->ProgLabProgDesc.SetCaption(built == ReqClearFaults ? "Faults cleared"
+                                                                          : "Events cleared");
           FrmProgress->ProgBarDisProg.SetPosition(1);
           FrmProgress->ProgButButton.SetCaption("Ok");
         }
@@ -96,7 +97,9 @@ void TForm2::TmrCommsSystemTimer() {
           try {
             ComPort1.Close();
           } catch (const std::exception&) {
-            if (Application) Application->MessageBox("Communication port failed. Select and reconnect port", "Error");
+            if (Application)
+              Application->MessageBox("Communication port failed. Select and reconnect port",
+                                      "Error");
           }
         }
       }

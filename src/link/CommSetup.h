@@ -140,7 +140,8 @@ class TForm2 : public TForm {
   void BuildClockWrite();
   bool BuildSimulation();
   void BuildBlockWrite(int block);
-  void RefuseWrite(const wire::RequestInfo& r, const std::string& caption, const std::string& value);
+  void RefuseWrite(const wire::RequestInfo& r, const std::string& caption,
+                   const std::string& value);
   // The one configuration record parser the named ones call.
   int PackConfigRecord(wire::RecordId id, const std::string& Buffer);
   void ContinueFaultChain();

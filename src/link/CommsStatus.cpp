@@ -61,7 +61,9 @@ struct StatusRecord {
   int Byte(int pos) const { return Number(pos, 3) & 0xFF; }
   int Word(int pos, int width) const { return Number(pos, width) & 0xFFFF; }
   int Pair(int hiPos, int loPos) const { return (256 * Byte(hiPos) + Byte(loPos)) & 0xFFFF; }
-  std::string Raw(int pos, int width) const { return s.substr(static_cast<size_t>(pos - 1), static_cast<size_t>(width)); }
+  std::string Raw(int pos, int width) const {
+    return s.substr(static_cast<size_t>(pos - 1), static_cast<size_t>(width));
+  }
 };
 
 std::string NibbleRevision(int b) {
@@ -105,7 +107,8 @@ void TForm1::ShowCommsStatus(const std::string& answer) {
   switch (cbCommsProtocol.ItemIndex()) {
     case 3: {
       TEdit* basic[] = {&mbCyclicTime, &mbCycTimePosDev, &mbCycTimeNegDev, &mbDummy0, &mbCommsRev};
-      TEdit* page[] = {&mbExtCyclicTime, &mbExtCycTimePosDev, &mbExtCycTimeNegDev, &mbExtDummy0, &mbExtCommsRev};
+      TEdit* page[] = {&mbExtCyclicTime, &mbExtCycTimePosDev, &mbExtCycTimeNegDev, &mbExtDummy0,
+                       &mbExtCommsRev};
       for (TEdit** set : {basic, page}) {
         set[0]->SetText(r.Raw(3, 5));
         set[1]->SetText(r.Raw(8, 3));

@@ -32,10 +32,10 @@ struct ConfigRecordRule {
   TTabSheet TForm1::*Page;  // ReadWhen::PageHidden
   bool TForm1::*WriteFlag;
   Hook Load;
-  bool LoadEveryAnswer;    // the editors follow every accepted answer, read or write
-  Step BeforeLoad;         // on a read, before the editors are loaded
-  Step AfterLoad;          // on a read, after the editors are loaded and before the copy
-  Hook WriteConfirmed;     // after a write whose echo matched
+  bool LoadEveryAnswer;  // the editors follow every accepted answer, read or write
+  Step BeforeLoad;       // on a read, before the editors are loaded
+  Step AfterLoad;        // on a read, after the editors are loaded and before the copy
+  Hook WriteConfirmed;   // after a write whose echo matched
 };
 
 // The received column of a row as a byte (its number modulo 256).
@@ -76,27 +76,27 @@ constexpr ReadWhen kFlag = ReadWhen::Flag;
 // In record order. Bit 7 of the comms address byte may come back changed; its layout compares
 // the low 7 bits only.
 constexpr ConfigRecordRule kConfigRecords[] = {
-    {RecordId::Identity, kFlag, &F::UploadDevID, nullptr, &F::DownloadRelayID, &L::LoadRelayIDEditors, true,
-     nullptr, nullptr, nullptr},
-    {RecordId::Settings, kFlag, &F::UploadSettings, nullptr, &F::DownloadSetting, &L::LoadSettingsEditors, false,
-     KeepControlBytes, nullptr, nullptr},
-    {RecordId::Calibration, kFlag, &F::UploadCalibration, nullptr, &F::DownloadCal, &L::LoadCalibrationEditors,
-     false, nullptr, nullptr, nullptr},
+    {RecordId::Identity, kFlag, &F::UploadDevID, nullptr, &F::DownloadRelayID,
+     &L::LoadRelayIDEditors, true, nullptr, nullptr, nullptr},
+    {RecordId::Settings, kFlag, &F::UploadSettings, nullptr, &F::DownloadSetting,
+     &L::LoadSettingsEditors, false, KeepControlBytes, nullptr, nullptr},
+    {RecordId::Calibration, kFlag, &F::UploadCalibration, nullptr, &F::DownloadCal,
+     &L::LoadCalibrationEditors, false, nullptr, nullptr, nullptr},
     {RecordId::Statistics, ReadWhen::PageHidden, nullptr, &F::tsStatistics, &F::DownloadStat,
      &L::LoadStatisticsEditors, false, nullptr, nullptr, nullptr},
-    {RecordId::ExtMod, kFlag, &F::UploadExtModSet, nullptr, &F::DownloadExtMod, &L::LoadExtModEditors, false,
-     nullptr, nullptr, nullptr},
+    {RecordId::ExtMod, kFlag, &F::UploadExtModSet, nullptr, &F::DownloadExtMod,
+     &L::LoadExtModEditors, false, nullptr, nullptr, nullptr},
     // The description's display boxes show the written values only once the relay confirmed them.
-    {RecordId::Desc, kFlag, &F::UploadDesc, nullptr, &F::DownloadDesc, &L::LoadDescEditors, false, nullptr,
-     nullptr, &L::DescWriteConfirmed},
-    {RecordId::Bluetooth, kFlag, &F::UploadBluetooth, nullptr, &F::DownloadBluetooth, &L::LoadBluetoothEditors,
-     false, nullptr, nullptr, nullptr},
-    {RecordId::Logic, kFlag, &F::UploadLogic, nullptr, &F::DownloadLogic, &L::LoadLogicEditors, false, nullptr,
-     KeepLogicTables, nullptr},
-    {RecordId::StartConf, kFlag, &F::UploadStartConf, nullptr, &F::DownloadStartConf, &L::LoadStartConfEditors,
-     false, nullptr, nullptr, nullptr},
-    {RecordId::Comms, kFlag, &F::UploadComms, nullptr, &F::DownloadComm, &L::LoadCommsEditors, false,
-     SkipBlockReadsBeforeExtended, nullptr, nullptr},
+    {RecordId::Desc, kFlag, &F::UploadDesc, nullptr, &F::DownloadDesc, &L::LoadDescEditors, false,
+     nullptr, nullptr, &L::DescWriteConfirmed},
+    {RecordId::Bluetooth, kFlag, &F::UploadBluetooth, nullptr, &F::DownloadBluetooth,
+     &L::LoadBluetoothEditors, false, nullptr, nullptr, nullptr},
+    {RecordId::Logic, kFlag, &F::UploadLogic, nullptr, &F::DownloadLogic, &L::LoadLogicEditors,
+     false, nullptr, KeepLogicTables, nullptr},
+    {RecordId::StartConf, kFlag, &F::UploadStartConf, nullptr, &F::DownloadStartConf,
+     &L::LoadStartConfEditors, false, nullptr, nullptr, nullptr},
+    {RecordId::Comms, kFlag, &F::UploadComms, nullptr, &F::DownloadComm, &L::LoadCommsEditors,
+     false, SkipBlockReadsBeforeExtended, nullptr, nullptr},
 };
 constexpr bool RulesInRecordOrder() {
   for (size_t i = 0; i < std::size(kConfigRecords); ++i)
@@ -125,7 +125,8 @@ int TForm2::PackConfigRecord(RecordId id, const std::string& Buffer) {
   // Editors that follow every answer never take a refused echo: a garbled echo would otherwise
   // reach the editors and, through their change handlers, the send column of the repeated write.
   if (rule.LoadEveryAnswer && f.*rule.WriteFlag && !EchoMatches(rec, grid)) return 0;
-  const bool read = rule.When == ReadWhen::Flag ? f.*rule.ReadFlag : f.PageControl1.ActivePage() != &(f.*rule.Page);
+  const bool read = rule.When == ReadWhen::Flag ? f.*rule.ReadFlag
+                                                : f.PageControl1.ActivePage() != &(f.*rule.Page);
   if (read && rule.BeforeLoad) rule.BeforeLoad(f, grid);
   if (read || rule.LoadEveryAnswer) Run(this->*rule.Load);
   if (read && rule.AfterLoad) rule.AfterLoad(f, grid);
@@ -138,16 +139,36 @@ int TForm2::PackConfigRecord(RecordId id, const std::string& Buffer) {
   return 1;
 }
 
-int TForm2::PackRelayIDData(const std::string& Buffer) { return PackConfigRecord(RecordId::Identity, Buffer); }
-int TForm2::PackSettingData(const std::string& Buffer) { return PackConfigRecord(RecordId::Settings, Buffer); }
-int TForm2::PackCalibrationData(const std::string& Buffer) { return PackConfigRecord(RecordId::Calibration, Buffer); }
-int TForm2::PackStatisticalData(const std::string& Buffer) { return PackConfigRecord(RecordId::Statistics, Buffer); }
-int TForm2::PackExtModSetData(const std::string& Buffer) { return PackConfigRecord(RecordId::ExtMod, Buffer); }
-int TForm2::PackDescData(const std::string& Buffer) { return PackConfigRecord(RecordId::Desc, Buffer); }
-int TForm2::PackBluetoothData(const std::string& Buffer) { return PackConfigRecord(RecordId::Bluetooth, Buffer); }
-int TForm2::PackLogicData(const std::string& Buffer) { return PackConfigRecord(RecordId::Logic, Buffer); }
-int TForm2::PackStartConfData(const std::string& Buffer) { return PackConfigRecord(RecordId::StartConf, Buffer); }
-int TForm2::PackCommsData(const std::string& Buffer) { return PackConfigRecord(RecordId::Comms, Buffer); }
+int TForm2::PackRelayIDData(const std::string& Buffer) {
+  return PackConfigRecord(RecordId::Identity, Buffer);
+}
+int TForm2::PackSettingData(const std::string& Buffer) {
+  return PackConfigRecord(RecordId::Settings, Buffer);
+}
+int TForm2::PackCalibrationData(const std::string& Buffer) {
+  return PackConfigRecord(RecordId::Calibration, Buffer);
+}
+int TForm2::PackStatisticalData(const std::string& Buffer) {
+  return PackConfigRecord(RecordId::Statistics, Buffer);
+}
+int TForm2::PackExtModSetData(const std::string& Buffer) {
+  return PackConfigRecord(RecordId::ExtMod, Buffer);
+}
+int TForm2::PackDescData(const std::string& Buffer) {
+  return PackConfigRecord(RecordId::Desc, Buffer);
+}
+int TForm2::PackBluetoothData(const std::string& Buffer) {
+  return PackConfigRecord(RecordId::Bluetooth, Buffer);
+}
+int TForm2::PackLogicData(const std::string& Buffer) {
+  return PackConfigRecord(RecordId::Logic, Buffer);
+}
+int TForm2::PackStartConfData(const std::string& Buffer) {
+  return PackConfigRecord(RecordId::StartConf, Buffer);
+}
+int TForm2::PackCommsData(const std::string& Buffer) {
+  return PackConfigRecord(RecordId::Comms, Buffer);
+}
 
 int TForm2::PackRTCData(const std::string& Buffer) {
   if (!Form1 || !DigitAnswer(ParserId::RTCData, Buffer)) return 0;

@@ -45,27 +45,68 @@ void TForm2::ComDataPacket1Packet(const std::string& Str) {
     bool eventFileFailed = false;
     try {
       switch (shape->Parser) {
-        case ParserId::ActualData: result = PackActualData(Str); break;
-        case ParserId::ActualStatusData: result = PackActualStatusData(Str); break;
-        case ParserId::RelayIDData: result = PackRelayIDData(Str); break;
-        case ParserId::SettingData: result = PackSettingData(Str); break;
-        case ParserId::RTCData: result = PackRTCData(Str); break;
-        case ParserId::CalibrationData: result = PackCalibrationData(Str); break;
-        case ParserId::StatisticalData: result = PackStatisticalData(Str); break;
-        case ParserId::ExtModSetData: result = PackExtModSetData(Str); break;
-        case ParserId::DescData: result = PackDescData(Str); break;
-        case ParserId::BluetoothData: result = PackBluetoothData(Str); break;
-        case ParserId::LogicData: result = PackLogicData(Str); break;
-        case ParserId::StartConfData: result = PackStartConfData(Str); break;
-        case ParserId::CommsData: result = PackCommsData(Str); break;
-        case ParserId::CommsExtBlock0: result = PackCommsExtBlockData(Str, 0); break;
-        case ParserId::CommsExtBlock1: result = PackCommsExtBlockData(Str, 1); break;
-        case ParserId::CommsStatData: result = PackCommsStatData(Str); break;
-        case ParserId::CommsExtStatData: result = PackCommsExtStatData(Str); break;
-        case ParserId::FaultData: result = PackFaultData(Str); break;
-        case ParserId::EventData: result = PackEventData(Str); break;
-        case ParserId::SpectrumData: result = PackSpectruimData(Str); break;
-        case ParserId::None: break;  // no shape has it
+        case ParserId::ActualData:
+          result = PackActualData(Str);
+          break;
+        case ParserId::ActualStatusData:
+          result = PackActualStatusData(Str);
+          break;
+        case ParserId::RelayIDData:
+          result = PackRelayIDData(Str);
+          break;
+        case ParserId::SettingData:
+          result = PackSettingData(Str);
+          break;
+        case ParserId::RTCData:
+          result = PackRTCData(Str);
+          break;
+        case ParserId::CalibrationData:
+          result = PackCalibrationData(Str);
+          break;
+        case ParserId::StatisticalData:
+          result = PackStatisticalData(Str);
+          break;
+        case ParserId::ExtModSetData:
+          result = PackExtModSetData(Str);
+          break;
+        case ParserId::DescData:
+          result = PackDescData(Str);
+          break;
+        case ParserId::BluetoothData:
+          result = PackBluetoothData(Str);
+          break;
+        case ParserId::LogicData:
+          result = PackLogicData(Str);
+          break;
+        case ParserId::StartConfData:
+          result = PackStartConfData(Str);
+          break;
+        case ParserId::CommsData:
+          result = PackCommsData(Str);
+          break;
+        case ParserId::CommsExtBlock0:
+          result = PackCommsExtBlockData(Str, 0);
+          break;
+        case ParserId::CommsExtBlock1:
+          result = PackCommsExtBlockData(Str, 1);
+          break;
+        case ParserId::CommsStatData:
+          result = PackCommsStatData(Str);
+          break;
+        case ParserId::CommsExtStatData:
+          result = PackCommsExtStatData(Str);
+          break;
+        case ParserId::FaultData:
+          result = PackFaultData(Str);
+          break;
+        case ParserId::EventData:
+          result = PackEventData(Str);
+          break;
+        case ParserId::SpectrumData:
+          result = PackSpectruimData(Str);
+          break;
+        case ParserId::None:
+          break;  // no shape has it
       }
     } catch (const std::exception&) {
       result = 0;
@@ -144,8 +185,8 @@ void TForm2::ContinueEventChain() {
     f.ShowEventDownloadEnd(TForm1::EventDownloadEnd::Complete);
   }
   if (f.QuickEventViewFlag)
-    f.pbQuickEventView.SetPosition(
-        static_cast<int>(RoundHalfEven((200 - (1400 - static_cast<int>(f.EventCntr))) * 100.0L / 200)));
+    f.pbQuickEventView.SetPosition(static_cast<int>(
+        RoundHalfEven((200 - (1400 - static_cast<int>(f.EventCntr))) * 100.0L / 200)));
   else
     f.pbEventDownload.SetPosition(static_cast<int>(RoundHalfEven(f.EventCntr * 100.0L / 1400)));
 }

@@ -17,11 +17,13 @@ constexpr int kStatusLength = 60;
 
 // The record's nineteen bytes, in record order from position 3, three digits each.
 constexpr uint8_t TForm1::*kStatusBytes[] = {
-    &TForm1::ActAlarmF_A,    &TForm1::ActAlarmF_B,    &TForm1::ActAlarmF_C,    &TForm1::ActTripF_A,
-    &TForm1::ActTripF_B,     &TForm1::ActTripF_C,     &TForm1::ActTripF_D,     &TForm1::ActFuncStatF_A,
-    &TForm1::ActFuncStatF_B, &TForm1::ActFuncStatF_C, &TForm1::ActFuncStatF_D, &TForm1::ActFuncStatF_E,
-    &TForm1::ActFuncStatF_F, &TForm1::ActFuncStatF_G, &TForm1::ActFuncStatF_H, &TForm1::ActFuncStatF_I,
-    &TForm1::ActFuncStatF_J, &TForm1::ActCounterACount, &TForm1::ActCounterBCount,
+    &TForm1::ActAlarmF_A,      &TForm1::ActAlarmF_B,    &TForm1::ActAlarmF_C,
+    &TForm1::ActTripF_A,       &TForm1::ActTripF_B,     &TForm1::ActTripF_C,
+    &TForm1::ActTripF_D,       &TForm1::ActFuncStatF_A, &TForm1::ActFuncStatF_B,
+    &TForm1::ActFuncStatF_C,   &TForm1::ActFuncStatF_D, &TForm1::ActFuncStatF_E,
+    &TForm1::ActFuncStatF_F,   &TForm1::ActFuncStatF_G, &TForm1::ActFuncStatF_H,
+    &TForm1::ActFuncStatF_I,   &TForm1::ActFuncStatF_J, &TForm1::ActCounterACount,
+    &TForm1::ActCounterBCount,
 };
 
 // A lamp of the main window: a plain lamp or a switch lamp of the Test page.
@@ -189,16 +191,18 @@ constexpr PlcByte kPlcBytes[] = {
 void ShowPlcInputs(TForm1& f) {
   for (const PlcByte& p : kPlcBytes) {
     const uint8_t v = f.*(p.Byte);
-    for (int k = 0; k < 8; ++k) (f.*(p.Column)).SetCell(1, k, f.BinConv(v, static_cast<uint8_t>(1 << k)));
-    for (int k = 0; k < 8; ++k) f.sgPLC_inputs.SetCell(p.InputsColBit0 - k, 1, f.BinConv(v, static_cast<uint8_t>(1 << k)));
+    for (int k = 0; k < 8; ++k)
+      (f.*(p.Column)).SetCell(1, k, f.BinConv(v, static_cast<uint8_t>(1 << k)));
+    for (int k = 0; k < 8; ++k)
+      f.sgPLC_inputs.SetCell(p.InputsColBit0 - k, 1, f.BinConv(v, static_cast<uint8_t>(1 << k)));
   }
 }
 
 void ShowInsulationDisplay(TForm1& f) {
   // The insulation is only measured while the motor stands.
   const bool inService = f.ActAlarmF_A & 0x01;
-  for (TControl* c : {static_cast<TControl*>(&f.mbIsolationResistance), static_cast<TControl*>(&f.Label188),
-                      static_cast<TControl*>(&f.Label170)})
+  for (TControl* c : {static_cast<TControl*>(&f.mbIsolationResistance),
+                      static_cast<TControl*>(&f.Label188), static_cast<TControl*>(&f.Label170)})
     c->SetVisible(!inService);
   const double r = f.ActIsolation;
   f.mbIsolationResistance.SetColor(r <= 20 ? clRed : r < 50 ? clYellow : clLime);

@@ -25,9 +25,12 @@ enum class Kept { Byte, Word, Whole };
 long long FieldValue(const std::string& b, int pos, int width, Kept kept) {
   long long v = NumberAt(b, pos, width);
   switch (kept) {
-    case Kept::Byte: return v & 0xFF;
-    case Kept::Word: return v & 0xFFFF;
-    case Kept::Whole: return v;
+    case Kept::Byte:
+      return v & 0xFF;
+    case Kept::Word:
+      return v & 0xFFFF;
+    case Kept::Whole:
+      return v;
   }
   return v;
 }
@@ -72,9 +75,9 @@ void ShowBoxes(TForm1& f, const std::string& b, int step) {
 }
 
 // Field positions of the values the special steps use.
-constexpr int kPosThermalCap = 3, kPosThermalCurve = 6, kPosImax = 9, kPosVoltCode = 32, kPosVmax = 35,
-              kPosPowerFactor = 58, kPosInsulation = 69, kPosModel = 79, kPosMLC = 82, kPosProductId = 97,
-              kPosRevision = 100;
+constexpr int kPosThermalCap = 3, kPosThermalCurve = 6, kPosImax = 9, kPosVoltCode = 32,
+              kPosVmax = 35, kPosPowerFactor = 58, kPosInsulation = 69, kPosModel = 79,
+              kPosMLC = 82, kPosProductId = 97, kPosRevision = 100;
 
 // Temperature inputs: field position, value box, sensor type selector of the Settings page.
 struct TemperatureInput {
@@ -101,7 +104,7 @@ void SetGaugePosition(TiAngularGauge& g, double v) {
 void SwitchVoltageList(TForm2& link, TForm1& f) {
   const bool extended = IsExtendedRevision(f.mbSW_Rev.Text());
   if (extended == link.ExtendedVoltSelEn) return;  // the list already fits the relay
-  f.cbVSelector.SetItems(VoltageItems(extended));    // also drops the selection
+  f.cbVSelector.SetItems(VoltageItems(extended));  // also drops the selection
   link.ExtendedVoltSelEn = extended;
 }
 
@@ -147,7 +150,8 @@ void ShowVoltageScales(TForm1& f, const std::string& b) {
   if (code >= kVoltageCodeCount) return;  // an unknown code leaves the scales as they are
   const VoltageSelection& s = kVoltageSelections[static_cast<size_t>(code)];
   f.mbVSelect.SetText(s.LiveText);
-  for (TiSlider* slider : {&f.isSimVred, &f.isSimVwhite, &f.isSimVblue}) slider->SetPositionMax(s.Maximum);
+  for (TiSlider* slider : {&f.isSimVred, &f.isSimVwhite, &f.isSimVblue})
+    slider->SetPositionMax(s.Maximum);
   TiAngularGauge& g = f.iAgPhaseVolt;
   g.TickMajorCount = s.Ticks;
   g.PositionMax = s.Maximum;
@@ -192,7 +196,8 @@ void ShowTemperatures(TForm1& f, const std::string& b) {
 }
 
 void ShowTrueCurrent(TForm1& f) {
-  const long double a = static_cast<long double>(f.ActI_Load) * f.ActCT_Ratio * f.ActRelayModalNum * f.ActMLC / 10000;
+  const long double a =
+      static_cast<long double>(f.ActI_Load) * f.ActCT_Ratio * f.ActRelayModalNum * f.ActMLC / 10000;
   f.ActTrueCurrent = static_cast<double>(a);
   f.iadTrueCurrent.Precision = f.ActTrueCurrent > 100 ? 0 : 2;
   f.iadTrueCurrent.SetValue(f.ActTrueCurrent);

@@ -56,7 +56,8 @@ bool TForm2::BuildRecordWrite(const RequestInfo& r) {
 // A write that would not go out as a well-formed message is not sent at all: the request leaves
 // the queue, its transfer ends and the user is told which value was refused. Sending it would
 // only earn an echo that can never match, repeated until the user gives up.
-void TForm2::RefuseWrite(const RequestInfo& r, const std::string& caption, const std::string& value) {
+void TForm2::RefuseWrite(const RequestInfo& r, const std::string& caption,
+                         const std::string& value) {
   RemFromCommsQue();
   if (Form1) {
     if (const transfers::RequestFlags* flags = transfers::FlagsOf(r.Code)) {
@@ -75,7 +76,8 @@ void TForm2::RefuseWrite(const RequestInfo& r, const std::string& caption, const
     FrmProgress->ProgButButton.SetCaption("Ok");
     FrmProgress->ProgButButton.SetEnabled(true);
   }
-  ShowErrorLater("Value \"" + value + "\" of \"" + caption + "\" does not fit its field. Nothing was sent.");
+  ShowErrorLater("Value \"" + value + "\" of \"" + caption +
+                 "\" does not fit its field. Nothing was sent.");
 }
 
 void TForm2::BuildClockWrite() {
@@ -88,7 +90,8 @@ void TForm2::BuildClockWrite() {
     localtime_r(&now, &tm);
     char timeText[40], dateText[40];
     std::snprintf(timeText, sizeof timeText, "%02d:%02d:%02d", tm.tm_hour, tm.tm_min, tm.tm_sec);
-    std::snprintf(dateText, sizeof dateText, "%02d-%02d-%04d", tm.tm_mday, tm.tm_mon + 1, tm.tm_year + 1900);
+    std::snprintf(dateText, sizeof dateText, "%02d-%02d-%04d", tm.tm_mday, tm.tm_mon + 1,
+                  tm.tm_year + 1900);
     std::string t = timeText, d = dateText;
     f.seHour.SetText(t.substr(0, 2));
     f.seMinute.SetText(t.substr(3, 2));
@@ -113,13 +116,25 @@ bool TForm2::BuildSimulation() {
     long long value;
     int width;
   };
-  auto pos = [](const TiSlider& s) { return RoundHalfEven(static_cast<long double>(s.Position())); };
+  auto pos = [](const TiSlider& s) {
+    return RoundHalfEven(static_cast<long double>(s.Position()));
+  };
   const Field fields[] = {
-      {pos(f.isSimIred), 5},      {pos(f.isSimIwhite), 5},      {pos(f.isSimIblue), 5},
-      {pos(f.isSimVred), 5},      {pos(f.isSimVwhite), 5},      {pos(f.isSimVblue), 5},
-      {pos(f.isSimFrequency), 3}, {pos(f.isSimPowerFactor), 3}, {pos(f.isSimEL), 5},
-      {f.SimFieldInputs, 3},      {f.SimExtFldInputs, 3},       {f.seSimRTD1.Value() + 30LL, 3},
-      {f.seSimRTD2.Value() + 30LL, 3}, {f.seSimRTD3.Value() + 30LL, 3}, {f.seSimRTD4.Value() + 30LL, 3},
+      {pos(f.isSimIred), 5},
+      {pos(f.isSimIwhite), 5},
+      {pos(f.isSimIblue), 5},
+      {pos(f.isSimVred), 5},
+      {pos(f.isSimVwhite), 5},
+      {pos(f.isSimVblue), 5},
+      {pos(f.isSimFrequency), 3},
+      {pos(f.isSimPowerFactor), 3},
+      {pos(f.isSimEL), 5},
+      {f.SimFieldInputs, 3},
+      {f.SimExtFldInputs, 3},
+      {f.seSimRTD1.Value() + 30LL, 3},
+      {f.seSimRTD2.Value() + 30LL, 3},
+      {f.seSimRTD3.Value() + 30LL, 3},
+      {f.seSimRTD4.Value() + 30LL, 3},
   };
   std::string msg = "*Z";
   for (const Field& fl : fields) {
@@ -137,7 +152,8 @@ void TForm2::BuildBlockWrite(int block) {
   if (!FormVariableTable) return;
   std::string msg = block == 0 ? "*MA" : "*MB";
   for (int i = 0; i < kBlockHalfBytes; ++i)
-    msg += PadNum(FormVariableTable->CommsDataBlockTx[static_cast<size_t>(block * kBlockHalfBytes + i)], 3);
+    msg += PadNum(
+        FormVariableTable->CommsDataBlockTx[static_cast<size_t>(block * kBlockHalfBytes + i)], 3);
   msg += "#";
   TXBuffer = msg;
   FormVariableTable->CommsDataBlockRx2 = msg;

@@ -19,8 +19,8 @@ constexpr FlagTexts kFaultTexts = {
      " High Frequency", " Earth Fault", " Starts/Hour Limit"},
     {" System Failure", " Vectorial-Stall", " Frozen Contacter", " Starter Execution Fault",
      " Starter Feedback Fault", " Unautherised Current Fault", " Emergency Stop", nullptr},
-    {" RTD 1 temperature", " RTD 2 temperature", " RTD 3 temperature", " RTD 4 temperature", nullptr,
-     nullptr, nullptr, nullptr},
+    {" RTD 1 temperature", " RTD 2 temperature", " RTD 3 temperature", " RTD 4 temperature",
+     nullptr, nullptr, nullptr, nullptr},
 };
 
 constexpr FlagTexts kTripTexts = {
@@ -47,10 +47,10 @@ struct EventType {
   const char* Text;
 };
 constexpr EventType kEventTypes[] = {
-    {1, "Running"},      {2, "Stop"},         {3, "Alarm"},        {4, "Trip"},
-    {5, "Settings Adj"}, {6, "Calibration"},  {7, "RTC_Adj"},      {8, "Stats Adj"},
-    {9, "Start"},        {10, "Power Up"},    {129, "Sim Running"}, {130, "Sim Stop"},
-    {131, "Sim Alarm"},  {132, "Sim Trip"},   {133, "Sim Start"},
+    {1, "Running"},      {2, "Stop"},        {3, "Alarm"},         {4, "Trip"},
+    {5, "Settings Adj"}, {6, "Calibration"}, {7, "RTC_Adj"},       {8, "Stats Adj"},
+    {9, "Start"},        {10, "Power Up"},   {129, "Sim Running"}, {130, "Sim Stop"},
+    {131, "Sim Alarm"},  {132, "Sim Trip"},  {133, "Sim Start"},
 };
 
 std::string EventTypeText(int code) {
@@ -69,12 +69,16 @@ std::string LastSetBitText(const FlagTexts& texts, const uint8_t (&flags)[4]) {
 }
 
 int Byte(const std::string& s, int pos) { return static_cast<int>(NumberAt(s, pos, 3) & 0xFF); }
-long long Word(const std::string& s, int pos, int width) { return NumberAt(s, pos, width) & 0xFFFF; }
+long long Word(const std::string& s, int pos, int width) {
+  return NumberAt(s, pos, width) & 0xFFFF;
+}
 
 std::string DateText(int year, int month, int day) {
   return ("20" + PadNum(year, 2) + "/" + PadNum(month, 2) + "/" + PadNum(day, 2)).substr(0, 10);
 }
-std::string TimeText(int hour, int minute) { return (PadNum(hour, 2) + "h" + PadNum(minute, 2)).substr(0, 5); }
+std::string TimeText(int hour, int minute) {
+  return (PadNum(hour, 2) + "h" + PadNum(minute, 2)).substr(0, 5);
+}
 
 void Run(const std::function<void(const std::string&)>& hook, const std::string& Buffer) {
   if (hook) hook(Buffer);
@@ -89,11 +93,14 @@ int TForm2::PackFaultData(const std::string& Buffer) {
   // The fault chain reads the next request from this position (the bar keeps it in 0..55).
   f.pbFaultUpdate.SetPosition(56 - n);
   int status = Byte(Buffer, 6);
-  std::string statusText = (status == 0 || status == 2) ? "Actual" : (status == 1 || status == 3) ? "Simulation" : "";
+  std::string statusText = (status == 0 || status == 2)   ? "Actual"
+                           : (status == 1 || status == 3) ? "Simulation"
+                                                          : "";
   std::string date = DateText(Byte(Buffer, 9), Byte(Buffer, 12), Byte(Buffer, 15));
   std::string time = TimeText(Byte(Buffer, 18), Byte(Buffer, 21));
-  uint8_t flags[4] = {static_cast<uint8_t>(Byte(Buffer, 24)), static_cast<uint8_t>(Byte(Buffer, 27)),
-                      static_cast<uint8_t>(Byte(Buffer, 30)), static_cast<uint8_t>(Byte(Buffer, 33))};
+  uint8_t flags[4] = {
+      static_cast<uint8_t>(Byte(Buffer, 24)), static_cast<uint8_t>(Byte(Buffer, 27)),
+      static_cast<uint8_t>(Byte(Buffer, 30)), static_cast<uint8_t>(Byte(Buffer, 33))};
   // Records are numbered 1 to 35, one grid row each; row 0 holds the headings and is never
   // written, whatever number a disturbed record carries.
   TStringGrid& g = f.sgFaultHist;
@@ -151,20 +158,22 @@ int TForm2::PackEventData(const std::string& Buffer) {
     int r = static_cast<uint16_t>(1400 - f.EventCntr);
     TStringGrid& g = f.sgQuickEventViewer;
     if (r >= 1 && r < g.RowCount()) {  // never over the heading row
-      const std::string cells[9] = {DecStr(r), typeText, date, time, alarm, trip, runHours, imax, vmin};
+      const std::string cells[9] = {DecStr(r), typeText, date, time, alarm,
+                                    trip,      runHours, imax, vmin};
       for (int c = 0; c < 9; ++c) g.SetCell(c, r, cells[c]);
     }
   } else if (f.EventFileWriteLn) {
     const char tab = '\t';
-    f.EventFileWriteLn(DecStr(1400 - number) + tab + typeText + tab + date + tab + time + tab + alarm + tab +
-                       trip + tab + runHours + tab + imax + tab + vmin);
+    f.EventFileWriteLn(DecStr(1400 - number) + tab + typeText + tab + date + tab + time + tab +
+                       alarm + tab + trip + tab + runHours + tab + imax + tab + vmin);
   }
   return 1;
 }
 
 int TForm2::PackSpectruimData(const std::string& Buffer) {
   if (!Form1 || !DigitAnswer(ParserId::SpectrumData, Buffer)) return 0;
-  for (int k = 0; k < 20; ++k) Form1->Current[static_cast<size_t>(k)] = static_cast<int32_t>(NumberAt(Buffer, 3 + 5 * k, 5));
+  for (int k = 0; k < 20; ++k)
+    Form1->Current[static_cast<size_t>(k)] = static_cast<int32_t>(NumberAt(Buffer, 3 + 5 * k, 5));
   return 1;
 }
 

@@ -82,7 +82,8 @@ void TForm1::DropLink(LinkDrop why) {
   iLedSimIndication.SetActive(false);
   // Nor does a sequence carry on into the next connection.
   if (bSimQue.Caption() != "Start queing") StopSimPlayer();
-  if (link.ComPort1.Connected() && (why == LinkDrop::Command || why == LinkDrop::Watchdog || why == LinkDrop::Closing)) {
+  if (link.ComPort1.Connected() &&
+      (why == LinkDrop::Command || why == LinkDrop::Watchdog || why == LinkDrop::Closing)) {
     try {
       link.ComPort1.WriteStr(kSimulationOff);
     } catch (const std::exception&) {

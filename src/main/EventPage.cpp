@@ -18,9 +18,9 @@ constexpr int kQuickRows = 200;
 constexpr int kEventCols = 9;
 constexpr char kTab = '\t';
 
-constexpr const char* kQuickHeadings[kEventCols] = {" Rec Nr", " Status",          " Date",
-                                                    " Time",   " Alarm Condition", " Trip Condition",
-                                                    " Run Hrs", " Imax",           " Vmin"};
+constexpr const char* kQuickHeadings[kEventCols] = {
+    " Rec Nr",         " Status",  " Date", " Time", " Alarm Condition",
+    " Trip Condition", " Run Hrs", " Imax", " Vmin"};
 
 struct EndText {
   TForm1::EventDownloadEnd how;
@@ -30,13 +30,15 @@ struct EndText {
 constexpr EndText kEndTexts[] = {
     {TForm1::EventDownloadEnd::Complete, "Upload successful completed", clDefault},
     {TForm1::EventDownloadEnd::Stopped, "Upload stopped, file incomplete", clRed},
-    {TForm1::EventDownloadEnd::LinkLost, "Upload ended, communication lost: file incomplete", clRed},
+    {TForm1::EventDownloadEnd::LinkLost, "Upload ended, communication lost: file incomplete",
+     clRed},
 };
 
 }  // namespace
 
 void TForm1::tsEventsShow() {
-  for (int col = 0; col < kEventCols; ++col) sgQuickEventViewer.SetCell(col, 0, kQuickHeadings[col]);
+  for (int col = 0; col < kEventCols; ++col)
+    sgQuickEventViewer.SetCell(col, 0, kQuickHeadings[col]);
 }
 
 void TForm1::bEventRecDownLoadClick() {
@@ -52,9 +54,10 @@ void TForm1::bEventRecDownLoadClick() {
     EventExportFile.WriteLn("Drive Name .. : " + mbUserName.Text());
     EventExportFile.WriteLn("Serial Number : " + mbSerialNum.Text());
     EventExportFile.WriteLn(" ");
-    EventExportFile.WriteLn(std::string("  Rec Nr  ") + kTab + "     Status     " + kTab + "    Date     " + kTab +
-                            " Time " + kTab + "  ALARM CONDITION   " + kTab + "  TRIP CONDITION    " + kTab +
-                            " RUN HRS " + kTab + " Imax (%) " + kTab + " Vmin  " + kTab + "Breaker Clr (ms)");
+    EventExportFile.WriteLn(std::string("  Rec Nr  ") + kTab + "     Status     " + kTab +
+                            "    Date     " + kTab + " Time " + kTab + "  ALARM CONDITION   " +
+                            kTab + "  TRIP CONDITION    " + kTab + " RUN HRS " + kTab +
+                            " Imax (%) " + kTab + " Vmin  " + kTab + "Breaker Clr (ms)");
   } catch (const EInOutError&) {
     MessageDlg("File I/O error.", TMsgDlgType::mtError);
     iLedEventMessage.SetActive(false);

@@ -85,10 +85,13 @@ constexpr CheckLine kCheckList[] = {
 
 std::string SummaryValue(const TForm1& f, const SummaryLine& line) {
   switch (line.source) {
-    case Source::SpinValue: return IntToStr(static_cast<const TSpinEdit*>(line.editor(f))->Value());
+    case Source::SpinValue:
+      return IntToStr(static_cast<const TSpinEdit*>(line.editor(f))->Value());
     case Source::EditText:
-    case Source::ElDelay: return line.editor(f)->Text();
-    case Source::Voltage: return Trim(f.cbVSelector.Items.Get(f.cbVSelector.ItemIndex()));
+    case Source::ElDelay:
+      return line.editor(f)->Text();
+    case Source::Voltage:
+      return Trim(f.cbVSelector.Items.Get(f.cbVSelector.ItemIndex()));
     case Source::ElMode: {
       const int item = f.cbEL_Selector.ItemIndex();
       return item == 0 ? "Inst.Def.Time" : item == 1 ? "Inv.Def.Min.Time" : "";
@@ -115,14 +118,15 @@ std::vector<std::string> TForm1::FaultExportLines() {
       "Drive Name .. : " + std::string(1, kTab) + mbUserName.Text(),
       "Serial Number : " + std::string(1, kTab) + mbSerialNum.Text(),
       " ",
-      std::string(" Rec Nr ") + kTab + " Status " + kTab + " Date       " + kTab + " Time   " + kTab +
-          " Description of Fault " + kTab + " Run Hours " + kTab + " Imax  % " + kTab + " Vmin ",
+      std::string(" Rec Nr ") + kTab + " Status " + kTab + " Date       " + kTab + " Time   " +
+          kTab + " Description of Fault " + kTab + " Run Hours " + kTab + " Imax  % " + kTab +
+          " Vmin ",
   };
   const TStringGrid& g = sgFaultHist;
   for (int r = 1; r <= kExportRecordLines; ++r)
-    lines.push_back(g.Cell(0, r) + kTab + " " + g.Cell(1, r) + kTab + " " + g.Cell(2, r) + "  " + kTab + " " +
-                    g.Cell(3, r) + kTab + " " + g.Cell(4, r) + kTab + g.Cell(5, r) + kTab + g.Cell(6, r) + kTab +
-                    g.Cell(7, r));
+    lines.push_back(g.Cell(0, r) + kTab + " " + g.Cell(1, r) + kTab + " " + g.Cell(2, r) + "  " +
+                    kTab + " " + g.Cell(3, r) + kTab + " " + g.Cell(4, r) + kTab + g.Cell(5, r) +
+                    kTab + g.Cell(6, r) + kTab + g.Cell(7, r));
   lines.push_back(" ");
   lines.push_back("RELAY SETTINGS :");
   lines.push_back("================");

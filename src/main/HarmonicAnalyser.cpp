@@ -29,7 +29,8 @@ HarmonicLevels AnalyseHarmonics(const SpectrumSamples& samples, int attenuator) 
   for (int h = 0; h < kHarmonics; ++h) {
     std::complex<long double> x;
     for (int n = 0; n < kSpectrumSamples; ++n)
-      x += static_cast<long double>(samples[static_cast<size_t>(n)]) * std::polar(1.0L, -n * kAngleStep * h);
+      x += static_cast<long double>(samples[static_cast<size_t>(n)]) *
+           std::polar(1.0L, -n * kAngleStep * h);
     const long double a = std::abs(x) / (5.0L * attenuator);
     level[static_cast<size_t>(h)] = a;
     if (h >= 2) harmonicSum += a * a;

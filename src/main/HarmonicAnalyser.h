@@ -27,7 +27,7 @@ HarmonicLevels AnalyseHarmonics(const SpectrumSamples& samples, int attenuator);
 std::string HarmonicLevelText(long double level);
 
 // The built-in waves of the demonstration, centred on zero.
-inline constexpr SpectrumSamples kDemoSine = {0,   15,  29,  40,  47,  50,  47,  40,  29,  15,
-                                              0,   -15, -29, -40, -47, -50, -47, -40, -29, -15};
+inline constexpr SpectrumSamples kDemoSine = {0, 15,  29,  40,  47,  50,  47,  40,  29,  15,
+                                              0, -15, -29, -40, -47, -50, -47, -40, -29, -15};
 inline constexpr SpectrumSamples kDemoSquare = {-40, -40, -40, -40, -40, -40, -40, -40, -40, -40,
                                                 40,  40,  40,  40,  40,  40,  40,  40,  40,  40};

@@ -6,12 +6,18 @@
 // PLC grids that the live values and live status records write.
 void TForm1::InitLiveDisplays() {
   // Every value box only shows what the relay reports.
-  for (TEdit* box : {&mbThermalCap, &mbThermalCurve, &mbTimeToTrip, &mbImaxLevel, &mbIR_Level, &mbIW_Level,
-                     &mbIB_Level, &mbUnbalance, &mbEarthLeakage, &mbVSelect, &mbVmaxLevel, &mbLineVoltMax,
-                     &mbVR_Level, &mbVW_Level, &mbVB_Level, &mbVSym, &mbFrequency, &mbPowerFactor, &mbApPower,
-                     &mbRealPower, &mbIsolationResistance, &mbMotorRunHrCntr, &mbRelModel, &mbRTD1_Lev,
-                     &mbRTD2_Lev, &mbRTD3_Lev, &mbRTD4_Lev, &mbActCntA, &mbActCntB, &ebActVr, &ebActVw, &ebActVb,
-                     &ebIR_Level, &ebIW_Level, &ebIB_Level, &ebActEL})
+  for (TEdit* box : {&mbThermalCap,     &mbThermalCurve, &mbTimeToTrip,
+                     &mbImaxLevel,      &mbIR_Level,     &mbIW_Level,
+                     &mbIB_Level,       &mbUnbalance,    &mbEarthLeakage,
+                     &mbVSelect,        &mbVmaxLevel,    &mbLineVoltMax,
+                     &mbVR_Level,       &mbVW_Level,     &mbVB_Level,
+                     &mbVSym,           &mbFrequency,    &mbPowerFactor,
+                     &mbApPower,        &mbRealPower,    &mbIsolationResistance,
+                     &mbMotorRunHrCntr, &mbRelModel,     &mbRTD1_Lev,
+                     &mbRTD2_Lev,       &mbRTD3_Lev,     &mbRTD4_Lev,
+                     &mbActCntA,        &mbActCntB,      &ebActVr,
+                     &ebActVw,          &ebActVb,        &ebIR_Level,
+                     &ebIW_Level,       &ebIB_Level,     &ebActEL})
     box->ReadOnly = true;
 
   // Gauges: thermal capacity in percent; the load gauge starts on its 120 % scale; the phase

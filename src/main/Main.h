@@ -46,7 +46,6 @@ class TForm1 : public TForm {
   // Compares the editors with a settings file of the older 153-line form and tells the verdict.
   void VerifySettingsClick();
 
-
   // ---- Pages, in tab order ----
   TPageControl PageControl1;
   TTabSheet tsActual;
@@ -124,14 +123,14 @@ class TForm1 : public TForm {
   uint8_t ActCounterACount = 0, ActCounterBCount = 0;
   uint8_t ActLocSelector = 0;
   uint8_t ActControl_A = 0, ActControl_B = 0, ActControl_C = 0, ActControl_D = 0;
-  uint8_t ActLF1_Table = 0, ActLF2_Table = 0, ActLF3_Table = 0, ActLF4_Table = 0,
-          ActLF5_Table = 0, ActLF6_Table = 0;
+  uint8_t ActLF1_Table = 0, ActLF2_Table = 0, ActLF3_Table = 0, ActLF4_Table = 0, ActLF5_Table = 0,
+          ActLF6_Table = 0;
   // Raw samples of one phase current from the last spectrum record.
   std::array<int32_t, 20> Current{};
 
   // ---- Relay identity shown on the Actual page ----
-  TEdit mbSW_Rev;       // "Rev " and the relay's two revision characters
-  TLabel LabelProdID;   // hidden; the relay's product number, "4" until a record says otherwise
+  TEdit mbSW_Rev;      // "Rev " and the relay's two revision characters
+  TLabel LabelProdID;  // hidden; the relay's product number, "4" until a record says otherwise
 
   // ---- Relay clock (Actual page display, Real Time Clock page editors) ----
   TEdit mbDate;
@@ -233,8 +232,10 @@ class TForm1 : public TForm {
   TButton bSimTestStart{&tsTest, "bSimTestStart", "Start Simulation"};
   TButton bResetRelay{&tsTest, "bResetRelay", "Reset Relay Trip State "};
   TButton bThermalCapReset{&tsTest, "bThermalCapReset", "Reset Thermal Capacity"};
-  TButton bEventRecDownLoad{&tsEvents, "bEventRecDownLoad", "Start uploading of records to disc file"};
-  TButton bStopEventDownLoad{&tsEvents, "bStopEventDownLoad", "Stop uploading of records to disc file"};
+  TButton bEventRecDownLoad{&tsEvents, "bEventRecDownLoad",
+                            "Start uploading of records to disc file"};
+  TButton bStopEventDownLoad{&tsEvents, "bStopEventDownLoad",
+                             "Stop uploading of records to disc file"};
   TButton bQuickEventUpload{&tsEvents, "bQuickEventUpload", "Upload last 200 or less events"};
   TComboBox cbI_Selector{&tsSpectrum, "cbI_Selector"};
   TStringGrid sgCurrentLevels{&tsSpectrum, "sgCurrentLevels", 2, 11};
@@ -285,9 +286,28 @@ class TForm1 : public TForm {
   // ---- Transfer commands ----
   // Commands that arm one transfer by the common pattern; each button handler names one.
   enum class TransferCommand {
-    RxSettings, RxCalibration, RxRelayID, RxDesc, RxComms, RxBluetooth, RxExtMod, RxLogic,
-    RxStartConf, TxSettings, TxCalibration, TxRelayID, TxDesc, TxComms, TxBluetooth, TxExtMod,
-    TxLogic, TxStartConf, TxRTC, TxStatistics, ClearFaults, ClearEvents
+    RxSettings,
+    RxCalibration,
+    RxRelayID,
+    RxDesc,
+    RxComms,
+    RxBluetooth,
+    RxExtMod,
+    RxLogic,
+    RxStartConf,
+    TxSettings,
+    TxCalibration,
+    TxRelayID,
+    TxDesc,
+    TxComms,
+    TxBluetooth,
+    TxExtMod,
+    TxLogic,
+    TxStartConf,
+    TxRTC,
+    TxStatistics,
+    ClearFaults,
+    ClearEvents
   };
   // Fills the progress dialog, sets the step's flags and shows the dialog modally until the
   // transfer ends (the calibration commands only re-arm a dialog already shown).
@@ -322,7 +342,6 @@ class TForm1 : public TForm {
   void UserpasswordSetupClick();       // user password editor
   void Frm1MMenUnlockFrontendClick();  // user password dialog, unlocking the front end
   void MMenSiteModePswClick();         // user password dialog, entering site mode
-
 
   // ==== Live displays: the controls the live values and live status records write ====
   void InitLiveDisplays();
@@ -489,7 +508,8 @@ class TForm1 : public TForm {
   TiLedRectangle iLedDF_Inp14{&pExpF_Inputs, "iLedDF_Inp14", "Input 14"};
   TiLedRectangle iLedDF_Inp15{&pExpF_Inputs, "iLedDF_Inp15", "Input 15"};
   TGroupBox gbActPLC{&tsActual, "gbActPLC", " PLC Inputs "};
-  TStringGrid sgPLC_lsb{&gbActPLC, "sgPLC_lsb", 2, 8};  // column 0 the input number, column 1 its bit
+  TStringGrid sgPLC_lsb{&gbActPLC, "sgPLC_lsb", 2,
+                        8};  // column 0 the input number, column 1 its bit
   TStringGrid sgPLC_msb{&gbActPLC, "sgPLC_msb", 2, 8};
 
   // -- Calibration page: live values beside the correction factors (read-only) --
@@ -588,7 +608,8 @@ class TForm1 : public TForm {
   TGroupBox gbStarterTripFlags{&gbStarterOutputs, "gbStarterTripFlags", " Starter Trip Flags"};
   TiLedRectangle iLedExecFault{&gbStarterTripFlags, "iLedExecFault", "Execution Fault"};
   TiLedRectangle iLedFeedbackFault{&gbStarterTripFlags, "iLedFeedbackFault", "Feedback Fault"};
-  TiLedRectangle iLedUnAuthCrntFault{&gbStarterTripFlags, "iLedUnAuthCrntFault", "Unauthorised Current"};
+  TiLedRectangle iLedUnAuthCrntFault{&gbStarterTripFlags, "iLedUnAuthCrntFault",
+                                     "Unauthorised Current"};
   // Starter signals 6 to 9 follow outputs 1 to 5 in the signal tables: the four activity flags.
   TGroupBox gbActivityFlags{&gbStarterOutputs, "gbActivityFlags", " Activity Flags"};
   TiLedRectangle iLedStarterOP_6{&gbActivityFlags, "iLedStarterOP_6", "Pre Start Warning Active"};
@@ -621,7 +642,6 @@ class TForm1 : public TForm {
   TiSwitchLed islFieldInput13{&gbTestFieldInputs, "islFieldInput13", "Input 13"};
   TiSwitchLed islFieldInput14{&gbTestFieldInputs, "islFieldInput14", "Input 14"};
   TiSwitchLed islFieldInput15{&gbTestFieldInputs, "islFieldInput15", "Input 15"};
-
 
   // ==== Records pages: fault history, event history, spectrum analyser ====
   void InitRecordPages();
@@ -671,10 +691,12 @@ class TForm1 : public TForm {
   TLabel labAttenuatorUnit{&gbAttenuator, "labAttenuatorUnit", "Times"};
   TRadioGroup rgSimSpectrum{&tsSpectrum, "rgSimSpectrum", " Signal type "};
   TiSwitchLed isLedSimSpectrum{&tsSpectrum, "isLedSimSpectrum", "Start demo"};
-  TLabel labTHD{&tsSpectrum, "labTHD", "Total Harmonic Distortion w.r.t. the fundamental harmonic (f1)"};
+  TLabel labTHD{&tsSpectrum, "labTHD",
+                "Total Harmonic Distortion w.r.t. the fundamental harmonic (f1)"};
   TiAnalogDisplay iAdTHD{&tsSpectrum, "iAdTHD"};
   TLabel labTHDUnit{&tsSpectrum, "labTHDUnit", "%"};
-  TLabel labTHD_sum{&tsSpectrum, "labTHD_sum", "Total Harmonic Distortion w.r.t. the sum of all the harmonics"};
+  TLabel labTHD_sum{&tsSpectrum, "labTHD_sum",
+                    "Total Harmonic Distortion w.r.t. the sum of all the harmonics"};
   TiAnalogDisplay iAdTHD_sum{&tsSpectrum, "iAdTHD_sum"};
   TLabel labTHD_sumUnit{&tsSpectrum, "labTHD_sumUnit", "%"};
 
@@ -685,8 +707,10 @@ class TForm1 : public TForm {
   void Timer2Timer();
 
   // -- Starter Configuration page --
-  TiSwitchSlider issLocationSelect{&tsStarters, "issLocationSelect",
-                                   {"Local Field", "Remote Field", " Auto (PLC)", "Operator Panel"}};
+  TiSwitchSlider issLocationSelect{
+      &tsStarters,
+      "issLocationSelect",
+      {"Local Field", "Remote Field", " Auto (PLC)", "Operator Panel"}};
   // -- Real Time Clock page: the PC's own time, beside the relay's --
   TLabel labClock{&tsRealTimeClock, "labClock", "Real Time Clock of PC / Laptop"};
   TEdit mbClock{&tsRealTimeClock, "mbClock"};
@@ -696,7 +720,6 @@ class TForm1 : public TForm {
   TiLedRectangle iLedCurrentStatus{&tsTest, "iLedCurrentStatus", "In Service"};
   TiLedRectangle iLedAlarm{&tsTest, "iLedAlarm", "Alarm"};
   TiLedRectangle iLedTrip{&tsTest, "iLedTrip", "Trip"};
-
 
   // ==== Control Logic page: editors of the logic record and the output table generator ====
   void InitLogicPage();
@@ -886,30 +909,78 @@ class TForm1 : public TForm {
   TLabel labRTD4_WarnLoLevUnit{&gbRTD4_Warn, "labRTD4_WarnLoLevUnit", "Deg C"};
 
   // -- Named handlers, in the order of the logic grid's rows --
-  void ebLF1_TableChange(); void cbLF1_InputAChange(); void cbLF1_InputBChange();
-  void cbLF1_InputCChange(); void ebLF2_TableChange(); void cbLF2_InputAChange();
-  void cbLF2_InputBChange(); void cbLF2_InputCChange(); void ebLF3_TableChange();
-  void cbLF3_InputAChange(); void cbLF3_InputBChange(); void cbLF3_InputCChange();
-  void ebLF4_TableChange(); void cbLF4_InputAChange(); void cbLF4_InputBChange();
-  void cbLF4_InputCChange(); void ebLF5_TableChange(); void cbLF5_InputAChange();
-  void cbLF5_InputBChange(); void cbLF5_InputCChange(); void ebLF6_TableChange();
-  void cbLF6_InputAChange(); void cbLF6_InputBChange(); void cbLF6_InputCChange();
-  void seTmrA_TimeLimChange(); void cbTmrA_StartChange(); void cbTmrA_ResetChange();
-  void seTmrB_TimeLimChange(); void cbTmrB_StartChange(); void cbTmrB_ResetChange();
-  void seRTC_StartHrChange(); void seRTC_StartMinChange(); void seRTC_StopHrChange();
-  void seRTC_StopMinChange(); void cbRelay_1_InputChange(); void cbRelay_2_InputChange();
-  void cbRelay_3_InputChange(); void cbRelay_4_InputChange(); void seCntrA_CntLimitChange();
-  void cbCntrA_InputUpChange(); void cbCntrA_InputDnChange(); void cbCntrA_ResetChange();
-  void seCntrB_CntLimitChange(); void cbCntrB_InputUpChange(); void cbCntrB_InputDnChange();
-  void cbCntrB_ResetChange(); void cbPulseGen_InputChange(); void sePG_PeriodChange();
-  void sePG_DutyCycleChange(); void cbLatch_SetInputChange(); void cbLatch_ResetInputChange();
-  void cbExtResetChange(); void seTC_WarnLevelChange(); void cbExtRelay_5_InputChange();
-  void cbExtRelay_6_InputChange(); void cbExtRelay_7_InputChange();
-  void cbExtRelay_8_InputChange(); void seRTD1_WarnHiLevChange(); void seRTD1_WarnLoLevChange();
-  void seRTD2_WarnHiLevChange(); void seRTD2_WarnLoLevChange(); void seRTD3_WarnHiLevChange();
-  void seRTD3_WarnLoLevChange(); void seRTD4_WarnHiLevChange(); void seRTD4_WarnLoLevChange();
+  void ebLF1_TableChange();
+  void cbLF1_InputAChange();
+  void cbLF1_InputBChange();
+  void cbLF1_InputCChange();
+  void ebLF2_TableChange();
+  void cbLF2_InputAChange();
+  void cbLF2_InputBChange();
+  void cbLF2_InputCChange();
+  void ebLF3_TableChange();
+  void cbLF3_InputAChange();
+  void cbLF3_InputBChange();
+  void cbLF3_InputCChange();
+  void ebLF4_TableChange();
+  void cbLF4_InputAChange();
+  void cbLF4_InputBChange();
+  void cbLF4_InputCChange();
+  void ebLF5_TableChange();
+  void cbLF5_InputAChange();
+  void cbLF5_InputBChange();
+  void cbLF5_InputCChange();
+  void ebLF6_TableChange();
+  void cbLF6_InputAChange();
+  void cbLF6_InputBChange();
+  void cbLF6_InputCChange();
+  void seTmrA_TimeLimChange();
+  void cbTmrA_StartChange();
+  void cbTmrA_ResetChange();
+  void seTmrB_TimeLimChange();
+  void cbTmrB_StartChange();
+  void cbTmrB_ResetChange();
+  void seRTC_StartHrChange();
+  void seRTC_StartMinChange();
+  void seRTC_StopHrChange();
+  void seRTC_StopMinChange();
+  void cbRelay_1_InputChange();
+  void cbRelay_2_InputChange();
+  void cbRelay_3_InputChange();
+  void cbRelay_4_InputChange();
+  void seCntrA_CntLimitChange();
+  void cbCntrA_InputUpChange();
+  void cbCntrA_InputDnChange();
+  void cbCntrA_ResetChange();
+  void seCntrB_CntLimitChange();
+  void cbCntrB_InputUpChange();
+  void cbCntrB_InputDnChange();
+  void cbCntrB_ResetChange();
+  void cbPulseGen_InputChange();
+  void sePG_PeriodChange();
+  void sePG_DutyCycleChange();
+  void cbLatch_SetInputChange();
+  void cbLatch_ResetInputChange();
+  void cbExtResetChange();
+  void seTC_WarnLevelChange();
+  void cbExtRelay_5_InputChange();
+  void cbExtRelay_6_InputChange();
+  void cbExtRelay_7_InputChange();
+  void cbExtRelay_8_InputChange();
+  void seRTD1_WarnHiLevChange();
+  void seRTD1_WarnLoLevChange();
+  void seRTD2_WarnHiLevChange();
+  void seRTD2_WarnLoLevChange();
+  void seRTD3_WarnHiLevChange();
+  void seRTD3_WarnLoLevChange();
+  void seRTD4_WarnHiLevChange();
+  void seRTD4_WarnLoLevChange();
   void cbE_Stop_InputChange();
-  void ebLF1_TableClick(); void ebLF2_TableClick(); void ebLF3_TableClick(); void ebLF4_TableClick(); void ebLF5_TableClick(); void ebLF6_TableClick();
+  void ebLF1_TableClick();
+  void ebLF2_TableClick();
+  void ebLF3_TableClick();
+  void ebLF4_TableClick();
+  void ebLF5_TableClick();
+  void ebLF6_TableClick();
 
   // ==== Test page: simulated inputs, the sequence player; the Recorder page ====
   void InitTestPage();
@@ -917,7 +988,8 @@ class TForm1 : public TForm {
 
   // -- Simulation state: the values go out with request 32 while SimFlag is set --
   bool SimFlag = false;
-  uint8_t SimFieldInputs = 0;   // inputs 1..7 in bits 0..6; bit 7 the input mode, set before each send
+  uint8_t SimFieldInputs =
+      0;  // inputs 1..7 in bits 0..6; bit 7 the input mode, set before each send
   uint8_t SimExtFldInputs = 0;  // inputs 8..15 in bits 0..7
   int AlarmToTripTicks = 0;     // tenths of a second from alarm to trip
 
@@ -1063,7 +1135,6 @@ class TForm1 : public TForm {
   // One sample of every channel; step 10 of the page refresh.
   void RecorderStep();
   void bClearScrnSwitchClick();
-
 
   // ==== Settings page: editors, exit checks, access levels, page refresh ====
   void InitSettingsPage();
@@ -1247,9 +1318,11 @@ class TForm1 : public TForm {
   TCheckBox cbLowPassFilter_Sel{&tsSettings, "cbLowPassFilter_Sel", "Moving Average Filter Select"};
   TCheckBox cbIsoLockOut_Dis{&tsSettings, "cbIsoLockOut_Dis", "Insulation Lockout Select"};
   TCheckBox cbFrequency_Sel{&tsSettings, "cbFrequency_Sel", "Frequency Monitoring Select"};
-  TCheckBox cbDynTC_ResetTH_Adj_Sel{&tsSettings, "cbDynTC_ResetTH_Adj_Sel", "Dynamic TCap Reset THold  Adj Select"};
+  TCheckBox cbDynTC_ResetTH_Adj_Sel{&tsSettings, "cbDynTC_ResetTH_Adj_Sel",
+                                    "Dynamic TCap Reset THold  Adj Select"};
   TCheckBox cbStartsPerHr_Sel{&tsSettings, "cbStartsPerHr_Sel", "Starts per Hour Select"};
-  TCheckBox cbV_PhaseRotReverse{&tsSettings, "cbV_PhaseRotReverse", "Reverse V phase Rotation (BWR) Select"};
+  TCheckBox cbV_PhaseRotReverse{&tsSettings, "cbV_PhaseRotReverse",
+                                "Reverse V phase Rotation (BWR) Select"};
   TCheckBox cbVectorialStall_Sel{&tsSettings, "cbVectorialStall_Sel", "Vectorial Stall Select"};
   TCheckBox cbAutoThermalReset{&tsSettings, "cbAutoThermalReset", "Auto Thermal Reset Select"};
   TRadioGroup rgMTR_Select{&tsSettings, "rgMTR_Select", " Relay 1 Configuration"};
@@ -1257,8 +1330,9 @@ class TForm1 : public TForm {
   TCheckBox cbFLED_Connect{&tsSettings, "cbFLED_Connect", "FLED Connected"};
 
   // -- Shown elsewhere, written only by this page's loads --
-  TEdit mbCT_Ratio{&tsActual, "mbCT_Ratio"};          // "primary : secondary" of the last settings read
-  TEdit mbFreqSelector{&tsActual, "mbFreqSelector"};  // "50Hz" or "60Hz" of the last calibration read
+  TEdit mbCT_Ratio{&tsActual, "mbCT_Ratio"};  // "primary : secondary" of the last settings read
+  TEdit mbFreqSelector{&tsActual,
+                       "mbFreqSelector"};  // "50Hz" or "60Hz" of the last calibration read
 
   // -- The Calibration page twins of the frequency editors --
   TGroupBox gbSupplyFrequency{&tsCalibration, "gbSupplyFrequency", " Supply Frequency "};
@@ -1309,7 +1383,8 @@ class TForm1 : public TForm {
   TGroupBox gbStatsRO{&tsStatistics, "gbStatsRO", " Statistical Data (Read Only)"};
   TLabel labRunHrCntr{&gbStatsRO, "labRunHrCntr", "Total Motor Running Hours"};
   TEdit mbRunHrCntr{&gbStatsRO, "mbRunHrCntr"};
-  TLabel labRunHrNote{&gbStatsRO, "labRunHrNote", "(Please note: Counter will reset after 65535 hours)"};
+  TLabel labRunHrNote{&gbStatsRO, "labRunHrNote",
+                      "(Please note: Counter will reset after 65535 hours)"};
   TLabel labStartUpTime{&gbStatsRO, "labStartUpTime", "Start up date and time"};
   TEdit mbStartUpTime{&gbStatsRO, "mbStartUpTime"};
   TGroupBox gbUserData{&tsStatistics, "gbUserData", " User Defined Data"};
@@ -1342,7 +1417,8 @@ class TForm1 : public TForm {
   TSpinEdit seIw_CorrectFact{&gbCalFactors, "seIw_CorrectFact"};
   TLabel labIb_CorrectFact{&gbCalFactors, "labIb_CorrectFact", "I_blue Correction Factor"};
   TSpinEdit seIb_CorrectFact{&gbCalFactors, "seIb_CorrectFact"};
-  TLabel labEarthLeakCorrectFact{&gbCalFactors, "labEarthLeakCorrectFact", "Earth Leak Correction Factor"};
+  TLabel labEarthLeakCorrectFact{&gbCalFactors, "labEarthLeakCorrectFact",
+                                 "Earth Leak Correction Factor"};
   TSpinEdit seEarthLeakCorrectFact{&gbCalFactors, "seEarthLeakCorrectFact"};
   TGroupBox gbRTDOffsets{&tsCalibration, "gbRTDOffsets", " RTD Channel Offsets "};
   TLabel labRTD1_PT100_Offset{&gbRTDOffsets, "labRTD1_PT100_Offset", "RTD 1 (PT100) Offset"};
@@ -1545,7 +1621,6 @@ class TForm1 : public TForm {
   void ebEL_TripLevKeyPress(char& Key);
   void ebRS_HoldOffDelayKeyPress(char& Key);
 
-
   // ==== Starter Configuration and External Modules pages: editors and the starter display ====
   // Every editor is a row of its page's editor table (editors/SettingsEditors.h); the named
   // handlers are one-liners into the generic editor code.
@@ -1655,7 +1730,8 @@ class TForm1 : public TForm {
   TLabel labTransitionTime{&gbStarterTimers, "labTransitionTime", "Transition Time :"};
   TSpinEdit seTransitionTime{&gbStarterTimers, "seTransitionTime"};
   TLabel labTransitionTimeUnit{&gbStarterTimers, "labTransitionTimeUnit", "ms"};
-  TLabel labFrozenContactTime{&gbStarterTimers, "labFrozenContactTime", "Unautherised current Time :"};
+  TLabel labFrozenContactTime{&gbStarterTimers, "labFrozenContactTime",
+                              "Unautherised current Time :"};
   TSpinEdit seFrozenContactTime{&gbStarterTimers, "seFrozenContactTime"};
   TLabel labFrozenContactTimeUnit{&gbStarterTimers, "labFrozenContactTimeUnit", "ms"};
   TLabel labFeedback{&tsStarters, "labFeedback", "---->  Feedback Signal from Switchgear"};
@@ -1729,7 +1805,8 @@ class TForm1 : public TForm {
   void seDF_DelTime_13Change();
   void seDF_DelTime_14Change();
   void seDF_DelTime_15Change();
-  // ==== Communication module: basic comms settings, the comms data block page, fieldbus status ====
+  // ==== Communication module: basic comms settings, the comms data block page, fieldbus status
+  // ====
   // ---- Basic comms settings (relays before the extended revision), on the statistics page ----
   TGroupBox gbOldCommsSet{&tsStatistics, "gbOldCommsSet", " Communication Settings"};
   TLabel labCommsProtocol{&gbOldCommsSet, "labCommsProtocol", "Protocol :"};
@@ -1765,9 +1842,11 @@ class TForm1 : public TForm {
   TGroupBox gbProfibusDPStat{&tsStatistics, "gbProfibusDPStat", "Comms  Performance Statistics "};
   TLabel labmbProfiDPCyclicTime{&gbProfibusDPStat, "labmbProfiDPCyclicTime", "Cyclic Time"};
   TEdit mbProfiDPCyclicTime{&gbProfibusDPStat, "mbProfiDPCyclicTime"};
-  TLabel labmbProfiDPCycTimePosDev{&gbProfibusDPStat, "labmbProfiDPCycTimePosDev", "Pos. Deviation"};
+  TLabel labmbProfiDPCycTimePosDev{&gbProfibusDPStat, "labmbProfiDPCycTimePosDev",
+                                   "Pos. Deviation"};
   TEdit mbProfiDPCycTimePosDev{&gbProfibusDPStat, "mbProfiDPCycTimePosDev"};
-  TLabel labmbProfiDPCycTimeNegDev{&gbProfibusDPStat, "labmbProfiDPCycTimeNegDev", "Neg. Deviation"};
+  TLabel labmbProfiDPCycTimeNegDev{&gbProfibusDPStat, "labmbProfiDPCycTimeNegDev",
+                                   "Neg. Deviation"};
   TEdit mbProfiDPCycTimeNegDev{&gbProfibusDPStat, "mbProfiDPCycTimeNegDev"};
   TLabel labmbProfiDPCommsModStat_0{&gbProfibusDPStat, "labmbProfiDPCommsModStat_0", "Baud Rate"};
   TEdit mbProfiDPCommsModStat_0{&gbProfibusDPStat, "mbProfiDPCommsModStat_0"};
@@ -1775,11 +1854,14 @@ class TForm1 : public TForm {
   TEdit mbProfiDPCommsModStat_1{&gbProfibusDPStat, "mbProfiDPCommsModStat_1"};
   TLabel labmbProfiDPCommsModStat_2{&gbProfibusDPStat, "labmbProfiDPCommsModStat_2", "DP State"};
   TEdit mbProfiDPCommsModStat_2{&gbProfibusDPStat, "mbProfiDPCommsModStat_2"};
-  TLabel labmbProfiDPCommsModStat_3{&gbProfibusDPStat, "labmbProfiDPCommsModStat_3", "Watchdog State"};
+  TLabel labmbProfiDPCommsModStat_3{&gbProfibusDPStat, "labmbProfiDPCommsModStat_3",
+                                    "Watchdog State"};
   TEdit mbProfiDPCommsModStat_3{&gbProfibusDPStat, "mbProfiDPCommsModStat_3"};
-  TLabel labmbProfiDPCommsModStat_6{&gbProfibusDPStat, "labmbProfiDPCommsModStat_6", "VPC Stack Rev."};
+  TLabel labmbProfiDPCommsModStat_6{&gbProfibusDPStat, "labmbProfiDPCommsModStat_6",
+                                    "VPC Stack Rev."};
   TEdit mbProfiDPCommsModStat_6{&gbProfibusDPStat, "mbProfiDPCommsModStat_6"};
-  TLabel labmbProfiDPCommsModStat_7{&gbProfibusDPStat, "labmbProfiDPCommsModStat_7", "Comm Sof. Rev."};
+  TLabel labmbProfiDPCommsModStat_7{&gbProfibusDPStat, "labmbProfiDPCommsModStat_7",
+                                    "Comm Sof. Rev."};
   TEdit mbProfiDPCommsModStat_7{&gbProfibusDPStat, "mbProfiDPCommsModStat_7"};
   TGroupBox gbModbusStat{&tsStatistics, "gbModbusStat", "Comms  Performance Statistics "};
   TLabel labedModCycTmr{&gbModbusStat, "labedModCycTmr", "Module Cycle Time"};
@@ -1806,89 +1888,151 @@ class TForm1 : public TForm {
   TLabel labmbCommsRev{&gbCanbusStat, "labmbCommsRev", "Comms Revision"};
   TEdit mbCommsRev{&gbCanbusStat, "mbCommsRev"};
   // ---- The Communication Module page (extended relay revision) ----
-  TLabel labExtCommsErrFRAM{&tabsExtendedCommsSet, "labExtCommsErrFRAM", "Error loading comms from FRAM"};
+  TLabel labExtCommsErrFRAM{&tabsExtendedCommsSet, "labExtCommsErrFRAM",
+                            "Error loading comms from FRAM"};
   TLabel labExtCommsSelProt{&tabsExtendedCommsSet, "labExtCommsSelProt", "Comms Type"};
   TComboBox cbExtCommsSelProt{&tabsExtendedCommsSet, "cbExtCommsSelProt"};
   TButton Button1{&tabsExtendedCommsSet, "Button1", "Transmit comms settings to relay "};
   TButton Button2{&tabsExtendedCommsSet, "Button2", "Read comms settings from relay "};
-  TGroupBox grpboxExtCommsProfibusDP{&tabsExtendedCommsSet, "grpboxExtCommsProfibusDP", " Profibus-DPV1 Settings "};
+  TGroupBox grpboxExtCommsProfibusDP{&tabsExtendedCommsSet, "grpboxExtCommsProfibusDP",
+                                     " Profibus-DPV1 Settings "};
   TLabel labExtProfiDPAddress{&grpboxExtCommsProfibusDP, "labExtProfiDPAddress", "Address"};
-  TSpinEdit speditCommsExt_ProfiDP_Address{&grpboxExtCommsProfibusDP, "speditCommsExt_ProfiDP_Address", 1, 126, 1};
-  TGroupBox grpboxExtCommsModbusRTU{&tabsExtendedCommsSet, "grpboxExtCommsModbusRTU", " Modbus-RTU Settings "};
+  TSpinEdit speditCommsExt_ProfiDP_Address{&grpboxExtCommsProfibusDP,
+                                           "speditCommsExt_ProfiDP_Address", 1, 126, 1};
+  TGroupBox grpboxExtCommsModbusRTU{&tabsExtendedCommsSet, "grpboxExtCommsModbusRTU",
+                                    " Modbus-RTU Settings "};
   TLabel labExtModbusRTUAddress{&grpboxExtCommsModbusRTU, "labExtModbusRTUAddress", "Address"};
-  TSpinEdit speditExtComms_ModbusRTU_Address{&grpboxExtCommsModbusRTU, "speditExtComms_ModbusRTU_Address", 1, 247, 1};
+  TSpinEdit speditExtComms_ModbusRTU_Address{&grpboxExtCommsModbusRTU,
+                                             "speditExtComms_ModbusRTU_Address", 1, 247, 1};
   TLabel labExtModbusRTUBaudRate{&grpboxExtCommsModbusRTU, "labExtModbusRTUBaudRate", "Baud Rate"};
-  TComboBox cbExtComms_ModbusRTU_BaudRate{&grpboxExtCommsModbusRTU, "cbExtComms_ModbusRTU_BaudRate"};
+  TComboBox cbExtComms_ModbusRTU_BaudRate{&grpboxExtCommsModbusRTU,
+                                          "cbExtComms_ModbusRTU_BaudRate"};
   TLabel labExtModbusRTUBaudUnit{&grpboxExtCommsModbusRTU, "labExtModbusRTUBaudUnit", "bps"};
-  TLabel labExtModbusRTUTimeOut{&grpboxExtCommsModbusRTU, "labExtModbusRTUTimeOut", "Command Word Timeout"};
-  TSpinEdit speditExtComms_ModbusRTU_TimeOut{&grpboxExtCommsModbusRTU, "speditExtComms_ModbusRTU_TimeOut", 0, 65000, 0};
-  TLabel labExtModbusRTUTimeOutUnit{&grpboxExtCommsModbusRTU, "labExtModbusRTUTimeOutUnit", "Sec. 0 = No timeout."};
+  TLabel labExtModbusRTUTimeOut{&grpboxExtCommsModbusRTU, "labExtModbusRTUTimeOut",
+                                "Command Word Timeout"};
+  TSpinEdit speditExtComms_ModbusRTU_TimeOut{&grpboxExtCommsModbusRTU,
+                                             "speditExtComms_ModbusRTU_TimeOut", 0, 65000, 0};
+  TLabel labExtModbusRTUTimeOutUnit{&grpboxExtCommsModbusRTU, "labExtModbusRTUTimeOutUnit",
+                                    "Sec. 0 = No timeout."};
   TGroupBox grpboxExtCommsPROFINET{&tabsExtendedCommsSet, "grpboxExtCommsPROFINET", " PROFINET "};
   TLabel labExtPROFINETIPType{&grpboxExtCommsPROFINET, "labExtPROFINETIPType", "IP Assignment"};
-  TComboBox comboxExtCommsPROFINET_IP_Type{&grpboxExtCommsPROFINET, "comboxExtCommsPROFINET_IP_Type"};
-  TLabel labExtPROFINETDeviceName{&grpboxExtCommsPROFINET, "labExtPROFINETDeviceName", "Device Name"};
+  TComboBox comboxExtCommsPROFINET_IP_Type{&grpboxExtCommsPROFINET,
+                                           "comboxExtCommsPROFINET_IP_Type"};
+  TLabel labExtPROFINETDeviceName{&grpboxExtCommsPROFINET, "labExtPROFINETDeviceName",
+                                  "Device Name"};
   TEdit editExtCommsPROFINET_DeviceName{&grpboxExtCommsPROFINET, "editExtCommsPROFINET_DeviceName"};
   TLabel labExtPROFINETIP_Addr{&grpboxExtCommsPROFINET, "labExtPROFINETIP_Addr", "IP Address"};
-  TSpinEdit speditExtCommsPROFINET_IP_AddrV4{&grpboxExtCommsPROFINET, "speditExtCommsPROFINET_IP_AddrV4", 0, 255, 0};
-  TSpinEdit speditExtCommsPROFINET_IP_AddrV3{&grpboxExtCommsPROFINET, "speditExtCommsPROFINET_IP_AddrV3", 0, 255, 0};
-  TSpinEdit speditExtCommsPROFINET_IP_AddrV2{&grpboxExtCommsPROFINET, "speditExtCommsPROFINET_IP_AddrV2", 0, 255, 0};
-  TSpinEdit speditExtCommsPROFINET_IP_AddrV1{&grpboxExtCommsPROFINET, "speditExtCommsPROFINET_IP_AddrV1", 0, 255, 0};
+  TSpinEdit speditExtCommsPROFINET_IP_AddrV4{&grpboxExtCommsPROFINET,
+                                             "speditExtCommsPROFINET_IP_AddrV4", 0, 255, 0};
+  TSpinEdit speditExtCommsPROFINET_IP_AddrV3{&grpboxExtCommsPROFINET,
+                                             "speditExtCommsPROFINET_IP_AddrV3", 0, 255, 0};
+  TSpinEdit speditExtCommsPROFINET_IP_AddrV2{&grpboxExtCommsPROFINET,
+                                             "speditExtCommsPROFINET_IP_AddrV2", 0, 255, 0};
+  TSpinEdit speditExtCommsPROFINET_IP_AddrV1{&grpboxExtCommsPROFINET,
+                                             "speditExtCommsPROFINET_IP_AddrV1", 0, 255, 0};
   TLabel labExtPROFINETMaskAddr{&grpboxExtCommsPROFINET, "labExtPROFINETMaskAddr", "IP Mask"};
-  TSpinEdit speditExtCommsPROFINET_MaskAddrV4{&grpboxExtCommsPROFINET, "speditExtCommsPROFINET_MaskAddrV4", 0, 255, 0};
-  TSpinEdit speditExtCommsPROFINET_MaskAddrV3{&grpboxExtCommsPROFINET, "speditExtCommsPROFINET_MaskAddrV3", 0, 255, 0};
-  TSpinEdit speditExtCommsPROFINET_MaskAddrV2{&grpboxExtCommsPROFINET, "speditExtCommsPROFINET_MaskAddrV2", 0, 255, 0};
-  TSpinEdit speditExtCommsPROFINET_MaskAddrV1{&grpboxExtCommsPROFINET, "speditExtCommsPROFINET_MaskAddrV1", 0, 255, 0};
+  TSpinEdit speditExtCommsPROFINET_MaskAddrV4{&grpboxExtCommsPROFINET,
+                                              "speditExtCommsPROFINET_MaskAddrV4", 0, 255, 0};
+  TSpinEdit speditExtCommsPROFINET_MaskAddrV3{&grpboxExtCommsPROFINET,
+                                              "speditExtCommsPROFINET_MaskAddrV3", 0, 255, 0};
+  TSpinEdit speditExtCommsPROFINET_MaskAddrV2{&grpboxExtCommsPROFINET,
+                                              "speditExtCommsPROFINET_MaskAddrV2", 0, 255, 0};
+  TSpinEdit speditExtCommsPROFINET_MaskAddrV1{&grpboxExtCommsPROFINET,
+                                              "speditExtCommsPROFINET_MaskAddrV1", 0, 255, 0};
   TLabel labExtPROFINETGateway{&grpboxExtCommsPROFINET, "labExtPROFINETGateway", "Gateway Address"};
-  TSpinEdit speditExtCommsPROFINET_GatewayV4{&grpboxExtCommsPROFINET, "speditExtCommsPROFINET_GatewayV4", 0, 255, 0};
-  TSpinEdit speditExtCommsPROFINET_GatewayV3{&grpboxExtCommsPROFINET, "speditExtCommsPROFINET_GatewayV3", 0, 255, 0};
-  TSpinEdit speditExtCommsPROFINET_GatewayV2{&grpboxExtCommsPROFINET, "speditExtCommsPROFINET_GatewayV2", 0, 255, 0};
-  TSpinEdit speditExtCommsPROFINET_GatewayV1{&grpboxExtCommsPROFINET, "speditExtCommsPROFINET_GatewayV1", 0, 255, 0};
-  TGroupBox grpboxExtCommsModbusTCP{&tabsExtendedCommsSet, "grpboxExtCommsModbusTCP", " Modbus/TCP "};
+  TSpinEdit speditExtCommsPROFINET_GatewayV4{&grpboxExtCommsPROFINET,
+                                             "speditExtCommsPROFINET_GatewayV4", 0, 255, 0};
+  TSpinEdit speditExtCommsPROFINET_GatewayV3{&grpboxExtCommsPROFINET,
+                                             "speditExtCommsPROFINET_GatewayV3", 0, 255, 0};
+  TSpinEdit speditExtCommsPROFINET_GatewayV2{&grpboxExtCommsPROFINET,
+                                             "speditExtCommsPROFINET_GatewayV2", 0, 255, 0};
+  TSpinEdit speditExtCommsPROFINET_GatewayV1{&grpboxExtCommsPROFINET,
+                                             "speditExtCommsPROFINET_GatewayV1", 0, 255, 0};
+  TGroupBox grpboxExtCommsModbusTCP{&tabsExtendedCommsSet, "grpboxExtCommsModbusTCP",
+                                    " Modbus/TCP "};
   TLabel labExtModbusTCPIPType{&grpboxExtCommsModbusTCP, "labExtModbusTCPIPType", "IP Assignment"};
-  TComboBox comboxExtCommsModbusTCP_IP_Type{&grpboxExtCommsModbusTCP, "comboxExtCommsModbusTCP_IP_Type"};
-  TLabel labExtModbusTCPDeviceName{&grpboxExtCommsModbusTCP, "labExtModbusTCPDeviceName", "Device Name"};
-  TEdit editExtCommsModbusTCP_DeviceName{&grpboxExtCommsModbusTCP, "editExtCommsModbusTCP_DeviceName"};
+  TComboBox comboxExtCommsModbusTCP_IP_Type{&grpboxExtCommsModbusTCP,
+                                            "comboxExtCommsModbusTCP_IP_Type"};
+  TLabel labExtModbusTCPDeviceName{&grpboxExtCommsModbusTCP, "labExtModbusTCPDeviceName",
+                                   "Device Name"};
+  TEdit editExtCommsModbusTCP_DeviceName{&grpboxExtCommsModbusTCP,
+                                         "editExtCommsModbusTCP_DeviceName"};
   TLabel labExtModbusTCPIP_Addr{&grpboxExtCommsModbusTCP, "labExtModbusTCPIP_Addr", "IP Address"};
-  TSpinEdit speditExtCommsModbusTCP_IP_AddrV4{&grpboxExtCommsModbusTCP, "speditExtCommsModbusTCP_IP_AddrV4", 0, 255, 0};
-  TSpinEdit speditExtCommsModbusTCP_IP_AddrV3{&grpboxExtCommsModbusTCP, "speditExtCommsModbusTCP_IP_AddrV3", 0, 255, 0};
-  TSpinEdit speditExtCommsModbusTCP_IP_AddrV2{&grpboxExtCommsModbusTCP, "speditExtCommsModbusTCP_IP_AddrV2", 0, 255, 0};
-  TSpinEdit speditExtCommsModbusTCP_IP_AddrV1{&grpboxExtCommsModbusTCP, "speditExtCommsModbusTCP_IP_AddrV1", 0, 255, 0};
+  TSpinEdit speditExtCommsModbusTCP_IP_AddrV4{&grpboxExtCommsModbusTCP,
+                                              "speditExtCommsModbusTCP_IP_AddrV4", 0, 255, 0};
+  TSpinEdit speditExtCommsModbusTCP_IP_AddrV3{&grpboxExtCommsModbusTCP,
+                                              "speditExtCommsModbusTCP_IP_AddrV3", 0, 255, 0};
+  TSpinEdit speditExtCommsModbusTCP_IP_AddrV2{&grpboxExtCommsModbusTCP,
+                                              "speditExtCommsModbusTCP_IP_AddrV2", 0, 255, 0};
+  TSpinEdit speditExtCommsModbusTCP_IP_AddrV1{&grpboxExtCommsModbusTCP,
+                                              "speditExtCommsModbusTCP_IP_AddrV1", 0, 255, 0};
   TLabel labExtModbusTCPMaskAddr{&grpboxExtCommsModbusTCP, "labExtModbusTCPMaskAddr", "IP Mask"};
-  TSpinEdit speditExtCommsModbusTCP_MaskAddrV4{&grpboxExtCommsModbusTCP, "speditExtCommsModbusTCP_MaskAddrV4", 0, 255, 0};
-  TSpinEdit speditExtCommsModbusTCP_MaskAddrV3{&grpboxExtCommsModbusTCP, "speditExtCommsModbusTCP_MaskAddrV3", 0, 255, 0};
-  TSpinEdit speditExtCommsModbusTCP_MaskAddrV2{&grpboxExtCommsModbusTCP, "speditExtCommsModbusTCP_MaskAddrV2", 0, 255, 0};
-  TSpinEdit speditExtCommsModbusTCP_MaskAddrV1{&grpboxExtCommsModbusTCP, "speditExtCommsModbusTCP_MaskAddrV1", 0, 255, 0};
-  TLabel labExtModbusTCPGateway{&grpboxExtCommsModbusTCP, "labExtModbusTCPGateway", "Gateway Address"};
-  TSpinEdit speditExtCommsModbusTCP_GatewayV4{&grpboxExtCommsModbusTCP, "speditExtCommsModbusTCP_GatewayV4", 0, 255, 0};
-  TSpinEdit speditExtCommsModbusTCP_GatewayV3{&grpboxExtCommsModbusTCP, "speditExtCommsModbusTCP_GatewayV3", 0, 255, 0};
-  TSpinEdit speditExtCommsModbusTCP_GatewayV2{&grpboxExtCommsModbusTCP, "speditExtCommsModbusTCP_GatewayV2", 0, 255, 0};
-  TSpinEdit speditExtCommsModbusTCP_GatewayV1{&grpboxExtCommsModbusTCP, "speditExtCommsModbusTCP_GatewayV1", 0, 255, 0};
+  TSpinEdit speditExtCommsModbusTCP_MaskAddrV4{&grpboxExtCommsModbusTCP,
+                                               "speditExtCommsModbusTCP_MaskAddrV4", 0, 255, 0};
+  TSpinEdit speditExtCommsModbusTCP_MaskAddrV3{&grpboxExtCommsModbusTCP,
+                                               "speditExtCommsModbusTCP_MaskAddrV3", 0, 255, 0};
+  TSpinEdit speditExtCommsModbusTCP_MaskAddrV2{&grpboxExtCommsModbusTCP,
+                                               "speditExtCommsModbusTCP_MaskAddrV2", 0, 255, 0};
+  TSpinEdit speditExtCommsModbusTCP_MaskAddrV1{&grpboxExtCommsModbusTCP,
+                                               "speditExtCommsModbusTCP_MaskAddrV1", 0, 255, 0};
+  TLabel labExtModbusTCPGateway{&grpboxExtCommsModbusTCP, "labExtModbusTCPGateway",
+                                "Gateway Address"};
+  TSpinEdit speditExtCommsModbusTCP_GatewayV4{&grpboxExtCommsModbusTCP,
+                                              "speditExtCommsModbusTCP_GatewayV4", 0, 255, 0};
+  TSpinEdit speditExtCommsModbusTCP_GatewayV3{&grpboxExtCommsModbusTCP,
+                                              "speditExtCommsModbusTCP_GatewayV3", 0, 255, 0};
+  TSpinEdit speditExtCommsModbusTCP_GatewayV2{&grpboxExtCommsModbusTCP,
+                                              "speditExtCommsModbusTCP_GatewayV2", 0, 255, 0};
+  TSpinEdit speditExtCommsModbusTCP_GatewayV1{&grpboxExtCommsModbusTCP,
+                                              "speditExtCommsModbusTCP_GatewayV1", 0, 255, 0};
   TLabel labExtModbusTCPTimeout{&grpboxExtCommsModbusTCP, "labExtModbusTCPTimeout", "Timeout"};
-  TSpinEdit speditExtCommsModbusTCP_Timeout{&grpboxExtCommsModbusTCP, "speditExtCommsModbusTCP_Timeout", 0, 65000, 0};
-  TLabel labExtModbusTCPTimeoutUnit{&grpboxExtCommsModbusTCP, "labExtModbusTCPTimeoutUnit", "Sec. 0 = No timeout"};
-  TGroupBox grpboxExtCommsEtherNetIP{&tabsExtendedCommsSet, "grpboxExtCommsEtherNetIP", " EtherNet/IP "};
-  TLabel labExtEtherNetIPIPType{&grpboxExtCommsEtherNetIP, "labExtEtherNetIPIPType", "IP Assignment"};
-  TComboBox comboxExtCommsEtherNetIP_IP_Type{&grpboxExtCommsEtherNetIP, "comboxExtCommsEtherNetIP_IP_Type"};
-  TLabel labExtEtherNetIPDeviceName{&grpboxExtCommsEtherNetIP, "labExtEtherNetIPDeviceName", "Host Name"};
-  TEdit editExtCommsEtherNetIP_DeviceName{&grpboxExtCommsEtherNetIP, "editExtCommsEtherNetIP_DeviceName"};
-  TLabel labExtEtherNetIPIP_Addr{&grpboxExtCommsEtherNetIP, "labExtEtherNetIPIP_Addr", "IP Address"};
-  TSpinEdit speditExtCommsEtherNetIP_IP_AddrV4{&grpboxExtCommsEtherNetIP, "speditExtCommsEtherNetIP_IP_AddrV4", 0, 255, 0};
-  TSpinEdit speditExtCommsEtherNetIP_IP_AddrV3{&grpboxExtCommsEtherNetIP, "speditExtCommsEtherNetIP_IP_AddrV3", 0, 255, 0};
-  TSpinEdit speditExtCommsEtherNetIP_IP_AddrV2{&grpboxExtCommsEtherNetIP, "speditExtCommsEtherNetIP_IP_AddrV2", 0, 255, 0};
-  TSpinEdit speditExtCommsEtherNetIP_IP_AddrV1{&grpboxExtCommsEtherNetIP, "speditExtCommsEtherNetIP_IP_AddrV1", 0, 255, 0};
+  TSpinEdit speditExtCommsModbusTCP_Timeout{&grpboxExtCommsModbusTCP,
+                                            "speditExtCommsModbusTCP_Timeout", 0, 65000, 0};
+  TLabel labExtModbusTCPTimeoutUnit{&grpboxExtCommsModbusTCP, "labExtModbusTCPTimeoutUnit",
+                                    "Sec. 0 = No timeout"};
+  TGroupBox grpboxExtCommsEtherNetIP{&tabsExtendedCommsSet, "grpboxExtCommsEtherNetIP",
+                                     " EtherNet/IP "};
+  TLabel labExtEtherNetIPIPType{&grpboxExtCommsEtherNetIP, "labExtEtherNetIPIPType",
+                                "IP Assignment"};
+  TComboBox comboxExtCommsEtherNetIP_IP_Type{&grpboxExtCommsEtherNetIP,
+                                             "comboxExtCommsEtherNetIP_IP_Type"};
+  TLabel labExtEtherNetIPDeviceName{&grpboxExtCommsEtherNetIP, "labExtEtherNetIPDeviceName",
+                                    "Host Name"};
+  TEdit editExtCommsEtherNetIP_DeviceName{&grpboxExtCommsEtherNetIP,
+                                          "editExtCommsEtherNetIP_DeviceName"};
+  TLabel labExtEtherNetIPIP_Addr{&grpboxExtCommsEtherNetIP, "labExtEtherNetIPIP_Addr",
+                                 "IP Address"};
+  TSpinEdit speditExtCommsEtherNetIP_IP_AddrV4{&grpboxExtCommsEtherNetIP,
+                                               "speditExtCommsEtherNetIP_IP_AddrV4", 0, 255, 0};
+  TSpinEdit speditExtCommsEtherNetIP_IP_AddrV3{&grpboxExtCommsEtherNetIP,
+                                               "speditExtCommsEtherNetIP_IP_AddrV3", 0, 255, 0};
+  TSpinEdit speditExtCommsEtherNetIP_IP_AddrV2{&grpboxExtCommsEtherNetIP,
+                                               "speditExtCommsEtherNetIP_IP_AddrV2", 0, 255, 0};
+  TSpinEdit speditExtCommsEtherNetIP_IP_AddrV1{&grpboxExtCommsEtherNetIP,
+                                               "speditExtCommsEtherNetIP_IP_AddrV1", 0, 255, 0};
   TLabel labExtEtherNetIPMaskAddr{&grpboxExtCommsEtherNetIP, "labExtEtherNetIPMaskAddr", "IP Mask"};
-  TSpinEdit speditExtCommsEtherNetIP_MaskAddrV4{&grpboxExtCommsEtherNetIP, "speditExtCommsEtherNetIP_MaskAddrV4", 0, 255, 0};
-  TSpinEdit speditExtCommsEtherNetIP_MaskAddrV3{&grpboxExtCommsEtherNetIP, "speditExtCommsEtherNetIP_MaskAddrV3", 0, 255, 0};
-  TSpinEdit speditExtCommsEtherNetIP_MaskAddrV2{&grpboxExtCommsEtherNetIP, "speditExtCommsEtherNetIP_MaskAddrV2", 0, 255, 0};
-  TSpinEdit speditExtCommsEtherNetIP_MaskAddrV1{&grpboxExtCommsEtherNetIP, "speditExtCommsEtherNetIP_MaskAddrV1", 0, 255, 0};
-  TLabel labExtEtherNetIPGateway{&grpboxExtCommsEtherNetIP, "labExtEtherNetIPGateway", "Gateway Address"};
-  TSpinEdit speditExtCommsEtherNetIP_GatewayV4{&grpboxExtCommsEtherNetIP, "speditExtCommsEtherNetIP_GatewayV4", 0, 255, 0};
-  TSpinEdit speditExtCommsEtherNetIP_GatewayV3{&grpboxExtCommsEtherNetIP, "speditExtCommsEtherNetIP_GatewayV3", 0, 255, 0};
-  TSpinEdit speditExtCommsEtherNetIP_GatewayV2{&grpboxExtCommsEtherNetIP, "speditExtCommsEtherNetIP_GatewayV2", 0, 255, 0};
-  TSpinEdit speditExtCommsEtherNetIP_GatewayV1{&grpboxExtCommsEtherNetIP, "speditExtCommsEtherNetIP_GatewayV1", 0, 255, 0};
+  TSpinEdit speditExtCommsEtherNetIP_MaskAddrV4{&grpboxExtCommsEtherNetIP,
+                                                "speditExtCommsEtherNetIP_MaskAddrV4", 0, 255, 0};
+  TSpinEdit speditExtCommsEtherNetIP_MaskAddrV3{&grpboxExtCommsEtherNetIP,
+                                                "speditExtCommsEtherNetIP_MaskAddrV3", 0, 255, 0};
+  TSpinEdit speditExtCommsEtherNetIP_MaskAddrV2{&grpboxExtCommsEtherNetIP,
+                                                "speditExtCommsEtherNetIP_MaskAddrV2", 0, 255, 0};
+  TSpinEdit speditExtCommsEtherNetIP_MaskAddrV1{&grpboxExtCommsEtherNetIP,
+                                                "speditExtCommsEtherNetIP_MaskAddrV1", 0, 255, 0};
+  TLabel labExtEtherNetIPGateway{&grpboxExtCommsEtherNetIP, "labExtEtherNetIPGateway",
+                                 "Gateway Address"};
+  TSpinEdit speditExtCommsEtherNetIP_GatewayV4{&grpboxExtCommsEtherNetIP,
+                                               "speditExtCommsEtherNetIP_GatewayV4", 0, 255, 0};
+  TSpinEdit speditExtCommsEtherNetIP_GatewayV3{&grpboxExtCommsEtherNetIP,
+                                               "speditExtCommsEtherNetIP_GatewayV3", 0, 255, 0};
+  TSpinEdit speditExtCommsEtherNetIP_GatewayV2{&grpboxExtCommsEtherNetIP,
+                                               "speditExtCommsEtherNetIP_GatewayV2", 0, 255, 0};
+  TSpinEdit speditExtCommsEtherNetIP_GatewayV1{&grpboxExtCommsEtherNetIP,
+                                               "speditExtCommsEtherNetIP_GatewayV1", 0, 255, 0};
   TGroupBox grpboxExtCommsCAN{&tabsExtendedCommsSet, "grpboxExtCommsCAN", " CANbus Settings "};
   TLabel labExtCANAddress{&grpboxExtCommsCAN, "labExtCANAddress", "Address"};
-  TSpinEdit speditExtComms_CANbus_Address{&grpboxExtCommsCAN, "speditExtComms_CANbus_Address", 0, 126, 0};
+  TSpinEdit speditExtComms_CANbus_Address{&grpboxExtCommsCAN, "speditExtComms_CANbus_Address", 0,
+                                          126, 0};
   TLabel labExtCANBaudRate{&grpboxExtCommsCAN, "labExtCANBaudRate", "Baud Rate"};
   TComboBox cbExtComms_CANbus_BaudRate{&grpboxExtCommsCAN, "cbExtComms_CANbus_BaudRate"};
   TLabel labExtCANStructType{&grpboxExtCommsCAN, "labExtCANStructType", "Structure selection"};
@@ -1896,47 +2040,74 @@ class TForm1 : public TForm {
   TLabel labExtCANIdentType{&grpboxExtCommsCAN, "labExtCANIdentType", "Identifier type"};
   TComboBox cbExtComms_CANbus_IdentType{&grpboxExtCommsCAN, "cbExtComms_CANbus_IdentType"};
   TLabel labExtCANCmdBaseAddr{&grpboxExtCommsCAN, "labExtCANCmdBaseAddr", "Command base address"};
-  TSpinEdit speditExtComms_CANbus_CmdBaseAddr{&grpboxExtCommsCAN, "speditExtComms_CANbus_CmdBaseAddr", 0, 65535, 0};
+  TSpinEdit speditExtComms_CANbus_CmdBaseAddr{&grpboxExtCommsCAN,
+                                              "speditExtComms_CANbus_CmdBaseAddr", 0, 65535, 0};
   TLabel labExtCANActBaseAddr{&grpboxExtCommsCAN, "labExtCANActBaseAddr", "Actual base address"};
-  TSpinEdit speditExtComms_CANbus_ActBaseAddr{&grpboxExtCommsCAN, "speditExtComms_CANbus_ActBaseAddr", 0, 65535, 0};
+  TSpinEdit speditExtComms_CANbus_ActBaseAddr{&grpboxExtCommsCAN,
+                                              "speditExtComms_CANbus_ActBaseAddr", 0, 65535, 0};
   TLabel labExtCANSetBaseAddr{&grpboxExtCommsCAN, "labExtCANSetBaseAddr", "Setting base address"};
-  TSpinEdit speditExtComms_CANbus_SetBaseAddr{&grpboxExtCommsCAN, "speditExtComms_CANbus_SetBaseAddr", 0, 65535, 0};
-  TGroupBox grpboxExtCommsConfigBitsAndWords{&tabsExtendedCommsSet, "grpboxExtCommsConfigBitsAndWords", " Configurable Bit and Word Registers "};
-  TStringGrid strgridExtCommsConfigBits{&grpboxExtCommsConfigBitsAndWords, "strgridExtCommsConfigBits", 3, 17};
-  TStringGrid strgridExtCommsConfigWords{&grpboxExtCommsConfigBitsAndWords, "strgridExtCommsConfigWords", 2, 20};
-  TButton butComsLoadDefaultBitAndWords{&grpboxExtCommsConfigBitsAndWords, "butComsLoadDefaultBitAndWords", "Load Defaults"};
+  TSpinEdit speditExtComms_CANbus_SetBaseAddr{&grpboxExtCommsCAN,
+                                              "speditExtComms_CANbus_SetBaseAddr", 0, 65535, 0};
+  TGroupBox grpboxExtCommsConfigBitsAndWords{&tabsExtendedCommsSet,
+                                             "grpboxExtCommsConfigBitsAndWords",
+                                             " Configurable Bit and Word Registers "};
+  TStringGrid strgridExtCommsConfigBits{&grpboxExtCommsConfigBitsAndWords,
+                                        "strgridExtCommsConfigBits", 3, 17};
+  TStringGrid strgridExtCommsConfigWords{&grpboxExtCommsConfigBitsAndWords,
+                                         "strgridExtCommsConfigWords", 2, 20};
+  TButton butComsLoadDefaultBitAndWords{&grpboxExtCommsConfigBitsAndWords,
+                                        "butComsLoadDefaultBitAndWords", "Load Defaults"};
   TGroupBox gbExtProfiDPStat{&tabsExtendedCommsSet, "gbExtProfiDPStat", " Profibus-DP Statistics "};
-  TLabel labmbExtProfiDPCommsModStat_7{&gbExtProfiDPStat, "labmbExtProfiDPCommsModStat_7", "Comm Software Revision"};
+  TLabel labmbExtProfiDPCommsModStat_7{&gbExtProfiDPStat, "labmbExtProfiDPCommsModStat_7",
+                                       "Comm Software Revision"};
   TEdit mbExtProfiDPCommsModStat_7{&gbExtProfiDPStat, "mbExtProfiDPCommsModStat_7"};
-  TLabel labmbExtProfiDPCommsModStat_6{&gbExtProfiDPStat, "labmbExtProfiDPCommsModStat_6", "VPC Stack Revision"};
+  TLabel labmbExtProfiDPCommsModStat_6{&gbExtProfiDPStat, "labmbExtProfiDPCommsModStat_6",
+                                       "VPC Stack Revision"};
   TEdit mbExtProfiDPCommsModStat_6{&gbExtProfiDPStat, "mbExtProfiDPCommsModStat_6"};
   TLabel labmbExtProfiDPCyclicTime{&gbExtProfiDPStat, "labmbExtProfiDPCyclicTime", "Cyclic Time"};
   TEdit mbExtProfiDPCyclicTime{&gbExtProfiDPStat, "mbExtProfiDPCyclicTime"};
-  TLabel labmbExtProfiDPCycTimePosDev{&gbExtProfiDPStat, "labmbExtProfiDPCycTimePosDev", "Pos. Deviation"};
+  TLabel labmbExtProfiDPCycTimePosDev{&gbExtProfiDPStat, "labmbExtProfiDPCycTimePosDev",
+                                      "Pos. Deviation"};
   TEdit mbExtProfiDPCycTimePosDev{&gbExtProfiDPStat, "mbExtProfiDPCycTimePosDev"};
-  TLabel labmbExtProfiDPCycTimeNegDev{&gbExtProfiDPStat, "labmbExtProfiDPCycTimeNegDev", "Neg. Deviation"};
+  TLabel labmbExtProfiDPCycTimeNegDev{&gbExtProfiDPStat, "labmbExtProfiDPCycTimeNegDev",
+                                      "Neg. Deviation"};
   TEdit mbExtProfiDPCycTimeNegDev{&gbExtProfiDPStat, "mbExtProfiDPCycTimeNegDev"};
-  TLabel labmbExtProfiDPCommsModStat_0{&gbExtProfiDPStat, "labmbExtProfiDPCommsModStat_0", "Baud Rate"};
+  TLabel labmbExtProfiDPCommsModStat_0{&gbExtProfiDPStat, "labmbExtProfiDPCommsModStat_0",
+                                       "Baud Rate"};
   TEdit mbExtProfiDPCommsModStat_0{&gbExtProfiDPStat, "mbExtProfiDPCommsModStat_0"};
-  TLabel labmbExtProfiDPCommsModStat_1{&gbExtProfiDPStat, "labmbExtProfiDPCommsModStat_1", "VPC Revision"};
+  TLabel labmbExtProfiDPCommsModStat_1{&gbExtProfiDPStat, "labmbExtProfiDPCommsModStat_1",
+                                       "VPC Revision"};
   TEdit mbExtProfiDPCommsModStat_1{&gbExtProfiDPStat, "mbExtProfiDPCommsModStat_1"};
-  TLabel labmbExtProfiDPCommsModStat_2{&gbExtProfiDPStat, "labmbExtProfiDPCommsModStat_2", "DP State"};
+  TLabel labmbExtProfiDPCommsModStat_2{&gbExtProfiDPStat, "labmbExtProfiDPCommsModStat_2",
+                                       "DP State"};
   TEdit mbExtProfiDPCommsModStat_2{&gbExtProfiDPStat, "mbExtProfiDPCommsModStat_2"};
-  TLabel labmbExtProfiDPCommsModStat_3{&gbExtProfiDPStat, "labmbExtProfiDPCommsModStat_3", "Watchdog State"};
+  TLabel labmbExtProfiDPCommsModStat_3{&gbExtProfiDPStat, "labmbExtProfiDPCommsModStat_3",
+                                       "Watchdog State"};
   TEdit mbExtProfiDPCommsModStat_3{&gbExtProfiDPStat, "mbExtProfiDPCommsModStat_3"};
-  TGroupBox gbExtModbusRTU_Stat{&tabsExtendedCommsSet, "gbExtModbusRTU_Stat", " Modbus-RTU Statistics "};
-  TLabel labmemExtCommsStatModbusRTU_SoftRev{&gbExtModbusRTU_Stat, "labmemExtCommsStatModbusRTU_SoftRev", "Software Revision"};
+  TGroupBox gbExtModbusRTU_Stat{&tabsExtendedCommsSet, "gbExtModbusRTU_Stat",
+                                " Modbus-RTU Statistics "};
+  TLabel labmemExtCommsStatModbusRTU_SoftRev{
+      &gbExtModbusRTU_Stat, "labmemExtCommsStatModbusRTU_SoftRev", "Software Revision"};
   TEdit memExtCommsStatModbusRTU_SoftRev{&gbExtModbusRTU_Stat, "memExtCommsStatModbusRTU_SoftRev"};
-  TLabel labmemExtCommsStatModbusRTU_CycleTime{&gbExtModbusRTU_Stat, "labmemExtCommsStatModbusRTU_CycleTime", "Cycle Time"};
-  TEdit memExtCommsStatModbusRTU_CycleTime{&gbExtModbusRTU_Stat, "memExtCommsStatModbusRTU_CycleTime"};
-  TLabel labmemExtCommsStatModbusRTU_LongCycleTime{&gbExtModbusRTU_Stat, "labmemExtCommsStatModbusRTU_LongCycleTime", "Longest Cycle Time"};
-  TEdit memExtCommsStatModbusRTU_LongCycleTime{&gbExtModbusRTU_Stat, "memExtCommsStatModbusRTU_LongCycleTime"};
-  TLabel labmemExtCommsStatModbusRTU_ListenMode{&gbExtModbusRTU_Stat, "labmemExtCommsStatModbusRTU_ListenMode", "Listen Mode"};
-  TEdit memExtCommsStatModbusRTU_ListenMode{&gbExtModbusRTU_Stat, "memExtCommsStatModbusRTU_ListenMode"};
-  TLabel labmemExtCommsStatModbusRTU_MsgCntr{&gbExtModbusRTU_Stat, "labmemExtCommsStatModbusRTU_MsgCntr", "Message Counter"};
+  TLabel labmemExtCommsStatModbusRTU_CycleTime{
+      &gbExtModbusRTU_Stat, "labmemExtCommsStatModbusRTU_CycleTime", "Cycle Time"};
+  TEdit memExtCommsStatModbusRTU_CycleTime{&gbExtModbusRTU_Stat,
+                                           "memExtCommsStatModbusRTU_CycleTime"};
+  TLabel labmemExtCommsStatModbusRTU_LongCycleTime{
+      &gbExtModbusRTU_Stat, "labmemExtCommsStatModbusRTU_LongCycleTime", "Longest Cycle Time"};
+  TEdit memExtCommsStatModbusRTU_LongCycleTime{&gbExtModbusRTU_Stat,
+                                               "memExtCommsStatModbusRTU_LongCycleTime"};
+  TLabel labmemExtCommsStatModbusRTU_ListenMode{
+      &gbExtModbusRTU_Stat, "labmemExtCommsStatModbusRTU_ListenMode", "Listen Mode"};
+  TEdit memExtCommsStatModbusRTU_ListenMode{&gbExtModbusRTU_Stat,
+                                            "memExtCommsStatModbusRTU_ListenMode"};
+  TLabel labmemExtCommsStatModbusRTU_MsgCntr{
+      &gbExtModbusRTU_Stat, "labmemExtCommsStatModbusRTU_MsgCntr", "Message Counter"};
   TEdit memExtCommsStatModbusRTU_MsgCntr{&gbExtModbusRTU_Stat, "memExtCommsStatModbusRTU_MsgCntr"};
-  TLabel labmemExtCommsStatModbusRTU_CRC_Cntr{&gbExtModbusRTU_Stat, "labmemExtCommsStatModbusRTU_CRC_Cntr", "CRC Counter"};
-  TEdit memExtCommsStatModbusRTU_CRC_Cntr{&gbExtModbusRTU_Stat, "memExtCommsStatModbusRTU_CRC_Cntr"};
+  TLabel labmemExtCommsStatModbusRTU_CRC_Cntr{
+      &gbExtModbusRTU_Stat, "labmemExtCommsStatModbusRTU_CRC_Cntr", "CRC Counter"};
+  TEdit memExtCommsStatModbusRTU_CRC_Cntr{&gbExtModbusRTU_Stat,
+                                          "memExtCommsStatModbusRTU_CRC_Cntr"};
   TGroupBox gbExtCanbusStat{&tabsExtendedCommsSet, "gbExtCanbusStat", " CANbus Statistics"};
   TLabel labmbExtCyclicTime{&gbExtCanbusStat, "labmbExtCyclicTime", "Cyclic Time"};
   TEdit mbExtCyclicTime{&gbExtCanbusStat, "mbExtCyclicTime"};
@@ -1948,41 +2119,71 @@ class TForm1 : public TForm {
   TEdit mbExtDummy0{&gbExtCanbusStat, "mbExtDummy0"};
   TLabel labmbExtCommsRev{&gbExtCanbusStat, "labmbExtCommsRev", "Comms Revision"};
   TEdit mbExtCommsRev{&gbExtCanbusStat, "mbExtCommsRev"};
-  TGroupBox gbExtPROFINET_Stat{&tabsExtendedCommsSet, "gbExtPROFINET_Stat", " PROFINET Statistics "};
-  TLabel labmemExtCommsStatPROFINET_CommsRev{&gbExtPROFINET_Stat, "labmemExtCommsStatPROFINET_CommsRev", "Comms Revision"};
+  TGroupBox gbExtPROFINET_Stat{&tabsExtendedCommsSet, "gbExtPROFINET_Stat",
+                               " PROFINET Statistics "};
+  TLabel labmemExtCommsStatPROFINET_CommsRev{
+      &gbExtPROFINET_Stat, "labmemExtCommsStatPROFINET_CommsRev", "Comms Revision"};
   TEdit memExtCommsStatPROFINET_CommsRev{&gbExtPROFINET_Stat, "memExtCommsStatPROFINET_CommsRev"};
-  TLabel labmemExtCommsStatPROFINET_MAC{&gbExtPROFINET_Stat, "labmemExtCommsStatPROFINET_MAC", "MAC Address"};
+  TLabel labmemExtCommsStatPROFINET_MAC{&gbExtPROFINET_Stat, "labmemExtCommsStatPROFINET_MAC",
+                                        "MAC Address"};
   TEdit memExtCommsStatPROFINET_MAC{&gbExtPROFINET_Stat, "memExtCommsStatPROFINET_MAC"};
-  TLabel labmemExtCommsStatPROFINET_StackRev{&gbExtPROFINET_Stat, "labmemExtCommsStatPROFINET_StackRev", "Stack Revision"};
+  TLabel labmemExtCommsStatPROFINET_StackRev{
+      &gbExtPROFINET_Stat, "labmemExtCommsStatPROFINET_StackRev", "Stack Revision"};
   TEdit memExtCommsStatPROFINET_StackRev{&gbExtPROFINET_Stat, "memExtCommsStatPROFINET_StackRev"};
-  TLabel labmemExtCommsStatPROFINET_CycleTime{&gbExtPROFINET_Stat, "labmemExtCommsStatPROFINET_CycleTime", "Cycle Time"};
+  TLabel labmemExtCommsStatPROFINET_CycleTime{&gbExtPROFINET_Stat,
+                                              "labmemExtCommsStatPROFINET_CycleTime", "Cycle Time"};
   TEdit memExtCommsStatPROFINET_CycleTime{&gbExtPROFINET_Stat, "memExtCommsStatPROFINET_CycleTime"};
-  TLabel labmemExtCommsStatPROFINET_CyclePosTimeDev{&gbExtPROFINET_Stat, "labmemExtCommsStatPROFINET_CyclePosTimeDev", "Pos. Deviation"};
-  TEdit memExtCommsStatPROFINET_CyclePosTimeDev{&gbExtPROFINET_Stat, "memExtCommsStatPROFINET_CyclePosTimeDev"};
-  TLabel labmemExtCommsStatPROFINET_CycleNegTimeDev{&gbExtPROFINET_Stat, "labmemExtCommsStatPROFINET_CycleNegTimeDev", "Neg. Deviation"};
-  TEdit memExtCommsStatPROFINET_CycleNegTimeDev{&gbExtPROFINET_Stat, "memExtCommsStatPROFINET_CycleNegTimeDev"};
-  TLabel labmemExtCommsStatPROFINET_State{&gbExtPROFINET_Stat, "labmemExtCommsStatPROFINET_State", "State"};
+  TLabel labmemExtCommsStatPROFINET_CyclePosTimeDev{
+      &gbExtPROFINET_Stat, "labmemExtCommsStatPROFINET_CyclePosTimeDev", "Pos. Deviation"};
+  TEdit memExtCommsStatPROFINET_CyclePosTimeDev{&gbExtPROFINET_Stat,
+                                                "memExtCommsStatPROFINET_CyclePosTimeDev"};
+  TLabel labmemExtCommsStatPROFINET_CycleNegTimeDev{
+      &gbExtPROFINET_Stat, "labmemExtCommsStatPROFINET_CycleNegTimeDev", "Neg. Deviation"};
+  TEdit memExtCommsStatPROFINET_CycleNegTimeDev{&gbExtPROFINET_Stat,
+                                                "memExtCommsStatPROFINET_CycleNegTimeDev"};
+  TLabel labmemExtCommsStatPROFINET_State{&gbExtPROFINET_Stat, "labmemExtCommsStatPROFINET_State",
+                                          "State"};
   TEdit memExtCommsStatPROFINET_State{&gbExtPROFINET_Stat, "memExtCommsStatPROFINET_State"};
-  TGroupBox grpboxExtCommsModbusTCP_Stat{&tabsExtendedCommsSet, "grpboxExtCommsModbusTCP_Stat", " Modbus/TCP Statistics "};
-  TLabel labmemExtCommsStatModbusTCP_SoftRev{&grpboxExtCommsModbusTCP_Stat, "labmemExtCommsStatModbusTCP_SoftRev", "Software Revision"};
-  TEdit memExtCommsStatModbusTCP_SoftRev{&grpboxExtCommsModbusTCP_Stat, "memExtCommsStatModbusTCP_SoftRev"};
-  TLabel labmemExtCommsStatModbusTCP_MAC{&grpboxExtCommsModbusTCP_Stat, "labmemExtCommsStatModbusTCP_MAC", "MAC Address"};
+  TGroupBox grpboxExtCommsModbusTCP_Stat{&tabsExtendedCommsSet, "grpboxExtCommsModbusTCP_Stat",
+                                         " Modbus/TCP Statistics "};
+  TLabel labmemExtCommsStatModbusTCP_SoftRev{
+      &grpboxExtCommsModbusTCP_Stat, "labmemExtCommsStatModbusTCP_SoftRev", "Software Revision"};
+  TEdit memExtCommsStatModbusTCP_SoftRev{&grpboxExtCommsModbusTCP_Stat,
+                                         "memExtCommsStatModbusTCP_SoftRev"};
+  TLabel labmemExtCommsStatModbusTCP_MAC{&grpboxExtCommsModbusTCP_Stat,
+                                         "labmemExtCommsStatModbusTCP_MAC", "MAC Address"};
   TEdit memExtCommsStatModbusTCP_MAC{&grpboxExtCommsModbusTCP_Stat, "memExtCommsStatModbusTCP_MAC"};
-  TLabel labmemExtCommsStatModbusTCP_CycleTime{&grpboxExtCommsModbusTCP_Stat, "labmemExtCommsStatModbusTCP_CycleTime", "Cycle Time"};
-  TEdit memExtCommsStatModbusTCP_CycleTime{&grpboxExtCommsModbusTCP_Stat, "memExtCommsStatModbusTCP_CycleTime"};
-  TLabel labmemExtCommsStatModbusTCP_LongCycleTime{&grpboxExtCommsModbusTCP_Stat, "labmemExtCommsStatModbusTCP_LongCycleTime", "Longest Cycle Time"};
-  TEdit memExtCommsStatModbusTCP_LongCycleTime{&grpboxExtCommsModbusTCP_Stat, "memExtCommsStatModbusTCP_LongCycleTime"};
-  TLabel labmemExtCommsStatModbusTCP_MsgCntr{&grpboxExtCommsModbusTCP_Stat, "labmemExtCommsStatModbusTCP_MsgCntr", "Message Counter"};
-  TEdit memExtCommsStatModbusTCP_MsgCntr{&grpboxExtCommsModbusTCP_Stat, "memExtCommsStatModbusTCP_MsgCntr"};
-  TGroupBox grpboxExtCommsEtherNetIP_Stat{&tabsExtendedCommsSet, "grpboxExtCommsEtherNetIP_Stat", " EtherNet/IP Statistics "};
-  TLabel labmemExtCommsStatsEtherNetIP_SoftRev{&grpboxExtCommsEtherNetIP_Stat, "labmemExtCommsStatsEtherNetIP_SoftRev", "Software Revision"};
-  TEdit memExtCommsStatsEtherNetIP_SoftRev{&grpboxExtCommsEtherNetIP_Stat, "memExtCommsStatsEtherNetIP_SoftRev"};
-  TLabel labmemExtCommsStatsEtherNetIP_MAC{&grpboxExtCommsEtherNetIP_Stat, "labmemExtCommsStatsEtherNetIP_MAC", "MAC Address"};
-  TEdit memExtCommsStatsEtherNetIP_MAC{&grpboxExtCommsEtherNetIP_Stat, "memExtCommsStatsEtherNetIP_MAC"};
-  TLabel labmemExtCommsStatsEtherNetIP_StackRev{&grpboxExtCommsEtherNetIP_Stat, "labmemExtCommsStatsEtherNetIP_StackRev", "Stack Revision"};
-  TEdit memExtCommsStatsEtherNetIP_StackRev{&grpboxExtCommsEtherNetIP_Stat, "memExtCommsStatsEtherNetIP_StackRev"};
-  TLabel labmemExtCommsStatsEtherNetIP_State{&grpboxExtCommsEtherNetIP_Stat, "labmemExtCommsStatsEtherNetIP_State", "State"};
-  TEdit memExtCommsStatsEtherNetIP_State{&grpboxExtCommsEtherNetIP_Stat, "memExtCommsStatsEtherNetIP_State"};
+  TLabel labmemExtCommsStatModbusTCP_CycleTime{
+      &grpboxExtCommsModbusTCP_Stat, "labmemExtCommsStatModbusTCP_CycleTime", "Cycle Time"};
+  TEdit memExtCommsStatModbusTCP_CycleTime{&grpboxExtCommsModbusTCP_Stat,
+                                           "memExtCommsStatModbusTCP_CycleTime"};
+  TLabel labmemExtCommsStatModbusTCP_LongCycleTime{&grpboxExtCommsModbusTCP_Stat,
+                                                   "labmemExtCommsStatModbusTCP_LongCycleTime",
+                                                   "Longest Cycle Time"};
+  TEdit memExtCommsStatModbusTCP_LongCycleTime{&grpboxExtCommsModbusTCP_Stat,
+                                               "memExtCommsStatModbusTCP_LongCycleTime"};
+  TLabel labmemExtCommsStatModbusTCP_MsgCntr{
+      &grpboxExtCommsModbusTCP_Stat, "labmemExtCommsStatModbusTCP_MsgCntr", "Message Counter"};
+  TEdit memExtCommsStatModbusTCP_MsgCntr{&grpboxExtCommsModbusTCP_Stat,
+                                         "memExtCommsStatModbusTCP_MsgCntr"};
+  TGroupBox grpboxExtCommsEtherNetIP_Stat{&tabsExtendedCommsSet, "grpboxExtCommsEtherNetIP_Stat",
+                                          " EtherNet/IP Statistics "};
+  TLabel labmemExtCommsStatsEtherNetIP_SoftRev{
+      &grpboxExtCommsEtherNetIP_Stat, "labmemExtCommsStatsEtherNetIP_SoftRev", "Software Revision"};
+  TEdit memExtCommsStatsEtherNetIP_SoftRev{&grpboxExtCommsEtherNetIP_Stat,
+                                           "memExtCommsStatsEtherNetIP_SoftRev"};
+  TLabel labmemExtCommsStatsEtherNetIP_MAC{&grpboxExtCommsEtherNetIP_Stat,
+                                           "labmemExtCommsStatsEtherNetIP_MAC", "MAC Address"};
+  TEdit memExtCommsStatsEtherNetIP_MAC{&grpboxExtCommsEtherNetIP_Stat,
+                                       "memExtCommsStatsEtherNetIP_MAC"};
+  TLabel labmemExtCommsStatsEtherNetIP_StackRev{
+      &grpboxExtCommsEtherNetIP_Stat, "labmemExtCommsStatsEtherNetIP_StackRev", "Stack Revision"};
+  TEdit memExtCommsStatsEtherNetIP_StackRev{&grpboxExtCommsEtherNetIP_Stat,
+                                            "memExtCommsStatsEtherNetIP_StackRev"};
+  TLabel labmemExtCommsStatsEtherNetIP_State{&grpboxExtCommsEtherNetIP_Stat,
+                                             "labmemExtCommsStatsEtherNetIP_State", "State"};
+  TEdit memExtCommsStatsEtherNetIP_State{&grpboxExtCommsEtherNetIP_Stat,
+                                         "memExtCommsStatsEtherNetIP_State"};
 
   // The protocol the page last switched to; a typed text that names none keeps it.
   int ExtCommsProtocol = 0;
@@ -2107,10 +2308,12 @@ class TForm1 : public TForm {
   TEdit ebMLC_set{&gbMLC_Calc, "ebMLC_set"};
   TLabel labMLC_setUnit{&gbMLC_Calc, "labMLC_setUnit", "%"};
   TGroupBox gbCurveClassCalc{&tsCalculator, "gbCurveClassCalc", " Thermal Curve Class Setting "};
-  TLabel labLockRotorCurrentLev{&gbCurveClassCalc, "labLockRotorCurrentLev", "Max current level (lock rotor) :"};
+  TLabel labLockRotorCurrentLev{&gbCurveClassCalc, "labLockRotorCurrentLev",
+                                "Max current level (lock rotor) :"};
   TEdit ebLockRotorCurrentLev{&gbCurveClassCalc, "ebLockRotorCurrentLev"};
   TLabel labLockRotorCurrentLevUnit{&gbCurveClassCalc, "labLockRotorCurrentLevUnit", "%"};
-  TLabel labLockRotorTime{&gbCurveClassCalc, "labLockRotorTime", "Max time (lock rotor - no damage) :"};
+  TLabel labLockRotorTime{&gbCurveClassCalc, "labLockRotorTime",
+                          "Max time (lock rotor - no damage) :"};
   TEdit ebLockRotorTime{&gbCurveClassCalc, "ebLockRotorTime"};
   TLabel labLockRotorTimeUnit{&gbCurveClassCalc, "labLockRotorTimeUnit", "sec"};
   TButton bCalcCurveClass{&gbCurveClassCalc, "bCalcCurveClass", "Calculate curve class setting"};
@@ -2211,8 +2414,6 @@ class TForm1 : public TForm {
   void Label345Click();
   void labMLC2Click();
   void labTCC2Click();
-
-
 };
 
 extern TForm1* Form1;

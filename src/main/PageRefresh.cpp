@@ -28,7 +28,8 @@ void TForm1::InitPageRefresh() {
   // With the port closed a tick only follows the relay 1 choice with the fail-safe box.
   Timer2.Idle = [this] {
     const int relay1 = rgMTR_Select.ItemIndex();
-    return !PortOpen() && !(relay1 == 0 && !cbFailSave_Sel.Enabled()) && !(relay1 == 1 && cbFailSave_Sel.Enabled());
+    return !PortOpen() && !(relay1 == 0 && !cbFailSave_Sel.Enabled()) &&
+           !(relay1 == 1 && cbFailSave_Sel.Enabled());
   };
   cbFailSave_Sel.SetHint("Relay trips with loss of supply");
   mbClock.ReadOnly = true;

@@ -26,7 +26,8 @@ void TForm1::InitRecordPages() {
   sgFaultHist.ColWidths = {40, 74, 73, 54, 454, 60, 57, 57, 53};
   bFaultUpDate.OnClick = [this] { FaultUpdateReq(); };
   bSaveFaultRecs.OnClick = [this] { bSaveFaultRecsClick(); };
-  SetUpExportDialog(SaveDialogFaults, "SaveDialogFaults", "Save fault records to disk", "Faults|*.xls");
+  SetUpExportDialog(SaveDialogFaults, "SaveDialogFaults", "Save fault records to disk",
+                    "Faults|*.xls");
 
   // -- Event History --
   sgQuickEventViewer.FixedCols = 0;
@@ -35,8 +36,10 @@ void TForm1::InitRecordPages() {
   pbQuickEventView.SetMax(100);
   seEventNumber.MaxLength = 4;
   labEventNotice.SetCaption(
-      "The records are saved in a file\nnamed after the drive ID,\nfor example C:\\DRIVE_ID.xls.\n\n"
-      "The data fields are separated\nby tab characters; the file can\nbe opened with a spreadsheet\nprogram.\n\n"
+      "The records are saved in a file\nnamed after the drive ID,\nfor example "
+      "C:\\DRIVE_ID.xls.\n\n"
+      "The data fields are separated\nby tab characters; the file can\nbe opened with a "
+      "spreadsheet\nprogram.\n\n"
       "Please do nothing else while\nrecords are uploaded over the\nhalf-duplex infrared link.");
   tsEvents.OnShow = [this] { tsEventsShow(); };
   bEventRecDownLoad.OnClick = [this] { bEventRecDownLoadClick(); };
@@ -44,7 +47,8 @@ void TForm1::InitRecordPages() {
   seEventNumber.OnExit = [this] { seEventNumberExit(); };
   bQuickEventUpload.OnClick = [this] { bQuickEventUploadClick(); };
   bClrQuickViewer.OnClick = [this] { bClrQuickViewerClick(); };
-  SetUpExportDialog(SaveDialogEvents, "SaveDialogEvents", "Save event records to disk", "Events|*.xls");
+  SetUpExportDialog(SaveDialogEvents, "SaveDialogEvents", "Save event records to disk",
+                    "Events|*.xls");
   // The link's event chain writes and closes the running download's file through these.
   EventFileWriteLn = [this](const std::string& line) { EventExportFile.WriteLn(line); };
   EventFileClose = [this] { EventExportFile.Close(); };

@@ -13,13 +13,28 @@ namespace {
 // The check box groups, in the order the sample reads them; the channels no box hides come first
 // (0..8) and between the trips and the temperatures (115).
 enum class Group {
-  Always, DigitalInputs, ExtDigitalInputs, Relays, ExtRelays, PlcInputs, Counters, Timers,
-  LogicFunctions, Latch, Other, Alarms, Trips, Frequency, Temperatures
+  Always,
+  DigitalInputs,
+  ExtDigitalInputs,
+  Relays,
+  ExtRelays,
+  PlcInputs,
+  Counters,
+  Timers,
+  LogicFunctions,
+  Latch,
+  Other,
+  Alarms,
+  Trips,
+  Frequency,
+  Temperatures
 };
 constexpr Group kSampleOrder[] = {
-    Group::Always,   Group::DigitalInputs,  Group::ExtDigitalInputs, Group::Relays, Group::ExtRelays,
-    Group::PlcInputs, Group::Counters,      Group::Timers,           Group::LogicFunctions, Group::Latch,
-    Group::Other,    Group::Alarms,         Group::Trips,            Group::Frequency, Group::Temperatures,
+    Group::Always,   Group::DigitalInputs, Group::ExtDigitalInputs,
+    Group::Relays,   Group::ExtRelays,     Group::PlcInputs,
+    Group::Counters, Group::Timers,        Group::LogicFunctions,
+    Group::Latch,    Group::Other,         Group::Alarms,
+    Group::Trips,    Group::Frequency,     Group::Temperatures,
 };
 
 struct GroupBox {
@@ -27,12 +42,18 @@ struct GroupBox {
   TCheckBox TForm1::*Box;
 };
 constexpr GroupBox kGroupBoxes[] = {
-    {Group::DigitalInputs, &TForm1::cb_RecDF_InpVis},  {Group::ExtDigitalInputs, &TForm1::cb_RecExtDF_InpVis},
-    {Group::Relays, &TForm1::cb_RecRelVis},            {Group::ExtRelays, &TForm1::cb_RecExtRelVis},
-    {Group::PlcInputs, &TForm1::cb_RecPLC_InpVis},     {Group::Counters, &TForm1::cb_RecCntrVis},
-    {Group::Timers, &TForm1::cb_RecTmrVis},            {Group::LogicFunctions, &TForm1::cb_RecLF_Vis},
-    {Group::Latch, &TForm1::cb_RecLatchVis},           {Group::Other, &TForm1::cb_RecOtherVis},
-    {Group::Alarms, &TForm1::cb_RecAFVis},             {Group::Trips, &TForm1::cb_RecTFVis},
+    {Group::DigitalInputs, &TForm1::cb_RecDF_InpVis},
+    {Group::ExtDigitalInputs, &TForm1::cb_RecExtDF_InpVis},
+    {Group::Relays, &TForm1::cb_RecRelVis},
+    {Group::ExtRelays, &TForm1::cb_RecExtRelVis},
+    {Group::PlcInputs, &TForm1::cb_RecPLC_InpVis},
+    {Group::Counters, &TForm1::cb_RecCntrVis},
+    {Group::Timers, &TForm1::cb_RecTmrVis},
+    {Group::LogicFunctions, &TForm1::cb_RecLF_Vis},
+    {Group::Latch, &TForm1::cb_RecLatchVis},
+    {Group::Other, &TForm1::cb_RecOtherVis},
+    {Group::Alarms, &TForm1::cb_RecAFVis},
+    {Group::Trips, &TForm1::cb_RecTFVis},
     {Group::Temperatures, &TForm1::cb_RecRTDVis},
 };
 
@@ -47,8 +68,12 @@ struct Channel {
 };
 using F = TForm1;
 constexpr Channel N(const char* t, Group g, TEdit F::*box) { return {t, g, box, nullptr, -1}; }
-constexpr Channel L(const char* t, Group g, TiLedRectangle F::*lamp) { return {t, g, nullptr, lamp, -1}; }
-constexpr Channel P(const char* t, int bit) { return {t, Group::PlcInputs, nullptr, nullptr, 16 - bit}; }
+constexpr Channel L(const char* t, Group g, TiLedRectangle F::*lamp) {
+  return {t, g, nullptr, lamp, -1};
+}
+constexpr Channel P(const char* t, int bit) {
+  return {t, Group::PlcInputs, nullptr, nullptr, 16 - bit};
+}
 constexpr Group A = Group::Alarms, T = Group::Trips;
 
 constexpr Channel kChannels[] = {
@@ -84,10 +109,22 @@ constexpr Channel kChannels[] = {
     L("Relay 6", Group::ExtRelays, &F::iLedExtRL_6),
     L("Relay 7", Group::ExtRelays, &F::iLedExtRL_7),
     L("Relay 8", Group::ExtRelays, &F::iLedExtRL_8),
-    P("PLC Bit 01", 1), P("PLC Bit 02", 2), P("PLC Bit 03", 3), P("PLC Bit 04", 4),
-    P("PLC Bit 05", 5), P("PLC Bit 06", 6), P("PLC Bit 07", 7), P("PLC Bit 08", 8),
-    P("PLC Bit 09", 9), P("PLC Bit 10", 10), P("PLC Bit 11", 11), P("PLC Bit 12", 12),
-    P("PLC Bit 13", 13), P("PLC Bit 14", 14), P("PLC Bit 15", 15), P("PLC Bit 16", 16),
+    P("PLC Bit 01", 1),
+    P("PLC Bit 02", 2),
+    P("PLC Bit 03", 3),
+    P("PLC Bit 04", 4),
+    P("PLC Bit 05", 5),
+    P("PLC Bit 06", 6),
+    P("PLC Bit 07", 7),
+    P("PLC Bit 08", 8),
+    P("PLC Bit 09", 9),
+    P("PLC Bit 10", 10),
+    P("PLC Bit 11", 11),
+    P("PLC Bit 12", 12),
+    P("PLC Bit 13", 13),
+    P("PLC Bit 14", 14),
+    P("PLC Bit 15", 15),
+    P("PLC Bit 16", 16),
     N("Cntr A Count", Group::Counters, &F::mbActCntA),
     L("Cntr A Out", Group::Counters, &F::iLedCntrA_Output),
     N("Cntr B Count", Group::Counters, &F::mbActCntB),
@@ -166,8 +203,9 @@ static_assert(std::size(kChannels) == 120);
 constexpr size_t kRingPoints = 3000;
 constexpr double kShownDays = 60.0 / 86400.0;  // one minute of the time axis
 
-constexpr TColor kTraceColours[] = {clRed,  clLime,   clBlue, clYellow, clFuchsia, clAqua,  0x0080FF,
-                                    clWhite, 0x80FF80, clSilver, 0xFF8080, 0x8080FF, clOlive, clTeal};
+constexpr TColor kTraceColours[] = {clRed,    clLime,   clBlue,  clYellow, clFuchsia,
+                                    clAqua,   0x0080FF, clWhite, 0x80FF80, clSilver,
+                                    0xFF8080, 0x8080FF, clOlive, clTeal};
 
 double Sample(TForm1& f, const Channel& c) {
   if (c.Lamp) return (f.*c.Lamp).Active() ? 1 : 0;
@@ -193,7 +231,8 @@ void TForm1::InitRecorder() {
   iPlot1.RingSize = kRingPoints;
   iPlot1.SetColor(clBlack);
   for (size_t i = 0; i < std::size(kChannels); ++i) {
-    const int k = iPlot1.AddChannel(kChannels[i].Title, kTraceColours[i % std::size(kTraceColours)]);
+    const int k =
+        iPlot1.AddChannel(kChannels[i].Title, kTraceColours[i % std::size(kTraceColours)]);
     const bool shown = kChannels[i].In == Group::Always || kChannels[i].In == Group::Frequency;
     iPlot1.SetChannelVisible(k, shown, shown);
   }

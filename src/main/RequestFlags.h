@@ -66,10 +66,11 @@ constexpr bool HasFlags(int code) { return FlagsIndex(code) >= 0; }
 // A request a transfer arms: every write, and every read of a configuration record or of the
 // comms data block. The polls are queued without flags.
 constexpr bool IsTransferRequest(const wire::RequestInfo& r) {
-  if (r.Kind != wire::MessageKind::Fixed) return r.Kind != wire::MessageKind::Event &&
-                                                 r.Kind != wire::MessageKind::Simulation;
+  if (r.Kind != wire::MessageKind::Fixed)
+    return r.Kind != wire::MessageKind::Event && r.Kind != wire::MessageKind::Simulation;
   if (r.Code == wire::ReqClearFaults || r.Code == wire::ReqClearEvents) return true;
-  if (r.Answer == wire::ParserId::CommsExtBlock0 || r.Answer == wire::ParserId::CommsExtBlock1) return true;
+  if (r.Answer == wire::ParserId::CommsExtBlock0 || r.Answer == wire::ParserId::CommsExtBlock1)
+    return true;
   for (const wire::RecordLayout& rec : wire::kRecords)
     if (rec.Answer == r.Answer && r.Code != wire::ReqUploadStat) return true;
   return false;

@@ -17,33 +17,57 @@ using namespace wire;
 namespace transfers {
 namespace {
 
-constexpr Continuation Arm(int8_t next, const char* text, int8_t bar) { return {Then::Arm, next, text, bar}; }
-constexpr Continuation Finish(const char* text, int8_t bar) { return {Then::Finish, -1, text, bar}; }
+constexpr Continuation Arm(int8_t next, const char* text, int8_t bar) {
+  return {Then::Arm, next, text, bar};
+}
+constexpr Continuation Finish(const char* text, int8_t bar) {
+  return {Then::Finish, -1, text, bar};
+}
 constexpr Continuation Do(Then then) { return {then, -1, nullptr, kKeepBar}; }
-constexpr Continuation MassTo(int8_t next, const char* text) { return {Then::MassNext, next, text, kKeepBar}; }
+constexpr Continuation MassTo(int8_t next, const char* text) {
+  return {Then::MassNext, next, text, kKeepBar};
+}
 
 constexpr Step S(Flag request, Flag done, uint8_t code, Continuation c, Gate gate = Gate::None) {
   return {request, done, code, gate, c, c};
 }
-constexpr Step SX(Flag request, Flag done, uint8_t code, Continuation plain, Continuation extended) {
+constexpr Step SX(Flag request, Flag done, uint8_t code, Continuation plain,
+                  Continuation extended) {
   return {request, done, code, Gate::None, plain, extended};
 }
 
 using F = TForm1;
 
 // ---- Full read: every record, one after the other, bar 0 to 9 ----
-enum : int8_t { rDevID, rSettings, rCal, rExtMod, rDesc, rLogic, rStart, rComms, rBlock0, rBlock1, rBluetooth };
+enum : int8_t {
+  rDevID,
+  rSettings,
+  rCal,
+  rExtMod,
+  rDesc,
+  rLogic,
+  rStart,
+  rComms,
+  rBlock0,
+  rBlock1,
+  rBluetooth
+};
 constexpr Step kFullRead[] = {
     S(&F::UploadDevID, &F::DevIDUploaded, ReqUploadDevID, Arm(rSettings, "Uploading settings", 1)),
-    S(&F::UploadSettings, &F::SettingsUploaded, ReqUploadSettings, Arm(rCal, "Uploading calibration", 2)),
+    S(&F::UploadSettings, &F::SettingsUploaded, ReqUploadSettings,
+      Arm(rCal, "Uploading calibration", 2)),
     S(&F::UploadCalibration, &F::CalibrationUploaded, ReqUploadCalibration,
       Arm(rExtMod, "Uploading external module", 3)),
-    S(&F::UploadExtModSet, &F::ExtModSetUploaded, ReqUploadExtModSet, Arm(rDesc, "Uploading description", 4)),
+    S(&F::UploadExtModSet, &F::ExtModSetUploaded, ReqUploadExtModSet,
+      Arm(rDesc, "Uploading description", 4)),
     S(&F::UploadDesc, &F::DescUploaded, ReqUploadDesc, Arm(rLogic, "Uploading logic", 5)),
-    S(&F::UploadLogic, &F::LogicUploaded, ReqUploadLogic, Arm(rStart, "Uploading starter configuration", 6)),
-    SX(&F::UploadStartConf, &F::StartConfUploaded, ReqUploadStartConf, Arm(rComms, "Uploading communication", 7),
+    S(&F::UploadLogic, &F::LogicUploaded, ReqUploadLogic,
+      Arm(rStart, "Uploading starter configuration", 6)),
+    SX(&F::UploadStartConf, &F::StartConfUploaded, ReqUploadStartConf,
+       Arm(rComms, "Uploading communication", 7),
        Arm(rComms, "Uploading communication block 0", 7)),
-    SX(&F::UploadComms, &F::CommsUploaded, ReqUploadComms, Arm(rBluetooth, "Uploading Bluetooth", 8),
+    SX(&F::UploadComms, &F::CommsUploaded, ReqUploadComms,
+       Arm(rBluetooth, "Uploading Bluetooth", 8),
        Arm(rBlock0, "Uploading communication block 1", kKeepBar)),
     S(&F::UploadCommsExtBlock0, &F::CommsExtBlock0Uploaded, ReqUploadCommsExtBlock0,
       Arm(rBlock1, "Uploading communication block 2", kKeepBar)),
@@ -52,12 +76,25 @@ constexpr Step kFullRead[] = {
     S(&F::UploadBluetooth, &F::BluetoothUploaded, ReqUploadBluetooth,
       {Then::FinishFullRead, -1, "Uploading complete", 9}, Gate::Bluetooth),
 };
-constexpr TickTest kFullReadOrder[] = {{rDevID, kBoth},  {rSettings, kBoth}, {rCal, kBoth},    {rExtMod, kBoth},
-                                       {rDesc, kBoth},   {rLogic, kBoth},    {rStart, kBoth},  {rComms, kBoth},
-                                       {rBlock0, kBoth}, {rBlock1, kBoth},   {rBluetooth, kBoth}};
+constexpr TickTest kFullReadOrder[] = {{rDevID, kBoth},  {rSettings, kBoth}, {rCal, kBoth},
+                                       {rExtMod, kBoth}, {rDesc, kBoth},     {rLogic, kBoth},
+                                       {rStart, kBoth},  {rComms, kBoth},    {rBlock0, kBoth},
+                                       {rBlock1, kBoth}, {rBluetooth, kBoth}};
 
 // ---- Single reads: one record each; the settings read brings the calibration read after it ----
-enum : int8_t { sSettings, sLogic, sStart, sCal, sDevID, sDesc, sComms, sBlock0, sBlock1, sExtMod, sBluetooth };
+enum : int8_t {
+  sSettings,
+  sLogic,
+  sStart,
+  sCal,
+  sDevID,
+  sDesc,
+  sComms,
+  sBlock0,
+  sBlock1,
+  sExtMod,
+  sBluetooth
+};
 constexpr const char* kUpDone = "Uploading complete";
 constexpr Step kSingleReads[] = {
     S(&F::UploadSettings, &F::SettingsUploaded, ReqUploadSettings, Do(Then::ReadCalibration)),
@@ -70,16 +107,30 @@ constexpr Step kSingleReads[] = {
        Arm(sBlock0, "Uploading communication block 1", 1)),
     S(&F::UploadCommsExtBlock0, &F::CommsExtBlock0Uploaded, ReqUploadCommsExtBlock0,
       Arm(sBlock1, "Uploading communication block 2", 2)),
-    S(&F::UploadCommsExtBlock1, &F::CommsExtBlock1Uploaded, ReqUploadCommsExtBlock1, Finish(kUpDone, 3)),
+    S(&F::UploadCommsExtBlock1, &F::CommsExtBlock1Uploaded, ReqUploadCommsExtBlock1,
+      Finish(kUpDone, 3)),
     S(&F::UploadExtModSet, &F::ExtModSetUploaded, ReqUploadExtModSet, Finish(kUpDone, 1)),
     S(&F::UploadBluetooth, &F::BluetoothUploaded, ReqUploadBluetooth, Finish(kUpDone, 1)),
 };
-constexpr TickTest kSingleReadsOrder[] = {{sSettings, kBoth}, {sLogic, kBoth},  {sStart, kBoth},   {sCal, kBoth},
-                                          {sDevID, kBoth},    {sDesc, kBoth},   {sComms, kBoth},   {sBlock0, kBoth},
-                                          {sBlock1, kBoth},   {sExtMod, kBoth}, {sBluetooth, kBoth}};
+constexpr TickTest kSingleReadsOrder[] = {{sSettings, kBoth}, {sLogic, kBoth},    {sStart, kBoth},
+                                          {sCal, kBoth},      {sDevID, kBoth},    {sDesc, kBoth},
+                                          {sComms, kBoth},    {sBlock0, kBoth},   {sBlock1, kBoth},
+                                          {sExtMod, kBoth},   {sBluetooth, kBoth}};
 
 // ---- Mass download: the steps chosen in the download selection, in this order ----
-enum : int8_t { mSettings, mLogic, mStart, mDesc, mComm, mBlock0, mBlock1, mExtMod, mBluetooth, mDevID, mCal };
+enum : int8_t {
+  mSettings,
+  mLogic,
+  mStart,
+  mDesc,
+  mComm,
+  mBlock0,
+  mBlock1,
+  mExtMod,
+  mBluetooth,
+  mDevID,
+  mCal
+};
 constexpr Continuation kMassNext = MassTo(-1, nullptr);
 constexpr Step kMassDownload[] = {
     S(&F::DownloadSetting, &F::SettingDownloaded, ReqDownloadSetting, kMassNext),
@@ -92,7 +143,8 @@ constexpr Step kMassDownload[] = {
       Arm(mBlock1, "Downloading communication block 2", kNextBar)),
     S(&F::DownloadCommExtBlock1, &F::CommDownloadedExtBlock1, ReqDownloadCommExtBlock1, kMassNext),
     S(&F::DownloadExtMod, &F::ExtModDownloaded, ReqDownloadExtMod, kMassNext),
-    S(&F::DownloadBluetooth, &F::BluetoothDownloaded, ReqDownloadBluetooth, kMassNext, Gate::Bluetooth),
+    S(&F::DownloadBluetooth, &F::BluetoothDownloaded, ReqDownloadBluetooth, kMassNext,
+      Gate::Bluetooth),
     S(&F::DownloadRelayID, &F::RelayIDDownloaded, ReqDownloadRelayID,
       Arm(mCal, "Downloading calibration", kNextBar)),
     S(&F::DownloadCal, &F::CalDownloaded, ReqDownloadCal, Do(Then::MassEnd)),
@@ -101,13 +153,26 @@ constexpr Step kMassDownload[] = {
 // device ID's completion goes out on the next tick; the three communication steps are first all
 // queued, then all completed.
 constexpr TickTest kMassDownloadOrder[] = {
-    {mSettings, kBoth}, {mLogic, kBoth},      {mStart, kBoth},      {mCal, kBoth},      {mDevID, kBoth},
-    {mDesc, kBoth},     {mComm, kQueue},      {mBlock0, kQueue},    {mBlock1, kQueue},  {mComm, kComplete},
-    {mBlock0, kComplete}, {mBlock1, kComplete}, {mExtMod, kBoth},   {mBluetooth, kBoth}};
+    {mSettings, kBoth}, {mLogic, kBoth},    {mStart, kBoth},      {mCal, kBoth},
+    {mDevID, kBoth},    {mDesc, kBoth},     {mComm, kQueue},      {mBlock0, kQueue},
+    {mBlock1, kQueue},  {mComm, kComplete}, {mBlock0, kComplete}, {mBlock1, kComplete},
+    {mExtMod, kBoth},   {mBluetooth, kBoth}};
 
 // ---- Single writes: one record each; the settings write brings the calibration write after it.
 // The extended comms write arms all three of its steps at once. ----
-enum : int8_t { wSettings, wLogic, wStart, wCal, wDevID, wDesc, wBluetooth, wComm, wBlock0, wBlock1, wExtMod };
+enum : int8_t {
+  wSettings,
+  wLogic,
+  wStart,
+  wCal,
+  wDevID,
+  wDesc,
+  wBluetooth,
+  wComm,
+  wBlock0,
+  wBlock1,
+  wExtMod
+};
 constexpr const char* kDownDone = "Downloading complete";
 constexpr Step kSingleWrites[] = {
     S(&F::DownloadSetting, &F::SettingDownloaded, ReqDownloadSetting, Do(Then::WriteCalibration)),
@@ -121,13 +186,14 @@ constexpr Step kSingleWrites[] = {
        Arm(-1, "Downloading communication - Block 1", 1)),
     S(&F::DownloadCommExtBlock0, &F::CommDownloadedExtBlock0, ReqDownloadCommExtBlock0,
       Arm(-1, "Downloading communication - Block 2", 2)),
-    S(&F::DownloadCommExtBlock1, &F::CommDownloadedExtBlock1, ReqDownloadCommExtBlock1, Finish(kDownDone, 3)),
+    S(&F::DownloadCommExtBlock1, &F::CommDownloadedExtBlock1, ReqDownloadCommExtBlock1,
+      Finish(kDownDone, 3)),
     S(&F::DownloadExtMod, &F::ExtModDownloaded, ReqDownloadExtMod, Finish(kDownDone, 1)),
 };
-constexpr TickTest kSingleWritesOrder[] = {{wSettings, kBoth}, {wLogic, kBoth},     {wStart, kBoth},
-                                           {wCal, kBoth},      {wDevID, kBoth},     {wDesc, kBoth},
-                                           {wBluetooth, kBoth}, {wComm, kBoth},     {wBlock0, kBoth},
-                                           {wBlock1, kBoth},   {wExtMod, kBoth}};
+constexpr TickTest kSingleWritesOrder[] = {{wSettings, kBoth},  {wLogic, kBoth}, {wStart, kBoth},
+                                           {wCal, kBoth},       {wDevID, kBoth}, {wDesc, kBoth},
+                                           {wBluetooth, kBoth}, {wComm, kBoth},  {wBlock0, kBoth},
+                                           {wBlock1, kBoth},    {wExtMod, kBoth}};
 
 // ---- Statistics and clock writes, in every mode ----
 constexpr Step kPageWrites[] = {
@@ -155,8 +221,9 @@ constexpr Chain kPageWritesChain = MakeChain(kPageWrites, kPageWritesOrder);
 constexpr bool ChoicesMatchChain() {
   for (const MassChoice& c : kMassChoices)
     if (c.step < 0 || c.step >= static_cast<int>(std::size(kMassDownload))) return false;
-  return kMassChoices[0].step == mSettings && kMassChoices[1].step == mLogic && kMassChoices[2].step == mStart &&
-         kMassChoices[3].step == mDesc && kMassChoices[4].step == mComm && kMassChoices[5].step == mExtMod &&
+  return kMassChoices[0].step == mSettings && kMassChoices[1].step == mLogic &&
+         kMassChoices[2].step == mStart && kMassChoices[3].step == mDesc &&
+         kMassChoices[4].step == mComm && kMassChoices[5].step == mExtMod &&
          kMassChoices[6].step == mBluetooth && kMassChoices[7].step == mDevID;
 }
 static_assert(ChoicesMatchChain());
@@ -166,7 +233,8 @@ template <size_t N>
 constexpr bool StepsMatchRequests(const Step (&steps)[N]) {
   for (const Step& s : steps) {
     const int i = FlagsIndex(s.code);
-    if (i < 0 || kRequestFlags[i].Request != s.request || kRequestFlags[i].Done != s.done) return false;
+    if (i < 0 || kRequestFlags[i].Request != s.request || kRequestFlags[i].Done != s.done)
+      return false;
   }
   return true;
 }
@@ -181,22 +249,36 @@ struct Gated {
   Rule rule;
 };
 constexpr Gated kGating[] = {
-    {"SButWriteSetToRelay", Rule::FrontendUnlocked}, {"bTC_ResetAct", Rule::FrontendUnlocked},
-    {"bTxSettings", Rule::FrontendUnlocked},         {"bTxLogicControl", Rule::FrontendUnlocked},
-    {"bTxStarterConfigToRL", Rule::FrontendUnlocked}, {"pbUserName", Rule::FrontendUnlocked},
-    {"bTxStatistics", Rule::FrontendUnlocked},       {"bCommSettings", Rule::FrontendUnlocked},
+    {"SButWriteSetToRelay", Rule::FrontendUnlocked},
+    {"bTC_ResetAct", Rule::FrontendUnlocked},
+    {"bTxSettings", Rule::FrontendUnlocked},
+    {"bTxLogicControl", Rule::FrontendUnlocked},
+    {"bTxStarterConfigToRL", Rule::FrontendUnlocked},
+    {"pbUserName", Rule::FrontendUnlocked},
+    {"bTxStatistics", Rule::FrontendUnlocked},
+    {"bCommSettings", Rule::FrontendUnlocked},
     {"Button1", Rule::FrontendUnlocked},
-    {"Button5", Rule::FrontendUnlocked},             {"bFaultHistClr", Rule::FrontendUnlocked},
+    {"Button5", Rule::FrontendUnlocked},
+    {"bFaultHistClr", Rule::FrontendUnlocked},
     {"btTxBluetooth", Rule::FrontendUnlocked},
-    {"bThermalCapReset", Rule::FrontendUnlocked},    {"bTxCalibration", Rule::CalibUnlocked},
-    {"bRelayID", Rule::CalibUnlocked},               {"bClrEventRecs", Rule::CalibUnlocked},
-    {"bRelayResetAct", Rule::Always},                {"bResetRelay", Rule::Always},
-    {"bReadSetFromRelay", Rule::Always},             {"bRxControlLogic", Rule::Always},
-    {"bRxStarterConfigFromRL", Rule::Always},        {"bRTC_Setting", Rule::Always},
-    {"bFaultUpDate", Rule::Always},                  {"bSimTestStart", Rule::Always},
-    {"Button6", Rule::Always},                       {"bRxCalibration", Rule::Always},
-    {"bCalbLock", Rule::Always},                     {"bRxRelayID", Rule::Always},
-    {"bEventRecDownLoad", Rule::EventIdle},          {"bQuickEventUpload", Rule::EventIdle},
+    {"bThermalCapReset", Rule::FrontendUnlocked},
+    {"bTxCalibration", Rule::CalibUnlocked},
+    {"bRelayID", Rule::CalibUnlocked},
+    {"bClrEventRecs", Rule::CalibUnlocked},
+    {"bRelayResetAct", Rule::Always},
+    {"bResetRelay", Rule::Always},
+    {"bReadSetFromRelay", Rule::Always},
+    {"bRxControlLogic", Rule::Always},
+    {"bRxStarterConfigFromRL", Rule::Always},
+    {"bRTC_Setting", Rule::Always},
+    {"bFaultUpDate", Rule::Always},
+    {"bSimTestStart", Rule::Always},
+    {"Button6", Rule::Always},
+    {"bRxCalibration", Rule::Always},
+    {"bCalbLock", Rule::Always},
+    {"bRxRelayID", Rule::Always},
+    {"bEventRecDownLoad", Rule::EventIdle},
+    {"bQuickEventUpload", Rule::EventIdle},
     {"bStopEventDownLoad", Rule::EventRunning},
 };
 
@@ -283,7 +365,8 @@ class Engine {
 
   void MassNext(const Chain& chain, int8_t index, const Continuation& c) {
     ProgressBar(kNextBar);
-    if (!FrmProgress || FrmProgress->ProgBarDisProg.Position() == FrmProgress->ProgBarDisProg.Max()) {
+    if (!FrmProgress ||
+        FrmProgress->ProgBarDisProg.Position() == FrmProgress->ProgBarDisProg.Max()) {
       EndMassDownload();
       return;
     }
@@ -404,18 +487,28 @@ bool ShowPortState(TForm1& f, bool open, bool apply = true) {
   want(f.SButReadSetFrmRelay, open);
   want(f.Communication1, !open);
 
-  if (f.GatedControls.size() != std::size(kGating)) f.GatedControls.assign(std::size(kGating), nullptr);
+  if (f.GatedControls.size() != std::size(kGating))
+    f.GatedControls.assign(std::size(kGating), nullptr);
   for (size_t i = 0; i < std::size(kGating); ++i) {
     TControl*& c = f.GatedControls[i];
     if (!c) c = f.FindControl(kGating[i].name);  // a page not built yet has none
     if (!c) continue;
     bool on = open;
     switch (kGating[i].rule) {
-      case Rule::FrontendUnlocked: on = on && !f.FrontendLocked; break;
-      case Rule::CalibUnlocked: on = on && !CalibLocked; break;
-      case Rule::Always: break;
-      case Rule::EventIdle: on = on && !f.iLedEventMessage.Active(); break;
-      case Rule::EventRunning: on = on && f.iLedEventMessage.Active(); break;
+      case Rule::FrontendUnlocked:
+        on = on && !f.FrontendLocked;
+        break;
+      case Rule::CalibUnlocked:
+        on = on && !CalibLocked;
+        break;
+      case Rule::Always:
+        break;
+      case Rule::EventIdle:
+        on = on && !f.iLedEventMessage.Active();
+        break;
+      case Rule::EventRunning:
+        on = on && f.iLedEventMessage.Active();
+        break;
     }
     want(*c, on);
   }
@@ -470,8 +563,9 @@ bool TForm1::TmrSystemIdle() {
   if (UploadAll || MassDownload) return false;
   for (const RequestFlags& r : kRequestFlags)
     if (this->*r.Request || (r.Done && this->*r.Done)) return false;
-  return !ClockChangeFlag && iLedClockStatus.ActiveColor() == clLime && iLedClockStatus.Caption() == kOnLine &&
-         bRTC_Setting.Caption() == kSetClock && !StatsChangeFlag && iLedStatsStatus.ActiveColor() == clLime &&
+  return !ClockChangeFlag && iLedClockStatus.ActiveColor() == clLime &&
+         iLedClockStatus.Caption() == kOnLine && bRTC_Setting.Caption() == kSetClock &&
+         !StatsChangeFlag && iLedStatsStatus.ActiveColor() == clLime &&
          iLedStatsStatus.Caption() == kOnLine && bTxStatistics.Caption() == kChangeStats;
 }
 

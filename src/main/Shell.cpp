@@ -92,9 +92,9 @@ constexpr const char* kHarmonicLabels[10][2] = {
     {" f9 (450Hz)", " f9 (540Hz)"},
 };
 
-constexpr const char* kFaultHistHeadings[] = {" Grp",  " Status",            " Date",    " Time",
-                                              " Fault Description", " Run Hrs", " Imax %", " Vmin",
-                                              " Brkr Clr"};
+constexpr const char* kFaultHistHeadings[] = {
+    " Grp",     " Status", " Date", " Time",    " Fault Description",
+    " Run Hrs", " Imax %", " Vmin", " Brkr Clr"};
 
 constexpr int kActivityStep = 10;
 constexpr int kActivityImageWidth = 16;
@@ -127,7 +127,9 @@ void TForm1::InitShell() {
   StatusBar1.Panels[1].Width = 100;
   StatusBar1.Panels[1].OwnerDraw = true;
   StatusBar1.Panels[2].Width = 50;
-  StatusBar1.OnDrawPanel = [this](TCanvas& c, int panel, const TRect& r) { StatusBar1DrawPanel(c, panel, r); };
+  StatusBar1.OnDrawPanel = [this](TCanvas& c, int panel, const TRect& r) {
+    StatusBar1DrawPanel(c, panel, r);
+  };
 
   TmrSystem.Name = "TmrSystem";
   Timer1.Name = "Timer1";
@@ -135,7 +137,9 @@ void TForm1::InitShell() {
   Timer1.OnTimer = [this] { Timer1Timer(); };
   // Ticks that would find nothing to do are passed over; they come back on their own phase.
   TmrSystem.Idle = [this] { return TmrSystemIdle(); };
-  Timer1.Idle = [] { return !Form2 || !Form2->ComPort1.Connected() || Form2->CommsTimeOutCntr == 0; };
+  Timer1.Idle = [] {
+    return !Form2 || !Form2->ComPort1.Connected() || Form2->CommsTimeOutCntr == 0;
+  };
 
   PageControl1.OnChange = [this] { PageControl1Change(); };
   OnCreate = [this] { FormCreate(); };
@@ -150,8 +154,8 @@ void TForm1::InitShell() {
   cbI_Selector.SetItems({"Red phase current", "White phase current", "Blue phase current"});
   cbI_Selector.SetItemIndex(0);
   cbExtCommsSelProt.Style = TComboBoxStyle::csDropDown;
-  cbExtCommsSelProt.SetItems(
-      {" None ", " Profibus-DP", " Modbus-RTU", " CANbus", " PROFINET", " Modbus/TCP", " EtherNet/IP "});
+  cbExtCommsSelProt.SetItems({" None ", " Profibus-DP", " Modbus-RTU", " CANbus", " PROFINET",
+                              " Modbus/TCP", " EtherNet/IP "});
   cbExtCommsSelProt.SetItemIndex(0);
   strgridExtCommsConfigWords.FixedRows = 0;
 }
@@ -164,7 +168,8 @@ void TForm1::BindCommands() {
     b->OnClick = [this, h] { (this->*h)(); };
   }
   // The settings write of the Settings page, unless that page binds its own.
-  if (!bTxSettings.OnClick) bTxSettings.OnClick = [this] { ArmTransfer(TransferCommand::TxSettings); };
+  if (!bTxSettings.OnClick)
+    bTxSettings.OnClick = [this] { ArmTransfer(TransferCommand::TxSettings); };
 }
 
 // Neither the comms setup window, the request queue, the variable table nor the progress dialog
@@ -239,13 +244,15 @@ void TForm1::PageControl1Change() {
   if (page == &tsSettings) {
     // The earth-leakage delay belongs to the instantaneous definite-time characteristic only.
     bool show = cbEL_Selector.ItemIndex() == 0;
-    for (TControl* c : std::initializer_list<TControl*>{&seEL_TripDelay, &Label104, &Label106}) c->SetVisible(show);
+    for (TControl* c : std::initializer_list<TControl*>{&seEL_TripDelay, &Label104, &Label106})
+      c->SetVisible(show);
     StarterTypeDisplay();
   } else if (page == &tsStarters) {
     StarterTypeDisplay();
   } else if (page == &tsSpectrum) {
     int column = cbFreqSelector.ItemIndex() == 0 ? 0 : 1;
-    for (int row = 1; row <= 10; ++row) sgCurrentLevels.SetCell(0, row, kHarmonicLabels[row - 1][column]);
+    for (int row = 1; row <= 10; ++row)
+      sgCurrentLevels.SetCell(0, row, kHarmonicLabels[row - 1][column]);
     cbI_Selector.SetItemIndex(0);
   } else if (page == &tsRealTimeClock) {
     mcCalendar.SetDate(Date());

@@ -21,9 +21,9 @@ constexpr uint32_t kCommandTickMs = 50;
 constexpr const char* kIdle = "Start queing";
 constexpr const char* kRunning = "Stop queing";
 
-constexpr const char* kHeadings[] = {"State",  " Time (ms)", "   Vr",  "   Vw",  "   Vb",
-                                     "   Ir%", "   Iw%",     "   Ib%", "  Freq", "  PF%",
-                                     " EL(mA)", "RTD 1",     "RTD 2", "RTD 3", "RTD 4"};
+constexpr const char* kHeadings[] = {"State",   " Time (ms)", "   Vr",  "   Vw",  "   Vb",
+                                     "   Ir%",  "   Iw%",     "   Ib%", "  Freq", "  PF%",
+                                     " EL(mA)", "RTD 1",      "RTD 2",  "RTD 3",  "RTD 4"};
 constexpr int kColumnWidths[] = {30, 57, 41, 42, 42, 42, 41, 43, 39, 41, 46, 40, 40, 40, 38};
 
 constexpr const char* kHelpLines[] = {
@@ -42,10 +42,12 @@ struct ValueColumn {
   TSpinEdit TForm1::*Spin;
 };
 constexpr ValueColumn kValueColumnControls[] = {
-    {&TForm1::isSimVred, nullptr},      {&TForm1::isSimVwhite, nullptr},      {&TForm1::isSimVblue, nullptr},
-    {&TForm1::isSimIred, nullptr},      {&TForm1::isSimIwhite, nullptr},      {&TForm1::isSimIblue, nullptr},
-    {&TForm1::isSimFrequency, nullptr}, {&TForm1::isSimPowerFactor, nullptr}, {&TForm1::isSimEL, nullptr},
-    {nullptr, &TForm1::seSimRTD1},      {nullptr, &TForm1::seSimRTD2},        {nullptr, &TForm1::seSimRTD3},
+    {&TForm1::isSimVred, nullptr},      {&TForm1::isSimVwhite, nullptr},
+    {&TForm1::isSimVblue, nullptr},     {&TForm1::isSimIred, nullptr},
+    {&TForm1::isSimIwhite, nullptr},    {&TForm1::isSimIblue, nullptr},
+    {&TForm1::isSimFrequency, nullptr}, {&TForm1::isSimPowerFactor, nullptr},
+    {&TForm1::isSimEL, nullptr},        {nullptr, &TForm1::seSimRTD1},
+    {nullptr, &TForm1::seSimRTD2},      {nullptr, &TForm1::seSimRTD3},
     {nullptr, &TForm1::seSimRTD4},
 };
 static_assert(std::size(kValueColumnControls) == kValueColumns - 1);
@@ -94,11 +96,13 @@ void TForm1::InitSimPlayer() {
   sgSimAuto.ColWidths.assign(std::begin(kColumnWidths), std::end(kColumnWidths));
   sgSimAuto.ScrollBars = TScrollStyle::ssNone;
   sgSimAuto.Editing = true;
-  TButton* buttons[] = {&bSimQue,   &bLoadSimSeq, &bSaveSimSeq, &BitBtnSimHelp, &bCopyCell,
-                        &bCutCell,  &bPasteCell,  &bInsertLine, &bDeleteLine};
+  TButton* buttons[] = {&bSimQue,  &bLoadSimSeq, &bSaveSimSeq, &BitBtnSimHelp, &bCopyCell,
+                        &bCutCell, &bPasteCell,  &bInsertLine, &bDeleteLine};
   int x = 4;
   for (TButton* b : buttons) {
-    const int w = b == &BitBtnSimHelp ? 40 : b == &bSimQue || b == &bLoadSimSeq || b == &bSaveSimSeq ? 84 : 62;
+    const int w = b == &BitBtnSimHelp                                       ? 40
+                  : b == &bSimQue || b == &bLoadSimSeq || b == &bSaveSimSeq ? 84
+                                                                            : 62;
     b->SetBounds(x, kButtonTop, w, 26);
     x += w + 4;
   }
@@ -135,7 +139,8 @@ void TForm1::InitSimPlayer() {
 
 void TForm1::tsTestShow() {
   for (int row = 1; row <= kSteps; ++row) sgSimAuto.SetCell(0, row, IntToStr(row));
-  for (int col = 0; col < static_cast<int>(std::size(kHeadings)); ++col) sgSimAuto.SetCell(col, 0, kHeadings[col]);
+  for (int col = 0; col < static_cast<int>(std::size(kHeadings)); ++col)
+    sgSimAuto.SetCell(col, 0, kHeadings[col]);
 }
 
 // The table: editable while idle, whole rows selected while the player runs.
@@ -208,7 +213,9 @@ void TForm1::Timer4Timer() {
       const int y = Digit(cell, 3);
       if (y >= 1 && y <= 7 && ((ActFuncStatF_C >> (y - 1)) & 1)) {
         // The target is the last character of a nine-character step, else the two from the ninth.
-        SimSeqStep = Target(Trim(cell.size() == 9 ? cell.substr(8) : cell.size() > 8 ? cell.substr(8, 2) : ""));
+        SimSeqStep = Target(Trim(cell.size() == 9  ? cell.substr(8)
+                                 : cell.size() > 8 ? cell.substr(8, 2)
+                                                   : ""));
       } else {
         ++SimSeqStep;
       }
@@ -312,7 +319,8 @@ void TForm1::bInsertLineClick() {
   const int r = sgSimAuto.Row();
   if (r < 1 || r > kSteps) return;
   for (int row = kSteps - 1; row >= r; --row)
-    for (int col = 1; col <= kValueColumns; ++col) sgSimAuto.SetCell(col, row + 1, sgSimAuto.Cell(col, row));
+    for (int col = 1; col <= kValueColumns; ++col)
+      sgSimAuto.SetCell(col, row + 1, sgSimAuto.Cell(col, row));
   for (int col = 1; col <= kValueColumns; ++col) sgSimAuto.SetCell(col, r, "");
 }
 
@@ -321,6 +329,7 @@ void TForm1::bDeleteLineClick() {
   const int r = sgSimAuto.Row();
   if (r < 1 || r > kSteps) return;
   for (int row = r; row < kSteps; ++row)
-    for (int col = 1; col <= kValueColumns; ++col) sgSimAuto.SetCell(col, row, sgSimAuto.Cell(col, row + 1));
+    for (int col = 1; col <= kValueColumns; ++col)
+      sgSimAuto.SetCell(col, row, sgSimAuto.Cell(col, row + 1));
   for (int col = 1; col <= kValueColumns; ++col) sgSimAuto.SetCell(col, kSteps, "");
 }

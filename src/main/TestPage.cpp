@@ -37,13 +37,14 @@ constexpr SimSliderRow kSimSliders[] = {
     {&TForm1::isSimEL, &TForm1::mbSimEL, 3000, SliderGroup::Parameters},
 };
 
-constexpr TSpinEdit TForm1::*kSimRTDs[] = {&TForm1::seSimRTD1, &TForm1::seSimRTD2, &TForm1::seSimRTD3,
-                                           &TForm1::seSimRTD4};
+constexpr TSpinEdit TForm1::*kSimRTDs[] = {&TForm1::seSimRTD1, &TForm1::seSimRTD2,
+                                           &TForm1::seSimRTD3, &TForm1::seSimRTD4};
 
 constexpr TiSwitchLed TForm1::*kFieldInputs[] = {
-    &TForm1::islFieldInput1,  &TForm1::islFieldInput2,  &TForm1::islFieldInput3,  &TForm1::islFieldInput4,
-    &TForm1::islFieldInput5,  &TForm1::islFieldInput6,  &TForm1::islFieldInput7,  &TForm1::islFieldInput8,
-    &TForm1::islFieldInput9,  &TForm1::islFieldInput10, &TForm1::islFieldInput11, &TForm1::islFieldInput12,
+    &TForm1::islFieldInput1,  &TForm1::islFieldInput2,  &TForm1::islFieldInput3,
+    &TForm1::islFieldInput4,  &TForm1::islFieldInput5,  &TForm1::islFieldInput6,
+    &TForm1::islFieldInput7,  &TForm1::islFieldInput8,  &TForm1::islFieldInput9,
+    &TForm1::islFieldInput10, &TForm1::islFieldInput11, &TForm1::islFieldInput12,
     &TForm1::islFieldInput13, &TForm1::islFieldInput14, &TForm1::islFieldInput15,
 };
 
@@ -138,9 +139,11 @@ void TForm1::InitTestPage() {
   }
   bResetFieldInputs.SetBounds(540, 24, 90, 28);
   // Relay coils 1..4 above 5..8.
-  TiLedRectangle* coils[] = {&iLedRL1, &iLedRL2, &ILedRL3, &iLedRL4, &iLedExtRL5, &iLedExtRL6, &iLedExtRL7, &iLedExtRL8};
+  TiLedRectangle* coils[] = {&iLedRL1,    &iLedRL2,    &ILedRL3,    &iLedRL4,
+                             &iLedExtRL5, &iLedExtRL6, &iLedExtRL7, &iLedExtRL8};
   for (size_t i = 0; i < std::size(coils); ++i)
-    coils[i]->SetBounds(10 + static_cast<int>(i % 4) * 100, 22 + static_cast<int>(i / 4) * 28, 92, 24);
+    coils[i]->SetBounds(10 + static_cast<int>(i % 4) * 100, 22 + static_cast<int>(i / 4) * 28, 92,
+                        24);
   iaAlarm2Trip.SetBounds(10, 24, 110, 26);
   labAlarm2TripUnit.SetBounds(124, 28, 40, 20);
   bAT_Reset.SetBounds(300, 22, 100, 28);
@@ -232,7 +235,8 @@ void TForm1::SimSliderChangeFinished(TiSlider& slider) {
 
 void TForm1::FieldInputClick(int input) {
   if (input < 1 || input > static_cast<int>(std::size(kFieldInputs))) return;
-  // The lamp shows what the relay reports; its next status record lights it again if the input is on.
+  // The lamp shows what the relay reports; its next status record lights it again if the input is
+  // on.
   (this->*kFieldInputs[input - 1]).SetActive(false);
   if (!PortOpen()) {
     MessageDlg(kConnectFirst, TMsgDlgType::mtError);

@@ -24,10 +24,10 @@ enum class Then : uint8_t {
   FinishFullRead,    // UploadAll cleared, then as Finish with the button enabled
   ReadCalibration,   // the calibration read follows in the same dialog
   WriteCalibration,  // the calibration write follows in the same dialog
-  MassNext,          // bar one further; ends at the maximum, else arms `next` or the next chosen step
-  MassEnd,           // the mass download is over
-  StatsDone,         // Finish, then the statistics page leaves its edit mode
-  ClockDone,         // the clock page leaves its edit mode, then Finish
+  MassNext,   // bar one further; ends at the maximum, else arms `next` or the next chosen step
+  MassEnd,    // the mass download is over
+  StatsDone,  // Finish, then the statistics page leaves its edit mode
+  ClockDone,  // the clock page leaves its edit mode, then Finish
 };
 
 struct Continuation {
@@ -72,18 +72,23 @@ struct MassChoice {
 };
 
 inline constexpr MassChoice kMassChoices[] = {
-    {&TFrmMassDwnSel::CBoxMassDwnSelSettings, 0, 1, 1, "Downloading settings", "Downloading settings", false},
-    {&TFrmMassDwnSel::CBoxMassDwnSelLogic, 1, 1, 1, "Downloading logic", "Downloading logic", false},
+    {&TFrmMassDwnSel::CBoxMassDwnSelSettings, 0, 1, 1, "Downloading settings",
+     "Downloading settings", false},
+    {&TFrmMassDwnSel::CBoxMassDwnSelLogic, 1, 1, 1, "Downloading logic", "Downloading logic",
+     false},
     {&TFrmMassDwnSel::CBoxMassDwnSelStarter, 2, 1, 1, "Downloading starter configuration",
      "Downloading starter configuration", false},
-    {&TFrmMassDwnSel::CBoxMassDwnSelDesc, 3, 1, 1, "Downloading description", "Downloading description", false},
+    {&TFrmMassDwnSel::CBoxMassDwnSelDesc, 3, 1, 1, "Downloading description",
+     "Downloading description", false},
     {&TFrmMassDwnSel::CBoxMassDwnSelComm, 4, 1, 3, "Downloading communication",
      "Downloading communication block 0", true},
     {&TFrmMassDwnSel::CBoxMassDwnSelExtMod, 7, 1, 1, "Downloading external module",
      "Downloading external module", false},
-    {&TFrmMassDwnSel::CBoxMassDwnSelBluetooth, 8, 1, 1, "Downloading Bluetooth", "Downloading Bluetooth", false},
+    {&TFrmMassDwnSel::CBoxMassDwnSelBluetooth, 8, 1, 1, "Downloading Bluetooth",
+     "Downloading Bluetooth", false},
     // The device ID write, then the calibration write.
-    {&TFrmMassDwnSel::CBoxMassDwnSelCal, 9, 2, 2, "Downloading device ID", "Downloading device ID", false},
+    {&TFrmMassDwnSel::CBoxMassDwnSelCal, 9, 2, 2, "Downloading device ID", "Downloading device ID",
+     false},
 };
 
 // Arms a choice's first step and shows its text.

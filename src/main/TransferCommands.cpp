@@ -31,35 +31,57 @@ struct CommandDef {
   int max;
   int maxExtended;
   Flag request;
-  Flag done;  // nullptr for the clearing commands
+  Flag done;              // nullptr for the clearing commands
   bool reuseShownDialog;  // called by the sequencer inside a running transfer
   Extra extra;
 };
 
 using F = TForm1;
 constexpr CommandDef kCommands[] = {
-    {Cmd::RxSettings, kUp, "Uploading settings", nullptr, 1, 1, &F::UploadSettings, &F::SettingsUploaded, false, Extra::None},
-    {Cmd::RxCalibration, kUp, "Uploading calibration", nullptr, 1, 1, &F::UploadCalibration, &F::CalibrationUploaded, true, Extra::None},
-    {Cmd::RxRelayID, kUp, "Uploading device ID", nullptr, 1, 1, &F::UploadDevID, &F::DevIDUploaded, false, Extra::None},
-    {Cmd::RxDesc, kUp, "Uploading description", nullptr, 1, 1, &F::UploadDesc, &F::DescUploaded, false, Extra::None},
-    {Cmd::RxComms, kUp, "Uploading communication", "Uploading communication block 0", 1, 3, &F::UploadComms, &F::CommsUploaded, false, Extra::RxComms},
-    {Cmd::RxBluetooth, kUp, "Uploading Bluetooth Settings", nullptr, 1, 1, &F::UploadBluetooth, &F::BluetoothUploaded, false, Extra::None},
-    {Cmd::RxExtMod, kUp, "Uploading external module", nullptr, 1, 1, &F::UploadExtModSet, &F::ExtModSetUploaded, false, Extra::None},
-    {Cmd::RxLogic, kUp, "Uploading logic", nullptr, 1, 1, &F::UploadLogic, &F::LogicUploaded, false, Extra::None},
-    {Cmd::RxStartConf, kUp, "Uploading starter configuration", nullptr, 1, 1, &F::UploadStartConf, &F::StartConfUploaded, false, Extra::None},
-    {Cmd::TxSettings, kDown, "Downloading settings", nullptr, 1, 1, &F::DownloadSetting, &F::SettingDownloaded, false, Extra::None},
-    {Cmd::TxCalibration, kDown, "Downloading calibration", nullptr, 1, 1, &F::DownloadCal, &F::CalDownloaded, true, Extra::None},
-    {Cmd::TxRelayID, kDown, "Downloading device ID", nullptr, 1, 1, &F::DownloadRelayID, &F::RelayIDDownloaded, false, Extra::None},
-    {Cmd::TxDesc, kDown, "Downloading description", nullptr, 1, 1, &F::DownloadDesc, &F::DescDownloaded, false, Extra::None},
-    {Cmd::TxComms, kDown, "Downloading communication", "Downloading communication - Block 0", 1, 3, &F::DownloadComm, &F::CommDownloaded, false, Extra::TxComms},
-    {Cmd::TxBluetooth, kDown, "Downloading Bluetooth", nullptr, 1, 1, &F::DownloadBluetooth, &F::BluetoothDownloaded, false, Extra::None},
-    {Cmd::TxExtMod, kDown, "Downloading external module", nullptr, 1, 1, &F::DownloadExtMod, &F::ExtModDownloaded, false, Extra::None},
-    {Cmd::TxLogic, kDown, "Downloading logic", nullptr, 1, 1, &F::DownloadLogic, &F::LogicDownloaded, false, Extra::None},
-    {Cmd::TxStartConf, kDown, "Downloading starter configuration", nullptr, 1, 1, &F::DownloadStartConf, &F::StartConfDownloaded, false, Extra::None},
-    {Cmd::TxRTC, kDown, "Downloading RTC", nullptr, 1, 1, &F::DownloadRTC, &F::RTC_Downloaded, false, Extra::None},
-    {Cmd::TxStatistics, kDown, "Downloading statistical data", nullptr, 1, 1, &F::DownloadStat, &F::StatDownloaded, false, Extra::None},
-    {Cmd::ClearFaults, "Progress Clearing Faults", "Clearing faults", nullptr, 1, 1, &F::ClearFaultRec, nullptr, false, Extra::None},
-    {Cmd::ClearEvents, "Progress Clearing Events", "Clearing events", nullptr, 1, 1, &F::ClearEventRec, nullptr, false, Extra::None},
+    {Cmd::RxSettings, kUp, "Uploading settings", nullptr, 1, 1, &F::UploadSettings,
+     &F::SettingsUploaded, false, Extra::None},
+    {Cmd::RxCalibration, kUp, "Uploading calibration", nullptr, 1, 1, &F::UploadCalibration,
+     &F::CalibrationUploaded, true, Extra::None},
+    {Cmd::RxRelayID, kUp, "Uploading device ID", nullptr, 1, 1, &F::UploadDevID, &F::DevIDUploaded,
+     false, Extra::None},
+    {Cmd::RxDesc, kUp, "Uploading description", nullptr, 1, 1, &F::UploadDesc, &F::DescUploaded,
+     false, Extra::None},
+    {Cmd::RxComms, kUp, "Uploading communication", "Uploading communication block 0", 1, 3,
+     &F::UploadComms, &F::CommsUploaded, false, Extra::RxComms},
+    {Cmd::RxBluetooth, kUp, "Uploading Bluetooth Settings", nullptr, 1, 1, &F::UploadBluetooth,
+     &F::BluetoothUploaded, false, Extra::None},
+    {Cmd::RxExtMod, kUp, "Uploading external module", nullptr, 1, 1, &F::UploadExtModSet,
+     &F::ExtModSetUploaded, false, Extra::None},
+    {Cmd::RxLogic, kUp, "Uploading logic", nullptr, 1, 1, &F::UploadLogic, &F::LogicUploaded, false,
+     Extra::None},
+    {Cmd::RxStartConf, kUp, "Uploading starter configuration", nullptr, 1, 1, &F::UploadStartConf,
+     &F::StartConfUploaded, false, Extra::None},
+    {Cmd::TxSettings, kDown, "Downloading settings", nullptr, 1, 1, &F::DownloadSetting,
+     &F::SettingDownloaded, false, Extra::None},
+    {Cmd::TxCalibration, kDown, "Downloading calibration", nullptr, 1, 1, &F::DownloadCal,
+     &F::CalDownloaded, true, Extra::None},
+    {Cmd::TxRelayID, kDown, "Downloading device ID", nullptr, 1, 1, &F::DownloadRelayID,
+     &F::RelayIDDownloaded, false, Extra::None},
+    {Cmd::TxDesc, kDown, "Downloading description", nullptr, 1, 1, &F::DownloadDesc,
+     &F::DescDownloaded, false, Extra::None},
+    {Cmd::TxComms, kDown, "Downloading communication", "Downloading communication - Block 0", 1, 3,
+     &F::DownloadComm, &F::CommDownloaded, false, Extra::TxComms},
+    {Cmd::TxBluetooth, kDown, "Downloading Bluetooth", nullptr, 1, 1, &F::DownloadBluetooth,
+     &F::BluetoothDownloaded, false, Extra::None},
+    {Cmd::TxExtMod, kDown, "Downloading external module", nullptr, 1, 1, &F::DownloadExtMod,
+     &F::ExtModDownloaded, false, Extra::None},
+    {Cmd::TxLogic, kDown, "Downloading logic", nullptr, 1, 1, &F::DownloadLogic,
+     &F::LogicDownloaded, false, Extra::None},
+    {Cmd::TxStartConf, kDown, "Downloading starter configuration", nullptr, 1, 1,
+     &F::DownloadStartConf, &F::StartConfDownloaded, false, Extra::None},
+    {Cmd::TxRTC, kDown, "Downloading RTC", nullptr, 1, 1, &F::DownloadRTC, &F::RTC_Downloaded,
+     false, Extra::None},
+    {Cmd::TxStatistics, kDown, "Downloading statistical data", nullptr, 1, 1, &F::DownloadStat,
+     &F::StatDownloaded, false, Extra::None},
+    {Cmd::ClearFaults, "Progress Clearing Faults", "Clearing faults", nullptr, 1, 1,
+     &F::ClearFaultRec, nullptr, false, Extra::None},
+    {Cmd::ClearEvents, "Progress Clearing Events", "Clearing events", nullptr, 1, 1,
+     &F::ClearEventRec, nullptr, false, Extra::None},
 };
 
 constexpr bool CommandsInEnumOrder() {
@@ -97,7 +119,8 @@ void TForm1::ArmTransfer(TransferCommand cmd) {
   const CommandDef& c = kCommands[static_cast<size_t>(cmd)];
   const bool extended = ExtendedRevision(*this);
   if (c.extra == Extra::TxComms && extended) UpdateExtCommsSettingInTxBuff();
-  PrepareProgress(c.caption, extended && c.textExtended ? c.textExtended : c.text, extended ? c.maxExtended : c.max);
+  PrepareProgress(c.caption, extended && c.textExtended ? c.textExtended : c.text,
+                  extended ? c.maxExtended : c.max);
   switch (c.extra) {
     case Extra::None:
       break;
@@ -168,7 +191,8 @@ void TForm1::SButWriteSetToRelayClick() {
   uint8_t count = 0;
   for (const MassChoice& choice : kMassChoices) {
     if (!(sel.*choice.box).Checked()) continue;
-    if (choice.box == &TFrmMassDwnSel::CBoxMassDwnSelSettings) sel.CBoxMassDwnSelCal.SetChecked(true);
+    if (choice.box == &TFrmMassDwnSel::CBoxMassDwnSelSettings)
+      sel.CBoxMassDwnSelCal.SetChecked(true);
     if (choice.communication && extended) UpdateExtCommsSettingInTxBuff();
     count = static_cast<uint8_t>(count + (extended ? choice.countExtended : choice.count));
   }

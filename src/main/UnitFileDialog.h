@@ -8,7 +8,8 @@ class TFrmFileDialog : public TForm {
   TFrmFileDialog();
   TMemo memFileErrors{this, "memFileErrors"};
   TMemo MemFileTempFile{this, "MemFileTempFile"};
-  TLabel LblFileDiagMemoLineCounter{this, "LblFileDiagMemoLineCounter", "LblFileDiagMemoLineCounter"};
+  TLabel LblFileDiagMemoLineCounter{this, "LblFileDiagMemoLineCounter",
+                                    "LblFileDiagMemoLineCounter"};
   TButton Button1{this, "Button1", "Ok"};
 };
 

@@ -7,8 +7,8 @@ TFrmMassDwnSel::TFrmMassDwnSel() : TForm("FrmMassDwnSel", "Download Selection") 
   Width = 213;
   Height = 299;
   // One column of boxes; Bluetooth sits below Calibration, which only site mode shows.
-  TCheckBox* boxes[] = {&CBoxMassDwnSelSettings, &CBoxMassDwnSelLogic, &CBoxMassDwnSelStarter,
-                        &CBoxMassDwnSelDesc,     &CBoxMassDwnSelComm,  &CBoxMassDwnSelExtMod,
+  TCheckBox* boxes[] = {&CBoxMassDwnSelSettings, &CBoxMassDwnSelLogic,    &CBoxMassDwnSelStarter,
+                        &CBoxMassDwnSelDesc,     &CBoxMassDwnSelComm,     &CBoxMassDwnSelExtMod,
                         &CBoxMassDwnSelCal,      &CBoxMassDwnSelBluetooth};
   int top = 16;
   for (TCheckBox* b : boxes) {

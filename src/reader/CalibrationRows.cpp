@@ -26,8 +26,22 @@ constexpr const char* kDefaultPin = "5860";
 // an optional "-") within the spin edit's limits.
 RowSpec CalRow(size_t i, RowKind kind, int length, ControlOf c, Handler h, int def, int number,
                const char* out, const char* notFound, bool siteMode) {
-  RowSpec r{kCalibrationRows[i].label, {}, kValueWidth, kind, length, false, 0, 0, kNoWords, c, h, def, number,
-            out, notFound, nullptr};
+  RowSpec r{kCalibrationRows[i].label,
+            {},
+            kValueWidth,
+            kind,
+            length,
+            false,
+            0,
+            0,
+            kNoWords,
+            c,
+            h,
+            def,
+            number,
+            out,
+            notFound,
+            nullptr};
   r.siteMode = siteMode;
   r.minTrimmed = kRowWidth;
   return r;
@@ -39,12 +53,14 @@ RowSpec Limit(size_t i, ControlOf c, Handler h, int def, const char* out, const 
   return CalRow(i, RowKind::Number, 2, c, h, def, 0, out, notFound, false);
 }
 RowSpec Offset(size_t i, ControlOf c, Handler h, int input, bool pt1000) {
-  return CalRow(i, RowKind::Signed, 4, c, h, 0, input,
-                pt1000 ? "Calibration temperature %2:0.1d PT1000 out of range %0:s setting value changed to 0."
-                       : "Calibration temperature %2:0.1d PT100 out of range %0:s setting value changed to 0.",
-                pt1000 ? "Calibration temperature %1:0.1d PT1000 not found. Setting value changed to 0."
-                       : "Calibration temperature %1:0.1d PT100 not found. Setting value changed to 0.",
-                true);
+  return CalRow(
+      i, RowKind::Signed, 4, c, h, 0, input,
+      pt1000
+          ? "Calibration temperature %2:0.1d PT1000 out of range %0:s setting value changed to 0."
+          : "Calibration temperature %2:0.1d PT100 out of range %0:s setting value changed to 0.",
+      pt1000 ? "Calibration temperature %1:0.1d PT1000 not found. Setting value changed to 0."
+             : "Calibration temperature %1:0.1d PT100 not found. Setting value changed to 0.",
+      true);
 }
 
 // In the order they run; the supply frequency row (index 7) has its own words.
@@ -123,10 +139,22 @@ void SetPin(ReadContext& ctx, const std::string& pin) {
 }
 
 const RowSpec kPinRow = [] {
-  RowSpec r{kPinCodeLabel, {}, kValueWidth, RowKind::Word, 4, false, 0, 0, kNoWords,
-            +[](TForm1& f) -> TControl& { return f.ebPinCode; }, &TForm1::ebpinCodeChange, 0, 0,
+  RowSpec r{kPinCodeLabel,
+            {},
+            kValueWidth,
+            RowKind::Word,
+            4,
+            false,
+            0,
+            0,
+            kNoWords,
+            +[](TForm1& f) -> TControl& { return f.ebPinCode; },
+            &TForm1::ebpinCodeChange,
+            0,
+            0,
             "Bluetooth Pin Code out of range %0:s setting value changed to 5860.",
-            "Bluetooth Pin Code not found. Setting value changed to 5860.", nullptr};
+            "Bluetooth Pin Code not found. Setting value changed to 5860.",
+            nullptr};
   r.minTrimmed = kRowWidth;
   return r;
 }();
@@ -227,8 +255,10 @@ void BluetoothSectionMissing(ReadContext& ctx) { SetPin(ctx, kDefaultPin); }
 
 void ReadCalibrationSection(ReadContext& ctx) {
   for (size_t i = 0; i < std::size(kCalRows); ++i) {
-    if (i == kSupplyRow) ReadSupplyFrequency(ctx, kCalRows[i]);
-    else ReadRow(ctx, kCalRows[i]);
+    if (i == kSupplyRow)
+      ReadSupplyFrequency(ctx, kCalRows[i]);
+    else
+      ReadRow(ctx, kCalRows[i]);
   }
 }
 
@@ -237,8 +267,8 @@ void ReadIdentityRows(ReadContext& ctx, int settingsTitle) {
   ctx.to = settingsTitle;
   for (const IdentityRow& r : kIdentityRows) {
     if (r.siteMode && !ctx.form.SiteModeActive) continue;
-    RowSpec find{r.label, {}, r.cutWidth, RowKind::Word, 0, false, 0, 0, kNoWords, nullptr, nullptr, 0, 0,
-                 nullptr, nullptr, nullptr};
+    RowSpec find{r.label, {}, r.cutWidth, RowKind::Word, 0,       false,  0, 0, kNoWords, nullptr,
+                 nullptr, 0,  0,          nullptr,       nullptr, nullptr};
     const std::optional<RowLine> line = FindRow(ctx, find);
     if (!line) {
       ctx.Log(r.notFound);

@@ -27,7 +27,8 @@ constexpr int kNarrowCut = 25, kNarrowLine = 46;  // the type row, CANbus parame
 bool PortOpen() { return Form2 && Form2->ComPort1.Connected(); }
 
 // The row engine's view of a row: where it is found, how much is cut, what it logs.
-RowSpec RowAt(std::string_view label, bool narrow, const char* bad = nullptr, const char* missing = nullptr) {
+RowSpec RowAt(std::string_view label, bool narrow, const char* bad = nullptr,
+              const char* missing = nullptr) {
   RowSpec s{};
   s.label = label;
   s.cutWidth = narrow ? kNarrowCut : kWideCut;
@@ -74,8 +75,10 @@ void ReadParameter(ReadContext& ctx, const CommsRow& r) {
   if (!r.twin) return;
   TControl& from = r.control(ctx.form);
   TControl& to = r.twin(ctx.form);
-  if (auto* spin = dynamic_cast<TSpinEdit*>(&to)) spin->SetValue(static_cast<TSpinEdit&>(from).Value());
-  else static_cast<TComboBox&>(to).SetItemIndex(static_cast<TComboBox&>(from).ItemIndex());
+  if (auto* spin = dynamic_cast<TSpinEdit*>(&to))
+    spin->SetValue(static_cast<TSpinEdit&>(from).Value());
+  else
+    static_cast<TComboBox&>(to).SetItemIndex(static_cast<TComboBox&>(from).ItemIndex());
   if (r.handler) (ctx.form.*r.handler)();
 }
 
@@ -109,7 +112,8 @@ void ReadName(ReadContext& ctx, const CommsRow& r) {
     edit.SetText("");
     return;
   }
-  const std::string name = v->substr(0, static_cast<size_t>(edit.MaxLength > 0 ? edit.MaxLength : 15));
+  const std::string name =
+      v->substr(0, static_cast<size_t>(edit.MaxLength > 0 ? edit.MaxLength : 15));
   if (!editors::comms::NameAllowed(name)) {
     ctx.Log(r.missing);
     return;
@@ -128,8 +132,9 @@ void ReadAddress(ReadContext& ctx, const CommsRow& r) {
   std::istringstream in(NumberText(*v, false));
   std::vector<std::string> groups;
   for (std::string g; in >> g;) groups.push_back(g);
-  TSpinEdit* spins[4] = {&static_cast<TSpinEdit&>(r.control(ctx.form)), &static_cast<TSpinEdit&>(r.rest[0](ctx.form)),
-                         &static_cast<TSpinEdit&>(r.rest[1](ctx.form)), &static_cast<TSpinEdit&>(r.rest[2](ctx.form))};
+  TSpinEdit* spins[4] = {
+      &static_cast<TSpinEdit&>(r.control(ctx.form)), &static_cast<TSpinEdit&>(r.rest[0](ctx.form)),
+      &static_cast<TSpinEdit&>(r.rest[1](ctx.form)), &static_cast<TSpinEdit&>(r.rest[2](ctx.form))};
   int values[4] = {};
   bool ok = groups.size() == 4;
   for (size_t i = 0; ok && i < 4; ++i) {
@@ -167,7 +172,9 @@ void ReadStatus(ReadContext& ctx, const CommsRow& r) {
 void ReadRegisters(ReadContext& ctx) {
   const int from = ctx.from, to = ctx.to;
   const auto isBoundary = [](const std::string& line) {
-    if (Trim(line).starts_with(std::string(71, '-')) || line.find(kStatisticHeader) != std::string::npos) return true;
+    if (Trim(line).starts_with(std::string(71, '-')) ||
+        line.find(kStatisticHeader) != std::string::npos)
+      return true;
     for (const RegisterTable& t : RegisterTables())
       if (line.find(t.header) != std::string::npos) return true;
     return false;
@@ -176,7 +183,8 @@ void ReadRegisters(ReadContext& ctx) {
     int header = from;
     for (; header < std::min(to, ctx.Count()); ++header)
       if (ctx.Line(header).find(t.header) != std::string::npos) break;
-    if (header >= std::min(to, ctx.Count()) || static_cast<int>(Trim(ctx.Line(header)).size()) < kWideLine) {
+    if (header >= std::min(to, ctx.Count()) ||
+        static_cast<int>(Trim(ctx.Line(header)).size()) < kWideLine) {
       ctx.Log(t.missing);
       continue;
     }
@@ -184,7 +192,8 @@ void ReadRegisters(ReadContext& ctx) {
     while (end < std::min(to, ctx.Count()) && !isBoundary(ctx.Line(end))) ++end;
     ctx.from = header + 1;
     ctx.to = end;
-    TStringGrid& grid = t.words ? ctx.form.strgridExtCommsConfigWords : ctx.form.strgridExtCommsConfigBits;
+    TStringGrid& grid =
+        t.words ? ctx.form.strgridExtCommsConfigWords : ctx.form.strgridExtCommsConfigBits;
     for (int n = 0; n < t.rows; ++n) {
       const std::string label = Format(t.rowLabel, {n});
       if (const std::optional<std::string> v = Value(ctx, RowAt(label, false)))
@@ -200,16 +209,23 @@ void ReadRegisters(ReadContext& ctx) {
 void ReadExtendedRow(ReadContext& ctx, const CommsRow& r) {
   switch (r.show) {
     case Show::Spin:
-    case Show::Choice: return ReadParameter(ctx, r);
-    case Show::ItemText: return ReadItemText(ctx, r);
-    case Show::Name: return ReadName(ctx, r);
-    case Show::Address: return ReadAddress(ctx, r);
+    case Show::Choice:
+      return ReadParameter(ctx, r);
+    case Show::ItemText:
+      return ReadItemText(ctx, r);
+    case Show::Name:
+      return ReadName(ctx, r);
+    case Show::Address:
+      return ReadAddress(ctx, r);
     case Show::Text:
     case Show::Trimmed:
-    case Show::Number: return ReadStatus(ctx, r);
-    case Show::Registers: return ReadRegisters(ctx);
+    case Show::Number:
+      return ReadStatus(ctx, r);
+    case Show::Registers:
+      return ReadRegisters(ctx);
     case Show::Type:
-    case Show::Heading: return;
+    case Show::Heading:
+      return;
   }
 }
 
@@ -229,7 +245,8 @@ void SelectExtendedType(TForm1& f, int item) {
   f.cbExtCommsSelProtChange();
 }
 
-constexpr const char* kTypeBad = "Communication module type out of range %0:s setting value changed to None.";
+constexpr const char* kTypeBad =
+    "Communication module type out of range %0:s setting value changed to None.";
 
 void ReadShortLayout(ReadContext& ctx, const std::string& type) {
   TForm1& f = ctx.form;

@@ -21,7 +21,8 @@ namespace {
 using editors::legacy::LegacyLine;
 
 uint8_t* LegacyByte(int byte) {
-  static uint8_t* const bytes[] = {&LegacyControl_A, &LegacyControl_B, &LegacyControl_C, &LegacyControl_D};
+  static uint8_t* const bytes[] = {&LegacyControl_A, &LegacyControl_B, &LegacyControl_C,
+                                   &LegacyControl_D};
   return bytes[byte];
 }
 
@@ -70,12 +71,16 @@ std::string Shown(TControl& c, int value) {
 
 void SetEditor(TForm1& f, const LegacyLine& line, int value) {
   TControl& c = line.Control(f);
-  if (auto* spin = dynamic_cast<TSpinEdit*>(&c)) spin->SetValue(value);
-  else if (auto* edit = dynamic_cast<TEdit*>(&c)) edit->SetText(IntToStr(value));
-  else if (auto* combo = dynamic_cast<TComboBox*>(&c)) combo->SetItemIndex(value);
+  if (auto* spin = dynamic_cast<TSpinEdit*>(&c))
+    spin->SetValue(value);
+  else if (auto* edit = dynamic_cast<TEdit*>(&c))
+    edit->SetText(IntToStr(value));
+  else if (auto* combo = dynamic_cast<TComboBox*>(&c))
+    combo->SetItemIndex(value);
   (f.*line.Changed)();
   // A mask's value is also the logic function's output table.
-  if (const editors::logic::LogicEditor* e = editors::logic::FindLogicEditor(f, c); e && e->Type == editors::logic::Kind::Mask)
+  if (const editors::logic::LogicEditor* e = editors::logic::FindLogicEditor(f, c);
+      e && e->Type == editors::logic::Kind::Mask)
     editors::logic::TableByte(f, e->Function) = static_cast<uint8_t>(value);
 }
 
@@ -118,8 +123,10 @@ void SetSwitches(TForm1& f) {
     if (e.Byte < 0 || (e.Byte == 3 && e.Bit >= 4)) continue;
     const bool on = (*LegacyByte(e.Byte) >> e.Bit) & 1;
     TControl& c = e.Control(f);
-    if (auto* check = dynamic_cast<TCheckBox*>(&c)) check->SetChecked(on);
-    else if (auto* radio = dynamic_cast<TRadioGroup*>(&c)) radio->SetItemIndex(on ? 1 : 0);
+    if (auto* check = dynamic_cast<TCheckBox*>(&c))
+      check->SetChecked(on);
+    else if (auto* radio = dynamic_cast<TRadioGroup*>(&c))
+      radio->SetItemIndex(on ? 1 : 0);
     f.SettingChange(c);
   }
 }

@@ -29,14 +29,33 @@ constexpr int kNameWidth = 16;
 RowSpec Name(std::string_view label, int offset, int table, ControlOf c, Handler h, int def,
              const char* out, const char* notFound, int minTrimmed, int number = 0,
              std::string_view letter = {}) {
-  return {label, {}, kNameWidth, RowKind::Signal, kNameWidth, false, 0, 0, SignalNameTable(table), c, h,
-          def, number, out, notFound, nullptr, false, minTrimmed, offset, letter, nullptr};
+  return {label,
+          {},
+          kNameWidth,
+          RowKind::Signal,
+          kNameWidth,
+          false,
+          0,
+          0,
+          SignalNameTable(table),
+          c,
+          h,
+          def,
+          number,
+          out,
+          notFound,
+          nullptr,
+          false,
+          minTrimmed,
+          offset,
+          letter,
+          nullptr};
 }
 RowSpec Number(std::string_view label, int offset, int width, int length, RowKind kind, ControlOf c,
                Handler h, int def, const char* out, const char* notFound, int minTrimmed,
                int number = 0, std::string_view letter = {}) {
-  return {label, {}, width, kind, length, false, 0, 0, kNoWords, c, h, def, number, out, notFound, nullptr,
-          false, minTrimmed, offset, letter, nullptr};
+  return {label, {},     width, kind,     length,  false, 0,          0,      kNoWords, c,      h,
+          def,   number, out,   notFound, nullptr, false, minTrimmed, offset, letter,   nullptr};
 }
 
 // ---- Logic tables ----
@@ -46,18 +65,21 @@ constexpr std::array<std::string_view, 3> kInputLetters = {"A", "B", "C"};
 
 // Input i (0..2 = A..C) of function n: the name 17·i characters after the function part's label.
 RowSpec LogicInput(int n, int i, ControlOf c, Handler h) {
-  return Name(kFunctionLabels[static_cast<size_t>(n - 1)], kLogicInputStep * i, 1, c, h, 0,
-              "Logic function table %1:0.1d input %2:s out of range %0:s setting value changed to Zero.",
-              "Logic function table %0:0.1d input %1:s not found. Setting value changed to Zero.",
-              kLogicWidth, n, kInputLetters[static_cast<size_t>(i)]);
+  return Name(
+      kFunctionLabels[static_cast<size_t>(n - 1)], kLogicInputStep * i, 1, c, h, 0,
+      "Logic function table %1:0.1d input %2:s out of range %0:s setting value changed to Zero.",
+      "Logic function table %0:0.1d input %1:s not found. Setting value changed to Zero.",
+      kLogicWidth, n, kInputLetters[static_cast<size_t>(i)]);
 }
 
-#define LF_INPUTS(n)                                             \
-  {LogicInput(n, 0, ED(cbLF##n##_InputA, cbLF##n##_InputAChange)), \
-   LogicInput(n, 1, ED(cbLF##n##_InputB, cbLF##n##_InputBChange)), \
-   LogicInput(n, 2, ED(cbLF##n##_InputC, cbLF##n##_InputCChange))}
-const std::array<std::array<RowSpec, 3>, 6> kLogicInputs = {{
-    LF_INPUTS(1), LF_INPUTS(2), LF_INPUTS(3), LF_INPUTS(4), LF_INPUTS(5), LF_INPUTS(6)}};
+#define LF_INPUTS(n)                                                    \
+  {                                                                     \
+    LogicInput(n, 0, ED(cbLF##n##_InputA, cbLF##n##_InputAChange)),     \
+        LogicInput(n, 1, ED(cbLF##n##_InputB, cbLF##n##_InputBChange)), \
+        LogicInput(n, 2, ED(cbLF##n##_InputC, cbLF##n##_InputCChange))  \
+  }
+const std::array<std::array<RowSpec, 3>, 6> kLogicInputs = {
+    {LF_INPUTS(1), LF_INPUTS(2), LF_INPUTS(3), LF_INPUTS(4), LF_INPUTS(5), LF_INPUTS(6)}};
 #undef LF_INPUTS
 
 // The first line of the range that holds the text, or -1.
@@ -73,9 +95,14 @@ int FindInRange(const ReadContext& ctx, std::string_view text) {
 // T3, the rule for T4 to T6.
 int MaskStart(const ReadContext& ctx, int n) {
   const std::string_view markers[] = {n <= 3 ? kCombinationLabels[7] : kLogicRule,
-                                      kCombinationLabels[6], kCombinationLabels[5], kCombinationLabels[4],
-                                      kCombinationLabels[3], kCombinationLabels[2], kCombinationLabels[1],
-                                      kLogicSeparatorStart,  kCombinationLabels[0]};
+                                      kCombinationLabels[6],
+                                      kCombinationLabels[5],
+                                      kCombinationLabels[4],
+                                      kCombinationLabels[3],
+                                      kCombinationLabels[2],
+                                      kCombinationLabels[1],
+                                      kLogicSeparatorStart,
+                                      kCombinationLabels[0]};
   int at = -1;
   for (std::string_view marker : markers)
     if ((at = FindInRange(ctx, marker)) < 0) return -1;
@@ -105,15 +132,19 @@ void SetMask(ReadContext& ctx, int n, int mask) {
 void ReadMask(ReadContext& ctx, int n) {
   const int start = MaskStart(ctx, n);
   if (start < 0) {
-    ctx.Log(Format("Logic function table %0:0.1d mask incomplete or not found. Setting value changed to 0.", {n}));
+    ctx.Log(Format(
+        "Logic function table %0:0.1d mask incomplete or not found. Setting value changed to 0.",
+        {n}));
     return SetMask(ctx, n, 0);
   }
   int mask = 0;
   bool valid = true;
   for (int k = 0; k < 8; ++k) {  // every bit is read, even after one has failed
     const std::optional<bool> bit = MaskBit(ctx, start + 2 * k, n, k);
-    if (!bit) valid = false;
-    else if (*bit) mask |= 1 << k;
+    if (!bit)
+      valid = false;
+    else if (*bit)
+      mask |= 1 << k;
   }
   if (!valid) {
     ctx.Log(Format("Logic function table %0:0.1d mask incorrect setting value changed to 0.", {n}));
@@ -126,32 +157,40 @@ void ReadMask(ReadContext& ctx, int n) {
 
 constexpr int kTimerWidth = 54, kCounterWidth = 70, kLatchWidth = 46, kPulseGenWidth = 63;
 
-#define TIMER_ROWS(T, i)                                                                                    \
-  Name(kTimerLabels[i], 0, 1, ED(cbTmr##T##_Start, cbTmr##T##_StartChange), 0,                             \
-       "Timer %2:s start input out of range %0:s setting value changed to Zero.",                          \
-       "Timer %1:s start input not found. Setting value changed to Zero.", kTimerWidth, 0, #T),            \
-  Name(kTimerLabels[i], 17, 1, ED(cbTmr##T##_Reset, cbTmr##T##_ResetChange), 0,                            \
-       "Timer %2:s reset input out of range %0:s setting value changed to Zero.",                          \
-       "Timer %1:s reset input not found. Setting value changed to Zero.", kTimerWidth, 0, #T),            \
-  Number(kTimerLabels[i], 34, 16, 4, RowKind::Number, ED(seTmr##T##_TimeLim, seTmr##T##_TimeLimChange), 1, \
-         "Timer %3:s time out, out of range %0:s setting value changed to %1:0.4d.",                       \
-         "Timer %2:s time out not found. Setting value changed to %0:0.4d.", kTimerWidth, 0, #T)
+#define TIMER_ROWS(T, i)                                                                         \
+  Name(kTimerLabels[i], 0, 1, ED(cbTmr##T##_Start, cbTmr##T##_StartChange), 0,                   \
+       "Timer %2:s start input out of range %0:s setting value changed to Zero.",                \
+       "Timer %1:s start input not found. Setting value changed to Zero.", kTimerWidth, 0, #T),  \
+      Name(kTimerLabels[i], 17, 1, ED(cbTmr##T##_Reset, cbTmr##T##_ResetChange), 0,              \
+           "Timer %2:s reset input out of range %0:s setting value changed to Zero.",            \
+           "Timer %1:s reset input not found. Setting value changed to Zero.", kTimerWidth, 0,   \
+           #T),                                                                                  \
+      Number(kTimerLabels[i], 34, 16, 4, RowKind::Number,                                        \
+             ED(seTmr##T##_TimeLim, seTmr##T##_TimeLimChange), 1,                                \
+             "Timer %3:s time out, out of range %0:s setting value changed to %1:0.4d.",         \
+             "Timer %2:s time out not found. Setting value changed to %0:0.4d.", kTimerWidth, 0, \
+             #T)
 const RowSpec kTimerRows[] = {TIMER_ROWS(A, 0), TIMER_ROWS(B, 1)};
 #undef TIMER_ROWS
 
-#define COUNTER_ROWS(T, i)                                                                                    \
-  Name(kCounterLabels[i], 0, 1, ED(cbCntr##T##_InputUp, cbCntr##T##_InputUpChange), 0,                       \
-       "Counter %2:s count up input out of range %0:s setting value changed to Zero.",                       \
-       "Counter %1:s count up input not found. Setting value changed to Zero.", kCounterWidth, 0, #T),       \
-  Name(kCounterLabels[i], 17, 1, ED(cbCntr##T##_InputDn, cbCntr##T##_InputDnChange), 0,                      \
-       "Counter %2:s count down input out of range %0:s setting value changed to Zero.",                     \
-       "Counter %1:s count down input not found. Setting value changed to Zero.", kCounterWidth, 0, #T),     \
-  Name(kCounterLabels[i], 34, 1, ED(cbCntr##T##_Reset, cbCntr##T##_ResetChange), 0,                          \
-       "Counter %2:s count reset input out of range %0:s setting value changed to Zero.",                    \
-       "Counter %1:s count reset input not found. Setting value changed to Zero.", kCounterWidth, 0, #T),    \
-  Number(kCounterLabels[i], 51, 7, 3, RowKind::Number, ED(seCntr##T##_CntLimit, seCntr##T##_CntLimitChange), \
-         1, "Counter %3:s count limit out of range %0:s setting value changed to %1:0.3d.",                  \
-         "Counter %2:s count limit not found. Setting value changed to %0:0.3d.", kCounterWidth, 0, #T)
+#define COUNTER_ROWS(T, i)                                                                        \
+  Name(kCounterLabels[i], 0, 1, ED(cbCntr##T##_InputUp, cbCntr##T##_InputUpChange), 0,            \
+       "Counter %2:s count up input out of range %0:s setting value changed to Zero.",            \
+       "Counter %1:s count up input not found. Setting value changed to Zero.", kCounterWidth, 0, \
+       #T),                                                                                       \
+      Name(kCounterLabels[i], 17, 1, ED(cbCntr##T##_InputDn, cbCntr##T##_InputDnChange), 0,       \
+           "Counter %2:s count down input out of range %0:s setting value changed to Zero.",      \
+           "Counter %1:s count down input not found. Setting value changed to Zero.",             \
+           kCounterWidth, 0, #T),                                                                 \
+      Name(kCounterLabels[i], 34, 1, ED(cbCntr##T##_Reset, cbCntr##T##_ResetChange), 0,           \
+           "Counter %2:s count reset input out of range %0:s setting value changed to Zero.",     \
+           "Counter %1:s count reset input not found. Setting value changed to Zero.",            \
+           kCounterWidth, 0, #T),                                                                 \
+      Number(kCounterLabels[i], 51, 7, 3, RowKind::Number,                                        \
+             ED(seCntr##T##_CntLimit, seCntr##T##_CntLimitChange), 1,                             \
+             "Counter %3:s count limit out of range %0:s setting value changed to %1:0.3d.",      \
+             "Counter %2:s count limit not found. Setting value changed to %0:0.3d.",             \
+             kCounterWidth, 0, #T)
 const RowSpec kCounterRows[] = {COUNTER_ROWS(A, 0), COUNTER_ROWS(B, 1)};
 #undef COUNTER_ROWS
 
@@ -173,7 +212,8 @@ const RowSpec kPulseGenRows[] = {
            "Pulse generator period not found. Setting value changed to %0:0.5d.", kPulseGenWidth),
     Number(kPulseGenLabel, 34, 16, 3, RowKind::Number, ED(sePG_DutyCycle, sePG_DutyCycleChange), 1,
            "Pulse generator duty cycle out of range %0:s setting value changed to %1:0.3d.",
-           "Pulse generator duty cucle not found. Setting value changed to %0:0.3d.", kPulseGenWidth),
+           "Pulse generator duty cucle not found. Setting value changed to %0:0.3d.",
+           kPulseGenWidth),
 };
 
 // ---- Clock window, warnings, inputs, relays ----
@@ -194,8 +234,8 @@ std::string MinutesOf(const std::string& cut) {
 }
 
 constexpr int kClockWidth = 22;
-RowSpec Clock(std::string_view label, std::string (*part)(const std::string&), ControlOf c, Handler h,
-              int def, const char* out, const char* notFound) {
+RowSpec Clock(std::string_view label, std::string (*part)(const std::string&), ControlOf c,
+              Handler h, int def, const char* out, const char* notFound) {
   RowSpec r = Number(label, 0, 7, 2, RowKind::Number, c, h, def, out, notFound, kClockWidth);
   r.shape = part;
   return r;
@@ -255,18 +295,20 @@ const RowSpec kRelayRows[] = {
 // that closes the high cell falls inside the 13 characters and becomes a blank).
 constexpr int kTemperatureWidth = 45;
 RowSpec HighWarning(int n, ControlOf c, Handler h) {
-  return Number(kTemperatureLabels[static_cast<size_t>(n - 1)], 0, 13, 4, RowKind::Signed, c, h, 40,
-                "Temperature %2:0.1d high warning level out of range %0:s setting value changed to 040.",
-                "Temperature %1:0.1d high warning level not found. Setting value changed to 040.",
-                kTemperatureWidth, n);
+  return Number(
+      kTemperatureLabels[static_cast<size_t>(n - 1)], 0, 13, 4, RowKind::Signed, c, h, 40,
+      "Temperature %2:0.1d high warning level out of range %0:s setting value changed to 040.",
+      "Temperature %1:0.1d high warning level not found. Setting value changed to 040.",
+      kTemperatureWidth, n);
 }
 RowSpec LowWarning(int n, ControlOf c, Handler h) {
-  return Number(kTemperatureLabels[static_cast<size_t>(n - 1)], 15, 13, 4, RowKind::Signed, c, h, -8,
-                "Temperature %2:0.1d low warning level out of range %0:s setting value changed to -008.",
-                "Temperature %1:0.1d low warning level not found. Setting value changed to -008.",
-                kTemperatureWidth, n);
+  return Number(
+      kTemperatureLabels[static_cast<size_t>(n - 1)], 15, 13, 4, RowKind::Signed, c, h, -8,
+      "Temperature %2:0.1d low warning level out of range %0:s setting value changed to -008.",
+      "Temperature %1:0.1d low warning level not found. Setting value changed to -008.",
+      kTemperatureWidth, n);
 }
-#define TEMPERATURE_ROWS(n)                                            \
+#define TEMPERATURE_ROWS(n)                                             \
   HighWarning(n, ED(seRTD##n##_WarnHiLev, seRTD##n##_WarnHiLevChange)), \
       LowWarning(n, ED(seRTD##n##_WarnLoLev, seRTD##n##_WarnLoLevChange))
 const RowSpec kTemperatureRows[] = {TEMPERATURE_ROWS(1), TEMPERATURE_ROWS(2), TEMPERATURE_ROWS(3),
@@ -299,10 +341,11 @@ void VisitLogicRows(const RowVisitor& visit) {
   for (const auto& function : kLogicInputs)
     for (const RowSpec& row : function) visit(row);
   for (std::span<const RowSpec> rows :
-       {std::span<const RowSpec>(kTimerRows), std::span<const RowSpec>(kCounterRows), std::span<const RowSpec>(kLatchRows),
-        std::span<const RowSpec>(kPulseGenRows), std::span<const RowSpec>(kClockRows), std::span<const RowSpec>(kTCRows),
-        std::span<const RowSpec>(kExtResetRows), std::span<const RowSpec>(kEStopRows), std::span<const RowSpec>(kRelayRows),
-        std::span<const RowSpec>(kTemperatureRows)})
+       {std::span<const RowSpec>(kTimerRows), std::span<const RowSpec>(kCounterRows),
+        std::span<const RowSpec>(kLatchRows), std::span<const RowSpec>(kPulseGenRows),
+        std::span<const RowSpec>(kClockRows), std::span<const RowSpec>(kTCRows),
+        std::span<const RowSpec>(kExtResetRows), std::span<const RowSpec>(kEStopRows),
+        std::span<const RowSpec>(kRelayRows), std::span<const RowSpec>(kTemperatureRows)})
     for (const RowSpec& row : rows) visit(row);
 }
 

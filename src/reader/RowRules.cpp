@@ -29,8 +29,8 @@ std::optional<RowLine> FindRow(const ReadContext& ctx, const RowSpec& row) {
 }
 
 std::string CutValue(const RowLine& line, const RowSpec& row) {
-  const size_t start =
-      std::min(line.pos + row.label.size() + static_cast<size_t>(std::max(row.skip, 0)), line.text.size());
+  const size_t start = std::min(
+      line.pos + row.label.size() + static_cast<size_t>(std::max(row.skip, 0)), line.text.size());
   size_t end = line.text.size();
   if (!row.rightLabel.empty()) {
     const size_t right = line.text.find(row.rightLabel);
@@ -60,8 +60,10 @@ bool NumberTextValid(const std::string& text, int maxLength, bool allowMinus) {
   if (text.empty() || static_cast<int>(text.size()) > maxLength) return false;
   bool digit = false;
   for (size_t i = 0; i < text.size(); ++i) {
-    if (IsDigit(text[i])) digit = true;
-    else if (!(allowMinus && i == 0 && text[i] == '-')) return false;
+    if (IsDigit(text[i]))
+      digit = true;
+    else if (!(allowMinus && i == 0 && text[i] == '-'))
+      return false;
   }
   return digit;
 }
@@ -76,11 +78,16 @@ static int NumberOf(const std::string& text) {
 
 void SetTarget(ReadContext& ctx, const RowSpec& row, int value, const std::string* text) {
   TControl& control = row.control(ctx.form);
-  if (auto* spin = dynamic_cast<TSpinEdit*>(&control)) spin->SetValue(value);
-  else if (auto* edit = dynamic_cast<TEdit*>(&control)) edit->SetText(text ? *text : IntToStr(value));
-  else if (auto* combo = dynamic_cast<TComboBox*>(&control)) combo->SetItemIndex(value);
-  else if (auto* radio = dynamic_cast<TRadioGroup*>(&control)) radio->SetItemIndex(value);
-  else if (auto* check = dynamic_cast<TCheckBox*>(&control)) check->SetChecked(value != 0);
+  if (auto* spin = dynamic_cast<TSpinEdit*>(&control))
+    spin->SetValue(value);
+  else if (auto* edit = dynamic_cast<TEdit*>(&control))
+    edit->SetText(text ? *text : IntToStr(value));
+  else if (auto* combo = dynamic_cast<TComboBox*>(&control))
+    combo->SetItemIndex(value);
+  else if (auto* radio = dynamic_cast<TRadioGroup*>(&control))
+    radio->SetItemIndex(value);
+  else if (auto* check = dynamic_cast<TCheckBox*>(&control))
+    check->SetChecked(value != 0);
   if (row.handler) (ctx.form.*row.handler)();
 }
 

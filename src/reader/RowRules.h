@@ -25,10 +25,10 @@ struct ReadContext {
   TForm1& form;
   const TStringList& lines;
   TStringList& log;
-  int logged = 0;           // lines this run added to the log
-  int from = 0, to = 0;     // section range: lines from..to-1
-  std::string revision;     // the file's two relay revision characters, as they stand (trimmed)
-  bool extended = false;    // the file's relay revision is an extended one
+  int logged = 0;         // lines this run added to the log
+  int from = 0, to = 0;   // section range: lines from..to-1
+  std::string revision;   // the file's two relay revision characters, as they stand (trimmed)
+  bool extended = false;  // the file's relay revision is an extended one
 
   int Count() const { return lines.Count(); }
   // "" for an index outside the file.
@@ -41,7 +41,8 @@ enum class RowKind : uint8_t {
   Signed,  // as Number, with an optional leading "-"
   Step50,  // as Number, then rounded down to a multiple of 50 with the step message
   Word,    // one of the row's words (trimmed, upper-cased), 1 to L characters
-  Signal,  // as Word, for a signal name; the log shows the name as written (trimmed), not upper-cased
+  Signal,  // as Word, for a signal name; the log shows the name as written (trimmed), not
+           // upper-cased
 };
 
 using ControlOf = TControl& (*)(TForm1&);
@@ -52,24 +53,24 @@ struct RowSpec {
   std::string_view rightLabel;  // the cut ends where it starts on the same line; empty: none
   int cutWidth;                 // > 0: only the first so many characters after the label
   RowKind kind;
-  int maxLength;                // L (numbers) or N (words)
-  bool constLimits;             // true: lo..hi below; false: the spin edit's own limits
+  int maxLength;     // L (numbers) or N (words)
+  bool constLimits;  // true: lo..hi below; false: the spin edit's own limits
   int lo, hi;
   std::span<const std::string_view> words;  // Word rows; check box: unchecked, checked
   ControlOf control;
   Handler handler;
-  int defaultValue;             // number, or item / check state (0, 1)
-  int number;                   // the input number of the row's name, 0 for none
-  const char* outOfRange;       // numbers: 0 value text, 1 default, 2 number; words: 0 text, 1 number
-  const char* notFound;         // numbers: 0 default, 1 number; words: 0 number
-  const char* stepMessage;      // 0 value text, 1 rounded value, 2 number
-  bool siteMode = false;        // looked for only in site mode
-  int minTrimmed = 0;           // table rows: the least trimmed length of the line
-  int skip = 0;                 // characters passed over after the label before the cut
-  std::string_view letter;      // a further text argument after the others (timer "A", ...)
+  int defaultValue;         // number, or item / check state (0, 1)
+  int number;               // the input number of the row's name, 0 for none
+  const char* outOfRange;   // numbers: 0 value text, 1 default, 2 number; words: 0 text, 1 number
+  const char* notFound;     // numbers: 0 default, 1 number; words: 0 number
+  const char* stepMessage;  // 0 value text, 1 rounded value, 2 number
+  bool siteMode = false;    // looked for only in site mode
+  int minTrimmed = 0;       // table rows: the least trimmed length of the line
+  int skip = 0;             // characters passed over after the label before the cut
+  std::string_view letter;  // a further text argument after the others (timer "A", ...)
   std::string (*shape)(const std::string& cut) = nullptr;  // reworks the cut before the check
-  bool numberFirst = false;     // the row's number leads every message's placeholders
-  bool keepsText = false;       // an edit takes an accepted value's text as the file has it
+  bool numberFirst = false;  // the row's number leads every message's placeholders
+  bool keepsText = false;    // an edit takes an accepted value's text as the file has it
 };
 
 // The line and the label's 0-based position, or nothing.

@@ -144,7 +144,8 @@ void TForm1::ImportMMIFile1Click() {
   const auto status = std::filesystem::status(MapPath(OpenDialogSettings.FileName), ec);
   if (std::filesystem::exists(status) &&
       (!std::filesystem::is_regular_file(status) ||
-       std::filesystem::file_size(MapPath(OpenDialogSettings.FileName), ec) > reader::kMaxFileBytes)) {
+       std::filesystem::file_size(MapPath(OpenDialogSettings.FileName), ec) >
+           reader::kMaxFileBytes)) {
     log.Add("Not a VUMA settings file");
     FrmFileDialog->ShowModal();
     return;

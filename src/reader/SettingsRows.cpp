@@ -38,11 +38,13 @@ std::string_view Right(int n) { return kSettingsRows[static_cast<size_t>(n - 1)]
 // right label of its line.
 RowSpec Num(int n, int length, ControlOf c, Handler h, int def, const char* out,
             const char* notFound, int number = 0) {
-  return {Left(n), Right(n), 0, RowKind::Number, length, false, 0, 0, kNoWords, c, h, def, number, out, notFound, nullptr};
+  return {Left(n), Right(n), 0,   RowKind::Number, length, false,    0,      0, kNoWords,
+          c,       h,        def, number,          out,    notFound, nullptr};
 }
 RowSpec NumConst(int n, int length, int lo, int hi, ControlOf c, Handler h, int def,
                  const char* out, const char* notFound) {
-  return {Left(n), Right(n), 0, RowKind::Number, length, true, lo, hi, kNoWords, c, h, def, 0, out, notFound, nullptr};
+  return {Left(n), Right(n), 0,   RowKind::Number, length, true, lo, hi, kNoWords, c, h,
+          def,     0,        out, notFound,        nullptr};
 }
 // As NumConst, for an edit that shows the value as the file writes it (leading zeros kept).
 RowSpec TextConst(int n, int length, int lo, int hi, ControlOf c, Handler h, int def,
@@ -53,25 +55,41 @@ RowSpec TextConst(int n, int length, int lo, int hi, ControlOf c, Handler h, int
 }
 RowSpec Step(int n, ControlOf c, Handler h, int def, const char* out, const char* notFound,
              const char* step, int number = 0) {
-  return {Left(n), Right(n), 0, RowKind::Step50, 4, false, 0, 0, kNoWords, c, h, def, number, out, notFound, step};
+  return {Left(n), Right(n), 0,   RowKind::Step50, 4,   false,    0,   0, kNoWords,
+          c,       h,        def, number,          out, notFound, step};
 }
-RowSpec Choice(int n, int length, std::span<const std::string_view> words, ControlOf c,
-               Handler h, const char* out, const char* notFound) {
-  return {Left(n), Right(n), 0, RowKind::Word, length, false, 0, 0, words, c, h, 0, 0, out, notFound, nullptr};
+RowSpec Choice(int n, int length, std::span<const std::string_view> words, ControlOf c, Handler h,
+               const char* out, const char* notFound) {
+  return {Left(n), Right(n), 0, RowKind::Word, length,   false,  0, 0, words, c,
+          h,       0,        0, out,           notFound, nullptr};
 }
 // The rows of temperature input n (1 to 4): its switch and type on rows 24 + n and 28 + n, its
 // trip levels on row 33 + n. The trip levels take 10 characters, whatever follows them.
 constexpr int kSensorRow = 24, kSensorTypeRow = 28, kTripLevelRow = 33;
 
 RowSpec HighTrip(int n, ControlOf c, Handler h) {
-  return {Left(kTripLevelRow + n), {}, 10, RowKind::Signed, 4, false, 0, 0, kNoWords, c, h, 60, n,
+  return {Left(kTripLevelRow + n),
+          {},
+          10,
+          RowKind::Signed,
+          4,
+          false,
+          0,
+          0,
+          kNoWords,
+          c,
+          h,
+          60,
+          n,
           "Temperature %2:0.1d high trip level out of range %0:s setting value changed to %1:0.1d.",
-          "Temperature %1:0.1d high trip level not found. Setting value changed to %0:0.1d.", nullptr};
+          "Temperature %1:0.1d high trip level not found. Setting value changed to %0:0.1d.",
+          nullptr};
 }
 // The right column's rows take 20 characters after the right label of row n.
-RowSpec Switch(int row, int length, std::span<const std::string_view> words, ControlOf c,
-               Handler h, int def, const char* out, const char* notFound, int number = 0) {
-  return {Right(row), {}, 20, RowKind::Word, length, false, 0, 0, words, c, h, def, number, out, notFound, nullptr};
+RowSpec Switch(int row, int length, std::span<const std::string_view> words, ControlOf c, Handler h,
+               int def, const char* out, const char* notFound, int number = 0) {
+  return {Right(row), {}, 20, RowKind::Word, length, false, 0,        0,
+          words,      c,  h,  def,           number, out,   notFound, nullptr};
 }
 RowSpec Enabled(int row, ControlOf c, Handler h, const char* out, const char* notFound) {
   return Switch(row, 8, kEnabled, c, h, 0, out, notFound);
@@ -87,14 +105,30 @@ RowSpec SensorType(int n, ControlOf c, Handler h) {
                 "Temperature %0:0.1d type not found. Setting value changed to PT100.", n);
 }
 RowSpec LowTrip(int n, ControlOf c, Handler h) {
-  return {Right(kTripLevelRow + n), {}, 10, RowKind::Signed, 4, false, 0, 0, kNoWords, c, h, -10, n,
+  return {Right(kTripLevelRow + n),
+          {},
+          10,
+          RowKind::Signed,
+          4,
+          false,
+          0,
+          0,
+          kNoWords,
+          c,
+          h,
+          -10,
+          n,
           "Temperature %2:0.1d low trip level out of range %0:s setting value changed to %1:0.1d.",
-          "Temperature %1:0.1d low trip level not found. Setting value changed to %0:0.1d.", nullptr};
+          "Temperature %1:0.1d low trip level not found. Setting value changed to %0:0.1d.",
+          nullptr};
 }
 
-constexpr const char* kFieldOut = "Field input %2:0.1d delay out of range %0:s setting value changed to %1:0.1d.";
-constexpr const char* kFieldNotFound = "Field input %1:0.1d delay not found. Setting value changed to %0:0.1d.";
-constexpr const char* kFieldStep = "Field input %2:0.1d delay %0:s not a increment of 50 setting value changed to %1:0.4d.";
+constexpr const char* kFieldOut =
+    "Field input %2:0.1d delay out of range %0:s setting value changed to %1:0.1d.";
+constexpr const char* kFieldNotFound =
+    "Field input %1:0.1d delay not found. Setting value changed to %0:0.1d.";
+constexpr const char* kFieldStep =
+    "Field input %2:0.1d delay %0:s not a increment of 50 setting value changed to %1:0.4d.";
 
 // The delay of field input n (1 to 7), on row 26 + n.
 RowSpec FieldDelay(int n, ControlOf c, Handler h) {
@@ -115,17 +149,14 @@ const RowSpec kValueRowsBeforeCt[] = {
     Num(4, 2, ED(seThrmlCurveSel_sec, seThrmlCurveSel_secChange), 15,
         "TC curve 02 out of range %0:s setting value changed to %1:0.2d.",
         "TC curve 02 not found. Setting value changed to %0:0.2d."),
-    NumConst(5, 2, 20, 80,
-             ED(ebTC_ResetThreshold, ebTC_ResetThresholdChange), 70,
+    NumConst(5, 2, 20, 80, ED(ebTC_ResetThreshold, ebTC_ResetThresholdChange), 70,
              "TC reset threshold out of range %0:s setting value changed to %1:0.2d.",
              "TC reset threshold not found. Setting value changed to %0:0.2d."),
-    Choice(6, 4, kEarthLeakTypeTexts,
-           ED(cbEL_Selector, cbEL_SelectorChange),
+    Choice(6, 4, kEarthLeakTypeTexts, ED(cbEL_Selector, cbEL_SelectorChange),
            "Earth leakage type selection of range %0:s setting value changed to INST.",
            "Earth leakage type selection not found. Setting value changed to INST."),
     // 0 to 1000, the editor's own range, so that every level the program saves reads back.
-    NumConst(7, 4, 0, 1000,
-             ED(ebEL_TripLev, ebEL_TripLevChange), 150,
+    NumConst(7, 4, 0, 1000, ED(ebEL_TripLev, ebEL_TripLevChange), 150,
              "Earth leakage trip level of range %0:s setting value changed to 150.",
              "Earth leakage trip level not found. Setting value changed to 150."),
     Step(8, ED(seEL_TripDelay, seEL_TripDelayChange), 150,
@@ -138,8 +169,7 @@ constexpr int kCtRow = 9;  // see ReadCtRatio
 
 // Left column, rows 10 to 19.
 const RowSpec kValueRowsAfterCt[] = {
-    Choice(10, 1000, kMinLoadResetTexts,
-           ED(cbML_TimeSelector, cbML_TimeSelectorChange),
+    Choice(10, 1000, kMinLoadResetTexts, ED(cbML_TimeSelector, cbML_TimeSelectorChange),
            "Minimum load reset time out of range %0:s setting value changed to Manual.",
            "Minimum load reset time not found. Setting value changed to Manual."),
     Num(11, 3, ED(seML_CurrentTripLev, seML_CurrentTripLevChange), 50,
@@ -161,10 +191,9 @@ const RowSpec kValueRowsAfterCt[] = {
          "Running stall trip delay out of range %0:s setting value changed to %1:0.4d.",
          "Running stall trip delay not found. Setting value changed to %0:0.4d.",
          "Running stall trip delay %0:s not a increment of 50 setting value changed to %1:0.4d."),
-    TextConst(17, 3, 0, 200,
-             ED(ebRS_HoldOffDelay, ebRS_HoldOffDelayChange), 0,
-             "Running stall hold off delay out of range %0:s setting value changed to %1:0.3d.",
-             "Running stall hold off delay not found. Setting value changed to %0:0.3d."),
+    TextConst(17, 3, 0, 200, ED(ebRS_HoldOffDelay, ebRS_HoldOffDelayChange), 0,
+              "Running stall hold off delay out of range %0:s setting value changed to %1:0.3d.",
+              "Running stall hold off delay not found. Setting value changed to %0:0.3d."),
     Num(18, 2, ED(seUnbalTripLev, seUnbalTripLevChange), 20,
         "Unbalance load trip level out of range %0:s setting value changed to %1:0.2d.",
         "Unbalance load trip level not found. Setting value changed to %0:0.2d."),
@@ -196,8 +225,7 @@ const RowSpec kValueRowsAfterVoltage[] = {
     Num(25, 1, ED(seConsecStartsLim, seConsecStartsLimChange), 3,
         "Consecutive starts out of range %0:s setting value changed to %1:0.1d.",
         "Consecutive starts not found. Setting value changed to %0:0.1d."),
-    Choice(26, 1000, kStarterTypeTexts,
-           ED(cbStarterType, cbStarterTypeChange),
+    Choice(26, 1000, kStarterTypeTexts, ED(cbStarterType, cbStarterTypeChange),
            "Starter type out of range %0:s setting value changed to Protection.",
            "Starter type not found. Setting value changed to Protection."),
     FieldDelay(1, ED(seDF_DelTime_1, seDF_DelTime_1Change)),
@@ -327,14 +355,16 @@ void ReadCtRatio(ReadContext& ctx) {
   const size_t colon = ratio.find(':');
   bool valid = colon != std::string::npos && ratio.find(' ') == std::string::npos;
 
-  const std::string primary = Trim(colon == std::string::npos ? std::string() : ratio.substr(0, colon));
+  const std::string primary =
+      Trim(colon == std::string::npos ? std::string() : ratio.substr(0, colon));
   valid = valid && NumberTextValid(primary, 4, false) && primary.find(':') == std::string::npos;
   const int p = valid ? StrToInt(primary) : 0;
   valid = valid && p >= f.seCT_Prim.MinValue() && p <= f.seCT_Prim.MaxValue();
   if (valid) {
     set(f.seCT_Prim, &TForm1::seCT_PrimChange, p);
   } else {
-    ctx.Log(Format("CT primary ratio out of range %0:s setting value changed to %1:0.1d.", {primary, 1}));
+    ctx.Log(Format("CT primary ratio out of range %0:s setting value changed to %1:0.1d.",
+                   {primary, 1}));
     set(f.seCT_Prim, &TForm1::seCT_PrimChange, 1);
   }
 
@@ -345,7 +375,8 @@ void ReadCtRatio(ReadContext& ctx) {
   if (valid) {
     set(f.seCT_Sec, &TForm1::seCT_SecChange, s);
   } else {
-    ctx.Log(Format("CT secondary ratio out of range %0:s setting value changed to %1:0.1d.", {secondary, 1}));
+    ctx.Log(Format("CT secondary ratio out of range %0:s setting value changed to %1:0.1d.",
+                   {secondary, 1}));
     set(f.seCT_Sec, &TForm1::seCT_SecChange, 1);
   }
 }
@@ -355,7 +386,9 @@ void ReadCtRatio(ReadContext& ctx) {
 int VoltageCodeOfName(const std::string& text) {
   for (int code = 0; code < wire::kVoltageCodeCount; ++code) {
     const wire::VoltageSelection& v = wire::kVoltageSelections[code];
-    if ((v.ReportName && TrimUpper(v.ReportName) == text) || TrimUpper(v.ReportNameExtended) == text) return code;
+    if ((v.ReportName && TrimUpper(v.ReportName) == text) ||
+        TrimUpper(v.ReportNameExtended) == text)
+      return code;
   }
   return -1;
 }
@@ -410,8 +443,9 @@ void ReadSettingsSection(ReadContext& ctx) {
 }
 
 void VisitSettingsRows(const RowVisitor& visit) {
-  for (std::span<const RowSpec> rows : {std::span<const RowSpec>(kValueRowsBeforeCt), std::span<const RowSpec>(kValueRowsAfterCt),
-                                        std::span<const RowSpec>(kValueRowsAfterVoltage), std::span<const RowSpec>(kSwitchRows)})
+  for (std::span<const RowSpec> rows :
+       {std::span<const RowSpec>(kValueRowsBeforeCt), std::span<const RowSpec>(kValueRowsAfterCt),
+        std::span<const RowSpec>(kValueRowsAfterVoltage), std::span<const RowSpec>(kSwitchRows)})
     for (const RowSpec& row : rows) visit(row);
   visit(kVoltageRow);
 }

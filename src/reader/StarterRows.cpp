@@ -26,8 +26,22 @@ constexpr int kLocationWidth = 34, kInputWidth = 34, kTimerWidth = 29, kExtModul
 // A signal name of 16 characters looked up in its table; the item index it finds is the code.
 RowSpec Signal(std::string_view label, int skip, int table, ControlOf c, Handler h, int def,
                const char* out, const char* notFound) {
-  RowSpec r{label, {}, kSignalNameWidth, RowKind::Signal, kSignalNameWidth, false, 0, 0,
-            SignalNameTable(table), c, h, def, 0, out, notFound, nullptr};
+  RowSpec r{label,
+            {},
+            kSignalNameWidth,
+            RowKind::Signal,
+            kSignalNameWidth,
+            false,
+            0,
+            0,
+            SignalNameTable(table),
+            c,
+            h,
+            def,
+            0,
+            out,
+            notFound,
+            nullptr};
   r.skip = skip;
   return r;
 }
@@ -40,7 +54,8 @@ RowSpec Location(int n, ControlOf c, Handler h, const char* out, const char* not
 }
 
 // Command row n (0 Start >> .. 5 Stop) at location column k (0 Local, 1 Remote, 2 Auto).
-RowSpec Input(int n, int k, ControlOf c, Handler h, int def, const char* out, const char* notFound) {
+RowSpec Input(int n, int k, ControlOf c, Handler h, int def, const char* out,
+              const char* notFound) {
   RowSpec row = Signal(kStarterInputRows[static_cast<size_t>(n)].label,
                        kLocationColumnOffsets[static_cast<size_t>(k)], 3, c, h, def, out, notFound);
   row.minTrimmed = kInputWidth;
@@ -49,10 +64,23 @@ RowSpec Input(int n, int k, ControlOf c, Handler h, int def, const char* out, co
 
 // The delay of external input n (8..15): its number leads the messages' placeholders.
 RowSpec Delay(int n, ControlOf c, Handler h) {
-  RowSpec row{ExtInputLabel(n), {}, 14, RowKind::Step50, 4, false, 0, 0, kNoWords, c, h, 0, n,
+  RowSpec row{ExtInputLabel(n),
+              {},
+              14,
+              RowKind::Step50,
+              4,
+              false,
+              0,
+              0,
+              kNoWords,
+              c,
+              h,
+              0,
+              n,
               "External input %0:0.1d delay timer out of range %1:s setting value changed to 0000.",
               "External input %0:0.1d delay timer not found. Setting value changed to 0000.",
-              "External input %0:0.1d delay timer %1:s not a increment of 50 setting value changed to %2:0.4d."};
+              "External input %0:0.1d delay timer %1:s not a increment of 50 setting value changed "
+              "to %2:0.4d."};
   row.minTrimmed = kExtModuleWidth;
   row.numberFirst = true;
   return row;
@@ -83,8 +111,9 @@ Messages MessagesFor(const std::string& what, const std::string& value) {
 // The starter input rows' messages: the location and the command, and the default they name
 // (the start commands Zero, interlock and stop One).
 constexpr std::array<const char*, 3> kPlaces = {"Local", "Remote", "Auto"};
-constexpr std::array<const char*, 6> kCommands = {"start fast forward", "start slow forward", "start fast reverse",
-                                                  "start slow reverse", "interlock",          "stop"};
+constexpr std::array<const char*, 6> kCommands = {"start fast forward", "start slow forward",
+                                                  "start fast reverse", "start slow reverse",
+                                                  "interlock",          "stop"};
 constexpr int InputDefault(int command) { return command < 4 ? 0 : 1; }
 
 const std::array<Messages, 18> kInputMessages = [] {
@@ -92,7 +121,8 @@ const std::array<Messages, 18> kInputMessages = [] {
   for (int n = 0; n < 6; ++n)
     for (int k = 0; k < 3; ++k)
       m[static_cast<size_t>(3 * n + k)] =
-          MessagesFor(std::string(kPlaces[static_cast<size_t>(k)]) + " " + kCommands[static_cast<size_t>(n)] + " input",
+          MessagesFor(std::string(kPlaces[static_cast<size_t>(k)]) + " " +
+                          kCommands[static_cast<size_t>(n)] + " input",
                       InputDefault(n) == 0 ? "Zero" : "One");
   return m;
 }();
@@ -103,15 +133,24 @@ struct Target {
 };
 // Command by command, Local, Remote, Auto.
 const std::array<Target, 18> kInputTargets = {{
-    {ED(cbLocStart_Ff, cbLocStart_FfChange)},   {ED(cbRemStart_Ff, cbRemStart_FfChange)},
-    {ED(cbAutoStart_Ff, cbAutoStart_FfChange)}, {ED(cbLocStart_Fs, cbLocStart_FsChange)},
-    {ED(cbRemStart_Fs, cbRemStart_FsChange)},   {ED(cbAutoStart_Fs, cbAutoStart_FsChange)},
-    {ED(cbLocStart_Rf, cbLocStart_RfChange)},   {ED(cbRemStart_Rf, cbRemStart_RfChange)},
-    {ED(cbAutoStart_Rf, cbAutoStart_RfChange)}, {ED(cbLocStart_Rs, cbLocStart_RsChange)},
-    {ED(cbRemStart_Rs, cbRemStart_RsChange)},   {ED(cbAutoStart_Rs, cbAutoStart_RsChange)},
-    {ED(cbLocInterlock, cbLocInterlockChange)}, {ED(cbRemInterlock, cbRemInterlockChange)},
-    {ED(cbAutoInterlock, cbAutoInterlockChange)}, {ED(cbLocStop, cbLocStopChange)},
-    {ED(cbRemStop, cbRemStopChange)},           {ED(cbAutoStop, cbAutoStopChange)},
+    {ED(cbLocStart_Ff, cbLocStart_FfChange)},
+    {ED(cbRemStart_Ff, cbRemStart_FfChange)},
+    {ED(cbAutoStart_Ff, cbAutoStart_FfChange)},
+    {ED(cbLocStart_Fs, cbLocStart_FsChange)},
+    {ED(cbRemStart_Fs, cbRemStart_FsChange)},
+    {ED(cbAutoStart_Fs, cbAutoStart_FsChange)},
+    {ED(cbLocStart_Rf, cbLocStart_RfChange)},
+    {ED(cbRemStart_Rf, cbRemStart_RfChange)},
+    {ED(cbAutoStart_Rf, cbAutoStart_RfChange)},
+    {ED(cbLocStart_Rs, cbLocStart_RsChange)},
+    {ED(cbRemStart_Rs, cbRemStart_RsChange)},
+    {ED(cbAutoStart_Rs, cbAutoStart_RsChange)},
+    {ED(cbLocInterlock, cbLocInterlockChange)},
+    {ED(cbRemInterlock, cbRemInterlockChange)},
+    {ED(cbAutoInterlock, cbAutoInterlockChange)},
+    {ED(cbLocStop, cbLocStopChange)},
+    {ED(cbRemStop, cbRemStopChange)},
+    {ED(cbAutoStop, cbAutoStopChange)},
 }};
 
 const std::array<RowSpec, 18> kInputReadRows = [] {
@@ -148,7 +187,8 @@ const std::array<TimerRead, 9> kTimerReads = {{
 }};
 const std::array<Messages, 9> kTimerMessages = [] {
   std::array<Messages, 9> m;
-  for (size_t n = 0; n < m.size(); ++n) m[n] = MessagesFor(kTimerReads[n].name, kTimerReads[n].defText);
+  for (size_t n = 0; n < m.size(); ++n)
+    m[n] = MessagesFor(kTimerReads[n].name, kTimerReads[n].defText);
   return m;
 }();
 // Each timer's digits within its spin edit's own limits.
@@ -159,8 +199,21 @@ const std::array<RowSpec, 9> kTimerReadRows = [] {
     const TimerRead& r = kTimerReads[n];
     const Messages& m = kTimerMessages[n];
     const bool step50 = w.unit == "mSec";
-    rows[n] = {w.label, {}, 11, step50 ? RowKind::Step50 : RowKind::Number, w.to - w.from + 1, false, 0, 0,
-               kNoWords, r.control, r.handler, r.def, 0, m.outOfRange.c_str(), m.notFound.c_str(),
+    rows[n] = {w.label,
+               {},
+               11,
+               step50 ? RowKind::Step50 : RowKind::Number,
+               w.to - w.from + 1,
+               false,
+               0,
+               0,
+               kNoWords,
+               r.control,
+               r.handler,
+               r.def,
+               0,
+               m.outOfRange.c_str(),
+               m.notFound.c_str(),
                step50 ? m.step.c_str() : nullptr};
     rows[n].minTrimmed = kTimerWidth;
   }
@@ -190,8 +243,9 @@ void ReadStarterTimerSection(ReadContext& ctx) { ReadRows(ctx, kTimerReadRows); 
 void ReadExtModuleSection(ReadContext& ctx) { ReadRows(ctx, kExtModuleReadRows); }
 
 void VisitStarterRows(const RowVisitor& visit) {
-  for (std::span<const RowSpec> rows : {std::span<const RowSpec>(kLocationReadRows), std::span<const RowSpec>(kInputReadRows),
-                                        std::span<const RowSpec>(kTimerReadRows), std::span<const RowSpec>(kExtModuleReadRows)})
+  for (std::span<const RowSpec> rows :
+       {std::span<const RowSpec>(kLocationReadRows), std::span<const RowSpec>(kInputReadRows),
+        std::span<const RowSpec>(kTimerReadRows), std::span<const RowSpec>(kExtModuleReadRows)})
     for (const RowSpec& row : rows) visit(row);
 }
 

@@ -21,67 +21,123 @@ constexpr std::array<std::string_view, 6> kModbusBaudWords = {"02400", "04800", 
                                                               "19200", "38400", "57600"};
 
 // Messages the extended and the short layout share.
-constexpr const char* kProfibusAddressBad = "Profibus address out of range %0:s setting value changed to 126.";
-constexpr const char* kProfibusAddressMissing = "Profibus address not found. Setting value changed to 126.";
-constexpr const char* kModbusAddressBad = "Modbus address out of range %0:s setting value changed to 1.";
-constexpr const char* kModbusAddressMissing = "Modbus address not found. Setting value changed to 1.";
-constexpr const char* kModbusBaudBad = "Modbus baud rate out of range %0:s setting value changed to 19200.";
-constexpr const char* kModbusBaudMissing = "Modbus baud rate not found. Setting value changed to 19200.";
-constexpr const char* kTimeOutBad = "Modbus time out out of range %0:s setting value changed to 000.";
+constexpr const char* kProfibusAddressBad =
+    "Profibus address out of range %0:s setting value changed to 126.";
+constexpr const char* kProfibusAddressMissing =
+    "Profibus address not found. Setting value changed to 126.";
+constexpr const char* kModbusAddressBad =
+    "Modbus address out of range %0:s setting value changed to 1.";
+constexpr const char* kModbusAddressMissing =
+    "Modbus address not found. Setting value changed to 1.";
+constexpr const char* kModbusBaudBad =
+    "Modbus baud rate out of range %0:s setting value changed to 19200.";
+constexpr const char* kModbusBaudMissing =
+    "Modbus baud rate not found. Setting value changed to 19200.";
+constexpr const char* kTimeOutBad =
+    "Modbus time out out of range %0:s setting value changed to 000.";
 constexpr const char* kTimeOutMissing = "Modbus time out not found. Setting value changed to 000.";
-constexpr const char* kCanAddressBad = "CANbus address out of range %0:s setting value changed to 000.";
-constexpr const char* kCanAddressMissing = "CANbus address not found. Setting value changed to 000.";
-constexpr const char* kCanBaudBad = "CANbus baudrate out of range %0:s setting value changed to 125.";
+constexpr const char* kCanAddressBad =
+    "CANbus address out of range %0:s setting value changed to 000.";
+constexpr const char* kCanAddressMissing =
+    "CANbus address not found. Setting value changed to 000.";
+constexpr const char* kCanBaudBad =
+    "CANbus baudrate out of range %0:s setting value changed to 125.";
 constexpr const char* kCanBaudMissing = "CANbus baudrate not found. Setting value changed to 125.";
-constexpr const char* kStructureBad = "CANbus structure type out of range %0:s setting value changed to VUMA.";
-constexpr const char* kStructureMissing = "CANbus structure type not found. Setting value changed to VUMA.";
-constexpr const char* kIdentBad = "CANbus identifier type out of range %0:s setting value changed to Standard.";
-constexpr const char* kIdentMissing = "CANbus identifier type not found. Setting value changed to Standard.";
-constexpr const char* kCommandBad = "CANbus command base address out of range %0:s setting value changed to 00000.";
-constexpr const char* kCommandMissing = "CANbus command base address not found. Setting value changed to 00000.";
-constexpr const char* kActualBad = "CANbus actual base address out of range %0:s setting value changed to 00000.";
-constexpr const char* kActualMissing = "CANbus actual base address not found. Setting value changed to 00000.";
-constexpr const char* kSettingBad = "CANbus setting base address out of range %0:s setting value changed to 00000.";
-constexpr const char* kSettingMissing = "CANbus setting base address not found. Setting value changed to 00000.";
+constexpr const char* kStructureBad =
+    "CANbus structure type out of range %0:s setting value changed to VUMA.";
+constexpr const char* kStructureMissing =
+    "CANbus structure type not found. Setting value changed to VUMA.";
+constexpr const char* kIdentBad =
+    "CANbus identifier type out of range %0:s setting value changed to Standard.";
+constexpr const char* kIdentMissing =
+    "CANbus identifier type not found. Setting value changed to Standard.";
+constexpr const char* kCommandBad =
+    "CANbus command base address out of range %0:s setting value changed to 00000.";
+constexpr const char* kCommandMissing =
+    "CANbus command base address not found. Setting value changed to 00000.";
+constexpr const char* kActualBad =
+    "CANbus actual base address out of range %0:s setting value changed to 00000.";
+constexpr const char* kActualMissing =
+    "CANbus actual base address not found. Setting value changed to 00000.";
+constexpr const char* kSettingBad =
+    "CANbus setting base address out of range %0:s setting value changed to 00000.";
+constexpr const char* kSettingMissing =
+    "CANbus setting base address not found. Setting value changed to 00000.";
 
 // ---- Row builders ----
 
 constexpr CommsRow Type() { return {kTypeLabel, Show::Type}; }
 constexpr CommsRow Heading(std::string_view line) { return {line, Show::Heading}; }
 constexpr CommsRow Status(std::string_view label, ControlOf c) { return {label, Show::Text, c}; }
-constexpr CommsRow TrimmedStatus(std::string_view label, ControlOf c) { return {label, Show::Trimmed, c}; }
+constexpr CommsRow TrimmedStatus(std::string_view label, ControlOf c) {
+  return {label, Show::Trimmed, c};
+}
 // A status box the section writes as a number; the reader takes digits only, logging `bad`.
 constexpr CommsRow Number(std::string_view label, ControlOf c, int digits, std::string_view unit,
                           const char* bad) {
-  return {.label = label, .show = Show::Number, .control = c, .digits = digits, .unit = unit, .bad = bad};
+  return {.label = label,
+          .show = Show::Number,
+          .control = c,
+          .digits = digits,
+          .unit = unit,
+          .bad = bad};
 }
 // A spin edit the row sets without a handler.
-constexpr CommsRow Spin(std::string_view label, ControlOf c, int digits, std::string_view unit, int def,
-                        const char* bad, const char* missing) {
-  return {.label = label, .show = Show::Spin, .control = c, .digits = digits, .unit = unit,
-          .defaultValue = def, .bad = bad, .missing = missing};
+constexpr CommsRow Spin(std::string_view label, ControlOf c, int digits, std::string_view unit,
+                        int def, const char* bad, const char* missing) {
+  return {.label = label,
+          .show = Show::Spin,
+          .control = c,
+          .digits = digits,
+          .unit = unit,
+          .defaultValue = def,
+          .bad = bad,
+          .missing = missing};
 }
 // A CANbus parameter: the extended editor and the older module's, then their shared handler.
-constexpr CommsRow CanSpin(std::string_view label, ControlOf c, ControlOf twin, Handler h, int digits,
-                           const char* bad, const char* missing) {
-  return {.label = label, .show = Show::Spin, .control = c, .digits = digits, .bad = bad,
-          .missing = missing, .twin = twin, .handler = h, .narrow = true};
+constexpr CommsRow CanSpin(std::string_view label, ControlOf c, ControlOf twin, Handler h,
+                           int digits, const char* bad, const char* missing) {
+  return {.label = label,
+          .show = Show::Spin,
+          .control = c,
+          .digits = digits,
+          .bad = bad,
+          .missing = missing,
+          .twin = twin,
+          .handler = h,
+          .narrow = true};
 }
 constexpr CommsRow CanChoice(std::string_view label, ControlOf c, ControlOf twin, Handler h,
-                             std::span<const std::string_view> words, const char* bad, const char* missing) {
-  return {.label = label, .show = Show::Choice, .control = c, .words = words, .bad = bad,
-          .missing = missing, .twin = twin, .handler = h, .narrow = true};
+                             std::span<const std::string_view> words, const char* bad,
+                             const char* missing) {
+  return {.label = label,
+          .show = Show::Choice,
+          .control = c,
+          .words = words,
+          .bad = bad,
+          .missing = missing,
+          .twin = twin,
+          .handler = h,
+          .narrow = true};
 }
 constexpr CommsRow IpType(ControlOf c) {
-  return {.label = "| IP Assignment    |", .show = Show::ItemText, .control = c,
-          .bad = "IP assignment not in selection table.", .missing = "Could not find IP assignment."};
+  return {.label = "| IP Assignment    |",
+          .show = Show::ItemText,
+          .control = c,
+          .bad = "IP assignment not in selection table.",
+          .missing = "Could not find IP assignment."};
 }
 constexpr CommsRow Name(std::string_view label, ControlOf c) {
-  return {.label = label, .show = Show::Name, .control = c, .missing = "Could not find device name."};
+  return {
+      .label = label, .show = Show::Name, .control = c, .missing = "Could not find device name."};
 }
-constexpr CommsRow Address(std::string_view label, ControlOf v4, ControlOf v3, ControlOf v2, ControlOf v1,
-                           const char* bad, const char* missing) {
-  return {.label = label, .show = Show::Address, .control = v4, .bad = bad, .missing = missing,
+constexpr CommsRow Address(std::string_view label, ControlOf v4, ControlOf v3, ControlOf v2,
+                           ControlOf v1, const char* bad, const char* missing) {
+  return {.label = label,
+          .show = Show::Address,
+          .control = v4,
+          .bad = bad,
+          .missing = missing,
           .rest = {v3, v2, v1}};
 }
 constexpr CommsRow Registers() { return {{}, Show::Registers}; }
@@ -89,36 +145,40 @@ constexpr CommsRow Registers() { return {{}, Show::Registers}; }
 #define NOT_A_NUMBER " %0:s not a number, status value not changed."
 
 // The cycle time and its two deviations, as the fieldbus types with a cycle report them.
-#define CYCLE_ROWS(CYCLE_LABEL, CYCLE, POS, NEG, NAME)                                                  \
-  Number(CYCLE_LABEL, ED(CYCLE), kWordDigits, "mSec", NAME " cycle time" NOT_A_NUMBER),                 \
-      Number("| Pos. Dev. Time   |", ED(POS), kByteDigits, "%", NAME " positive deviation time" NOT_A_NUMBER), \
-      Number("| Neg. Dev. Time   |", ED(NEG), kByteDigits, "%", NAME " negative deviation time" NOT_A_NUMBER)
+#define CYCLE_ROWS(CYCLE_LABEL, CYCLE, POS, NEG, NAME)                                  \
+  Number(CYCLE_LABEL, ED(CYCLE), kWordDigits, "mSec", NAME " cycle time" NOT_A_NUMBER), \
+      Number("| Pos. Dev. Time   |", ED(POS), kByteDigits, "%",                         \
+             NAME " positive deviation time" NOT_A_NUMBER),                             \
+      Number("| Neg. Dev. Time   |", ED(NEG), kByteDigits, "%",                         \
+             NAME " negative deviation time" NOT_A_NUMBER)
 
 // The IP settings every Ethernet type starts with, after its type row.
-#define IP_ROWS(X, NAME_LABEL)                                                                            \
-  IpType(ED(comboxExtComms##X##_IP_Type)), Name(NAME_LABEL, ED(editExtComms##X##_DeviceName)),           \
-      Address("| IP Address       |", ED(speditExtComms##X##_IP_AddrV4), ED(speditExtComms##X##_IP_AddrV3), \
-              ED(speditExtComms##X##_IP_AddrV2), ED(speditExtComms##X##_IP_AddrV1),                      \
-              "IP address could not be retrieved.", "Could not find IP address."),                       \
-      Address("| IP Mask          |", ED(speditExtComms##X##_MaskAddrV4),                                 \
-              ED(speditExtComms##X##_MaskAddrV3), ED(speditExtComms##X##_MaskAddrV2),                    \
-              ED(speditExtComms##X##_MaskAddrV1), "Mask address could not be retrieved.",                \
-              "Could not find mask address."),                                                           \
-      Address("| Default Gateway  |", ED(speditExtComms##X##_GatewayV4), ED(speditExtComms##X##_GatewayV3), \
-              ED(speditExtComms##X##_GatewayV2), ED(speditExtComms##X##_GatewayV1),                      \
-              "Gateway address could not be retrieved.", "Could not find gateway address.")
+#define IP_ROWS(X, NAME_LABEL)                                                                 \
+  IpType(ED(comboxExtComms##X##_IP_Type)), Name(NAME_LABEL, ED(editExtComms##X##_DeviceName)), \
+      Address("| IP Address       |", ED(speditExtComms##X##_IP_AddrV4),                       \
+              ED(speditExtComms##X##_IP_AddrV3), ED(speditExtComms##X##_IP_AddrV2),            \
+              ED(speditExtComms##X##_IP_AddrV1), "IP address could not be retrieved.",         \
+              "Could not find IP address."),                                                   \
+      Address("| IP Mask          |", ED(speditExtComms##X##_MaskAddrV4),                      \
+              ED(speditExtComms##X##_MaskAddrV3), ED(speditExtComms##X##_MaskAddrV2),          \
+              ED(speditExtComms##X##_MaskAddrV1), "Mask address could not be retrieved.",      \
+              "Could not find mask address."),                                                 \
+      Address("| Default Gateway  |", ED(speditExtComms##X##_GatewayV4),                       \
+              ED(speditExtComms##X##_GatewayV3), ED(speditExtComms##X##_GatewayV2),            \
+              ED(speditExtComms##X##_GatewayV1), "Gateway address could not be retrieved.",    \
+              "Could not find gateway address.")
 
 const CommsRow kNoneRows[] = {Type()};
 
 const CommsRow kProfibusRows[] = {
     Type(),
-    Spin("| Address          |", ED(speditCommsExt_ProfiDP_Address), kByteDigits, {}, 126, kProfibusAddressBad,
-         kProfibusAddressMissing),
+    Spin("| Address          |", ED(speditCommsExt_ProfiDP_Address), kByteDigits, {}, 126,
+         kProfibusAddressBad, kProfibusAddressMissing),
     Heading(kStatisticHeader),
     Status("| Comms Revision   |", ED(mbExtProfiDPCommsModStat_7)),
     Status("| VPC Stack Rev.   |", ED(mbExtProfiDPCommsModStat_6)),
-    CYCLE_ROWS("| Cycle Time       |", mbExtProfiDPCyclicTime, mbExtProfiDPCycTimePosDev, mbExtProfiDPCycTimeNegDev,
-               "Profibus"),
+    CYCLE_ROWS("| Cycle Time       |", mbExtProfiDPCyclicTime, mbExtProfiDPCycTimePosDev,
+               mbExtProfiDPCycTimeNegDev, "Profibus"),
     TrimmedStatus("| Baud Rate        |", ED(mbExtProfiDPCommsModStat_0)),
     TrimmedStatus("| VPC Chip Rev.    |", ED(mbExtProfiDPCommsModStat_1)),
     TrimmedStatus("| DP State         |", ED(mbExtProfiDPCommsModStat_2)),
@@ -127,12 +187,16 @@ const CommsRow kProfibusRows[] = {
 
 const CommsRow kModbusRtuRows[] = {
     Type(),
-    Spin("| Address          |", ED(speditExtComms_ModbusRTU_Address), kByteDigits, {}, 1, kModbusAddressBad,
-         kModbusAddressMissing),
-    {.label = "| Baud Rate (bps)  |", .show = Show::ItemText, .control = ED(cbExtComms_ModbusRTU_BaudRate),
-     .defaultValue = 3, .bad = kModbusBaudBad, .missing = kModbusBaudMissing},
-    Spin("| Time Out         |", ED(speditExtComms_ModbusRTU_TimeOut), kWordDigits, "Sec", 0, kTimeOutBad,
-         kTimeOutMissing),
+    Spin("| Address          |", ED(speditExtComms_ModbusRTU_Address), kByteDigits, {}, 1,
+         kModbusAddressBad, kModbusAddressMissing),
+    {.label = "| Baud Rate (bps)  |",
+     .show = Show::ItemText,
+     .control = ED(cbExtComms_ModbusRTU_BaudRate),
+     .defaultValue = 3,
+     .bad = kModbusBaudBad,
+     .missing = kModbusBaudMissing},
+    Spin("| Time Out         |", ED(speditExtComms_ModbusRTU_TimeOut), kWordDigits, "Sec", 0,
+         kTimeOutBad, kTimeOutMissing),
     Registers(),
     Heading(kStatisticHeader),
     Status("| Comms Revision   |", ED(memExtCommsStatModbusRTU_SoftRev)),
@@ -149,23 +213,27 @@ const CommsRow kModbusRtuRows[] = {
 
 const CommsRow kCanbusRows[] = {
     Type(),
-    CanSpin("| Address          |", ED(speditExtComms_CANbus_Address), ED(seCommsAddr), &TForm1::seCommsAddrChange,
-            kByteDigits, kCanAddressBad, kCanAddressMissing),
-    CanChoice("| Baud Rate        |", ED(cbExtComms_CANbus_BaudRate), ED(cbBaudRate), &TForm1::cbBaudRateChange,
-              kCanBaudWords, kCanBaudBad, kCanBaudMissing),
+    CanSpin("| Address          |", ED(speditExtComms_CANbus_Address), ED(seCommsAddr),
+            &TForm1::seCommsAddrChange, kByteDigits, kCanAddressBad, kCanAddressMissing),
+    CanChoice("| Baud Rate        |", ED(cbExtComms_CANbus_BaudRate), ED(cbBaudRate),
+              &TForm1::cbBaudRateChange, kCanBaudWords, kCanBaudBad, kCanBaudMissing),
     CanChoice("| Structure Select |", ED(cbExtComms_CANbus_StructTypeSel), ED(cbCommsStrucSel),
               &TForm1::cbCommsStrucSelChange, kStructureWords, kStructureBad, kStructureMissing),
     CanChoice("| Ident. Type      |", ED(cbExtComms_CANbus_IdentType), ED(cbCommsIdentifierType),
               &TForm1::cbCommsIdentifierTypeChange, kIdentWords, kIdentBad, kIdentMissing),
-    CanSpin("| Command Address  |", ED(speditExtComms_CANbus_CmdBaseAddr), ED(seCommsCommandBaseAddr),
-            &TForm1::seCommsCommandBaseAddrChange, kWordDigits, kCommandBad, kCommandMissing),
-    CanSpin("| Actual Address   |", ED(speditExtComms_CANbus_ActBaseAddr), ED(seCommsActualBaseAddr),
-            &TForm1::seCommsActualBaseAddrChange, kWordDigits, kActualBad, kActualMissing),
-    CanSpin("| Setting Address  |", ED(speditExtComms_CANbus_SetBaseAddr), ED(seCommsSettingBaseAddr),
-            &TForm1::seCommsSettingBaseAddrChange, kWordDigits, kSettingBad, kSettingMissing),
+    CanSpin("| Command Address  |", ED(speditExtComms_CANbus_CmdBaseAddr),
+            ED(seCommsCommandBaseAddr), &TForm1::seCommsCommandBaseAddrChange, kWordDigits,
+            kCommandBad, kCommandMissing),
+    CanSpin("| Actual Address   |", ED(speditExtComms_CANbus_ActBaseAddr),
+            ED(seCommsActualBaseAddr), &TForm1::seCommsActualBaseAddrChange, kWordDigits,
+            kActualBad, kActualMissing),
+    CanSpin("| Setting Address  |", ED(speditExtComms_CANbus_SetBaseAddr),
+            ED(seCommsSettingBaseAddr), &TForm1::seCommsSettingBaseAddrChange, kWordDigits,
+            kSettingBad, kSettingMissing),
     Heading(kStatisticHeader),
     Status("| Comms Revision   |", ED(mbExtCommsRev)),
-    CYCLE_ROWS("| Cyclic Time      |", mbExtCyclicTime, mbExtCycTimePosDev, mbExtCycTimeNegDev, "CANbus"),
+    CYCLE_ROWS("| Cyclic Time      |", mbExtCyclicTime, mbExtCycTimePosDev, mbExtCycTimeNegDev,
+               "CANbus"),
     Status("| Comms Status     |", ED(mbExtDummy0)),
 };
 
@@ -176,16 +244,17 @@ const CommsRow kProfinetRows[] = {
     Status("| MAC Address      |", ED(memExtCommsStatPROFINET_MAC)),
     Status("| Comms Revision   |", ED(memExtCommsStatPROFINET_CommsRev)),
     Status("| PN Stack Rev.    |", ED(memExtCommsStatPROFINET_StackRev)),
-    CYCLE_ROWS("| Cycle Time       |", memExtCommsStatPROFINET_CycleTime, memExtCommsStatPROFINET_CyclePosTimeDev,
-               memExtCommsStatPROFINET_CycleNegTimeDev, "PROFINET"),
+    CYCLE_ROWS("| Cycle Time       |", memExtCommsStatPROFINET_CycleTime,
+               memExtCommsStatPROFINET_CyclePosTimeDev, memExtCommsStatPROFINET_CycleNegTimeDev,
+               "PROFINET"),
     Status("| PROFINET State   |", ED(memExtCommsStatPROFINET_State)),
 };
 
 const CommsRow kModbusTcpRows[] = {
     Type(),
     IP_ROWS(ModbusTCP, "| Device Name      |"),
-    Spin("| Time Out         |", ED(speditExtCommsModbusTCP_Timeout), kWordDigits, "Sec", 0, kTimeOutBad,
-         kTimeOutMissing),
+    Spin("| Time Out         |", ED(speditExtCommsModbusTCP_Timeout), kWordDigits, "Sec", 0,
+         kTimeOutBad, kTimeOutMissing),
     Registers(),
     Heading(kStatisticHeader),
     Status("| MAC Address      |", ED(memExtCommsStatModbusTCP_MAC)),
@@ -209,49 +278,100 @@ const CommsRow kEtherNetIpRows[] = {
     Status("| EtherNet/IP Stat |", ED(memExtCommsStatsEtherNetIP_State)),
 };
 
-const std::span<const CommsRow> kExtendedRows[] = {kNoneRows,     kProfibusRows,  kModbusRtuRows, kCanbusRows,
-                                                   kProfinetRows, kModbusTcpRows, kEtherNetIpRows};
+const std::span<const CommsRow> kExtendedRows[] = {kNoneRows,      kProfibusRows, kModbusRtuRows,
+                                                   kCanbusRows,    kProfinetRows, kModbusTcpRows,
+                                                   kEtherNetIpRows};
 static_assert(std::size(kExtendedRows) == kTypeTexts.size());
 
 const RegisterTable kRegisterTables[] = {
-    {kBits0Header, "| Bit %0:0.2d           |", 16, 1, 1, false, "Could not find configuration bits 0.",
-     "Could not find configuration bits 0, bit %0:0.2d."},
-    {kBits1Header, "| Bit %0:0.2d           |", 16, 2, 1, false, "Could not find configuration bits 1.",
-     "Could not find configuration bits 1, bit %0:0.2d."},
-    {kWordsHeader, "| Word %0:0.2d          |", 20, 1, 0, true, "Could not find configuration words.",
-     "Could not find configuration words, word %0:0.2d."},
+    {kBits0Header, "| Bit %0:0.2d           |", 16, 1, 1, false,
+     "Could not find configuration bits 0.", "Could not find configuration bits 0, bit %0:0.2d."},
+    {kBits1Header, "| Bit %0:0.2d           |", 16, 2, 1, false,
+     "Could not find configuration bits 1.", "Could not find configuration bits 1, bit %0:0.2d."},
+    {kWordsHeader, "| Word %0:0.2d          |", 20, 1, 0, true,
+     "Could not find configuration words.", "Could not find configuration words, word %0:0.2d."},
 };
 
 const ShortRow kShortProfibus[] = {
-    {"| Address          |", ShortShow::Low7, 0, {}, ED(seCommsAddr), &TForm1::seCommsAddrChange, 126,
-     kProfibusAddressBad, kProfibusAddressMissing},
-    {"| GSD File         |", ShortShow::Bit7, 0, kGsdWords, ED(cbProfiDPGSD), &TForm1::cbProfiDPGSDChange, 0,
+    {"| Address          |",
+     ShortShow::Low7,
+     0,
+     {},
+     ED(seCommsAddr),
+     &TForm1::seCommsAddrChange,
+     126,
+     kProfibusAddressBad,
+     kProfibusAddressMissing},
+    {"| GSD File         |", ShortShow::Bit7, 0, kGsdWords, ED(cbProfiDPGSD),
+     &TForm1::cbProfiDPGSDChange, 0,
      "Profibus GSD out of range %0:s setting value changed to ZYVOF880.",
      "Profibus GSD not found. Setting value changed to ZYVOF880."},
 };
 const ShortRow kShortModbus[] = {
-    {"| Address          |", ShortShow::Byte, 0, {}, ED(seCommsAddr), &TForm1::seCommsAddrChange, 1,
-     kModbusAddressBad, kModbusAddressMissing},
+    {"| Address          |",
+     ShortShow::Byte,
+     0,
+     {},
+     ED(seCommsAddr),
+     &TForm1::seCommsAddrChange,
+     1,
+     kModbusAddressBad,
+     kModbusAddressMissing},
     {"| Baud Rate (bps)  |", ShortShow::Choice, 2, kModbusBaudWords, ED(cbModbusBaudRate),
      &TForm1::cbModbusBaudRateChange, 3, kModbusBaudBad, kModbusBaudMissing},
-    {"| Time Out         |", ShortShow::Byte, 3, {}, ED(seModbusTimeOut), &TForm1::seModbusTimeOutChange, 0,
-     kTimeOutBad, kTimeOutMissing},
+    {"| Time Out         |",
+     ShortShow::Byte,
+     3,
+     {},
+     ED(seModbusTimeOut),
+     &TForm1::seModbusTimeOutChange,
+     0,
+     kTimeOutBad,
+     kTimeOutMissing},
 };
 const ShortRow kShortCanbus[] = {
-    {"| Address          |", ShortShow::Low7, 0, {}, ED(seCommsAddr), &TForm1::seCommsAddrChange, 0,
-     kCanAddressBad, kCanAddressMissing},
-    {"| Baud Rate        |", ShortShow::Choice, 2, kCanBaudWords, ED(cbBaudRate), &TForm1::cbBaudRateChange, 0,
-     kCanBaudBad, kCanBaudMissing},
+    {"| Address          |",
+     ShortShow::Low7,
+     0,
+     {},
+     ED(seCommsAddr),
+     &TForm1::seCommsAddrChange,
+     0,
+     kCanAddressBad,
+     kCanAddressMissing},
+    {"| Baud Rate        |", ShortShow::Choice, 2, kCanBaudWords, ED(cbBaudRate),
+     &TForm1::cbBaudRateChange, 0, kCanBaudBad, kCanBaudMissing},
     {"| Structure Select |", ShortShow::Bit7, 0, kStructureWords, ED(cbCommsStrucSel),
      &TForm1::cbCommsStrucSelChange, 0, kStructureBad, kStructureMissing},
     {"| Ident. Type      |", ShortShow::Choice, 3, kIdentWords, ED(cbCommsIdentifierType),
      &TForm1::cbCommsIdentifierTypeChange, 0, kIdentBad, kIdentMissing},
-    {"| Command Address  |", ShortShow::Pair, 4, {}, ED(seCommsCommandBaseAddr),
-     &TForm1::seCommsCommandBaseAddrChange, 0, kCommandBad, kCommandMissing},
-    {"| Actual Address   |", ShortShow::Pair, 6, {}, ED(seCommsActualBaseAddr),
-     &TForm1::seCommsActualBaseAddrChange, 0, kActualBad, kActualMissing},
-    {"| Setting Address  |", ShortShow::Pair, 8, {}, ED(seCommsSettingBaseAddr),
-     &TForm1::seCommsSettingBaseAddrChange, 0, kSettingBad, kSettingMissing},
+    {"| Command Address  |",
+     ShortShow::Pair,
+     4,
+     {},
+     ED(seCommsCommandBaseAddr),
+     &TForm1::seCommsCommandBaseAddrChange,
+     0,
+     kCommandBad,
+     kCommandMissing},
+    {"| Actual Address   |",
+     ShortShow::Pair,
+     6,
+     {},
+     ED(seCommsActualBaseAddr),
+     &TForm1::seCommsActualBaseAddrChange,
+     0,
+     kActualBad,
+     kActualMissing},
+    {"| Setting Address  |",
+     ShortShow::Pair,
+     8,
+     {},
+     ED(seCommsSettingBaseAddr),
+     &TForm1::seCommsSettingBaseAddrChange,
+     0,
+     kSettingBad,
+     kSettingMissing},
 };
 
 #undef IP_ROWS
@@ -262,7 +382,8 @@ const ShortRow kShortCanbus[] = {
 // ---- Writing ----
 
 constexpr int kExtendedWidth = 71, kShortWidth = 46;
-constexpr std::string_view kExtendedHead = "| Comms Parameter  |                                                  |";
+constexpr std::string_view kExtendedHead =
+    "| Comms Parameter  |                                                  |";
 constexpr std::string_view kExtendedSeparator =
     "|------------------|--------------------------------------------------|";
 constexpr std::string_view kShortHead = "| Comms Parameter  |                         |";
@@ -285,15 +406,18 @@ int Item(TControl& c) { return static_cast<TComboBox&>(c).ItemIndex(); }
 int SpinOf(TControl& c) { return static_cast<TSpinEdit&>(c).Value(); }
 
 std::string Word(std::span<const std::string_view> words, int index) {
-  return std::string(index >= 0 && index < static_cast<int>(words.size()) ? words[index] : words[0]);
+  return std::string(index >= 0 && index < static_cast<int>(words.size()) ? words[index]
+                                                                          : words[0]);
 }
 
 // The rows of one table between its separators: the first without, every later one after one.
 class Table {
  public:
-  Table(TStringList& out, std::string_view separator, int bar) : out_(out), separator_(separator), bar_(bar) {}
+  Table(TStringList& out, std::string_view separator, int bar)
+      : out_(out), separator_(separator), bar_(bar) {}
   // The unit stands one blank after a value of `digits` digits.
-  void Row(std::string_view label, const std::string& value, std::string_view unit = {}, int digits = 0) {
+  void Row(std::string_view label, const std::string& value, std::string_view unit = {},
+           int digits = 0) {
     Separate();
     ReportLine line;
     line.Insert(2, label).Insert(kValueColumn, value);
@@ -326,20 +450,27 @@ std::string ExtendedValue(TForm1& f, const CommsRow& r) {
   if (!r.control) return {};  // the type row, sub-headers and register tables have no control
   TControl& c = r.control(f);
   switch (r.show) {
-    case Show::Spin: return Digits(SpinOf(c), r.digits);
+    case Show::Spin:
+      return Digits(SpinOf(c), r.digits);
     case Show::Text:
-    case Show::Name: return TextOf(c);
-    case Show::Trimmed: return Trim(TextOf(c));
-    case Show::Number: return StatusNumber(TextOf(c), r.digits);
+    case Show::Name:
+      return TextOf(c);
+    case Show::Trimmed:
+      return Trim(TextOf(c));
+    case Show::Number:
+      return StatusNumber(TextOf(c), r.digits);
     case Show::ItemText: {
       const auto& cb = static_cast<TComboBox&>(c);
       return cb.ItemIndex() >= 0 ? Trim(cb.Items[cb.ItemIndex()]) : std::string();
     }
-    case Show::Choice: return Word(r.words, Item(c));
-    case Show::Address: return Dotted(f, r);
+    case Show::Choice:
+      return Word(r.words, Item(c));
+    case Show::Address:
+      return Dotted(f, r);
     case Show::Type:
     case Show::Heading:
-    case Show::Registers: break;
+    case Show::Registers:
+      break;
   }
   return {};
 }
@@ -360,10 +491,14 @@ void ComposeExtended(TStringList& out, TForm1& f) {
   const int type = std::max(f.cbExtCommsSelProt.ItemIndex(), 0);
   Table table(out, kExtendedSeparator, kExtendedBar);
   for (const CommsRow& r : ExtendedRows(type)) {
-    if (r.show == Show::Type) table.Row(r.label, std::string(kTypeTexts[static_cast<size_t>(type)]));
-    else if (r.show == Show::Heading) table.Heading(r.label);
-    else if (r.show == Show::Registers) ComposeRegisters(f, table);
-    else table.Row(r.label, ExtendedValue(f, r), r.unit, r.digits);
+    if (r.show == Show::Type)
+      table.Row(r.label, std::string(kTypeTexts[static_cast<size_t>(type)]));
+    else if (r.show == Show::Heading)
+      table.Heading(r.label);
+    else if (r.show == Show::Registers)
+      ComposeRegisters(f, table);
+    else
+      table.Row(r.label, ExtendedValue(f, r), r.unit, r.digits);
   }
   out.Add(ReportLineAt(2, std::string(kExtendedWidth, '-')));
 }
@@ -374,11 +509,16 @@ int RecordByte(int n) { return CellNumber(SendCell(wire::RecordId::Comms, n + 1)
 std::string ShortValue(const ShortRow& r) {
   const int b = RecordByte(r.byte) & 0xFF;
   switch (r.show) {
-    case ShortShow::Low7: return Digits(b & 0x7F, kByteDigits);
-    case ShortShow::Byte: return Digits(b, kByteDigits);
-    case ShortShow::Bit7: return Word(r.words, (b & 0x80) ? 1 : 0);
-    case ShortShow::Choice: return Word(r.words, b);
-    case ShortShow::Pair: return Digits(RecordByte(r.byte) + 256LL * RecordByte(r.byte + 1), kWordDigits);
+    case ShortShow::Low7:
+      return Digits(b & 0x7F, kByteDigits);
+    case ShortShow::Byte:
+      return Digits(b, kByteDigits);
+    case ShortShow::Bit7:
+      return Word(r.words, (b & 0x80) ? 1 : 0);
+    case ShortShow::Choice:
+      return Word(r.words, b);
+    case ShortShow::Pair:
+      return Digits(RecordByte(r.byte) + 256LL * RecordByte(r.byte + 1), kWordDigits);
   }
   return {};
 }
@@ -398,18 +538,23 @@ void ComposeShort(TStringList& out) {
 }  // namespace
 
 std::span<const CommsRow> ExtendedRows(int type) {
-  return type >= 0 && type < static_cast<int>(std::size(kExtendedRows)) ? kExtendedRows[type]
-                                                                         : std::span<const CommsRow>();
+  return type >= 0 && type < static_cast<int>(std::size(kExtendedRows))
+             ? kExtendedRows[type]
+             : std::span<const CommsRow>();
 }
 
 std::span<const RegisterTable> RegisterTables() { return kRegisterTables; }
 
 std::span<const ShortRow> ShortRows(int protocol) {
   switch (protocol) {
-    case 1: return kShortProfibus;
-    case 2: return kShortModbus;
-    case 3: return kShortCanbus;
-    default: return {};
+    case 1:
+      return kShortProfibus;
+    case 2:
+      return kShortModbus;
+    case 3:
+      return kShortCanbus;
+    default:
+      return {};
   }
 }
 
@@ -418,7 +563,8 @@ std::string StatusNumber(const std::string& text, int digits) {
   size_t i = !t.empty() && (t[0] == '-' || t[0] == '+') ? 1 : 0;
   const size_t first = i;
   long long v = 0;
-  for (; i < t.size() && t[i] >= '0' && t[i] <= '9' && i - first < 18; ++i) v = v * 10 + (t[i] - '0');
+  for (; i < t.size() && t[i] >= '0' && t[i] <= '9' && i - first < 18; ++i)
+    v = v * 10 + (t[i] - '0');
   const bool whole = i == t.size() && i > first;
   return Digits(whole ? (t[0] == '-' ? -v : v) : 0, digits);
 }
@@ -427,6 +573,8 @@ std::string StatusNumber(const std::string& text, int digits) {
 
 void ComposeCommsModuleRows(TStringList& out) {
   if (!Form1) return;
-  if (ReportRevisionExtended()) report::ComposeExtended(out, *Form1);
-  else report::ComposeShort(out);
+  if (ReportRevisionExtended())
+    report::ComposeExtended(out, *Form1);
+  else
+    report::ComposeShort(out);
 }

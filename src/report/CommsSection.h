@@ -28,7 +28,8 @@ inline constexpr std::string_view kTypeLabel = "| Comms Type       |";
 
 // The module types, by item of the page's type box; the short layout knows the first four.
 inline constexpr std::array<std::string_view, 7> kTypeTexts = {
-    "None        ", "Profibus-DP ", "Modbus-RTU  ", "CANbus      ", "PROFINET    ", "Modbus/TCP  ", "EtherNet/IP "};
+    "None        ", "Profibus-DP ", "Modbus-RTU  ", "CANbus      ",
+    "PROFINET    ", "Modbus/TCP  ", "EtherNet/IP "};
 inline constexpr int kShortTypeCount = 4;
 
 // The sub-header lines of the extended table: the name, 50 blanks, "|".

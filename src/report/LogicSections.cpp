@@ -43,9 +43,12 @@ std::string LogicCell(int row) { return SendCell(wire::RecordId::Logic, row); }
 
 std::string PieceText(const Piece& p) {
   switch (p.show) {
-    case Show::Text: return std::string(p.text);
-    case Show::Name01: return GetTable01Str(CellNumber(LogicCell(p.row)));
-    case Show::Name03: return GetTable03Str(CellNumber(LogicCell(p.row)));
+    case Show::Text:
+      return std::string(p.text);
+    case Show::Name01:
+      return GetTable01Str(CellNumber(LogicCell(p.row)));
+    case Show::Name03:
+      return GetTable03Str(CellNumber(LogicCell(p.row)));
     case Show::Chars: {
       const std::string cell = LogicCell(p.row);
       return p.count == 0 ? cell : CellSlice(cell, p.first, p.count);
@@ -75,22 +78,36 @@ void AppendPieceTable(TStringList& out, const PieceTable& table) {
 // Timer n: start, reset and time rows 26, 27, 25 (A) and 29, 30, 28 (B); the limit without the
 // cell's first character.
 constexpr Piece kTimerA[] = {T(2, kTimerLabels[0]), N1(12, 26), T(28, "|"), N1(29, 27), T(45, "|"),
-                             Chars(47, 25, 2, 4), T(62, "|")};
+                             Chars(47, 25, 2, 4),   T(62, "|")};
 constexpr Piece kTimerB[] = {T(2, kTimerLabels[1]), N1(12, 29), T(28, "|"), N1(29, 30), T(45, "|"),
-                             Chars(47, 28, 2, 4), T(62, "|")};
+                             Chars(47, 28, 2, 4),   T(62, "|")};
 constexpr Line kTimerRows[] = {kTimerA, kTimerB};
 
-constexpr Piece kCounterA[] = {T(2, kCounterLabels[0]), N1(14, 40), T(30, "|"), N1(31, 41), T(47, "|"),
-                               N1(48, 42), T(64, "|"), Cell(66, 39), T(72, "|")};
-constexpr Piece kCounterB[] = {T(2, kCounterLabels[1]), N1(14, 44), T(30, "|"), N1(31, 45), T(47, "|"),
-                               N1(48, 46), T(64, "|"), Cell(66, 43), T(72, "|")};
+constexpr Piece kCounterA[] = {T(2, kCounterLabels[0]),
+                               N1(14, 40),
+                               T(30, "|"),
+                               N1(31, 41),
+                               T(47, "|"),
+                               N1(48, 42),
+                               T(64, "|"),
+                               Cell(66, 39),
+                               T(72, "|")};
+constexpr Piece kCounterB[] = {T(2, kCounterLabels[1]),
+                               N1(14, 44),
+                               T(30, "|"),
+                               N1(31, 45),
+                               T(47, "|"),
+                               N1(48, 46),
+                               T(64, "|"),
+                               Cell(66, 43),
+                               T(72, "|")};
 constexpr Line kCounterRows[] = {kCounterA, kCounterB};
 
 constexpr Piece kLatchRow[] = {T(2, kLatchLabel), N1(14, 50), T(30, "|"), N1(31, 51), T(47, "|")};
 constexpr Line kLatchRows[] = {kLatchRow};
 
-constexpr Piece kPulseGenRow[] = {T(2, kPulseGenLabel), N1(14, 47), T(30, "|"), Cell(32, 48), T(47, "|"),
-                                  Cell(49, 49), T(64, "|")};
+constexpr Piece kPulseGenRow[] = {T(2, kPulseGenLabel), N1(14, 47),   T(30, "|"), Cell(32, 48),
+                                  T(47, "|"),           Cell(49, 49), T(64, "|")};
 constexpr Line kPulseGenRows[] = {kPulseGenRow};
 
 // ---- Clock, warning, reset, emergency stop, relays, temperature warnings ----
@@ -115,55 +132,59 @@ using FourLines = std::array<std::array<Piece, 5>, 4>;
 constexpr FourLines FourLinesOf(Piece (*piece)(int n, int i)) {
   FourLines lines{};
   for (int n = 1; n <= 4; ++n)
-    for (int i = 0; i < 5; ++i) lines[static_cast<size_t>(n - 1)][static_cast<size_t>(i)] = piece(n, i);
+    for (int i = 0; i < 5; ++i)
+      lines[static_cast<size_t>(n - 1)][static_cast<size_t>(i)] = piece(n, i);
   return lines;
 }
 
 // Relay n (1..4) on the left, rows 35..38; relay n + 4 on the right, rows 54..57.
 constexpr Piece RelayPiece(int n, int i) {
-  return i == 0 ? T(2, kRelayLabels[n - 1])
-       : i == 1 ? N1(17, 34 + n)
-       : i == 2 ? T(33, kRelayLabels[n + 3])
-       : i == 3 ? N1(48, 53 + n)
-                : T(64, "|");
+  return i == 0   ? T(2, kRelayLabels[n - 1])
+         : i == 1 ? N1(17, 34 + n)
+         : i == 2 ? T(33, kRelayLabels[n + 3])
+         : i == 3 ? N1(48, 53 + n)
+                  : T(64, "|");
 }
 constexpr FourLines kRelayPieces = FourLinesOf(RelayPiece);
 constexpr Line kRelayRows[] = {kRelayPieces[0], kRelayPieces[1], kRelayPieces[2], kRelayPieces[3]};
 
 // Input n: high level row 56 + 2n, low level row 57 + 2n.
 constexpr Piece TemperaturePiece(int n, int i) {
-  return i == 0 ? T(2, kTemperatureLabels[n - 1])
-       : i == 1 ? Cell(20, 56 + 2 * n)
-       : i == 2 ? T(32, "|")
-       : i == 3 ? Cell(34, 57 + 2 * n)
-                : T(46, "|");
+  return i == 0   ? T(2, kTemperatureLabels[n - 1])
+         : i == 1 ? Cell(20, 56 + 2 * n)
+         : i == 2 ? T(32, "|")
+         : i == 3 ? Cell(34, 57 + 2 * n)
+                  : T(46, "|");
 }
 constexpr FourLines kTemperaturePieces = FourLinesOf(TemperaturePiece);
-constexpr Line kTemperatureRows[] = {kTemperaturePieces[0], kTemperaturePieces[1], kTemperaturePieces[2],
-                                     kTemperaturePieces[3]};
+constexpr Line kTemperatureRows[] = {kTemperaturePieces[0], kTemperaturePieces[1],
+                                     kTemperaturePieces[2], kTemperaturePieces[3]};
 
 constexpr std::string_view kInputHeader = "|             | Input Signal   |";
 constexpr std::string_view kInputSeparator = "|-------------|----------------|";
 
 // The tables of the sections, header and separator as the report shows them.
 constexpr PieceTable kTimers{"|Timer   | Start          | Reset          | Limit (Sec)    |",
-                             "|--------|----------------|----------------|----------------|", kTimerRows};
-constexpr PieceTable kCounters{"|Counter   | Count Up       | Count Down     | Reset          | Limit |",
-                               "|----------|----------------|----------------|----------------|-------|",
-                               kCounterRows};
+                             "|--------|----------------|----------------|----------------|",
+                             kTimerRows};
+constexpr PieceTable kCounters{
+    "|Counter   | Count Up       | Count Down     | Reset          | Limit |",
+    "|----------|----------------|----------------|----------------|-------|", kCounterRows};
 constexpr PieceTable kLatch{"|          | Set            | Reset          |",
                             "|----------|----------------|----------------|", kLatchRows};
-constexpr PieceTable kPulseGenerator{"|          | Input Signal   | Period (Min)   | Duty Cycle (%) |",
-                                     "|----------|----------------|----------------|----------------|",
-                                     kPulseGenRows};
+constexpr PieceTable kPulseGenerator{
+    "|          | Input Signal   | Period (Min)   | Duty Cycle (%) |",
+    "|----------|----------------|----------------|----------------|", kPulseGenRows};
 constexpr PieceTable kRealTimeClock{"|            | Time  |", "|------------|-------|", kClockRows};
 constexpr PieceTable kTCHighWarning{"|          | (%) |", "|----------|-----|", kTCRows};
 constexpr PieceTable kExternalReset{kInputHeader, kInputSeparator, kExtResetRows};
 constexpr PieceTable kEmergencyStop{kInputHeader, kInputSeparator, kEStopRows};
 constexpr PieceTable kRelays{"| Relay       | Input Signal   | Relay       | Input Signal   |",
-                             "|-------------|----------------|-------------|----------------|", kRelayRows};
+                             "|-------------|----------------|-------------|----------------|",
+                             kRelayRows};
 constexpr PieceTable kTemperatureWarnings{"|               | High (DegC) | Low (DegC)  |",
-                                          "|---------------|-------------|-------------|", kTemperatureRows};
+                                          "|---------------|-------------|-------------|",
+                                          kTemperatureRows};
 
 // ---- Logic tables ----
 
@@ -208,10 +229,14 @@ void ComposeLogicTables(TStringList& out) {
   out.Add(ReportLineAt(2, kLogicSeparator));
   for (int k = 0; k < 8; ++k) {
     out.Add(TruthLine(k));
-    if (k < 5) out.Add(ReportLineAt(2, kLogicSeparator));
-    else if (k == 5) out.Add(ReportLineAt(2, kLogicSeparatorClosing));
-    else if (k == 6) out.Add(ReportLineAt(2, kLogicSeparatorClosing.substr(0, 27)));
-    else out.Add(ReportLineAt(2, kLogicRule));
+    if (k < 5)
+      out.Add(ReportLineAt(2, kLogicSeparator));
+    else if (k == 5)
+      out.Add(ReportLineAt(2, kLogicSeparatorClosing));
+    else if (k == 6)
+      out.Add(ReportLineAt(2, kLogicSeparatorClosing.substr(0, 27)));
+    else
+      out.Add(ReportLineAt(2, kLogicRule));
   }
 }
 

@@ -19,8 +19,7 @@ inline constexpr std::array<std::string_view, 8> kCombinationLabels = {
 inline constexpr std::array<std::string_view, 6> kFunctionLabels = {
     "| T1  |", "| T2  |", "| T3  |", "| T4  |", "| T5  |", "| T6  |"};
 // The rule above the header and its first 27 characters, the closing rule.
-inline constexpr std::string_view kLogicRule =
-    "------- -------------------";
+inline constexpr std::string_view kLogicRule = "------- -------------------";
 inline constexpr std::string_view kLogicSeparatorStart = "|-|-|-| |";
 // Columns of a truth-table line: the combination label, T1's output cell (the others 3 apart),
 // the function part and its three inputs (each 17 apart).
@@ -41,8 +40,8 @@ inline constexpr std::string_view kEStopLabel = "| ESTOP Input |";
 inline constexpr std::string_view kRelayLabels[] = {
     "| Relay 1     |", "| Relay 2     |", "| Relay 3     |", "| Relay 4     |",
     "| Relay 5     |", "| Relay 6     |", "| Relay 7     |", "| Relay 8     |"};
-inline constexpr std::string_view kTemperatureLabels[] = {
-    "| Temperature 1 |", "| Temperature 2 |", "| Temperature 3 |", "| Temperature 4 |"};
+inline constexpr std::string_view kTemperatureLabels[] = {"| Temperature 1 |", "| Temperature 2 |",
+                                                          "| Temperature 3 |", "| Temperature 4 |"};
 
 // The section composers of the section table: the lines under each title's underline.
 void ComposeLogicTables(TStringList& out);
@@ -58,4 +57,3 @@ void ComposeRelays(TStringList& out);
 void ComposeTemperatureWarnings(TStringList& out);
 
 }  // namespace report
-

@@ -55,9 +55,7 @@ void AppendFramedTable(TStringList& out, std::string_view header, std::string_vi
   out.Add(ReportLineAt(2, ruler));
 }
 
-std::string ReportModelCode(int modelIndex) {
-  return wire::RelayModelOf(modelIndex).Text;
-}
+std::string ReportModelCode(int modelIndex) { return wire::RelayModelOf(modelIndex).Text; }
 
 std::string ReportDate(int year, int month, int day, char dateSeparator) {
   char buf[16];

@@ -66,7 +66,8 @@ void ComposeReportHeader(TStringList& out, const ReportVariant& v) {
                              {53, serial},
                              {68, " Revision : "},
                              {80, revision}}));
-  out.Add(ReportLineAt(36, " Model : " + ReportModelCode(CellNumber(SendCell(RecordId::Identity, 1)))));
+  out.Add(
+      ReportLineAt(36, " Model : " + ReportModelCode(CellNumber(SendCell(RecordId::Identity, 1)))));
   out.Add(ComposeReportLine({{1, " Drive ID : " + SendCell(RecordId::Desc, 2)},
                              {46, " Drive Description : " + SendCell(RecordId::Desc, 1)}}));
   out.Add(ReportRuler());

@@ -33,8 +33,8 @@ struct ValueTable {
 
 inline constexpr std::array<std::string_view, 2> kEarthLeakTypeTexts = {"INST", "IDMT"};
 inline constexpr std::array<std::string_view, 10> kMinLoadResetTexts = {
-    "Manual", "10 Sec", "05 Min", "10 Min", "20 Min", "30 Min", "45 Min", "01 Hr ", "03 Hr ",
-    "06 Hr "};
+    "Manual", "10 Sec", "05 Min", "10 Min", "20 Min",
+    "30 Min", "45 Min", "01 Hr ", "03 Hr ", "06 Hr "};
 // The voltage selections by code, for a relay before the extended revision and for one of it.
 inline constexpr const auto& kVoltageTexts = wire::kVoltageReportNames;
 inline constexpr const auto& kVoltageTextsExtended = wire::kVoltageReportNamesExtended;
@@ -70,11 +70,11 @@ inline constexpr SwitchWords kMinLoadSourceWords{"Power", "Load "};
 // How a value is shown.
 enum class SettingShow : uint8_t {
   Nothing,
-  Slice,     // characters from..from+count-1 of the cell; count 0 for the whole cell
-  Table,     // the cell as a code through a value table
-  Voltage,   // the code through the voltage table of the revision box's revision
-  CtRatio,   // the CT primary and secondary cells as plain numbers joined by ":"
-  Bit,       // a bit of the control byte in the cell, as switch words
+  Slice,    // characters from..from+count-1 of the cell; count 0 for the whole cell
+  Table,    // the cell as a code through a value table
+  Voltage,  // the code through the voltage table of the revision box's revision
+  CtRatio,  // the CT primary and secondary cells as plain numbers joined by ":"
+  Bit,      // a bit of the control byte in the cell, as switch words
 };
 
 // A unit placed right after a value of up to 3 characters (one blank between) and one column

@@ -7,29 +7,33 @@
 namespace {
 
 constexpr std::array<std::string_view, kTable01Count> kTable01Names = {
-    "Zero ('0')", "One ('1')", "InService", "VoltPresentF", "OverCrnt_af", "ShortCirc_af",
-    "RunStall_af", "I_Unbal_af", "SinglePhase_af", "EarthFault_af", "EarthLeak_af", "MinLoad_af",
-    "OverVolt_af", "UnderVolt_af", "VoltSym_af", "HiFreq_af", "LoFreq_af", "IsoLockOut_af",
-    "FrozContact_af", "Temp_1_af", "Temp_2_af", "Temp_3_af", "Temp_4_af", "OverCrnt_tf",
-    "ShortCirc_tf", "RunStall_tf", "I_Unbal_tf", "SinglePhase_tf", "EarthFault_tf", "EarthLeak_tf",
-    "MinLoad_tf", "OverVolt_tf", "UnderVolt_tf", "VoltSym_tf", "HiFreq_tf", "LoFreq_tf",
-    "IsoLockOut_tf", "PhaseRot_tf", "StartsPerHr_tf", "FrozContact_tf", "Temp_1_tf", "Temp_2_tf",
-    "Temp_3_tf", "Temp_4_tf", "SystemFail_tf", "Timer_A", "! Timer_A", "Timer_A (m/s)",
-    "! Timer_A (m/s)", "Timer_B", "! Timer_B", "Timer_B (m/s)", "! Timer_B (m/s)", "RTClock",
-    "! RTClock", "Counter_A", "! Counter_A", "Counter_B", "! Counter_B", "LogicFunc_1",
-    "! LogicFunc_1", "LogicFunc_2", "! LogicFunc_2", "LogicFunc_3", "! LogicFunc_3", "LogicFunc_4",
-    "! LogicFunc_4", "LogicFunc_5", "! LogicFunc_5", "LogicFunc_6", "! LogicFunc_6",
-    "DigFldInput_1", "DigFldInput_2", "DigFldInput_3", "DigFldInput_4", "DigFldInput_5",
-    "DigFldInput_6", "DigFldInput_7", "DigFldInput_8", "DigFldInput_9", "DigFldInput_10",
-    "DigFldInput_11", "DigFldInput_12", "DigFldInput_13", "DigFldInput_14", "DigFldInput_15",
-    "PLC_Input_1", "PLC_Input_2", "PLC_Input_3", "PLC_Input_4", "PLC_Input_5", "PLC_Input_6",
-    "PLC_Input_7", "PLC_Input_8", "PLC_Input_9", "PLC_Input_10", "PLC_Input_11", "PLC_Input_12",
-    "PLC_Input_13", "PLC_Input_14", "PLC_Input_15", "PLC_Input_16", "StarterOutp_1",
-    "StarterOutp_2", "StarterOutp_3", "StarterOutp_4", "StarterOutp_5", "PreStartWarnF",
-    "DC BrakingF", "TransitionFlag", "BackSpinFlag", "Execution_tf", "Feedback_tf",
-    "UnAuthCrnt_tf", "Restart", "TripFlag", "Pulse_Gen", "Flasher", "StatusReporter", "Latch",
-    "TC_WarnHi", "T1_WarnHi", "T1_WarnLo", "T2_WarnHi", "T2_WarnLo", "T3_WarnHi", "T3_WarnLo",
-    "T4_WarnHi", "T4_WarnLo", "MainTrip", "!MainTrip",
+    "Zero ('0')",     "One ('1')",      "InService",       "VoltPresentF",    "OverCrnt_af",
+    "ShortCirc_af",   "RunStall_af",    "I_Unbal_af",      "SinglePhase_af",  "EarthFault_af",
+    "EarthLeak_af",   "MinLoad_af",     "OverVolt_af",     "UnderVolt_af",    "VoltSym_af",
+    "HiFreq_af",      "LoFreq_af",      "IsoLockOut_af",   "FrozContact_af",  "Temp_1_af",
+    "Temp_2_af",      "Temp_3_af",      "Temp_4_af",       "OverCrnt_tf",     "ShortCirc_tf",
+    "RunStall_tf",    "I_Unbal_tf",     "SinglePhase_tf",  "EarthFault_tf",   "EarthLeak_tf",
+    "MinLoad_tf",     "OverVolt_tf",    "UnderVolt_tf",    "VoltSym_tf",      "HiFreq_tf",
+    "LoFreq_tf",      "IsoLockOut_tf",  "PhaseRot_tf",     "StartsPerHr_tf",  "FrozContact_tf",
+    "Temp_1_tf",      "Temp_2_tf",      "Temp_3_tf",       "Temp_4_tf",       "SystemFail_tf",
+    "Timer_A",        "! Timer_A",      "Timer_A (m/s)",   "! Timer_A (m/s)", "Timer_B",
+    "! Timer_B",      "Timer_B (m/s)",  "! Timer_B (m/s)", "RTClock",         "! RTClock",
+    "Counter_A",      "! Counter_A",    "Counter_B",       "! Counter_B",     "LogicFunc_1",
+    "! LogicFunc_1",  "LogicFunc_2",    "! LogicFunc_2",   "LogicFunc_3",     "! LogicFunc_3",
+    "LogicFunc_4",    "! LogicFunc_4",  "LogicFunc_5",     "! LogicFunc_5",   "LogicFunc_6",
+    "! LogicFunc_6",  "DigFldInput_1",  "DigFldInput_2",   "DigFldInput_3",   "DigFldInput_4",
+    "DigFldInput_5",  "DigFldInput_6",  "DigFldInput_7",   "DigFldInput_8",   "DigFldInput_9",
+    "DigFldInput_10", "DigFldInput_11", "DigFldInput_12",  "DigFldInput_13",  "DigFldInput_14",
+    "DigFldInput_15", "PLC_Input_1",    "PLC_Input_2",     "PLC_Input_3",     "PLC_Input_4",
+    "PLC_Input_5",    "PLC_Input_6",    "PLC_Input_7",     "PLC_Input_8",     "PLC_Input_9",
+    "PLC_Input_10",   "PLC_Input_11",   "PLC_Input_12",    "PLC_Input_13",    "PLC_Input_14",
+    "PLC_Input_15",   "PLC_Input_16",   "StarterOutp_1",   "StarterOutp_2",   "StarterOutp_3",
+    "StarterOutp_4",  "StarterOutp_5",  "PreStartWarnF",   "DC BrakingF",     "TransitionFlag",
+    "BackSpinFlag",   "Execution_tf",   "Feedback_tf",     "UnAuthCrnt_tf",   "Restart",
+    "TripFlag",       "Pulse_Gen",      "Flasher",         "StatusReporter",  "Latch",
+    "TC_WarnHi",      "T1_WarnHi",      "T1_WarnLo",       "T2_WarnHi",       "T2_WarnLo",
+    "T3_WarnHi",      "T3_WarnLo",      "T4_WarnHi",       "T4_WarnLo",       "MainTrip",
+    "!MainTrip",
 };
 
 // Tables 02 and 03 are runs of table 01: the constants, then the field and PLC inputs (02), or
@@ -116,10 +120,14 @@ int GetTable03Num(const std::string& name) { return CodeOf(kTable03, name); }
 
 std::span<const std::string_view> SignalNameTable(int table) {
   switch (table) {
-    case 1: return kTable01Names;
-    case 2: return kTable02Names;
-    case 3: return kTable03Names;
-    default: return {};
+    case 1:
+      return kTable01Names;
+    case 2:
+      return kTable02Names;
+    case 3:
+      return kTable03Names;
+    default:
+      return {};
   }
 }
 

@@ -31,7 +31,8 @@ void ComposeLocationRows(TStringList& out) {
   std::vector<std::string> rows;
   for (const LocationRow& r : kLocationRows)
     rows.push_back(ComposeReportLine({{2, r.label}, {19, SignalName(r.table, r.row)}, {35, "|"}}));
-  AppendFramedTable(out, "|               | Input Signal   |", "|---------------|----------------|", rows);
+  AppendFramedTable(out, "|               | Input Signal   |", "|---------------|----------------|",
+                    rows);
 }
 
 void ComposeStarterInputRows(TStringList& out) {
@@ -51,10 +52,11 @@ void ComposeStarterInputRows(TStringList& out) {
 void ComposeStarterTimerRows(TStringList& out) {
   std::vector<std::string> rows;
   for (const StarterTimerRow& r : kStarterTimerRows)
-    rows.push_back(ComposeReportLine({{2, r.label},
-                                      {20, CellSlice(StarterCell(r.row), r.from, r.to - r.from + 1)},
-                                      {r.unitColumn, r.unit},
-                                      {30, "|"}}));
+    rows.push_back(
+        ComposeReportLine({{2, r.label},
+                           {20, CellSlice(StarterCell(r.row), r.from, r.to - r.from + 1)},
+                           {r.unitColumn, r.unit},
+                           {30, "|"}}));
   AppendFramedTable(out, "| Start Timer   | Time      |", "|---------------|-----------|", rows);
 }
 

@@ -8,8 +8,10 @@ namespace {
 using wire::RecordId;
 
 constexpr int kStatsWidth = 71;
-constexpr std::string_view kStatsHeading = "| Counter          |               | Counter          |               |";
-constexpr std::string_view kStatsSeparator = "|------------------|---------------|------------------|---------------|";
+constexpr std::string_view kStatsHeading =
+    "| Counter          |               | Counter          |               |";
+constexpr std::string_view kStatsSeparator =
+    "|------------------|---------------|------------------|---------------|";
 
 // A line of two counters: label and statistics row on the left and on the right.
 struct StatsLine {
@@ -38,9 +40,12 @@ std::string Dashes(int n) { return std::string(static_cast<size_t>(n), '-'); }
 std::string CalibrationValue(const CalibrationRow& r) {
   const std::string cell = SendCell(RecordId::Calibration, r.row);
   switch (r.show) {
-    case CalShow::Cell: return cell;
-    case CalShow::Frequency: return CellNumber(cell) == 1 ? "60 Hz" : "50 Hz";
-    case CalShow::Limit: return CellSlice(cell, 2, 2) + " Hz";
+    case CalShow::Cell:
+      return cell;
+    case CalShow::Frequency:
+      return CellNumber(cell) == 1 ? "60 Hz" : "50 Hz";
+    case CalShow::Limit:
+      return CellSlice(cell, 2, 2) + " Hz";
   }
   return cell;
 }
@@ -58,7 +63,8 @@ void ComposeStatisticalData(TStringList& out) {
     out.Add(ReportLineAt(2, kStatsSeparator));
   }
   const std::string fullLoad = SendCell(RecordId::Statistics, kFullLoadRow);
-  out.Add(ComposeReportLine({{2, kFullLoadLabel}, {23, fullLoad}, {37, "|"}, {56, "|"}, {72, "|"}}));
+  out.Add(
+      ComposeReportLine({{2, kFullLoadLabel}, {23, fullLoad}, {37, "|"}, {56, "|"}, {72, "|"}}));
   out.Add(ReportLineAt(2, Dashes(kStatsWidth)));
 }
 
@@ -67,7 +73,8 @@ void ComposeBluetoothSettings(TStringList& out) {
   out.Add(ReportLineAt(2, kBluetoothHeading));
   out.Add(ReportLineAt(2, kBluetoothSeparator));
   const std::string pin = SendCell(RecordId::Bluetooth, 1);
-  out.Add(ComposeReportLine({{2, kPinCodeLabel}, {kCalibrationValueColumn, pin}, {kBoxRightBar, "|"}}));
+  out.Add(
+      ComposeReportLine({{2, kPinCodeLabel}, {kCalibrationValueColumn, pin}, {kBoxRightBar, "|"}}));
   out.Add(ReportLineAt(2, Dashes(kBoxWidth)));
 }
 
@@ -79,7 +86,8 @@ void ComposeCalibrations(TStringList& out) {
     if (i > 0) out.Add(ReportLineAt(2, kCalibrationSeparator));
     const CalibrationRow& r = kCalibrationRows[i];
     const std::string value = CalibrationValue(r);
-    out.Add(ComposeReportLine({{2, r.label}, {kCalibrationValueColumn, value}, {kBoxRightBar, "|"}}));
+    out.Add(
+        ComposeReportLine({{2, r.label}, {kCalibrationValueColumn, value}, {kBoxRightBar, "|"}}));
   }
   out.Add(ReportLineAt(2, Dashes(kBoxWidth)));
 }

@@ -47,4 +47,3 @@ inline constexpr int kCalibrationValueColumn = 28;
 void ComposeStatisticalData(TStringList& out);
 void ComposeBluetoothSettings(TStringList& out);
 void ComposeCalibrations(TStringList& out);
-

@@ -14,11 +14,13 @@ TFormVariableTable::TFormVariableTable()
       LabelRelSet(this, "LabelRelSet", Layout(RecordId::Settings).GridLabel),
       StrGridRelSetRX(this, "StrGridRelSetRX", 3, Layout(RecordId::Settings).GridRows),
       LabelRelCalibration(this, "LabelRelCalibration", Layout(RecordId::Calibration).GridLabel),
-      StringGridRelCalibrationRX(this, "StringGridRelCalibrationRX", 3, Layout(RecordId::Calibration).GridRows),
+      StringGridRelCalibrationRX(this, "StringGridRelCalibrationRX", 3,
+                                 Layout(RecordId::Calibration).GridRows),
       LabelRelStat(this, "LabelRelStat", Layout(RecordId::Statistics).GridLabel),
       StringGridRelStatRX(this, "StringGridRelStatRX", 3, Layout(RecordId::Statistics).GridRows),
       LabelRelExtModSet(this, "LabelRelExtModSet", Layout(RecordId::ExtMod).GridLabel),
-      StringGridRelExtModSetRx(this, "StringGridRelExtModSetRx", 3, Layout(RecordId::ExtMod).GridRows),
+      StringGridRelExtModSetRx(this, "StringGridRelExtModSetRx", 3,
+                               Layout(RecordId::ExtMod).GridRows),
       LabelRelDesc(this, "LabelRelDesc", Layout(RecordId::Desc).GridLabel),
       StringGridRelDescRx(this, "StringGridRelDescRx", 3, Layout(RecordId::Desc).GridRows),
       LabelBluetooth(this, "LabelBluetooth", Layout(RecordId::Bluetooth).GridLabel),
@@ -26,7 +28,8 @@ TFormVariableTable::TFormVariableTable()
       LabelRelLog(this, "LabelRelLog", Layout(RecordId::Logic).GridLabel),
       StringGridRelLogRx(this, "StringGridRelLogRx", 3, Layout(RecordId::Logic).GridRows),
       LabelRelStartConf(this, "LabelRelStartConf", Layout(RecordId::StartConf).GridLabel),
-      StringGridRelStartConfRx(this, "StringGridRelStartConfRx", 3, Layout(RecordId::StartConf).GridRows),
+      StringGridRelStartConfRx(this, "StringGridRelStartConfRx", 3,
+                               Layout(RecordId::StartConf).GridRows),
       LabelRelComms(this, "LabelRelComms", Layout(RecordId::Comms).GridLabel),
       StringGridRelCommsRx(this, "StringGridRelCommsRx", 3, Layout(RecordId::Comms).GridRows) {
   OnCreate = [this] { FormCreate(); };
@@ -34,16 +37,26 @@ TFormVariableTable::TFormVariableTable()
 
 TStringGrid& TFormVariableTable::Grid(RecordId id) {
   switch (id) {
-    case RecordId::Identity: return StrGridRelayID;
-    case RecordId::Settings: return StrGridRelSetRX;
-    case RecordId::Calibration: return StringGridRelCalibrationRX;
-    case RecordId::Statistics: return StringGridRelStatRX;
-    case RecordId::ExtMod: return StringGridRelExtModSetRx;
-    case RecordId::Desc: return StringGridRelDescRx;
-    case RecordId::Bluetooth: return StringGridBluetoothRx;
-    case RecordId::Logic: return StringGridRelLogRx;
-    case RecordId::StartConf: return StringGridRelStartConfRx;
-    case RecordId::Comms: return StringGridRelCommsRx;
+    case RecordId::Identity:
+      return StrGridRelayID;
+    case RecordId::Settings:
+      return StrGridRelSetRX;
+    case RecordId::Calibration:
+      return StringGridRelCalibrationRX;
+    case RecordId::Statistics:
+      return StringGridRelStatRX;
+    case RecordId::ExtMod:
+      return StringGridRelExtModSetRx;
+    case RecordId::Desc:
+      return StringGridRelDescRx;
+    case RecordId::Bluetooth:
+      return StringGridBluetoothRx;
+    case RecordId::Logic:
+      return StringGridRelLogRx;
+    case RecordId::StartConf:
+      return StringGridRelStartConfRx;
+    case RecordId::Comms:
+      return StringGridRelCommsRx;
   }
   return StrGridRelayID;
 }

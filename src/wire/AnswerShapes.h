@@ -58,10 +58,27 @@ inline constexpr int kRequestCount = 41;
 // The parsers an answer can be handed to, in the order their shapes are tested. None marks a
 // request that gets no answer.
 enum class ParserId : uint8_t {
-  ActualData, ActualStatusData, RelayIDData, SettingData, RTCData, CalibrationData,
-  StatisticalData, ExtModSetData, DescData, BluetoothData, LogicData, StartConfData, CommsData,
-  CommsExtBlock0, CommsExtBlock1, CommsStatData, CommsExtStatData, FaultData, EventData,
-  SpectrumData, None
+  ActualData,
+  ActualStatusData,
+  RelayIDData,
+  SettingData,
+  RTCData,
+  CalibrationData,
+  StatisticalData,
+  ExtModSetData,
+  DescData,
+  BluetoothData,
+  LogicData,
+  StartConfData,
+  CommsData,
+  CommsExtBlock0,
+  CommsExtBlock1,
+  CommsStatData,
+  CommsExtStatData,
+  FaultData,
+  EventData,
+  SpectrumData,
+  None
 };
 
 struct AnswerShape {
@@ -103,7 +120,9 @@ constexpr bool ShapesInParserOrder() {
 }
 static_assert(ShapesInParserOrder());
 
-inline constexpr const AnswerShape& Shape(ParserId p) { return kAnswerShapes[static_cast<size_t>(p)]; }
+inline constexpr const AnswerShape& Shape(ParserId p) {
+  return kAnswerShapes[static_cast<size_t>(p)];
+}
 
 // The answer's exact length.
 inline constexpr int AnswerLength(ParserId p) { return Shape(p).Length; }

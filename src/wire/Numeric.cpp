@@ -7,8 +7,8 @@ namespace wire {
 std::string PadNum(long long value, int width) {
   bool neg = value < 0;
   // Negating the most negative value overflows; no field ever holds it, but stay defined.
-  unsigned long long mag = neg ? 0ull - static_cast<unsigned long long>(value)
-                               : static_cast<unsigned long long>(value);
+  unsigned long long mag =
+      neg ? 0ull - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
   std::string digits = std::to_string(mag);
   if (static_cast<int>(digits.size()) < width) digits.insert(0, width - digits.size(), '0');
   return neg ? "-" + digits : digits;

@@ -29,21 +29,33 @@ std::string ReceiveField(const FieldLayout& f, const std::string& answer) {
   // Taken as an unsigned 16-bit number: a 5-digit field above 65535 keeps its low 16 bits.
   long long n = NumberAt(answer, f.AnswerPos, f.AnswerWidth) & 0xFFFF;
   switch (f.Recv) {
-    case Rx::Num: break;
-    case Rx::Div20: n /= 20; break;
-    case Rx::Times50: n *= 50; break;
-    case Rx::Minus30: n -= 30; break;
-    case Rx::SignedByte: n = static_cast<int8_t>(static_cast<uint8_t>(n & 0xFF)); break;
-    case Rx::Text: break;
+    case Rx::Num:
+      break;
+    case Rx::Div20:
+      n /= 20;
+      break;
+    case Rx::Times50:
+      n *= 50;
+      break;
+    case Rx::Minus30:
+      n -= 30;
+      break;
+    case Rx::SignedByte:
+      n = static_cast<int8_t>(static_cast<uint8_t>(n & 0xFF));
+      break;
+    case Rx::Text:
+      break;
   }
   return PadNum(n, f.RecvWidth);
 }
 
 void StoreAnswer(const RecordLayout& rec, const std::string& answer, TStringGrid& grid) {
-  for (int k = 0; k < rec.FieldCount; ++k) grid.SetCell(1, k + 1, ReceiveField(rec.Fields[k], answer));
+  for (int k = 0; k < rec.FieldCount; ++k)
+    grid.SetCell(1, k + 1, ReceiveField(rec.Fields[k], answer));
 }
 
-bool SendField(const RecordLayout& rec, const FieldLayout& f, const std::string& sendText, std::string& out) {
+bool SendField(const RecordLayout& rec, const FieldLayout& f, const std::string& sendText,
+               std::string& out) {
   if (f.Send == Tx::NotSent) return false;
   if (f.Send == Tx::AsIs) {
     // Sent as it stands, so it must already have the field's exact form.
@@ -59,12 +71,23 @@ bool SendField(const RecordLayout& rec, const FieldLayout& f, const std::string&
   long long v;
   if (!ParseDecimal(sendText, v)) return false;
   switch (f.Send) {
-    case Tx::HundredMinus: v = 100 - v; break;
-    case Tx::Times20: v *= 20; break;
-    case Tx::Div50: v = (v >= 0) ? v / 50 : -((-v + 49) / 50); break;
-    case Tx::Plus30: v += 30; break;
-    case Tx::Mod256: v = ((v % 256) + 256) % 256; break;
-    default: break;
+    case Tx::HundredMinus:
+      v = 100 - v;
+      break;
+    case Tx::Times20:
+      v *= 20;
+      break;
+    case Tx::Div50:
+      v = (v >= 0) ? v / 50 : -((-v + 49) / 50);
+      break;
+    case Tx::Plus30:
+      v += 30;
+      break;
+    case Tx::Mod256:
+      v = ((v % 256) + 256) % 256;
+      break;
+    default:
+      break;
   }
   std::string text = PadNum(v, f.SendWidth);
   // A negative value or one needing more digits would change the message's shape.
@@ -73,7 +96,8 @@ bool SendField(const RecordLayout& rec, const FieldLayout& f, const std::string&
   return true;
 }
 
-bool BuildWrite(const RecordLayout& rec, const TStringGrid& grid, std::string& message, SendRefusal& why) {
+bool BuildWrite(const RecordLayout& rec, const TStringGrid& grid, std::string& message,
+                SendRefusal& why) {
   message.clear();
   std::vector<std::pair<int, std::string>> parts;
   for (int k = 0; k < rec.FieldCount; ++k) {
@@ -86,7 +110,8 @@ bool BuildWrite(const RecordLayout& rec, const TStringGrid& grid, std::string& m
     }
     parts.emplace_back(f.WritePos, std::move(text));
   }
-  std::stable_sort(parts.begin(), parts.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::stable_sort(parts.begin(), parts.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
   std::string msg = rec.WriteHead;
   for (auto& p : parts) msg += p.second;
   msg += rec.WriteTail;

@@ -29,7 +29,9 @@ struct RequestInfo {
   ParserId Answer;      // None: fire-and-forget, leaves the queue once built
 
   constexpr bool Answered() const { return Answer != ParserId::None; }
-  constexpr const char* AnswerLetters() const { return Answered() ? Shape(Answer).Letters : nullptr; }
+  constexpr const char* AnswerLetters() const {
+    return Answered() ? Shape(Answer).Letters : nullptr;
+  }
   constexpr int AnswerLength() const { return Answered() ? Shape(Answer).Length : 0; }
 };
 
@@ -37,11 +39,13 @@ inline constexpr RecordId kNoRecord = RecordId::Identity;  // placeholder where 
 
 inline constexpr RequestInfo kRequests[kRequestCount] = {
     {1, "ReqUploadActual", MessageKind::Fixed, "*?A#", kNoRecord, 0, ParserId::ActualData},
-    {2, "ReqUploadActualStatus", MessageKind::Fixed, "*?a#", kNoRecord, 0, ParserId::ActualStatusData},
+    {2, "ReqUploadActualStatus", MessageKind::Fixed, "*?a#", kNoRecord, 0,
+     ParserId::ActualStatusData},
     {3, "ReqUploadDevID", MessageKind::Fixed, "*?I#", kNoRecord, 0, ParserId::RelayIDData},
     {4, "ReqUploadSettings", MessageKind::Fixed, "*?S#", kNoRecord, 0, ParserId::SettingData},
     {5, "ReqUploadRTC", MessageKind::Fixed, "*?R#", kNoRecord, 0, ParserId::RTCData},
-    {6, "ReqUploadCalibration", MessageKind::Fixed, "*?C#", kNoRecord, 0, ParserId::CalibrationData},
+    {6, "ReqUploadCalibration", MessageKind::Fixed, "*?C#", kNoRecord, 0,
+     ParserId::CalibrationData},
     {7, "ReqUploadStat", MessageKind::Fixed, "*?T#", kNoRecord, 0, ParserId::StatisticalData},
     {8, "ReqUploadExtModSet", MessageKind::Fixed, "*?O#", kNoRecord, 0, ParserId::ExtModSetData},
     {9, "ReqUploadDesc", MessageKind::Fixed, "*?U#", kNoRecord, 0, ParserId::DescData},
@@ -56,27 +60,42 @@ inline constexpr RequestInfo kRequests[kRequestCount] = {
     {18, "ReqSpectrumRed", MessageKind::Fixed, "*Hr#", kNoRecord, 0, ParserId::SpectrumData},
     {19, "ReqSpectrumWhite", MessageKind::Fixed, "*Hw#", kNoRecord, 0, ParserId::SpectrumData},
     {20, "ReqSpectrumBlue", MessageKind::Fixed, "*Hb#", kNoRecord, 0, ParserId::SpectrumData},
-    {21, "ReqDownloadSetting", MessageKind::RecordWrite, nullptr, RecordId::Settings, 0, ParserId::SettingData},
-    {22, "ReqDownloadLogic", MessageKind::RecordWrite, nullptr, RecordId::Logic, 0, ParserId::LogicData},
-    {23, "ReqDownloadStartConf", MessageKind::RecordWrite, nullptr, RecordId::StartConf, 0, ParserId::StartConfData},
+    {21, "ReqDownloadSetting", MessageKind::RecordWrite, nullptr, RecordId::Settings, 0,
+     ParserId::SettingData},
+    {22, "ReqDownloadLogic", MessageKind::RecordWrite, nullptr, RecordId::Logic, 0,
+     ParserId::LogicData},
+    {23, "ReqDownloadStartConf", MessageKind::RecordWrite, nullptr, RecordId::StartConf, 0,
+     ParserId::StartConfData},
     {24, "ReqDownloadRTC", MessageKind::Clock, nullptr, kNoRecord, 0, ParserId::RTCData},
-    {25, "ReqDownloadCal", MessageKind::RecordWrite, nullptr, RecordId::Calibration, 0, ParserId::CalibrationData},
-    {26, "ReqDownloadRelayID", MessageKind::RecordWrite, nullptr, RecordId::Identity, 0, ParserId::RelayIDData},
+    {25, "ReqDownloadCal", MessageKind::RecordWrite, nullptr, RecordId::Calibration, 0,
+     ParserId::CalibrationData},
+    {26, "ReqDownloadRelayID", MessageKind::RecordWrite, nullptr, RecordId::Identity, 0,
+     ParserId::RelayIDData},
     {27, "ReqClearFaults", MessageKind::Fixed, "*?X#", kNoRecord, 0, ParserId::None},
-    {28, "ReqDownloadDesc", MessageKind::RecordWrite, nullptr, RecordId::Desc, 0, ParserId::DescData},
-    {29, "ReqDownloadBluetooth", MessageKind::RecordWrite, nullptr, RecordId::Bluetooth, 0, ParserId::BluetoothData},
-    {30, "ReqDownloadComm", MessageKind::RecordWrite, nullptr, RecordId::Comms, 0, ParserId::CommsData},
-    {31, "ReqDownloadStat", MessageKind::RecordWrite, nullptr, RecordId::Statistics, 0, ParserId::StatisticalData},
+    {28, "ReqDownloadDesc", MessageKind::RecordWrite, nullptr, RecordId::Desc, 0,
+     ParserId::DescData},
+    {29, "ReqDownloadBluetooth", MessageKind::RecordWrite, nullptr, RecordId::Bluetooth, 0,
+     ParserId::BluetoothData},
+    {30, "ReqDownloadComm", MessageKind::RecordWrite, nullptr, RecordId::Comms, 0,
+     ParserId::CommsData},
+    {31, "ReqDownloadStat", MessageKind::RecordWrite, nullptr, RecordId::Statistics, 0,
+     ParserId::StatisticalData},
     {32, "ReqSimulation", MessageKind::Simulation, nullptr, kNoRecord, 0, ParserId::None},
-    {33, "ReqDownloadExtMod", MessageKind::RecordWrite, nullptr, RecordId::ExtMod, 0, ParserId::ExtModSetData},
+    {33, "ReqDownloadExtMod", MessageKind::RecordWrite, nullptr, RecordId::ExtMod, 0,
+     ParserId::ExtModSetData},
     {34, "ReqClearEvents", MessageKind::Fixed, "*?V#", kNoRecord, 0, ParserId::None},
     {35, "ReqThermalCapReset", MessageKind::Fixed, "*?-#", kNoRecord, 0, ParserId::None},
     {36, "ReqRelayReset", MessageKind::Fixed, "*?+#", kNoRecord, 0, ParserId::None},
-    {37, "ReqDownloadCommExtBlock0", MessageKind::BlockWrite, nullptr, kNoRecord, 0, ParserId::CommsExtBlock0},
-    {38, "ReqDownloadCommExtBlock1", MessageKind::BlockWrite, nullptr, kNoRecord, 1, ParserId::CommsExtBlock1},
-    {39, "ReqUploadCommsExtBlock0", MessageKind::Fixed, "*?MA#", kNoRecord, 0, ParserId::CommsExtBlock0},
-    {40, "ReqUploadCommsExtBlock1", MessageKind::Fixed, "*?MB#", kNoRecord, 0, ParserId::CommsExtBlock1},
-    {41, "ReqUploadCommsExtStat", MessageKind::Fixed, "*?NA#", kNoRecord, 0, ParserId::CommsExtStatData},
+    {37, "ReqDownloadCommExtBlock0", MessageKind::BlockWrite, nullptr, kNoRecord, 0,
+     ParserId::CommsExtBlock0},
+    {38, "ReqDownloadCommExtBlock1", MessageKind::BlockWrite, nullptr, kNoRecord, 1,
+     ParserId::CommsExtBlock1},
+    {39, "ReqUploadCommsExtBlock0", MessageKind::Fixed, "*?MA#", kNoRecord, 0,
+     ParserId::CommsExtBlock0},
+    {40, "ReqUploadCommsExtBlock1", MessageKind::Fixed, "*?MB#", kNoRecord, 0,
+     ParserId::CommsExtBlock1},
+    {41, "ReqUploadCommsExtStat", MessageKind::Fixed, "*?NA#", kNoRecord, 0,
+     ParserId::CommsExtStatData},
 };
 
 // The entry of a code from 1 to 41, or nullptr.

@@ -16,7 +16,8 @@ struct RelayModelCode {
   const char* Text;
   uint16_t Rating;
 };
-inline constexpr RelayModelCode kRelayModels[] = {{"005", 5}, {"010", 10}, {"050", 50}, {"100", 100}, {"300", 300}};
+inline constexpr RelayModelCode kRelayModels[] = {
+    {"005", 5}, {"010", 10}, {"050", 50}, {"100", 100}, {"300", 300}};
 inline constexpr int kRelayModelCount = static_cast<int>(std::size(kRelayModels));
 
 // The model of a code; an unknown code reads as the first model.
@@ -31,8 +32,10 @@ struct SensorType {
   const char* ReportName;
   bool ShowsTemperature;
 };
-inline constexpr SensorType kSensorTypes[] = {
-    {"PT100", "PT100 ", true}, {"PT1000", "PT1000", true}, {"PTC", "PTC   ", false}, {"NTC", "NTC   ", true}};
+inline constexpr SensorType kSensorTypes[] = {{"PT100", "PT100 ", true},
+                                              {"PT1000", "PT1000", true},
+                                              {"PTC", "PTC   ", false},
+                                              {"NTC", "NTC   ", true}};
 inline constexpr int kSensorTypeCount = static_cast<int>(std::size(kSensorTypes));
 
 // Supply frequencies by code: the Calibration page's item and the Settings page's item.
@@ -51,11 +54,14 @@ constexpr std::array<Text, N> Column(const Row (&rows)[N], const char* Row::*tex
   return a;
 }
 
-inline constexpr auto kRelayModelItems = Column<RelayModelCode, 5, const char*>(kRelayModels, &RelayModelCode::Text);
-inline constexpr auto kSensorTypeItems = Column<SensorType, 4, const char*>(kSensorTypes, &SensorType::Item);
+inline constexpr auto kRelayModelItems =
+    Column<RelayModelCode, 5, const char*>(kRelayModels, &RelayModelCode::Text);
+inline constexpr auto kSensorTypeItems =
+    Column<SensorType, 4, const char*>(kSensorTypes, &SensorType::Item);
 inline constexpr auto kSensorTypeReportNames =
     Column<SensorType, 4, std::string_view>(kSensorTypes, &SensorType::ReportName);
-inline constexpr auto kFrequencyItems = Column<SupplyFrequency, 2, const char*>(kFrequencies, &SupplyFrequency::Item);
+inline constexpr auto kFrequencyItems =
+    Column<SupplyFrequency, 2, const char*>(kFrequencies, &SupplyFrequency::Item);
 inline constexpr auto kFrequencyPlainItems =
     Column<SupplyFrequency, 2, const char*>(kFrequencies, &SupplyFrequency::PlainItem);
 

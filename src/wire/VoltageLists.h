@@ -19,47 +19,48 @@ class TComboBox;
 namespace wire {
 
 struct VoltageSelection {
-  const char* ShortItem;   // item text in the short list (its item index is the code); nullptr: not in it
+  const char*
+      ShortItem;  // item text in the short list (its item index is the code); nullptr: not in it
   const char* LongItem;    // item text in the long list
   int8_t LongIndex;        // item index in the long list
   const char* ReportName;  // the settings report's name for a relay before the extended revision
   const char* ReportNameExtended;
-  const char* LiveText;    // the selection box on the Actual page
-  int Maximum;             // full scale of the voltage gauge and the simulated voltage sliders
-  int Ticks;               // the gauge's major ticks
-  int SectionEnd1;         // ends of its first two colour sections
+  const char* LiveText;  // the selection box on the Actual page
+  int Maximum;           // full scale of the voltage gauge and the simulated voltage sliders
+  int Ticks;             // the gauge's major ticks
+  int SectionEnd1;       // ends of its first two colour sections
   int SectionEnd2;
 };
 
 // Indexed by code. Several codes share a scale: 11..19 that of code 1, 20..23 that of code 3,
 // 24 that of code 5, 25 that of code 7.
 inline constexpr VoltageSelection kVoltageSelections[] = {
-    {"    110V", "    110V", 0, "110V", "110V", "110V", 100, 11, 57, 70},                              // 0
-    {"    380V", "    380V", 10, "380V", "380V", "380V", 300, 11, 197, 242},                           // 1
-    {"    400V", "    400V", 11, "400V", "400V", "400V", 300, 11, 207, 253},                           // 2
-    {"    525V", "    525V", 16, "525V", "525V", "525V", 400, 9, 273, 333},                            // 3
-    {"    550V", "    550V", 17, "550V", "550V", "550V", 400, 9, 285, 350},                            // 4
-    {"    680V", "    680V", 19, "680V", "680V", "680V", 500, 6, 353, 432},                            // 5
-    {"    950V", "    950V", 20, "950V", "950V", "950V", 700, 8, 494, 603},                            // 6
-    {"    1k1V", "   1100V", 22, "1k1V", "1100V", "1100V", 800, 9, 572, 699},                         // 7
-    {"3k3 / 110V", "3k3 / 110V", 23, "3k3V", "3k3 / 110V", "3k3/110V", 2500, 6, 1715, 1886},         // 8
-    {"6k6 / 110V", "6k6 / 110V", 24, "6k6V", "6k6 / 110V", "6k6/110V", 5000, 6, 3429, 3772},         // 9
-    {"11k / 110V", "11k / 110V", 25, "11kV", "11k / 110V", "11k/110V", 8000, 9, 5715, 6986},         // 10
-    {nullptr, "    120V", 1, nullptr, "120V", "120V", 300, 11, 197, 242},                             // 11
-    {nullptr, "    127V", 2, nullptr, "127V", "127V", 300, 11, 197, 242},                             // 12
-    {nullptr, "    190V", 3, nullptr, "190V", "190V", 300, 11, 197, 242},                             // 13
-    {nullptr, "    208V", 4, nullptr, "208V", "208V", 300, 11, 197, 242},                             // 14
-    {nullptr, "    220V", 5, nullptr, "220V", "220V", 300, 11, 197, 242},                             // 15
-    {nullptr, "    230V", 6, nullptr, "230V", "230V", 300, 11, 197, 242},                             // 16
-    {nullptr, "    240V", 7, nullptr, "240V", "240V", 300, 11, 197, 242},                             // 17
-    {nullptr, "    277V", 8, nullptr, "277V", "277V", 300, 11, 197, 242},                             // 18
-    {nullptr, "    347V", 9, nullptr, "347V", "347V", 300, 11, 197, 242},                             // 19
-    {nullptr, "    415V", 12, nullptr, "415V", "415V", 400, 9, 273, 333},                             // 20
-    {nullptr, "    440V", 13, nullptr, "440V", "440V", 400, 9, 273, 333},                             // 21
-    {nullptr, "    460V", 14, nullptr, "460V", "460V", 400, 9, 273, 333},                             // 22
-    {nullptr, "    480V", 15, nullptr, "480V", "480V", 400, 9, 273, 333},                             // 23
-    {nullptr, "    600V", 18, nullptr, "600V", "600V", 500, 6, 353, 432},                             // 24
-    {nullptr, "   1050V", 21, nullptr, "1050V", "1050V", 800, 9, 572, 699},                           // 25
+    {"    110V", "    110V", 0, "110V", "110V", "110V", 100, 11, 57, 70},                     // 0
+    {"    380V", "    380V", 10, "380V", "380V", "380V", 300, 11, 197, 242},                  // 1
+    {"    400V", "    400V", 11, "400V", "400V", "400V", 300, 11, 207, 253},                  // 2
+    {"    525V", "    525V", 16, "525V", "525V", "525V", 400, 9, 273, 333},                   // 3
+    {"    550V", "    550V", 17, "550V", "550V", "550V", 400, 9, 285, 350},                   // 4
+    {"    680V", "    680V", 19, "680V", "680V", "680V", 500, 6, 353, 432},                   // 5
+    {"    950V", "    950V", 20, "950V", "950V", "950V", 700, 8, 494, 603},                   // 6
+    {"    1k1V", "   1100V", 22, "1k1V", "1100V", "1100V", 800, 9, 572, 699},                 // 7
+    {"3k3 / 110V", "3k3 / 110V", 23, "3k3V", "3k3 / 110V", "3k3/110V", 2500, 6, 1715, 1886},  // 8
+    {"6k6 / 110V", "6k6 / 110V", 24, "6k6V", "6k6 / 110V", "6k6/110V", 5000, 6, 3429, 3772},  // 9
+    {"11k / 110V", "11k / 110V", 25, "11kV", "11k / 110V", "11k/110V", 8000, 9, 5715, 6986},  // 10
+    {nullptr, "    120V", 1, nullptr, "120V", "120V", 300, 11, 197, 242},                     // 11
+    {nullptr, "    127V", 2, nullptr, "127V", "127V", 300, 11, 197, 242},                     // 12
+    {nullptr, "    190V", 3, nullptr, "190V", "190V", 300, 11, 197, 242},                     // 13
+    {nullptr, "    208V", 4, nullptr, "208V", "208V", 300, 11, 197, 242},                     // 14
+    {nullptr, "    220V", 5, nullptr, "220V", "220V", 300, 11, 197, 242},                     // 15
+    {nullptr, "    230V", 6, nullptr, "230V", "230V", 300, 11, 197, 242},                     // 16
+    {nullptr, "    240V", 7, nullptr, "240V", "240V", 300, 11, 197, 242},                     // 17
+    {nullptr, "    277V", 8, nullptr, "277V", "277V", 300, 11, 197, 242},                     // 18
+    {nullptr, "    347V", 9, nullptr, "347V", "347V", 300, 11, 197, 242},                     // 19
+    {nullptr, "    415V", 12, nullptr, "415V", "415V", 400, 9, 273, 333},                     // 20
+    {nullptr, "    440V", 13, nullptr, "440V", "440V", 400, 9, 273, 333},                     // 21
+    {nullptr, "    460V", 14, nullptr, "460V", "460V", 400, 9, 273, 333},                     // 22
+    {nullptr, "    480V", 15, nullptr, "480V", "480V", 400, 9, 273, 333},                     // 23
+    {nullptr, "    600V", 18, nullptr, "600V", "600V", 500, 6, 353, 432},                     // 24
+    {nullptr, "   1050V", 21, nullptr, "1050V", "1050V", 800, 9, 572, 699},                   // 25
 };
 
 inline constexpr int kVoltageCodeCount = static_cast<int>(std::size(kVoltageSelections));  // 26
@@ -92,14 +93,16 @@ struct VoltageEntry {
 
 inline constexpr std::array<VoltageEntry, kShortCount> kShortList = [] {
   std::array<VoltageEntry, kShortCount> a{};
-  for (int code = 0; code < kShortCount; ++code) a[code] = {kVoltageSelections[code].ShortItem, static_cast<uint8_t>(code)};
+  for (int code = 0; code < kShortCount; ++code)
+    a[code] = {kVoltageSelections[code].ShortItem, static_cast<uint8_t>(code)};
   return a;
 }();
 
 inline constexpr std::array<VoltageEntry, kExtendedCount> kExtendedList = [] {
   std::array<VoltageEntry, kExtendedCount> a{};
   for (int code = 0; code < kVoltageCodeCount; ++code)
-    a[kVoltageSelections[code].LongIndex] = {kVoltageSelections[code].LongItem, static_cast<uint8_t>(code)};
+    a[kVoltageSelections[code].LongIndex] = {kVoltageSelections[code].LongItem,
+                                             static_cast<uint8_t>(code)};
   return a;
 }();
 
@@ -111,12 +114,14 @@ inline constexpr std::array<std::string_view, kShortCount> kVoltageReportNames =
 }();
 inline constexpr std::array<std::string_view, kVoltageCodeCount> kVoltageReportNamesExtended = [] {
   std::array<std::string_view, kVoltageCodeCount> a{};
-  for (int code = 0; code < kVoltageCodeCount; ++code) a[code] = kVoltageSelections[code].ReportNameExtended;
+  for (int code = 0; code < kVoltageCodeCount; ++code)
+    a[code] = kVoltageSelections[code].ReportNameExtended;
   return a;
 }();
 
 inline constexpr std::span<const VoltageEntry> List(bool extended) {
-  return extended ? std::span<const VoltageEntry>(kExtendedList) : std::span<const VoltageEntry>(kShortList);
+  return extended ? std::span<const VoltageEntry>(kExtendedList)
+                  : std::span<const VoltageEntry>(kShortList);
 }
 
 // The code sent for a picked item of the extended list; -1 for an index outside it.

@@ -30,21 +30,37 @@ struct StartedProgram {
   }
   ~StartedProgram() {
     SetPortLister(nullptr);
-    Form1 = nullptr; fPassword = nullptr; fPasswordEdit = nullptr; fUserPassword = nullptr;
-    FormVariableTable = nullptr; FrmProgress = nullptr; FrmMassDwnSel = nullptr;
-    FrmFileDialog = nullptr; Form2 = nullptr; frmCommsBitsSel = nullptr; frmCommsWordSel = nullptr;
+    Form1 = nullptr;
+    fPassword = nullptr;
+    fPasswordEdit = nullptr;
+    fUserPassword = nullptr;
+    FormVariableTable = nullptr;
+    FrmProgress = nullptr;
+    FrmMassDwnSel = nullptr;
+    FrmFileDialog = nullptr;
+    Form2 = nullptr;
+    frmCommsBitsSel = nullptr;
+    frmCommsWordSel = nullptr;
   }
 };
 
 TEST(StartUp, CreatesTheElevenWindowsInOrderWithTheirCaptions) {
   StartedProgram p;
-  struct Expected { TForm* form; const char* caption; };
+  struct Expected {
+    TForm* form;
+    const char* caption;
+  };
   const Expected expected[] = {
-      {Form1, "VUMA Frontend Rev 3B - 03"}, {fPassword, "Factory Password"},
-      {fPasswordEdit, "User password editor"}, {fUserPassword, "User Password"},
-      {FormVariableTable, "FormVariableTable"}, {FrmProgress, "Progress"},
-      {FrmMassDwnSel, "Download Selection"}, {FrmFileDialog, "File error log"},
-      {Form2, "Comms Setup"}, {frmCommsBitsSel, "Configurable Bit Selection"},
+      {Form1, "VUMA Frontend Rev 3B - 03"},
+      {fPassword, "Factory Password"},
+      {fPasswordEdit, "User password editor"},
+      {fUserPassword, "User Password"},
+      {FormVariableTable, "FormVariableTable"},
+      {FrmProgress, "Progress"},
+      {FrmMassDwnSel, "Download Selection"},
+      {FrmFileDialog, "File error log"},
+      {Form2, "Comms Setup"},
+      {frmCommsBitsSel, "Configurable Bit Selection"},
       {frmCommsWordSel, "Configurable Word Selection"},
   };
   const auto& forms = p.app.Forms();

@@ -16,7 +16,8 @@ namespace {
 constexpr const char* kDigits = "Please enter only digits !";
 constexpr const char* kUsedRange = "Value is out of range !\rRange = 0 to 100";
 constexpr const char* kNegative =
-    "Value is out of range !\rInitial thermal capacity must be at least 100% minus the required thermal capacity";
+    "Value is out of range !\rInitial thermal capacity must be at least 100% minus the required "
+    "thermal capacity";
 constexpr const char* kZeroDivide = "Floating point division by zero.";
 constexpr const char* kInvalidOp = "Invalid floating point operation.";
 
@@ -35,8 +36,9 @@ struct CalcCase {
   TButton TForm1::*button;
   Out out;
   const char* shown;
-  const char* message;       // "" for none
-  TEdit TForm1::*focusBack;  // the field the message points at; nullptr: the focus stays on the button
+  const char* message;  // "" for none
+  TEdit TForm1::*
+      focusBack;  // the field the message points at; nullptr: the focus stays on the button
 };
 
 // clang-format off
@@ -145,7 +147,8 @@ TEST(Calculators, InputsButtonOutput) {
     } else {
       EXPECT_TRUE(w.hb.boxes.empty()) << w.hb.boxes[0].text;
     }
-    EXPECT_EQ(f.ActiveControl(), c.focusBack ? static_cast<TControl*>(&(f.*c.focusBack)) : &(f.*c.button));
+    EXPECT_EQ(f.ActiveControl(),
+              c.focusBack ? static_cast<TControl*>(&(f.*c.focusBack)) : &(f.*c.button));
   }
 }
 
@@ -155,7 +158,10 @@ TEST(Calculators, RmsBackgroundRedAboveFullLoadOnly) {
   const struct {
     const char *load1, *load2;
     TColor color;
-  } steps[] = {{"100", "100.1", clRed}, {"100", "100", clWhite}, {"600", "100", clRed}, {"100", "80", clWhite}};
+  } steps[] = {{"100", "100.1", clRed},
+               {"100", "100", clWhite},
+               {"600", "100", clRed},
+               {"100", "80", clWhite}};
   f.ebTime_1.SetText("1");
   f.ebTime_2.SetText("1");
   for (const auto& s : steps) {
@@ -199,14 +205,14 @@ constexpr const char* kSelectVoltage = "Please select the supply line voltage !"
 constexpr const char* kSelectModel = "Please select the relay model !";
 
 struct LoadCase {
-  bool second;        // the low speed panel
+  bool second;  // the low speed panel
   const char* power;
-  int voltage, model;  // items picked; -1: none
+  int voltage, model;      // items picked; -1: none
   const char* typedModel;  // text typed into the model box instead, or nullptr
-  int editorValue;     // what the editor shows afterwards
-  const char* cell;    // its send-column cell; nullptr: as before
+  int editorValue;         // what the editor shows afterwards
+  const char* cell;        // its send-column cell; nullptr: as before
   const char* message;
-  bool open;           // the panel still open
+  bool open;  // the panel still open
 };
 
 // clang-format off
@@ -295,7 +301,8 @@ const CurveCase kCurveCases[] = {
 
 TEST(CalculatorPanels, CurvePanelSetsTheCurveClassEditor) {
   for (const CurveCase& c : kCurveCases) {
-    SCOPED_TRACE(std::string(c.second ? "low" : "high") + " speed, " + c.current + "% for " + c.time + " s");
+    SCOPED_TRACE(std::string(c.second ? "low" : "high") + " speed, " + c.current + "% for " +
+                 c.time + " s");
     EditorWorld w(false);
     TForm1& f = w.f1();
     TSpinEdit& editor = c.second ? f.seThrmlCurveSel_sec : f.seThrmlCurveSel;
@@ -332,7 +339,8 @@ TEST(CalculatorPanels, EachOpensOnItsEditorAndTheXClosesItWithoutComputing) {
                 {f.seThrmlCurveSel_sec, f.panelTCC2, f.labTCC2}};
   for (auto& p : panels) {
     EXPECT_FALSE(p.panel.Visible()) << p.panel.Name();
-    for (const TControl* c : p.panel.Children()) EXPECT_GT(c->Width, 0) << c->Name() << " has no place";
+    for (const TControl* c : p.panel.Children())
+      EXPECT_GT(c->Width, 0) << c->Name() << " has no place";
   }
   for (auto& p : panels) p.editor.OnDblClick();  // any number may be open at once
   for (auto& p : panels) EXPECT_TRUE(p.panel.Visible()) << p.panel.Name();

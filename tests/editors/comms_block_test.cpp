@@ -44,29 +44,48 @@ TEST(CommsBlock, PackingPutsEachValueWhereTheBlockHoldsIt) {
   f.speditExtComms_ModbusRTU_Address.UserType("17");
   f.cbExtComms_ModbusRTU_BaudRate.UserPick(3);  // 19200
   f.speditExtComms_ModbusRTU_TimeOut.UserType("300");
-  f.strgridExtCommsConfigBits.SetCell(1, 1, "Bit code 005");   // Config Bits 0, bit 00
-  f.strgridExtCommsConfigBits.SetCell(1, 9, "Bit code 200");   // Config Bits 0, bit 08
-  f.strgridExtCommsConfigBits.SetCell(2, 16, "One('1')");      // Config Bits 1, bit 15
+  f.strgridExtCommsConfigBits.SetCell(1, 1, "Bit code 005");  // Config Bits 0, bit 00
+  f.strgridExtCommsConfigBits.SetCell(1, 9, "Bit code 200");  // Config Bits 0, bit 08
+  f.strgridExtCommsConfigBits.SetCell(2, 16, "One('1')");     // Config Bits 1, bit 15
   f.strgridExtCommsConfigWords.SetCell(1, 0, "Word code 047");
   f.strgridExtCommsConfigWords.SetCell(1, 19, "Word code 255");
   f.UpdateExtCommsSettingInTxBuff();
-  EXPECT_EQ(Changed(tx, zero), (std::map<int, int>{{0, 2}, {1, 17}, {2, 3}, {3, 1}, {4, 44}, {34, 5}, {42, 200},
-                                                    {65, 1}, {66, 47}, {85, 255}}));
+  EXPECT_EQ(Changed(tx, zero), (std::map<int, int>{{0, 2},
+                                                   {1, 17},
+                                                   {2, 3},
+                                                   {3, 1},
+                                                   {4, 44},
+                                                   {34, 5},
+                                                   {42, 200},
+                                                   {65, 1},
+                                                   {66, 47},
+                                                   {85, 255}}));
   EXPECT_EQ(w.Sent(1), "002");
 
   w.vt().CommsDataBlockRx1 = zero;
   w.Show(kPROFINET);
   f.comboxExtCommsPROFINET_IP_Type.UserPick(1);
   const std::pair<TSpinEdit*, const char*> numbers[] = {
-      {&f.speditExtCommsPROFINET_IP_AddrV4, "192"}, {&f.speditExtCommsPROFINET_IP_AddrV3, "168"},
-      {&f.speditExtCommsPROFINET_IP_AddrV2, "0"},   {&f.speditExtCommsPROFINET_IP_AddrV1, "10"},
+      {&f.speditExtCommsPROFINET_IP_AddrV4, "192"},  {&f.speditExtCommsPROFINET_IP_AddrV3, "168"},
+      {&f.speditExtCommsPROFINET_IP_AddrV2, "0"},    {&f.speditExtCommsPROFINET_IP_AddrV1, "10"},
       {&f.speditExtCommsPROFINET_MaskAddrV4, "255"}, {&f.speditExtCommsPROFINET_MaskAddrV1, "7"},
-      {&f.speditExtCommsPROFINET_GatewayV4, "11"},  {&f.speditExtCommsPROFINET_GatewayV1, "1"}};
+      {&f.speditExtCommsPROFINET_GatewayV4, "11"},   {&f.speditExtCommsPROFINET_GatewayV1, "1"}};
   for (auto [se, text] : numbers) se->UserType(text);
   f.editExtCommsPROFINET_DeviceName.UserType("ab-1");
   f.UpdateExtCommsSettingInTxBuff();
-  EXPECT_EQ(Changed(tx, zero), (std::map<int, int>{{0, 4}, {1, 1}, {2, 192}, {3, 168}, {5, 10}, {6, 255}, {9, 7},
-                                                    {10, 11}, {13, 1}, {14, 97}, {15, 98}, {16, 45}, {17, 49}}));
+  EXPECT_EQ(Changed(tx, zero), (std::map<int, int>{{0, 4},
+                                                   {1, 1},
+                                                   {2, 192},
+                                                   {3, 168},
+                                                   {5, 10},
+                                                   {6, 255},
+                                                   {9, 7},
+                                                   {10, 11},
+                                                   {13, 1},
+                                                   {14, 97},
+                                                   {15, 98},
+                                                   {16, 45},
+                                                   {17, 49}}));
   EXPECT_EQ(w.Sent(1), "004");
 }
 
@@ -213,7 +232,8 @@ TEST(CommsRegisters, LoadDefaultsSetsTheListedCellsOnly) {
 
 TEST(CommsRegisters, TheSelectionFilesBesideTheProgramNameEveryCodeOnce) {
   CommsWorld w;
-  for (TCommsSelDialog* d : {static_cast<TCommsSelDialog*>(frmCommsBitsSel), static_cast<TCommsSelDialog*>(frmCommsWordSel)}) {
+  for (TCommsSelDialog* d : {static_cast<TCommsSelDialog*>(frmCommsBitsSel),
+                             static_cast<TCommsSelDialog*>(frmCommsWordSel)}) {
     SCOPED_TRACE(d->FileName());
     ASSERT_TRUE(d->Complete());
     EXPECT_EQ(d->Combo().Items.Count(), 256);
@@ -261,7 +281,8 @@ TEST(CommsRegisters, AnIncompleteSelectionListIsReportedInTheStatusBar) {
   frmCommsWordSel->memCommsWordSelFile.Lines.Delete(255);
   f.ReportSelectionFiles();
   EXPECT_EQ(f.StatusBar1.PanelText(2),
-            "Selection list missing or not 256 lines: CommsDD_ConfigWords01 EN.dat; register codes are sent as "
+            "Selection list missing or not 256 lines: CommsDD_ConfigWords01 EN.dat; register codes "
+            "are sent as "
             "last read.");
   EXPECT_TRUE(w.hb.boxes.empty());
 }

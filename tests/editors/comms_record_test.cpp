@@ -131,7 +131,8 @@ TEST(CommsBlockParser, TheSecondHalfReloadsThePage) {
   TForm1& f = w.f1();
   f.cbExtCommsSelProt.SetItemIndex(editors::comms::kModbusRTU);
   std::string half0 = "*mA", half1 = "*mB";
-  for (int i = 0; i < 43; ++i) half0 += wire::PadNum(i == 0 ? 2 : i == 1 ? 17 : i == 2 ? 4 : i == 4 ? 9 : 0, 3);
+  for (int i = 0; i < 43; ++i)
+    half0 += wire::PadNum(i == 0 ? 2 : i == 1 ? 17 : i == 2 ? 4 : i == 4 ? 9 : 0, 3);
   for (int i = 0; i < 43; ++i) half1 += wire::PadNum(43 + i == 66 ? 12 : 0, 3);
   half0 += "#";
   half1 += "#";

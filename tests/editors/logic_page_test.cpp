@@ -24,9 +24,12 @@ struct LogicPageTest : ::testing::Test {
 
 ControlKind KindOf(Kind k) {
   switch (k) {
-    case Kind::Signal: return ControlKind::ComboBox;
-    case Kind::Spin: return ControlKind::SpinEdit;
-    case Kind::Mask: return ControlKind::Edit;
+    case Kind::Signal:
+      return ControlKind::ComboBox;
+    case Kind::Spin:
+      return ControlKind::SpinEdit;
+    case Kind::Mask:
+      return ControlKind::Edit;
   }
   return ControlKind::Form;
 }
@@ -88,7 +91,8 @@ TEST_F(LogicPageTest, WindowBuiltWithInitialValuesAndNoHandlerRun) {
   EXPECT_EQ(f.ebLF6_Table.Hint(), "Click to open output table ...");
   EXPECT_FALSE(f.pLogFuncTableCalc.Visible());
   EXPECT_EQ(f.LogicTableTarget, 0);
-  for (int row = 1; row <= 66; ++row) EXPECT_EQ(Send(row), row == 25 || row == 28 || row == 48 ? "00000" : "000");
+  for (int row = 1; row <= 66; ++row)
+    EXPECT_EQ(Send(row), row == 25 || row == 28 || row == 48 ? "00000" : "000");
 }
 
 // Every kind of editor: what the user does and the cell it leaves in the send column.
@@ -107,7 +111,8 @@ TEST_F(LogicPageTest, EachEditorKindWritesItsCell) {
       {"relay 8", [](TForm1& f) { f.cbExtRelay_8_Input.UserPick(129); }, 57, "129"},
       {"external reset, table 03", [](TForm1& f) { f.cbExtReset.UserPick(59); }, 52, "059"},
       {"emergency stop, table 03", [](TForm1& f) { f.cbE_Stop_Input.UserPick(1); }, 66, "001"},
-      {"timer time, five digits", [](TForm1& f) { f.seTmrA_TimeLim.UserType("3000"); }, 25, "03000"},
+      {"timer time, five digits", [](TForm1& f) { f.seTmrA_TimeLim.UserType("3000"); }, 25,
+       "03000"},
       {"clock minute", [](TForm1& f) { f.seRTC_StopMin.UserType("59"); }, 34, "059"},
       {"counter limit", [](TForm1& f) { f.seCntrB_CntLimit.UserType("250"); }, 43, "250"},
       {"pulse period, five digits", [](TForm1& f) { f.sePG_Period.UserType("17"); }, 48, "00017"},
@@ -138,7 +143,8 @@ TEST_F(LogicPageTest, TypedMaskOutsideOneByteIsRefused) {
     g.ebLF2_Table.UserSetText(text);  // pasted: no shorter whole number on the way
     EXPECT_EQ(fresh.vt().StringGridRelLogRx.Cell(2, 5), "000");
     g.UserFocus(&g.ebLF3_Table);
-    EXPECT_EQ(fresh.BoxTexts(), std::vector<std::string>{"Value is out of range !\rRange = 0 to 255"});
+    EXPECT_EQ(fresh.BoxTexts(),
+              std::vector<std::string>{"Value is out of range !\rRange = 0 to 255"});
     EXPECT_EQ(g.ActiveControl(), &g.ebLF2_Table);
   }
   // An empty box is left without a word: clicking it only opens the generator.
@@ -158,9 +164,9 @@ TEST_F(LogicPageTest, ExitChecksGiveDefaultsToEmptiedBoxes) {
     std::string cell;
   };
   const Case cases[] = {
-      {f.seRTC_StartHr, "0", 31, "000"},   {f.seRTC_StopMin, "0", 34, "000"},
-      {f.sePG_Period, "1", 48, "00001"},   {f.sePG_DutyCycle, "1", 49, "001"},
-      {f.seCntrA_CntLimit, "1", 39, "001"}, {f.seCntrB_CntLimit, "1", 43, "001"},
+      {f.seRTC_StartHr, "0", 31, "000"},     {f.seRTC_StopMin, "0", 34, "000"},
+      {f.sePG_Period, "1", 48, "00001"},     {f.sePG_DutyCycle, "1", 49, "001"},
+      {f.seCntrA_CntLimit, "1", 39, "001"},  {f.seCntrB_CntLimit, "1", 43, "001"},
       {f.seRTD1_WarnHiLev, "30", 58, "030"}, {f.seRTD4_WarnLoLev, "30", 65, "030"},
   };
   for (const Case& c : cases) {
@@ -213,7 +219,8 @@ TEST_F(LogicPageTest, GeneratorOpensFromTheTableByteBesideItsFunction) {
   EXPECT_EQ(f.ActLF4_Table, 5);
 
   const std::pair<int, int> left[] = {{1, 76}, {2, 76}, {3, 252}, {5, 428}, {6, 428}};
-  TEdit* boxes[] = {nullptr, &f.ebLF1_Table, &f.ebLF2_Table, &f.ebLF3_Table, &f.ebLF4_Table, &f.ebLF5_Table, &f.ebLF6_Table};
+  TEdit* boxes[] = {nullptr,        &f.ebLF1_Table, &f.ebLF2_Table, &f.ebLF3_Table,
+                    &f.ebLF4_Table, &f.ebLF5_Table, &f.ebLF6_Table};
   for (auto [n, x] : left) {
     boxes[n]->UserClick();
     EXPECT_EQ(f.LogicTableTarget, n);
@@ -239,7 +246,8 @@ TEST_F(LogicPageTest, SelectingAnOpCellTogglesItAndTheTransferSumsTheOnes) {
     SCOPED_TRACE(c.name);
     EditorWorld fresh{false};
     TForm1& g = fresh.f1();
-    TEdit* boxes[] = {&g.ebLF1_Table, &g.ebLF2_Table, &g.ebLF3_Table, &g.ebLF4_Table, &g.ebLF5_Table, &g.ebLF6_Table};
+    TEdit* boxes[] = {&g.ebLF1_Table, &g.ebLF2_Table, &g.ebLF3_Table,
+                      &g.ebLF4_Table, &g.ebLF5_Table, &g.ebLF6_Table};
     editors::logic::TableByte(g, c.function) = c.start;
     boxes[c.function - 1]->UserClick();
     for (int row : c.selected) g.sgLogFuncTable.UserSelectCell(kOpColumn, row);
@@ -272,25 +280,74 @@ TEST_F(LogicPageTest, TransferWithoutATargetStoresNothing) {
 // ---- The logic record's answer ----
 
 // A logic answer written out field by field (row: value), 207 characters.
-const std::string kLogicAnswer = std::string("*W") +
-    "105" "003" "045" "130" +  // rows 1-4: T1 mask 105, inputs 3, 45, 130
-    "255" "001" "002" "000" +  // rows 5-8
-    "000" "000" "000" "000" +  // rows 9-12
-    "005" "000" "000" "000" +  // rows 13-16: T4 mask 5
-    "000" "000" "000" "000" +  // rows 17-20
-    "007" "000" "000" "009" +  // rows 21-24
-    "01200" "046" "047" +      // rows 25-27: timer A 60 s (wire in 50 ms units), start, reset
-    "60000" "000" "000" +      // rows 28-30: timer B 3000 s
-    "008" "030" "017" "045" +  // rows 31-34: clock window 08:30 to 17:45
-    "000" "001" "002" "130" +  // rows 35-38: relays 1-4
-    "250" "055" "056" "000" +  // rows 39-42: counter A
-    "001" "000" "000" "000" +  // rows 43-46: counter B
-    "118" "00250" "050" +      // rows 47-49: pulse generator input, period, duty cycle
-    "120" "000" "059" +        // rows 50-52: latch set, reset, external reset (table 03)
-    "085" +                    // row 53: thermal capacity warning
-    "005" "006" "007" "008" +  // rows 54-57: relays 5-8
-    "130" "022" "250" "000" "060" "030" "030" "030" +  // rows 58-65: levels plus 30
-    "001" +                    // row 66: emergency stop
+const std::string kLogicAnswer =
+    std::string("*W") +
+    "105"
+    "003"
+    "045"
+    "130" +  // rows 1-4: T1 mask 105, inputs 3, 45, 130
+    "255"
+    "001"
+    "002"
+    "000" +  // rows 5-8
+    "000"
+    "000"
+    "000"
+    "000" +  // rows 9-12
+    "005"
+    "000"
+    "000"
+    "000" +  // rows 13-16: T4 mask 5
+    "000"
+    "000"
+    "000"
+    "000" +  // rows 17-20
+    "007"
+    "000"
+    "000"
+    "009" +  // rows 21-24
+    "01200"
+    "046"
+    "047" +  // rows 25-27: timer A 60 s (wire in 50 ms units), start, reset
+    "60000"
+    "000"
+    "000" +  // rows 28-30: timer B 3000 s
+    "008"
+    "030"
+    "017"
+    "045" +  // rows 31-34: clock window 08:30 to 17:45
+    "000"
+    "001"
+    "002"
+    "130" +  // rows 35-38: relays 1-4
+    "250"
+    "055"
+    "056"
+    "000" +  // rows 39-42: counter A
+    "001"
+    "000"
+    "000"
+    "000" +  // rows 43-46: counter B
+    "118"
+    "00250"
+    "050" +  // rows 47-49: pulse generator input, period, duty cycle
+    "120"
+    "000"
+    "059" +  // rows 50-52: latch set, reset, external reset (table 03)
+    "085" +  // row 53: thermal capacity warning
+    "005"
+    "006"
+    "007"
+    "008" +  // rows 54-57: relays 5-8
+    "130"
+    "022"
+    "250"
+    "000"
+    "060"
+    "030"
+    "030"
+    "030" +  // rows 58-65: levels plus 30
+    "001" +  // row 66: emergency stop
     "#";
 
 TEST(LogicRecord, AnswerIsOfTheRecordLength) { EXPECT_EQ(kLogicAnswer.size(), 207u); }
@@ -334,7 +391,8 @@ TEST_F(LogicPageTest, ReadLoadsEveryEditorAndTheTableBytes) {
   EXPECT_EQ(Send(25), "00060");
   EXPECT_EQ(Send(59), "-008");
   EXPECT_EQ(Send(52), "059");
-  for (int row = 1; row <= 66; ++row) EXPECT_EQ(Send(row), w.vt().StringGridRelLogRx.Cell(1, row)) << row;
+  for (int row = 1; row <= 66; ++row)
+    EXPECT_EQ(Send(row), w.vt().StringGridRelLogRx.Cell(1, row)) << row;
 }
 
 TEST_F(LogicPageTest, RefusedAnswersChangeNothing) {

@@ -21,30 +21,38 @@ struct ChangeCase {
   const char* cell;
 };
 
-std::string Cell(RecordId grid, int col, int row) { return FormVariableTable->Grid(grid).Cell(col, row); }
+std::string Cell(RecordId grid, int col, int row) {
+  return FormVariableTable->Grid(grid).Cell(col, row);
+}
 
 }  // namespace
 
 TEST(RelayDataEditors, ActionsWriteTheirCell) {
-  const auto T = RecordId::Statistics, U = RecordId::Desc, J = RecordId::Bluetooth, C = RecordId::Calibration,
-             I = RecordId::Identity;
+  const auto T = RecordId::Statistics, U = RecordId::Desc, J = RecordId::Bluetooth,
+             C = RecordId::Calibration, I = RecordId::Identity;
   const ChangeCase cases[] = {
       {"counter", [](TForm1& f) { f.ebTripCntr.UserType("7"); }, T, 2, "00007"},
       {"counter at its top", [](TForm1& f) { f.ebPwrConsume.UserType("65535"); }, T, 15, "65535"},
-      {"counter keeps digits only", [](TForm1& f) { f.ebFL_RunHrCntr.UserType("1x2"); }, T, 17, "00012"},
-      {"pasted non-digit stores nothing", [](TForm1& f) { f.ebStartUpCntr.SetText("12a"); }, T, 1, "00000"},
+      {"counter keeps digits only", [](TForm1& f) { f.ebFL_RunHrCntr.UserType("1x2"); }, T, 17,
+       "00012"},
+      {"pasted non-digit stores nothing", [](TForm1& f) { f.ebStartUpCntr.SetText("12a"); }, T, 1,
+       "00000"},
       {"drive ID padded", [](TForm1& f) { f.ebDriveID.UserType("PUMP1"); }, U, 2, "PUMP1   "},
-      {"drive ID emptied", [](TForm1& f) { f.ebDriveID.UserType("P"), f.ebDriveID.UserType(""); }, U, 2, "        "},
-      {"description typed framing chars dropped", [](TForm1& f) { f.ebUserName.UserType("A#B?C"); }, U, 1,
-       "ABC                 "},
-      {"description set in code cut to 20", [](TForm1& f) { f.ebUserName.SetText("123456789012345678901234"); },
-       U, 1, "12345678901234567890"},
-      {"pasted framing chars taken out", [](TForm1& f) { f.ebDriveID.SetText("*P!7"); }, U, 2, "P7      "},
+      {"drive ID emptied", [](TForm1& f) { f.ebDriveID.UserType("P"), f.ebDriveID.UserType(""); },
+       U, 2, "        "},
+      {"description typed framing chars dropped", [](TForm1& f) { f.ebUserName.UserType("A#B?C"); },
+       U, 1, "ABC                 "},
+      {"description set in code cut to 20",
+       [](TForm1& f) { f.ebUserName.SetText("123456789012345678901234"); }, U, 1,
+       "12345678901234567890"},
+      {"pasted framing chars taken out", [](TForm1& f) { f.ebDriveID.SetText("*P!7"); }, U, 2,
+       "P7      "},
       {"PIN padded", [](TForm1& f) { f.ebPinCode.UserType("12"); }, J, 1, "12  "},
       {"PIN framing char dropped", [](TForm1& f) { f.ebPinCode.UserType("1#2"); }, J, 1, "12  "},
-      {"serial number eight digits", [](TForm1& f) { f.ebSerialNumber.UserType("40751"); }, I, 2, "00040751"},
-      {"serial number with a letter stores nothing", [](TForm1& f) { f.ebSerialNumber.SetText("4a"); }, I, 2,
-       "00000000"},
+      {"serial number eight digits", [](TForm1& f) { f.ebSerialNumber.UserType("40751"); }, I, 2,
+       "00040751"},
+      {"serial number with a letter stores nothing",
+       [](TForm1& f) { f.ebSerialNumber.SetText("4a"); }, I, 2, "00000000"},
       {"model", [](TForm1& f) { f.cbRelayModel.UserPick(3); }, I, 1, "003"},
       {"voltage factor", [](TForm1& f) { f.seVredCorrectFact.UserType("105"); }, C, 1, "105"},
       {"current factor", [](TForm1& f) { f.seIb_CorrectFact.UserType("85"); }, C, 6, "085"},
@@ -70,7 +78,8 @@ TEST(RelayDataEditors, CounterExitChecks) {
   struct Case {
     const char* text;
     const char* box;  // "" for none
-  } cases[] = {{"70000", "Value is out of range !\rRange = 0 to 65535"}, {"", "Please enter only digits !"},
+  } cases[] = {{"70000", "Value is out of range !\rRange = 0 to 65535"},
+               {"", "Please enter only digits !"},
                {"65535", ""}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -174,8 +183,11 @@ TEST_F(RecordLoad, StatisticsPollLeavesTheShownPageAlone) {
 TEST_F(RecordLoad, StatisticsEchoComparesTheWrittenRowsOnly) {
   f.PageControl1.SetActivePage(&f.tsStatistics);
   const char* counters[] = {"00012", "00003", "01000", "02000"};
-  for (int i = 0; i < 4; ++i) FormVariableTable->Grid(RecordId::Statistics).SetCell(2, i + 1, counters[i]);
-  for (int row : {15, 16, 17}) FormVariableTable->Grid(RecordId::Statistics).SetCell(2, row, "00" + std::to_string(row - 14) + "00");
+  for (int i = 0; i < 4; ++i)
+    FormVariableTable->Grid(RecordId::Statistics).SetCell(2, i + 1, counters[i]);
+  for (int row : {15, 16, 17})
+    FormVariableTable->Grid(RecordId::Statistics)
+        .SetCell(2, row, "00" + std::to_string(row - 14) + "00");
   f.DownloadStat = true;
   std::string other = kStats;
   other.replace(22, 3, "099");  // a band and the start-up time differ
@@ -188,9 +200,9 @@ TEST_F(RecordLoad, StatisticsEchoComparesTheWrittenRowsOnly) {
 
 TEST_F(RecordLoad, CalibrationReadLoadsEveryEditorAndMirrorsTheFrequency) {
   f.UploadCalibration = true;
-  const std::string answer =
-      std::string("*C") + "120" + "095" + "100" + "081" + "100" + "119" + "100" + "058" + "042" + "001" +
-      "251" + "005" + "000" + "000" + "000" + "000" + "236" + "020" + "#";
+  const std::string answer = std::string("*C") + "120" + "095" + "100" + "081" + "100" + "119" +
+                             "100" + "058" + "042" + "001" + "251" + "005" + "000" + "000" + "000" +
+                             "000" + "236" + "020" + "#";
   ASSERT_EQ(answer.size(), 57u);
   ASSERT_EQ(f2.PackCalibrationData(answer), 1);
   EXPECT_EQ(f.seVredCorrectFact.Value(), 110);  // limited to its range
@@ -247,7 +259,8 @@ TEST(ClockPage, DayStaysWithinTheMonth) {
       {2024, 4, 15, 5, 2024, 31, 15},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::to_string(c.year) + "/" + std::to_string(c.month) + "/" + std::to_string(c.day));
+    SCOPED_TRACE(std::to_string(c.year) + "/" + std::to_string(c.month) + "/" +
+                 std::to_string(c.day));
     EditorWorld world(false);
     TForm1& f = *Form1;
     f.seYear.SetValue(c.year);
@@ -300,8 +313,8 @@ TEST_F(CalibrationFile, SavesSixteenLinesAndLoadsThemBack) {
   f.seRTD1_PT100_Offset.UserType("-5");
   f.seRTD4_PT1000_Offset.UserType("20");
   Save();
-  EXPECT_EQ(Read(), Lines({"105", "100", "100", "92", "61", "45", "40751", "3", "-5", "0", "0", "0", "0", "0",
-                           "0", "20"}));
+  EXPECT_EQ(Read(), Lines({"105", "100", "100", "92", "61", "45", "40751", "3", "-5", "0", "0", "0",
+                           "0", "0", "0", "20"}));
   EXPECT_EQ(f.SaveDialogCalb.FileName, path);
 
   // Back onto a fresh page: the editors, the send column (the model included) and the twin.
@@ -329,7 +342,8 @@ TEST_F(CalibrationFile, ProposesTheSerialNumberAsName) {
 }
 
 TEST_F(CalibrationFile, ValueBeyondItsRangeIsLimited) {
-  Write(Lines({"120", "100", "100", "100", "55", "45", "1", "0", "0", "0", "0", "0", "0", "0", "0", "0"}));
+  Write(Lines(
+      {"120", "100", "100", "100", "55", "45", "1", "0", "0", "0", "0", "0", "0", "0", "0", "0"}));
   Load();
   EXPECT_EQ(f.seVredCorrectFact.Value(), 110);
 }
@@ -342,16 +356,19 @@ TEST_F(CalibrationFile, BadFilesChangeNothing) {
     const char* box;
   } cases[] = {
       {"letter in line 3",
-       Lines({"101", "100", "1x0", "100", "55", "45", "1", "0", "0", "0", "0", "0", "0", "0", "0", "0"}),
+       Lines({"101", "100", "1x0", "100", "55", "45", "1", "0", "0", "0", "0", "0", "0", "0", "0",
+              "0"}),
        "Calibration file not loaded: line 3 is not valid."},
       {"fifteen lines",
        Lines({"101", "100", "100", "100", "55", "45", "1", "0", "0", "0", "0", "0", "0", "0", "0"}),
        "Calibration file not loaded: line 16 is not valid."},
       {"serial with a letter",
-       Lines({"101", "100", "100", "100", "55", "45", "12a", "0", "0", "0", "0", "0", "0", "0", "0", "0"}),
+       Lines({"101", "100", "100", "100", "55", "45", "12a", "0", "0", "0", "0", "0", "0", "0", "0",
+              "0"}),
        "Calibration file not loaded: line 7 is not valid."},
       {"model beyond the list",
-       Lines({"101", "100", "100", "100", "55", "45", "1", "5", "0", "0", "0", "0", "0", "0", "0", "0"}),
+       Lines({"101", "100", "100", "100", "55", "45", "1", "5", "0", "0", "0", "0", "0", "0", "0",
+              "0"}),
        "Calibration file not loaded: line 8 is not valid."},
   };
   for (const Case& c : cases) {
@@ -383,15 +400,15 @@ TEST(CalibrationFileClosedPort, AsksToConnectFirst) {
 TEST(RelayDataWrites, StatisticsWriteCarriesTheCounters) {
   EditorWorld w{false};
   TForm1& f = w.f1();
-  const std::pair<TEdit*, const char*> typed[] = {{&f.ebStartUpCntr, "12"},   {&f.ebTripCntr, "0"},
-                                                  {&f.ebMotorRunHrCntr, "1000"}, {&f.ebRelayRunHrCntr, "2000"},
-                                                  {&f.ebPwrConsume, "100"},   {&f.ebRealPwrConsume, "200"},
-                                                  {&f.ebFL_RunHrCntr, "300"}};
+  const std::pair<TEdit*, const char*> typed[] = {
+      {&f.ebStartUpCntr, "12"},      {&f.ebTripCntr, "0"},     {&f.ebMotorRunHrCntr, "1000"},
+      {&f.ebRelayRunHrCntr, "2000"}, {&f.ebPwrConsume, "100"}, {&f.ebRealPwrConsume, "200"},
+      {&f.ebFL_RunHrCntr, "300"}};
   for (auto [box, text] : typed) box->UserType(text);
   std::string message;
   wire::SendRefusal why;
-  ASSERT_TRUE(wire::BuildWrite(wire::Layout(RecordId::Statistics), FormVariableTable->Grid(RecordId::Statistics),
-                               message, why));
+  ASSERT_TRUE(wire::BuildWrite(wire::Layout(RecordId::Statistics),
+                               FormVariableTable->Grid(RecordId::Statistics), message, why));
   EXPECT_EQ(message, "*T00012000000100002000001000020000300#");
   RelayModel relay;
   relay.Feed(message);

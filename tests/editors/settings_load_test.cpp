@@ -33,14 +33,14 @@ struct SettingsLoad : ::testing::Test {
 TEST_F(SettingsLoad, RowsLoadByTheirWay) {
   ASSERT_EQ(ReadSettings({{1, "045"},
                           {2, "012"},
-                          {5, "080"},    // beyond 0..50: the box shows its limit
-                          {12, "015"},   // 750 ms, loaded as text
+                          {5, "080"},   // beyond 0..50: the box shows its limit
+                          {12, "015"},  // 750 ms, loaded as text
                           {13, "001"},
                           {18, "003"},
-                          {20, "012"},   // no such item
+                          {20, "012"},  // no such item
                           {32, "006"},
-                          {37, "000"},   // -30 degrees
-                          {41, "250"},   // 220 degrees
+                          {37, "000"},  // -30 degrees
+                          {41, "250"},  // 220 degrees
                           {48, "002"},
                           {50, "00100"},
                           {51, "005"}}),
@@ -67,7 +67,7 @@ TEST_F(SettingsLoad, RowsLoadByTheirWay) {
 
 TEST_F(SettingsLoad, ControlBytesSetTheirBoxesAndKeepUnownedBits) {
   ASSERT_EQ(ReadSettings({{9, "016"}, {10, "004"}, {17, "129"}, {45, "225"}}), 1);
-  TCheckBox* byteA[] = {&f.cbMinLoad_Sel, &f.cbUV_Sel,     &f.cbOV_Sel,       &f.cbVSym_Sel,
+  TCheckBox* byteA[] = {&f.cbMinLoad_Sel,  &f.cbUV_Sel,    &f.cbOV_Sel,       &f.cbVSym_Sel,
                         &f.cbFailSave_Sel, &f.cbUnbal_Sel, &f.cbPhaseRot_Sel, &f.cbSCirc_Sel};
   for (int bit = 0; bit < 8; ++bit) EXPECT_EQ(byteA[bit]->Checked(), bit == 4) << "bit " << bit;
   EXPECT_EQ(f.rgUC_PF_Select.ItemIndex(), 1);

@@ -73,10 +73,11 @@ TEST(SettingsWithTheTestRelay, ExtendedRevisionVoltageTravelsAsItsCode) {
   // What the live values do for an extended relay: its revision and the long list.
   f.mbSW_Rev.SetText("Rev 4f");
   f.cbVSelector.Items.Clear();
-  for (const char* v : {"    110V", "    120V", "    127V", "    190V", "    208V", "    220V", "    230V",
-                        "    240V", "    277V", "    347V", "    380V", "    400V", "    415V", "    440V",
-                        "    460V", "    480V", "    525V", "    550V", "    600V", "    680V", "    950V",
-                        "   1050V", "   1100V", "3k3 / 110V", "6k6 / 110V", "11k / 110V"})
+  for (const char* v :
+       {"    110V", "    120V", "    127V",   "    190V",   "    208V",  "    220V", "    230V",
+        "    240V", "    277V", "    347V",   "    380V",   "    400V",  "    415V", "    440V",
+        "    460V", "    480V", "    525V",   "    550V",   "    600V",  "    680V", "    950V",
+        "   1050V", "   1100V", "3k3 / 110V", "6k6 / 110V", "11k / 110V"})
     f.cbVSelector.Items.Add(v);
   w.Connect();
   f.UploadSettings = true;

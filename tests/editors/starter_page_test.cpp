@@ -26,7 +26,8 @@ TEST(StarterPages, TablesCoverEveryRowOnceWithTheReceivedWidth) {
     std::span<const EditorSpec> table;
     RecordId grid;
     int rows;
-  } tables[] = {{StarterEditors(), RecordId::StartConf, 30}, {ExtModuleEditors(), RecordId::ExtMod, 8}};
+  } tables[] = {{StarterEditors(), RecordId::StartConf, 30},
+                {ExtModuleEditors(), RecordId::ExtMod, 8}};
   for (const auto& t : tables) {
     std::map<int, int> perRow;
     for (const EditorSpec& e : t.table) {
@@ -66,18 +67,23 @@ TEST(StarterPages, EditorActionsWriteTheirCell) {
     const char* cell;
   } cases[] = {
       {"location lsb", [](TForm1& f) { f.cbControlSelectorLsb.UserPick(5); }, Q, 1, "005"},
-      {"location msb, last name", [](TForm1& f) { f.cbControlSelectorMsb.UserPick(32); }, Q, 2, "032"},
+      {"location msb, last name", [](TForm1& f) { f.cbControlSelectorMsb.UserPick(32); }, Q, 2,
+       "032"},
       {"local slow reverse", [](TForm1& f) { f.cbLocStart_Rs.UserPick(2); }, Q, 6, "002"},
       {"remote interlock", [](TForm1& f) { f.cbRemInterlock.UserPick(17); }, Q, 13, "017"},
       {"auto stop", [](TForm1& f) { f.cbAutoStop.UserPick(59); }, Q, 20, "059"},
       {"feedback signal", [](TForm1& f) { f.cbFeedback.UserPick(44); }, Q, 30, "044"},
-      {"pre-warning, five digits", [](TForm1& f) { f.sePreWarnTime.UserType("45"); }, Q, 21, "00045"},
+      {"pre-warning, five digits", [](TForm1& f) { f.sePreWarnTime.UserType("45"); }, Q, 21,
+       "00045"},
       {"execution, three digits", [](TForm1& f) { f.seExecTime.UserType("10"); }, Q, 22, "010"},
       {"feedback steps by 50", [](TForm1& f) { f.seFeedbackTime.UserStep(1); }, Q, 23, "00250"},
-      {"DC braking above 2000", [](TForm1& f) { f.seDC_BreakTime.UserType("3000"); }, Q, 25, "03000"},
-      {"restart typed past 3 digits", [](TForm1& f) { f.seRestartTime.UserType("600"); }, Q, 26, "00600"},
+      {"DC braking above 2000", [](TForm1& f) { f.seDC_BreakTime.UserType("3000"); }, Q, 25,
+       "03000"},
+      {"restart typed past 3 digits", [](TForm1& f) { f.seRestartTime.UserType("600"); }, Q, 26,
+       "00600"},
       {"star maximum", [](TForm1& f) { f.seStarMaxTime.UserType("1"); }, Q, 27, "001"},
-      {"unauthorised current by buttons", [](TForm1& f) { f.seFrozenContactTime.UserStep(-1); }, Q, 29, "01950"},
+      {"unauthorised current by buttons", [](TForm1& f) { f.seFrozenContactTime.UserStep(-1); }, Q,
+       29, "01950"},
       {"external input 12 up", [](TForm1& f) { f.seDF_DelTime_12.UserStep(1); }, O, 5, "00150"},
       {"external input 15 down", [](TForm1& f) { f.seDF_DelTime_15.UserStep(-1); }, O, 8, "00050"},
   };
@@ -136,32 +142,53 @@ TEST(StarterPages, StarterDisplayForEveryType) {
   } cases[] = {
       {0, {N, N, N, N, N}, {B, B, B, B}, false, kFull},
       {1, {"( Main )", N, N, N, N}, {"Start", B, B, B}, false, kFull},
-      {2, {"( Main )", "( Forward )", "( Reverse )", N, N}, {"Start (Forward)", B, "Start (Reverse)", B}, false, kFull},
+      {2,
+       {"( Main )", "( Forward )", "( Reverse )", N, N},
+       {"Start (Forward)", B, "Start (Reverse)", B},
+       false,
+       kFull},
       {3, {"( Main )", "( Star )", "( Delta )", N, N}, {"Start", B, B, B}, false, kFull},
-      {4, {"( Forward )", "( Reverse )", "( Star )", "( Delta )", N}, {"Start (Forward)", B, "Start (Reverse)", B},
-       false, kFull},
-      {5, {"( High Speed )", "( Low Speed )", "( High Speed (Star) )", N, N},
-       {"Start (High speed)", "Start (Low speed)", B, B}, true, kHigh},
+      {4,
+       {"( Forward )", "( Reverse )", "( Star )", "( Delta )", N},
+       {"Start (Forward)", B, "Start (Reverse)", B},
+       false,
+       kFull},
+      {5,
+       {"( High Speed )", "( Low Speed )", "( High Speed (Star) )", N, N},
+       {"Start (High speed)", "Start (Low speed)", B, B},
+       true,
+       kHigh},
       {6,
-       {"( Forward High Speed )", "( Forward Low Speed )", "( Fwd / Rev High Speed (Star) )", "( Reverse Low Speed )",
-        "( Reverse High Speed )"},
-       {"Start (High speed - Forard)", "Start (Low speed - Forward)", "Start (High speed - Reverse)",
-        "Start (Low speed - Reverse)"},
-       true, kHigh},
-      {7, {"( High Speed )", "( Low Speed )", N, N, N}, {"Start (High speed)", "Start (Low speed)", B, B}, true, kHigh},
-      {8, {"( Forward High Speed)", "( Forward Low Speed )", "( Reverse High Speed )", "( Reverse Low Speed )", N},
-       {"Start (High speed - Forward) ", "Start (Low speed - Forwar)", "Start (High speed - Reverse)",
-        "Start (Low speed - Reverse)"},
-       true, kHigh},
+       {"( Forward High Speed )", "( Forward Low Speed )", "( Fwd / Rev High Speed (Star) )",
+        "( Reverse Low Speed )", "( Reverse High Speed )"},
+       {"Start (High speed - Forard)", "Start (Low speed - Forward)",
+        "Start (High speed - Reverse)", "Start (Low speed - Reverse)"},
+       true,
+       kHigh},
+      {7,
+       {"( High Speed )", "( Low Speed )", N, N, N},
+       {"Start (High speed)", "Start (Low speed)", B, B},
+       true,
+       kHigh},
+      {8,
+       {"( Forward High Speed)", "( Forward Low Speed )", "( Reverse High Speed )",
+        "( Reverse Low Speed )", N},
+       {"Start (High speed - Forward) ", "Start (Low speed - Forwar)",
+        "Start (High speed - Reverse)", "Start (Low speed - Reverse)"},
+       true,
+       kHigh},
       {9, {"( Main )", N, "( Reset Pulse )", "( OP_4 )", N}, {"Start ", B, B, B}, false, kFull},
-      {10, {"( Main - Forward )", "( Main - Reverse )", "( Reset Pulse )", "( OP_4 )", N},
-       {"Start (Forward)", B, "Start (Reverse)", B}, false, kFull},
+      {10,
+       {"( Main - Forward )", "( Main - Reverse )", "( Reset Pulse )", "( OP_4 )", N},
+       {"Start (Forward)", B, "Start (Reverse)", B},
+       false,
+       kFull},
       {11, {"( Start Pulse )", "( Stop Pulse )", N, N, N}, {"Start", B, B, B}, false, kFull},
   };
   EditorWorld w(false);
   TForm1& f = w.f1();
-  const std::array<TLabel*, 5> op = {&f.LabStarterOP_1, &f.LabStarterOP_2, &f.LabStarterOP_3, &f.labStarterOP_4,
-                                     &f.labStarterOP_5};
+  const std::array<TLabel*, 5> op = {&f.LabStarterOP_1, &f.LabStarterOP_2, &f.LabStarterOP_3,
+                                     &f.labStarterOP_4, &f.labStarterOP_5};
   const std::array<TLabel*, 4> start = {&f.stS1, &f.stS2, &f.stS3, &f.stS4};
   // From the fullest type to each other one, so that every text left behind would show.
   for (const auto& c : cases) {
@@ -169,14 +196,16 @@ TEST(StarterPages, StarterDisplayForEveryType) {
     f.cbStarterType.UserPick(6);
     f.cbStarterType.UserPick(c.type);
     for (size_t i = 0; i < op.size(); ++i) EXPECT_EQ(op[i]->Caption(), c.op[i]) << "OP_" << i + 1;
-    for (size_t i = 0; i < start.size(); ++i) EXPECT_EQ(start[i]->Caption(), c.start[i]) << "stS" << i + 1;
+    for (size_t i = 0; i < start.size(); ++i)
+      EXPECT_EQ(start[i]->Caption(), c.start[i]) << "stS" << i + 1;
     EXPECT_EQ(f.gbLowSpeed.Visible(), c.lowSpeed);
     EXPECT_EQ(f.gbHighSpeed.Caption(), c.caption);
     EXPECT_EQ(f.gbStarterTripFlags.Visible(), c.type != 0);
     EXPECT_EQ(f.gbActivityFlags.Visible(), c.type != 0);
     EXPECT_EQ(f.mbStarterType.Text(), f.cbStarterType.Items[c.type]);
   }
-  // No selection: reset texts and both flag groups shown; the Settings page groups keep their state.
+  // No selection: reset texts and both flag groups shown; the Settings page groups keep their
+  // state.
   f.cbStarterType.UserPick(0);
   f.cbStarterType.UserPick(7);
   f.cbStarterType.SetItemIndex(-1);
@@ -196,8 +225,9 @@ TEST(StarterPages, ReadsLoadTheEditorsFromTheAnswers) {
   TForm2& f2 = w.f2();
   // Rows 1..20 are the codes 1..20; then 45 s, 7 s, 5 x 50 ms, 120 s, 60 x 50 ms, 600 s, 12 s,
   // 40 x 50 ms, 3 x 50 ms; feedback signal 59.
-  const std::string q = "*Q001002003004005006007008009010011012013014015016017018019020"
-                        "000450070050012006000600012040003059#";
+  const std::string q =
+      "*Q001002003004005006007008009010011012013014015016017018019020"
+      "000450070050012006000600012040003059#";
   ASSERT_EQ(q.size(), 99u);
   f.UploadStartConf = true;
   EXPECT_EQ(f2.PackStartConfData(q), 1);
@@ -223,8 +253,9 @@ TEST(StarterPages, ReadsLoadTheEditorsFromTheAnswers) {
   ASSERT_EQ(o.size(), 27u);
   f.UploadExtModSet = true;
   EXPECT_EQ(f2.PackExtModSetData(o), 1);
-  const TSpinEdit* delays[] = {&f.seDF_DelTime_8,  &f.seDF_DelTime_9,  &f.seDF_DelTime_10, &f.seDF_DelTime_11,
-                               &f.seDF_DelTime_12, &f.seDF_DelTime_13, &f.seDF_DelTime_14, &f.seDF_DelTime_15};
+  const TSpinEdit* delays[] = {&f.seDF_DelTime_8,  &f.seDF_DelTime_9,  &f.seDF_DelTime_10,
+                               &f.seDF_DelTime_11, &f.seDF_DelTime_12, &f.seDF_DelTime_13,
+                               &f.seDF_DelTime_14, &f.seDF_DelTime_15};
   const int expected[] = {50, 100, 150, 200, 250, 300, 350, 2000};
   for (int i = 0; i < 8; ++i) EXPECT_EQ(delays[i]->Value(), expected[i]) << "input " << i + 8;
   EXPECT_EQ(SendOf(RecordId::ExtMod, 8), "02000");
@@ -235,8 +266,9 @@ TEST(StarterPages, RefusedAnswersLeaveEditorsAlone) {
   TForm1& f = w.f1();
   TForm2& f2 = w.f2();
   f.UploadStartConf = f.UploadExtModSet = true;
-  const std::string q = "*Q001002003004005006007008009010011012013014015016017018019020"
-                        "000450070050012006000600012040003059#";
+  const std::string q =
+      "*Q001002003004005006007008009010011012013014015016017018019020"
+      "000450070050012006000600012040003059#";
   const std::string o = "*O001002003004005006007040#";
   const struct {
     const char* what;
@@ -270,8 +302,8 @@ TEST(StarterPages, WriteEchoMustMatchEveryRow) {
   wire::SendRefusal why;
   for (int row = 1; row <= 30; ++row)
     if (FormVariableTable->Grid(RecordId::StartConf).Cell(2, row).empty()) FAIL() << row;
-  ASSERT_TRUE(wire::BuildWrite(wire::Layout(RecordId::StartConf), FormVariableTable->Grid(RecordId::StartConf),
-                               message, why));
+  ASSERT_TRUE(wire::BuildWrite(wire::Layout(RecordId::StartConf),
+                               FormVariableTable->Grid(RecordId::StartConf), message, why));
   ASSERT_EQ(message.size(), 99u);
   EXPECT_EQ(message.substr(62, 5), "00045");
   EXPECT_EQ(message.substr(95, 3), "003");
@@ -283,8 +315,8 @@ TEST(StarterPages, WriteEchoMustMatchEveryRow) {
   f.DownloadStartConf = false;
 
   f.seDF_DelTime_12.UserStep(1);
-  ASSERT_TRUE(wire::BuildWrite(wire::Layout(RecordId::ExtMod), FormVariableTable->Grid(RecordId::ExtMod), message,
-                               why));
+  ASSERT_TRUE(wire::BuildWrite(wire::Layout(RecordId::ExtMod),
+                               FormVariableTable->Grid(RecordId::ExtMod), message, why));
   // Delays go in units of 50 ms, followed by the read request; the rows not edited since the
   // window was built still hold the variable table's zeros.
   EXPECT_EQ(message, "*O000000000000003000000000#*?O#");

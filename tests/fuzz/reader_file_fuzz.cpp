@@ -1,5 +1,6 @@
 // libFuzzer target: arbitrary bytes as a settings file, through the open command and the
-// Settings rows. Its corpus also runs as an ordinary test (tests/reader/reader_fuzz_corpus_test.cpp).
+// Settings rows. Its corpus also runs as an ordinary test
+// (tests/reader/reader_fuzz_corpus_test.cpp).
 #include <cstddef>
 #include <cstdint>
 

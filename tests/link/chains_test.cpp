@@ -21,7 +21,8 @@ struct ChainFixture : ::testing::Test {
   void Answer(const std::string& packet) { f2.ComDataPacket1Packet(packet); }
   std::vector<uint8_t> Queue() const {
     std::vector<uint8_t> q;
-    for (int i = 0; i < 30 - f2.CommsQueSpaceLeft; ++i) q.push_back(f2.CommsQue[(f2.CommsQueHead + i) % 30]);
+    for (int i = 0; i < 30 - f2.CommsQueSpaceLeft; ++i)
+      q.push_back(f2.CommsQue[(f2.CommsQueHead + i) % 30]);
     return q;
   }
 };

@@ -27,27 +27,48 @@ bool Taken(const TForm2& f) { return !f.AwaitingReply && f.CommsTimeOutCntr == 5
 std::string AnswerFor(ParserId p) {
   RelayModel m;
   switch (p) {
-    case ParserId::ActualData: return m.ActualRecord();
-    case ParserId::ActualStatusData: return m.ActualStatusRecord();
-    case ParserId::RelayIDData: return m.Record(RecordId::Identity);
-    case ParserId::SettingData: return m.Record(RecordId::Settings);
-    case ParserId::RTCData: return m.ClockRecord();
-    case ParserId::CalibrationData: return m.Record(RecordId::Calibration);
-    case ParserId::StatisticalData: return m.Record(RecordId::Statistics);
-    case ParserId::ExtModSetData: return m.Record(RecordId::ExtMod);
-    case ParserId::DescData: return m.Record(RecordId::Desc);
-    case ParserId::BluetoothData: return m.Record(RecordId::Bluetooth);
-    case ParserId::LogicData: return m.Record(RecordId::Logic);
-    case ParserId::StartConfData: return m.Record(RecordId::StartConf);
-    case ParserId::CommsData: return m.Record(RecordId::Comms);
-    case ParserId::CommsExtBlock0: return m.BlockRecord(0);
-    case ParserId::CommsExtBlock1: return m.BlockRecord(1);
-    case ParserId::CommsStatData: return m.CommsStatusRecord();
-    case ParserId::CommsExtStatData: return m.CommsExtStatusRecord();
-    case ParserId::FaultData: return m.FaultRecord(12);
-    case ParserId::EventData: return m.EventRecord(700);
-    case ParserId::SpectrumData: return m.SpectrumRecord('r');
-    case ParserId::None: break;
+    case ParserId::ActualData:
+      return m.ActualRecord();
+    case ParserId::ActualStatusData:
+      return m.ActualStatusRecord();
+    case ParserId::RelayIDData:
+      return m.Record(RecordId::Identity);
+    case ParserId::SettingData:
+      return m.Record(RecordId::Settings);
+    case ParserId::RTCData:
+      return m.ClockRecord();
+    case ParserId::CalibrationData:
+      return m.Record(RecordId::Calibration);
+    case ParserId::StatisticalData:
+      return m.Record(RecordId::Statistics);
+    case ParserId::ExtModSetData:
+      return m.Record(RecordId::ExtMod);
+    case ParserId::DescData:
+      return m.Record(RecordId::Desc);
+    case ParserId::BluetoothData:
+      return m.Record(RecordId::Bluetooth);
+    case ParserId::LogicData:
+      return m.Record(RecordId::Logic);
+    case ParserId::StartConfData:
+      return m.Record(RecordId::StartConf);
+    case ParserId::CommsData:
+      return m.Record(RecordId::Comms);
+    case ParserId::CommsExtBlock0:
+      return m.BlockRecord(0);
+    case ParserId::CommsExtBlock1:
+      return m.BlockRecord(1);
+    case ParserId::CommsStatData:
+      return m.CommsStatusRecord();
+    case ParserId::CommsExtStatData:
+      return m.CommsExtStatusRecord();
+    case ParserId::FaultData:
+      return m.FaultRecord(12);
+    case ParserId::EventData:
+      return m.EventRecord(700);
+    case ParserId::SpectrumData:
+      return m.SpectrumRecord('r');
+    case ParserId::None:
+      break;
   }
   return "";
 }
@@ -82,11 +103,11 @@ TEST(Dispatcher, MalformedPacketsAreDropped) {
   TForm2& f = w.f2();
   std::string good = RelayModel().Record(RecordId::Desc);
   const std::string bad[] = {
-      good.substr(0, 30),                 // one short
-      good + "#",                         // one long
-      "#" + good.substr(1),               // no "*"
-      good.substr(0, 30) + "*",           // no final "#"
-      "*u" + good.substr(2),              // letters compared case-sensitively
+      good.substr(0, 30),        // one short
+      good + "#",                // one long
+      "#" + good.substr(1),      // no "*"
+      good.substr(0, 30) + "*",  // no final "#"
+      "*u" + good.substr(2),     // letters compared case-sensitively
       "",
       "*#",
   };
@@ -150,7 +171,9 @@ TEST(Dispatcher, RefusedAnswerFreesTheLinkButKeepsTheRequest) {
   block[131] = ' ';
   std::string actual = RelayModel().ActualRecord();
   actual[99] = 'z';  // position 100: the first revision character must be a digit
-  const Case cases[] = {{ReqUploadSettings, settings}, {ReqUploadDesc, desc}, {ReqUploadCommsExtBlock1, block},
+  const Case cases[] = {{ReqUploadSettings, settings},
+                        {ReqUploadDesc, desc},
+                        {ReqUploadCommsExtBlock1, block},
                         {ReqUploadActual, actual}};
   for (const Case& c : cases) {
     w.f1().SettingsUploaded = w.f1().DescUploaded = w.f1().CommsExtBlock1Uploaded = false;
@@ -181,4 +204,3 @@ TEST(Dispatcher, ErrorsStayInside) {
   ASSERT_EQ(w.hb.boxes.size(), 1u);
   EXPECT_EQ(w.hb.boxes[0].text, "display failed.");
 }
-

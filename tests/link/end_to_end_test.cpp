@@ -20,11 +20,13 @@ struct EndToEnd : ::testing::Test {
 
   void SetUp() override { w.Connect(); }
   int CountSent(const std::string& prefix) const {
-    return static_cast<int>(std::count_if(w.Written().begin(), w.Written().end(), [&](const std::string& m) {
-      return m.compare(0, prefix.size(), prefix) == 0;
-    }));
+    return static_cast<int>(std::count_if(
+        w.Written().begin(), w.Written().end(),
+        [&](const std::string& m) { return m.compare(0, prefix.size(), prefix) == 0; }));
   }
-  bool Until(const std::function<bool()>& pred, int64_t ms = 10000) { return w.hb.RunUntil(pred, ms); }
+  bool Until(const std::function<bool()>& pred, int64_t ms = 10000) {
+    return w.hb.RunUntil(pred, ms);
+  }
 };
 
 }  // namespace
@@ -39,12 +41,15 @@ TEST_F(EndToEnd, FullReadLandsInTheVariableTable) {
   const Step steps[] = {
       {ReqUploadDevID, &TForm1::UploadDevID, &TForm1::DevIDUploaded, RecordId::Identity},
       {ReqUploadSettings, &TForm1::UploadSettings, &TForm1::SettingsUploaded, RecordId::Settings},
-      {ReqUploadCalibration, &TForm1::UploadCalibration, &TForm1::CalibrationUploaded, RecordId::Calibration},
+      {ReqUploadCalibration, &TForm1::UploadCalibration, &TForm1::CalibrationUploaded,
+       RecordId::Calibration},
       {ReqUploadExtModSet, &TForm1::UploadExtModSet, &TForm1::ExtModSetUploaded, RecordId::ExtMod},
       {ReqUploadDesc, &TForm1::UploadDesc, &TForm1::DescUploaded, RecordId::Desc},
-      {ReqUploadBluetooth, &TForm1::UploadBluetooth, &TForm1::BluetoothUploaded, RecordId::Bluetooth},
+      {ReqUploadBluetooth, &TForm1::UploadBluetooth, &TForm1::BluetoothUploaded,
+       RecordId::Bluetooth},
       {ReqUploadLogic, &TForm1::UploadLogic, &TForm1::LogicUploaded, RecordId::Logic},
-      {ReqUploadStartConf, &TForm1::UploadStartConf, &TForm1::StartConfUploaded, RecordId::StartConf},
+      {ReqUploadStartConf, &TForm1::UploadStartConf, &TForm1::StartConfUploaded,
+       RecordId::StartConf},
       {ReqUploadComms, &TForm1::UploadComms, &TForm1::CommsUploaded, RecordId::Comms},
   };
   relay.Revision = "4f";
@@ -209,6 +214,7 @@ TEST_F(EndToEnd, EventDownloadToTheFile) {
   f2.AddToCommsQue(ReqEvent);
   ASSERT_TRUE(Until([&] { return closed; }));
   ASSERT_EQ(lines.size(), 12u);
-  for (int i = 0; i < 12; ++i) EXPECT_EQ(lines[i].substr(0, lines[i].find('\t')), std::to_string(1388 + i));
+  for (int i = 0; i < 12; ++i)
+    EXPECT_EQ(lines[i].substr(0, lines[i].find('\t')), std::to_string(1388 + i));
   EXPECT_TRUE(f1.labEventMess.Visible());
 }

@@ -16,7 +16,9 @@
 
 using namespace wire;
 
-TEST(DispatcherFuzzCorpus, EveryFileRuns) { EXPECT_GE(RunCorpus("link_dispatcher", FuzzDispatcherOnce), 5); }
+TEST(DispatcherFuzzCorpus, EveryFileRuns) {
+  EXPECT_GE(RunCorpus("link_dispatcher", FuzzDispatcherOnce), 5);
+}
 
 TEST(DispatcherFuzzCorpus, ShortAndEmptyInputs) {
   const uint8_t bytes[] = {0xFF, 0x00, '*', '#', '*'};
@@ -62,8 +64,8 @@ const AnswerSeed kAnswerSeeds[] = {
 }  // namespace
 
 // Each answer seed, as the fuzzer reads it (a mode byte, a split byte, then the line), goes
-// through the framer and the dispatcher, each answer with its request queued: every one is accepted,
-// which retires its request. Together the seeds hold an answer of every kind.
+// through the framer and the dispatcher, each answer with its request queued: every one is
+// accepted, which retires its request. Together the seeds hold an answer of every kind.
 TEST(DispatcherFuzzCorpus, AnswerSeedsAreAcceptedAsTheirKind) {
   LinkWorld w(false);
   TForm2& f = w.f2();
@@ -95,7 +97,8 @@ TEST(DispatcherFuzzCorpus, AnswerSeedsAreAcceptedAsTheirKind) {
 
     for (uint8_t head : seed.Heads)
       for (const AnswerShape& shape : kAnswerShapes)
-        if (std::count(std::begin(shape.Heads), std::end(shape.Heads), head)) kinds.insert(shape.Parser);
+        if (std::count(std::begin(shape.Heads), std::end(shape.Heads), head))
+          kinds.insert(shape.Parser);
   }
   f.ComDataPacket1.OnPacket = dispatch;
   EXPECT_EQ(kinds.size(), std::size(kAnswerShapes));

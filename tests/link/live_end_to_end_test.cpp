@@ -28,7 +28,8 @@ struct LiveProgram : ::testing::Test {
   TApplication app{&hb};
 
   void SetUp() override {
-    SetPortLister([] { return std::optional<std::vector<std::string>>(std::vector<std::string>{"COM1"}); });
+    SetPortLister(
+        [] { return std::optional<std::vector<std::string>>(std::vector<std::string>{"COM1"}); });
     SetSerialDeviceFactory(line.Factory({"COM1"}));
     StartUp(app);
     // The test makes the polls itself, as the system timer would.
@@ -40,9 +41,17 @@ struct LiveProgram : ::testing::Test {
   void TearDown() override {
     SetPortLister(nullptr);
     SetSerialDeviceFactory(nullptr);
-    Form1 = nullptr; fPassword = nullptr; fPasswordEdit = nullptr; fUserPassword = nullptr;
-    FormVariableTable = nullptr; FrmProgress = nullptr; FrmMassDwnSel = nullptr;
-    FrmFileDialog = nullptr; Form2 = nullptr; frmCommsBitsSel = nullptr; frmCommsWordSel = nullptr;
+    Form1 = nullptr;
+    fPassword = nullptr;
+    fPasswordEdit = nullptr;
+    fUserPassword = nullptr;
+    FormVariableTable = nullptr;
+    FrmProgress = nullptr;
+    FrmMassDwnSel = nullptr;
+    FrmFileDialog = nullptr;
+    Form2 = nullptr;
+    frmCommsBitsSel = nullptr;
+    frmCommsWordSel = nullptr;
   }
   // One poll as the system timer makes it: both live requests, then 100 ms.
   void Poll() {

@@ -43,42 +43,58 @@ struct ByteLamps {
   const char* bits[8];
 };
 const ByteLamps kExpected[] = {
-    {0, {"ledInService", "ledEL_af", "ledOC_af", "ledRunStal_af", "ledUnbal_af", "ledSinglePhase_af", "ledML_af",
-         "ledSCirc_af"}},
-    {1, {"ledVoltPresent iLedVoltStatus", "ledOV_af", "ledUV_af", "ledVSim_af", "ledIsoLockOut_af", "iLedLoFreq_af",
-         "iLedHiFreq_af", "iLedEF_af"}},
-    {2, {"ledVectorStall_af", "iLedFrozContact_af", "iLedRTD1_af", "iLedRTD2_af", "iLedRTD3_af", "iLedRTD4_af", "",
-         ""}},
-    {3, {"ledOC_tf", "ledRunStal_tf", "ledUnbal_tf", "ledSinglePhase_tf", "ledML_tf", "ledSCirc_tf", "ledPhaseRot_tf",
-         "ledEL_tf"}},
-    {4, {"ledOV_tf", "ledUV_tf", "ledVSim_tf", "ledIsoLockOut_tf", "iLedLoFreq_tf", "iLedHiFreq_tf", "iLedEF_tf",
-         "iLedLimStartsPerHr_tf"}},
-    {5, {"ledSystemFail_tf", "ledVectorialStall_tf", "iLedFrozContact_tf", "iLedExec_tf iLedExecFault",
-         "iLedFeedBack_tf iLedFeedbackFault", "iLedUnAuthCrnt_tf iLedUnAuthCrntFault", "iLedE_Stop_tf iLedE_StopTrip",
-         ""}},
+    {0,
+     {"ledInService", "ledEL_af", "ledOC_af", "ledRunStal_af", "ledUnbal_af", "ledSinglePhase_af",
+      "ledML_af", "ledSCirc_af"}},
+    {1,
+     {"ledVoltPresent iLedVoltStatus", "ledOV_af", "ledUV_af", "ledVSim_af", "ledIsoLockOut_af",
+      "iLedLoFreq_af", "iLedHiFreq_af", "iLedEF_af"}},
+    {2,
+     {"ledVectorStall_af", "iLedFrozContact_af", "iLedRTD1_af", "iLedRTD2_af", "iLedRTD3_af",
+      "iLedRTD4_af", "", ""}},
+    {3,
+     {"ledOC_tf", "ledRunStal_tf", "ledUnbal_tf", "ledSinglePhase_tf", "ledML_tf", "ledSCirc_tf",
+      "ledPhaseRot_tf", "ledEL_tf"}},
+    {4,
+     {"ledOV_tf", "ledUV_tf", "ledVSim_tf", "ledIsoLockOut_tf", "iLedLoFreq_tf", "iLedHiFreq_tf",
+      "iLedEF_tf", "iLedLimStartsPerHr_tf"}},
+    {5,
+     {"ledSystemFail_tf", "ledVectorialStall_tf", "iLedFrozContact_tf", "iLedExec_tf iLedExecFault",
+      "iLedFeedBack_tf iLedFeedbackFault", "iLedUnAuthCrnt_tf iLedUnAuthCrntFault",
+      "iLedE_Stop_tf iLedE_StopTrip", ""}},
     {6, {"iLedRTD1_tf", "iLedRTD2_tf", "iLedRTD3_tf", "iLedRTD4_tf", "", "", "", ""}},
-    {7, {"iLedLF1_Output", "iLedLF2_Output", "iLedLF3_Output", "iLedLF4_Output", "iLedLF5_Output", "iLedLF6_Output",
-         "iLedSimIndication", "iLedCntrB_Output"}},
-    {8, {"iLedTmrA_Output", "iLedTmrB_Output", "iLedRTC_Output", "iLedRel_1 iLedRelay1 iLedRL1",
-         "iLedRel_2 iLedRelay2 iLedRL2", "iLedRel_3 iLedRelay3 ILedRL3", "iLedRel_4 iLedRelay4 iLedRL4",
-         "iLedCntrA_Output"}},
-    {9, {"iLedDF_Inp1 islFieldInput1 iLedInp1", "iLedDF_Inp2 islFieldInput2 iLedInp2",
-         "iLedDF_Inp3 islFieldInput3 iLedInp3", "iLedDF_Inp4 islFieldInput4 iLedInp4",
-         "iLedDF_Inp5 islFieldInput5 iLedInp5", "iLedDF_Inp6 islFieldInput6 iLedInp6",
-         "iLedDF_Inp7 islFieldInput7 iLedInp7", ""}},
-    {10, {"iLedStarterOP_1", "iLedStarterOP_2", "iLedStarterOP_3", "iLedStarterOP_4", "iLedStarterOP_5", "", "", ""}},
+    {7,
+     {"iLedLF1_Output", "iLedLF2_Output", "iLedLF3_Output", "iLedLF4_Output", "iLedLF5_Output",
+      "iLedLF6_Output", "iLedSimIndication", "iLedCntrB_Output"}},
+    {8,
+     {"iLedTmrA_Output", "iLedTmrB_Output", "iLedRTC_Output", "iLedRel_1 iLedRelay1 iLedRL1",
+      "iLedRel_2 iLedRelay2 iLedRL2", "iLedRel_3 iLedRelay3 ILedRL3",
+      "iLedRel_4 iLedRelay4 iLedRL4", "iLedCntrA_Output"}},
+    {9,
+     {"iLedDF_Inp1 islFieldInput1 iLedInp1", "iLedDF_Inp2 islFieldInput2 iLedInp2",
+      "iLedDF_Inp3 islFieldInput3 iLedInp3", "iLedDF_Inp4 islFieldInput4 iLedInp4",
+      "iLedDF_Inp5 islFieldInput5 iLedInp5", "iLedDF_Inp6 islFieldInput6 iLedInp6",
+      "iLedDF_Inp7 islFieldInput7 iLedInp7", ""}},
+    {10,
+     {"iLedStarterOP_1", "iLedStarterOP_2", "iLedStarterOP_3", "iLedStarterOP_4", "iLedStarterOP_5",
+      "", "", ""}},
     {11, {"", "", "", "", "", "", "", ""}},
     {12, {"", "", "", "", "", "", "", ""}},
-    {13, {"iLedTmrA_Output_ms", "iLedTmrB_Output_ms", "iLedFlasher", "iLedLatch", "iLedExtRel_5 iLedExtRL_5",
-          "iLedExtRel_6 iLedExtRL_6", "iLedExtRel_7 iLedExtRL_7", "iLedExtRel_8 iLedExtRL_8"}},
-    {14, {"iLedStarterOP_6", "iLedStarterOP_7", "iLedStarterOP_8", "iLedStarterOP_9", "", "iLedStatusReporter",
-          "iLedPulseGen", "iLedTC_WarnLevel"}},
-    {15, {"iLedRTD1_WarnHi", "iLedRTD1_WarnLo", "iLedRTD2_WarnHi", "iLedRTD2_WarnLo", "iLedRTD3_WarnHi",
-          "iLedRTD3_WarnLo", "iLedRTD4_WarnHi", "iLedRTD4_WarnLo"}},
-    {16, {"iLedDF_Inp8 islFieldInput8 iLedInp8", "iLedDF_Inp9 islFieldInput9 iLedInp9",
-          "iLedDF_Inp10 islFieldInput10 iLedInp10", "iLedDF_Inp11 islFieldInput11 iLedInp11",
-          "iLedDF_Inp12 islFieldInput12 iLedInp12", "iLedDF_Inp13 islFieldInput13 iLedInp13",
-          "iLedDF_Inp14 islFieldInput14 iLedInp14", "iLedDF_Inp15 islFieldInput15 iLedInp15"}},
+    {13,
+     {"iLedTmrA_Output_ms", "iLedTmrB_Output_ms", "iLedFlasher", "iLedLatch",
+      "iLedExtRel_5 iLedExtRL_5", "iLedExtRel_6 iLedExtRL_6", "iLedExtRel_7 iLedExtRL_7",
+      "iLedExtRel_8 iLedExtRL_8"}},
+    {14,
+     {"iLedStarterOP_6", "iLedStarterOP_7", "iLedStarterOP_8", "iLedStarterOP_9", "",
+      "iLedStatusReporter", "iLedPulseGen", "iLedTC_WarnLevel"}},
+    {15,
+     {"iLedRTD1_WarnHi", "iLedRTD1_WarnLo", "iLedRTD2_WarnHi", "iLedRTD2_WarnLo", "iLedRTD3_WarnHi",
+      "iLedRTD3_WarnLo", "iLedRTD4_WarnHi", "iLedRTD4_WarnLo"}},
+    {16,
+     {"iLedDF_Inp8 islFieldInput8 iLedInp8", "iLedDF_Inp9 islFieldInput9 iLedInp9",
+      "iLedDF_Inp10 islFieldInput10 iLedInp10", "iLedDF_Inp11 islFieldInput11 iLedInp11",
+      "iLedDF_Inp12 islFieldInput12 iLedInp12", "iLedDF_Inp13 islFieldInput13 iLedInp13",
+      "iLedDF_Inp14 islFieldInput14 iLedInp14", "iLedDF_Inp15 islFieldInput15 iLedInp15"}},
 };
 
 }  // namespace
@@ -107,9 +123,9 @@ TEST_F(LiveStatus, EveryFlagBitLightsItsLampsAndNothingElse) {
   EXPECT_EQ(driven.size(), 155u);
   EXPECT_EQ(switchLamps, 15);
   // All bits at once, then none: every driven lamp follows.
-  std::initializer_list<std::pair<int, int>> all = {{0, 255},  {1, 255},  {2, 255},  {3, 255},  {4, 255}, {5, 255},
-                                                    {6, 255},  {7, 255},  {8, 255},  {9, 255},  {10, 255}, {13, 255},
-                                                    {14, 255}, {15, 255}, {16, 255}};
+  std::initializer_list<std::pair<int, int>> all = {
+      {0, 255}, {1, 255}, {2, 255},  {3, 255},  {4, 255},  {5, 255},  {6, 255}, {7, 255},
+      {8, 255}, {9, 255}, {10, 255}, {13, 255}, {14, 255}, {15, 255}, {16, 255}};
   ASSERT_EQ(FeedStatusValues(all), 1);
   for (const std::string& n : driven) EXPECT_TRUE(lamps[n]->Active()) << n;
   ASSERT_EQ(FeedStatusValues({}), 1);
@@ -121,13 +137,14 @@ TEST_F(LiveStatus, LampsArePlacedOnTheirPages) {
     const char* lamp;
     TTabSheet TForm1::*page;
   };
-  const Case cases[] = {{"ledInService", &TForm1::tsActual},     {"iLedVoltStatus", &TForm1::tsTest},
-                        {"iLedExecFault", &TForm1::tsStarters},  {"iLedE_StopTrip", &TForm1::tsLogic},
-                        {"iLedRelay1", &TForm1::tsLogic},        {"iLedRL4", &TForm1::tsTest},
-                        {"islFieldInput15", &TForm1::tsTest},    {"iLedInp15", &TForm1::tsLogic},
-                        {"iLedDF_Inp8", &TForm1::tsActual},      {"iLedExtRL_5", &TForm1::tsActual},
-                        {"iLedExtRel_5", &TForm1::tsLogic},      {"iLedStarterOP_9", &TForm1::tsStarters},
-                        {"iLedSimIndication", &TForm1::tsTest}};
+  const Case cases[] = {
+      {"ledInService", &TForm1::tsActual},    {"iLedVoltStatus", &TForm1::tsTest},
+      {"iLedExecFault", &TForm1::tsStarters}, {"iLedE_StopTrip", &TForm1::tsLogic},
+      {"iLedRelay1", &TForm1::tsLogic},       {"iLedRL4", &TForm1::tsTest},
+      {"islFieldInput15", &TForm1::tsTest},   {"iLedInp15", &TForm1::tsLogic},
+      {"iLedDF_Inp8", &TForm1::tsActual},     {"iLedExtRL_5", &TForm1::tsActual},
+      {"iLedExtRel_5", &TForm1::tsLogic},     {"iLedStarterOP_9", &TForm1::tsStarters},
+      {"iLedSimIndication", &TForm1::tsTest}};
   for (const Case& c : cases) {
     ASSERT_TRUE(lamps.count(c.lamp)) << c.lamp;
     TControl* p = lamps[c.lamp];
@@ -208,8 +225,10 @@ TEST_F(LiveStatus, CountersAndLocationSelector) {
     bool starterOutput1;
   };
   const Case cases[] = {
-      {192, 0, 255, 3, "0", "255", false}, {64, 17, 3, 1, "17", "3", false},
-      {128, 300, 999, 2, "44", "231", false}, {0x41, 1, 1, 1, "1", "1", true},
+      {192, 0, 255, 3, "0", "255", false},
+      {64, 17, 3, 1, "17", "3", false},
+      {128, 300, 999, 2, "44", "231", false},
+      {0x41, 1, 1, 1, "1", "1", true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.d);
@@ -224,13 +243,16 @@ TEST_F(LiveStatus, CountersAndLocationSelector) {
 
 TEST_F(LiveStatus, FlagBytesStoredInRecordOrder) {
   std::initializer_list<std::pair<int, int>> values = {
-      {0, 1},   {1, 2},   {2, 3},   {3, 4},   {4, 5},   {5, 6},   {6, 7},   {7, 8},   {8, 9},   {9, 10},
-      {10, 11}, {11, 12}, {12, 13}, {13, 14}, {14, 15}, {15, 16}, {16, 17}, {17, 18}, {18, 300}};
+      {0, 1},   {1, 2},   {2, 3},   {3, 4},   {4, 5},   {5, 6},   {6, 7},
+      {7, 8},   {8, 9},   {9, 10},  {10, 11}, {11, 12}, {12, 13}, {13, 14},
+      {14, 15}, {15, 16}, {16, 17}, {17, 18}, {18, 300}};
   ASSERT_EQ(FeedStatusValues(values), 1);
-  const uint8_t got[] = {f1.ActAlarmF_A,    f1.ActAlarmF_B,    f1.ActAlarmF_C,     f1.ActTripF_A,     f1.ActTripF_B,
-                         f1.ActTripF_C,     f1.ActTripF_D,     f1.ActFuncStatF_A,  f1.ActFuncStatF_B, f1.ActFuncStatF_C,
-                         f1.ActFuncStatF_D, f1.ActFuncStatF_E, f1.ActFuncStatF_F,  f1.ActFuncStatF_G, f1.ActFuncStatF_H,
-                         f1.ActFuncStatF_I, f1.ActFuncStatF_J, f1.ActCounterACount, f1.ActCounterBCount};
+  const uint8_t got[] = {
+      f1.ActAlarmF_A,    f1.ActAlarmF_B,      f1.ActAlarmF_C,     f1.ActTripF_A,
+      f1.ActTripF_B,     f1.ActTripF_C,       f1.ActTripF_D,      f1.ActFuncStatF_A,
+      f1.ActFuncStatF_B, f1.ActFuncStatF_C,   f1.ActFuncStatF_D,  f1.ActFuncStatF_E,
+      f1.ActFuncStatF_F, f1.ActFuncStatF_G,   f1.ActFuncStatF_H,  f1.ActFuncStatF_I,
+      f1.ActFuncStatF_J, f1.ActCounterACount, f1.ActCounterBCount};
   for (int i = 0; i < 18; ++i) EXPECT_EQ(got[i], i + 1) << i;
   EXPECT_EQ(got[18], 44);
 }
@@ -243,9 +265,9 @@ TEST_F(LiveStatus, InsulationDisplay) {
     TColor colour;
   };
   const Case cases[] = {
-      {0, 0, true, clRed},       {0, 20, true, clRed},     {0, 20.5, true, clYellow}, {0, 49.99, true, clYellow},
-      {0, 50, true, clLime},     {0, 199.48, true, clLime}, {1, 10, false, clRed},    {0x03, 60, false, clLime},
-      {0x02, 60, true, clLime},
+      {0, 0, true, clRed},        {0, 20, true, clRed},      {0, 20.5, true, clYellow},
+      {0, 49.99, true, clYellow}, {0, 50, true, clLime},     {0, 199.48, true, clLime},
+      {1, 10, false, clRed},      {0x03, 60, false, clLime}, {0x02, 60, true, clLime},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.resistance);

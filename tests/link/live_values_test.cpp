@@ -24,7 +24,7 @@ TEST_F(LiveValues, RevisionGateSwitchesTheVoltageList) {
     const char* rev;
     bool extended;
   };
-  const Case cases[] = {{"4e", true}, {"4f", true}, {"5a", true},   {"9z", true},  {"4E", false},
+  const Case cases[] = {{"4e", true},  {"4f", true},  {"5a", true},  {"9z", true},  {"4E", false},
                         {"4d", false}, {"39", false}, {"00", false}, {"3b", false}, {"4 ", false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.rev);
@@ -91,9 +91,10 @@ TEST_F(LiveValues, ThermalCapacityColours) {
     TColor colour;
     double gauge;
   };
-  const Case cases[] = {{0, clLime, 0},     {69, clLime, 69},  {70, clYellow, 70}, {89, clYellow, 89},
-                        {90, clRed, 90},    {100, clRed, 100}, {69, clLime, 69},   {101, clLime, 100},
-                        {255, clLime, 100}, {70, clYellow, 70}, {300, clLime, 44}};  // 300 is kept as 44
+  const Case cases[] = {{0, clLime, 0},     {69, clLime, 69},   {70, clYellow, 70},
+                        {89, clYellow, 89}, {90, clRed, 90},    {100, clRed, 100},
+                        {69, clLime, 69},   {101, clLime, 100}, {255, clLime, 100},
+                        {70, clYellow, 70}, {300, clLime, 44}};  // 300 is kept as 44
   for (const Case& c : cases) {
     SCOPED_TRACE(c.capacity);
     relay.Actual.ThermalCap = c.capacity;
@@ -122,7 +123,8 @@ TEST_F(LiveValues, HighestCurrentScaleColourAndTimeToTrip) {
       {101, 10, 0, "yellow", clYellow, 120, 13, "1394", clYellow},
       {120, 10, 0, "yellow", clYellow, 120, 13, "421", clYellow},
       {121, 10, 0, "yellow", clYellow, 1000, 6, "408", clYellow},
-      {101, 255, 0, "yellow", clYellow, 120, 13, "35549", clYellow},  // 35.5 s per curve unit, not 35.49
+      {101, 255, 0, "yellow", clYellow, 120, 13, "35549",
+       clYellow},  // 35.5 s per curve unit, not 35.49
       {200, 10, 0, "yellow", clYellow, 1000, 6, "102", clYellow},
       {200, 10, 50, "yellow", clYellow, 1000, 6, "51", clYellow},
       {200, 10, 100, "yellow", clYellow, 1000, 6, "0", clYellow},
@@ -159,10 +161,11 @@ TEST_F(LiveValues, PhaseCurrentsReachCalibrationEditsAndTrend) {
   relay.Actual.EarthLeakage = 2500;
   ASSERT_EQ(FeedActual(), 1);
   SetNowProvider(nullptr);
-  const std::pair<TEdit*, TEdit*> pairs[] = {{&f1.mbIR_Level, &f1.ebIR_Level},       {&f1.mbIW_Level, &f1.ebIW_Level},
-                                             {&f1.mbIB_Level, &f1.ebIB_Level},       {&f1.mbVR_Level, &f1.ebActVr},
-                                             {&f1.mbVW_Level, &f1.ebActVw},          {&f1.mbVB_Level, &f1.ebActVb},
-                                             {&f1.mbEarthLeakage, &f1.ebActEL}};
+  const std::pair<TEdit*, TEdit*> pairs[] = {
+      {&f1.mbIR_Level, &f1.ebIR_Level}, {&f1.mbIW_Level, &f1.ebIW_Level},
+      {&f1.mbIB_Level, &f1.ebIB_Level}, {&f1.mbVR_Level, &f1.ebActVr},
+      {&f1.mbVW_Level, &f1.ebActVw},    {&f1.mbVB_Level, &f1.ebActVb},
+      {&f1.mbEarthLeakage, &f1.ebActEL}};
   const char* expected[] = {"99999", "0", "123", "401", "402", "403", "2500"};
   for (size_t i = 0; i < std::size(pairs); ++i) {
     EXPECT_EQ(pairs[i].first->Text(), expected[i]);
@@ -179,17 +182,18 @@ TEST_F(LiveValues, PhaseCurrentsReachCalibrationEditsAndTrend) {
   EXPECT_EQ(f1.iPlot2.GetChannel(0).Title, "Red");
   EXPECT_EQ(f1.iPlot2.GetChannel(2).Title, "Blue");
   // Its time axis is labelled with the clock time of the samples, not their day numbers.
-  EXPECT_EQ(FormatDateTime(f1.iPlot2.XLabelFormat, 46367.0 + (14 * 3600 + 3 * 60 + 27) / 86400.0), "14:03:27");
+  EXPECT_EQ(FormatDateTime(f1.iPlot2.XLabelFormat, 46367.0 + (14 * 3600 + 3 * 60 + 27) / 86400.0),
+            "14:03:27");
 }
 
 TEST_F(LiveValues, PlainBoxesAndKeptWidths) {
   relay.Actual.ThermalCurve = 300;  // 8 bits: 44
   relay.Actual.Unbalance = 999;     // whole
   relay.Actual.VoltSym = 7;
-  relay.Actual.PowerFactor = 257;   // 8 bits: 1
+  relay.Actual.PowerFactor = 257;  // 8 bits: 1
   relay.Actual.Frequency = 60;
-  relay.Actual.RunHours = 65536;    // whole
-  relay.Actual.MLC = 256 + 90;      // 8 bits: 90 (the field is 3 digits: 346)
+  relay.Actual.RunHours = 65536;  // whole
+  relay.Actual.MLC = 256 + 90;    // 8 bits: 90 (the field is 3 digits: 346)
   ASSERT_EQ(FeedActual(), 1);
   EXPECT_EQ(f1.mbThermalCurve.Text(), "44");
   EXPECT_EQ(f1.ActThermalCurve, 44);
@@ -211,16 +215,19 @@ TEST_F(LiveValues, VoltageCodeSetsScalesOfGaugeAndSliders) {
     double end1, end2;
   };
   const Case cases[] = {
-      {0, "110V", 100, 11, 57, 70},        {7, "1100V", 800, 9, 572, 699},    {8, "3k3/110V", 2500, 6, 1715, 1886},
-      {9, "6k6/110V", 5000, 6, 3429, 3772}, {10, "11k/110V", 8000, 9, 5715, 6986}, {11, "120V", 300, 11, 197, 242},
-      {20, "415V", 400, 9, 273, 333},      {24, "600V", 500, 6, 353, 432},    {25, "1050V", 800, 9, 572, 699},
+      {0, "110V", 100, 11, 57, 70},          {7, "1100V", 800, 9, 572, 699},
+      {8, "3k3/110V", 2500, 6, 1715, 1886},  {9, "6k6/110V", 5000, 6, 3429, 3772},
+      {10, "11k/110V", 8000, 9, 5715, 6986}, {11, "120V", 300, 11, 197, 242},
+      {20, "415V", 400, 9, 273, 333},        {24, "600V", 500, 6, 353, 432},
+      {25, "1050V", 800, 9, 572, 699},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.code);
     relay.VoltageCode = c.code;
     ASSERT_EQ(FeedActual(), 1);
     EXPECT_EQ(f1.mbVSelect.Text(), c.text);
-    for (TiSlider* s : {&f1.isSimVred, &f1.isSimVwhite, &f1.isSimVblue}) EXPECT_EQ(s->PositionMax(), c.maximum);
+    for (TiSlider* s : {&f1.isSimVred, &f1.isSimVwhite, &f1.isSimVblue})
+      EXPECT_EQ(s->PositionMax(), c.maximum);
     EXPECT_EQ(f1.iAgPhaseVolt.PositionMax, c.maximum);
     EXPECT_EQ(f1.iAgPhaseVolt.TickMajorCount, c.ticks);
     ASSERT_GE(f1.iAgPhaseVolt.Sections.size(), 2u);
@@ -247,8 +254,8 @@ TEST_F(LiveValues, HighestVoltageAndLineVoltage) {
     const char* line;
   };
   const Case cases[] = {
-      {2, 400, 300, "693"},    // 692.82; the needle stops at the scale's end
-      {2, 231, 231, "400"},    // 400.10
+      {2, 400, 300, "693"},  // 692.82; the needle stops at the scale's end
+      {2, 231, 231, "400"},  // 400.10
       {0, 0, 0, "0"},
       {0, 65536 + 110, 100, "191"},  // kept as 110: 190.53
       {10, 6600, 6600, "11432"},
@@ -292,8 +299,8 @@ TEST_F(LiveValues, ModelCodeFallsBackToFive) {
     uint16_t rating;
     const char* text;
   };
-  const Case cases[] = {{0, 5, "005"}, {1, 10, "010"}, {2, 50, "050"}, {3, 100, "100"},
-                        {4, 300, "300"}, {5, 5, "005"}, {7, 5, "005"}, {999, 5, "005"}};
+  const Case cases[] = {{0, 5, "005"},   {1, 10, "010"}, {2, 50, "050"}, {3, 100, "100"},
+                        {4, 300, "300"}, {5, 5, "005"},  {7, 5, "005"},  {999, 5, "005"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.code);
     relay.Actual.ModelCode = c.code;
@@ -311,9 +318,10 @@ TEST_F(LiveValues, TemperatureBoxesBySensorType) {
     TColor colour;
   };
   const Case cases[] = {
-      {0, 0, "-30", clRed},    {0, 250, "220", clRed},   {0, 55, "25", clWindow}, {1, 30, "0", clWindow},
-      {3, 251, "221", clWindow}, {1, 0, "-30", clRed},   {3, 999, "969", clWindow}, {2, 0, "", clWindow},
-      {2, 55, "", clWindow},   {-1, 250, "", clWindow},
+      {0, 0, "-30", clRed},      {0, 250, "220", clRed},    {0, 55, "25", clWindow},
+      {1, 30, "0", clWindow},    {3, 251, "221", clWindow}, {1, 0, "-30", clRed},
+      {3, 999, "969", clWindow}, {2, 0, "", clWindow},      {2, 55, "", clWindow},
+      {-1, 250, "", clWindow},
   };
   TComboBox* types[] = {&f1.cbRTD1_Type, &f1.cbRTD2_Type, &f1.cbRTD3_Type, &f1.cbRTD4_Type};
   TEdit* boxes[] = {&f1.mbRTD1_Lev, &f1.mbRTD2_Lev, &f1.mbRTD3_Lev, &f1.mbRTD4_Lev};
@@ -355,12 +363,12 @@ TEST_F(LiveValues, TrueCurrentAndPowers) {
     const char* real;
   };
   const Case cases[] = {
-      {true, 0, 100, 0, 100, 230, 85, 0, 2, "0", "0"},            // before any settings read
-      {true, 1, 100, 0, 100, 230, 85, 5, 2, "3.4", "2.9"},        // 34.5 and 29.325 round to 34 and 29
-      {true, 1, 100, 0, 100, 210, 90, 5, 2, "3.2", "2.8"},        // 31.5 to 32; 28.35 to 28
-      {true, 2, 100, 0, 100, 400, 100, 10, 2, "12", "12"},        // whole numbers show without a point
+      {true, 0, 100, 0, 100, 230, 85, 0, 2, "0", "0"},      // before any settings read
+      {true, 1, 100, 0, 100, 230, 85, 5, 2, "3.4", "2.9"},  // 34.5 and 29.325 round to 34 and 29
+      {true, 1, 100, 0, 100, 210, 90, 5, 2, "3.2", "2.8"},  // 31.5 to 32; 28.35 to 28
+      {true, 2, 100, 0, 100, 400, 100, 10, 2, "12", "12"},  // whole numbers show without a point
       {true, 40, 120, 4, 50, 400, 85, 7200, 0, "8640", "7344"},
-      {false, 40, 120, 4, 50, 400, 85, 7200, 0, "0", "0"},         // not running: no power
+      {false, 40, 120, 4, 50, 400, 85, 7200, 0, "0", "0"},  // not running: no power
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.vmax);
@@ -410,7 +418,8 @@ TEST(VoltageLists, CodesAndItemsTranslateBothWays) {
     if (code < 11) {
       std::string shortName = wire::kShortList[static_cast<size_t>(code)].Name;
       shortName.erase(std::remove(shortName.begin(), shortName.end(), ' '), shortName.end());
-      EXPECT_EQ(shortName == "1k1V" ? "1100V" : shortName, kVoltageSelections[static_cast<size_t>(code)].LiveText);
+      EXPECT_EQ(shortName == "1k1V" ? "1100V" : shortName,
+                kVoltageSelections[static_cast<size_t>(code)].LiveText);
     }
   }
   EXPECT_EQ(VoltageItemOfCode(26), 0);

@@ -11,7 +11,9 @@ using namespace wire;
 
 namespace {
 
-std::string Col(RecordId id, int col, int row) { return FormVariableTable->Grid(id).Cell(col, row); }
+std::string Col(RecordId id, int col, int row) {
+  return FormVariableTable->Grid(id).Cell(col, row);
+}
 
 struct ParserFixture : ::testing::Test {
   LinkWorld w{false};
@@ -22,15 +24,15 @@ struct ParserFixture : ::testing::Test {
 
 // A fault record: number, status, date fields, flags A..D, hours, current, voltage, breaker.
 std::string Fault(int n, int status, int a, int b, int c, int d, int imax = 30, int brk = 12) {
-  return "*F" + PadNum(n, 3) + PadNum(status, 3) + "023005009007030" + PadNum(a, 3) + PadNum(b, 3) + PadNum(c, 3) +
-         PadNum(d, 3) + "01234" + PadNum(imax, 3) + "00380" + PadNum(brk, 3) + "#";
+  return "*F" + PadNum(n, 3) + PadNum(status, 3) + "023005009007030" + PadNum(a, 3) + PadNum(b, 3) +
+         PadNum(c, 3) + PadNum(d, 3) + "01234" + PadNum(imax, 3) + "00380" + PadNum(brk, 3) + "#";
 }
 
 // An event record: number, type, date, alarm flags A..C, trip flags A..D, hours, current, voltage.
 std::string Event(int number, int type, int aA, int aB, int aC, int tA, int tB, int tC, int tD) {
-  return "*E" + PadNum(number, 5) + PadNum(type, 3) + "023005009007030" + PadNum(aA, 3) + PadNum(aB, 3) +
-         PadNum(aC, 3) + PadNum(tA, 3) + PadNum(tB, 3) + PadNum(tC, 3) + PadNum(tD, 3) + "00321" + "025" + "00390" +
-         "#";
+  return "*E" + PadNum(number, 5) + PadNum(type, 3) + "023005009007030" + PadNum(aA, 3) +
+         PadNum(aB, 3) + PadNum(aC, 3) + PadNum(tA, 3) + PadNum(tB, 3) + PadNum(tC, 3) +
+         PadNum(tD, 3) + "00321" + "025" + "00390" + "#";
 }
 
 }  // namespace
@@ -70,14 +72,16 @@ TEST_F(ParserFixture, IdentityWriteEcho) {
   };
   // A serial number that comes back changed is refused like the model: the echo is compared
   // before any editor is loaded from it.
-  const Case cases[] = {{"002", "01234567", "9z", 1}, {"002", "76543210", "3b", 0}, {"003", "01234567", "3b", 0}};
+  const Case cases[] = {
+      {"002", "01234567", "9z", 1}, {"002", "76543210", "3b", 0}, {"003", "01234567", "3b", 0}};
   for (const Case& c : cases) {
     g.SetCell(2, 1, "002");
     g.SetCell(2, 2, "01234567");
     relay.SetField(RecordId::Identity, 1, c.model);
     relay.SetField(RecordId::Identity, 2, c.serial);
     relay.SetField(RecordId::Identity, 3, c.rev);
-    EXPECT_EQ(f2.PackRelayIDData(relay.Record(RecordId::Identity)), c.result) << c.model << c.serial << c.rev;
+    EXPECT_EQ(f2.PackRelayIDData(relay.Record(RecordId::Identity)), c.result)
+        << c.model << c.serial << c.rev;
   }
 }
 
@@ -90,14 +94,16 @@ TEST_F(ParserFixture, SettingsReadSetsControlBytesBeforeTheEditorsAndCopiesAfter
   f1.UploadSettings = true;
   bool sawBytes = false, sawOldSendColumn = false;
   f2.LoadSettingsEditors = [&] {
-    sawBytes = f1.ActControl_A == 16 && f1.ActControl_B == 4 && f1.ActControl_C == 255 && f1.ActControl_D == 44;
+    sawBytes = f1.ActControl_A == 16 && f1.ActControl_B == 4 && f1.ActControl_C == 255 &&
+               f1.ActControl_D == 44;
     sawOldSendColumn = Col(RecordId::Settings, 2, 12) == "00000";
   };
   EXPECT_EQ(f2.PackSettingData(relay.Record(RecordId::Settings)), 1);
   EXPECT_TRUE(sawBytes);
   EXPECT_TRUE(sawOldSendColumn);
   EXPECT_EQ(Col(RecordId::Settings, 1, 12), "00250");
-  for (int row = 1; row <= 51; ++row) EXPECT_EQ(Col(RecordId::Settings, 2, row), Col(RecordId::Settings, 1, row));
+  for (int row = 1; row <= 51; ++row)
+    EXPECT_EQ(Col(RecordId::Settings, 2, row), Col(RecordId::Settings, 1, row));
 }
 
 TEST_F(ParserFixture, SettingsEchoDifferingInAnyRowIsRefused) {
@@ -134,21 +140,29 @@ TEST_F(ParserFixture, ReadAndWriteFlagsOfEveryGridRecord) {
     int (*parse)(TForm2&, const std::string&);
   };
   const Case cases[] = {
-      {RecordId::Settings, [](TForm1& f) -> bool& { return f.UploadSettings; }, [](TForm1& f) -> bool& { return f.DownloadSetting; },
+      {RecordId::Settings, [](TForm1& f) -> bool& { return f.UploadSettings; },
+       [](TForm1& f) -> bool& { return f.DownloadSetting; },
        [](TForm2& f, const std::string& a) { return f.PackSettingData(a); }},
-      {RecordId::Calibration, [](TForm1& f) -> bool& { return f.UploadCalibration; }, [](TForm1& f) -> bool& { return f.DownloadCal; },
+      {RecordId::Calibration, [](TForm1& f) -> bool& { return f.UploadCalibration; },
+       [](TForm1& f) -> bool& { return f.DownloadCal; },
        [](TForm2& f, const std::string& a) { return f.PackCalibrationData(a); }},
-      {RecordId::ExtMod, [](TForm1& f) -> bool& { return f.UploadExtModSet; }, [](TForm1& f) -> bool& { return f.DownloadExtMod; },
+      {RecordId::ExtMod, [](TForm1& f) -> bool& { return f.UploadExtModSet; },
+       [](TForm1& f) -> bool& { return f.DownloadExtMod; },
        [](TForm2& f, const std::string& a) { return f.PackExtModSetData(a); }},
-      {RecordId::Desc, [](TForm1& f) -> bool& { return f.UploadDesc; }, [](TForm1& f) -> bool& { return f.DownloadDesc; },
+      {RecordId::Desc, [](TForm1& f) -> bool& { return f.UploadDesc; },
+       [](TForm1& f) -> bool& { return f.DownloadDesc; },
        [](TForm2& f, const std::string& a) { return f.PackDescData(a); }},
-      {RecordId::Bluetooth, [](TForm1& f) -> bool& { return f.UploadBluetooth; }, [](TForm1& f) -> bool& { return f.DownloadBluetooth; },
+      {RecordId::Bluetooth, [](TForm1& f) -> bool& { return f.UploadBluetooth; },
+       [](TForm1& f) -> bool& { return f.DownloadBluetooth; },
        [](TForm2& f, const std::string& a) { return f.PackBluetoothData(a); }},
-      {RecordId::Logic, [](TForm1& f) -> bool& { return f.UploadLogic; }, [](TForm1& f) -> bool& { return f.DownloadLogic; },
+      {RecordId::Logic, [](TForm1& f) -> bool& { return f.UploadLogic; },
+       [](TForm1& f) -> bool& { return f.DownloadLogic; },
        [](TForm2& f, const std::string& a) { return f.PackLogicData(a); }},
-      {RecordId::StartConf, [](TForm1& f) -> bool& { return f.UploadStartConf; }, [](TForm1& f) -> bool& { return f.DownloadStartConf; },
+      {RecordId::StartConf, [](TForm1& f) -> bool& { return f.UploadStartConf; },
+       [](TForm1& f) -> bool& { return f.DownloadStartConf; },
        [](TForm2& f, const std::string& a) { return f.PackStartConfData(a); }},
-      {RecordId::Comms, [](TForm1& f) -> bool& { return f.UploadComms; }, [](TForm1& f) -> bool& { return f.DownloadComm; },
+      {RecordId::Comms, [](TForm1& f) -> bool& { return f.UploadComms; },
+       [](TForm1& f) -> bool& { return f.DownloadComm; },
        [](TForm2& f, const std::string& a) { return f.PackCommsData(a); }},
   };
   for (const Case& c : cases) {
@@ -281,11 +295,14 @@ TEST_F(ParserFixture, CommsReadClearsBlockReadsOfAnOlderRevision) {
     std::string rev;
     bool keep;
   };
-  for (const Case& c : {Case{"Rev 3b", false}, Case{"Rev 4e", true}, Case{"Rev 00", false}, Case{"", false}}) {
+  for (const Case& c :
+       {Case{"Rev 3b", false}, Case{"Rev 4e", true}, Case{"Rev 00", false}, Case{"", false}}) {
     f1.mbSW_Rev.SetText(c.rev);
     f1.UploadComms = f1.UploadCommsExtBlock0 = f1.UploadCommsExtBlock1 = true;
     bool flagsWhenLoaded = true;
-    f2.LoadCommsEditors = [&] { flagsWhenLoaded = f1.UploadCommsExtBlock0 || f1.UploadCommsExtBlock1; };
+    f2.LoadCommsEditors = [&] {
+      flagsWhenLoaded = f1.UploadCommsExtBlock0 || f1.UploadCommsExtBlock1;
+    };
     EXPECT_EQ(f2.PackCommsData(relay.Record(RecordId::Comms)), 1);
     EXPECT_EQ(f1.UploadCommsExtBlock0, c.keep) << c.rev;
     EXPECT_EQ(f1.UploadCommsExtBlock1, c.keep) << c.rev;
@@ -395,7 +412,9 @@ TEST_F(ParserFixture, EventRecords) {
   EXPECT_EQ(lines.size(), 4u);
   // Every alarm text, cut to 45 characters.
   EXPECT_EQ(f2.PackEventData(Event(5, 131, 255, 255, 255, 0, 0, 0, 0)), 1);
-  EXPECT_EQ(lines[4].substr(5), "Sim Alarm\t2023/05/09\t07h30\tEL OC RS Unbal SP ML SCir OV UV VS ILock LF H\t\t321\t100\t390");
+  EXPECT_EQ(lines[4].substr(5),
+            "Sim Alarm\t2023/05/09\t07h30\tEL OC RS Unbal SP ML SCir OV UV VS ILock LF "
+            "H\t\t321\t100\t390");
 
   f1.QuickEventViewFlag = true;
   f1.EventCntr = 1250;

@@ -42,11 +42,13 @@ TEST(CommsQueue, AddAndRemoveResults) {
   };
   for (const Step& s : steps) {
     SCOPED_TRACE(std::string(1, s.op) + std::to_string(s.code));
-    EXPECT_EQ(s.op == 'a' ? f.AddToCommsQue(static_cast<uint8_t>(s.code)) : f.RemFromCommsQue(), s.result);
+    EXPECT_EQ(s.op == 'a' ? f.AddToCommsQue(static_cast<uint8_t>(s.code)) : f.RemFromCommsQue(),
+              s.result);
   }
   // Filling up: 28 more distinct codes, then the queue is full whatever the code.
   f.ResetCommsQue();
-  for (int code = 1; code <= 30; ++code) EXPECT_EQ(f.AddToCommsQue(static_cast<uint8_t>(code)), 30 - code);
+  for (int code = 1; code <= 30; ++code)
+    EXPECT_EQ(f.AddToCommsQue(static_cast<uint8_t>(code)), 30 - code);
   EXPECT_EQ(f.AddToCommsQue(31), -1);
   EXPECT_EQ(f.AddToCommsQue(0), -1);
   EXPECT_EQ(f.AddToCommsQue(1), -1);
@@ -57,7 +59,8 @@ TEST(CommsQueue, WrapsAroundAndStaysFirstInFirstOut) {
   LinkWorld w(false);
   TForm2& f = w.f2();
   for (int round = 0; round < 3; ++round) {
-    for (int i = 0; i < 30; ++i) ASSERT_GE(f.AddToCommsQue(static_cast<uint8_t>(1 + (i + round) % 41)), 0);
+    for (int i = 0; i < 30; ++i)
+      ASSERT_GE(f.AddToCommsQue(static_cast<uint8_t>(1 + (i + round) % 41)), 0);
     for (int i = 0; i < 30; ++i) {
       EXPECT_EQ(f.HeadRequest(), 1 + (i + round) % 41);
       EXPECT_EQ(f.RemFromCommsQue(), 0);

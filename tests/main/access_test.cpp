@@ -14,7 +14,9 @@ namespace {
 
 std::string PasswordPath() { return DriveCRoot() + "/TQ.psw"; }
 
-void WriteFile(const std::string& bytes) { std::ofstream(PasswordPath(), std::ios::binary) << bytes; }
+void WriteFile(const std::string& bytes) {
+  std::ofstream(PasswordPath(), std::ios::binary) << bytes;
+}
 
 std::optional<std::string> ReadFile() {
   std::ifstream in(PasswordPath(), std::ios::binary);
@@ -43,8 +45,12 @@ TEST_F(Access, FirstLineOfTheFileDecidesTheStartUpLock) {
     bool locks;
     const char* password;
   } cases[] = {
-      {std::nullopt, false, ""},        {"secret\r\n", true, "secret"}, {"\r\nsecond\r\n", false, ""},
-      {"no line end", true, "no line end"}, {"", false, ""},           {"two\nlines\n", true, "two"},
+      {std::nullopt, false, ""},
+      {"secret\r\n", true, "secret"},
+      {"\r\nsecond\r\n", false, ""},
+      {"no line end", true, "no line end"},
+      {"", false, ""},
+      {"two\nlines\n", true, "two"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.file ? *c.file : "no file");
@@ -67,7 +73,8 @@ TEST_F(Access, OnlyARegularFileOfSaneSizeIsReadAsThePasswordFile) {
   const Case cases[] = {
       {"named pipe", [] { ASSERT_EQ(::mkfifo(PasswordPath().c_str(), 0600), 0); }},
       {"link to a device", [] { std::filesystem::create_symlink("/dev/zero", PasswordPath()); }},
-      {"oversized file", [] { WriteFile("secret\r\n" + std::string(kClientPasswordFileMaxBytes, 'x')); }},
+      {"oversized file",
+       [] { WriteFile("secret\r\n" + std::string(kClientPasswordFileMaxBytes, 'x')); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -92,14 +99,14 @@ TEST(AccessCases, UserPasswordDialogEntries) {
     int result;
     bool unlocked, siteMode;
   } cases[] = {
-      {kNone, "", mrOk, true, false},                     // no password: an empty entry unlocks
+      {kNone, "", mrOk, true, false},  // no password: an empty entry unlocks
       {"secret", "secret", mrOk, true, false},
-      {"secret", "Secret", mrAbort, false, false},        // exact, case-sensitive
+      {"secret", "Secret", mrAbort, false, false},  // exact, case-sensitive
       {"secret", "", mrAbort, false, false},
       {"secret", "pastoral", mrOk, true, false},
       {"secret", "tumbleweedfires", mrCancel, true, true},
       {kNone, "tumbleweedfires", mrCancel, true, true},
-      {"", "", mrOk, true, false},                        // an empty first line is no password
+      {"", "", mrOk, true, false},  // an empty first line is no password
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.file ? c.file : "(no file)") + " / " + c.entry);
@@ -125,11 +132,16 @@ TEST(AccessCases, UserPasswordDialogEntries) {
 TEST_F(Access, UserPasswordDialogEnterKeyCancelAndLength) {
   WriteFile("secret\r\n");
   f.FrontendLocked = true;
-  EXPECT_EQ(Modal(*fUserPassword, [] { fUserPassword->meUserPassword.UserType("typed"), fUserPassword->bCancel.UserClick(); }),
+  EXPECT_EQ(Modal(*fUserPassword,
+                  [] {
+                    fUserPassword->meUserPassword.UserType("typed"),
+                        fUserPassword->bCancel.UserClick();
+                  }),
             mrCancel);
   EXPECT_EQ(fUserPassword->meUserPassword.Text(), "");
   EXPECT_TRUE(f.FrontendLocked);
-  EXPECT_EQ(Modal(*fUserPassword, [] { fUserPassword->meUserPassword.UserType("secret\r"); }), mrOk);
+  EXPECT_EQ(Modal(*fUserPassword, [] { fUserPassword->meUserPassword.UserType("secret\r"); }),
+            mrOk);
   EXPECT_FALSE(f.FrontendLocked);
   fUserPassword->meUserPassword.UserType(std::string(25, 'a'));
   EXPECT_EQ(fUserPassword->meUserPassword.Text().size(), 20u);
@@ -138,11 +150,14 @@ TEST_F(Access, UserPasswordDialogEnterKeyCancelAndLength) {
 TEST_F(Access, MenuCommandsOpenTheDialogs) {
   WriteFile("secret\r\n");
   f.FrontendLocked = true;
-  w.hb.After(5, [] { fUserPassword->meUserPassword.UserType("secret"), fUserPassword->bOK.UserClick(); });
+  w.hb.After(
+      5, [] { fUserPassword->meUserPassword.UserType("secret"), fUserPassword->bOK.UserClick(); });
   f.Frm1MMenUnlockFrontendClick();
   EXPECT_FALSE(f.FrontendLocked);
   EXPECT_FALSE(f.SiteModeActive);
-  w.hb.After(5, [] { fUserPassword->meUserPassword.UserType("tumbleweedfires"), fUserPassword->bOK.UserClick(); });
+  w.hb.After(5, [] {
+    fUserPassword->meUserPassword.UserType("tumbleweedfires"), fUserPassword->bOK.UserClick();
+  });
   f.MMenSiteModePswClick();
   EXPECT_TRUE(f.SiteModeActive);
   bool shown = false;
@@ -175,7 +190,8 @@ TEST(AccessCases, CalibrationLockWithTheFactoryPassword) {
     form.bCalbLock.UserClick();
     EXPECT_EQ(CalibLocked, !c.unlocked);
     EXPECT_EQ(fPassword->ePSW.Text(), "");
-    EXPECT_EQ(form.bCalbLock.Caption(), c.unlocked ? "Lock calibration facility !" : "Unlock calibration facility");
+    EXPECT_EQ(form.bCalbLock.Caption(),
+              c.unlocked ? "Lock calibration facility !" : "Unlock calibration facility");
     EXPECT_EQ(form.panelLockCalb.Color(), c.unlocked ? clYellow : clBtnFace);
     if (c.box) {
       ASSERT_EQ(world.hb.boxes.size(), 1u);
@@ -196,7 +212,9 @@ TEST(AccessCases, CalibrationLockWithTheFactoryPassword) {
 
 TEST_F(Access, EditorSetsTheFirstPassword) {
   auto& ed = *fPasswordEdit;
-  EXPECT_EQ(Modal(ed, [&] {
+  EXPECT_EQ(
+      Modal(ed,
+            [&] {
               EXPECT_FALSE(ed.ebClientPassword_2.Visible());
               EXPECT_FALSE(ed.Label2.Visible());
               EXPECT_FALSE(ed.Label3.Visible());
@@ -208,7 +226,7 @@ TEST_F(Access, EditorSetsTheFirstPassword) {
               EXPECT_FALSE(ed.ebClientPassword_2.Visible());  // until the editor is opened again
               ed.Close();
             }),
-            mrCancel);
+      mrCancel);
   EXPECT_EQ(ReadFile(), "first\r\n");
   struct stat st {};
   ASSERT_EQ(::stat(PasswordPath().c_str(), &st), 0);

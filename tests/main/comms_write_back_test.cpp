@@ -24,7 +24,8 @@ TEST(CommsWriteBack, ReadThenWriteLeavesTheRelayAsItWas) {
     ASSERT_EQ(w.f1().cbExtCommsSelProt.ItemIndex(), p);
     const size_t from = w.line.written.size();
     w.f1().bCommSettingsClick();
-    EXPECT_EQ(w.ChainRequests(from), (std::vector<int>{ReqDownloadComm, ReqDownloadCommExtBlock0, ReqDownloadCommExtBlock1}));
+    EXPECT_EQ(w.ChainRequests(from), (std::vector<int>{ReqDownloadComm, ReqDownloadCommExtBlock0,
+                                                       ReqDownloadCommExtBlock1}));
     EXPECT_EQ(relay.Record(RecordId::Comms), recordBefore);
     EXPECT_EQ(relay.CommsBlock, blockBefore);
   }

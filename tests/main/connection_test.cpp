@@ -61,10 +61,13 @@ TEST(Connect, FullReadOrderForEachRevisionClass) {
     std::vector<int> requests;
     std::vector<State> states;
   };
-  const std::vector<State> common = {
-      {"Uploading device ID", 0, 9},   {"Uploading settings", 1, 9},   {"Uploading calibration", 2, 9},
-      {"Uploading external module", 3, 9}, {"Uploading description", 4, 9}, {"Uploading logic", 5, 9},
-      {"Uploading starter configuration", 6, 9}};
+  const std::vector<State> common = {{"Uploading device ID", 0, 9},
+                                     {"Uploading settings", 1, 9},
+                                     {"Uploading calibration", 2, 9},
+                                     {"Uploading external module", 3, 9},
+                                     {"Uploading description", 4, 9},
+                                     {"Uploading logic", 5, 9},
+                                     {"Uploading starter configuration", 6, 9}};
   auto with = [&](std::vector<State> tail) {
     std::vector<State> s = common;
     s.insert(s.end(), tail.begin(), tail.end());
@@ -72,16 +75,24 @@ TEST(Connect, FullReadOrderForEachRevisionClass) {
   };
   const Case cases[] = {
       // Below "Rev 3a": no Bluetooth settings; the step completes in the tick that arms it.
-      {"2f", {3, 4, 6, 8, 9, 11, 12, 13},
+      {"2f",
+       {3, 4, 6, 8, 9, 11, 12, 13},
        with({{"Uploading communication", 7, 9}, {"Uploading complete", 9, 9}})},
       // "Rev 00" (no revision known): read without Bluetooth rather than wait for it.
-      {"00", {3, 4, 6, 8, 9, 11, 12, 13},
+      {"00",
+       {3, 4, 6, 8, 9, 11, 12, 13},
        with({{"Uploading communication", 7, 9}, {"Uploading complete", 9, 9}})},
-      {"3a", {3, 4, 6, 8, 9, 11, 12, 13, 10},
-       with({{"Uploading communication", 7, 9}, {"Uploading Bluetooth", 8, 9}, {"Uploading complete", 9, 9}})},
-      {"4e", {3, 4, 6, 8, 9, 11, 12, 13, 39, 40, 10},
-       with({{"Uploading communication block 0", 7, 9}, {"Uploading communication block 1", 7, 9},
-             {"Uploading communication block 2", 7, 9}, {"Uploading Bluetooth", 8, 9},
+      {"3a",
+       {3, 4, 6, 8, 9, 11, 12, 13, 10},
+       with({{"Uploading communication", 7, 9},
+             {"Uploading Bluetooth", 8, 9},
+             {"Uploading complete", 9, 9}})},
+      {"4e",
+       {3, 4, 6, 8, 9, 11, 12, 13, 39, 40, 10},
+       with({{"Uploading communication block 0", 7, 9},
+             {"Uploading communication block 1", 7, 9},
+             {"Uploading communication block 2", 7, 9},
+             {"Uploading Bluetooth", 8, 9},
              {"Uploading complete", 9, 9}})},
   };
   for (const Case& c : cases) {
@@ -133,7 +144,14 @@ TEST(Connect, ClosingTheProgramSaysGoodbyeOnlyWhileConnected) {
 
 // Every way the port closes leaves the same state behind, at once.
 TEST(Disconnect, EveryWayLeavesTheSameState) {
-  enum class Way { Command, Watchdog, Product, FailedWrite, CommandAndFailures, FailedWriteAndClose };
+  enum class Way {
+    Command,
+    Watchdog,
+    Product,
+    FailedWrite,
+    CommandAndFailures,
+    FailedWriteAndClose
+  };
   struct Case {
     const char* name;
     Way way;
@@ -162,10 +180,18 @@ TEST(Disconnect, EveryWayLeavesTheSameState) {
     w.model().Misbehave.RefusedCharAnswers = 1000000;
     w.hb.After(300, [&] {
       switch (c.way) {
-        case Way::Command: f.Connect1Click(); break;
-        case Way::Watchdog: w.model().Misbehave.Silent = true; break;
-        case Way::Product: f.LabelProdID.SetCaption("5"); break;
-        case Way::FailedWrite: w.line.FailWrites = true; break;
+        case Way::Command:
+          f.Connect1Click();
+          break;
+        case Way::Watchdog:
+          w.model().Misbehave.Silent = true;
+          break;
+        case Way::Product:
+          f.LabelProdID.SetCaption("5");
+          break;
+        case Way::FailedWrite:
+          w.line.FailWrites = true;
+          break;
         case Way::CommandAndFailures:
           w.line.FailWrites = true;
           w.line.FailClose = true;

@@ -43,19 +43,87 @@ TEST_F(FaultPageTest, RecordsReachTheGridAndTheExport) {
   };
   const Case cases[] = {
       // Flags A bit 0 and B bit 2: the later bit names the fault.
-      {"*F" "007" "000" "023" "005" "009" "007" "030" "001" "004" "000" "000" "01234" "030" "00380" "012" "#", 7,
+      {"*F"
+       "007"
+       "000"
+       "023"
+       "005"
+       "009"
+       "007"
+       "030"
+       "001"
+       "004"
+       "000"
+       "000"
+       "01234"
+       "030"
+       "00380"
+       "012"
+       "#",
+       7,
        {"  7", "Actual", "2023/05/09", "07h30", " Voltage Symmetry", "1234", "120", "380", "120ms"},
        "  7\t Actual\t 2023/05/09  \t 07h30\t  Voltage Symmetry\t1234\t120\t380"},
       // C bit 7 has no text: an empty description, the rest written; run hours taken as 16 bits.
-      {"*F" "012" "003" "024" "012" "031" "023" "059" "000" "000" "128" "000" "70000" "999" "00000" "000" "#", 12,
+      {"*F"
+       "012"
+       "003"
+       "024"
+       "012"
+       "031"
+       "023"
+       "059"
+       "000"
+       "000"
+       "128"
+       "000"
+       "70000"
+       "999"
+       "00000"
+       "000"
+       "#",
+       12,
        {"  12", "Simulation", "2024/12/31", "23h59", "", "4464", "3996", "0", "0ms"},
        "  12\t Simulation\t 2024/12/31  \t 23h59\t \t4464\t3996\t0"},
       // D bit 3 after A bit 7; a status outside 0..3 has no text.
-      {"*F" "035" "004" "001" "001" "001" "000" "000" "128" "000" "000" "008" "00010" "025" "00415" "100" "#", 35,
+      {"*F"
+       "035"
+       "004"
+       "001"
+       "001"
+       "001"
+       "000"
+       "000"
+       "128"
+       "000"
+       "000"
+       "008"
+       "00010"
+       "025"
+       "00415"
+       "100"
+       "#",
+       35,
        {"  35", "", "2001/01/01", "00h00", " RTD 4 temperature", "10", "100", "415", "1000ms"},
        "  35\t \t 2001/01/01  \t 00h00\t  RTD 4 temperature\t10\t100\t415"},
       // No flag set: the number, and nothing else, in its row.
-      {"*F" "020" "000" "023" "005" "009" "007" "030" "000" "000" "000" "000" "01234" "030" "00380" "012" "#", 20,
+      {"*F"
+       "020"
+       "000"
+       "023"
+       "005"
+       "009"
+       "007"
+       "030"
+       "000"
+       "000"
+       "000"
+       "000"
+       "01234"
+       "030"
+       "00380"
+       "012"
+       "#",
+       20,
        {"  20", "", "", "", "", "", "", "", ""},
        "  20\t \t   \t \t \t\t\t"},
   };
@@ -65,7 +133,8 @@ TEST_F(FaultPageTest, RecordsReachTheGridAndTheExport) {
   ASSERT_GE(lines.size(), 67u);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.record);
-    for (int col = 0; col < 9; ++col) EXPECT_EQ(f.sgFaultHist.Cell(col, c.row), c.cells[static_cast<size_t>(col)]);
+    for (int col = 0; col < 9; ++col)
+      EXPECT_EQ(f.sgFaultHist.Cell(col, c.row), c.cells[static_cast<size_t>(col)]);
     EXPECT_EQ(lines[static_cast<size_t>(kFirstRecordLine + c.row - 1)], c.line);
   }
   // Rows without a record, and the 25 lines past the grid's last row, are empty cells.
@@ -101,10 +170,14 @@ TEST_F(FaultPageTest, ExportHeadSummaryAndCheckList) {
 
   std::vector<std::string> lines = Export();
   ASSERT_EQ(lines.size(), 104u);
-  const std::vector<std::string> head = {
-      "FAULT RECORDS : \tBrakmor VUMA", "===============", "Drive ID .... : \tPUMP_07",
-      "Drive Name .. : \tMain water pump", "Serial Number : \t00012345", " ",
-      " Rec Nr \t Status \t Date       \t Time   \t Description of Fault \t Run Hours \t Imax  % \t Vmin "};
+  const std::vector<std::string> head = {"FAULT RECORDS : \tBrakmor VUMA",
+                                         "===============",
+                                         "Drive ID .... : \tPUMP_07",
+                                         "Drive Name .. : \tMain water pump",
+                                         "Serial Number : \t00012345",
+                                         " ",
+                                         " Rec Nr \t Status \t Date       \t Time   \t Description "
+                                         "of Fault \t Run Hours \t Imax  % \t Vmin "};
   EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 7), head);
   const std::vector<std::string> tail = {
       " ",
@@ -154,7 +227,8 @@ TEST_F(FaultPageTest, ExportHeadSummaryAndCheckList) {
   lines = Export();
   ASSERT_EQ(lines.size(), 103u);
   EXPECT_EQ(lines[80], "Earth Leak Mode Selector : \tInv.Def.Min.Time");
-  for (size_t i = 83; i < 103; ++i) EXPECT_EQ(lines[i].substr(lines[i].size() - 3), i == 93 ? "[x]" : "[ ]") << lines[i];
+  for (size_t i = 83; i < 103; ++i)
+    EXPECT_EQ(lines[i].substr(lines[i].size() - 3), i == 93 ? "[x]" : "[ ]") << lines[i];
 }
 
 TEST_F(FaultPageTest, NothingWrittenWhenDisconnectedOrCancelled) {
@@ -187,13 +261,30 @@ TEST_F(FaultPageTest, FailedSaveReportsAndLeavesNoFile) {
 
 // A new read empties rows 1 to 35 first, so no record of the relay read before stays behind.
 TEST_F(FaultPageTest, UpdateEmptiesTheGridAndAsksForTheFirstRecord) {
-  ASSERT_EQ(w.f2().PackFaultData("*F" "005" "000" "023" "005" "009" "007" "030" "001" "000" "000" "000"
-                                 "01234" "030" "00380" "012" "#"), 1);
+  ASSERT_EQ(w.f2().PackFaultData("*F"
+                                 "005"
+                                 "000"
+                                 "023"
+                                 "005"
+                                 "009"
+                                 "007"
+                                 "030"
+                                 "001"
+                                 "000"
+                                 "000"
+                                 "000"
+                                 "01234"
+                                 "030"
+                                 "00380"
+                                 "012"
+                                 "#"),
+            1);
   f.sgFaultHist.SetCell(8, 35, "10ms");
   w.OpenIdle();
   f.bFaultUpDate.UserClick();
   for (int row = 1; row <= 35; ++row)
-    for (int col = 0; col < 9; ++col) EXPECT_EQ(f.sgFaultHist.Cell(col, row), "") << col << "," << row;
+    for (int col = 0; col < 9; ++col)
+      EXPECT_EQ(f.sgFaultHist.Cell(col, row), "") << col << "," << row;
   EXPECT_EQ(f.sgFaultHist.Cell(4, 0), " Fault Description");
   EXPECT_EQ(w.Queue().back(), wire::ReqFirstFault);
 }
@@ -209,7 +300,8 @@ TEST(FaultPageRelay, ReadThenExport) {
   ASSERT_TRUE(w.hb.RunUntil([&] { return f.sgFaultHist.Cell(0, 1) == "  1"; }, 20000));
   w.hb.RunFor(1000);
   EXPECT_EQ(w.CountWritten("*?>#*?F#*?<#"), 1);  // one full pass: no restart
-  for (int row = 1; row <= 35; ++row) EXPECT_EQ(f.sgFaultHist.Cell(0, row), "  " + std::to_string(row));
+  for (int row = 1; row <= 35; ++row)
+    EXPECT_EQ(f.sgFaultHist.Cell(0, row), "  " + std::to_string(row));
   const std::string path = MapPath("c:\\relay_faults.xls");
   w.hb.dialogAnswers.push_back(path);
   f.bSaveFaultRecs.UserClick();
@@ -219,5 +311,6 @@ TEST(FaultPageRelay, ReadThenExport) {
   EXPECT_EQ(lines[2], "Drive ID .... : \tDRIVE 07");
   EXPECT_EQ(lines[3], "Drive Name .. : \tTest motor 7");
   EXPECT_EQ(lines[4], "Serial Number : \t01234567");
-  EXPECT_EQ(lines[kFirstRecordLine + 34], "  35\t Actual\t 2024/12/08  \t 11h35\t  Single Phasing\t135\t120\t380");
+  EXPECT_EQ(lines[kFirstRecordLine + 34],
+            "  35\t Actual\t 2024/12/08  \t 11h35\t  Single Phasing\t135\t120\t380");
 }

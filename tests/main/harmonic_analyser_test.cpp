@@ -17,8 +17,8 @@ SpectrumSamples Wave(double dc, double a1, double a3, double a5) {
   SpectrumSamples s{};
   for (int n = 0; n < kSpectrumSamples; ++n) {
     const double x = 2 * M_PI * n / kSpectrumSamples;
-    s[static_cast<size_t>(n)] =
-        static_cast<int32_t>(std::lround(dc + a1 * std::cos(x) + a3 * std::cos(3 * x) + a5 * std::cos(5 * x)));
+    s[static_cast<size_t>(n)] = static_cast<int32_t>(
+        std::lround(dc + a1 * std::cos(x) + a3 * std::cos(3 * x) + a5 * std::cos(5 * x)));
   }
   return s;
 }
@@ -37,8 +37,13 @@ TEST(SpectrumTransform, KnownSampleSets) {
   };
   const Case cases[] = {
       {"pure fundamental", Wave(0, 10000, 0, 0), {0, 20000, 0, 0, 0, 0, 0, 0, 0, 0}, 0, 0},
-      // sqrt(6000^2 + 2000^2) = 6324.56; against 20000 and against sqrt(20000^2 + 6000^2 + 2000^2) = 20976.18
-      {"fundamental, 3rd and 5th", Wave(0, 10000, 3000, 1000), {0, 20000, 0, 6000, 0, 2000, 0, 0, 0, 0}, 31.6228, 30.1511},
+      // sqrt(6000^2 + 2000^2) = 6324.56; against 20000 and against sqrt(20000^2 + 6000^2 + 2000^2)
+      // = 20976.18
+      {"fundamental, 3rd and 5th",
+       Wave(0, 10000, 3000, 1000),
+       {0, 20000, 0, 6000, 0, 2000, 0, 0, 0, 0},
+       31.6228,
+       30.1511},
       {"DC offset", Wave(500, 10000, 0, 0), {2000, 20000, 0, 0, 0, 0, 0, 0, 0, 0}, 0, 0},
       // As large a direct component as samples around 512 carry: its trace in the harmonics
       // (the step angle is rounded) makes no figure.
@@ -49,7 +54,8 @@ TEST(SpectrumTransform, KnownSampleSets) {
     SCOPED_TRACE(c.name);
     const HarmonicLevels r = AnalyseHarmonics(c.samples, 1);
     ASSERT_TRUE(r.Level);
-    for (int h = 0; h < 10; ++h) EXPECT_NEAR(static_cast<double>((*r.Level)[h]), c.levels[h], 2.0) << "f" << h;
+    for (int h = 0; h < 10; ++h)
+      EXPECT_NEAR(static_cast<double>((*r.Level)[h]), c.levels[h], 2.0) << "f" << h;
     if (c.thd < 0) {
       EXPECT_FALSE(r.Thd);
       EXPECT_FALSE(r.ThdSum);
@@ -70,9 +76,11 @@ TEST(SpectrumTransform, KnownSampleSets) {
 }
 
 TEST(SpectrumTransform, LevelText) {
-  const std::pair<long double, const char*> cases[] = {
-      {99.0L, "99"}, {0.44L, "0.4"}, {0.25L, "0.2"}, {0.35L, "0.4"}, {102.34L, "102.3"}, {0.04L, "0"}};
-  for (const auto& [v, text] : cases) EXPECT_EQ(HarmonicLevelText(v), text) << static_cast<double>(v);
+  const std::pair<long double, const char*> cases[] = {{99.0L, "99"},      {0.44L, "0.4"},
+                                                       {0.25L, "0.2"},     {0.35L, "0.4"},
+                                                       {102.34L, "102.3"}, {0.04L, "0"}};
+  for (const auto& [v, text] : cases)
+    EXPECT_EQ(HarmonicLevelText(v), text) << static_cast<double>(v);
 }
 
 namespace {
@@ -146,7 +154,8 @@ TEST_F(SpectrumPage, RunningMotorSamplesAndStaleSamples) {
   for (int n = 0; n < 20; ++n) raw[static_cast<size_t>(n)] = n < 10 ? 562 : 482;
   f.Current = raw;
   Tick();
-  const std::vector<std::string> expected = {"40", "102.3", "0", "35.2", "0", "22.6", "0", "18", "0", "16.2"};
+  const std::vector<std::string> expected = {"40",   "102.3", "0",  "35.2", "0",
+                                             "22.6", "0",     "18", "0",    "16.2"};
   EXPECT_EQ(Column(), expected);
   EXPECT_NEAR(f.iAdTHD.Value(), 47.28, 0.01);
   EXPECT_NEAR(f.iAdTHD_sum.Value(), 42.75, 0.01);

@@ -78,15 +78,19 @@ TEST(PageRefreshFailSafe, BoxFollowsChangesOfTheRelay1Choice) {
   };
   auto tick = [](RefreshWorld& t) { t.Tick(); };
   const Case cases[] = {
-      {"no selection: nothing", [&](RefreshWorld& t) { t.f.cbFailSave_Sel.UserClick(), tick(t); }, true, true,
-       "016"},
-      {"first choice item 0 leaves it unchecked", [&](RefreshWorld& t) { t.f.rgMTR_Select.UserPick(0), tick(t); },
-       true, false, "000"},
+      {"no selection: nothing", [&](RefreshWorld& t) { t.f.cbFailSave_Sel.UserClick(), tick(t); },
+       true, true, "016"},
+      {"first choice item 0 leaves it unchecked",
+       [&](RefreshWorld& t) { t.f.rgMTR_Select.UserPick(0), tick(t); }, true, false, "000"},
       {"item 1 disables, unchecks and clears the bit",
-       [&](RefreshWorld& t) { t.f.cbFailSave_Sel.UserClick(), t.f.rgMTR_Select.UserPick(1), tick(t); }, false,
-       false, "000"},
+       [&](RefreshWorld& t) {
+         t.f.cbFailSave_Sel.UserClick(), t.f.rgMTR_Select.UserPick(1), tick(t);
+       },
+       false, false, "000"},
       {"item 1 then item 0 enables, checks and sets the bit",
-       [&](RefreshWorld& t) { t.f.rgMTR_Select.UserPick(1), tick(t), t.f.rgMTR_Select.UserPick(0), tick(t); },
+       [&](RefreshWorld& t) {
+         t.f.rgMTR_Select.UserPick(1), tick(t), t.f.rgMTR_Select.UserPick(0), tick(t);
+       },
        true, true, "016"},
       {"the user may uncheck while item 0 stays",
        [&](RefreshWorld& t) {
@@ -97,10 +101,14 @@ TEST(PageRefreshFailSafe, BoxFollowsChangesOfTheRelay1Choice) {
       {"a read of item 1 with the bit while enabled: off at the next tick",
        [&](RefreshWorld& t) { t.ReadSettings(0x10, 0x10), tick(t); }, false, false, "000"},
       {"a read of item 1 with the bit while disabled: kept",
-       [&](RefreshWorld& t) { t.f.rgMTR_Select.UserPick(1), tick(t), t.ReadSettings(0x10, 0x10), tick(t); },
+       [&](RefreshWorld& t) {
+         t.f.rgMTR_Select.UserPick(1), tick(t), t.ReadSettings(0x10, 0x10), tick(t);
+       },
        false, true, "016"},
       {"a read of item 0 without the bit while disabled: on again",
-       [&](RefreshWorld& t) { t.f.rgMTR_Select.UserPick(1), tick(t), t.ReadSettings(0x00, 0x00), tick(t); },
+       [&](RefreshWorld& t) {
+         t.f.rgMTR_Select.UserPick(1), tick(t), t.ReadSettings(0x00, 0x00), tick(t);
+       },
        true, true, "016"},
   };
   for (const Case& c : cases) {
@@ -131,7 +139,8 @@ TEST_F(PageRefreshTest, ExpansionPanelsFollowBit5OfTheRelaysControlByteCOnTheirO
   w.OpenIdle();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    for (TPanel* p : {&f.pExpF_Inputs, &f.pExpRelays, &f.pExpRelayCoils, &f.pExpDF_Inputs}) p->SetVisible(true);
+    for (TPanel* p : {&f.pExpF_Inputs, &f.pExpRelays, &f.pExpRelayCoils, &f.pExpDF_Inputs})
+      p->SetVisible(true);
     f.ActControl_C = c.controlC;
     Show(f.*c.page);
     Tick();
@@ -180,7 +189,8 @@ TEST_F(PageRefreshTest, LocationSwitchFollowsTheSelectorOnTheStarterPage) {
 }
 
 TEST_F(PageRefreshTest, ThermalGaugeOnTheTestPageRoundsHalvesToEven) {
-  const std::pair<double, const char*> cases[] = {{72.5, "72%"}, {73.5, "74%"}, {72.4, "72%"}, {0, "0%"}, {100, "100%"}};
+  const std::pair<double, const char*> cases[] = {
+      {72.5, "72%"}, {73.5, "74%"}, {72.4, "72%"}, {0, "0%"}, {100, "100%"}};
   w.OpenIdle();
   Show(f.tsTest);
   for (const auto& [pos, shown] : cases) {
@@ -200,7 +210,14 @@ TEST_F(PageRefreshTest, TestPageLampsAndTheirFlags) {
     bool inService, alarm, trip;
   };
   const Case cases[] = {
-      {"in service, voltages present: no alarm", 0x01, 0x01, 0x00, {0, 0, 0, 0}, true, false, false},
+      {"in service, voltages present: no alarm",
+       0x01,
+       0x01,
+       0x00,
+       {0, 0, 0, 0},
+       true,
+       false,
+       false},
       {"bit 1 of B is an alarm", 0x01, 0x02, 0x00, {0, 0, 0, 0}, true, true, false},
       {"bit 7 of A", 0x80, 0x00, 0x00, {0, 0, 0, 0}, false, true, false},
       {"bit 0 of C", 0x00, 0x00, 0x01, {0, 0, 0, 0}, false, true, false},
@@ -213,7 +230,8 @@ TEST_F(PageRefreshTest, TestPageLampsAndTheirFlags) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     f.ActAlarmF_A = c.a, f.ActAlarmF_B = c.b, f.ActAlarmF_C = c.c;
-    f.ActTripF_A = c.trips[0], f.ActTripF_B = c.trips[1], f.ActTripF_C = c.trips[2], f.ActTripF_D = c.trips[3];
+    f.ActTripF_A = c.trips[0], f.ActTripF_B = c.trips[1], f.ActTripF_C = c.trips[2],
+    f.ActTripF_D = c.trips[3];
     Tick();
     EXPECT_EQ(f.iLedCurrentStatus.Active(), c.inService);
     EXPECT_EQ(f.iLedAlarm.Active(), c.alarm);

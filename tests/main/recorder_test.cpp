@@ -24,14 +24,18 @@ TEST(Recorder, ChannelTitlesInTheirPlaces) {
   RecorderWorld r;
   ASSERT_EQ(r.plot.ChannelCount(), 120);
   const std::pair<int, const char*> titles[] = {
-      {0, "V_red"},         {3, "ThermalCap"},  {8, "EL Level"},       {9, "DF_01"},      {23, "DF_15"},
-      {24, "Relay 1"},      {31, "Relay 8"},    {32, "PLC Bit 01"},    {47, "PLC Bit 16"}, {48, "Cntr A Count"},
-      {55, "Tmr B Pulse Out"}, {61, "LF 6"},    {62, "Latch A"},       {63, "Latch B"},   {65, "Emg Stop"},
-      {67, "Comp"},         {68, "OC_AF"},      {83, "HighFreq_TF"},   {84, "PhaseRot_TF"}, {85, "StartperHr_TF"},
-      {86, "ShortCirc_AF"}, {109, "T4_TF"},     {110, "EStop_TF"},     {114, "Start_FeedbackFlt"},
+      {0, "V_red"},         {3, "ThermalCap"},       {8, "EL Level"},
+      {9, "DF_01"},         {23, "DF_15"},           {24, "Relay 1"},
+      {31, "Relay 8"},      {32, "PLC Bit 01"},      {47, "PLC Bit 16"},
+      {48, "Cntr A Count"}, {55, "Tmr B Pulse Out"}, {61, "LF 6"},
+      {62, "Latch A"},      {63, "Latch B"},         {65, "Emg Stop"},
+      {67, "Comp"},         {68, "OC_AF"},           {83, "HighFreq_TF"},
+      {84, "PhaseRot_TF"},  {85, "StartperHr_TF"},   {86, "ShortCirc_AF"},
+      {109, "T4_TF"},       {110, "EStop_TF"},       {114, "Start_FeedbackFlt"},
       {115, "Frequency"},   {119, "RTD4"},
   };
-  for (const auto& [channel, title] : titles) EXPECT_EQ(r.plot.GetChannel(channel).Title, title) << channel;
+  for (const auto& [channel, title] : titles)
+    EXPECT_EQ(r.plot.GetChannel(channel).Title, title) << channel;
   EXPECT_EQ(r.plot.RingSize, 3000u);
   EXPECT_EQ(r.plot.XLabelFormat, "hh:nn:ss");
   EXPECT_DOUBLE_EQ(r.plot.XSpan * 86400, 60);
@@ -78,13 +82,14 @@ TEST(Recorder, OneSampleReadsEachKindOfSource) {
   f.iLedLimStartsPerHr_tf.SetActive(true);
   f.iLedFeedBack_tf.SetActive(true);
   // PLC bit n is column 16 - n of row 1; only a first character "1" counts.
-  const std::pair<int, const char*> plc[] = {{15, "1"}, {14, "10"}, {13, "0"}, {12, ""}, {11, " 1"}, {0, "1"}};
+  const std::pair<int, const char*> plc[] = {{15, "1"}, {14, "10"}, {13, "0"},
+                                             {12, ""},  {11, " 1"}, {0, "1"}};
   for (const auto& [col, text] : plc) f.sgPLC_inputs.SetCell(col, 1, text);
   r.Tick();
   r.Tick();
   const std::pair<int, double> expected[] = {
-      {0, 230}, {1, 0},  {3, 45},  {8, 1200}, {50, 17}, {115, 50}, {116, 0}, {119, -12},
-      {11, 1},  {10, 0}, {29, 1},  {28, 0},   {62, 1},  {63, 1},   {69, 1},  {68, 0},
+      {0, 230}, {1, 0},   {3, 45}, {8, 1200}, {50, 17}, {115, 50}, {116, 0}, {119, -12},
+      {11, 1},  {10, 0},  {29, 1}, {28, 0},   {62, 1},  {63, 1},   {69, 1},  {68, 0},
       {85, 1},  {114, 1}, {32, 1}, {33, 1},   {34, 0},  {35, 0},   {36, 0},  {47, 1},
   };
   for (const auto& [channel, value] : expected) {
@@ -96,9 +101,9 @@ TEST(Recorder, OneSampleReadsEachKindOfSource) {
 TEST(Recorder, ABoxWithoutANumberSkipsTheSampleAndTheLaterGroups) {
   RecorderWorld r;
   r.Tick();
-  r.f.mbActCntA.SetText("12a");  // read in the counters group
-  r.f.cb_RecDF_InpVis.SetChecked(true);   // a group before it
-  r.f.cb_RecAFVis.SetChecked(true);       // a group after it
+  r.f.mbActCntA.SetText("12a");          // read in the counters group
+  r.f.cb_RecDF_InpVis.SetChecked(true);  // a group before it
+  r.f.cb_RecAFVis.SetChecked(true);      // a group after it
   r.Tick();
   EXPECT_EQ(r.Points(0), 0u);
   EXPECT_TRUE(r.plot.GetChannel(9).Visible);
@@ -124,12 +129,18 @@ TEST(Recorder, EachCheckBoxShowsAndHidesItsGroup) {
     return v;
   };
   const Case cases[] = {
-      {&TForm1::cb_RecDF_InpVis, range(9, 15)},   {&TForm1::cb_RecExtDF_InpVis, range(16, 23)},
-      {&TForm1::cb_RecRelVis, range(24, 27)},     {&TForm1::cb_RecExtRelVis, range(28, 31)},
-      {&TForm1::cb_RecPLC_InpVis, range(32, 47)}, {&TForm1::cb_RecCntrVis, range(48, 51)},
-      {&TForm1::cb_RecTmrVis, range(52, 55)},     {&TForm1::cb_RecLF_Vis, range(56, 61)},
-      {&TForm1::cb_RecLatchVis, range(62, 63)},   {&TForm1::cb_RecOtherVis, range(64, 67)},
-      {&TForm1::cb_RecAFVis, alarms},             {&TForm1::cb_RecTFVis, trips},
+      {&TForm1::cb_RecDF_InpVis, range(9, 15)},
+      {&TForm1::cb_RecExtDF_InpVis, range(16, 23)},
+      {&TForm1::cb_RecRelVis, range(24, 27)},
+      {&TForm1::cb_RecExtRelVis, range(28, 31)},
+      {&TForm1::cb_RecPLC_InpVis, range(32, 47)},
+      {&TForm1::cb_RecCntrVis, range(48, 51)},
+      {&TForm1::cb_RecTmrVis, range(52, 55)},
+      {&TForm1::cb_RecLF_Vis, range(56, 61)},
+      {&TForm1::cb_RecLatchVis, range(62, 63)},
+      {&TForm1::cb_RecOtherVis, range(64, 67)},
+      {&TForm1::cb_RecAFVis, alarms},
+      {&TForm1::cb_RecTFVis, trips},
       {&TForm1::cb_RecRTDVis, range(116, 119)},
   };
   EXPECT_EQ(alarms.size(), 20u);

@@ -26,15 +26,36 @@ TEST(Sequencer, PollsByPageAndMode) {
   };
   const Case cases[] = {
       {.name = "plain", .revision = "Rev 3b", .polls = {1, 2, 5, 7, 14}},
-      {.name = "clock page editing", .revision = "Rev 3b", .clockEdit = true, .polls = {1, 2, 7, 14}},
-      {.name = "statistics editing", .revision = "Rev 3b", .statsEdit = true, .polls = {1, 2, 5, 14}},
+      {.name = "clock page editing",
+       .revision = "Rev 3b",
+       .clockEdit = true,
+       .polls = {1, 2, 7, 14}},
+      {.name = "statistics editing",
+       .revision = "Rev 3b",
+       .statsEdit = true,
+       .polls = {1, 2, 5, 14}},
       {.name = "extended", .revision = "Rev 4e", .polls = {1, 2, 5, 7, 41}},
       {.name = "extended, CANbus", .revision = "Rev 4e", .protocol = 3, .polls = {1, 2, 5, 7, 14}},
       {.name = "Rev 00 is not extended", .revision = "Rev 00", .polls = {1, 2, 5, 7, 14}},
-      {.name = "spectrum, white phase", .revision = "Rev 3b", .spectrum = true, .phase = 1, .polls = {1, 2, 5, 7, 14, 19}},
-      {.name = "spectrum, blue phase", .revision = "Rev 3b", .spectrum = true, .phase = 2, .polls = {1, 2, 5, 7, 14, 20}},
-      {.name = "spectrum, no phase", .revision = "Rev 3b", .spectrum = true, .phase = -1, .polls = {1, 2, 5, 7, 14}},
-      {.name = "simulating", .revision = "Rev 3b", .simulating = true, .polls = {1, 2, 5, 7, 14, 32}},
+      {.name = "spectrum, white phase",
+       .revision = "Rev 3b",
+       .spectrum = true,
+       .phase = 1,
+       .polls = {1, 2, 5, 7, 14, 19}},
+      {.name = "spectrum, blue phase",
+       .revision = "Rev 3b",
+       .spectrum = true,
+       .phase = 2,
+       .polls = {1, 2, 5, 7, 14, 20}},
+      {.name = "spectrum, no phase",
+       .revision = "Rev 3b",
+       .spectrum = true,
+       .phase = -1,
+       .polls = {1, 2, 5, 7, 14}},
+      {.name = "simulating",
+       .revision = "Rev 3b",
+       .simulating = true,
+       .polls = {1, 2, 5, 7, 14, 32}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -54,18 +75,36 @@ TEST(Sequencer, PollsByPageAndMode) {
 }
 
 TEST(Sequencer, GatesTheRelayButtons) {
-  const std::vector<std::string> unlocked = {
-      "SButWriteSetToRelay", "bTC_ResetAct", "bTxSettings", "bTxLogicControl", "bTxStarterConfigToRL", "pbUserName",
-      "bTxStatistics", "bCommSettings", "Button1", "Button5", "bFaultHistClr", "bThermalCapReset",
-      "btTxBluetooth"};
+  const std::vector<std::string> unlocked = {"SButWriteSetToRelay",
+                                             "bTC_ResetAct",
+                                             "bTxSettings",
+                                             "bTxLogicControl",
+                                             "bTxStarterConfigToRL",
+                                             "pbUserName",
+                                             "bTxStatistics",
+                                             "bCommSettings",
+                                             "Button1",
+                                             "Button5",
+                                             "bFaultHistClr",
+                                             "bThermalCapReset",
+                                             "btTxBluetooth"};
   const std::vector<std::string> calibration = {"bTxCalibration", "bRelayID", "bClrEventRecs"};
-  const std::vector<std::string> always = {
-      "bRelayResetAct", "bResetRelay", "bReadSetFromRelay", "bRxControlLogic", "bRxStarterConfigFromRL", "bRTC_Setting",
-      "bFaultUpDate", "bSimTestStart", "Button6", "bRxCalibration", "bCalbLock", "bRxRelayID"};
+  const std::vector<std::string> always = {"bRelayResetAct",
+                                           "bResetRelay",
+                                           "bReadSetFromRelay",
+                                           "bRxControlLogic",
+                                           "bRxStarterConfigFromRL",
+                                           "bRTC_Setting",
+                                           "bFaultUpDate",
+                                           "bSimTestStart",
+                                           "Button6",
+                                           "bRxCalibration",
+                                           "bCalbLock",
+                                           "bRxRelayID"};
   const std::vector<std::string> eventIdle = {"bEventRecDownLoad", "bQuickEventUpload"};
   const std::vector<std::string> eventRunning = {"bStopEventDownLoad"};
-  const std::vector<std::string> neverTouched = {"Button2", "btRxBluetooth",
-                                                 "btRxUserName", "btRxCommsData", "SButOpenFile", "SButSaveToFile",
+  const std::vector<std::string> neverTouched = {"Button2",       "btRxBluetooth", "btRxUserName",
+                                                 "btRxCommsData", "SButOpenFile",  "SButSaveToFile",
                                                  "SButPrintSet"};
   struct Case {
     const char* name;
@@ -140,17 +179,22 @@ TEST(SequencerPageWrites, ClockThenStatisticsReachTheRelay) {
   f.seYear.SetValue(2031);
   f.seMonth.SetValue(7);
   f.seDate.SetValue(4);
-  w.hb.After(8000, [] { if (FrmProgress->Visible()) FrmProgress->ProgButButton.UserClick(); });
+  w.hb.After(8000, [] {
+    if (FrmProgress->Visible()) FrmProgress->ProgButButton.UserClick();
+  });
   f.bRTC_Setting.UserClick();
   EXPECT_EQ(f.bRTC_Setting.Caption(), "Set the real time clock");
-  EXPECT_EQ((std::array<int, 3>{w.relay->Model.Clock[0], w.relay->Model.Clock[1], w.relay->Model.Clock[2]}),
+  EXPECT_EQ((std::array<int, 3>{w.relay->Model.Clock[0], w.relay->Model.Clock[1],
+                                w.relay->Model.Clock[2]}),
             (std::array<int, 3>{31, 7, 4}));
 
   f.PageControl1.SetActivePage(&f.tsStatistics);
   f.bTxStatistics.UserClick();
   w.hb.RunFor(500);
   f.ebTripCntr.UserType("0");
-  w.hb.After(8000, [] { if (FrmProgress->Visible()) FrmProgress->ProgButButton.UserClick(); });
+  w.hb.After(8000, [] {
+    if (FrmProgress->Visible()) FrmProgress->ProgButButton.UserClick();
+  });
   f.bTxStatistics.UserClick();
   EXPECT_EQ(w.relay->Model.Field(wire::RecordId::Statistics, 2), "00000");
   EXPECT_EQ(f.bTxStatistics.Caption(), "Change relay settings");

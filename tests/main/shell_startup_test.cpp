@@ -102,16 +102,17 @@ TEST(ShellStartUp, MenuToolBarAndStatusBar) {
   // The file menu in order, with its separators.
   std::vector<std::string> file;
   for (TControl* c : f.File1.Children()) file.push_back(c->Caption());
-  EXPECT_EQ(file, (std::vector<std::string>{"Open disc file to read settings", "Save settings in disc file",
-                                             "Verify relay setting with file setting", "-", "User password setup",
-                                             "Unlock Frontend", "Site Mode", "-", "Printer setup",
-                                             "Print calibration and settings", "-", "E&xit"}));
+  EXPECT_EQ(file, (std::vector<std::string>{
+                      "Open disc file to read settings", "Save settings in disc file",
+                      "Verify relay setting with file setting", "-", "User password setup",
+                      "Unlock Frontend", "Site Mode", "-", "Printer setup",
+                      "Print calibration and settings", "-", "E&xit"}));
 
   std::vector<std::string> tools;
   for (TControl* c : f.ToolBar1.Children()) tools.push_back(c->Name() + (c->Enabled() ? "+" : "-"));
-  EXPECT_EQ(tools, (std::vector<std::string>{"SButOpenFile+", "SButSaveToFile+", "SButPrintSet+", "SButComSetup+",
-                                              "SBOpenComPort+", "SButClosePort-", "SButReadSetFrmRelay-",
-                                              "SButWriteSetToRelay-"}));
+  EXPECT_EQ(tools, (std::vector<std::string>{"SButOpenFile+", "SButSaveToFile+", "SButPrintSet+",
+                                             "SButComSetup+", "SBOpenComPort+", "SButClosePort-",
+                                             "SButReadSetFrmRelay-", "SButWriteSetToRelay-"}));
   EXPECT_FALSE(f.Frm1MMenUnlockFrontend.Enabled());
 
   ASSERT_EQ(f.StatusBar1.Panels.size(), 3u);

@@ -19,7 +19,8 @@ namespace {
 
 constexpr const char* kInvalid = "Invalid command or parameters !";
 
-// A row: the time (or command) cell, then optionally the thirteen values as one blank-separated text.
+// A row: the time (or command) cell, then optionally the thirteen values as one blank-separated
+// text.
 struct Row {
   int number;
   std::string time;
@@ -39,7 +40,8 @@ struct PlayerWorld {
     auto tick = f.Timer4.OnTimer;
     f.Timer4.OnTimer = [this, tick] {
       tick();
-      if (visited.empty() || visited.back() != f.sgSimAuto.Row()) visited.push_back(f.sgSimAuto.Row());
+      if (visited.empty() || visited.back() != f.sgSimAuto.Row())
+        visited.push_back(f.sgSimAuto.Row());
     };
   }
   void Fill(const std::vector<Row>& rows) {
@@ -87,7 +89,8 @@ void RunSequences(const std::vector<Sequence>& cases) {
     p.w.hb.RunFor(300);
     p.Start();
     p.w.hb.RunFor(c.runMs);
-    std::vector<int> seen(p.visited.begin(), p.visited.begin() + std::min(p.visited.size(), c.visited.size()));
+    std::vector<int> seen(p.visited.begin(),
+                          p.visited.begin() + std::min(p.visited.size(), c.visited.size()));
     EXPECT_EQ(seen, c.visited);
     if (!c.running) {
       EXPECT_EQ(p.visited.size(), c.visited.size());
@@ -107,39 +110,120 @@ auto StarterOutputs(int d, int h) {
   return [d, h](RelayModel& m, TForm1&) { m.Status[10] = d, m.Status[14] = h; };
 }
 auto SimulatedInput(int input) {
-  return [input](RelayModel&, TForm1& f) { f.SimFieldInputs = static_cast<uint8_t>(1 << (input - 1)); };
+  return [input](RelayModel&, TForm1& f) {
+    f.SimFieldInputs = static_cast<uint8_t>(1 << (input - 1));
+  };
 }
 
 TEST(SimPlayer, JumpsAndTheEnd) {
   RunSequences({
-      {"values held, then end", {{1, "300", kSomeValues}, {2, "end"}}, nullptr, 1000, {1, 2}, false, kNone},
-      {"after step 20 comes step 1", {{1, "loop 20"}, {20, "100", kSomeValues}}, nullptr, 1000, {1, 20, 1, 20, 1},
-       true, kNone},
+      {"values held, then end",
+       {{1, "300", kSomeValues}, {2, "end"}},
+       nullptr,
+       1000,
+       {1, 2},
+       false,
+       kNone},
+      {"after step 20 comes step 1",
+       {{1, "loop 20"}, {20, "100", kSomeValues}},
+       nullptr,
+       1000,
+       {1, 20, 1, 20, 1},
+       true,
+       kNone},
       {"loop 5", {{1, "loop 5"}, {5, "end"}}, nullptr, 500, {1, 5}, false, kNone},
       {"loop 12", {{1, "loop 12"}, {12, "end"}}, nullptr, 500, {1, 12}, false, kNone},
-      {"loop with two blanks reads the whole number", {{1, "loop  12"}, {12, "end"}}, nullptr, 500, {1, 12}, false,
+      {"loop with two blanks reads the whole number",
+       {{1, "loop  12"}, {12, "end"}},
+       nullptr,
+       500,
+       {1, 12},
+       false,
        kNone},
       {"loop12 without a blank", {{1, "loop12"}, {12, "end"}}, nullptr, 500, {1, 12}, false, kNone},
       {"blanks around a command", {{1, "  end  "}}, nullptr, 500, {1}, false, kNone},
-      {"if: input on jumps", {{1, "if 3 go 7"}, {2, "end"}, {7, "end"}}, SimulatedInput(3), 500, {1, 7}, false, kNone},
-      {"if: input off goes on", {{1, "if 3 go 7"}, {2, "end"}, {7, "end"}}, nullptr, 500, {1, 2}, false, kNone},
-      {"if: two-digit target", {{1, "if 1 go 15"}, {15, "end"}}, SimulatedInput(1), 500, {1, 15}, false, kNone},
-      {"if: no target while the input is off goes on", {{1, "if 3 go"}, {2, "end"}}, nullptr, 500, {1, 2}, false,
+      {"if: input on jumps",
+       {{1, "if 3 go 7"}, {2, "end"}, {7, "end"}},
+       SimulatedInput(3),
+       500,
+       {1, 7},
+       false,
        kNone},
-      {"if: input 8 is no input", {{1, "if 8 go 5"}, {2, "end"}}, nullptr, 500, {1, 2}, false, kNone},
+      {"if: input off goes on",
+       {{1, "if 3 go 7"}, {2, "end"}, {7, "end"}},
+       nullptr,
+       500,
+       {1, 2},
+       false,
+       kNone},
+      {"if: two-digit target",
+       {{1, "if 1 go 15"}, {15, "end"}},
+       SimulatedInput(1),
+       500,
+       {1, 15},
+       false,
+       kNone},
+      {"if: no target while the input is off goes on",
+       {{1, "if 3 go"}, {2, "end"}},
+       nullptr,
+       500,
+       {1, 2},
+       false,
+       kNone},
+      {"if: input 8 is no input",
+       {{1, "if 8 go 5"}, {2, "end"}},
+       nullptr,
+       500,
+       {1, 2},
+       false,
+       kNone},
   });
 }
 
 TEST(SimPlayer, WaitingForStarterOutputs) {
   RunSequences({
-      {"wait 2: output on goes on", {{1, "wait 2"}, {2, "end"}}, StarterOutputs(0x02, 0), 500, {1, 2}, false, kNone},
-      {"wait 2: output off waits", {{1, "wait 2"}, {2, "end"}}, StarterOutputs(0x01, 0), 1000, {1}, true, kNone},
-      {"wait 7: output 7 is bit 1 of the second byte", {{1, "wait 7"}, {2, "end"}}, StarterOutputs(0, 0x02), 500,
-       {1, 2}, false, kNone},
-      {"wait 0 never goes on", {{1, "wait 0"}, {2, "end"}}, StarterOutputs(0xFF, 0xFF), 1000, {1}, true, kNone},
+      {"wait 2: output on goes on",
+       {{1, "wait 2"}, {2, "end"}},
+       StarterOutputs(0x02, 0),
+       500,
+       {1, 2},
+       false,
+       kNone},
+      {"wait 2: output off waits",
+       {{1, "wait 2"}, {2, "end"}},
+       StarterOutputs(0x01, 0),
+       1000,
+       {1},
+       true,
+       kNone},
+      {"wait 7: output 7 is bit 1 of the second byte",
+       {{1, "wait 7"}, {2, "end"}},
+       StarterOutputs(0, 0x02),
+       500,
+       {1, 2},
+       false,
+       kNone},
+      {"wait 0 never goes on",
+       {{1, "wait 0"}, {2, "end"}},
+       StarterOutputs(0xFF, 0xFF),
+       1000,
+       {1},
+       true,
+       kNone},
       {"wait !0 goes on at once", {{1, "wait !0"}, {2, "end"}}, nullptr, 500, {1, 2}, false, kNone},
-      {"wait !2: output on waits", {{1, "wait !2"}, {2, "end"}}, StarterOutputs(0x02, 0), 1000, {1}, true, kNone},
-      {"wait !2: output off goes on", {{1, "wait !2"}, {2, "end"}}, StarterOutputs(0x05, 0), 500, {1, 2}, false,
+      {"wait !2: output on waits",
+       {{1, "wait !2"}, {2, "end"}},
+       StarterOutputs(0x02, 0),
+       1000,
+       {1},
+       true,
+       kNone},
+      {"wait !2: output off goes on",
+       {{1, "wait !2"}, {2, "end"}},
+       StarterOutputs(0x05, 0),
+       500,
+       {1, 2},
+       false,
        kNone},
   });
 }
@@ -148,15 +232,33 @@ TEST(SimPlayer, StepsItCannotCarryOutEndTheSequenceWithAMessage) {
   RunSequences({
       {"End with a capital", {{1, "End"}}, nullptr, 500, {1}, false, kRefused},
       {"empty time cell", {{1, ""}}, nullptr, 500, {1}, false, kRefused},
-      {"a value cell empty", {{1, "100", "1 2 3 4 5 6 7 8 9 10 11 12"}}, nullptr, 500, {1}, false, kRefused},
-      {"a value not a number", {{1, "100", "1 2 3 4 x 6 7 8 9 10 11 12 13"}}, nullptr, 500, {1}, false, kRefused},
+      {"a value cell empty",
+       {{1, "100", "1 2 3 4 5 6 7 8 9 10 11 12"}},
+       nullptr,
+       500,
+       {1},
+       false,
+       kRefused},
+      {"a value not a number",
+       {{1, "100", "1 2 3 4 x 6 7 8 9 10 11 12 13"}},
+       nullptr,
+       500,
+       {1},
+       false,
+       kRefused},
       {"hold time 0", {{1, "0", kSomeValues}}, nullptr, 500, {1}, false, kRefused},
       {"hold time negative", {{1, "-5", kSomeValues}}, nullptr, 500, {1}, false, kRefused},
       {"loop 21 is outside the table", {{1, "loop 21"}}, nullptr, 500, {1}, false, kRefused},
       {"loop 0 is outside the table", {{1, "loop 0"}}, nullptr, 500, {1}, false, kRefused},
       {"loop -3 is outside the table", {{1, "loop -3"}}, nullptr, 500, {1}, false, kRefused},
       {"loop without a target", {{1, "loop"}}, nullptr, 500, {1}, false, kRefused},
-      {"if with an input on and no target", {{1, "if 3 go"}}, SimulatedInput(3), 500, {1}, false, kRefused},
+      {"if with an input on and no target",
+       {{1, "if 3 go"}},
+       SimulatedInput(3),
+       500,
+       {1},
+       false,
+       kRefused},
       {"if to row 25", {{1, "if 3 go 25"}}, SimulatedInput(3), 500, {1}, false, kRefused},
       {"if without its input digit", {{1, "if x go 5"}}, nullptr, 500, {1}, false, kRefused},
       {"wait without its output digit", {{1, "wait"}}, nullptr, 500, {1}, false, kRefused},
@@ -170,13 +272,45 @@ TEST(SimPlayer, HoldsEachRowForItsTimeThenZeroesAtTheEnd) {
   p.Start();
   p.w.hb.RunFor(900);
   EXPECT_EQ(p.LastSimulation(),
-            "*Z" "00150" "00151" "00152" "00230" "00231" "00232" "050" "085" "00300" "000" "000" "050" "051" "052" "053" "#");
+            "*Z"
+            "00150"
+            "00151"
+            "00152"
+            "00230"
+            "00231"
+            "00232"
+            "050"
+            "085"
+            "00300"
+            "000"
+            "000"
+            "050"
+            "051"
+            "052"
+            "053"
+            "#");
   EXPECT_EQ(p.f.mbSimIred.Text(), "150");
   EXPECT_EQ(p.f.bSimQue.Caption(), "Stop queing");
   p.w.hb.RunFor(400);
   EXPECT_EQ(p.f.bSimQue.Caption(), "Start queing");
   EXPECT_EQ(p.LastSimulation(),
-            "*Z" "00000" "00000" "00000" "00000" "00000" "00000" "000" "000" "00000" "000" "000" "030" "030" "030" "030" "#");
+            "*Z"
+            "00000"
+            "00000"
+            "00000"
+            "00000"
+            "00000"
+            "00000"
+            "000"
+            "000"
+            "00000"
+            "000"
+            "000"
+            "030"
+            "030"
+            "030"
+            "030"
+            "#");
 }
 
 // The voltage sliders end where the relay's voltage selection puts them (300 V here).
@@ -186,7 +320,23 @@ TEST(SimPlayer, ValuesAreClampedToEachInputsRange) {
   p.Start();
   p.w.hb.RunFor(500);
   EXPECT_EQ(p.LastSimulation(),
-            "*Z" "01000" "00000" "00000" "00300" "00000" "00000" "100" "000" "03000" "000" "000" "000" "250" "030" "030" "#");
+            "*Z"
+            "01000"
+            "00000"
+            "00000"
+            "00300"
+            "00000"
+            "00000"
+            "100"
+            "000"
+            "03000"
+            "000"
+            "000"
+            "000"
+            "250"
+            "030"
+            "030"
+            "#");
 }
 
 TEST(SimPlayer, StopButtonEndsQuietlyAndStartNeedsASimulation) {
@@ -377,7 +527,8 @@ TEST(SimFile, ShortLongMissingAndUnconnectedFiles) {
   const size_t dialogs = p.w.hb.dialogs.size();
   p.f.bLoadSimSeq.UserClick();
   p.f.bSaveSimSeq.UserClick();
-  EXPECT_EQ(p.Boxes(), (std::vector<std::string>{"Please connect first !", "Please connect first !"}));
+  EXPECT_EQ(p.Boxes(),
+            (std::vector<std::string>{"Please connect first !", "Please connect first !"}));
   EXPECT_EQ(p.w.hb.dialogs.size(), dialogs);
 }
 

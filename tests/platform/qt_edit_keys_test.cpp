@@ -49,13 +49,12 @@ TEST_P(EditKeys, TypingAtCaret) {
   EXPECT_EQ(changes, std::string(k.before) == k.after ? 0 : 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, EditKeys, ::testing::ValuesIn(kCases),
-                         [](const auto& info) {
-                           std::string n = info.param.name;
-                           for (char& c : n)
-                             if (!isalnum(static_cast<unsigned char>(c))) c = '_';
-                           return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(Cases, EditKeys, ::testing::ValuesIn(kCases), [](const auto& info) {
+  std::string n = info.param.name;
+  for (char& c : n)
+    if (!isalnum(static_cast<unsigned char>(c))) c = '_';
+  return n;
+});
 
 TEST(EditKeysHandler, KeyPressSeesEveryKeyAndMayDropOrChangeIt) {
   HeadlessBackend hb;
@@ -65,8 +64,8 @@ TEST(EditKeysHandler, KeyPressSeesEveryKeyAndMayDropOrChangeIt) {
   std::string seen;
   ed.OnKeyPress = [&](char& c) {
     seen += c;
-    if (c == 'x') c = 0;        // dropped
-    if (c == 'a') c = 'A';      // changed
+    if (c == 'x') c = 0;    // dropped
+    if (c == 'a') c = 'A';  // changed
   };
   EXPECT_EQ(ed.UserKeyAt('x', 1, 0), 1);
   EXPECT_EQ(ed.UserKeyAt('a', 1, 0), 2);

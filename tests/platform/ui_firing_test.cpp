@@ -100,50 +100,137 @@ TEST_P(FiringRules, FiresExactly) {
 
 using F = FormUnderTest;
 const Case kCases[] = {
-    {"edit text set in code fires OnChange", nullptr, [](F& f) { f.edit.SetText("12"); }, {"edit.OnChange"}},
-    {"edit same text fires nothing", [](F& f) { f.edit.SetText("12"); }, [](F& f) { f.edit.SetText("12"); }, {}},
-    {"spin value set shows clamped text", nullptr, [](F& f) { f.spin.SetValue(99); }, {"spin.OnChange"}},
+    {"edit text set in code fires OnChange",
+     nullptr,
+     [](F& f) { f.edit.SetText("12"); },
+     {"edit.OnChange"}},
+    {"edit same text fires nothing",
+     [](F& f) { f.edit.SetText("12"); },
+     [](F& f) { f.edit.SetText("12"); },
+     {}},
+    {"spin value set shows clamped text",
+     nullptr,
+     [](F& f) { f.spin.SetValue(99); },
+     {"spin.OnChange"}},
     {"spin value equal to shown fires nothing", nullptr, [](F& f) { f.spin.SetValue(15); }, {}},
-    {"spin limits change fires nothing", nullptr, [](F& f) { f.spin.SetMaxValue(12); f.spin.SetMinValue(11); }, {}},
+    {"spin limits change fires nothing",
+     nullptr,
+     [](F& f) {
+       f.spin.SetMaxValue(12);
+       f.spin.SetMinValue(11);
+     },
+     {}},
     {"combo index in code fires nothing", nullptr, [](F& f) { f.combo.SetItemIndex(1); }, {}},
     {"combo items cleared fires nothing", nullptr, [](F& f) { f.combo.Items.Clear(); }, {}},
-    {"combo user pick fires OnChange", nullptr, [](F& f) { f.combo.UserPick(2); }, {"combo.OnChange"}},
-    {"check set in code fires OnClick", nullptr, [](F& f) { f.check.SetChecked(true); }, {"check.OnClick"}},
+    {"combo user pick fires OnChange",
+     nullptr,
+     [](F& f) { f.combo.UserPick(2); },
+     {"combo.OnChange"}},
+    {"check set in code fires OnClick",
+     nullptr,
+     [](F& f) { f.check.SetChecked(true); },
+     {"check.OnClick"}},
     {"check unchanged fires nothing", nullptr, [](F& f) { f.check.SetChecked(false); }, {}},
-    {"check user click fires OnClick", nullptr, [](F& f) { f.check.UserClick(); }, {"check.OnClick"}},
-    {"radio changed fires OnClick", nullptr, [](F& f) { f.radio.SetItemIndex(1); }, {"radio.OnClick"}},
-    {"radio same item fires nothing", [](F& f) { f.radio.SetItemIndex(1); }, [](F& f) { f.radio.SetItemIndex(1); }, {}},
+    {"check user click fires OnClick",
+     nullptr,
+     [](F& f) { f.check.UserClick(); },
+     {"check.OnClick"}},
+    {"radio changed fires OnClick",
+     nullptr,
+     [](F& f) { f.radio.SetItemIndex(1); },
+     {"radio.OnClick"}},
+    {"radio same item fires nothing",
+     [](F& f) { f.radio.SetItemIndex(1); },
+     [](F& f) { f.radio.SetItemIndex(1); },
+     {}},
     {"grid write fires nothing", nullptr, [](F& f) { f.grid.SetCell(1, 1, "x"); }, {}},
-    {"grid user select fires OnSelectCell", nullptr, [](F& f) { f.grid.UserSelectCell(2, 2); }, {"grid.OnSelectCell"}},
-    {"memo line write fires OnChange", nullptr, [](F& f) { f.memo.Lines.Add("x"); }, {"memo.OnChange"}},
-    {"active page in code fires OnShow only", nullptr, [](F& f) { f.pages.SetActivePage(&f.page2); }, {"page2.OnShow"}},
-    {"user tab fires OnShow then OnChange", nullptr, [](F& f) { f.pages.UserSelectTab(&f.page2); }, {"page2.OnShow", "pages.OnChange"}},
-    {"lamp set in code fires nothing", nullptr, [](F& f) { f.led.SetActive(true); f.swled.SetActive(true); }, {}},
+    {"grid user select fires OnSelectCell",
+     nullptr,
+     [](F& f) { f.grid.UserSelectCell(2, 2); },
+     {"grid.OnSelectCell"}},
+    {"memo line write fires OnChange",
+     nullptr,
+     [](F& f) { f.memo.Lines.Add("x"); },
+     {"memo.OnChange"}},
+    {"active page in code fires OnShow only",
+     nullptr,
+     [](F& f) { f.pages.SetActivePage(&f.page2); },
+     {"page2.OnShow"}},
+    {"user tab fires OnShow then OnChange",
+     nullptr,
+     [](F& f) { f.pages.UserSelectTab(&f.page2); },
+     {"page2.OnShow", "pages.OnChange"}},
+    {"lamp set in code fires nothing",
+     nullptr,
+     [](F& f) {
+       f.led.SetActive(true);
+       f.swled.SetActive(true);
+     },
+     {}},
     {"switch lamp user click", nullptr, [](F& f) { f.swled.UserClick(); }, {"swled.OnClick"}},
-    {"slider in code fires change only", nullptr, [](F& f) { f.slider.SetPosition(5); }, {"slider.OnPositionChange"}},
-    {"slider user move fires both", nullptr, [](F& f) { f.slider.UserMove(7); }, {"slider.OnPositionChange", "slider.OnPositionChangeFinished"}},
-    {"user focus move fires OnExit of the control left", [](F& f) { f.edit.SetFocus(); }, [](F& f) { f.other.UserType("1"); }, {"edit.OnExit"}},
-    {"focus set in code fires no OnExit", [](F& f) { f.edit.SetFocus(); }, [](F& f) { f.other.SetFocus(); }, {}},
-    {"button takes focus: OnExit then OnClick", [](F& f) { f.edit.SetFocus(); }, [](F& f) { f.button.UserClick(); }, {"edit.OnExit", "button.OnClick"}},
-    {"tool button takes no focus", [](F& f) { f.edit.SetFocus(); }, [](F& f) { f.tool.UserClick(); }, {"tool.OnClick"}},
-    {"menu shortcut takes no focus", [](F& f) { f.edit.SetFocus(); }, [](F& f) { f.menu.UserShortCut("F6"); }, {"item.OnClick"}},
-    {"disabled menu item ignores its shortcut", [](F& f) { f.item.SetEnabled(false); }, [](F& f) { f.menu.UserShortCut("F6"); }, {}},
-    {"spin leave: OnExit, then clamp", [](F& f) { f.spin.SetFocus(); f.spin.SetText("25"); }, [](F& f) { f.edit.UserType(""); }, {"spin.OnExit", "spin.OnChange"}},
-    {"spin leave emptied stays empty", [](F& f) { f.spin.SetFocus(); f.spin.SetText(""); }, [](F& f) { f.edit.UserType(""); }, {"spin.OnExit"}},
+    {"slider in code fires change only",
+     nullptr,
+     [](F& f) { f.slider.SetPosition(5); },
+     {"slider.OnPositionChange"}},
+    {"slider user move fires both",
+     nullptr,
+     [](F& f) { f.slider.UserMove(7); },
+     {"slider.OnPositionChange", "slider.OnPositionChangeFinished"}},
+    {"user focus move fires OnExit of the control left",
+     [](F& f) { f.edit.SetFocus(); },
+     [](F& f) { f.other.UserType("1"); },
+     {"edit.OnExit"}},
+    {"focus set in code fires no OnExit",
+     [](F& f) { f.edit.SetFocus(); },
+     [](F& f) { f.other.SetFocus(); },
+     {}},
+    {"button takes focus: OnExit then OnClick",
+     [](F& f) { f.edit.SetFocus(); },
+     [](F& f) { f.button.UserClick(); },
+     {"edit.OnExit", "button.OnClick"}},
+    {"tool button takes no focus",
+     [](F& f) { f.edit.SetFocus(); },
+     [](F& f) { f.tool.UserClick(); },
+     {"tool.OnClick"}},
+    {"menu shortcut takes no focus",
+     [](F& f) { f.edit.SetFocus(); },
+     [](F& f) { f.menu.UserShortCut("F6"); },
+     {"item.OnClick"}},
+    {"disabled menu item ignores its shortcut",
+     [](F& f) { f.item.SetEnabled(false); },
+     [](F& f) { f.menu.UserShortCut("F6"); },
+     {}},
+    {"spin leave: OnExit, then clamp",
+     [](F& f) {
+       f.spin.SetFocus();
+       f.spin.SetText("25");
+     },
+     [](F& f) { f.edit.UserType(""); },
+     {"spin.OnExit", "spin.OnChange"}},
+    {"spin leave emptied stays empty",
+     [](F& f) {
+       f.spin.SetFocus();
+       f.spin.SetText("");
+     },
+     [](F& f) { f.edit.UserType(""); },
+     {"spin.OnExit"}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Controls, FiringRules, ::testing::ValuesIn(kCases),
-                         [](const auto& info) {
-                           std::string n = info.param.name;
-                           for (auto& c : n) if (!isalnum(static_cast<unsigned char>(c))) c = '_';
-                           return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(Controls, FiringRules, ::testing::ValuesIn(kCases), [](const auto& info) {
+  std::string n = info.param.name;
+  for (auto& c : n)
+    if (!isalnum(static_cast<unsigned char>(c))) c = '_';
+  return n;
+});
 
 TEST(ControlValues, SpinValueReadsTextOrMinimumAndNeverClamps) {
   Fixture fx;
   FormUnderTest* f = nullptr;
   fx.app.CreateForm(f);
-  struct { const char* text; int value; } cases[] = {{"17", 17}, {"99", 99}, {"", 10}, {"abc", 10}, {"-5", -5}, {"1x", 10}};
+  struct {
+    const char* text;
+    int value;
+  } cases[] = {{"17", 17}, {"99", 99}, {"", 10}, {"abc", 10}, {"-5", -5}, {"1x", 10}};
   for (auto& c : cases) {
     f->spin.SetText(c.text);
     EXPECT_EQ(f->spin.Value(), c.value) << c.text;
@@ -158,8 +245,11 @@ TEST(ControlValues, LeavingSpinRewritesOnlyAValueTheRangeChanges) {
   FormUnderTest* f = nullptr;
   fx.app.CreateForm(f);
   // Range 10..20: a text that is no number reads as 10, which the range keeps, so it stays.
-  struct { const char* typed; const char* left; } cases[] = {
-      {"-", "-"}, {"+", "+"}, {"", ""}, {"5", "10"}, {"25", "20"}, {"-3", "10"}, {"012", "012"}};
+  struct {
+    const char* typed;
+    const char* left;
+  } cases[] = {{"-", "-"},   {"+", "+"},   {"", ""},      {"5", "10"},
+               {"25", "20"}, {"-3", "10"}, {"012", "012"}};
   for (auto& c : cases) {
     f->spin.SetFocus();
     f->spin.SetText(c.typed);
@@ -193,7 +283,9 @@ TEST(ControlValues, TypingHonoursKeyFilterAndMaxLength) {
   FormUnderTest* f = nullptr;
   fx.app.CreateForm(f);
   f->edit.MaxLength = 3;
-  f->edit.OnKeyPress = [](char& c) { if (c == 'x') c = 0; };
+  f->edit.OnKeyPress = [](char& c) {
+    if (c == 'x') c = 0;
+  };
   f->edit.UserType("1x2345");
   EXPECT_EQ(f->edit.Text(), "123");
   f->edit.SetText("too long for typing");  // code may exceed MaxLength
@@ -226,7 +318,8 @@ TEST(ControlValues, SortedComboKeepsItsOrderAndSelection) {
   fx.app.CreateForm(f);
   f->combo.Sorted = true;
   f->combo.SetItems({"Modbus", "CANbus", "baud", "Profibus"});
-  EXPECT_EQ(f->combo.Items.Lines(), (std::vector<std::string>{"baud", "CANbus", "Modbus", "Profibus"}));
+  EXPECT_EQ(f->combo.Items.Lines(),
+            (std::vector<std::string>{"baud", "CANbus", "Modbus", "Profibus"}));
   f->combo.SetItemIndex(2);
   f->combo.Items.Add("DeviceNet");  // lands before the selection, which follows its item
   EXPECT_EQ(f->combo.Items[2], "DeviceNet");

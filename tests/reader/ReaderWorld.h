@@ -59,11 +59,14 @@ struct ReaderWorld : EditorWorld {
     f.seStartsPerHrLim.SetValue(12);
     f.seConsecStartsLim.SetValue(2);
     f.cbStarterType.SetItemIndex(8);
-    TSpinEdit* field[] = {&f.seDF_DelTime_1, &f.seDF_DelTime_2, &f.seDF_DelTime_3, &f.seDF_DelTime_4,
-                          &f.seDF_DelTime_5, &f.seDF_DelTime_6, &f.seDF_DelTime_7};
+    TSpinEdit* field[] = {&f.seDF_DelTime_1, &f.seDF_DelTime_2, &f.seDF_DelTime_3,
+                          &f.seDF_DelTime_4, &f.seDF_DelTime_5, &f.seDF_DelTime_6,
+                          &f.seDF_DelTime_7};
     for (int i = 0; i < 7; ++i) field[i]->SetValue(200 + 50 * i);
-    TSpinEdit* hi[] = {&f.seRTD1Hi_TripLev, &f.seRTD2Hi_TripLev, &f.seRTD3Hi_TripLev, &f.seRTD4Hi_TripLev};
-    TSpinEdit* lo[] = {&f.seRTD1Lo_TripLev, &f.seRTD2Lo_TripLev, &f.seRTD3Lo_TripLev, &f.seRTD4Lo_TripLev};
+    TSpinEdit* hi[] = {&f.seRTD1Hi_TripLev, &f.seRTD2Hi_TripLev, &f.seRTD3Hi_TripLev,
+                       &f.seRTD4Hi_TripLev};
+    TSpinEdit* lo[] = {&f.seRTD1Lo_TripLev, &f.seRTD2Lo_TripLev, &f.seRTD3Lo_TripLev,
+                       &f.seRTD4Lo_TripLev};
     TComboBox* type[] = {&f.cbRTD1_Type, &f.cbRTD2_Type, &f.cbRTD3_Type, &f.cbRTD4_Type};
     TCheckBox* sel[] = {&f.cbRTD1_Sel, &f.cbRTD2_Sel, &f.cbRTD3_Sel, &f.cbRTD4_Sel};
     for (int i = 0; i < 4; ++i) {
@@ -73,17 +76,18 @@ struct ReaderWorld : EditorWorld {
       sel[i]->SetChecked(i % 2 == 0);
     }
     // Switches: every other one ticked; the radio groups away from their defaults.
-    TCheckBox* checks[] = {&f.cbExpModConnect, &f.cbOV_Sel, &f.cbVSym_Sel, &f.cbV_PhaseRotReverse,
-                           &f.cbIsoLockOut_Dis, &f.cbSCirc_Sel, &f.cbRunStall_Sel, &f.cbFailSave_Sel,
-                           &f.cbLowPassFilter_Sel, &f.cbStartsPerHr_Sel, &f.cbInsClass,
-                           &f.cbAutoThermalReset};
+    TCheckBox* checks[] = {&f.cbExpModConnect,     &f.cbOV_Sel,         &f.cbVSym_Sel,
+                           &f.cbV_PhaseRotReverse, &f.cbIsoLockOut_Dis, &f.cbSCirc_Sel,
+                           &f.cbRunStall_Sel,      &f.cbFailSave_Sel,   &f.cbLowPassFilter_Sel,
+                           &f.cbStartsPerHr_Sel,   &f.cbInsClass,       &f.cbAutoThermalReset};
     for (TCheckBox* c : checks) c->SetChecked(true);
     f.rgMTR_Select.SetItemIndex(0);
     f.rgUC_PF_Select.SetItemIndex(1);
     f.ebPinCode.SetText("4711");
     f.ebDriveID.SetText("PUMP_07");
     f.ebUserName.SetText("Cooling water pump");
-    for (const editors::settings::EditorSpec& e : editors::settings::Editors()) f.SettingChange(e.Control(f));
+    for (const editors::settings::EditorSpec& e : editors::settings::Editors())
+      f.SettingChange(e.Control(f));
     SetBaselineStarterEditors();
   }
 
@@ -115,7 +119,8 @@ struct ReaderWorld : EditorWorld {
       static_cast<TSpinEdit&>(e.Control(f)).SetValue(delay);
       delay += 250;
     }
-    for (std::span<const editors::settings::EditorSpec> table : {editors::settings::StarterEditors(), editors::settings::ExtModuleEditors()})
+    for (std::span<const editors::settings::EditorSpec> table :
+         {editors::settings::StarterEditors(), editors::settings::ExtModuleEditors()})
       for (const editors::settings::EditorSpec& e : table) f.SettingChange(e.Control(f));
   }
 

@@ -13,8 +13,9 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-const Lines kOpened = {"Old VUMA file being opened",
-                       "ESTOP, external input delays, device ID and description needs to be assigned."};
+const Lines kOpened = {
+    "Old VUMA file being opened",
+    "ESTOP, external input delays, device ID and description needs to be assigned."};
 
 Lines With(Lines lines, int index, const std::string& text) {
   lines[static_cast<size_t>(index)] = text;
@@ -28,7 +29,9 @@ int ValueOf(TForm1& f, const editors::legacy::LegacyLine& line) {
   return StrToInt(static_cast<TEdit&>(c).Text());
 }
 
-std::string Cell(ReaderWorld& w, wire::RecordId grid, int row) { return w.vt().Grid(grid).Cell(2, row); }
+std::string Cell(ReaderWorld& w, wire::RecordId grid, int row) {
+  return w.vt().Grid(grid).Cell(2, row);
+}
 
 TEST(LegacyReader, ValidFileFillsEditorsSendColumnAndControlBytes) {
   ReaderWorld w;
@@ -54,22 +57,22 @@ TEST(LegacyReader, ValidFileFillsEditorsSendColumnAndControlBytes) {
     const char* cell;
   };
   const Expect cells[] = {
-      {wire::RecordId::Settings, 22, "072"},     // line 0, MLC
-      {wire::RecordId::Settings, 16, "055"},     // line 4, reset threshold
-      {wire::RecordId::Settings, 3, "003"},      // line 5, 525V
-      {wire::RecordId::Settings, 33, "011"},     // line 6, low limit
-      {wire::RecordId::Settings, 34, "013"},     // line 7, high limit
-      {wire::RecordId::Settings, 11, "00250"},   // line 21, earth leakage level
-      {wire::RecordId::Settings, 23, "015"},     // line 26, hold-off
-      {wire::RecordId::Settings, 32, "007"},     // line 35, starter type
-      {wire::RecordId::Settings, 41, "-005"},    // line 124, RTD1 low trip
-      {wire::RecordId::Settings, 50, "00300"},   // line 143, CT primary
-      {wire::RecordId::Logic, 1, "170"},         // line 36, LF1 table
-      {wire::RecordId::Logic, 29, "021"},        // line 64, timer B start
-      {wire::RecordId::Logic, 53, "080"},        // line 92, TC warning
-      {wire::RecordId::StartConf, 1, "004"}, // line 93, selector lsb
-      {wire::RecordId::StartConf, 2, "006"}, // line 94, selector msb
-      {wire::RecordId::StartConf, 30, "040"},// line 122, feedback
+      {wire::RecordId::Settings, 22, "072"},    // line 0, MLC
+      {wire::RecordId::Settings, 16, "055"},    // line 4, reset threshold
+      {wire::RecordId::Settings, 3, "003"},     // line 5, 525V
+      {wire::RecordId::Settings, 33, "011"},    // line 6, low limit
+      {wire::RecordId::Settings, 34, "013"},    // line 7, high limit
+      {wire::RecordId::Settings, 11, "00250"},  // line 21, earth leakage level
+      {wire::RecordId::Settings, 23, "015"},    // line 26, hold-off
+      {wire::RecordId::Settings, 32, "007"},    // line 35, starter type
+      {wire::RecordId::Settings, 41, "-005"},   // line 124, RTD1 low trip
+      {wire::RecordId::Settings, 50, "00300"},  // line 143, CT primary
+      {wire::RecordId::Logic, 1, "170"},        // line 36, LF1 table
+      {wire::RecordId::Logic, 29, "021"},       // line 64, timer B start
+      {wire::RecordId::Logic, 53, "080"},       // line 92, TC warning
+      {wire::RecordId::StartConf, 1, "004"},    // line 93, selector lsb
+      {wire::RecordId::StartConf, 2, "006"},    // line 94, selector msb
+      {wire::RecordId::StartConf, 30, "040"},   // line 122, feedback
   };
   for (const Expect& e : cells) {
     SCOPED_TRACE(std::to_string(e.row));
@@ -112,8 +115,8 @@ TEST(LegacyReader, ValidFileFillsEditorsSendColumnAndControlBytes) {
 TEST(LegacyReader, ReadTwiceGivesTheSameEditors) {
   ReaderWorld w;
   w.Read(kLegacyFile);
-  const std::string once = Cell(w, wire::RecordId::Settings, 10) + Cell(w, wire::RecordId::Logic, 1) +
-                           Cell(w, wire::RecordId::Comms, 1);
+  const std::string once = Cell(w, wire::RecordId::Settings, 10) +
+                           Cell(w, wire::RecordId::Logic, 1) + Cell(w, wire::RecordId::Comms, 1);
   EXPECT_EQ(w.Read(kLegacyFile), kOpened);
   EXPECT_EQ(Cell(w, wire::RecordId::Settings, 10) + Cell(w, wire::RecordId::Logic, 1) +
                 Cell(w, wire::RecordId::Comms, 1),
@@ -221,14 +224,10 @@ TEST(LegacyReader, VoltageLineIsMatchedByVoltageInEitherList) {
     const char* code;
   };
   const Case cases[] = {
-      {false, "0", 0, "    110V", "000"},
-      {false, "3", 3, "    525V", "003"},
-      {false, "10", 10, "11k / 110V", "010"},
-      {true, "0", 0, "    110V", "000"},
-      {true, "1", 10, "    380V", "001"},
-      {true, "3", 16, "    525V", "003"},
-      {true, "7", 22, "   1100V", "007"},
-      {true, "10", 25, "11k / 110V", "010"},
+      {false, "0", 0, "    110V", "000"},     {false, "3", 3, "    525V", "003"},
+      {false, "10", 10, "11k / 110V", "010"}, {true, "0", 0, "    110V", "000"},
+      {true, "1", 10, "    380V", "001"},     {true, "3", 16, "    525V", "003"},
+      {true, "7", 22, "   1100V", "007"},     {true, "10", 25, "11k / 110V", "010"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.extended ? "extended " : "older ") + c.line);

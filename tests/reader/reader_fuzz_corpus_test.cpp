@@ -11,7 +11,8 @@
 namespace fs = std::filesystem;
 
 TEST(ReaderFuzzCorpus, EveryFileRuns) {
-  const fs::path dir = fs::path(__FILE__).parent_path().parent_path() / "fuzz" / "corpus" / "reader_file";
+  const fs::path dir =
+      fs::path(__FILE__).parent_path().parent_path() / "fuzz" / "corpus" / "reader_file";
   ASSERT_TRUE(fs::is_directory(dir)) << dir;
   int files = 0;
   for (const auto& entry : fs::directory_iterator(dir)) {
@@ -34,5 +35,6 @@ TEST(ReaderFuzzCorpus, LabelsAtLineEndsAndShortLines) {
                             "Temperature 1 type... :", "IO expander connected :", "\xFF", "-"})
     text += std::string(label) + "\r\n";
   FuzzReaderOnce(w, reinterpret_cast<const uint8_t*>(text.data()), text.size());
-  for (size_t n = 0; n < 40; ++n) FuzzReaderOnce(w, reinterpret_cast<const uint8_t*>(text.data()), n);
+  for (size_t n = 0; n < 40; ++n)
+    FuzzReaderOnce(w, reinterpret_cast<const uint8_t*>(text.data()), n);
 }

@@ -33,9 +33,12 @@ std::string Short(std::string_view label, std::string_view value) {
 const std::string kTitle = Padded(" Communication Module");
 const std::string kUnderline = Padded(" ====================");
 const std::string kRuler = Padded(" " + std::string(71, '-'));
-const std::string kHead = Padded(" | Comms Parameter  |                                                  |");
-const std::string kSep = Padded(" |------------------|--------------------------------------------------|");
-const std::string kStatistic = Padded(" | Comms Statistic  |                                                  |");
+const std::string kHead =
+    Padded(" | Comms Parameter  |                                                  |");
+const std::string kSep =
+    Padded(" |------------------|--------------------------------------------------|");
+const std::string kStatistic =
+    Padded(" | Comms Statistic  |                                                  |");
 const std::string kShortRuler = Padded(" " + std::string(46, '-'));
 const std::string kShortHead = Padded(" | Comms Parameter  |                         |");
 const std::string kShortSep = Padded(" |------------------|-------------------------|");
@@ -50,7 +53,8 @@ Lines Section() {
     if (lines[i] != kTitle) continue;
     size_t end = i + 3;
     while (end < lines.size() && lines[end] != kBlank) ++end;
-    return Lines(lines.begin() + static_cast<std::ptrdiff_t>(i), lines.begin() + static_cast<std::ptrdiff_t>(end + 1));
+    return Lines(lines.begin() + static_cast<std::ptrdiff_t>(i),
+                 lines.begin() + static_cast<std::ptrdiff_t>(end + 1));
   }
   ADD_FAILURE() << "no communication module section";
   return {};
@@ -93,7 +97,8 @@ TEST(CommsSection, FrameLinesWrittenOutInFull) {
             Padded(" | Comms Type       | Profibus-DP                                      |"));
   EXPECT_EQ(Ext("| Cycle Time       |", "04464 mSec"),
             Padded(" | Cycle Time       | 04464 mSec                                       |"));
-  EXPECT_EQ(Short("| Address          |", "126"), Padded(" | Address          | 126                     |"));
+  EXPECT_EQ(Short("| Address          |", "126"),
+            Padded(" | Address          | 126                     |"));
   EXPECT_EQ(kHead.substr(0, 72), " | Comms Parameter  |" + std::string(50, ' ') + "|");
 }
 
@@ -101,15 +106,16 @@ TEST(CommsSection, LayoutByRevision) {
   struct Case {
     const char* revision;
     bool extended;
-  } cases[] = {{"Rev 4e", true}, {"Rev 5a", true}, {"Rev 4E", false}, {"Rev 00", false},
-               {"Rev 4d", false}, {"", false}};
+  } cases[] = {{"Rev 4e", true},  {"Rev 5a", true},  {"Rev 4E", false},
+               {"Rev 00", false}, {"Rev 4d", false}, {"", false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.revision);
     CommsWorld w(c.revision, false);
     const Lines got = Section();
     ASSERT_EQ(got.size(), 8u);
     EXPECT_EQ(got[2], c.extended ? kRuler : kShortRuler);
-    EXPECT_EQ(got[5], c.extended ? Ext("| Comms Type       |", "None") : Short("| Comms Type       |", "None"));
+    EXPECT_EQ(got[5], c.extended ? Ext("| Comms Type       |", "None")
+                                 : Short("| Comms Type       |", "None"));
   }
 }
 
@@ -197,18 +203,23 @@ TEST(CommsSection, ExtendedModbusRtuWithRegisterTables) {
   const char* bit[] = {"00", "01", "02", "03", "04", "05", "06", "07", "08", "09",
                        "10", "11", "12", "13", "14", "15", "16", "17", "18", "19"};
   for (int n = 0; n < 16; ++n)
-    rows.push_back(Ext("| Bit " + std::string(bit[n]) + "           |", n == 0 ? "Bit code 005" : ""));
-  rows.push_back(Padded(" | Config Bits 1    |                                                  |"));
+    rows.push_back(
+        Ext("| Bit " + std::string(bit[n]) + "           |", n == 0 ? "Bit code 005" : ""));
+  rows.push_back(
+      Padded(" | Config Bits 1    |                                                  |"));
   for (int n = 0; n < 16; ++n)
     rows.push_back(Ext("| Bit " + std::string(bit[n]) + "           |", n == 15 ? "One('1')" : ""));
-  rows.push_back(Padded(" | Config Words     |                                                  |"));
+  rows.push_back(
+      Padded(" | Config Words     |                                                  |"));
   for (int n = 0; n < 20; ++n)
-    rows.push_back(Ext("| Word " + std::string(bit[n]) + "          |",
-                       n == 0 ? "Word code 047" : n == 19 ? "Word code 255" : ""));
-  for (const std::string& r : {kStatistic, Ext("| Comms Revision   |", "01A-00"),
-                               Ext("| Cycle Time       |", "00012 mSec"), Ext("| Long. Cycle Time |", "04464 mSec"),
-                               Ext("| Listen Mode      |", "On"), Ext("| Message Counter  |", "65535"),
-                               Ext("| CRC Counter      |", "65535")})
+    rows.push_back(Ext("| Word " + std::string(bit[n]) + "          |", n == 0    ? "Word code 047"
+                                                                        : n == 19 ? "Word code 255"
+                                                                                  : ""));
+  for (const std::string& r :
+       {kStatistic, Ext("| Comms Revision   |", "01A-00"),
+        Ext("| Cycle Time       |", "00012 mSec"), Ext("| Long. Cycle Time |", "04464 mSec"),
+        Ext("| Listen Mode      |", "On"), Ext("| Message Counter  |", "65535"),
+        Ext("| CRC Counter      |", "65535")})
     rows.push_back(r);
   const Lines got = Section();
   EXPECT_EQ(got.size(), 138u);
@@ -267,7 +278,8 @@ TEST(CommsSection, ExtendedProfinet) {
   TSpinEdit* ipEd[] = {&f.speditExtCommsPROFINET_IP_AddrV4, &f.speditExtCommsPROFINET_IP_AddrV3,
                        &f.speditExtCommsPROFINET_IP_AddrV2, &f.speditExtCommsPROFINET_IP_AddrV1};
   TSpinEdit* maskEd[] = {&f.speditExtCommsPROFINET_MaskAddrV4, &f.speditExtCommsPROFINET_MaskAddrV3,
-                         &f.speditExtCommsPROFINET_MaskAddrV2, &f.speditExtCommsPROFINET_MaskAddrV1};
+                         &f.speditExtCommsPROFINET_MaskAddrV2,
+                         &f.speditExtCommsPROFINET_MaskAddrV1};
   TSpinEdit* gwEd[] = {&f.speditExtCommsPROFINET_GatewayV4, &f.speditExtCommsPROFINET_GatewayV3,
                        &f.speditExtCommsPROFINET_GatewayV2, &f.speditExtCommsPROFINET_GatewayV1};
   for (int i = 0; i < 4; ++i) {
@@ -314,16 +326,20 @@ TEST(CommsSection, ExtendedModbusTcpAndEtherNetIp) {
     size_t lines;
     Lines head, tail;
   };
-  const Lines ip = {Ext("| IP Address       |", "010.000.000.001"), Ext("| IP Mask          |", "000.000.000.000"),
+  const Lines ip = {Ext("| IP Address       |", "010.000.000.001"),
+                    Ext("| IP Mask          |", "000.000.000.000"),
                     Ext("| Default Gateway  |", "000.000.000.000")};
   const std::vector<Case> cases = {
-      {5, 142,
+      {5,
+       142,
        {Ext("| Comms Type       |", "Modbus/TCP  "), Ext("| IP Assignment    |", "Static IP"),
-        Ext("| Device Name      |", "tcp"), ip[0], ip[1], ip[2], Ext("| Time Out         |", "65000 Sec")},
+        Ext("| Device Name      |", "tcp"), ip[0], ip[1], ip[2],
+        Ext("| Time Out         |", "65000 Sec")},
        {kStatistic, Ext("| MAC Address      |", "aa"), Ext("| Comms Revision   |", "01A-00"),
         Ext("| Cycle Time       |", "00009 mSec"), Ext("| Long. Cycle Time |", "00000 mSec"),
         Ext("| Message Counter  |", "00042")}},
-      {6, 138,
+      {6,
+       138,
        {Ext("| Comms Type       |", "EtherNet/IP "), Ext("| IP Assignment    |", "Static IP"),
         Ext("| Host Name        |", "eip"), ip[0], ip[1], ip[2]},
        {kStatistic, Ext("| MAC Address      |", "bb"), Ext("| Comms Revision   |", "02A-00"),
@@ -359,15 +375,24 @@ TEST(CommsSection, ExtendedModbusTcpAndEtherNetIp) {
                 {&f.memExtCommsStatsEtherNetIP_State, "Idle"}});
     }
     Lines rows = c.head;
-    rows.push_back(Padded(" | Config Bits 0    |                                                  |"));
-    for (int n = 0; n < 16; ++n) rows.push_back(Ext(n < 10 ? "| Bit 0" + std::to_string(n) + "           |"
-                                                           : "| Bit " + std::to_string(n) + "           |", "b"));
-    rows.push_back(Padded(" | Config Bits 1    |                                                  |"));
-    for (int n = 0; n < 16; ++n) rows.push_back(Ext(n < 10 ? "| Bit 0" + std::to_string(n) + "           |"
-                                                           : "| Bit " + std::to_string(n) + "           |", "b"));
-    rows.push_back(Padded(" | Config Words     |                                                  |"));
-    for (int n = 0; n < 20; ++n) rows.push_back(Ext(n < 10 ? "| Word 0" + std::to_string(n) + "          |"
-                                                           : "| Word " + std::to_string(n) + "          |", "w"));
+    rows.push_back(
+        Padded(" | Config Bits 0    |                                                  |"));
+    for (int n = 0; n < 16; ++n)
+      rows.push_back(Ext(n < 10 ? "| Bit 0" + std::to_string(n) + "           |"
+                                : "| Bit " + std::to_string(n) + "           |",
+                         "b"));
+    rows.push_back(
+        Padded(" | Config Bits 1    |                                                  |"));
+    for (int n = 0; n < 16; ++n)
+      rows.push_back(Ext(n < 10 ? "| Bit 0" + std::to_string(n) + "           |"
+                                : "| Bit " + std::to_string(n) + "           |",
+                         "b"));
+    rows.push_back(
+        Padded(" | Config Words     |                                                  |"));
+    for (int n = 0; n < 20; ++n)
+      rows.push_back(Ext(n < 10 ? "| Word 0" + std::to_string(n) + "          |"
+                                : "| Word " + std::to_string(n) + "          |",
+                         "w"));
     rows.insert(rows.end(), c.tail.begin(), c.tail.end());
     const Lines got = Section();
     EXPECT_EQ(got.size(), c.lines);
@@ -385,24 +410,30 @@ TEST(CommsSection, ShortLayoutFromTheRecordBytes) {
   const std::vector<Case> cases = {
       {"none", {0, 0}, {Short("| Comms Type       |", "None        ")}},
       {"protocol 4 is none", {5, 4}, {Short("| Comms Type       |", "None        ")}},
-      {"profibus", {254, 1},
+      {"profibus",
+       {254, 1},
        {Short("| Comms Type       |", "Profibus-DP "), Short("| Address          |", "126"),
         Short("| GSD File         |", "ZYVOF877")}},
-      {"profibus, bit 7 clear", {17, 1},
+      {"profibus, bit 7 clear",
+       {17, 1},
        {Short("| Comms Type       |", "Profibus-DP "), Short("| Address          |", "017"),
         Short("| GSD File         |", "ZYVOF880")}},
-      {"modbus", {247, 2, 7, 200},
+      {"modbus",
+       {247, 2, 7, 200},
        {Short("| Comms Type       |", "Modbus-RTU  "), Short("| Address          |", "247"),
         Short("| Baud Rate (bps)  |", "02400"), Short("| Time Out         |", "200")}},
-      {"modbus 38400", {1, 2, 4, 0},
+      {"modbus 38400",
+       {1, 2, 4, 0},
        {Short("| Comms Type       |", "Modbus-RTU  "), Short("| Address          |", "001"),
         Short("| Baud Rate (bps)  |", "38400"), Short("| Time Out         |", "000")}},
-      {"canbus", {200, 3, 0, 1, 255, 255, 1, 2, 0, 0},
+      {"canbus",
+       {200, 3, 0, 1, 255, 255, 1, 2, 0, 0},
        {Short("| Comms Type       |", "CANbus      "), Short("| Address          |", "072"),
         Short("| Baud Rate        |", "125 kbps"), Short("| Structure Select |", "KORVEL"),
         Short("| Ident. Type      |", "Extended"), Short("| Command Address  |", "65535"),
         Short("| Actual Address   |", "00513"), Short("| Setting Address  |", "00000")}},
-      {"canbus 500, ident 2", {5, 3, 2, 2, 0, 0, 0, 0, 0, 1},
+      {"canbus 500, ident 2",
+       {5, 3, 2, 2, 0, 0, 0, 0, 0, 1},
        {Short("| Comms Type       |", "CANbus      "), Short("| Address          |", "005"),
         Short("| Baud Rate        |", "500 kbps"), Short("| Structure Select |", "VUMA"),
         Short("| Ident. Type      |", "Standard"), Short("| Command Address  |", "00000"),
@@ -412,7 +443,9 @@ TEST(CommsSection, ShortLayoutFromTheRecordBytes) {
     SCOPED_TRACE(c.name);
     CommsWorld w("Rev 4d", false);
     for (int b = 0; b < 10; ++b)
-      w.SetSent(b, wire::PadNum(b < static_cast<int>(c.bytes.size()) ? c.bytes[static_cast<size_t>(b)] : 0, 3));
+      w.SetSent(b,
+                wire::PadNum(
+                    b < static_cast<int>(c.bytes.size()) ? c.bytes[static_cast<size_t>(b)] : 0, 3));
     EXPECT_EQ(Section(), ShortTable(c.rows));
   }
   // The section's lengths: 8, 12, 14 and 22 lines.
@@ -428,8 +461,10 @@ TEST(CommsSection, ShortLayoutFromTheRecordBytes) {
 TEST(CommsSection, StatusNumbers) {
   using report::StatusNumber;
   const std::tuple<const char*, int, const char*> cases[] = {
-      {"123", 5, "00123"}, {"70000", 5, "04464"}, {"-1", 3, "255"}, {"300", 3, "044"}, {"", 5, "00000"},
-      {"12a", 3, "000"},   {"1 2", 5, "00000"},   {"-", 3, "000"},  {" 7 ", 3, "007"},  {"+5", 5, "00005"},
+      {"123", 5, "00123"}, {"70000", 5, "04464"}, {"-1", 3, "255"},    {"300", 3, "044"},
+      {"", 5, "00000"},    {"12a", 3, "000"},     {"1 2", 5, "00000"}, {"-", 3, "000"},
+      {" 7 ", 3, "007"},   {"+5", 5, "00005"},
   };
-  for (auto [text, digits, expected] : cases) EXPECT_EQ(StatusNumber(text, digits), expected) << text;
+  for (auto [text, digits, expected] : cases)
+    EXPECT_EQ(StatusNumber(text, digits), expected) << text;
 }

@@ -94,18 +94,17 @@ TEST_F(PrintPagesTest, PagesRowsAndFooters) {
 TEST_F(PrintPagesTest, LastPageOfReportLists) {
   struct Case {
     int n, pages, linesOnLast;
-  } const cases[] = {{345, 6, 9}, {346, 6, 10}, {372, 6, 36}, {476, 8, 6},
-                     {480, 8, 10}, {68, 2, 0},   {135, 3, 0},  {134, 2, 66},
-                     {67, 1, 67}};
+  } const cases[] = {{345, 6, 9}, {346, 6, 10}, {372, 6, 36}, {476, 8, 6}, {480, 8, 10},
+                     {68, 2, 0},  {135, 3, 0},  {134, 2, 66}, {67, 1, 67}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.n);
     Use(kDevices[0]);
     PrintReportLines(NumberedLines(c.n), printer);
     ASSERT_EQ(static_cast<int>(device->pages.size()), c.pages);
     EXPECT_EQ(static_cast<int>(device->pages.back().texts.size()) - 2, c.linesOnLast);
-    EXPECT_EQ(device->pages.back().texts.back().text,
-              std::string(37, ' ') + "Page " + std::to_string(c.pages) + " of " +
-                  std::to_string(c.pages));
+    EXPECT_EQ(device->pages.back().texts.back().text, std::string(37, ' ') + "Page " +
+                                                          std::to_string(c.pages) + " of " +
+                                                          std::to_string(c.pages));
   }
 }
 
@@ -119,10 +118,10 @@ TEST_F(PrintPagesTest, FirstFooterAtFullStep) {
 
 TEST(PrintLayout, StepAndPageCount) {
   EXPECT_EQ(PrintLineStep(83, 7016), 95);
-  EXPECT_EQ(PrintLineStep(83, 50 + 69 * 95 + 83), 95);      // exactly fits
-  EXPECT_EQ(PrintLineStep(83, 50 + 69 * 95 + 82), 94);      // one unit short
+  EXPECT_EQ(PrintLineStep(83, 50 + 69 * 95 + 83), 95);  // exactly fits
+  EXPECT_EQ(PrintLineStep(83, 50 + 69 * 95 + 82), 94);  // one unit short
   EXPECT_EQ(PrintLineStep(42, 3508), 49);
-  EXPECT_EQ(PrintLineStep(83, 100), 1);                      // absurd page: never below 1
+  EXPECT_EQ(PrintLineStep(83, 100), 1);  // absurd page: never below 1
   EXPECT_EQ(PrintLineStep(83, 0), 1);
   EXPECT_EQ(PrintedPageCount(0), 0);
   EXPECT_EQ(PrintedPageCount(1), 1);

@@ -44,7 +44,8 @@ TEST(ReportLine, Insertion) {
       {"column below 1 inserts at the start", {{0, "A"}, {-7, "B"}}, "BA"},
       {"a piece longer than the line is cut", {{1, longPiece}}, longPiece.substr(0, 91)},
       {"empty piece changes nothing", {{5, ""}, {5, "x"}}, "    x"},
-      {"insert before a piece in an earlier column pushes it right", {{10, "b"}, {3, "a"}},
+      {"insert before a piece in an earlier column pushes it right",
+       {{10, "b"}, {3, "a"}},
        "  a       b"},
   };
   for (const InsertCase& c : cases) {
@@ -69,9 +70,9 @@ TEST(ReportLine, WorkingLineStaysWithin92) {
 }
 
 TEST(ReportLine, ModelCode) {
-  const std::pair<int, const char*> cases[] = {{0, "005"}, {1, "010"}, {2, "050"}, {3, "100"},
-                                               {4, "300"}, {5, "005"}, {7, "005"}, {-1, "005"},
-                                               {1000000, "005"}};
+  const std::pair<int, const char*> cases[] = {{0, "005"}, {1, "010"},  {2, "050"},
+                                               {3, "100"}, {4, "300"},  {5, "005"},
+                                               {7, "005"}, {-1, "005"}, {1000000, "005"}};
   for (auto [index, code] : cases) EXPECT_EQ(ReportModelCode(index), code) << index;
 }
 
@@ -91,7 +92,7 @@ TEST(ReportLine, RevisionSource) {
     const char* identity;
     const char* expected;
   } const cases[] = {
-      {true, "Rev 4e", "3a", "3a"},   // port open: always the identity record
+      {true, "Rev 4e", "3a", "3a"},  // port open: always the identity record
       {true, "", "0a", "0a"},
       {false, "Rev 4e", "0a", "4e"},  // closed: the relay's last reported revision
       {false, "", "0a", "0a"},        // never connected, no file read
@@ -129,9 +130,9 @@ TEST(ReportLine, HeaderDateLineColumns) {
 }
 
 TEST(ReportLine, HeaderDriveLineEndsAtColumn86) {
-  const std::string line = ComposeReportLine(
-      {{1, std::string(" Drive ID : ") + "ABCDEFGH"},
-       {46, std::string(" Drive Description : ") + "12345678901234567890"}});
+  const std::string line =
+      ComposeReportLine({{1, std::string(" Drive ID : ") + "ABCDEFGH"},
+                         {46, std::string(" Drive Description : ") + "12345678901234567890"}});
   EXPECT_EQ(At(line, 13, 8), "ABCDEFGH");
   EXPECT_EQ(At(line, 21, 25), Blanks(25));
   EXPECT_EQ(At(line, 67, 20), "12345678901234567890");

@@ -41,7 +41,8 @@ class SaveSettingsFile : public ::testing::Test {
   fs::path folder;
 
   void SetUp() override {
-    folder = fs::path(DriveCRoot()) / ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    folder =
+        fs::path(DriveCRoot()) / ::testing::UnitTest::GetInstance()->current_test_info()->name();
     fs::remove_all(folder);
     fs::create_directories(folder);
   }
@@ -77,7 +78,9 @@ TEST_F(SaveSettingsFile, CancelWritesNothingAndEmptiesTheLineList) {
 // Windows-1252 bytes as they stand, CR LF after every line including the last, 91 characters
 // a line; the line list keeps the report.
 TEST_F(SaveSettingsFile, BytesOfTheSavedFile) {
-  w.Send(RecordId::Desc, 1, "Pompe \xe9t\xe9 n\xb0" "1       ");  // "Pompe été n°1", 20 characters
+  w.Send(RecordId::Desc, 1,
+         "Pompe \xe9t\xe9 n\xb0"
+         "1       ");  // "Pompe été n°1", 20 characters
   w.Send(RecordId::Identity, 2, "00004711");
   const fs::path file = folder / "pump.set";
   Save(file.string());
@@ -98,7 +101,9 @@ TEST_F(SaveSettingsFile, BytesOfTheSavedFile) {
   ASSERT_GE(lines.size(), 48u);
   EXPECT_EQ(lines[3].substr(0, 31), " Date : 2024/05/17 Time : 14h05");
   EXPECT_EQ(lines[3].substr(52, 8), "00004711");
-  EXPECT_EQ(lines[5].substr(66, 20), "Pompe \xe9t\xe9 n\xb0" "1       ");
+  EXPECT_EQ(lines[5].substr(66, 20),
+            "Pompe \xe9t\xe9 n\xb0"
+            "1       ");
   EXPECT_EQ(lines[8].substr(1, 8), "Settings");
   EXPECT_EQ(lines[47], std::string(91, ' '));
 }
@@ -110,7 +115,9 @@ TEST_F(SaveSettingsFile, AlwaysWindows1252) {
   w.LineList().LoadFromFile(utf8.string());
   ASSERT_EQ(w.LineList().Encoding(), TTextEncoding::Utf8);
 
-  w.Send(RecordId::Desc, 2, "\xe9" "       ");
+  w.Send(RecordId::Desc, 2,
+         "\xe9"
+         "       ");
   const fs::path file = folder / "out.set";
   Save(file.string());
   const std::string bytes = ReadBytes(file);

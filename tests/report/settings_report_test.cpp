@@ -63,7 +63,8 @@ TEST_F(ReportHeader, EightLines) {
       std::string(91, '-'),
       std::string(91, ' '),
   };
-  for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(lines[i], expected[i]) << "line " << i + 1;
+  for (std::size_t i = 0; i < expected.size(); ++i)
+    EXPECT_EQ(lines[i], expected[i]) << "line " << i + 1;
 }
 
 TEST_F(ReportHeader, DateUsesTheProgramWideSeparatorAndTheClockOfTheMoment) {
@@ -120,8 +121,10 @@ TEST_F(ReportHeader, RevisionSource) {
     if (c.open && !w.f2().ComPort1.Connected()) w.Connect();
     if (!c.open && w.f2().ComPort1.Connected()) w.f2().ComPort1.Close();
     w.f1().mbSW_Rev.SetText(c.box);
-    EXPECT_EQ(Compose(SettingsFileVariant())[3].substr(67, 14), std::string(" Revision : ") + c.fileRevision);
-    EXPECT_EQ(Compose(PrintoutVariant())[3].substr(67, 14), std::string(" Revision : ") + c.printRevision);
+    EXPECT_EQ(Compose(SettingsFileVariant())[3].substr(67, 14),
+              std::string(" Revision : ") + c.fileRevision);
+    EXPECT_EQ(Compose(PrintoutVariant())[3].substr(67, 14),
+              std::string(" Revision : ") + c.printRevision);
   }
 }
 
@@ -172,11 +175,12 @@ class SettingsSectionTest : public ::testing::Test {
     const auto lines = Compose(v);
     const size_t first = std::min<size_t>(8, lines.size());
     size_t end = first + 2;
-    while (end + 1 < lines.size() &&
-           !(lines[end].find_first_not_of(' ') != std::string::npos && lines[end + 1].rfind(" =", 0) == 0))
+    while (end + 1 < lines.size() && !(lines[end].find_first_not_of(' ') != std::string::npos &&
+                                       lines[end + 1].rfind(" =", 0) == 0))
       ++end;
     if (end + 1 >= lines.size()) end = lines.size();
-    return {lines.begin() + static_cast<std::ptrdiff_t>(first), lines.begin() + static_cast<std::ptrdiff_t>(end)};
+    return {lines.begin() + static_cast<std::ptrdiff_t>(first),
+            lines.begin() + static_cast<std::ptrdiff_t>(end)};
   }
 };
 
@@ -236,7 +240,8 @@ TEST_F(SettingsSectionTest, ClosingBlanksFollowTheVariant) {
   EXPECT_EQ(Section(SettingsFileVariant()).size(), 40u);
   const auto printed = Section(PrintoutVariant());
   ASSERT_EQ(printed.size(), 39u + 22u);
-  for (std::size_t i = 39; i < printed.size(); ++i) EXPECT_EQ(printed[i], std::string(91, ' ')) << i + 9;
+  for (std::size_t i = 39; i < printed.size(); ++i)
+    EXPECT_EQ(printed[i], std::string(91, ' ')) << i + 9;
   EXPECT_EQ(printed[38].substr(1, 23), "T4 high trip level... :");
 
   const std::string blank(91, ' ');
@@ -252,7 +257,8 @@ TEST_F(SettingsSectionTest, ClosingBlanksFollowTheVariant) {
 }
 
 TEST_F(SettingsSectionTest, EveryLineIs91CharactersWhateverTheCells) {
-  const char* odd[] = {"", "7", "x", "-", "99999999999", "1234567890123456789012345", "\xe9\xe9\xe9"};
+  const char* odd[] = {
+      "", "7", "x", "-", "99999999999", "1234567890123456789012345", "\xe9\xe9\xe9"};
   for (const char* text : odd) {
     SCOPED_TRACE(text);
     for (int row = 1; row <= 51; ++row) w.Setting(row, text);
@@ -280,11 +286,11 @@ TEST_F(SettingsSectionTest, UnreadableNumbersCountAsZero) {
 // ---- One row at a time: value tables, slices, units ----
 
 struct RowCase {
-  int tableRow;                     // 1..37
+  int tableRow;                      // 1..37
   std::map<int, std::string> cells;  // settings grid row -> send-column text
   bool extended;
-  bool right;             // the right field (71..91) rather than the left (26..46)
-  std::string expected;   // the field, blank-padded to 21
+  bool right;            // the right field (71..91) rather than the left (26..46)
+  std::string expected;  // the field, blank-padded to 21
 };
 
 TEST(SettingsRows, ValueTablesSlicesAndUnits) {
@@ -369,7 +375,8 @@ TEST(SettingsRows, ControlBytesAllSetAndAllClear) {
     const std::string line = ComposeSettingsRow(row, byteCells("255", "000"), false);
     const std::string field = line.substr(70);
     if (row.rightValue.row == 9) rightA.push_back(field.substr(0, field.find_last_not_of(' ') + 1));
-    if (row.rightValue.row == 17) rightC.push_back(field.substr(0, field.find_last_not_of(' ') + 1));
+    if (row.rightValue.row == 17)
+      rightC.push_back(field.substr(0, field.find_last_not_of(' ') + 1));
   }
   EXPECT_EQ(rightA, std::vector<std::string>(8, "Enabled"));
   EXPECT_EQ(rightC, (std::vector<std::string>{"Disconnected", "Disconnected", "Maintrip", "RWB",

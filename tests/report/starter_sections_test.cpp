@@ -32,14 +32,10 @@ TEST_F(StarterSectionsTest, LocationRowsMsbFirst) {
   Starter(2, "032");  // PLC_Input_16, the last name of table 02
   Starter(30, "000");
   const std::vector<std::string> expected = {
-      Padded(" ----------------------------------"),
-      Padded(" |               | Input Signal   |"),
-      Padded(" |---------------|----------------|"),
-      Padded(" | MSB           |PLC_Input_16    |"),
-      Padded(" |---------------|----------------|"),
-      Padded(" | LSB           |DigFldInput_2   |"),
-      Padded(" |---------------|----------------|"),
-      Padded(" | Feedback Sig  |Zero ('0')      |"),
+      Padded(" ----------------------------------"), Padded(" |               | Input Signal   |"),
+      Padded(" |---------------|----------------|"), Padded(" | MSB           |PLC_Input_16    |"),
+      Padded(" |---------------|----------------|"), Padded(" | LSB           |DigFldInput_2   |"),
+      Padded(" |---------------|----------------|"), Padded(" | Feedback Sig  |Zero ('0')      |"),
       Padded(" ----------------------------------"),
   };
   EXPECT_EQ(Lines(ComposeLocationRows), expected);
@@ -55,38 +51,34 @@ TEST_F(StarterSectionsTest, StarterInputsThreeLocationsALine) {
   const auto lines = Lines(ComposeStarterInputRows);
   ASSERT_EQ(lines.size(), 15u);
   EXPECT_EQ(lines[0], Padded(" " + std::string(68, '-')));
-  EXPECT_EQ(lines[1], Padded(" | Signal        | Local          | Remote         | Auto           |"));
-  EXPECT_EQ(lines[3], Padded(" | Start >>      |DigFldInput_1   |PLC_Input_1     |One ('1')       |"));
-  EXPECT_EQ(lines[4], Padded(" |---------------|----------------|----------------|----------------|"));
-  EXPECT_EQ(lines[5], Padded(" | Start >       |Zero ('0')      |Zero ('0')      |Zero ('0')      |"));
-  EXPECT_EQ(lines[13], Padded(" | Stop          |Zero ('0')      |! LogicFunc_6   |Zero ('0')      |"));
+  EXPECT_EQ(lines[1],
+            Padded(" | Signal        | Local          | Remote         | Auto           |"));
+  EXPECT_EQ(lines[3],
+            Padded(" | Start >>      |DigFldInput_1   |PLC_Input_1     |One ('1')       |"));
+  EXPECT_EQ(lines[4],
+            Padded(" |---------------|----------------|----------------|----------------|"));
+  EXPECT_EQ(lines[5],
+            Padded(" | Start >       |Zero ('0')      |Zero ('0')      |Zero ('0')      |"));
+  EXPECT_EQ(lines[13],
+            Padded(" | Stop          |Zero ('0')      |! LogicFunc_6   |Zero ('0')      |"));
   EXPECT_EQ(lines[14], lines[0]);
 }
 
 TEST_F(StarterSectionsTest, StarterTimersDropTheLeadingZerosTheirRangeNeverNeeds) {
-  const char* cells[] = {"00600", "010", "00050", "00999", "03000", "00030", "001", "02000", "01950"};
+  const char* cells[] = {"00600", "010", "00050", "00999", "03000",
+                         "00030", "001", "02000", "01950"};
   for (int i = 0; i < 9; ++i) Starter(21 + i, cells[i]);
   const std::vector<std::string> expected = {
-      Padded(" -----------------------------"),
-      Padded(" | Start Timer   | Time      |"),
-      Padded(" |---------------|-----------|"),
-      Padded(" | Pre Warning   | 600 Sec   |"),
-      Padded(" |---------------|-----------|"),
-      Padded(" | Execution     | 10 Sec    |"),
-      Padded(" |---------------|-----------|"),
-      Padded(" | Feedback      | 0050 mSec |"),
-      Padded(" |---------------|-----------|"),
-      Padded(" | Back spin     | 999 Sec   |"),
-      Padded(" |---------------|-----------|"),
-      Padded(" | DC Braking    | 3000 mSec |"),
-      Padded(" |---------------|-----------|"),
-      Padded(" | Restart       | 030 Sec   |"),
-      Padded(" |---------------|-----------|"),
-      Padded(" | Star Maximum  | 01 Sec    |"),
-      Padded(" |---------------|-----------|"),
-      Padded(" | Transition    | 2000 mSec |"),
-      Padded(" |---------------|-----------|"),
-      Padded(" | Unauthorized  | 1950 mSec |"),
+      Padded(" -----------------------------"), Padded(" | Start Timer   | Time      |"),
+      Padded(" |---------------|-----------|"), Padded(" | Pre Warning   | 600 Sec   |"),
+      Padded(" |---------------|-----------|"), Padded(" | Execution     | 10 Sec    |"),
+      Padded(" |---------------|-----------|"), Padded(" | Feedback      | 0050 mSec |"),
+      Padded(" |---------------|-----------|"), Padded(" | Back spin     | 999 Sec   |"),
+      Padded(" |---------------|-----------|"), Padded(" | DC Braking    | 3000 mSec |"),
+      Padded(" |---------------|-----------|"), Padded(" | Restart       | 030 Sec   |"),
+      Padded(" |---------------|-----------|"), Padded(" | Star Maximum  | 01 Sec    |"),
+      Padded(" |---------------|-----------|"), Padded(" | Transition    | 2000 mSec |"),
+      Padded(" |---------------|-----------|"), Padded(" | Unauthorized  | 1950 mSec |"),
       Padded(" -----------------------------"),
   };
   EXPECT_EQ(Lines(ComposeStarterTimerRows), expected);
@@ -135,7 +127,8 @@ TEST_F(StarterSectionsTest, SectionsTakeTheirLinesInOrder) {
     TStringList out;
     ComposeSettingsReport(out, SettingsFileVariant());
     const auto lines = out.Lines();
-    const auto at = std::find(lines.begin(), lines.end(), Padded(" Location Selection And Feedback"));
+    const auto at =
+        std::find(lines.begin(), lines.end(), Padded(" Location Selection And Feedback"));
     ASSERT_NE(at, lines.end());
     const size_t first = static_cast<size_t>(at - lines.begin());
     ASSERT_GE(lines.size(), first + 68);

@@ -22,7 +22,8 @@ std::vector<std::string> SectionLines(const std::string& title, size_t count) {
   for (size_t i = 0; i + 1 < lines.size(); ++i) {
     if (lines[i] != Padded(" " + title)) continue;
     if (i + count > lines.size()) break;
-    return {lines.begin() + static_cast<std::ptrdiff_t>(i), lines.begin() + static_cast<std::ptrdiff_t>(i + count)};
+    return {lines.begin() + static_cast<std::ptrdiff_t>(i),
+            lines.begin() + static_cast<std::ptrdiff_t>(i + count)};
   }
   ADD_FAILURE() << "no section " << title;
   return {};
@@ -32,11 +33,13 @@ std::vector<std::string> SectionLines(const std::string& title, size_t count) {
 
 TEST(StatisticsSections, StatisticalDataLines) {
   ReportWorld w;
-  const std::pair<int, const char*> cells[] = {{1, "00012"}, {2, "00003"}, {3, "01000"}, {4, "02000"},
-                                               {15, "00100"}, {16, "00200"}, {17, "00300"}};
+  const std::pair<int, const char*> cells[] = {{1, "00012"}, {2, "00003"},  {3, "01000"},
+                                               {4, "02000"}, {15, "00100"}, {16, "00200"},
+                                               {17, "00300"}};
   for (auto [row, text] : cells) w.Send(RecordId::Statistics, row, text);
   const std::string rule = Padded(" " + std::string(71, '-'));
-  const std::string sep = Padded(" |------------------|---------------|------------------|---------------|");
+  const std::string sep =
+      Padded(" |------------------|---------------|------------------|---------------|");
   const std::vector<std::string> expected = {
       Padded(" Statistical Data"),
       Padded(" ================"),
@@ -75,7 +78,7 @@ TEST(StatisticsSections, BluetoothLines) {
 
 TEST(StatisticsSections, CalibrationLines) {
   ReportWorld w;
-  const char* cells[] = {"101", "102", "103", "081", "082", "083", "095", "058", "042",
+  const char* cells[] = {"101", "102",  "103", "081", "082", "083", "095", "058", "042",
                          "001", "-005", "000", "001", "002", "003", "004", "005", "020"};
   for (int row = 1; row <= 18; ++row) w.Send(RecordId::Calibration, row, cells[row - 1]);
   const auto lines = SectionLines("Calibrations", 42);

@@ -24,7 +24,8 @@ inline std::array<uint8_t, editors::comms::kBlockBytes> ValidBlock(TForm1& f, in
     switch (c.Kind) {
       case Cell::Spin: {
         auto& se = static_cast<TSpinEdit&>(c.Control(f));
-        block[b] = static_cast<uint8_t>(se.MinValue() + (b * 37) % (se.MaxValue() - se.MinValue() + 1));
+        block[b] =
+            static_cast<uint8_t>(se.MinValue() + (b * 37) % (se.MaxValue() - se.MinValue() + 1));
         break;
       }
       case Cell::Word:  // 64768 + b
@@ -35,17 +36,20 @@ inline std::array<uint8_t, editors::comms::kBlockBytes> ValidBlock(TForm1& f, in
         block[b] = static_cast<uint8_t>(static_cast<TComboBox&>(c.Control(f)).Items.Count() - 1);
         break;
       case Cell::Name:
-        for (int k = 0; k < 15; ++k) block[b + k] = static_cast<uint8_t>('a' + (k * 5 + protocol) % 26);
+        for (int k = 0; k < 15; ++k)
+          block[b + k] = static_cast<uint8_t>('a' + (k * 5 + protocol) % 26);
         break;
       default:
-        for (int i = 0; i < editors::comms::CellWidth(c.Kind); ++i) block[b + i] = static_cast<uint8_t>((b + i) * 29 % 256);
+        for (int i = 0; i < editors::comms::CellWidth(c.Kind); ++i)
+          block[b + i] = static_cast<uint8_t>((b + i) * 29 % 256);
     }
   }
   return block;
 }
 
 struct CommsWorld : EditorWorld {
-  explicit CommsWorld(const std::string& revision = "Rev 4e", bool withRelay = true) : EditorWorld(withRelay) {
+  explicit CommsWorld(const std::string& revision = "Rev 4e", bool withRelay = true)
+      : EditorWorld(withRelay) {
     app.CreateForm(frmCommsBitsSel);
     app.CreateForm(frmCommsWordSel);
     f1().mbSW_Rev.SetText(revision);

@@ -33,7 +33,9 @@ void FuzzDispatcherOnce(const uint8_t* data, size_t size) {
     f1.EventMassUploadAct = mode & 0x08;
     f1.EventCntr = static_cast<uint16_t>(1200 + (mode & 0x0F) * 13);
     f1.mbSW_Rev.SetText(mode & 0x10 ? "Rev 4e" : "Rev 3b");
-    f1.PageControl1.SetActivePage(mode & 0x20 ? &f1.tsStatistics : mode & 0x40 ? &f1.tsRealTimeClock : &f1.tsActual);
+    f1.PageControl1.SetActivePage(mode & 0x20   ? &f1.tsStatistics
+                                  : mode & 0x40 ? &f1.tsRealTimeClock
+                                                : &f1.tsActual);
 
     f2.ResetCommsQue();
     if (head) f2.AddToCommsQue(static_cast<uint8_t>(head));

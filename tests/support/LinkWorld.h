@@ -26,9 +26,10 @@ struct LinkWorld {
   std::optional<std::vector<std::string>> ports;
   bool listingThrows = false;
 
-  explicit LinkWorld(bool withRelay = true, std::optional<std::vector<std::string>> portList =
-                                                std::vector<std::string>{"COM1"},
-                     bool listingFails = false)
+  explicit LinkWorld(
+      bool withRelay = true,
+      std::optional<std::vector<std::string>> portList = std::vector<std::string>{"COM1"},
+      bool listingFails = false)
       : ports(std::move(portList)), listingThrows(listingFails) {
     SetPortLister([this]() -> std::optional<std::vector<std::string>> {
       if (listingThrows) throw std::runtime_error("port list unreadable");

@@ -87,7 +87,10 @@ void PtyRelay::WriteAll(const std::string& bytes) {
     if (PaceAtBaudRate) Sleep(static_cast<int64_t>(bytes.size()) * 10 * 1000000 / 19200);
     for (size_t done = 0; done < bytes.size();) {
       const ssize_t n = ::write(master_, bytes.data() + done, bytes.size() - done);
-      if (n > 0) { done += static_cast<size_t>(n); continue; }
+      if (n > 0) {
+        done += static_cast<size_t>(n);
+        continue;
+      }
       if (n < 0 && errno != EINTR && errno != EAGAIN) return;
       Sleep(1000);
     }

@@ -41,7 +41,8 @@ std::string RelayModel::ActualRecord() const {
     a.EarthLeakage = wave(a.EarthLeakage, 20, 3);
     a.Insulation = wave(a.Insulation, 10, 1);
     a.RunHours += t / 100;
-    for (int i = 0; i < 4; ++i) a.Temperature[static_cast<size_t>(i)] = wave(a.Temperature[static_cast<size_t>(i)], 2, 4 * i);
+    for (int i = 0; i < 4; ++i)
+      a.Temperature[static_cast<size_t>(i)] = wave(a.Temperature[static_cast<size_t>(i)], 2, 4 * i);
   }
   const int imax = a.IMax >= 0 ? a.IMax : std::max({a.IRed, a.IWhite, a.IBlue});
   const int vmax = a.VMax >= 0 ? a.VMax : std::max({a.VRed, a.VWhite, a.VBlue});
@@ -67,8 +68,8 @@ std::string RelayModel::ActualStatusRecord() const {
   if (LiveMoving) {
     const int t = tick_;
     v[9] = (v[9] & ~0x7F) | ((t / 10) % 128);  // field inputs 1..7 count up slowly
-    v[11] = (t / 4) % 256;                      // PLC inputs 1..8
-    v[17] = (v[17] + t / 10) % 256;             // counter A
+    v[11] = (t / 4) % 256;                     // PLC inputs 1..8
+    v[17] = (v[17] + t / 10) % 256;            // counter A
   }
   if (Simulating) {
     UpdateSimulatedProtection();

@@ -35,10 +35,14 @@ std::string InitialField(const RecordLayout& rec, int row, const FieldLayout& f)
   }
   int k = row % 10;
   switch (f.Recv) {
-    case Rx::Div20: return Num(20 * (k + 1), f.AnswerWidth);
-    case Rx::Minus30: return Num(30 + 10 * k, f.AnswerWidth);
-    case Rx::SignedByte: return Num(k % 2 ? 256 - k : k, f.AnswerWidth);
-    default: return Num(k, f.AnswerWidth);
+    case Rx::Div20:
+      return Num(20 * (k + 1), f.AnswerWidth);
+    case Rx::Minus30:
+      return Num(30 + 10 * k, f.AnswerWidth);
+    case Rx::SignedByte:
+      return Num(k % 2 ? 256 - k : k, f.AnswerWidth);
+    default:
+      return Num(k, f.AnswerWidth);
   }
 }
 
@@ -76,7 +80,8 @@ void RelayModel::SetField(RecordId id, int row, const std::string& wireText) {
   const FieldLayout& f = rec.Fields[row - 1];
   std::string text = wireText;
   text.resize(static_cast<size_t>(f.AnswerWidth), ' ');
-  Record(id).replace(static_cast<size_t>(f.AnswerPos - 1), static_cast<size_t>(f.AnswerWidth), text);
+  Record(id).replace(static_cast<size_t>(f.AnswerPos - 1), static_cast<size_t>(f.AnswerWidth),
+                     text);
 }
 
 std::string RelayModel::Field(RecordId id, int row) const {
@@ -133,9 +138,20 @@ void RelayModel::Handle(const std::string& msg) {
     if (what == "NA") return Answer(CommsExtStatusRecord(), false);
     if (what == "MA") return Answer(BlockRecord(0), false);
     if (what == "MB") return Answer(BlockRecord(1), false);
-    if (what == "X") { ++ClearFaultCount; FaultCount = 0; return; }
-    if (what == "V") { ++ClearEventCount; EventCount = 0; return; }
-    if (what == "-") { ++ThermalResets; return; }
+    if (what == "X") {
+      ++ClearFaultCount;
+      FaultCount = 0;
+      return;
+    }
+    if (what == "V") {
+      ++ClearEventCount;
+      EventCount = 0;
+      return;
+    }
+    if (what == "-") {
+      ++ThermalResets;
+      return;
+    }
     if (what == "+") {
       ++RelayResets;
       UpdateSimulatedProtection();
@@ -160,14 +176,16 @@ void RelayModel::Handle(const std::string& msg) {
     return;
   }
   if (msg.size() == 18 && msg[1] == 'R') {
-    for (int i = 0; i < 5; ++i) Clock[static_cast<size_t>(i)] = static_cast<int>(NumberAt(msg, 3 + 3 * i, 3));
+    for (int i = 0; i < 5; ++i)
+      Clock[static_cast<size_t>(i)] = static_cast<int>(NumberAt(msg, 3 + 3 * i, 3));
     Clock[5] = 0;
     return Answer(ClockRecord(), true);
   }
   if (msg.size() == 133 && msg[1] == 'M' && (msg[2] == 'A' || msg[2] == 'B')) {
     int half = msg[2] == 'A' ? 0 : 1;
     for (int i = 0; i < 43; ++i)
-      CommsBlock[static_cast<size_t>(43 * half + i)] = static_cast<uint8_t>(NumberAt(msg, 4 + 3 * i, 3) & 0xFF);
+      CommsBlock[static_cast<size_t>(43 * half + i)] =
+          static_cast<uint8_t>(NumberAt(msg, 4 + 3 * i, 3) & 0xFF);
     return Answer(BlockRecord(half), true);
   }
   if (msg.size() >= 3) {
@@ -193,9 +211,11 @@ bool RelayModel::ApplyWrite(const RecordLayout& rec, const std::string& msg) {
   for (int k = 0; k < rec.FieldCount; ++k) {
     const FieldLayout& f = rec.Fields[k];
     if (f.WritePos == 0 || f.SendWidth != f.AnswerWidth) continue;
-    std::string value = msg.substr(static_cast<size_t>(f.WritePos - 1), static_cast<size_t>(f.SendWidth));
+    std::string value =
+        msg.substr(static_cast<size_t>(f.WritePos - 1), static_cast<size_t>(f.SendWidth));
     // The one field that travels differently each way: written as 100 minus what the relay keeps.
-    if (f.Send == Tx::HundredMinus) value = Num(100 - NumberAt(value, 1, f.SendWidth), f.AnswerWidth);
+    if (f.Send == Tx::HundredMinus)
+      value = Num(100 - NumberAt(value, 1, f.SendWidth), f.AnswerWidth);
     answer.replace(static_cast<size_t>(f.AnswerPos - 1), static_cast<size_t>(f.AnswerWidth), value);
   }
   return true;
@@ -276,7 +296,8 @@ std::string RelayModel::FaultRecord(int number) const {
   std::string s = "*F";
   s += Num(number, 3);
   s += Num(number % 2 ? 0 : 1, 3);  // actual or simulation
-  s += Num(24, 3) + Num(1 + number % 12, 3) + Num(1 + number % 28, 3) + Num(number % 24, 3) + Num(number, 3);
+  s += Num(24, 3) + Num(1 + number % 12, 3) + Num(1 + number % 28, 3) + Num(number % 24, 3) +
+       Num(number, 3);
   s += Num(held ? 1 << (number % 8) : 0, 3);
   s += Num(held && number % 3 == 0 ? 4 : 0, 3);
   s += Num(0, 3) + Num(0, 3);
@@ -290,8 +311,9 @@ std::string RelayModel::EventRecord(int number) const {
   std::string s = "*E";
   s += Num(number, 5);
   s += Num(held ? kTypes[number % 8] : 0, 3);
-  s += Num(24, 3) + Num(1 + number % 12, 3) + Num(1 + number % 28, 3) + Num(number % 24, 3) + Num(number % 60, 3);
-  s += Num(6, 3) + Num(0, 3) + Num(1, 3);  // alarm flags
+  s += Num(24, 3) + Num(1 + number % 12, 3) + Num(1 + number % 28, 3) + Num(number % 24, 3) +
+       Num(number % 60, 3);
+  s += Num(6, 3) + Num(0, 3) + Num(1, 3);              // alarm flags
   s += Num(1, 3) + Num(0, 3) + Num(0, 3) + Num(1, 3);  // trip flags
   s += Num(500 + number, 5) + Num(25, 3) + Num(390, 5);
   return s + "#";

@@ -15,12 +15,12 @@
 #include "wire/RecordLayouts.h"
 
 struct Misbehaviour {
-  bool Silent = false;          // answer nothing at all
-  int64_t LateUs = 0;           // every answer starts this much later
-  int RefusedCharAnswers = 0;   // the next N answers carry a character their parser refuses
-  int WrongEchoes = 0;          // the next N echoes of a write differ from what was written
-  bool Split = false;           // every answer arrives in two pieces
-  std::string Garbage;          // bytes sent before every answer
+  bool Silent = false;         // answer nothing at all
+  int64_t LateUs = 0;          // every answer starts this much later
+  int RefusedCharAnswers = 0;  // the next N answers carry a character their parser refuses
+  int WrongEchoes = 0;         // the next N echoes of a write differ from what was written
+  bool Split = false;          // every answer arrives in two pieces
+  std::string Garbage;         // bytes sent before every answer
 };
 
 class RelayModel {
@@ -94,9 +94,10 @@ class RelayModel {
   // ---- Simulation mode (RelaySim.cpp) ----
   // What the last simulation message carried; while Simulating the live records report these
   // values (exactly, not moving) and the protection reacts to them: a phase current above
-  // OvercurrentLevel raises the overcurrent alarm at once and the trip OvercurrentTripDelayMs later.
-  // The trip holds until a relay reset finds the current back below the level, or the simulation
-  // ends. The field inputs are the simulated ones unless the message's mode bit asks for the real.
+  // OvercurrentLevel raises the overcurrent alarm at once and the trip OvercurrentTripDelayMs
+  // later. The trip holds until a relay reset finds the current back below the level, or the
+  // simulation ends. The field inputs are the simulated ones unless the message's mode bit asks for
+  // the real.
   struct SimulatedValues {
     std::array<int, 3> I{}, V{};
     int Frequency = 0, PowerFactor = 0, EarthLeakage = 0, Inputs = 0, ExtInputs = 0;
@@ -128,7 +129,7 @@ class RelayModel {
   bool inGroup_ = false;
   std::vector<std::string> group_;
   int faultPointer_ = 0;
-  bool extModEchoDue_ = false;  // the next external module read answers a write
+  bool extModEchoDue_ = false;         // the next external module read answers a write
   mutable int64_t alarmSinceMs_ = -1;  // the simulated overcurrent alarm is on since then
   mutable bool simTripped_ = false;
   mutable int tick_ = 0;  // advances with every live answer, so the values change

@@ -65,7 +65,8 @@ inline int RequestOfMessage(const std::string& m) {
   if (m.compare(0, 7, "*?>#*?E") == 0) return ReqEvent;
   if (m.size() == 18 && m.compare(0, 2, "*R") == 0) return ReqDownloadRTC;
   for (const RequestInfo& r : kRequests)
-    if (r.Kind == MessageKind::RecordWrite && m.size() > 2 && m[0] == '*' && m[1] == Layout(r.Record).Letter())
+    if (r.Kind == MessageKind::RecordWrite && m.size() > 2 && m[0] == '*' &&
+        m[1] == Layout(r.Record).Letter())
       return r.Code;
   return 0;
 }
@@ -73,9 +74,16 @@ inline int RequestOfMessage(const std::string& m) {
 inline bool IsPoll(int code) {
   using namespace wire;
   switch (code) {
-    case ReqUploadActual: case ReqUploadActualStatus: case ReqUploadRTC: case ReqUploadStat:
-    case ReqUploadCommsStat: case ReqUploadCommsExtStat: case ReqSpectrumRed: case ReqSpectrumWhite:
-    case ReqSpectrumBlue: case ReqSimulation:
+    case ReqUploadActual:
+    case ReqUploadActualStatus:
+    case ReqUploadRTC:
+    case ReqUploadStat:
+    case ReqUploadCommsStat:
+    case ReqUploadCommsExtStat:
+    case ReqSpectrumRed:
+    case ReqSpectrumWhite:
+    case ReqSpectrumBlue:
+    case ReqSimulation:
       return true;
     default:
       return false;
@@ -91,7 +99,8 @@ struct ShellWorld {
   explicit ShellWorld(bool withRelay = true, const std::string& revision = "3b",
                       const std::optional<std::vector<std::string>>& passwords = std::nullopt) {
     SetPasswordFile(passwords);
-    SetPortLister([] { return std::optional<std::vector<std::string>>(std::vector<std::string>{"COM1"}); });
+    SetPortLister(
+        [] { return std::optional<std::vector<std::string>>(std::vector<std::string>{"COM1"}); });
     SetSerialDeviceFactory(line.Factory({"COM1"}));
     if (withRelay) {
       relay = std::make_unique<TestRelay>(line);
@@ -102,9 +111,17 @@ struct ShellWorld {
 
   ~ShellWorld() {
     relay.reset();
-    Form1 = nullptr; fPassword = nullptr; fPasswordEdit = nullptr; fUserPassword = nullptr;
-    FormVariableTable = nullptr; FrmProgress = nullptr; FrmMassDwnSel = nullptr;
-    FrmFileDialog = nullptr; Form2 = nullptr; frmCommsBitsSel = nullptr; frmCommsWordSel = nullptr;
+    Form1 = nullptr;
+    fPassword = nullptr;
+    fPasswordEdit = nullptr;
+    fUserPassword = nullptr;
+    FormVariableTable = nullptr;
+    FrmProgress = nullptr;
+    FrmMassDwnSel = nullptr;
+    FrmFileDialog = nullptr;
+    Form2 = nullptr;
+    frmCommsBitsSel = nullptr;
+    frmCommsWordSel = nullptr;
     SetPortLister(nullptr);
     SetSerialDeviceFactory(nullptr);
   }
@@ -136,9 +153,7 @@ struct ShellWorld {
   }
 
   // Connects and lets the full read run to the dialog's automatic close.
-  void ConnectAndRead() {
-    f1().Connect1Click();
-  }
+  void ConnectAndRead() { f1().Connect1Click(); }
   // Opens the port as connecting does, without the full read: the watchdog set for a while.
   void OpenIdle(uint16_t watchdogTicks = 500) {
     f2().ComPort1.Open();

@@ -37,7 +37,8 @@ TEST_F(VarTable, Grids) {
       {&vt.StringGridRelDescRx, "StringGridRelDescRx", "Relay Description Rx", 3},
       {&vt.StringGridBluetoothRx, "StringGridBluetoothRx", "Bluetooth Rx", 3},
       {&vt.StringGridRelLogRx, "StringGridRelLogRx", "Relay Logic Rx", 67},
-      {&vt.StringGridRelStartConfRx, "StringGridRelStartConfRx", "Relay Starter Configuration Rx", 31},
+      {&vt.StringGridRelStartConfRx, "StringGridRelStartConfRx", "Relay Starter Configuration Rx",
+       31},
       {&vt.StringGridRelCommsRx, "StringGridRelCommsRx", "Relay Communication Rx", 11},
   };
   for (const Case& c : cases) {

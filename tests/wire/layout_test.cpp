@@ -35,14 +35,16 @@ TEST(FieldConversion, BothWays) {
       {RecordId::ExtMod, 1, "255", "12750", "255"},
       {RecordId::StartConf, 23, "002", "00100", "002"},
       {RecordId::Identity, 2, "00000042", "00000042", "00000042"},
-      {RecordId::Desc, 1, "  a b ? c           ", "  a b ? c           ", ""},  // "?" may not be sent
+      {RecordId::Desc, 1, "  a b ? c           ", "  a b ? c           ",
+       ""},  // "?" may not be sent
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(Layout(c.id).GridName) + " row " + std::to_string(c.row));
     const RecordLayout& rec = Layout(c.id);
     const FieldLayout& f = rec.Fields[c.row - 1];
     std::string answer(static_cast<size_t>(rec.AnswerLength()), '0');
-    answer.replace(static_cast<size_t>(f.AnswerPos - 1), static_cast<size_t>(f.AnswerWidth), c.answerField);
+    answer.replace(static_cast<size_t>(f.AnswerPos - 1), static_cast<size_t>(f.AnswerWidth),
+                   c.answerField);
     EXPECT_EQ(ReceiveField(f, answer), c.received);
     std::string out;
     bool ok = SendField(rec, f, c.received, out);
@@ -64,19 +66,16 @@ TEST(FieldConversion, ValuesThatDoNotFitAreRefused) {
       {RecordId::Settings, 1, "101"},    // 100 minus 101 is negative
       {RecordId::Settings, 37, "-040"},  // plus 30 is still negative
       {RecordId::Settings, 12, "abc"},   // not a number
-      {RecordId::Settings, 12, ""},
-      {RecordId::Settings, 12, "50000"}, // div 50 gives 1000
-      {RecordId::Settings, 2, "12"},     // sent as is: must already be 3 digits
-      {RecordId::Settings, 2, "1234"},
-      {RecordId::Settings, 2, "-01"},
-      {RecordId::Identity, 2, "1234567x"},
-      {RecordId::Desc, 2, "SHORT"},
-      {RecordId::Desc, 2, "DRIVE#01"},
-      {RecordId::Bluetooth, 1, "12*4"},
-      {RecordId::Logic, 25, "00050"},   // times 20 gives 1000, fits 5 digits: accepted below
+      {RecordId::Settings, 12, ""},        {RecordId::Settings, 12, "50000"},  // div 50 gives 1000
+      {RecordId::Settings, 2, "12"},  // sent as is: must already be 3 digits
+      {RecordId::Settings, 2, "1234"},     {RecordId::Settings, 2, "-01"},
+      {RecordId::Identity, 2, "1234567x"}, {RecordId::Desc, 2, "SHORT"},
+      {RecordId::Desc, 2, "DRIVE#01"},     {RecordId::Bluetooth, 1, "12*4"},
+      {RecordId::Logic, 25, "00050"},  // times 20 gives 1000, fits 5 digits: accepted below
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(Layout(c.id).GridName) + " row " + std::to_string(c.row) + " '" + c.send + "'");
+    SCOPED_TRACE(std::string(Layout(c.id).GridName) + " row " + std::to_string(c.row) + " '" +
+                 c.send + "'");
     const RecordLayout& rec = Layout(c.id);
     std::string out;
     bool ok = SendField(rec, rec.Fields[c.row - 1], c.send, out);
@@ -98,16 +97,14 @@ TEST(FieldConversion, DividedWritesRoundDown) {
     std::string sent;
   };
   const Case cases[] = {
-      {RecordId::Settings, 12, "275", "005"},   // 5.5 steps: nearest would give 006
-      {RecordId::Settings, 12, "115", "002"},
-      {RecordId::Settings, 24, "299", "005"},
-      {RecordId::Settings, 31, "275", "005"},
-      {RecordId::ExtMod, 8, "275", "005"},
-      {RecordId::StartConf, 23, "275", "005"},
-      {RecordId::StartConf, 29, "49", "000"},
+      {RecordId::Settings, 12, "275", "005"},  // 5.5 steps: nearest would give 006
+      {RecordId::Settings, 12, "115", "002"},  {RecordId::Settings, 24, "299", "005"},
+      {RecordId::Settings, 31, "275", "005"},  {RecordId::ExtMod, 8, "275", "005"},
+      {RecordId::StartConf, 23, "275", "005"}, {RecordId::StartConf, 29, "49", "000"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(Layout(c.id).GridName) + " row " + std::to_string(c.row) + " '" + c.send + "'");
+    SCOPED_TRACE(std::string(Layout(c.id).GridName) + " row " + std::to_string(c.row) + " '" +
+                 c.send + "'");
     const RecordLayout& rec = Layout(c.id);
     std::string out;
     ASSERT_TRUE(SendField(rec, rec.Fields[c.row - 1], c.send, out));

@@ -72,10 +72,11 @@ bool LoadHolds(RelayModel& m, const std::string& path) {
 }
 
 int Usage() {
-  std::fprintf(stderr,
-               "usage: relay-sim [--silent] [--late-ms N] [--refuse N] [--bad-echo N] [--split]\n"
-               "                 [--garbage TEXT] [--product N] [--revision XY] [--faults N] [--events N]\n"
-               "                 [--dump FILE] [--whole] [--holds FILE]\n");
+  std::fprintf(
+      stderr,
+      "usage: relay-sim [--silent] [--late-ms N] [--refuse N] [--bad-echo N] [--split]\n"
+      "                 [--garbage TEXT] [--product N] [--revision XY] [--faults N] [--events N]\n"
+      "                 [--dump FILE] [--whole] [--holds FILE]\n");
   return 2;
 }
 }  // namespace
@@ -88,24 +89,39 @@ int main(int argc, char** argv) {
     std::string a = argv[i];
     auto next = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
     const char* v = nullptr;
-    if (a == "--dump" && (v = next())) { dumpPath = v; continue; }
+    if (a == "--dump" && (v = next())) {
+      dumpPath = v;
+      continue;
+    }
     if (a == "--holds" && (v = next())) {
       if (LoadHolds(m, v)) continue;
       std::fprintf(stderr, "relay-sim: cannot take the fields of %s\n", v);
       return 2;
     }
-    if (a == "--whole") relay.WholeAnswers = true;
-    else if (a == "--silent") m.Misbehave.Silent = true;
-    else if (a == "--split") m.Misbehave.Split = true;
-    else if (a == "--late-ms" && (v = next())) m.Misbehave.LateUs = std::atoll(v) * 1000;
-    else if (a == "--refuse" && (v = next())) m.Misbehave.RefusedCharAnswers = std::atoi(v);
-    else if (a == "--bad-echo" && (v = next())) m.Misbehave.WrongEchoes = std::atoi(v);
-    else if (a == "--garbage" && (v = next())) m.Misbehave.Garbage = v;
-    else if (a == "--product" && (v = next())) m.ProductId = std::atoi(v);
-    else if (a == "--revision" && (v = next()) && std::strlen(v) == 2) m.Revision = v;
-    else if (a == "--faults" && (v = next())) m.FaultCount = std::atoi(v);
-    else if (a == "--events" && (v = next())) m.EventCount = std::atoi(v);
-    else return Usage();
+    if (a == "--whole")
+      relay.WholeAnswers = true;
+    else if (a == "--silent")
+      m.Misbehave.Silent = true;
+    else if (a == "--split")
+      m.Misbehave.Split = true;
+    else if (a == "--late-ms" && (v = next()))
+      m.Misbehave.LateUs = std::atoll(v) * 1000;
+    else if (a == "--refuse" && (v = next()))
+      m.Misbehave.RefusedCharAnswers = std::atoi(v);
+    else if (a == "--bad-echo" && (v = next()))
+      m.Misbehave.WrongEchoes = std::atoi(v);
+    else if (a == "--garbage" && (v = next()))
+      m.Misbehave.Garbage = v;
+    else if (a == "--product" && (v = next()))
+      m.ProductId = std::atoi(v);
+    else if (a == "--revision" && (v = next()) && std::strlen(v) == 2)
+      m.Revision = v;
+    else if (a == "--faults" && (v = next()))
+      m.FaultCount = std::atoi(v);
+    else if (a == "--events" && (v = next()))
+      m.EventCount = std::atoi(v);
+    else
+      return Usage();
   }
   if (!relay.Open()) {
     std::fprintf(stderr, "relay-sim: %s\n", relay.Error.c_str());

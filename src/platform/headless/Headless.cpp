@@ -55,7 +55,8 @@ void HeadlessBackend::RunModalLoop(TForm& form) {
     int64_t due;
     if (!Scheduler::Instance().NextDue(due))
       throw HeadlessStall{"modal window '" + form.Name() + "' waits with nothing scheduled"};
-    if (due > end) throw HeadlessStall{"modal window '" + form.Name() + "' still open at the time limit"};
+    if (due > end)
+      throw HeadlessStall{"modal window '" + form.Name() + "' still open at the time limit"};
     Step(due);
   }
 }

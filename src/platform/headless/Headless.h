@@ -14,8 +14,11 @@
 class VirtualClock : public Clock {
  public:
   int64_t NowUs() const override { return now_; }
-  void Set(int64_t us) { if (us > now_) now_ = us; }
+  void Set(int64_t us) {
+    if (us > now_) now_ = us;
+  }
   void Skip(int64_t us) { now_ += us; }
+
  private:
   int64_t now_ = 0;
 };
@@ -65,7 +68,10 @@ class HeadlessBackend : public Backend {
 
   // Where the scripted user's mouse stands.
   int cursorX = 0, cursorY = 0;
-  void CursorPos(int& x, int& y) const override { x = cursorX; y = cursorY; }
+  void CursorPos(int& x, int& y) const override {
+    x = cursorX;
+    y = cursorY;
+  }
 
   void RunMainLoop() override;
   void RunModalLoop(TForm& form) override;

@@ -46,8 +46,12 @@ void TPrinterCanvas::TextOut(int x, int y, const std::string& text) {
   printer_.Dev().TextOut(x, y, Font, text);
 }
 
-int TPrinterCanvas::TextHeight(const std::string& text) { return printer_.Dev().TextHeight(Font, text); }
-int TPrinterCanvas::TextWidth(const std::string& text) { return printer_.Dev().TextWidth(Font, text); }
+int TPrinterCanvas::TextHeight(const std::string& text) {
+  return printer_.Dev().TextHeight(Font, text);
+}
+int TPrinterCanvas::TextWidth(const std::string& text) {
+  return printer_.Dev().TextWidth(Font, text);
+}
 int TPrinterCanvas::PixelsPerInch() const { return printer_.Dpi(); }
 
 void RecordingPrintDevice::BeginDoc(const std::string& t) {

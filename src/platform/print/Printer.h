@@ -39,6 +39,7 @@ class TPrinterCanvas : public TCanvas {
   int TextHeight(const std::string& text) override;
   int TextWidth(const std::string& text) override;
   int PixelsPerInch() const override;
+
  private:
   TPrinter& printer_;
 };

@@ -1,5 +1,6 @@
 // Loops, timers, boxes, dialogs, focus and keyboard input of the Qt backend. Building the peer
-// widgets is in QtBuild.cpp, keeping them in step with the model in QtSync.cpp, the script in QtScript.cpp.
+// widgets is in QtBuild.cpp, keeping them in step with the model in QtSync.cpp, the script in
+// QtScript.cpp.
 #include "platform/qt/QtBackend.h"
 
 #include <QCursor>
@@ -182,7 +183,8 @@ void QtBackend::ArmPump() {
   if (pump.timer->isActive() && pump.armedFor == due) return;
   pump.armedFor = due;
   const int64_t delayUs = due - s.NowUs();
-  const int ms = delayUs <= 0 ? 0 : static_cast<int>(std::min<int64_t>((delayUs + 999) / 1000, INT_MAX / 2));
+  const int ms =
+      delayUs <= 0 ? 0 : static_cast<int>(std::min<int64_t>((delayUs + 999) / 1000, INT_MAX / 2));
   pump.timer->start(ms);
 }
 
@@ -262,11 +264,20 @@ int QtBackend::ShowBox(BoxKind kind, const std::string& caption, const std::stri
   FlushPending();
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   switch (kind) {
-    case BoxKind::Error: icon = QMessageBox::Critical; break;
-    case BoxKind::Information: icon = QMessageBox::Information; break;
-    case BoxKind::Warning: icon = QMessageBox::Warning; break;
-    case BoxKind::Confirmation: icon = QMessageBox::Question; break;
-    case BoxKind::Plain: break;
+    case BoxKind::Error:
+      icon = QMessageBox::Critical;
+      break;
+    case BoxKind::Information:
+      icon = QMessageBox::Information;
+      break;
+    case BoxKind::Warning:
+      icon = QMessageBox::Warning;
+      break;
+    case BoxKind::Confirmation:
+      icon = QMessageBox::Question;
+      break;
+    case BoxKind::Plain:
+      break;
   }
   QMessageBox box(icon, ToQ(caption), ToQMessage(text), QMessageBox::Ok, DialogParent());
   RunBox(box);
@@ -364,7 +375,8 @@ bool QtBackend::ExecuteDialog(TCommonDialog& dialog) {
     case DialogKind::Print: {
       auto& d = static_cast<TPrintDialog&>(dialog);
       QPrinter* printer = ThePrinter();
-      if (auto* dev = dynamic_cast<QtPrintDevice*>(Printer().Device())) dev->PrepareDialog(Printer().Title);
+      if (auto* dev = dynamic_cast<QtPrintDevice*>(Printer().Device()))
+        dev->PrepareDialog(Printer().Title);
       printer->setCopyCount(std::max(1, d.Copies));
       QPrintDialog pd(printer, DialogParent());
       if (RunDialog(pd, dialog) != QDialog::Accepted) return false;
@@ -391,7 +403,8 @@ TForm* QtBackend::FormNamed(const std::string& name) const {
     for (const auto& f : Application->Forms())
       if (f->Name() == name) return f.get();
   for (const auto& [c, p] : peers_)
-    if (c->Kind() == ControlKind::Form && c->Name() == name) return static_cast<TForm*>(const_cast<TControl*>(c));
+    if (c->Kind() == ControlKind::Form && c->Name() == name)
+      return static_cast<TForm*>(const_cast<TControl*>(c));
   return nullptr;
 }
 
@@ -428,7 +441,8 @@ void QtBackend::FormShown(TForm& form) {
     }
     win->ensurePolished();
     if (QLayout* l = win->layout()) l->activate();
-    const QRect avail = (win->screen() ? win->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    const QRect avail =
+        (win->screen() ? win->screen() : QGuiApplication::primaryScreen())->availableGeometry();
     QSize size;
     if (cw >= 0 && ch >= 0) {
       const int menuH = win->menuWidget() ? win->menuWidget()->sizeHint().height() : 0;
@@ -448,7 +462,8 @@ void QtBackend::FormShown(TForm& form) {
     const bool overMain = form.Position == TFormPosition::poMainFormCenter ||
                           (form.Position == TFormPosition::poDesigned && !isMain && form.Left < 0);
     if (overMain && Application && Application->MainForm())
-      if (QWidget* mw = WindowOf(*Application->MainForm()); mw && mw->isVisible()) over = mw->frameGeometry();
+      if (QWidget* mw = WindowOf(*Application->MainForm()); mw && mw->isVisible())
+        over = mw->frameGeometry();
     if (form.Position == TFormPosition::poDesigned && form.Left >= 0 && form.Top >= 0)
       win->move(avail.topLeft() + QPoint(form.Left, form.Top));
     else
@@ -560,7 +575,9 @@ void QtBackend::SyncFocus(TForm& form) {
 bool QtBackend::DialogKey(TForm& form, QKeyEvent* e) {
   if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
   const int key = e->key();
-  const char ch = key == Qt::Key_Return || key == Qt::Key_Enter ? '\r' : key == Qt::Key_Escape ? 27 : 0;
+  const char ch = key == Qt::Key_Return || key == Qt::Key_Enter ? '\r'
+                  : key == Qt::Key_Escape                       ? 27
+                                                                : 0;
   if (!ch) return false;
   bool taken = false;
   UserInput(&form, [&form, ch, &taken] { taken = form.UserDialogKey(ch); });
@@ -597,7 +614,8 @@ bool QtBackend::EditKey(TControl& c, QKeyEvent* e) {
     if (Find(cp)) le->setCursorPosition(start);
     return true;
   }
-  if (chars.empty() && ctrl != alt && (ctrl || alt)) return false;  // shortcuts; Ctrl+Alt is AltGr typing
+  if (chars.empty() && ctrl != alt && (ctrl || alt))
+    return false;  // shortcuts; Ctrl+Alt is AltGr typing
   if (c.Kind() == ControlKind::SpinEdit && (key == Qt::Key_Up || key == Qt::Key_Down)) {
     const int dir = key == Qt::Key_Up ? 1 : -1;
     UserInput(cp, [cp, dir] { static_cast<TSpinEdit*>(cp)->UserStep(dir); });

@@ -65,9 +65,9 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
   // What is modal now, innermost last: modal forms, message boxes, file and print dialogs.
   struct Modal {
     enum Kind { Form, Box, Dialog } kind;
-    TForm* form = nullptr;              // Form
-    QPointer<QWidget> widget;           // Box, Dialog (and the form's window)
-    TCommonDialog* dialog = nullptr;    // Dialog
+    TForm* form = nullptr;            // Form
+    QPointer<QWidget> widget;         // Box, Dialog (and the form's window)
+    TCommonDialog* dialog = nullptr;  // Dialog
   };
   const std::vector<Modal>& ModalStack() const { return modal_; }
   // A form by its name: one the application created, else any form that has been shown.
@@ -87,14 +87,14 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
  private:
   struct Peer {
     TControl* ctl = nullptr;
-    QPointer<QWidget> w;          // the outer widget, placed by the parent's layout
-    QPointer<QWidget> focus;      // the widget that holds the keyboard focus
-    QPointer<QWidget> area;       // where a container's children live
-    QPointer<QAction> action;     // menu items
-    QPointer<QMenu> menu;         // menu items with children
+    QPointer<QWidget> w;                      // the outer widget, placed by the parent's layout
+    QPointer<QWidget> focus;                  // the widget that holds the keyboard focus
+    QPointer<QWidget> area;                   // where a container's children live
+    QPointer<QAction> action;                 // menu items
+    QPointer<QMenu> menu;                     // menu items with children
     qtb::AbsoluteLayout* absolute = nullptr;  // the parent's absolute layout, if placed by it
-    QRect bounds{-1, -1, -1, -1};  // bounds last applied (none yet)
-    int itemsHash = 0;            // list contents last shown (combo boxes, radio groups)
+    QRect bounds{-1, -1, -1, -1};             // bounds last applied (none yet)
+    int itemsHash = 0;                     // list contents last shown (combo boxes, radio groups)
     std::vector<QPointer<QWidget>> items;  // a radio group's buttons
     bool checkable = false;
   };
@@ -123,7 +123,8 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
   // Widgets to model.
   // Runs a model call for a user's action through the dispatch point, then (with resync) shows
   // the control as the model has it: the widget may show what the model refused.
-  template <class F> void UserInput(TControl* c, F&& fn, bool resync = true);
+  template <class F>
+  void UserInput(TControl* c, F&& fn, bool resync = true);
   TControl* ControlOf(QObject* w) const;
   void OnFocusChanged(QWidget* old, QWidget* now);
   bool TakeRefused(TControl* c);
@@ -151,7 +152,8 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
   std::unordered_map<const QObject*, TControl*> ctlOf_;
   std::vector<TControl*> pending_;
   std::unordered_set<TControl*> pendingSet_;
-  std::unordered_set<const TControl*> unbuiltPages_;  // pages whose widgets wait for their first showing
+  std::unordered_set<const TControl*>
+      unbuiltPages_;  // pages whose widgets wait for their first showing
   bool flushPosted_ = false;
 
   struct Pump {

@@ -70,7 +70,8 @@ void QtBackend::BuildForm(TForm& form) {
     // A window without title-bar buttons offers no way to close it: the window manager's request
     // (Alt+F4, a task bar's close) is refused; its own buttons close it.
     if (!fp->BorderIconsVisible) return false;
-    UserInput(fp, [fp] { fp->Close(); }, false);
+    UserInput(
+        fp, [fp] { fp->Close(); }, false);
     return false;
   };
   win->OnKey = [this, fp](QKeyEvent* e) { return DialogKey(*fp, e); };
@@ -141,9 +142,8 @@ void QtBackend::BuildMenuItem(TControl& item, QWidget* into) {
     p = &Register(item, nullptr);
     p->action = a;
     TControl* cp = &item;
-    connect(a, &QAction::triggered, this, [this, cp] {
-      UserInput(cp, [cp] { static_cast<TMenuItem*>(cp)->UserClick(); });
-    });
+    connect(a, &QAction::triggered, this,
+            [this, cp] { UserInput(cp, [cp] { static_cast<TMenuItem*>(cp)->UserClick(); }); });
   }
   const auto& sc = static_cast<TMenuItem&>(item).ShortCut;
   if (!sc.empty() && p->action && !p->action->isSeparator()) {
@@ -156,7 +156,8 @@ void QtBackend::BuildChildren(TControl& container, QWidget* area, bool formLevel
   std::vector<TControl*> top, body, bottom;
   for (TControl* c : container.Children()) {
     const ControlKind k = c->Kind();
-    if (k == ControlKind::MainMenu || k == ControlKind::MenuItem || k == ControlKind::Form) continue;
+    if (k == ControlKind::MainMenu || k == ControlKind::MenuItem || k == ControlKind::Form)
+      continue;
     if (formLevel && k == ControlKind::ToolBar)
       top.push_back(c);
     else if (formLevel && k == ControlKind::StatusBar)
@@ -223,7 +224,8 @@ static void CompactWidth(const TCustomEdit& e, QWidget* w, int extra) {
   if (HasAnyBounds(e)) return;
   const int chars = e.MaxLength > 0 ? std::clamp(e.MaxLength, 3, 24) : 8;
   const QFontMetrics fm(w->font());
-  w->setMaximumWidth(fm.horizontalAdvance(QLatin1Char('0')) * chars + fm.averageCharWidth() + 12 + extra);
+  w->setMaximumWidth(fm.horizontalAdvance(QLatin1Char('0')) * chars + fm.averageCharWidth() + 12 +
+                     extra);
 }
 
 QWidget* QtBackend::BuildControl(TControl& c, QWidget* parent) {
@@ -371,7 +373,8 @@ QWidget* QtBackend::BuildControl(TControl& c, QWidget* parent) {
       connect(m, &QPlainTextEdit::textChanged, this, [this, cp, m] {
         if (inSync_ > 0) return;
         // The widget keeps its own text (a trailing line break, the caret) while the user types.
-        UserInput(cp, [cp, s = FromQ(m->toPlainText())] { static_cast<TMemo*>(cp)->SetText(s); }, false);
+        UserInput(
+            cp, [cp, s = FromQ(m->toPlainText())] { static_cast<TMemo*>(cp)->SetText(s); }, false);
       });
       Register(c, m, m);
       w = m;
@@ -458,8 +461,10 @@ QWidget* QtBackend::BuildControl(TControl& c, QWidget* parent) {
       tb->setIconSize(QSize(16, 16));
       Register(c, tb);
       for (TControl* child : c.Children()) {
-        if (child->Kind() == ControlKind::MainMenu || child->Kind() == ControlKind::MenuItem) continue;
-        if (child->Kind() == ControlKind::ToolButton && static_cast<TToolButton*>(child)->SeparatorBefore)
+        if (child->Kind() == ControlKind::MainMenu || child->Kind() == ControlKind::MenuItem)
+          continue;
+        if (child->Kind() == ControlKind::ToolButton &&
+            static_cast<TToolButton*>(child)->SeparatorBefore)
           tb->addSeparator();
         QWidget* cw = BuildControl(*child, tb);
         // A tool bar shows and hides its widgets through their actions.
@@ -476,9 +481,8 @@ QWidget* QtBackend::BuildControl(TControl& c, QWidget* parent) {
       b->setIcon(glyph);
       b->setToolButtonStyle(glyph.isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
       b->setMinimumSize(23, 22);
-      connect(b, &QToolButton::clicked, this, [this, cp] {
-        UserInput(cp, [cp] { static_cast<TToolButton*>(cp)->UserClick(); });
-      });
+      connect(b, &QToolButton::clicked, this,
+              [this, cp] { UserInput(cp, [cp] { static_cast<TToolButton*>(cp)->UserClick(); }); });
       Register(c, b);  // takes no focus
       w = b;
       break;
@@ -501,21 +505,22 @@ QWidget* QtBackend::BuildControl(TControl& c, QWidget* parent) {
       break;
     case ControlKind::SwitchLed: {
       auto* l = new LampWidget(cp, parent, true);
-      connect(l, &LampWidget::clicked, this, [this, cp] {
-        UserInput(cp, [cp] { static_cast<TiSwitchLed*>(cp)->UserClick(); });
-      });
+      connect(l, &LampWidget::clicked, this,
+              [this, cp] { UserInput(cp, [cp] { static_cast<TiSwitchLed*>(cp)->UserClick(); }); });
       Register(c, l);
       w = l;
       break;
     }
     case ControlKind::Slider: {
       auto* s = new QSlider(c.Height > c.Width ? Qt::Vertical : Qt::Horizontal, parent);
-      s->setTickPosition(s->orientation() == Qt::Horizontal ? QSlider::TicksBelow : QSlider::TicksRight);
+      s->setTickPosition(s->orientation() == Qt::Horizontal ? QSlider::TicksBelow
+                                                            : QSlider::TicksRight);
       if (!HasAnyBounds(c)) s->setMinimumWidth(160);
       auto* sl = static_cast<TiSlider*>(cp);
       // While dragging, each move is a position change; the drag's end is the user's move.
       connect(s, &QSlider::sliderMoved, this, [this, cp, sl](int v) {
-        UserInput(cp, [sl, v] { sl->SetPosition(SliderScale(*sl).ToPos(v)); }, false);
+        UserInput(
+            cp, [sl, v] { sl->SetPosition(SliderScale(*sl).ToPos(v)); }, false);
       });
       connect(s, &QSlider::sliderReleased, this, [this, cp, sl, s] {
         UserInput(cp, [sl, v = s->value()] { sl->UserMove(SliderScale(*sl).ToPos(v)); });
@@ -553,9 +558,8 @@ QWidget* QtBackend::BuildControl(TControl& c, QWidget* parent) {
     case ControlKind::ToggleSwitch: {
       auto* s = new SwitchWidget(cp, parent);
       s->setCursor(Qt::PointingHandCursor);
-      connect(s, &SwitchWidget::clicked, this, [this, cp] {
-        UserInput(cp, [cp] { static_cast<TiSwitch*>(cp)->UserFlip(); });
-      });
+      connect(s, &SwitchWidget::clicked, this,
+              [this, cp] { UserInput(cp, [cp] { static_cast<TiSwitch*>(cp)->UserFlip(); }); });
       Register(c, s);
       w = s;
       break;
@@ -600,4 +604,3 @@ void QtBackend::ApplyBounds(Peer& p) {
   }
   if (p.absolute) p.absolute->SetRect(w, b);
 }
-

@@ -15,7 +15,8 @@ namespace qtb {
 // As on the classic grid, a one-pixel line follows every cell; widths and heights exclude it.
 static constexpr int kLine = 1;
 
-GridWidget::GridWidget(TStringGrid* grid, QWidget* parent) : QAbstractScrollArea(parent), grid_(grid) {
+GridWidget::GridWidget(TStringGrid* grid, QWidget* parent)
+    : QAbstractScrollArea(parent), grid_(grid) {
   setFocusPolicy(Qt::StrongFocus);
   Refresh();
 }
@@ -29,7 +30,8 @@ void GridWidget::Detach() {
 int GridWidget::ColWidth(int col) const {
   if (!grid_) return 0;
   const auto& w = grid_->ColWidths;
-  return col >= 0 && col < int(w.size()) && w[size_t(col)] >= 0 ? w[size_t(col)] : grid_->DefaultColWidth;
+  return col >= 0 && col < int(w.size()) && w[size_t(col)] >= 0 ? w[size_t(col)]
+                                                                : grid_->DefaultColWidth;
 }
 
 int GridWidget::RowHeight() const { return grid_ ? std::max(4, grid_->DefaultRowHeight) : 20; }
@@ -40,12 +42,16 @@ int GridWidget::ColLeft(int col) const {
   return x;
 }
 
-int GridWidget::FixedWidth() const { return grid_ ? ColLeft(std::min(grid_->FixedCols, grid_->ColCount())) : 0; }
+int GridWidget::FixedWidth() const {
+  return grid_ ? ColLeft(std::min(grid_->FixedCols, grid_->ColCount())) : 0;
+}
 int GridWidget::FixedHeight() const {
   return grid_ ? std::min(grid_->FixedRows, grid_->RowCount()) * (RowHeight() + kLine) : 0;
 }
 int GridWidget::TotalWidth() const { return grid_ ? ColLeft(grid_->ColCount()) : 0; }
-int GridWidget::TotalHeight() const { return grid_ ? grid_->RowCount() * (RowHeight() + kLine) : 0; }
+int GridWidget::TotalHeight() const {
+  return grid_ ? grid_->RowCount() * (RowHeight() + kLine) : 0;
+}
 
 bool GridWidget::Selectable(int col, int row) const {
   return grid_ && col >= grid_->FixedCols && row >= grid_->FixedRows && col < grid_->ColCount() &&
@@ -79,7 +85,8 @@ void GridWidget::UpdateScrollBars() {
   if (!grid_) return;
   auto policy = [](bool on) { return on ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff; };
   const TScrollStyle s = grid_->ScrollBars;
-  const Qt::ScrollBarPolicy hp = policy(s == TScrollStyle::ssBoth || s == TScrollStyle::ssHorizontal);
+  const Qt::ScrollBarPolicy hp =
+      policy(s == TScrollStyle::ssBoth || s == TScrollStyle::ssHorizontal);
   const Qt::ScrollBarPolicy vp = policy(s == TScrollStyle::ssBoth || s == TScrollStyle::ssVertical);
   // Setting a policy lays the area out again, even an unchanged one.
   if (horizontalScrollBarPolicy() != hp) setHorizontalScrollBarPolicy(hp);
@@ -102,12 +109,16 @@ void GridWidget::EnsureVisible(int col, int row) {
   QScrollBar* v = verticalScrollBar();
   const int x = ColLeft(col) - FixedWidth(), w = ColWidth(col) + kLine;
   const int spanW = view.width() - FixedWidth();
-  if (x < h->value()) h->setValue(x);
-  else if (x + w > h->value() + spanW) h->setValue(std::min(x, x + w - spanW));
+  if (x < h->value())
+    h->setValue(x);
+  else if (x + w > h->value() + spanW)
+    h->setValue(std::min(x, x + w - spanW));
   const int y = (row - grid_->FixedRows) * (RowHeight() + kLine), rh = RowHeight() + kLine;
   const int spanH = view.height() - FixedHeight();
-  if (y < v->value()) v->setValue(y);
-  else if (y + rh > v->value() + spanH) v->setValue(std::min(y, y + rh - spanH));
+  if (y < v->value())
+    v->setValue(y);
+  else if (y + rh > v->value() + spanH)
+    v->setValue(std::min(y, y + rh - spanH));
 }
 
 void GridWidget::Refresh() {
@@ -157,10 +168,13 @@ void GridWidget::paintEvent(QPaintEvent*) {
   const QColor base = pal.color(QPalette::Base), line = pal.color(QPalette::Mid);
   const QColor face = pal.color(QPalette::Button);
   const QColor text = pal.color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::Text);
-  const QColor fixedText = pal.color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
+  const QColor fixedText =
+      pal.color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
   const bool focused = hasFocus() || (editor_ && editor_->hasFocus());
-  const QColor mark = pal.color(focused ? QPalette::Active : QPalette::Inactive, QPalette::Highlight);
-  const QColor markText = pal.color(focused ? QPalette::Active : QPalette::Inactive, QPalette::HighlightedText);
+  const QColor mark =
+      pal.color(focused ? QPalette::Active : QPalette::Inactive, QPalette::Highlight);
+  const QColor markText =
+      pal.color(focused ? QPalette::Active : QPalette::Inactive, QPalette::HighlightedText);
   const int fw = FixedWidth(), fh = FixedHeight();
   const QRect view = viewport()->rect();
   const int rh = RowHeight() + kLine;
@@ -188,7 +202,8 @@ void GridWidget::paintEvent(QPaintEvent*) {
         p.drawLine(cell.topRight(), cell.bottomRight());
         p.setPen(fixedText);
       } else {
-        const bool current = row == g.Row() && (g.RowSelect || col == g.Col()) && Selectable(g.Col(), g.Row());
+        const bool current =
+            row == g.Row() && (g.RowSelect || col == g.Col()) && Selectable(g.Col(), g.Row());
         p.fillRect(r, current ? mark : base);
         p.setPen(line);
         p.drawLine(cell.bottomLeft(), cell.bottomRight());
@@ -216,7 +231,8 @@ void GridWidget::mousePressEvent(QMouseEvent* e) {
   if (e->button() != Qt::LeftButton || !grid_) return QAbstractScrollArea::mousePressEvent(e);
   EndEdit(true);
   int col, row;
-  if (CellAt(e->position().toPoint(), col, row) && Selectable(col, row) && OnSelect) OnSelect(col, row);
+  if (CellAt(e->position().toPoint(), col, row) && Selectable(col, row) && OnSelect)
+    OnSelect(col, row);
 }
 
 void GridWidget::mouseDoubleClickEvent(QMouseEvent* e) {
@@ -235,14 +251,30 @@ void GridWidget::keyPressEvent(QKeyEvent* e) {
   const int page = std::max(1, (viewport()->height() - FixedHeight()) / (RowHeight() + kLine));
   const bool ctrl = e->modifiers() & Qt::ControlModifier;
   switch (e->key()) {
-    case Qt::Key_Up: --row; break;
-    case Qt::Key_Down: ++row; break;
-    case Qt::Key_Left: --col; break;
-    case Qt::Key_Right: ++col; break;
-    case Qt::Key_PageUp: row -= page; break;
-    case Qt::Key_PageDown: row += page; break;
-    case Qt::Key_Home: (ctrl ? row : col) = 0; break;
-    case Qt::Key_End: (ctrl ? row : col) = (ctrl ? g.RowCount() : g.ColCount()) - 1; break;
+    case Qt::Key_Up:
+      --row;
+      break;
+    case Qt::Key_Down:
+      ++row;
+      break;
+    case Qt::Key_Left:
+      --col;
+      break;
+    case Qt::Key_Right:
+      ++col;
+      break;
+    case Qt::Key_PageUp:
+      row -= page;
+      break;
+    case Qt::Key_PageDown:
+      row += page;
+      break;
+    case Qt::Key_Home:
+      (ctrl ? row : col) = 0;
+      break;
+    case Qt::Key_End:
+      (ctrl ? row : col) = (ctrl ? g.RowCount() : g.ColCount()) - 1;
+      break;
     case Qt::Key_F2:
     case Qt::Key_Return:
     case Qt::Key_Enter:

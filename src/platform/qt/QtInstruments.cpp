@@ -30,7 +30,8 @@ QString Number(double v, int decimals) {
 
 // Scale labels: integers when the value is whole, else up to four significant decimals.
 QString Short(double v) {
-  if (std::fabs(v - std::round(v)) < 1e-9) return QString::number(static_cast<long long>(std::round(v)));
+  if (std::fabs(v - std::round(v)) < 1e-9)
+    return QString::number(static_cast<long long>(std::round(v)));
   return QString::number(v, 'g', 6);
 }
 
@@ -85,8 +86,9 @@ void LampWidget::paintEvent(QPaintEvent*) {
   FillBehind(p);
   if (!ctl_) return;
   auto* lamp = static_cast<TiLedRectangle*>(ctl_);
-  const QColor fill = Or(ToQColor(lamp->Active() ? lamp->ActiveColor() : lamp->InactiveColor(), palette()),
-                         lamp->Active() ? QColor(Qt::green) : QColor(Qt::darkGray));
+  const QColor fill =
+      Or(ToQColor(lamp->Active() ? lamp->ActiveColor() : lamp->InactiveColor(), palette()),
+         lamp->Active() ? QColor(Qt::green) : QColor(Qt::darkGray));
   QRect r = rect().adjusted(0, 0, -1, -1);
   // A lit face: a little lighter at the top, as the lamp's glass catches the light.
   QLinearGradient glass(0, 0, 0, height());
@@ -112,7 +114,8 @@ void LampWidget::paintEvent(QPaintEvent*) {
   f.setBold(ctl_->FontBold());
   p.setFont(f);
   p.setPen(text);
-  p.drawText(rect().adjusted(2, 1, -2, -1), Qt::AlignCenter | Qt::TextWordWrap, StripAccel(ToQ(ctl_->Caption())));
+  p.drawText(rect().adjusted(2, 1, -2, -1), Qt::AlignCenter | Qt::TextWordWrap,
+             StripAccel(ToQ(ctl_->Caption())));
   DrawDisabled(p, this);
 }
 
@@ -121,7 +124,8 @@ void LampWidget::paintEvent(QPaintEvent*) {
 QSize SwitchWidget::sizeHint() const {
   QFontMetrics fm(font());
   const QString cap = ctl_ ? StripAccel(ToQ(ctl_->Caption())) : QString();
-  return QSize(56 + (cap.isEmpty() ? 0 : fm.horizontalAdvance(cap) + 8), std::max(24, fm.height() + 8));
+  return QSize(56 + (cap.isEmpty() ? 0 : fm.horizontalAdvance(cap) + 8),
+               std::max(24, fm.height() + 8));
 }
 
 void SwitchWidget::paintEvent(QPaintEvent*) {
@@ -159,8 +163,8 @@ void SwitchWidget::paintEvent(QPaintEvent*) {
              on ? QStringLiteral("ON") : QStringLiteral("OFF"));
   p.setFont(font());
   p.setPen(palette().color(QPalette::WindowText));
-  p.drawText(QRect(track.right() + 8, 0, width() - track.right() - 8, height()), Qt::AlignVCenter | Qt::AlignLeft,
-             StripAccel(ToQ(ctl_->Caption())));
+  p.drawText(QRect(track.right() + 8, 0, width() - track.right() - 8, height()),
+             Qt::AlignVCenter | Qt::AlignLeft, StripAccel(ToQ(ctl_->Caption())));
   DrawDisabled(p, this);
 }
 
@@ -176,7 +180,8 @@ QSize SwitchSliderWidget::sizeHint() const {
   int stops = 1;
   if (auto* s = static_cast<TiSwitchSlider*>(ctl_)) {
     stops = s->PositionCount();
-    for (const std::string& cap : s->PositionCaptions()) text = std::max(text, fm.horizontalAdvance(ToQ(cap)));
+    for (const std::string& cap : s->PositionCaptions())
+      text = std::max(text, fm.horizontalAdvance(ToQ(cap)));
   }
   return QSize(36 + text, stops * kStopPitch + 8);
 }
@@ -202,8 +207,8 @@ void SwitchSliderWidget::paintEvent(QPaintEvent*) {
     QFont f = font();
     f.setBold(i == s->Position());
     p.setFont(f);
-    p.drawText(QRect(30, stopY(i) - kStopPitch / 2, width() - 30, kStopPitch), Qt::AlignVCenter | Qt::AlignLeft,
-               ToQ(s->PositionCaption(i)));
+    p.drawText(QRect(30, stopY(i) - kStopPitch / 2, width() - 30, kStopPitch),
+               Qt::AlignVCenter | Qt::AlignLeft, ToQ(s->PositionCaption(i)));
   }
   DrawDisabled(p, this);
 }
@@ -221,7 +226,8 @@ struct GaugeGeometry {
     return 225.0 - 270.0 * t;
   }
   QPointF PointAt(double deg, double r) const {
-    return QPointF(centre.x() + r * std::cos(qDegreesToRadians(deg)), centre.y() - r * std::sin(qDegreesToRadians(deg)));
+    return QPointF(centre.x() + r * std::cos(qDegreesToRadians(deg)),
+                   centre.y() - r * std::sin(qDegreesToRadians(deg)));
   }
 };
 
@@ -244,11 +250,13 @@ void GaugeWidget::PaintFace(QPainter& p) const {
   p.setBrush(Or(ToQColor(ctl_->Color(), palette()), palette().color(QPalette::Base)));
   p.drawEllipse(centre, radius, radius);
   // Coloured sections, each from the previous end (or the minimum) up to its own end.
-  const QRectF arcRect(centre.x() - radius * 0.8, centre.y() - radius * 0.8, radius * 1.6, radius * 1.6);
+  const QRectF arcRect(centre.x() - radius * 0.8, centre.y() - radius * 0.8, radius * 1.6,
+                       radius * 1.6);
   double from = geo.lo;
   for (const auto& s : g->Sections) {
     const double a0 = geo.AngleOf(from), a1 = geo.AngleOf(s.End);
-    p.setPen(QPen(Or(ToQColor(s.Color, palette()), Qt::green), radius * 0.08, Qt::SolidLine, Qt::FlatCap));
+    p.setPen(QPen(Or(ToQColor(s.Color, palette()), Qt::green), radius * 0.08, Qt::SolidLine,
+                  Qt::FlatCap));
     p.drawArc(arcRect, int(a1 * 16), int((a0 - a1) * 16));
     from = s.End;
   }
@@ -303,8 +311,8 @@ void GaugeWidget::paintEvent(QPaintEvent*) {
   QFont bf = font();
   bf.setBold(true);
   p.setFont(bf);
-  p.drawText(QRectF(geo.centre.x() - 50, geo.centre.y() + geo.radius * 0.35, 100, 18), Qt::AlignCenter,
-             Short(g->Position()));
+  p.drawText(QRectF(geo.centre.x() - 50, geo.centre.y() + geo.radius * 0.35, 100, 18),
+             Qt::AlignCenter, Short(g->Position()));
   DrawDisabled(p, this);
 }
 
@@ -343,7 +351,8 @@ namespace {
 constexpr double kSecond = 1.0 / 86400.0;
 
 // Steps of a date-time axis, in seconds: whole clock units.
-constexpr int kTimeSteps[] = {1, 2, 5, 10, 15, 30, 60, 120, 300, 600, 900, 1800, 3600, 7200, 21600, 43200, 86400};
+constexpr int kTimeSteps[] = {1,   2,   5,    10,   15,   30,    60,    120,  300,
+                              600, 900, 1800, 3600, 7200, 21600, 43200, 86400};
 
 struct Axis {
   double lo, hi, step;
@@ -362,7 +371,9 @@ void PlotWidget::paintEvent(QPaintEvent*) {
   p.fillRect(rect(), bg);
   const QFontMetrics fm(font());
   const int lh = fm.height();
-  auto channelColor = [&](const TiPlot::Channel& ch) { return Or(ToQColor(ch.Color, palette()), Qt::green); };
+  auto channelColor = [&](const TiPlot::Channel& ch) {
+    return Or(ToQColor(ch.Color, palette()), Qt::green);
+  };
   auto channelTitle = [](const TiPlot::Channel& ch, int i) {
     return ToQ(ch.Title.empty() ? "Channel " + std::to_string(i + 1) : ch.Title);
   };
@@ -374,7 +385,8 @@ void PlotWidget::paintEvent(QPaintEvent*) {
     tf.setBold(true);
     p.setFont(tf);
     p.setPen(fg);
-    p.drawText(QRect(area.left(), area.top(), area.width(), lh + 2), Qt::AlignCenter, ToQ(plot->Title));
+    p.drawText(QRect(area.left(), area.top(), area.width(), lh + 2), Qt::AlignCenter,
+               ToQ(plot->Title));
     p.setFont(font());
     area.setTop(area.top() + lh + 4);
   }
@@ -383,10 +395,12 @@ void PlotWidget::paintEvent(QPaintEvent*) {
     if (plot->GetChannel(i).VisibleInLegend) legend.push_back(i);
   if (plot->LegendVisible && !legend.empty()) {
     int w = 0;
-    for (int i : legend) w = std::max(w, fm.horizontalAdvance(channelTitle(plot->GetChannel(i), i)));
+    for (int i : legend)
+      w = std::max(w, fm.horizontalAdvance(channelTitle(plot->GetChannel(i), i)));
     const int colW = std::min(w, 140) + 22;
     const int perCol = std::max(1, (area.height() - 4) / lh);
-    const int cols = std::min<int>((int(legend.size()) + perCol - 1) / perCol, std::max(1, area.width() / 2 / colW));
+    const int cols = std::min<int>((int(legend.size()) + perCol - 1) / perCol,
+                                   std::max(1, area.width() / 2 / colW));
     const int right = area.right() - cols * colW;
     for (size_t k = 0; k < legend.size() && int(k) < cols * perCol; ++k) {
       const TiPlot::Channel& ch = plot->GetChannel(legend[k]);
@@ -413,9 +427,11 @@ void PlotWidget::paintEvent(QPaintEvent*) {
   }
   const double xmin = xmax - span;
   auto firstShown = [xmin](const TiPlot::Channel& ch) {
-    auto it = std::lower_bound(ch.Points.begin(), ch.Points.end(), xmin,
-                               [](const std::pair<double, double>& pt, double x) { return pt.first < x; });
-    return it == ch.Points.begin() ? it : it - 1;  // one point before, so the line enters from the edge
+    auto it = std::lower_bound(
+        ch.Points.begin(), ch.Points.end(), xmin,
+        [](const std::pair<double, double>& pt, double x) { return pt.first < x; });
+    return it == ch.Points.begin() ? it
+                                   : it - 1;  // one point before, so the line enters from the edge
   };
 
   // The value axis: fixed, or following the points shown.
@@ -445,7 +461,8 @@ void PlotWidget::paintEvent(QPaintEvent*) {
     y.hi = std::ceil(yhi / y.step) * y.step;
   }
   int labelW = 0;
-  for (double v = y.first(); v <= y.hi + y.step * 1e-6; v += y.step) labelW = std::max(labelW, fm.horizontalAdvance(Short(v)));
+  for (double v = y.first(); v <= y.hi + y.step * 1e-6; v += y.step)
+    labelW = std::max(labelW, fm.horizontalAdvance(Short(v)));
   area.setLeft(area.left() + labelW + 6);
   if (area.width() < 20 || area.height() < 20) return;
 
@@ -468,12 +485,15 @@ void PlotWidget::paintEvent(QPaintEvent*) {
 
   // Grid, scales, axis titles.
   p.setPen(gridLine);
-  for (double v = y.first(); v <= y.hi + y.step * 1e-6; v += y.step) p.drawLine(QPointF(area.left(), py(v)), QPointF(area.right(), py(v)));
-  for (double v = x.first(); v <= xmax + x.step * 1e-6; v += x.step) p.drawLine(QPointF(px(v), area.top()), QPointF(px(v), area.bottom()));
+  for (double v = y.first(); v <= y.hi + y.step * 1e-6; v += y.step)
+    p.drawLine(QPointF(area.left(), py(v)), QPointF(area.right(), py(v)));
+  for (double v = x.first(); v <= xmax + x.step * 1e-6; v += x.step)
+    p.drawLine(QPointF(px(v), area.top()), QPointF(px(v), area.bottom()));
   p.setPen(fg);
   p.drawRect(area);
   for (double v = y.first(); v <= y.hi + y.step * 1e-6; v += y.step)
-    p.drawText(QRectF(area.left() - labelW - 6, py(v) - lh / 2.0, labelW + 2, lh), Qt::AlignRight | Qt::AlignVCenter, Short(v));
+    p.drawText(QRectF(area.left() - labelW - 6, py(v) - lh / 2.0, labelW + 2, lh),
+               Qt::AlignRight | Qt::AlignVCenter, Short(v));
   for (double v = x.first(); v <= xmax + x.step * 1e-6; v += x.step) {
     const QString t = xLabel(v);
     const int w = fm.horizontalAdvance(t);
@@ -483,12 +503,14 @@ void PlotWidget::paintEvent(QPaintEvent*) {
     p.drawText(QRectF(left, area.bottom() + 3, w + 2, lh), Qt::AlignLeft, t);
   }
   if (!plot->XAxisTitle.empty())
-    p.drawText(QRect(area.left(), area.bottom() + lh + 5, area.width(), lh), Qt::AlignCenter, ToQ(plot->XAxisTitle));
+    p.drawText(QRect(area.left(), area.bottom() + lh + 5, area.width(), lh), Qt::AlignCenter,
+               ToQ(plot->XAxisTitle));
   if (!plot->YAxisTitle.empty()) {
     p.save();
     p.translate(6 + lh / 2.0, area.center().y());
     p.rotate(-90);
-    p.drawText(QRectF(-area.height() / 2.0, -lh / 2.0, area.height(), lh), Qt::AlignCenter, ToQ(plot->YAxisTitle));
+    p.drawText(QRectF(-area.height() / 2.0, -lh / 2.0, area.height(), lh), Qt::AlignCenter,
+               ToQ(plot->YAxisTitle));
     p.restore();
   }
 
@@ -506,7 +528,9 @@ void PlotWidget::paintEvent(QPaintEvent*) {
     } c;
     auto flush = [&line, &c] {
       if (c.count == 1) line << QPointF(c.firstX, c.first);
-      if (c.count > 1) line << QPointF(c.x, c.first) << QPointF(c.x, c.lo) << QPointF(c.x, c.hi) << QPointF(c.x, c.last);
+      if (c.count > 1)
+        line << QPointF(c.x, c.first) << QPointF(c.x, c.lo) << QPointF(c.x, c.hi)
+             << QPointF(c.x, c.last);
     };
     for (auto it = firstShown(ch); it != ch.Points.end(); ++it) {
       if (!std::isfinite(it->second)) continue;
@@ -543,7 +567,9 @@ void SpectrumWidget::paintEvent(QPaintEvent*) {
   const double mx = s->Max > 0 ? s->Max : 1;
   // Quarter lines of the scale.
   p.setPen(QColor(70, 70, 70));
-  for (int q = 1; q < 4; ++q) p.drawLine(area.left(), area.bottom() - area.height() * q / 4, area.right(), area.bottom() - area.height() * q / 4);
+  for (int q = 1; q < 4; ++q)
+    p.drawLine(area.left(), area.bottom() - area.height() * q / 4, area.right(),
+               area.bottom() - area.height() * q / 4);
   p.setPen(QColor(110, 110, 110));
   p.drawRect(area);
   const int n = s->BarCount();
@@ -553,13 +579,17 @@ void SpectrumWidget::paintEvent(QPaintEvent*) {
     for (int i = 0; i < n; ++i) {
       const double t = std::isfinite(s->Bar(i)) ? std::clamp(s->Bar(i) / mx, 0.0, 1.0) : 0.0;
       const int h = int(std::lround(t * (area.height() - 1)));
-      p.fillRect(QRect(int(area.left() + i * w + w * 0.15), area.bottom() - h, std::max(1, int(w * 0.7)), h), bar);
+      p.fillRect(QRect(int(area.left() + i * w + w * 0.15), area.bottom() - h,
+                       std::max(1, int(w * 0.7)), h),
+                 bar);
     }
     // Bars are numbered from 0, each label under its bar, as many as fit.
     p.setPen(Contrast(bg) == Qt::white ? QColor(190, 190, 190) : QColor(60, 60, 60));
-    const int every = std::max(1, int(std::ceil((fm.horizontalAdvance(QString::number(n)) + 6) / w)));
+    const int every =
+        std::max(1, int(std::ceil((fm.horizontalAdvance(QString::number(n)) + 6) / w)));
     for (int i = 0; i < n; i += every)
-      p.drawText(QRectF(area.left() + i * w, area.bottom() + 2, w, fm.height()), Qt::AlignHCenter, QString::number(i));
+      p.drawText(QRectF(area.left() + i * w, area.bottom() + 2, w, fm.height()), Qt::AlignHCenter,
+                 QString::number(i));
   }
   DrawDisabled(p, this);
 }

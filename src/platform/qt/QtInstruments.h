@@ -1,6 +1,7 @@
 #pragma once
 // The instrument widgets, painted from their model controls: lamps and switch lamps, slide and
-// toggle switches, the multi-position switch, the angular gauge, analogue displays, the plot, the spectrum display, shapes.
+// toggle switches, the multi-position switch, the angular gauge, analogue displays, the plot, the
+// spectrum display, shapes.
 #include <QByteArray>
 #include <QPixmap>
 
@@ -16,6 +17,7 @@ class InstrumentWidget : public ModelWidget {
   InstrumentWidget(TControl* c, QWidget* parent) : ModelWidget(c, parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
   }
+
  protected:
   // Fills the rectangle with what the parent shows behind the instrument.
   void FillBehind(QPainter& p) const;
@@ -26,10 +28,12 @@ class LampWidget : public InstrumentWidget {
  public:
   LampWidget(TControl* c, QWidget* parent, bool clickable);
   QSize sizeHint() const override;
+
  protected:
   void paintEvent(QPaintEvent*) override;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
+
  private:
   bool clickable_;
   bool pressed_ = false;
@@ -40,6 +44,7 @@ class SwitchWidget : public InstrumentWidget {
  public:
   using InstrumentWidget::InstrumentWidget;
   QSize sizeHint() const override;
+
  protected:
   void paintEvent(QPaintEvent*) override;
 };
@@ -50,6 +55,7 @@ class SwitchSliderWidget : public InstrumentWidget {
  public:
   using InstrumentWidget::InstrumentWidget;
   QSize sizeHint() const override;
+
  protected:
   void paintEvent(QPaintEvent*) override;
 };
@@ -59,8 +65,10 @@ class GaugeWidget : public InstrumentWidget {
  public:
   using InstrumentWidget::InstrumentWidget;
   QSize sizeHint() const override { return QSize(160, 160); }
+
  protected:
   void paintEvent(QPaintEvent*) override;
+
  private:
   void PaintFace(QPainter& p) const;
   // The dial without its needle, drawn again only when what it shows changes.
@@ -74,6 +82,7 @@ class DisplayWidget : public InstrumentWidget {
   using InstrumentWidget::InstrumentWidget;
   QSize sizeHint() const override;
   QString Shown() const;
+
  protected:
   void paintEvent(QPaintEvent*) override;
 };
@@ -83,6 +92,7 @@ class PlotWidget : public InstrumentWidget {
  public:
   using InstrumentWidget::InstrumentWidget;
   QSize sizeHint() const override { return QSize(420, 220); }
+
  protected:
   void paintEvent(QPaintEvent*) override;
 };
@@ -92,6 +102,7 @@ class SpectrumWidget : public InstrumentWidget {
  public:
   using InstrumentWidget::InstrumentWidget;
   QSize sizeHint() const override { return QSize(320, 160); }
+
  protected:
   void paintEvent(QPaintEvent*) override;
 };
@@ -101,6 +112,7 @@ class ShapeWidget : public InstrumentWidget {
  public:
   using InstrumentWidget::InstrumentWidget;
   QSize sizeHint() const override { return QSize(40, 40); }
+
  protected:
   void paintEvent(QPaintEvent*) override;
 };

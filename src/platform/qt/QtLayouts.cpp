@@ -205,8 +205,8 @@ QSize ColumnFlowLayout::Flow(const QRect& area, int limit, bool compact, bool ap
             if (slotW[i] == 0) continue;
             QLayoutItem* it = r.e->item[i];
             if (it && !it->isEmpty())
-              it->setGeometry(QRect(cx, cy + (r.h - r.size[i].height()) / 2, i == 0 ? slotW[i] : r.size[i].width(),
-                                    r.size[i].height()));
+              it->setGeometry(QRect(cx, cy + (r.h - r.size[i].height()) / 2,
+                                    i == 0 ? slotW[i] : r.size[i].width(), r.size[i].height()));
             cx += slotW[i] + gap;
           }
         } else {

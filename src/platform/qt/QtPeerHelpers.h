@@ -17,15 +17,24 @@ namespace qtb::peers {
 // main window (742 high, less tool bar, tabs and status bar) free of vertical scrolling.
 inline constexpr int kColumnHeight = 600;
 
-inline bool HasPlace(const TControl& c) { return c.Left >= 0 && c.Top >= 0 && c.Width >= 0 && c.Height >= 0; }
-inline bool HasAnyBounds(const TControl& c) { return c.Left >= 0 || c.Top >= 0 || c.Width >= 0 || c.Height >= 0; }
+inline bool HasPlace(const TControl& c) {
+  return c.Left >= 0 && c.Top >= 0 && c.Width >= 0 && c.Height >= 0;
+}
+inline bool HasAnyBounds(const TControl& c) {
+  return c.Left >= 0 || c.Top >= 0 || c.Width >= 0 || c.Height >= 0;
+}
 
 // Kinds that take the whole of a container when they are its only child.
 inline bool Fills(ControlKind k) {
   switch (k) {
-    case ControlKind::PageControl: case ControlKind::Memo: case ControlKind::StringGrid:
-    case ControlKind::Plot: case ControlKind::SpectrumDisplay: case ControlKind::Panel:
-    case ControlKind::ScrollBox: case ControlKind::GroupBox:
+    case ControlKind::PageControl:
+    case ControlKind::Memo:
+    case ControlKind::StringGrid:
+    case ControlKind::Plot:
+    case ControlKind::SpectrumDisplay:
+    case ControlKind::Panel:
+    case ControlKind::ScrollBox:
+    case ControlKind::GroupBox:
       return true;
     default:
       return false;
@@ -35,8 +44,12 @@ inline bool Fills(ControlKind k) {
 // Kinds a caption label sits beside.
 inline bool IsEditor(ControlKind k) {
   switch (k) {
-    case ControlKind::Edit: case ControlKind::SpinEdit: case ControlKind::ComboBox:
-    case ControlKind::AnalogDisplay: case ControlKind::AnalogOutput: case ControlKind::ProgressBar:
+    case ControlKind::Edit:
+    case ControlKind::SpinEdit:
+    case ControlKind::ComboBox:
+    case ControlKind::AnalogDisplay:
+    case ControlKind::AnalogOutput:
+    case ControlKind::ProgressBar:
     case ControlKind::Slider:
       return true;
     default:
@@ -47,8 +60,12 @@ inline bool IsEditor(ControlKind k) {
 // Bounds mean nothing for these: they are placed by their parent's frame.
 inline bool IgnoresBounds(ControlKind k) {
   switch (k) {
-    case ControlKind::Form: case ControlKind::TabSheet: case ControlKind::MainMenu:
-    case ControlKind::MenuItem: case ControlKind::ToolBar: case ControlKind::ToolButton:
+    case ControlKind::Form:
+    case ControlKind::TabSheet:
+    case ControlKind::MainMenu:
+    case ControlKind::MenuItem:
+    case ControlKind::ToolBar:
+    case ControlKind::ToolButton:
     case ControlKind::StatusBar:
       return true;
     default:
@@ -59,7 +76,8 @@ inline bool IgnoresBounds(ControlKind k) {
 // What an edit shows: its text, or its password character once for every character.
 inline QString Shown(const TCustomEdit& e) {
   // One byte of the code page is one character.
-  return e.PasswordChar ? QString(qsizetype(e.Text().size()), QChar::fromLatin1(e.PasswordChar)) : ToQ(e.Text());
+  return e.PasswordChar ? QString(qsizetype(e.Text().size()), QChar::fromLatin1(e.PasswordChar))
+                        : ToQ(e.Text());
 }
 
 // Day 0 of TDateTime.
@@ -70,8 +88,9 @@ inline const QDate kDateZero{1899, 12, 30};
 struct SliderScale {
   double lo, hi;
   int steps;
-  explicit SliderScale(const TiSlider& s) : lo(std::min(s.PositionMin(), s.PositionMax())),
-                                             hi(std::max(s.PositionMin(), s.PositionMax())) {
+  explicit SliderScale(const TiSlider& s)
+      : lo(std::min(s.PositionMin(), s.PositionMax())),
+        hi(std::max(s.PositionMin(), s.PositionMax())) {
     const double range = hi - lo;
     const bool whole = std::floor(lo) == lo && std::floor(hi) == hi;
     steps = whole && range > 0 && range <= 100000 ? static_cast<int>(range) : 1000;

@@ -61,9 +61,12 @@ bool CompletePdf(const std::string& path) {
   char tail[64] = {};
   bool ok = ::fstat(fd, &st) == 0 && st.st_size > 0;
   if (ok) {
-    const off_t from = st.st_size > static_cast<off_t>(sizeof tail) ? st.st_size - static_cast<off_t>(sizeof tail) : 0;
+    const off_t from = st.st_size > static_cast<off_t>(sizeof tail)
+                           ? st.st_size - static_cast<off_t>(sizeof tail)
+                           : 0;
     const ssize_t n = ::pread(fd, tail, sizeof tail, from);
-    ok = n > 0 && std::string_view(tail, static_cast<size_t>(n)).find("%%EOF") != std::string_view::npos;
+    ok = n > 0 &&
+         std::string_view(tail, static_cast<size_t>(n)).find("%%EOF") != std::string_view::npos;
   }
   ok = ok && ::fsync(fd) == 0;
   ::close(fd);

@@ -37,8 +37,29 @@
 namespace qtb {
 
 enum class Verb {
-  Wait, Key, Click, DblClick, Type, Leave, Pick, Select, Slide, Tab, Box, File, Dialog, Until, Expect,
-  Snapshot, Quit, Fits, Mouse, Keys, Press, Run, Clipboard
+  Wait,
+  Key,
+  Click,
+  DblClick,
+  Type,
+  Leave,
+  Pick,
+  Select,
+  Slide,
+  Tab,
+  Box,
+  File,
+  Dialog,
+  Until,
+  Expect,
+  Snapshot,
+  Quit,
+  Fits,
+  Mouse,
+  Keys,
+  Press,
+  Run,
+  Clipboard
 };
 
 struct ScriptRunner::Step {
@@ -64,17 +85,32 @@ struct VerbEntry {
   const char* args;
 };
 constexpr VerbEntry kVerbs[] = {
-    {"wait", Verb::Wait, "i"},          {"key", Verb::Key, "s"},         {"click", Verb::Click, "t"},
-    {"dblclick", Verb::DblClick, "t"},  {"type", Verb::Type, "ts"},      {"leave", Verb::Leave, "t"},
-    {"pick", Verb::Pick, "ti"},         {"select", Verb::Select, "tii"}, {"slide", Verb::Slide, "tr"},
-    {"tab", Verb::Tab, "t"},            {"box", Verb::Box, "w"},         {"file", Verb::File, "s"},
-    {"dialog", Verb::Dialog, "w"},      {"until", Verb::Until, "tu"},    {"expect", Verb::Expect, "te"},
-    {"snapshot", Verb::Snapshot, "ts"}, {"quit", Verb::Quit, ""},        {"fits", Verb::Fits, "t"},
+    {"wait", Verb::Wait, "i"},
+    {"key", Verb::Key, "s"},
+    {"click", Verb::Click, "t"},
+    {"dblclick", Verb::DblClick, "t"},
+    {"type", Verb::Type, "ts"},
+    {"leave", Verb::Leave, "t"},
+    {"pick", Verb::Pick, "ti"},
+    {"select", Verb::Select, "tii"},
+    {"slide", Verb::Slide, "tr"},
+    {"tab", Verb::Tab, "t"},
+    {"box", Verb::Box, "w"},
+    {"file", Verb::File, "s"},
+    {"dialog", Verb::Dialog, "w"},
+    {"until", Verb::Until, "tu"},
+    {"expect", Verb::Expect, "te"},
+    {"snapshot", Verb::Snapshot, "ts"},
+    {"quit", Verb::Quit, ""},
+    {"fits", Verb::Fits, "t"},
     // Through Qt's own event path, as a user's mouse and keyboard: a click on the control's widget,
     // text typed into the focused widget, one key (with modifiers) pressed there.
-    {"mouse", Verb::Mouse, "t"},        {"keys", Verb::Keys, "s"},       {"press", Verb::Press, "s"},
+    {"mouse", Verb::Mouse, "t"},
+    {"keys", Verb::Keys, "s"},
+    {"press", Verb::Press, "s"},
     // An outside program (a window manager's tool), run to its end; the clipboard's text.
-    {"run", Verb::Run, "s"},            {"clipboard", Verb::Clipboard, "s"},
+    {"run", Verb::Run, "s"},
+    {"clipboard", Verb::Clipboard, "s"},
 };
 
 // What a user's click does to each kind of control.
@@ -92,7 +128,8 @@ constexpr ClickRule kClicks[] = {
     {ControlKind::SwitchLed, [](TControl* c) { static_cast<TiSwitchLed*>(c)->UserClick(); }},
     {ControlKind::SlideSwitch, [](TControl* c) { static_cast<TiSwitch*>(c)->UserFlip(); }},
     {ControlKind::ToggleSwitch, [](TControl* c) { static_cast<TiSwitch*>(c)->UserFlip(); }},
-    {ControlKind::Label, [](TControl* c) {
+    {ControlKind::Label,
+     [](TControl* c) {
        if (auto& h = static_cast<TLabel*>(c)->OnClick) h();
      }},
 };
@@ -115,7 +152,8 @@ QString TakeWord(QString& rest) {
 std::string Bool(bool b) { return b ? "true" : "false"; }
 
 std::string Real(double v) {
-  if (std::isfinite(v) && v == std::floor(v) && std::fabs(v) < 1e15) return std::to_string(static_cast<long long>(v));
+  if (std::isfinite(v) && v == std::floor(v) && std::fabs(v) < 1e15)
+    return std::to_string(static_cast<long long>(v));
   return FromQ(QString::number(v, 'g', 15));
 }
 
@@ -134,7 +172,8 @@ bool SeenByUser(const TControl* c) {
   }
   if (c->Kind() == ControlKind::TabSheet) {
     auto* page = static_cast<const TTabSheet*>(c);
-    return page->TabVisible() && page->Visible() && (!page->PageControl() || page->PageControl()->Showing());
+    return page->TabVisible() && page->Visible() &&
+           (!page->PageControl() || page->PageControl()->Showing());
   }
   return c->Showing();
 }
@@ -152,7 +191,8 @@ std::string ShortCutSpelling(const TControl* root, const QKeySequence& key) {
   for (TControl* c : root->Children()) {
     if (c->Kind() != ControlKind::MenuItem) continue;
     const std::string& sc = static_cast<TMenuItem*>(c)->ShortCut;
-    if (!sc.empty() && QKeySequence::fromString(ToQ(sc), QKeySequence::PortableText) == key) return sc;
+    if (!sc.empty() && QKeySequence::fromString(ToQ(sc), QKeySequence::PortableText) == key)
+      return sc;
     const std::string inner = ShortCutSpelling(c, key);
     if (!inner.empty()) return inner;
   }
@@ -170,53 +210,81 @@ std::optional<std::string> ReadProperty(const TControl& c, const QString& proper
   }
   if (property == "text") {
     switch (k) {
-      case ControlKind::Edit: case ControlKind::SpinEdit: return static_cast<const TCustomEdit&>(c).Text();
-      case ControlKind::ComboBox: return static_cast<const TComboBox&>(c).Text();
-      case ControlKind::Memo: return static_cast<const TMemo&>(c).Text();
+      case ControlKind::Edit:
+      case ControlKind::SpinEdit:
+        return static_cast<const TCustomEdit&>(c).Text();
+      case ControlKind::ComboBox:
+        return static_cast<const TComboBox&>(c).Text();
+      case ControlKind::Memo:
+        return static_cast<const TMemo&>(c).Text();
       case ControlKind::StringGrid: {
         auto& g = static_cast<const TStringGrid&>(c);
         return g.Cell(g.Col(), g.Row());
       }
-      case ControlKind::StatusBar: return static_cast<const TStatusBar&>(c).SimpleText;
-      case ControlKind::AnalogDisplay: case ControlKind::AnalogOutput: {
+      case ControlKind::StatusBar:
+        return static_cast<const TStatusBar&>(c).SimpleText;
+      case ControlKind::AnalogDisplay:
+      case ControlKind::AnalogOutput: {
         auto& d = static_cast<const TiAnalogDisplay&>(c);
         return FromQ(QString::number(d.Value(), 'f', std::clamp(d.Precision, 0, 9)));
       }
-      default: return c.Caption();
+      default:
+        return c.Caption();
     }
   }
   if (property == "active") {
     switch (k) {
-      case ControlKind::Led: case ControlKind::SwitchLed: return Bool(static_cast<const TiLedRectangle&>(c).Active());
-      case ControlKind::SlideSwitch: case ControlKind::ToggleSwitch: return Bool(static_cast<const TiSwitch&>(c).Active());
-      case ControlKind::CheckBox: return Bool(static_cast<const TCheckBox&>(c).Checked());
-      case ControlKind::RadioButton: return Bool(static_cast<const TRadioButton&>(c).Checked());
-      case ControlKind::MenuItem: return Bool(static_cast<const TMenuItem&>(c).Checked());
+      case ControlKind::Led:
+      case ControlKind::SwitchLed:
+        return Bool(static_cast<const TiLedRectangle&>(c).Active());
+      case ControlKind::SlideSwitch:
+      case ControlKind::ToggleSwitch:
+        return Bool(static_cast<const TiSwitch&>(c).Active());
+      case ControlKind::CheckBox:
+        return Bool(static_cast<const TCheckBox&>(c).Checked());
+      case ControlKind::RadioButton:
+        return Bool(static_cast<const TRadioButton&>(c).Checked());
+      case ControlKind::MenuItem:
+        return Bool(static_cast<const TMenuItem&>(c).Checked());
       case ControlKind::TabSheet: {
         auto& page = static_cast<const TTabSheet&>(c);
         return Bool(page.PageControl() && page.PageControl()->ActivePage() == &page);
       }
-      default: break;
+      default:
+        break;
     }
   }
   if (property == "itemindex") {
     switch (k) {
-      case ControlKind::ComboBox: return std::to_string(static_cast<const TComboBox&>(c).ItemIndex());
-      case ControlKind::RadioGroup: return std::to_string(static_cast<const TRadioGroup&>(c).ItemIndex());
-      case ControlKind::PageControl: return std::to_string(static_cast<const TPageControl&>(c).ActivePageIndex());
-      default: break;
+      case ControlKind::ComboBox:
+        return std::to_string(static_cast<const TComboBox&>(c).ItemIndex());
+      case ControlKind::RadioGroup:
+        return std::to_string(static_cast<const TRadioGroup&>(c).ItemIndex());
+      case ControlKind::PageControl:
+        return std::to_string(static_cast<const TPageControl&>(c).ActivePageIndex());
+      default:
+        break;
     }
   }
   if (property == "value") {
     switch (k) {
-      case ControlKind::SpinEdit: return std::to_string(static_cast<const TSpinEdit&>(c).Value());
-      case ControlKind::ProgressBar: return std::to_string(static_cast<const TProgressBar&>(c).Position());
-      case ControlKind::Slider: return Real(static_cast<const TiSlider&>(c).Position());
-      case ControlKind::AngularGauge: return Real(static_cast<const TiAngularGauge&>(c).Position());
-      case ControlKind::SwitchSlider: return std::to_string(static_cast<const TiSwitchSlider&>(c).Position());
-      case ControlKind::AnalogDisplay: case ControlKind::AnalogOutput: return Real(static_cast<const TiAnalogDisplay&>(c).Value());
-      case ControlKind::ComboBox: return std::to_string(static_cast<const TComboBox&>(c).ItemIndex());
-      default: break;
+      case ControlKind::SpinEdit:
+        return std::to_string(static_cast<const TSpinEdit&>(c).Value());
+      case ControlKind::ProgressBar:
+        return std::to_string(static_cast<const TProgressBar&>(c).Position());
+      case ControlKind::Slider:
+        return Real(static_cast<const TiSlider&>(c).Position());
+      case ControlKind::AngularGauge:
+        return Real(static_cast<const TiAngularGauge&>(c).Position());
+      case ControlKind::SwitchSlider:
+        return std::to_string(static_cast<const TiSwitchSlider&>(c).Position());
+      case ControlKind::AnalogDisplay:
+      case ControlKind::AnalogOutput:
+        return Real(static_cast<const TiAnalogDisplay&>(c).Value());
+      case ControlKind::ComboBox:
+        return std::to_string(static_cast<const TComboBox&>(c).ItemIndex());
+      default:
+        break;
     }
   }
   const QStringList parts = property.split(u':');
@@ -241,24 +309,31 @@ QString Overflow(QWidget* w, const TForm& form, QWidget*& culprit) {
   QWidget* top = w->window();
   for (int i = 0; i < 4; ++i) QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
   auto name = [](const QWidget* x) {
-    return x->objectName().isEmpty() ? QString::fromLatin1(x->metaObject()->className()) : x->objectName();
+    return x->objectName().isEmpty() ? QString::fromLatin1(x->metaObject()->className())
+                                     : x->objectName();
   };
   auto size = [](QSize s) { return QStringLiteral("%1 x %2").arg(s.width()).arg(s.height()); };
   if (Application && Application->MainForm() == &form && form.ClientWidth >= 0)
     if (auto* mw = qobject_cast<QMainWindow*>(top); mw && mw->centralWidget()) {
       const QSize want(form.ClientWidth, form.ClientHeight);
       if (mw->centralWidget()->size() != want)
-        return QStringLiteral("the client area is %1, not %2").arg(size(mw->centralWidget()->size()), size(want));
+        return QStringLiteral("the client area is %1, not %2")
+            .arg(size(mw->centralWidget()->size()), size(want));
     }
-  if (top->size().width() < top->minimumSizeHint().width() || top->size().height() < top->minimumSizeHint().height())
-    return QStringLiteral("the window is %1, its contents ask %2").arg(size(top->size()), size(top->minimumSizeHint()));
+  if (top->size().width() < top->minimumSizeHint().width() ||
+      top->size().height() < top->minimumSizeHint().height())
+    return QStringLiteral("the window is %1, its contents ask %2")
+        .arg(size(top->size()), size(top->minimumSizeHint()));
   // A caption the window shows itself is not cut.
   if (auto* fw = qobject_cast<FormWindow*>(top); fw && fw->captionStrip) {
     const QLabel* strip = fw->captionStrip;
-    const int wide = strip->fontMetrics().horizontalAdvance(top->windowTitle()) + 2 * strip->margin();
+    const int wide =
+        strip->fontMetrics().horizontalAdvance(top->windowTitle()) + 2 * strip->margin();
     if (wide > strip->contentsRect().width() || strip->width() > top->width())
       return QStringLiteral("the caption \"%1\" needs %2 pixels, the window is %3 wide")
-          .arg(top->windowTitle()).arg(wide).arg(top->width());
+          .arg(top->windowTitle())
+          .arg(wide)
+          .arg(top->width());
   }
   // The scroll areas around the target and inside it.
   QList<QAbstractScrollArea*> areas = w->findChildren<QAbstractScrollArea*>();
@@ -269,21 +344,28 @@ QString Overflow(QWidget* w, const TForm& form, QWidget*& culprit) {
     // Lists, grids and text boxes scroll their own lines; only layout containers must not.
     if (!a->inherits("QScrollArea")) continue;
     for (QScrollBar* bar : {a->horizontalScrollBar(), a->verticalScrollBar()})
-      if (bar->isVisibleTo(top) && bar->maximum() > 0 && (culprit = static_cast<QScrollArea*>(a)->widget()))
+      if (bar->isVisibleTo(top) && bar->maximum() > 0 &&
+          (culprit = static_cast<QScrollArea*>(a)->widget()))
         return QStringLiteral("%1 scrolls: its contents are %2 in a view of %3")
-            .arg(name(a), size(static_cast<QScrollArea*>(a)->widget()->minimumSizeHint()), size(a->viewport()->size()));
+            .arg(name(a), size(static_cast<QScrollArea*>(a)->widget()->minimumSizeHint()),
+                 size(a->viewport()->size()));
   }
   const QList<QWidget*> all = w->findChildren<QWidget*>();
   for (QWidget* x : all) {
     if (!x->isVisibleTo(top) || x->isWindow()) continue;
     for (QWidget* up = x->parentWidget(); up; up = up->parentWidget()) {
-      const bool frame = up == top || (up->parentWidget() && qobject_cast<QAbstractScrollArea*>(up->parentWidget()) &&
-                                       static_cast<QAbstractScrollArea*>(up->parentWidget())->viewport() == up);
+      const bool frame =
+          up == top ||
+          (up->parentWidget() && qobject_cast<QAbstractScrollArea*>(up->parentWidget()) &&
+           static_cast<QAbstractScrollArea*>(up->parentWidget())->viewport() == up);
       if (!frame) continue;
       const QRect r(x->mapTo(up, QPoint(0, 0)), x->size());
       if (!up->rect().contains(r))
         return QStringLiteral("%1 at %2,%3 (%4) reaches past %5 (%6)")
-            .arg(name(x)).arg(r.x()).arg(r.y()).arg(size(r.size()), name(up), size(up->size()));
+            .arg(name(x))
+            .arg(r.x())
+            .arg(r.y())
+            .arg(size(r.size()), name(up), size(up->size()));
       if (up == top) break;
     }
   }
@@ -304,7 +386,9 @@ std::unique_ptr<ScriptRunner> ScriptRunner::FromEnvironment(QtBackend& backend) 
   return std::make_unique<ScriptRunner>(backend, path);
 }
 
-ScriptRunner::ScriptRunner(QtBackend& backend, const QString& path) : backend_(backend) { Parse(path); }
+ScriptRunner::ScriptRunner(QtBackend& backend, const QString& path) : backend_(backend) {
+  Parse(path);
+}
 
 ScriptRunner::~ScriptRunner() = default;
 
@@ -316,7 +400,8 @@ void ScriptRunner::Log(const QString& line) const {
 
 void ScriptRunner::Fail(const Step* s, const QString& reason) {
   finished_ = true;
-  const QString where = s ? QStringLiteral("%1: %2").arg(s->line).arg(s->text) : QStringLiteral("end");
+  const QString where =
+      s ? QStringLiteral("%1: %2").arg(s->line).arg(s->text) : QStringLiteral("end");
   Log(QStringLiteral("E2E FAIL: %1: %2").arg(where, reason));
   const QString dir = qEnvironmentVariable("VUMA_SNAPSHOT_DIR");
   if (!dir.isEmpty() && Application) {
@@ -324,7 +409,8 @@ void ScriptRunner::Fail(const Step* s, const QString& reason) {
     for (const auto& f : Application->Forms())
       if (f->Visible()) backend_.SaveSnapshot(*f, dir + "/E2E-FAIL-" + ToQ(f->Name()) + ".png");
     for (const auto& m : backend_.ModalStack())
-      if (m.kind != QtBackend::Modal::Form && m.widget) m.widget->grab().save(dir + "/E2E-FAIL-modal.png");
+      if (m.kind != QtBackend::Modal::Form && m.widget)
+        m.widget->grab().save(dir + "/E2E-FAIL-modal.png");
   }
   std::fflush(stdout);
   std::_Exit(3);
@@ -363,18 +449,31 @@ void ScriptRunner::Parse(const QString& path) {
           s.control = dot < 0 ? QString() : t.mid(dot + 1);
           break;
         }
-        case 'i': (whole++ == 0 ? s.a : s.b) = int(number(TakeWord(rest), false)); break;
-        case 'r': s.real = number(TakeWord(rest), true); break;
-        case 'w': s.value = TakeWord(rest).toLower(); break;
-        case 's': s.value = Unquote(rest); rest.clear(); break;
+        case 'i':
+          (whole++ == 0 ? s.a : s.b) = int(number(TakeWord(rest), false));
+          break;
+        case 'r':
+          s.real = number(TakeWord(rest), true);
+          break;
+        case 'w':
+          s.value = TakeWord(rest).toLower();
+          break;
+        case 's':
+          s.value = Unquote(rest);
+          rest.clear();
+          break;
         case 'u':
         case 'e': {
           s.property = TakeWord(rest).toLower();
           const QString op = TakeWord(rest);
-          if (op == "contains") s.compare = Step::Compare::Contains;
-          else if (op == ">=") s.compare = Step::Compare::AtLeast;
-          else if (op == "<=") s.compare = Step::Compare::AtMost;
-          else if (op != "=") Fail(&s, "the comparison is \"=\", \"contains\", \">=\" or \"<=\", not " + op);
+          if (op == "contains")
+            s.compare = Step::Compare::Contains;
+          else if (op == ">=")
+            s.compare = Step::Compare::AtLeast;
+          else if (op == "<=")
+            s.compare = Step::Compare::AtMost;
+          else if (op != "=")
+            Fail(&s, "the comparison is \"=\", \"contains\", \">=\" or \"<=\", not " + op);
           rest = rest.trimmed();
           if (*a == 'u') {
             const qsizetype sp = rest.lastIndexOf(QRegularExpression(QStringLiteral("\\s")));
@@ -394,10 +493,13 @@ void ScriptRunner::Parse(const QString& path) {
       s.verb = Verb::Box;
       s.value = "ok";
     }
-    if (s.verb == Verb::Box && s.value != "ok" && s.value != "yes" && s.value != "no") Fail(&s, "box ok, yes or no");
-    if (s.verb == Verb::Dialog && s.value != "ok" && s.value != "cancel") Fail(&s, "dialog ok or cancel");
-    if ((s.verb == Verb::Key || s.verb == Verb::File || s.verb == Verb::Keys || s.verb == Verb::Press ||
-         s.verb == Verb::Run) && s.value.isEmpty())
+    if (s.verb == Verb::Box && s.value != "ok" && s.value != "yes" && s.value != "no")
+      Fail(&s, "box ok, yes or no");
+    if (s.verb == Verb::Dialog && s.value != "ok" && s.value != "cancel")
+      Fail(&s, "dialog ok or cancel");
+    if ((s.verb == Verb::Key || s.verb == Verb::File || s.verb == Verb::Keys ||
+         s.verb == Verb::Press || s.verb == Verb::Run) &&
+        s.value.isEmpty())
       Fail(&s, "what is missing");
     steps_.push_back(s);
   }
@@ -444,7 +546,8 @@ void ScriptRunner::RunNext() {
       return;
     case Verb::Until:
     case Verb::Expect:
-      Poll(index, QDateTime::currentMSecsSinceEpoch() + (s.verb == Verb::Until ? std::max(0, s.ms) : 0));
+      Poll(index,
+           QDateTime::currentMSecsSinceEpoch() + (s.verb == Verb::Until ? std::max(0, s.ms) : 0));
       return;
     case Verb::Quit:
       finished_ = true;
@@ -464,15 +567,23 @@ void ScriptRunner::Poll(size_t index, qint64 deadline) {
   if (s.form.compare("box", Qt::CaseInsensitive) == 0 && s.control.isEmpty()) {
     const QMessageBox* box = nullptr;
     for (const auto& m : backend_.ModalStack())
-      if (m.kind == QtBackend::Modal::Box && m.widget) box = static_cast<const QMessageBox*>(m.widget.data());
-    if (s.property == "visible") actual = Bool(box != nullptr);
-    else if (!box) why = "no message box is open";
-    else if (s.property == "caption") actual = FromQ(box->windowTitle());
-    else if (s.property == "text") actual = FromQ(BoxText(box));
-    else why = "a box has caption, text and visible";
+      if (m.kind == QtBackend::Modal::Box && m.widget)
+        box = static_cast<const QMessageBox*>(m.widget.data());
+    if (s.property == "visible")
+      actual = Bool(box != nullptr);
+    else if (!box)
+      why = "no message box is open";
+    else if (s.property == "caption")
+      actual = FromQ(box->windowTitle());
+    else if (s.property == "text")
+      actual = FromQ(BoxText(box));
+    else
+      why = "a box has caption, text and visible";
   } else if (TForm* f = backend_.FormNamed(FromQ(s.form)); !f) {
-    if (s.property == "visible" && s.control.isEmpty()) actual = Bool(false);
-    else why = "no form " + s.form;
+    if (s.property == "visible" && s.control.isEmpty())
+      actual = Bool(false);
+    else
+      why = "no form " + s.form;
   } else if (TControl* c = s.control.isEmpty() ? f : f->FindControl(FromQ(s.control)); !c) {
     why = QStringLiteral("no control %1 in %2").arg(s.control, s.form);
   } else if (s.property == "shown") {
@@ -488,7 +599,8 @@ void ScriptRunner::Poll(size_t index, qint64 deadline) {
   const std::string want = FromQ(s.value);
   auto holds = [&s, &want](const std::string& have) {
     switch (s.compare) {
-      case Step::Compare::Contains: return have.find(want) != std::string::npos;
+      case Step::Compare::Contains:
+        return have.find(want) != std::string::npos;
       case Step::Compare::AtLeast:
       case Step::Compare::AtMost: {
         // Numbers compared as numbers; a text that is none never holds.
@@ -497,7 +609,8 @@ void ScriptRunner::Poll(size_t index, qint64 deadline) {
         const double w = QString::fromStdString(want).toDouble(&okWant);
         return okHave && okWant && (s.compare == Step::Compare::AtLeast ? h >= w : h <= w);
       }
-      case Step::Compare::Equal: break;
+      case Step::Compare::Equal:
+        break;
     }
     return have == want;
   };
@@ -525,7 +638,8 @@ TControl* ScriptRunner::Target(const Step& s, QString& reason, bool mustShow) co
   const auto& modal = backend_.ModalStack();
   if (!modal.empty() && !(modal.back().kind == QtBackend::Modal::Form && modal.back().form == f)) {
     const auto& m = modal.back();
-    const QString what = m.kind == QtBackend::Modal::Form ? "the modal window " + ToQ(m.form->Name())
+    const QString what = m.kind == QtBackend::Modal::Form
+                             ? "the modal window " + ToQ(m.form->Name())
                          : m.kind == QtBackend::Modal::Box ? QStringLiteral("a message box")
                                                            : QStringLiteral("a dialog");
     reason = QStringLiteral("the form %1 is behind %2").arg(s.form, what);
@@ -561,9 +675,13 @@ void ScriptRunner::Act(const Step& s) {
       if (!m || m->kind != QtBackend::Modal::Box || !m->widget) Fail(&s, "no message box is open");
       auto* box = static_cast<QMessageBox*>(m->widget.data());
       QAbstractButton* b = nullptr;
-      if (s.value == "ok") b = box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok) : box->button(QMessageBox::Yes);
+      if (s.value == "ok")
+        b = box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)
+                                         : box->button(QMessageBox::Yes);
       if (s.value == "yes") b = box->button(QMessageBox::Yes);
-      if (s.value == "no") b = box->button(QMessageBox::No) ? box->button(QMessageBox::No) : box->button(QMessageBox::Cancel);
+      if (s.value == "no")
+        b = box->button(QMessageBox::No) ? box->button(QMessageBox::No)
+                                         : box->button(QMessageBox::Cancel);
       if (!b) Fail(&s, "the box has no such button");
       Schedule(0);
       b->click();
@@ -572,10 +690,12 @@ void ScriptRunner::Act(const Step& s) {
     case Verb::File:
     case Verb::Dialog: {
       const QtBackend::Modal* m = modalTop();
-      const bool fileDialog = m && m->kind == QtBackend::Modal::Dialog && m->dialog &&
-                              (m->dialog->Kind() == DialogKind::Open || m->dialog->Kind() == DialogKind::Save);
+      const bool fileDialog =
+          m && m->kind == QtBackend::Modal::Dialog && m->dialog &&
+          (m->dialog->Kind() == DialogKind::Open || m->dialog->Kind() == DialogKind::Save);
       if (!m || m->kind != QtBackend::Modal::Dialog || fileDialog != (s.verb == Verb::File))
-        Fail(&s, s.verb == Verb::File ? "no file dialog is open" : "no print or printer setup dialog is open");
+        Fail(&s, s.verb == Verb::File ? "no file dialog is open"
+                                      : "no print or printer setup dialog is open");
       const bool cancel = s.value == "cancel";
       QString path;
       if (s.verb == Verb::File && !cancel) {
@@ -600,7 +720,8 @@ void ScriptRunner::Act(const Step& s) {
         saved = m->widget->grab().save(path);
       } else {
         TForm* f = backend_.FormNamed(FromQ(s.form));
-        if (!f || !f->Visible() || !backend_.WindowOf(*f)) Fail(&s, QStringLiteral("the form %1 is not shown").arg(s.form));
+        if (!f || !f->Visible() || !backend_.WindowOf(*f))
+          Fail(&s, QStringLiteral("the form %1 is not shown").arg(s.form));
         saved = backend_.SaveSnapshot(*f, path);
       }
       if (!saved) Fail(&s, "cannot write " + path);
@@ -615,8 +736,11 @@ void ScriptRunner::Act(const Step& s) {
       if (!into) {
         // No window is active (one closed and none took over): the top window's focus child.
         const QtBackend::Modal* m = modalTop();
-        TForm* f = m && m->kind == QtBackend::Modal::Form ? m->form : (Application ? Application->MainForm() : nullptr);
-        if (QWidget* win = f ? backend_.WindowOf(*f) : nullptr) into = win->focusWidget() ? win->focusWidget() : win;
+        TForm* f = m && m->kind == QtBackend::Modal::Form
+                       ? m->form
+                       : (Application ? Application->MainForm() : nullptr);
+        if (QWidget* win = f ? backend_.WindowOf(*f) : nullptr)
+          into = win->focusWidget() ? win->focusWidget() : win;
       }
       if (!into) Fail(&s, "no window has the keyboard");
       Schedule(0);
@@ -652,7 +776,8 @@ void ScriptRunner::Act(const Step& s) {
       const Qt::Key key = kc.key();
       const QtBackend::Modal* m = modalTop();
       if (m && m->kind == QtBackend::Modal::Box) {
-        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape && key != Qt::Key_Space)
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape &&
+            key != Qt::Key_Space)
           Fail(&s, "a message box is open");
         auto* box = static_cast<QMessageBox*>(m->widget.data());
         Step close = s;
@@ -663,7 +788,8 @@ void ScriptRunner::Act(const Step& s) {
         return Act(close);
       }
       if (m && m->kind == QtBackend::Modal::Dialog) {
-        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape) Fail(&s, "a dialog is open");
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape)
+          Fail(&s, "a dialog is open");
         Schedule(0);
         backend_.AnswerDialog(key != Qt::Key_Escape);
         return;
@@ -675,26 +801,34 @@ void ScriptRunner::Act(const Step& s) {
       if (TMainMenu* menu = MenuOf(f)) {
         std::string spelling = ShortCutSpelling(menu, seq);
         bool taken = false;
-        if (!spelling.empty()) backend_.UserAction(*menu, [menu, spelling, &taken] { taken = menu->UserShortCut(spelling); });
+        if (!spelling.empty())
+          backend_.UserAction(*menu,
+                              [menu, spelling, &taken] { taken = menu->UserShortCut(spelling); });
         if (taken) return;
       }
       // Else the focused control.
       TControl* focused = f->ActiveControl();
       char ch = 0;
-      if (key == Qt::Key_Return || key == Qt::Key_Enter) ch = '\r';
-      else if (key == Qt::Key_Escape) ch = 27;
+      if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        ch = '\r';
+      else if (key == Qt::Key_Escape)
+        ch = 27;
       // Enter and Escape belong to the window's default and cancel buttons first.
       if (ch == '\r' || ch == 27) {
         bool taken = false;
         backend_.UserAction(*f, [f, ch, &taken] { taken = f->UserDialogKey(ch); });
         if (taken) return;
-      }
-      else if (key == Qt::Key_Backspace) ch = 8;
-      else if (s.value.size() == 1) ch = FromQChar(s.value[0]);
-      else if (key == Qt::Key_Space) ch = ' ';
-      if (focused && (focused->Kind() == ControlKind::Edit || focused->Kind() == ControlKind::SpinEdit)) {
+      } else if (key == Qt::Key_Backspace)
+        ch = 8;
+      else if (s.value.size() == 1)
+        ch = FromQChar(s.value[0]);
+      else if (key == Qt::Key_Space)
+        ch = ' ';
+      if (focused &&
+          (focused->Kind() == ControlKind::Edit || focused->Kind() == ControlKind::SpinEdit)) {
         auto* ed = static_cast<TCustomEdit*>(focused);
-        if (focused->Kind() == ControlKind::SpinEdit && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+        if (focused->Kind() == ControlKind::SpinEdit &&
+            (key == Qt::Key_Up || key == Qt::Key_Down)) {
           const int dir = key == Qt::Key_Up ? 1 : -1;
           backend_.UserAction(*ed, [ed, dir] { static_cast<TSpinEdit*>(ed)->UserStep(dir); });
           return;
@@ -705,15 +839,19 @@ void ScriptRunner::Act(const Step& s) {
         }
       }
       // Enter or Space on a focused button clicks it; Space on a check box ticks it.
-      const bool press = key == Qt::Key_Space || ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
-                                                  focused && focused->Kind() == ControlKind::Button);
+      const bool press =
+          key == Qt::Key_Space || ((key == Qt::Key_Return || key == Qt::Key_Enter) && focused &&
+                                   focused->Kind() == ControlKind::Button);
       if (focused && press && EnabledChain(focused))
         for (const ClickRule& r : kClicks)
-          if ((r.kind == ControlKind::Button || r.kind == ControlKind::CheckBox) && r.kind == focused->Kind()) {
+          if ((r.kind == ControlKind::Button || r.kind == ControlKind::CheckBox) &&
+              r.kind == focused->Kind()) {
             backend_.UserAction(*focused, [focused, click = r.click] { click(focused); });
             return;
           }
-      Log(QStringLiteral("E2E %1: no menu item or control of %2 takes the key").arg(s.line).arg(ToQ(f->Name())));
+      Log(QStringLiteral("E2E %1: no menu item or control of %2 takes the key")
+              .arg(s.line)
+              .arg(ToQ(f->Name())));
       return;
     }
     default:
@@ -733,7 +871,8 @@ void ScriptRunner::Act(const Step& s) {
       const QString why = Overflow(w, *c->Form(), culprit);
       // The whole of what scrolls, for a look at what does not fit.
       const QString dir = qEnvironmentVariable("VUMA_SNAPSHOT_DIR");
-      if (!why.isEmpty() && culprit && !dir.isEmpty()) culprit->grab().save(dir + "/E2E-FAIL-contents.png");
+      if (!why.isEmpty() && culprit && !dir.isEmpty())
+        culprit->grab().save(dir + "/E2E-FAIL-contents.png");
       if (!why.isEmpty()) Fail(&s, why);
       Schedule(0);
       return;
@@ -754,23 +893,27 @@ void ScriptRunner::Act(const Step& s) {
       break;
     }
     case Verb::DblClick:
-      if (k == ControlKind::StringGrid) action = [c] { static_cast<TStringGrid*>(c)->UserDblClick(); };
+      if (k == ControlKind::StringGrid)
+        action = [c] { static_cast<TStringGrid*>(c)->UserDblClick(); };
       else if (k == ControlKind::Edit || k == ControlKind::SpinEdit)
         action = [c] {
           if (auto& h = static_cast<TCustomEdit*>(c)->OnDblClick) h();
         };
-      else Fail(&s, cannot(c));
+      else
+        Fail(&s, cannot(c));
       break;
     case Verb::Type: {
       const std::string text = FromQ(s.value);
       if (k == ControlKind::Edit || k == ControlKind::SpinEdit) {
         action = [c, text] { static_cast<TCustomEdit*>(c)->UserType(text); };
       } else if (k == ControlKind::ComboBox) {
-        if (static_cast<TComboBox*>(c)->Style == TComboBoxStyle::csDropDownList) Fail(&s, "a list-only combo box: pick");
+        if (static_cast<TComboBox*>(c)->Style == TComboBoxStyle::csDropDownList)
+          Fail(&s, "a list-only combo box: pick");
         action = [c, text] { static_cast<TComboBox*>(c)->UserSetText(text); };
       } else if (k == ControlKind::Memo) {
         action = [c, text] {
-          if (c->TakeUserFocus() && !static_cast<TMemo*>(c)->ReadOnly) static_cast<TMemo*>(c)->SetText(text);
+          if (c->TakeUserFocus() && !static_cast<TMemo*>(c)->ReadOnly)
+            static_cast<TMemo*>(c)->SetText(text);
         };
       } else if (k == ControlKind::StringGrid) {
         auto* g = static_cast<TStringGrid*>(c);
@@ -798,8 +941,10 @@ void ScriptRunner::Act(const Step& s) {
       if (k == ControlKind::ComboBox) {
         if (i < 0 || i >= static_cast<TComboBox*>(c)->Items.Count()) Fail(&s, "no such item");
         action = [c, i] {
-          if (auto* port = dynamic_cast<TComComboBox*>(c)) port->UserPickPort(i);
-          else static_cast<TComboBox*>(c)->UserPick(i);
+          if (auto* port = dynamic_cast<TComComboBox*>(c))
+            port->UserPickPort(i);
+          else
+            static_cast<TComboBox*>(c)->UserPick(i);
         };
       } else if (k == ControlKind::RadioGroup) {
         if (i < 0 || i >= static_cast<TRadioGroup*>(c)->Items.Count()) Fail(&s, "no such item");
@@ -823,7 +968,8 @@ void ScriptRunner::Act(const Step& s) {
       action = [c, v = s.real] { static_cast<TiSlider*>(c)->UserMove(v); };
       break;
     case Verb::Tab: {
-      if (k != ControlKind::TabSheet) Fail(&s, QStringLiteral("%1 is not a tab page").arg(s.control));
+      if (k != ControlKind::TabSheet)
+        Fail(&s, QStringLiteral("%1 is not a tab page").arg(s.control));
       auto* page = static_cast<TTabSheet*>(c);
       TPageControl* pc = page->PageControl();
       if (!pc) Fail(&s, "the page has no page control");

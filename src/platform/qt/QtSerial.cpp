@@ -30,7 +30,8 @@ class QtSerialDevice : public SerialDevice {
   explicit QtSerialDevice(const std::string& portName) : name_(portName) {
     const std::string path = DevicePathForPort(portName);
     fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd_ < 0) throw EComPort("Unable to open com port " + portName + " (" + std::strerror(errno) + ")");
+    if (fd_ < 0)
+      throw EComPort("Unable to open com port " + portName + " (" + std::strerror(errno) + ")");
     // One user at a time, as every serial program expects of a port.
     if (::ioctl(fd_, TIOCEXCL) != 0 && errno != ENOTTY) Refuse("cannot lock the port");
     termios tio{};
@@ -47,7 +48,8 @@ class QtSerialDevice : public SerialDevice {
     // A pseudo-terminal has no modem lines; refusing them is not an error.
     int lines = TIOCM_DTR | TIOCM_RTS;
     ::ioctl(fd_, TIOCMBIS, &lines);
-    // Only a real line drains to the wire; a pseudo-terminal's buffer empties when the far end reads.
+    // Only a real line drains to the wire; a pseudo-terminal's buffer empties when the far end
+    // reads.
     realLine_ = path.rfind("/dev/pts/", 0) != 0 && path != "/dev/ptmx";
     reader_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
     QObject::connect(reader_.get(), &QSocketNotifier::activated, [this] { OnReadable(); });
@@ -73,7 +75,8 @@ class QtSerialDevice : public SerialDevice {
     outbox_ += bytes;
     // Wire time at 10 bits a byte, with a generous margin for a slow line: bytes that have not
     // left by then mean a dead line.
-    const int64_t wireUs = static_cast<int64_t>(outbox_.size()) * 10 * 1'000'000 / TComPort::BaudRate;
+    const int64_t wireUs =
+        static_cast<int64_t>(outbox_.size()) * 10 * 1'000'000 / TComPort::BaudRate;
     sendDeadlineUs_ = Scheduler::Instance().NowUs() + 1'000'000 + 4 * wireUs;
     Flush();
     if (failed_) throw EComPort("Error writing to the com port " + name_);

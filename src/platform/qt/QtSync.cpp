@@ -38,8 +38,12 @@ using namespace qtb::peers;
 
 bool QtBackend::Deferred(ControlKind k) const {
   switch (k) {
-    case ControlKind::StringGrid: case ControlKind::Memo: case ControlKind::ComboBox:
-    case ControlKind::RadioGroup: case ControlKind::Plot: case ControlKind::SpectrumDisplay:
+    case ControlKind::StringGrid:
+    case ControlKind::Memo:
+    case ControlKind::ComboBox:
+    case ControlKind::RadioGroup:
+    case ControlKind::Plot:
+    case ControlKind::SpectrumDisplay:
       return true;
     default:
       return false;
@@ -68,7 +72,8 @@ void QtBackend::MarkDirty(TControl& c) {
 }
 
 void QtBackend::DropPending(TControl* c) {
-  if (pendingSet_.erase(c)) pending_.erase(std::remove(pending_.begin(), pending_.end(), c), pending_.end());
+  if (pendingSet_.erase(c))
+    pending_.erase(std::remove(pending_.begin(), pending_.end(), c), pending_.end());
 }
 
 void QtBackend::FlushPending() {
@@ -137,7 +142,9 @@ void QtBackend::SyncCommon(Peer& p) {
   if (w->toolTip() != tip) w->setToolTip(tip);
   // An edit paints all of its rectangle, so a new text repaints the edit alone, not the group
   // box behind it.
-  QWidget* field = c.Kind() == ControlKind::Edit ? w : c.Kind() == ControlKind::SpinEdit ? p.focus.data() : nullptr;
+  QWidget* field = c.Kind() == ControlKind::Edit       ? w
+                   : c.Kind() == ControlKind::SpinEdit ? p.focus.data()
+                                                       : nullptr;
   // Colours: the background for Color, the text for the font colour; default ones restore Qt's.
   const bool back = IsSet(c.Color()), fore = IsSet(c.FontColor());
   if (back || fore) {
@@ -146,13 +153,15 @@ void QtBackend::SyncCommon(Peer& p) {
       const QColor col = ToQColor(c.Color(), pal);
       const bool filled = c.Kind() == ControlKind::Label || c.Kind() == ControlKind::Panel ||
                           c.Kind() == ControlKind::GroupBox || c.Kind() == ControlKind::CheckBox ||
-                          c.Kind() == ControlKind::RadioButton || c.Kind() == ControlKind::RadioGroup;
+                          c.Kind() == ControlKind::RadioButton ||
+                          c.Kind() == ControlKind::RadioGroup;
       // A filled control paints only its own background: its edits and buttons inherit the
       // palette and keep their own colours.
       if (filled)
         pal.setColor(QPalette::Window, col);
       else
-        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) pal.setColor(role, col);
+        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+          pal.setColor(role, col);
       // A coloured edit still fills its own rectangle (below): switching the fill off and on
       // again at every change would repaint what lies behind it.
       const bool fill = filled || w == field;
@@ -160,7 +169,8 @@ void QtBackend::SyncCommon(Peer& p) {
     }
     if (fore) {
       const QColor col = ToQColor(c.FontColor(), pal);
-      for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) pal.setColor(role, col);
+      for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        pal.setColor(role, col);
     }
     if (w->palette() != pal) w->setPalette(pal);
   } else if (w->testAttribute(Qt::WA_SetPalette)) {
@@ -189,7 +199,8 @@ void QtBackend::Sync(Peer& p) {
   switch (k) {
     case ControlKind::Form: {
       if (w && w->windowTitle() != caption) w->setWindowTitle(caption);
-      if (auto* fw = qobject_cast<FormWindow*>(w); fw && fw->captionStrip && fw->captionStrip->text() != caption)
+      if (auto* fw = qobject_cast<FormWindow*>(w);
+          fw && fw->captionStrip && fw->captionStrip->text() != caption)
         fw->captionStrip->setText(caption);
       SyncFocus(static_cast<TForm&>(c));
       break;
@@ -242,7 +253,8 @@ void QtBackend::Sync(Peer& p) {
         if (editable) {
           TControl* cp = &c;
           connect(cb->lineEdit(), &QLineEdit::textEdited, this, [this, cp](const QString& t) {
-            UserInput(cp, [cp, s = FromQ(t)] { static_cast<TComboBox*>(cp)->UserSetText(s); }, false);
+            UserInput(
+                cp, [cp, s = FromQ(t)] { static_cast<TComboBox*>(cp)->UserSetText(s); }, false);
           });
         }
       }
@@ -266,7 +278,9 @@ void QtBackend::Sync(Peer& p) {
       if (b->text() != caption) b->setText(caption);
       const bool grayed = m.State() == TCheckBoxState::cbGrayed;
       b->setTristate(grayed);
-      const Qt::CheckState s = grayed ? Qt::PartiallyChecked : m.Checked() ? Qt::Checked : Qt::Unchecked;
+      const Qt::CheckState s = grayed        ? Qt::PartiallyChecked
+                               : m.Checked() ? Qt::Checked
+                                             : Qt::Unchecked;
       if (b->checkState() != s) b->setCheckState(s);
       break;
     }
@@ -383,7 +397,8 @@ void QtBackend::Sync(Peer& p) {
       auto& m = static_cast<TPageControl&>(c);
       auto* pages = static_cast<PagesWidget*>(w);
       const int active = m.ActivePageIndex();
-      if (active >= 0 && active < pages->Stack()->count() && pages->Stack()->currentIndex() != active) {
+      if (active >= 0 && active < pages->Stack()->count() &&
+          pages->Stack()->currentIndex() != active) {
         BuildPage(*m.Page(active));
         pages->Stack()->setCurrentIndex(active);
         // The page takes its size at once rather than in a later layout pass: until then it would
@@ -438,11 +453,16 @@ void QtBackend::Sync(Peer& p) {
         s->setTickInterval(std::max(1, sc.steps / 10));
         s->setPageStep(std::max(1, sc.steps / 10));
       }
-      if (!s->isSliderDown() && s->value() != sc.ToStep(m.Position())) s->setValue(sc.ToStep(m.Position()));
+      if (!s->isSliderDown() && s->value() != sc.ToStep(m.Position()))
+        s->setValue(sc.ToStep(m.Position()));
       break;
     }
-    case ControlKind::Led: case ControlKind::SwitchLed: case ControlKind::AnalogDisplay:
-    case ControlKind::AnalogOutput: case ControlKind::SlideSwitch: case ControlKind::ToggleSwitch: {
+    case ControlKind::Led:
+    case ControlKind::SwitchLed:
+    case ControlKind::AnalogDisplay:
+    case ControlKind::AnalogOutput:
+    case ControlKind::SlideSwitch:
+    case ControlKind::ToggleSwitch: {
       // Their natural size follows the caption or the shown value; re-layout only when it moves.
       const QSize hint = w->sizeHint();
       if (w->property("vumaHint").toSize() != hint) {
@@ -455,11 +475,16 @@ void QtBackend::Sync(Peer& p) {
     case ControlKind::StatusBar:
       static_cast<StatusBarWidget*>(w)->ModelChanged();
       break;
-    case ControlKind::AngularGauge: case ControlKind::Plot:
-    case ControlKind::SpectrumDisplay: case ControlKind::Shape: case ControlKind::SwitchSlider:
+    case ControlKind::AngularGauge:
+    case ControlKind::Plot:
+    case ControlKind::SpectrumDisplay:
+    case ControlKind::Shape:
+    case ControlKind::SwitchSlider:
       w->update();
       break;
-    case ControlKind::Bevel: case ControlKind::ScrollBox: case ControlKind::MainMenu:
+    case ControlKind::Bevel:
+    case ControlKind::ScrollBox:
+    case ControlKind::MainMenu:
     case ControlKind::ToolBar:
       break;
   }

@@ -89,26 +89,48 @@ QColor ToQColor(TColor c, const QPalette& pal) {
   if (c < 0) {
     // System colour indexes of the classic palette.
     switch (c & 0xFF) {
-      case 0: return pal.color(QPalette::Mid);                // scroll bar
-      case 1: case 2: case 3: return pal.color(QPalette::Window);  // desktop, captions
-      case 4: return pal.color(QPalette::Window);             // menu
-      case 5: return pal.color(QPalette::Base);               // window
-      case 6: return pal.color(QPalette::Shadow);             // window frame
-      case 7: return pal.color(QPalette::WindowText);         // menu text
-      case 8: return pal.color(QPalette::Text);               // window text
-      case 9: return pal.color(QPalette::HighlightedText);    // caption text
-      case 13: return pal.color(QPalette::Highlight);
-      case 14: return pal.color(QPalette::HighlightedText);
-      case 15: return pal.color(QPalette::Button);            // button face
-      case 16: return pal.color(QPalette::Dark);              // button shadow
-      case 17: return pal.color(QPalette::Disabled, QPalette::Text);  // gray text
-      case 18: return pal.color(QPalette::ButtonText);
-      case 20: return pal.color(QPalette::Light);             // button highlight
-      case 21: return pal.color(QPalette::Shadow);            // 3D dark shadow
-      case 22: return pal.color(QPalette::Midlight);          // 3D light
-      case 23: return pal.color(QPalette::ToolTipText);
-      case 24: return pal.color(QPalette::ToolTipBase);
-      default: return pal.color(QPalette::Window);
+      case 0:
+        return pal.color(QPalette::Mid);  // scroll bar
+      case 1:
+      case 2:
+      case 3:
+        return pal.color(QPalette::Window);  // desktop, captions
+      case 4:
+        return pal.color(QPalette::Window);  // menu
+      case 5:
+        return pal.color(QPalette::Base);  // window
+      case 6:
+        return pal.color(QPalette::Shadow);  // window frame
+      case 7:
+        return pal.color(QPalette::WindowText);  // menu text
+      case 8:
+        return pal.color(QPalette::Text);  // window text
+      case 9:
+        return pal.color(QPalette::HighlightedText);  // caption text
+      case 13:
+        return pal.color(QPalette::Highlight);
+      case 14:
+        return pal.color(QPalette::HighlightedText);
+      case 15:
+        return pal.color(QPalette::Button);  // button face
+      case 16:
+        return pal.color(QPalette::Dark);  // button shadow
+      case 17:
+        return pal.color(QPalette::Disabled, QPalette::Text);  // gray text
+      case 18:
+        return pal.color(QPalette::ButtonText);
+      case 20:
+        return pal.color(QPalette::Light);  // button highlight
+      case 21:
+        return pal.color(QPalette::Shadow);  // 3D dark shadow
+      case 22:
+        return pal.color(QPalette::Midlight);  // 3D light
+      case 23:
+        return pal.color(QPalette::ToolTipText);
+      case 24:
+        return pal.color(QPalette::ToolTipBase);
+      default:
+        return pal.color(QPalette::Window);
     }
   }
   return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
@@ -137,7 +159,8 @@ QFont ToQFont(const TFont& f) {
     probe.setPixelSize(1000);
     const QFontMetricsF fm(probe);
     const double cell = fm.ascent() + fm.descent();
-    q.setPixelSize(std::max(1, static_cast<int>(std::lround(f.Height * 1000.0 / (cell > 0 ? cell : 1000)))));
+    q.setPixelSize(
+        std::max(1, static_cast<int>(std::lround(f.Height * 1000.0 / (cell > 0 ? cell : 1000)))));
   } else {
     q.setPointSize(f.Size > 0 ? f.Size : 8);
   }

@@ -87,7 +87,8 @@ void PanelWidget::paintEvent(QPaintEvent* e) {
   QFrame::paintEvent(e);
   if (caption.isEmpty()) return;
   QPainter p(this);
-  p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+  p.setPen(
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
   p.drawText(rect(), Qt::AlignCenter, caption);
 }
 
@@ -152,7 +153,8 @@ void StatusBarWidget::ModelChanged() {
     update();
   } else {
     for (size_t i = 0; i < now.size(); ++i)
-      if (now[i].ownerDraw || now[i].text != shown_[i].text) update(now[i].rect.adjusted(0, 0, 1, 1));
+      if (now[i].ownerDraw || now[i].text != shown_[i].text)
+        update(now[i].rect.adjusted(0, 0, 1, 1));
   }
   shown_ = std::move(now);
 }
@@ -188,7 +190,8 @@ void StatusBarWidget::paintEvent(QPaintEvent* e) {
         p.setClipRect(inner);
         QtCanvas canvas(p, palette());
         try {
-          sb->OnDrawPanel(canvas, static_cast<int>(i), TRect{inner.left(), inner.top(), inner.right() + 1, inner.bottom() + 1});
+          sb->OnDrawPanel(canvas, static_cast<int>(i),
+                          TRect{inner.left(), inner.top(), inner.right() + 1, inner.bottom() + 1});
         } catch (const std::exception& e) {
           if (OnPaintError) OnPaintError(e.what());
         }
@@ -258,7 +261,8 @@ std::vector<TabStrip::Tab> TabStrip::Layout(int width, int* height) const {
   for (int i = 0; i < pc->PageCount(); ++i) {
     const TTabSheet* page = pc->Page(i);
     if (!page->TabVisible() || !page->Visible()) continue;
-    const int w = pc->TabWidth > 0 ? pc->TabWidth : fm.horizontalAdvance(StripAccel(ToQ(page->Caption()))) + 20;
+    const int w = pc->TabWidth > 0 ? pc->TabWidth
+                                   : fm.horizontalAdvance(StripAccel(ToQ(page->Caption()))) + 20;
     if (rows && x > 2 && x + w > width - 2) {
       x = 2;
       y += h;
@@ -311,7 +315,9 @@ QSize TabStrip::sizeHint() const {
   return QSize(w, rows ? heightForWidth(w) : h);
 }
 
-QSize TabStrip::minimumSizeHint() const { return QSize(80, heightForWidth(width() > 0 ? width() : 400)); }
+QSize TabStrip::minimumSizeHint() const {
+  return QSize(80, heightForWidth(width() > 0 ? width() : 400));
+}
 
 void TabStrip::Refresh() {
   if (!ctl_) return;
@@ -324,7 +330,8 @@ void TabStrip::Refresh() {
       if (tabs[k].page != active) continue;
       const int limit = ArrowRect(-1).left() - 2;
       if (int(k) < first_) first_ = int(k);
-      while (first_ < int(k) && tabs[k].rect.right() - tabs[size_t(first_)].rect.left() + 2 > limit) ++first_;
+      while (first_ < int(k) && tabs[k].rect.right() - tabs[size_t(first_)].rect.left() + 2 > limit)
+        ++first_;
     }
   }
   lastActive_ = active;
@@ -355,12 +362,14 @@ void TabStrip::paintEvent(QPaintEvent*) {
     p.fillRect(r, active ? pal.color(QPalette::Base) : pal.color(QPalette::Button));
     p.setPen(pal.color(QPalette::Mid));
     p.drawRect(r);
-    if (active) p.fillRect(QRect(r.left(), r.top(), r.width() + 1, 3), pal.color(QPalette::Highlight));
+    if (active)
+      p.fillRect(QRect(r.left(), r.top(), r.width() + 1, 3), pal.color(QPalette::Highlight));
     QFont f = font();
     f.setBold(active);
     p.setFont(f);
     p.setPen(pal.color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    const QString text = QFontMetrics(f).elidedText(StripAccel(ToQ(page->Caption())), Qt::ElideRight, r.width() - 6);
+    const QString text =
+        QFontMetrics(f).elidedText(StripAccel(ToQ(page->Caption())), Qt::ElideRight, r.width() - 6);
     p.drawText(r.adjusted(3, 2, -3, 0), Qt::AlignCenter, text);
     if (active && hasFocus()) {
       p.setPen(QPen(pal.color(QPalette::Text), 1, Qt::DotLine));
@@ -404,11 +413,13 @@ void TabStrip::mousePressEvent(QMouseEvent* e) {
   const int shift = Shift(tabs);
   auto* pc = static_cast<TPageControl*>(ctl_);
   for (const Tab& t : tabs)
-    if (t.rect.translated(-shift, 0).contains(pos) && pc->Page(t.page)->Enabled()) emit tabPicked(t.page);
+    if (t.rect.translated(-shift, 0).contains(pos) && pc->Page(t.page)->Enabled())
+      emit tabPicked(t.page);
 }
 
 void TabStrip::keyPressEvent(QKeyEvent* e) {
-  if (!ctl_ || (e->key() != Qt::Key_Left && e->key() != Qt::Key_Right)) return ModelWidget::keyPressEvent(e);
+  if (!ctl_ || (e->key() != Qt::Key_Left && e->key() != Qt::Key_Right))
+    return ModelWidget::keyPressEvent(e);
   auto* pc = static_cast<TPageControl*>(ctl_);
   const auto tabs = Layout(width());
   const int dir = e->key() == Qt::Key_Left ? -1 : 1;
@@ -484,8 +495,8 @@ void DrawGlyph(QPainter& p, Glyph g) {
   switch (g) {
     case Glyph::Folder: {
       QPolygonF back;
-      back << QPointF(1.5, 3.5) << QPointF(6, 3.5) << QPointF(7.5, 5) << QPointF(13.5, 5) << QPointF(13.5, 13.5)
-           << QPointF(1.5, 13.5);
+      back << QPointF(1.5, 3.5) << QPointF(6, 3.5) << QPointF(7.5, 5) << QPointF(13.5, 5)
+           << QPointF(13.5, 13.5) << QPointF(1.5, 13.5);
       p.setBrush(QColor(224, 176, 48));
       p.drawPolygon(back);
       QPolygonF front;

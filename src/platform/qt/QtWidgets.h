@@ -41,7 +41,7 @@ class FormWindow : public QMainWindow {
   Q_OBJECT
  public:
   using QMainWindow::QMainWindow;
-  std::function<bool()> OnCloseRequest;  // true: let Qt close the window itself
+  std::function<bool()> OnCloseRequest;   // true: let Qt close the window itself
   std::function<bool(QKeyEvent*)> OnKey;  // a key no widget of the window took; true: taken
   QLabel* captionStrip = nullptr;  // the caption, where the window manager draws no title bar
  protected:
@@ -57,6 +57,7 @@ class ClickLabel : public QLabel {
   using QLabel::QLabel;
  signals:
   void clicked();
+
  protected:
   void mouseReleaseEvent(QMouseEvent* e) override;
 };
@@ -67,6 +68,7 @@ class PanelWidget : public QFrame {
  public:
   using QFrame::QFrame;
   QString caption;
+
  protected:
   void paintEvent(QPaintEvent* e) override;
 };
@@ -83,9 +85,13 @@ class ModelWidget : public QWidget, public ModelView {
   Q_OBJECT
  public:
   ModelWidget(TControl* c, QWidget* parent) : QWidget(parent), ctl_(c) {}
-  void Detach() override { ctl_ = nullptr; update(); }
+  void Detach() override {
+    ctl_ = nullptr;
+    update();
+  }
  signals:
   void clicked();
+
  protected:
   // The press is taken (so the release comes back here); a release inside is a click.
   void mousePressEvent(QMouseEvent* e) override;
@@ -108,10 +114,12 @@ class StatusBarWidget : public ModelWidget {
   void ModelChanged();
   // An error from an owner-draw handler; reported outside the paint.
   std::function<void(const std::string&)> OnPaintError;
+
  protected:
   void paintEvent(QPaintEvent*) override;
   void resizeEvent(QResizeEvent*) override { shown_.clear(); }
   void changeEvent(QEvent* e) override;
+
  private:
   struct Cell {
     QRect rect;
@@ -139,6 +147,7 @@ class SpinWidget : public QWidget {
   QSize sizeHint() const override;
  signals:
   void stepped(int direction);
+
  private:
   QLineEdit* edit_;
   QToolButton* up_;
@@ -179,7 +188,7 @@ class TabStrip : public ModelWidget {
   bool Overflows() const;  // one row wider than the strip: arrows shown
   QRect ArrowRect(int direction) const;
   int Shift(const std::vector<Tab>& tabs) const;  // of a scrolled row
-  int first_ = 0;  // first tab shown in one scrolling row
+  int first_ = 0;                                 // first tab shown in one scrolling row
   int lastActive_ = -2;
 };
 
@@ -191,6 +200,7 @@ class PagesWidget : public QWidget, public ModelView {
   TabStrip* Strip() const { return strip_; }
   QStackedWidget* Stack() const { return stack_; }
   void Detach() override;
+
  private:
   TabStrip* strip_;
   QStackedWidget* stack_;
@@ -207,6 +217,7 @@ class ScrollArea : public QScrollArea {
  public:
   using QScrollArea::QScrollArea;
   QSize sizeHint() const override;
+
  protected:
   void resizeEvent(QResizeEvent* e) override;
   bool eventFilter(QObject* o, QEvent* e) override;

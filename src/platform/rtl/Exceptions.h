@@ -6,50 +6,50 @@
 #include <string>
 
 class Exception : public std::runtime_error {
-public:
-    explicit Exception(const std::string& msg) : std::runtime_error(msg), message_(msg) {}
-    const std::string& Message() const { return message_; }
+ public:
+  explicit Exception(const std::string& msg) : std::runtime_error(msg), message_(msg) {}
+  const std::string& Message() const { return message_; }
 
-private:
-    std::string message_;
+ private:
+  std::string message_;
 };
 
 class EConvertError : public Exception {
-public:
-    using Exception::Exception;
+ public:
+  using Exception::Exception;
 };
 
 // ErrorCode follows the classic I/O result numbers (2 file not found,
 // 5 access denied, 103 file not open, ...), so callers can tell cases apart.
 class EInOutError : public Exception {
-public:
-    explicit EInOutError(const std::string& msg, int code = 0) : Exception(msg), ErrorCode(code) {}
-    explicit EInOutError(int code) : Exception(MessageFor(code)), ErrorCode(code) {}
-    int ErrorCode;
+ public:
+  explicit EInOutError(const std::string& msg, int code = 0) : Exception(msg), ErrorCode(code) {}
+  explicit EInOutError(int code) : Exception(MessageFor(code)), ErrorCode(code) {}
+  int ErrorCode;
 
-    // "File not found" and friends for the well-known codes, else "I/O error <code>".
-    static std::string MessageFor(int code);
-    // The I/O code for a failed system call's errno.
-    static int CodeFromErrno(int err, bool writing);
+  // "File not found" and friends for the well-known codes, else "I/O error <code>".
+  static std::string MessageFor(int code);
+  // The I/O code for a failed system call's errno.
+  static int CodeFromErrno(int err, bool writing);
 };
 
 class EMathError : public Exception {
-public:
-    using Exception::Exception;
+ public:
+  using Exception::Exception;
 };
 
 class EZeroDivide : public EMathError {
-public:
-    using EMathError::EMathError;
+ public:
+  using EMathError::EMathError;
 };
 
 class EInvalidOp : public EMathError {
-public:
-    using EMathError::EMathError;
+ public:
+  using EMathError::EMathError;
 };
 
 // Index outside a line list.
 class EStringListError : public Exception {
-public:
-    using Exception::Exception;
+ public:
+  using Exception::Exception;
 };

@@ -25,7 +25,8 @@ std::optional<std::vector<std::string>> ListSystemPorts() {
   std::error_code ec;
   for (const auto& entry : fs::directory_iterator("/dev", ec)) {
     std::string name = entry.path().filename().string();
-    if (name.rfind("ttyS", 0) != 0 && name.rfind("ttyUSB", 0) != 0 && name.rfind("ttyACM", 0) != 0) continue;
+    if (name.rfind("ttyS", 0) != 0 && name.rfind("ttyUSB", 0) != 0 && name.rfind("ttyACM", 0) != 0)
+      continue;
     // Legacy ttyS nodes exist whether or not a UART is behind them; only a bound driver counts.
     if (!fs::exists("/sys/class/tty/" + name + "/device/driver", ec)) continue;
     out.push_back(entry.path().string());
@@ -47,7 +48,8 @@ std::string DevicePathForPort(const std::string& port) {
   if (port.size() > 3 && (port[0] == 'C' || port[0] == 'c') && (port[1] == 'O' || port[1] == 'o') &&
       (port[2] == 'M' || port[2] == 'm')) {
     std::string digits = port.substr(3);
-    if (!digits.empty() && std::all_of(digits.begin(), digits.end(), ::isdigit) && digits.size() < 6) {
+    if (!digits.empty() && std::all_of(digits.begin(), digits.end(), ::isdigit) &&
+        digits.size() < 6) {
       int n = std::stoi(digits);
       if (n >= 1) return "/dev/ttyS" + std::to_string(n - 1);
     }

@@ -6,8 +6,8 @@
 
 struct TFont {
   std::string Name = "MS Sans Serif";
-  int Size = 8;        // points
-  int Height = 0;      // device units; when non-zero it wins over Size
+  int Size = 8;    // points
+  int Height = 0;  // device units; when non-zero it wins over Size
   TColor Color = clBlack;
   bool Bold = false;
 };

@@ -15,7 +15,10 @@ bool ParseInt(const std::string& s, int& out) {
   while (i < s.size() && s[i] == ' ') ++i;
   if (i == s.size()) return false;
   bool neg = false;
-  if (s[i] == '-' || s[i] == '+') { neg = s[i] == '-'; ++i; }
+  if (s[i] == '-' || s[i] == '+') {
+    neg = s[i] == '-';
+    ++i;
+  }
   if (i == s.size()) return false;
   long long v = 0;
   for (; i < s.size(); ++i) {
@@ -59,13 +62,40 @@ TForm* TControl::Form() const {
 
 void TControl::SetObserver(ControlObserver* o) { g_observer = o; }
 ControlObserver* TControl::Observer() { return g_observer; }
-void TControl::Changed() { if (g_observer) g_observer->ControlChanged(*this); }
+void TControl::Changed() {
+  if (g_observer) g_observer->ControlChanged(*this);
+}
 
-void TControl::SetCaption(const std::string& s) { if (caption_ != s) { caption_ = s; Changed(); } }
-void TControl::SetEnabled(bool on) { if (enabled_ != on) { enabled_ = on; Changed(); } }
-void TControl::SetVisible(bool on) { if (visible_ != on) { visible_ = on; Changed(); } }
-void TControl::SetColor(TColor c) { if (color_ != c) { color_ = c; Changed(); } }
-void TControl::SetFontColor(TColor c) { if (fontColor_ != c) { fontColor_ = c; Changed(); } }
+void TControl::SetCaption(const std::string& s) {
+  if (caption_ != s) {
+    caption_ = s;
+    Changed();
+  }
+}
+void TControl::SetEnabled(bool on) {
+  if (enabled_ != on) {
+    enabled_ = on;
+    Changed();
+  }
+}
+void TControl::SetVisible(bool on) {
+  if (visible_ != on) {
+    visible_ = on;
+    Changed();
+  }
+}
+void TControl::SetColor(TColor c) {
+  if (color_ != c) {
+    color_ = c;
+    Changed();
+  }
+}
+void TControl::SetFontColor(TColor c) {
+  if (fontColor_ != c) {
+    fontColor_ = c;
+    Changed();
+  }
+}
 
 bool TControl::Showing() const {
   for (const TControl* c = this; c && c->kind_ != ControlKind::Form; c = c->parent_) {
@@ -87,7 +117,9 @@ void TControl::SetFocus() {
   if (TForm* f = Form()) f->FocusControl(this);
 }
 
-void TControl::DoExit() { if (OnExit) OnExit(); }
+void TControl::DoExit() {
+  if (OnExit) OnExit();
+}
 
 bool TControl::TakeUserFocus() {
   TForm* f = Form();
@@ -250,13 +282,16 @@ void TComboBox::SetItemIndex(int i) {
   const int index = itemIndex_;
   const std::string text = text_;
   itemIndex_ = (i >= 0 && i < Items.Count()) ? i : -1;
-  if (itemIndex_ >= 0) text_ = Items[itemIndex_];
-  else if (Style == TComboBoxStyle::csDropDownList) text_.clear();
+  if (itemIndex_ >= 0)
+    text_ = Items[itemIndex_];
+  else if (Style == TComboBoxStyle::csDropDownList)
+    text_.clear();
   if (itemIndex_ != index || text_ != text) Changed();
 }
 
 std::string TComboBox::Text() const {
-  if (Style == TComboBoxStyle::csDropDownList) return itemIndex_ >= 0 ? Items[itemIndex_] : std::string();
+  if (Style == TComboBoxStyle::csDropDownList)
+    return itemIndex_ >= 0 ? Items[itemIndex_] : std::string();
   return text_;
 }
 
@@ -322,7 +357,8 @@ void TRadioButton::SetChecked(bool on) {
   checked_ = on;
   if (on && Parent()) {
     for (TControl* c : Parent()->Children())
-      if (c != this && c->Kind() == ControlKind::RadioButton) static_cast<TRadioButton*>(c)->SetChecked(false);
+      if (c != this && c->Kind() == ControlKind::RadioButton)
+        static_cast<TRadioButton*>(c)->SetChecked(false);
   }
   Changed();
   if (on && OnClick) OnClick();
@@ -360,14 +396,17 @@ void TRadioGroup::UserPick(int i) {
 // ---- TStringGrid ----
 
 TStringGrid::TStringGrid(TControl* parent, std::string name, int cols, int rows)
-    : TControl(parent, std::move(name), ControlKind::StringGrid), cols_(cols), rows_(rows),
+    : TControl(parent, std::move(name), ControlKind::StringGrid),
+      cols_(cols),
+      rows_(rows),
       cells_(size_t(cols) * size_t(rows)) {}
 
 void TStringGrid::SetColCount(int n) {
   if (n < 0 || n == cols_) return;
   std::vector<std::string> next(size_t(n) * size_t(rows_));
   for (int r = 0; r < rows_; ++r)
-    for (int c = 0; c < std::min(n, cols_); ++c) next[size_t(r) * n + c] = std::move(cells_[size_t(r) * cols_ + c]);
+    for (int c = 0; c < std::min(n, cols_); ++c)
+      next[size_t(r) * n + c] = std::move(cells_[size_t(r) * cols_ + c]);
   cells_ = std::move(next);
   cols_ = n;
   Changed();
@@ -413,7 +452,8 @@ void TStringGrid::UserDblClick() {
 
 // ---- TMemo ----
 
-TMemo::TMemo(TControl* parent, std::string name) : TControl(parent, std::move(name), ControlKind::Memo) {
+TMemo::TMemo(TControl* parent, std::string name)
+    : TControl(parent, std::move(name), ControlKind::Memo) {
   Lines.OnChange = [this] {
     Changed();
     if (OnChange) OnChange();
@@ -451,7 +491,10 @@ void TMemo::SetText(const std::string& s) {
 
 void TProgressBar::SetPosition(int v) {
   int c = std::clamp(v, std::min(min_, max_), std::max(min_, max_));
-  if (c != pos_) { pos_ = c; Changed(); }
+  if (c != pos_) {
+    pos_ = c;
+    Changed();
+  }
 }
 
 // ---- Pages ----

@@ -7,10 +7,12 @@
 //  - code setting an edit's or spin edit's text fires OnChange only if the shown text changes;
 //  - a spin edit's Value reads the text as a decimal integer, or MinValue when it is not one;
 //    setting Value clamps unless MinValue == MaxValue; changing the limits re-clamps nothing;
-//  - code setting a combo box's ItemIndex or items fires nothing; a user's pick or edit fires OnChange;
+//  - code setting a combo box's ItemIndex or items fires nothing; a user's pick or edit fires
+//  OnChange;
 //  - a check box fires OnClick when its state changes, by code or user; a radio group likewise;
 //  - grid and memo writes fire nothing; a grid read outside the grid is "", a write is ignored;
-//  - setting ActivePage in code fires the new page's OnShow only; a user's tab change then OnChange;
+//  - setting ActivePage in code fires the new page's OnShow only; a user's tab change then
+//  OnChange;
 //  - progress positions are clamped; lamps fire nothing; slider moves fire OnPositionChange and,
 //    for a user's move only, OnPositionChangeFinished;
 //  - a user moving the focus within one window fires OnExit of the control left.
@@ -34,10 +36,41 @@ constexpr TColor clBlack = 0x000000, clMaroon = 0x000080, clGreen = 0x008000, cl
                  clWindowText = -16777208, clNone = 0x1FFFFFFF, clDefault = 0x20000000;
 
 enum class ControlKind {
-  Form, Label, Button, Edit, SpinEdit, ComboBox, CheckBox, RadioGroup, RadioButton, StringGrid,
-  Memo, ProgressBar, MonthCalendar, GroupBox, Panel, PageControl, TabSheet, MainMenu, MenuItem,
-  ToolBar, ToolButton, StatusBar, Led, SwitchLed, Slider, AngularGauge, AnalogDisplay,
-  AnalogOutput, Plot, SpectrumDisplay, SlideSwitch, ToggleSwitch, ScrollBox, Shape, Bevel,
+  Form,
+  Label,
+  Button,
+  Edit,
+  SpinEdit,
+  ComboBox,
+  CheckBox,
+  RadioGroup,
+  RadioButton,
+  StringGrid,
+  Memo,
+  ProgressBar,
+  MonthCalendar,
+  GroupBox,
+  Panel,
+  PageControl,
+  TabSheet,
+  MainMenu,
+  MenuItem,
+  ToolBar,
+  ToolButton,
+  StatusBar,
+  Led,
+  SwitchLed,
+  Slider,
+  AngularGauge,
+  AnalogDisplay,
+  AnalogOutput,
+  Plot,
+  SpectrumDisplay,
+  SlideSwitch,
+  ToggleSwitch,
+  ScrollBox,
+  Shape,
+  Bevel,
   SwitchSlider
 };
 
@@ -77,17 +110,32 @@ class TControl {
   // Visible and every parent up to (not including) the form visible.
   bool Showing() const;
   const std::string& Hint() const { return hint_; }
-  void SetHint(const std::string& s) { if (hint_ != s) { hint_ = s; Changed(); } }
+  void SetHint(const std::string& s) {
+    if (hint_ != s) {
+      hint_ = s;
+      Changed();
+    }
+  }
   TColor Color() const { return color_; }
   void SetColor(TColor c);
   TColor FontColor() const { return fontColor_; }
   void SetFontColor(TColor c);
   bool FontBold() const { return fontBold_; }
-  void SetFontBold(bool b) { if (fontBold_ != b) { fontBold_ = b; Changed(); } }
+  void SetFontBold(bool b) {
+    if (fontBold_ != b) {
+      fontBold_ = b;
+      Changed();
+    }
+  }
 
   // Bounds as the layout gives them; -1 means "let the backend lay it out".
   int Left = -1, Top = -1, Width = -1, Height = -1;
-  void SetBounds(int l, int t, int w, int h) { Left = l; Top = t; Width = w; Height = h; }
+  void SetBounds(int l, int t, int w, int h) {
+    Left = l;
+    Top = t;
+    Width = w;
+    Height = h;
+  }
   int Tag = 0;
   int TabOrder = 0;
 
@@ -124,26 +172,32 @@ class TControl {
 class TLabel : public TControl {
  public:
   TLabel(TControl* parent, std::string name, const std::string& caption = "")
-      : TControl(parent, std::move(name), ControlKind::Label) { SetCaption(caption); }
+      : TControl(parent, std::move(name), ControlKind::Label) {
+    SetCaption(caption);
+  }
   TNotifyEvent OnClick;
 };
 
 class TBevel : public TControl {
  public:
-  TBevel(TControl* parent, std::string name) : TControl(parent, std::move(name), ControlKind::Bevel) {}
+  TBevel(TControl* parent, std::string name)
+      : TControl(parent, std::move(name), ControlKind::Bevel) {}
 };
 
 class TShape : public TControl {
  public:
-  TShape(TControl* parent, std::string name) : TControl(parent, std::move(name), ControlKind::Shape) {}
+  TShape(TControl* parent, std::string name)
+      : TControl(parent, std::move(name), ControlKind::Shape) {}
 };
 
 class TButton : public TControl {
  public:
   TButton(TControl* parent, std::string name, const std::string& caption = "")
-      : TControl(parent, std::move(name), ControlKind::Button) { SetCaption(caption); }
+      : TControl(parent, std::move(name), ControlKind::Button) {
+    SetCaption(caption);
+  }
   bool CanFocus() const override { return true; }
-  int ModalResult = 0;  // closes a modal form with this result when clicked
+  int ModalResult = 0;   // closes a modal form with this result when clicked
   bool Default = false;  // Enter in its window clicks it
   bool Cancel = false;   // Escape in its window clicks it
   TNotifyEvent OnClick;
@@ -183,8 +237,10 @@ class TCustomEdit : public TControl {
   void UserSetText(const std::string& s);
   // Where the caret stood when the key being handled was typed (read it in OnKeyPress).
   int SelStart() const { return selStart_; }
+
  protected:
   virtual bool TypingAllowed() const { return !ReadOnly; }
+
  private:
   std::string text_;
   int selStart_ = 0;
@@ -193,25 +249,39 @@ class TCustomEdit : public TControl {
 class TEdit : public TCustomEdit {
  public:
   TEdit(TControl* parent, std::string name, const std::string& text = "")
-      : TCustomEdit(parent, std::move(name), ControlKind::Edit) { SetText(text); }
+      : TCustomEdit(parent, std::move(name), ControlKind::Edit) {
+    SetText(text);
+  }
 };
 
 class TSpinEdit : public TCustomEdit {
  public:
-  TSpinEdit(TControl* parent, std::string name, int minValue = 0, int maxValue = 100, int value = 0);
+  TSpinEdit(TControl* parent, std::string name, int minValue = 0, int maxValue = 100,
+            int value = 0);
   int MinValue() const { return min_; }
   int MaxValue() const { return max_; }
-  void SetMinValue(int v) { if (min_ != v) { min_ = v; Changed(); } }
-  void SetMaxValue(int v) { if (max_ != v) { max_ = v; Changed(); } }
+  void SetMinValue(int v) {
+    if (min_ != v) {
+      min_ = v;
+      Changed();
+    }
+  }
+  void SetMaxValue(int v) {
+    if (max_ != v) {
+      max_ = v;
+      Changed();
+    }
+  }
   int Increment = 1;
   bool EditorEnabled = true;  // off: only the buttons and arrow keys change the value
   // The text as a decimal integer, or MinValue when it is not one; never clamped.
   int Value() const;
   void SetValue(int v);
-  void DoExit() override;  // OnExit first, then clamp
+  void DoExit() override;        // OnExit first, then clamp
   void UserStep(int direction);  // the up/down buttons or arrow keys
  protected:
   bool TypingAllowed() const override { return EditorEnabled && !ReadOnly; }
+
  private:
   int Clamp(int v) const;
   int min_, max_;
@@ -241,6 +311,7 @@ class TComboBox : public TControl {
   // A user editing the text of an editable box: focus, then the text (the item index following
   // it), OnChange when the text changed. List-only boxes take no typed text.
   void UserSetText(const std::string& s);
+
  private:
   void SortItems();
   int itemIndex_ = -1;
@@ -253,7 +324,9 @@ enum class TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 class TCheckBox : public TControl {
  public:
   TCheckBox(TControl* parent, std::string name, const std::string& caption = "")
-      : TControl(parent, std::move(name), ControlKind::CheckBox) { SetCaption(caption); }
+      : TControl(parent, std::move(name), ControlKind::CheckBox) {
+    SetCaption(caption);
+  }
   bool CanFocus() const override { return true; }
   bool Checked() const { return state_ == TCheckBoxState::cbChecked; }
   void SetChecked(bool on);  // OnClick if the state changed
@@ -268,12 +341,15 @@ class TCheckBox : public TControl {
 class TRadioButton : public TControl {
  public:
   TRadioButton(TControl* parent, std::string name, const std::string& caption = "")
-      : TControl(parent, std::move(name), ControlKind::RadioButton) { SetCaption(caption); }
+      : TControl(parent, std::move(name), ControlKind::RadioButton) {
+    SetCaption(caption);
+  }
   bool CanFocus() const override { return true; }
   bool Checked() const { return checked_; }
   void SetChecked(bool on);  // unchecks its siblings; OnClick if it became checked
   TNotifyEvent OnClick;
   void UserClick();
+
  private:
   bool checked_ = false;
 };
@@ -288,6 +364,7 @@ class TRadioGroup : public TControl {
   void SetItemIndex(int i);  // OnClick if the item changed
   TNotifyEvent OnClick;
   void UserPick(int i);
+
  private:
   int itemIndex_ = -1;
 };
@@ -312,13 +389,24 @@ class TStringGrid : public TControl {
   TScrollStyle ScrollBars = TScrollStyle::ssBoth;
   int Col() const { return col_; }
   int Row() const { return row_; }
-  void SetCol(int c) { if (col_ != c) { col_ = c; Changed(); } }
-  void SetRow(int r) { if (row_ != r) { row_ = r; Changed(); } }
+  void SetCol(int c) {
+    if (col_ != c) {
+      col_ = c;
+      Changed();
+    }
+  }
+  void SetRow(int r) {
+    if (row_ != r) {
+      row_ = r;
+      Changed();
+    }
+  }
   std::function<void(int col, int row, bool& canSelect)> OnSelectCell;
   TNotifyEvent OnDblClick;
   TNotifyEvent OnClick;
   void UserSelectCell(int col, int row);
   void UserDblClick();
+
  private:
   int cols_, rows_, col_ = 1, row_ = 1;
   std::vector<std::string> cells_;  // row-major
@@ -342,10 +430,17 @@ class TProgressBar : public TControl {
       : TControl(parent, std::move(name), ControlKind::ProgressBar) {}
   int Min() const { return min_; }
   int Max() const { return max_; }
-  void SetMin(int v) { min_ = v; SetPosition(pos_); }
-  void SetMax(int v) { max_ = v; SetPosition(pos_); }
+  void SetMin(int v) {
+    min_ = v;
+    SetPosition(pos_);
+  }
+  void SetMax(int v) {
+    max_ = v;
+    SetPosition(pos_);
+  }
   int Position() const { return pos_; }
   void SetPosition(int v);
+
  private:
   int min_ = 0, max_ = 100, pos_ = 0;
 };
@@ -356,8 +451,14 @@ class TMonthCalendar : public TControl {
       : TControl(parent, std::move(name), ControlKind::MonthCalendar) {}
   bool CanFocus() const override { return true; }
   double Date() const { return date_; }  // TDateTime
-  void SetDate(double d) { if (date_ != d) { date_ = d; Changed(); } }
+  void SetDate(double d) {
+    if (date_ != d) {
+      date_ = d;
+      Changed();
+    }
+  }
   TNotifyEvent OnClick;
+
  private:
   double date_ = 0;
 };
@@ -365,13 +466,17 @@ class TMonthCalendar : public TControl {
 class TGroupBox : public TControl {
  public:
   TGroupBox(TControl* parent, std::string name, const std::string& caption = "")
-      : TControl(parent, std::move(name), ControlKind::GroupBox) { SetCaption(caption); }
+      : TControl(parent, std::move(name), ControlKind::GroupBox) {
+    SetCaption(caption);
+  }
 };
 
 class TPanel : public TControl {
  public:
   TPanel(TControl* parent, std::string name, const std::string& caption = "")
-      : TControl(parent, std::move(name), ControlKind::Panel) { SetCaption(caption); }
+      : TControl(parent, std::move(name), ControlKind::Panel) {
+    SetCaption(caption);
+  }
 };
 
 class TScrollBox : public TControl {
@@ -390,6 +495,7 @@ class TTabSheet : public TControl {
   void SetTabVisible(bool on);
   int PageIndex() const;
   TNotifyEvent OnShow;
+
  private:
   TPageControl* pc_;
   bool tabVisible_ = true;
@@ -413,6 +519,7 @@ class TPageControl : public TControl {
   TNotifyEvent OnChanging;
   // A user's tab click: focus to the page control, new page's OnShow, then OnChange.
   void UserSelectTab(TTabSheet* page);
+
  private:
   friend class TTabSheet;
   std::vector<TTabSheet*> pages_;
@@ -426,9 +533,16 @@ class TMenuItem : public TControl {
             const std::string& shortcut = "");
   std::string ShortCut;
   bool Checked() const { return checked_; }
-  void SetChecked(bool on) { if (checked_ != on) { checked_ = on; Changed(); } }
+  void SetChecked(bool on) {
+    if (checked_ != on) {
+      checked_ = on;
+      Changed();
+    }
+  }
   TNotifyEvent OnClick;
-  void Click() { if (OnClick) OnClick(); }
+  void Click() {
+    if (OnClick) OnClick();
+  }
   void UserClick();  // menus take no focus
  private:
   bool checked_ = false;
@@ -477,7 +591,9 @@ class TStatusBar : public TControl {
   std::vector<TStatusPanel> Panels;
   std::string SimpleText;
   void SetPanelText(int i, const std::string& s);
-  std::string PanelText(int i) const { return i >= 0 && i < int(Panels.size()) ? Panels[i].Text : ""; }
+  std::string PanelText(int i) const {
+    return i >= 0 && i < int(Panels.size()) ? Panels[i].Text : "";
+  }
   // Owner-drawn panels: the backend calls this with a canvas to paint on.
   std::function<void(TCanvas&, int panel, const TRect&)> OnDrawPanel;
   void Invalidate() { Changed(); }

@@ -8,11 +8,24 @@ int MessageDlg(const std::string& text, TMsgDlgType type) {
   BoxKind kind = BoxKind::Plain;
   std::string caption = Application->Title;
   switch (type) {
-    case TMsgDlgType::mtError: kind = BoxKind::Error; caption = "Error"; break;
-    case TMsgDlgType::mtInformation: kind = BoxKind::Information; caption = "Information"; break;
-    case TMsgDlgType::mtWarning: kind = BoxKind::Warning; caption = "Warning"; break;
-    case TMsgDlgType::mtConfirmation: kind = BoxKind::Confirmation; caption = "Confirm"; break;
-    case TMsgDlgType::mtCustom: break;
+    case TMsgDlgType::mtError:
+      kind = BoxKind::Error;
+      caption = "Error";
+      break;
+    case TMsgDlgType::mtInformation:
+      kind = BoxKind::Information;
+      caption = "Information";
+      break;
+    case TMsgDlgType::mtWarning:
+      kind = BoxKind::Warning;
+      caption = "Warning";
+      break;
+    case TMsgDlgType::mtConfirmation:
+      kind = BoxKind::Confirmation;
+      caption = "Confirm";
+      break;
+    case TMsgDlgType::mtCustom:
+      break;
   }
   return Application->GetBackend().ShowBox(kind, caption, text);
 }

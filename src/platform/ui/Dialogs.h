@@ -18,6 +18,7 @@ class TCommonDialog {
   DialogKind Kind() const { return kind_; }
   std::string Name;
   bool Execute();
+
  private:
   DialogKind kind_;
 };

@@ -4,8 +4,16 @@
 
 #include "platform/ui/Controls.h"
 
-enum TModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5,
-                    mrYes = 6, mrNo = 7 };
+enum TModalResult {
+  mrNone = 0,
+  mrOk = 1,
+  mrCancel = 2,
+  mrAbort = 3,
+  mrRetry = 4,
+  mrIgnore = 5,
+  mrYes = 6,
+  mrNo = 7
+};
 
 enum class TFormPosition { poDesigned, poScreenCenter, poMainFormCenter };
 

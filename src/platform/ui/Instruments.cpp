@@ -37,7 +37,8 @@ void TiAngularGauge::Refresh() {
 
 void TiSpectrumDisplay::SetBarCount(int n) {
   n = std::max(n, 0);
-  if (BarCount() == n && std::all_of(bars_.begin(), bars_.end(), [](double v) { return v == 0.0; })) return;
+  if (BarCount() == n && std::all_of(bars_.begin(), bars_.end(), [](double v) { return v == 0.0; }))
+    return;
   bars_.assign(size_t(n), 0.0);
   Changed();
 }

@@ -15,16 +15,37 @@
 class TiLedRectangle : public TControl {
  public:
   TiLedRectangle(TControl* parent, std::string name, const std::string& caption = "")
-      : TControl(parent, std::move(name), ControlKind::Led) { SetCaption(caption); }
+      : TControl(parent, std::move(name), ControlKind::Led) {
+    SetCaption(caption);
+  }
   bool Active() const { return active_; }
-  void SetActive(bool on) { if (active_ != on) { active_ = on; Changed(); } }
+  void SetActive(bool on) {
+    if (active_ != on) {
+      active_ = on;
+      Changed();
+    }
+  }
   TColor ActiveColor() const { return activeColor_; }
-  void SetActiveColor(TColor c) { if (activeColor_ != c) { activeColor_ = c; Changed(); } }
+  void SetActiveColor(TColor c) {
+    if (activeColor_ != c) {
+      activeColor_ = c;
+      Changed();
+    }
+  }
   TColor InactiveColor() const { return inactiveColor_; }
-  void SetInactiveColor(TColor c) { if (inactiveColor_ != c) { inactiveColor_ = c; Changed(); } }
+  void SetInactiveColor(TColor c) {
+    if (inactiveColor_ != c) {
+      inactiveColor_ = c;
+      Changed();
+    }
+  }
+
  protected:
   TiLedRectangle(TControl* parent, std::string name, const std::string& caption, ControlKind kind)
-      : TControl(parent, std::move(name), kind) { SetCaption(caption); }
+      : TControl(parent, std::move(name), kind) {
+    SetCaption(caption);
+  }
+
  private:
   bool active_ = false;
   TColor activeColor_ = clLime, inactiveColor_ = clGray;
@@ -46,12 +67,19 @@ class TiSlider : public TControl {
   void SetPosition(double v);
   double PositionMin() const { return min_; }
   double PositionMax() const { return max_; }
-  void SetPositionMin(double v) { min_ = v; SetPosition(pos_); }
-  void SetPositionMax(double v) { max_ = v; SetPosition(pos_); }
+  void SetPositionMin(double v) {
+    min_ = v;
+    SetPosition(pos_);
+  }
+  void SetPositionMax(double v) {
+    max_ = v;
+    SetPosition(pos_);
+  }
   TNotifyEvent OnPositionChange;
   TNotifyEvent OnPositionChangeFinished;
   // A user's drag ending at v: OnPositionChange (if changed) then OnPositionChangeFinished.
   void UserMove(double v);
+
  private:
   double pos_ = 0, min_ = 0, max_ = 100;
 };
@@ -67,12 +95,18 @@ class TiAngularGauge : public TControl {
   TiAngularGauge(TControl* parent, std::string name)
       : TControl(parent, std::move(name), ControlKind::AngularGauge) {}
   double Position() const { return pos_; }
-  void SetPosition(double v) { if (pos_ != v) { pos_ = v; Changed(); } }
+  void SetPosition(double v) {
+    if (pos_ != v) {
+      pos_ = v;
+      Changed();
+    }
+  }
   double PositionMin = 0, PositionMax = 100;
   int TickMajorCount = 6;
   std::vector<TGaugeSection> Sections;  // coloured arcs, each up to End
   // Shows the scale fields above; a scale equal to the one last shown repaints nothing.
   void Refresh();
+
  private:
   struct Scale {
     double Min = 0, Max = 100;
@@ -89,11 +123,22 @@ class TiAnalogDisplay : public TControl {
   TiAnalogDisplay(TControl* parent, std::string name, ControlKind kind = ControlKind::AnalogDisplay)
       : TControl(parent, std::move(name), kind) {}
   double Value() const { return value_; }
-  void SetValue(double v) { if (value_ != v) { value_ = v; Changed(); } }
+  void SetValue(double v) {
+    if (value_ != v) {
+      value_ = v;
+      Changed();
+    }
+  }
   int Precision = 0;
   // Changes the decimals shown, repainting the display (a plain write of Precision waits for the
   // next value).
-  void SetPrecision(int p) { if (Precision != p) { Precision = p; Changed(); } }
+  void SetPrecision(int p) {
+    if (Precision != p) {
+      Precision = p;
+      Changed();
+    }
+  }
+
  private:
   double value_ = 0;
 };
@@ -109,7 +154,8 @@ class TiAnalogOutput : public TiAnalogDisplay {
 // values are date-times (days) and the labels are formatted with it ("hh:nn:ss").
 class TiPlot : public TControl {
  public:
-  TiPlot(TControl* parent, std::string name) : TControl(parent, std::move(name), ControlKind::Plot) {}
+  TiPlot(TControl* parent, std::string name)
+      : TControl(parent, std::move(name), ControlKind::Plot) {}
   struct Channel {
     std::string Title;
     TColor Color = clLime;
@@ -147,8 +193,14 @@ class TiSpectrumDisplay : public TControl {
   int BarCount() const { return static_cast<int>(bars_.size()); }
   void SetBarCount(int n);
   double Bar(int i) const { return i >= 0 && i < BarCount() ? bars_[i] : 0.0; }
-  void SetBar(int i, double v) { if (i >= 0 && i < BarCount() && bars_[i] != v) { bars_[i] = v; Changed(); } }
+  void SetBar(int i, double v) {
+    if (i >= 0 && i < BarCount() && bars_[i] != v) {
+      bars_[i] = v;
+      Changed();
+    }
+  }
   double Max = 100;
+
  private:
   std::vector<double> bars_;
 };
@@ -158,39 +210,52 @@ class TiSwitch : public TControl {
   TiSwitch(TControl* parent, std::string name, ControlKind kind)
       : TControl(parent, std::move(name), kind) {}
   bool Active() const { return active_; }
-  void SetActive(bool on) { if (active_ != on) { active_ = on; Changed(); } }  // fires nothing
+  void SetActive(bool on) {
+    if (active_ != on) {
+      active_ = on;
+      Changed();
+    }
+  }  // fires nothing
   TNotifyEvent OnChange;
   void UserFlip();
+
  private:
   bool active_ = false;
 };
 
 class TiSlideSwitch : public TiSwitch {
  public:
-  TiSlideSwitch(TControl* parent, std::string name) : TiSwitch(parent, std::move(name), ControlKind::SlideSwitch) {}
+  TiSlideSwitch(TControl* parent, std::string name)
+      : TiSwitch(parent, std::move(name), ControlKind::SlideSwitch) {}
 };
 
 class TiToggleSwitch : public TiSwitch {
  public:
-  TiToggleSwitch(TControl* parent, std::string name) : TiSwitch(parent, std::move(name), ControlKind::ToggleSwitch) {}
+  TiToggleSwitch(TControl* parent, std::string name)
+      : TiSwitch(parent, std::move(name), ControlKind::ToggleSwitch) {}
 };
 
 // A switch of a few fixed positions, each with its caption; shows a state the program sets.
 class TiSwitchSlider : public TControl {
  public:
   TiSwitchSlider(TControl* parent, std::string name, std::vector<std::string> captions = {})
-      : TControl(parent, std::move(name), ControlKind::SwitchSlider), captions_(std::move(captions)) {}
+      : TControl(parent, std::move(name), ControlKind::SwitchSlider),
+        captions_(std::move(captions)) {}
   int PositionCount() const { return captions_.empty() ? 1 : static_cast<int>(captions_.size()); }
   int Position() const { return pos_; }
   // Clamped to the positions there are; fires nothing.
   void SetPosition(int p) {
     p = p < 0 ? 0 : (p >= PositionCount() ? PositionCount() - 1 : p);
-    if (pos_ != p) { pos_ = p; Changed(); }
+    if (pos_ != p) {
+      pos_ = p;
+      Changed();
+    }
   }
   const std::vector<std::string>& PositionCaptions() const { return captions_; }
   std::string PositionCaption(int i) const {
     return i >= 0 && i < static_cast<int>(captions_.size()) ? captions_[i] : std::string();
   }
+
  private:
   std::vector<std::string> captions_;
   int pos_ = 0;

@@ -154,7 +154,10 @@ void Scheduler::DeferQuietTicks() {
     const int64_t was = placed == timerKeys_.end() ? -1 : placed->second.at;
     if (wake != was) {
       changed = true;
-      if (wake < 0) Unplace(t); else Place(t, wake);
+      if (wake < 0)
+        Unplace(t);
+      else
+        Place(t, wake);
     }
     it = n == 0 ? deferred_.erase(it) : std::next(it);
   }

@@ -87,18 +87,21 @@ class Scheduler {
   void DeferQuietTicks();
   void Place(TTimer* t, int64_t atUs);
   void Unplace(TTimer* t);
-  void Notify() { if (OnScheduleChanged) OnScheduleChanged(); }
+  void Notify() {
+    if (OnScheduleChanged) OnScheduleChanged();
+  }
 
   const Clock* clock_ = nullptr;
   int64_t grainUs_ = 0;
   std::map<Key, Item> items_;
   std::map<TTimer*, Key> timerKeys_;
   std::map<uint64_t, Key> postKeys_;
-  std::map<TTimer*, int64_t> parked_;  // idle timers and the due time of the tick passed over
-  const Key* running_ = nullptr;       // the item whose handler runs now
+  std::map<TTimer*, int64_t> parked_;    // idle timers and the due time of the tick passed over
+  const Key* running_ = nullptr;         // the item whose handler runs now
   std::map<TTimer*, int64_t> deferred_;  // timers with quiet ticks put off: the first one's time
   bool deferQuiet_ = false, catchingUp_ = false;
-  uint64_t nextSeq_ = 1ull << 32;  // posted events order after timers created earlier at the same time
+  uint64_t nextSeq_ =
+      1ull << 32;  // posted events order after timers created earlier at the same time
   uint64_t nextId_ = 1;
   int loopDepth_ = 0;
 };

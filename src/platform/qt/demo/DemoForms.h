@@ -178,7 +178,8 @@ class TDemoForm : public TForm {
     connected = on;
     miConnect.SetCaption(on ? "&Disconnect" : "&Connect");
     for (TControl* c : std::initializer_list<TControl*>{&tbSetup, &tbConnect}) c->SetEnabled(!on);
-    for (TControl* c : std::initializer_list<TControl*>{&tbDisconnect, &tbRead, &tbWrite}) c->SetEnabled(on);
+    for (TControl* c : std::initializer_list<TControl*>{&tbDisconnect, &tbRead, &tbWrite})
+      c->SetEnabled(on);
     stat.SetPanelText(0, on ? "COM1 Connected." : "COM1 Disconnected.");
   }
 
@@ -187,13 +188,15 @@ class TDemoForm : public TForm {
     stat.OnDrawPanel = [this](TCanvas& cv, int panel, const TRect& r) {
       if (panel != 1) return;
       cv.BrushColor = clNavy;
-      for (int x = 0; x < activity; x += 10) cv.FillRect(TRect{r.Left + x, r.Top + 2, r.Left + x + 8, r.Bottom - 2});
+      for (int x = 0; x < activity; x += 10)
+        cv.FillRect(TRect{r.Left + x, r.Top + 2, r.Left + x + 8, r.Bottom - 2});
     };
     tbSetup.SeparatorBefore = true;
     tbRead.SeparatorBefore = true;
     for (auto* b : {&tbOpen, &tbSave, &tbPrint, &tbSetup, &tbRead, &tbWrite})
       b->OnClick = [this, b] { SetStatus("tool " + b->Name()); };
-    tbConnect.OnClick = tbDisconnect.OnClick = miConnect.OnClick = [this] { SetConnected(!connected); };
+    tbConnect.OnClick = tbDisconnect.OnClick =
+        miConnect.OnClick = [this] { SetConnected(!connected); };
     SetConnected(false);
     tbSave.OnClick = miSave.OnClick = [this] { Save(); };
     tbPrint.OnClick = miPrint.OnClick = [this] {
@@ -207,7 +210,9 @@ class TDemoForm : public TForm {
     };
     miExit.OnClick = [this] { Close(); };
     miDialog.OnClick = [this] { SetStatus("modal result " + std::to_string(dialog->ShowModal())); };
-    miBox.OnClick = [] { MessageDlg("Value is out of range !\rRange = 0 to 200 sec", TMsgDlgType::mtError); };
+    miBox.OnClick = [] {
+      MessageDlg("Value is out of range !\rRange = 0 to 200 sec", TMsgDlgType::mtError);
+    };
     miDisabled.SetEnabled(false);
     miDisabled.OnClick = [this] { SetStatus("disabled item ran: wrong"); };
     miRecorder.OnClick = [this] {
@@ -277,7 +282,9 @@ class TDemoForm : public TForm {
     slider.SetPositionMin(0.5);
     slider.SetPositionMax(2.5);
     slider.SetPosition(1.25);
-    slider.OnPositionChangeFinished = [this] { SetStatus("slider " + FloatToStr(slider.Position())); };
+    slider.OnPositionChangeFinished = [this] {
+      SetStatus("slider " + FloatToStr(slider.Position()));
+    };
     spectrum.SetBarCount(10);
     const double sine[10] = {0, 99, 0, 0.4, 0, 0, 0, 0.4, 0, 0.2};
     for (int i = 0; i < 10; ++i) spectrum.SetBar(i, sine[i]);
@@ -331,7 +338,8 @@ class TDemoForm : public TForm {
     plot.XSpan = 60.0 / 86400.0;
     plot.YAutoScale = true;
     plot.RingSize = 3000;
-    const TColor colours[] = {clRed, clWhite, clAqua, clYellow, clFuchsia, clLime, clSilver, clSkyBlue, clOlive, clTeal};
+    const TColor colours[] = {clRed,  clWhite,  clAqua,    clYellow, clFuchsia,
+                              clLime, clSilver, clSkyBlue, clOlive,  clTeal};
     for (int i = 0; i < 120; ++i) {
       plot.AddChannel("Channel " + std::to_string(i), colours[i % 10]);
       const bool shown = i < 9 || i == 115;

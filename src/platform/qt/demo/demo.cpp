@@ -5,14 +5,15 @@
 //   vuma-qt-demo nested       a box opened in a timer handler while the timer keeps firing
 //   vuma-qt-demo modal        a modal window closed by a timer inside its own loop
 //   vuma-qt-demo keys         typed keys, OnKeyPress, OnExit sending the focus back
-//   vuma-qt-demo controls     shortcuts, check box, combo, spin, tabs, grid, lamps by simulated input
-//   vuma-qt-demo dialogs      a save, an open and a print dialog, answered by a timer
-//   vuma-qt-demo print [n]    n pages (3) of 91-column lines (to a PDF file without a printer queue)
-//   vuma-qt-demo plotload [s] [hidden|all]   the recorder's 120 channels fed every 500 ms for s
+//   vuma-qt-demo controls     shortcuts, check box, combo, spin, tabs, grid, lamps by simulated
+//   input vuma-qt-demo dialogs      a save, an open and a print dialog, answered by a timer
+//   vuma-qt-demo print [n]    n pages (3) of 91-column lines (to a PDF file without a printer
+//   queue) vuma-qt-demo plotload [s] [hidden|all]   the recorder's 120 channels fed every 500 ms
+//   for s
 //                             seconds (20), its page hidden, or shown with 10 or all channels
 //                             drawn: prints the CPU share
-//   vuma-qt-demo stress       many labels and grid cells rewritten every 100 ms: prints the CPU share
-//   vuma-qt-demo serial P     write to port P and print what comes back
+//   vuma-qt-demo stress       many labels and grid cells rewritten every 100 ms: prints the CPU
+//   share vuma-qt-demo serial P     write to port P and print what comes back
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -68,8 +69,10 @@ void PrintPages(int pages) {
     }
   }
   p.EndDoc();
-  std::printf("printed %d pages of %d lines, page %dx%d at %d dpi, line height %d, 91 columns %d wide\n", pages,
-              perPage, p.PageWidth(), p.PageHeight(), p.Dpi(), lh, cv.TextWidth(std::string(91, 'X')));
+  std::printf(
+      "printed %d pages of %d lines, page %dx%d at %d dpi, line height %d, 91 columns %d wide\n",
+      pages, perPage, p.PageWidth(), p.PageHeight(), p.Dpi(), lh,
+      cv.TextWidth(std::string(91, 'X')));
 }
 
 }  // namespace demo
@@ -167,8 +170,8 @@ int RunKeys(QtBackend& backend, TApplication& app) {
     QTest::keyClicks(memo, "ab");
     QTest::keyClick(memo, Qt::Key_Return);
     QApplication::processEvents();
-    std::printf("  memo shows [%s], model has %d lines\n", memo->toPlainText().toStdString().c_str(),
-                f->memo.Lines.Count());
+    std::printf("  memo shows [%s], model has %d lines\n",
+                memo->toPlainText().toStdString().c_str(), f->memo.Lines.Count());
     expect(memo->toPlainText() == "ab\n", "the memo keeps a line break just typed");
     QTest::keyClicks(memo, "c");
     QApplication::processEvents();
@@ -196,7 +199,8 @@ int RunControls(QtBackend& backend, TApplication& app) {
     QWidget* win = backend.WindowOf(*f);
     QTest::keyClick(win, Qt::Key_F6);
     QTest::keyClick(win, Qt::Key_F7);
-    expect(log == std::vector<std::string>{"connect"}, "F6 runs its item, the disabled F7 does not");
+    expect(log == std::vector<std::string>{"connect"},
+           "F6 runs its item, the disabled F7 does not");
     // While a modal window is open, the main window's shortcuts do nothing.
     QTimer::singleShot(300, [&] {
       QTest::keyClick(backend.WindowOf(*f->dialog), Qt::Key_F6);
@@ -212,7 +216,8 @@ int RunControls(QtBackend& backend, TApplication& app) {
 
     auto* check = static_cast<QCheckBox*>(backend.WidgetOf(f->check));
     QTest::mouseClick(check, Qt::LeftButton);
-    expect(!f->check.Checked() && !check->isChecked(), "a click unticks the box in model and widget");
+    expect(!f->check.Checked() && !check->isChecked(),
+           "a click unticks the box in model and widget");
     expect(f->ActiveControl() == &f->check, "and gives it the focus");
 
     auto* combo = static_cast<QComboBox*>(backend.WidgetOf(f->combo));
@@ -221,14 +226,17 @@ int RunControls(QtBackend& backend, TApplication& app) {
     f->combo.SetItems({"COM7"});
     f->combo.SetItemIndex(0);
     QApplication::processEvents();
-    expect(combo->count() == 1 && combo->currentText() == "COM7", "items set in code reach the widget");
+    expect(combo->count() == 1 && combo->currentText() == "COM7",
+           "items set in code reach the widget");
     auto* sorted = static_cast<QComboBox*>(backend.WidgetOf(f->comboSorted));
-    expect(sorted->itemText(0) == "alarm relay" && sorted->itemText(1) == "Bit 16", "a sorted box shows its order");
+    expect(sorted->itemText(0) == "alarm relay" && sorted->itemText(1) == "Bit 16",
+           "a sorted box shows its order");
     auto* editable = static_cast<QComboBox*>(backend.WidgetOf(f->comboEdit));
     editable->setFocus();
     editable->lineEdit()->selectAll();
     QTest::keyClicks(editable->lineEdit(), "X");
-    expect(f->comboEdit.Text() == "X" && f->comboEdit.ItemIndex() == -1, "typing into an editable box");
+    expect(f->comboEdit.Text() == "X" && f->comboEdit.ItemIndex() == -1,
+           "typing into an editable box");
 
     auto* spinEdit = static_cast<QLineEdit*>(backend.WidgetOf(f->spin)->focusProxy());
     spinEdit->setFocus();
@@ -244,13 +252,15 @@ int RunControls(QtBackend& backend, TApplication& app) {
     QApplication::processEvents();
     QTest::keyClicks(fixedEdit, "12");
     QTest::keyClick(fixedEdit, Qt::Key_Down);
-    expect(f->spinFixed.Text() == "1950", "a spin edit without its editor takes arrows, not digits");
+    expect(f->spinFixed.Text() == "1950",
+           "a spin edit without its editor takes arrows, not digits");
 
     auto* strip = static_cast<qtb::PagesWidget*>(backend.WidgetOf(f->pages))->Strip();
     QTest::mouseClick(strip, Qt::LeftButton, {}, strip->TabRect(f->tsGrid.PageIndex()).center());
     expect(f->pages.ActivePage() == &f->tsGrid, "a tab click selects the page");
     expect(tabChanges == 1 && gridShows == 1, "with the page's OnShow and the control's OnChange");
-    QTest::mouseClick(strip, Qt::LeftButton, {}, strip->TabRect(f->tsDisabled.PageIndex()).center());
+    QTest::mouseClick(strip, Qt::LeftButton, {},
+                      strip->TabRect(f->tsDisabled.PageIndex()).center());
     expect(f->pages.ActivePage() == &f->tsGrid, "a disabled page's tab does nothing");
     f->pages.SetActivePage(&f->tsInstr);
     expect(tabChanges == 1, "a page set in code shows without OnChange");
@@ -261,7 +271,8 @@ int RunControls(QtBackend& backend, TApplication& app) {
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(2, 3).center());
     expect(f->grid.Col() == 2 && f->grid.Row() == 3, "a cell click selects it");
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(3, 4).center());
-    expect(f->grid.Col() == 2 && f->grid.Row() == 3, "a cell OnSelectCell refuses stays unselected");
+    expect(f->grid.Col() == 2 && f->grid.Row() == 3,
+           "a cell OnSelectCell refuses stays unselected");
     QTest::keyClick(grid, Qt::Key_PageDown);
     expect(f->grid.Row() > 10, "page down moves the current row a page on");
     QTest::keyClick(grid, Qt::Key_Home, Qt::ControlModifier);
@@ -277,13 +288,15 @@ int RunControls(QtBackend& backend, TApplication& app) {
     f->pages.SetActivePage(&f->tsInstr);
     QApplication::processEvents();
     QTest::mouseClick(backend.WidgetOf(f->swLed), Qt::LeftButton);
-    expect(f->swLed.Active() && f->swLed.Caption() == "Stop demo", "a click switches the switch lamp on");
+    expect(f->swLed.Active() && f->swLed.Caption() == "Stop demo",
+           "a click switches the switch lamp on");
     QTest::mouseClick(backend.WidgetOf(f->slide), Qt::LeftButton);
     expect(f->slide.Active(), "a click flips the slide switch");
     auto* slider = static_cast<QSlider*>(backend.WidgetOf(f->slider));
     slider->setFocus();
     QTest::keyClick(slider, Qt::Key_PageUp);
-    expect(f->slider.Position() > 1.25 && f->slider.Position() < 2.5, "a key moves the slider by a real step");
+    expect(f->slider.Position() > 1.25 && f->slider.Position() < 2.5,
+           "a key moves the slider by a real step");
     app.Terminate();
   });
   app.Run();
@@ -299,7 +312,8 @@ int RunStress(TApplication& app) {
   TTabSheet gridPage(&pc, "gridPage", "Grid");
   std::vector<std::unique_ptr<TLabel>> labels;
   for (int i = 0; i < 300; ++i) {
-    labels.push_back(std::make_unique<TLabel>(&page, "cap" + std::to_string(i), "Value " + std::to_string(i) + ":"));
+    labels.push_back(std::make_unique<TLabel>(&page, "cap" + std::to_string(i),
+                                              "Value " + std::to_string(i) + ":"));
     labels.push_back(std::make_unique<TLabel>(&page, "val" + std::to_string(i), "0"));
   }
   TStringGrid grid(&gridPage, "grid", 20, 60);
@@ -309,7 +323,8 @@ int RunStress(TApplication& app) {
   TTimer t(100);
   t.OnTimer = [&] {
     ++ticks;
-    for (size_t i = 1; i < labels.size(); i += 2) labels[i]->SetCaption(std::to_string(ticks * 7 + i));
+    for (size_t i = 1; i < labels.size(); i += 2)
+      labels[i]->SetCaption(std::to_string(ticks * 7 + i));
     for (int r = 1; r < 60; ++r)
       for (int c = 1; c < 20; ++c) grid.SetCell(c, r, std::to_string(ticks + r * c));
   };
@@ -330,9 +345,10 @@ int RunDialogs(TApplication& app) {
   int failures = 0;
   auto answer = [](std::function<void(QWidget*)> act) {
     QTimer::singleShot(400, [act] {
-      std::printf("answer timer: %s\n", QApplication::activeModalWidget()
-                                             ? QApplication::activeModalWidget()->metaObject()->className()
-                                             : "no modal window");
+      std::printf("answer timer: %s\n",
+                  QApplication::activeModalWidget()
+                      ? QApplication::activeModalWidget()->metaObject()->className()
+                      : "no modal window");
       if (QWidget* w = QApplication::activeModalWidget()) {
         const QString dir = qEnvironmentVariable("VUMA_SNAPSHOT_DIR");
         static int n = 0;
@@ -395,8 +411,10 @@ int RunPlotLoad(TApplication& app, int seconds, const std::string& how) {
   app.Run();
   const double cpu = double(std::clock() - c0) / CLOCKS_PER_SEC;
   std::printf("plot %s: %d samples of 120 channels in %d s, cpu %.2f s (%.1f%%)\n",
-              hidden ? "hidden" : how == "all" ? "shown, all channels drawn" : "shown", f->samples, seconds, cpu,
-              cpu / seconds * 100);
+              hidden         ? "hidden"
+              : how == "all" ? "shown, all channels drawn"
+                             : "shown",
+              f->samples, seconds, cpu, cpu / seconds * 100);
   return 0;
 }
 
@@ -510,13 +528,15 @@ int main(int argc, char** argv) {
           if (next == 0) {
             // The tool bar enlarged, to look at the glyphs.
             const QPixmap bar = backend.WidgetOf(form->toolbar)->grab(QRect(0, 0, 240, 30));
-            bar.scaled(bar.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation).save(dir + "/toolbar-x4.png");
+            bar.scaled(bar.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                .save(dir + "/toolbar-x4.png");
           }
           TTabSheet* page = form->pages.Page(next++);
           form->pages.SetActivePage(page);
           if (page == &form->tsRecorder) form->RecordHistory(150);
           QApplication::processEvents();
-          backend.SaveSnapshot(*form, dir + "/DemoForm-" + QString::fromStdString(page->Name()) + ".png");
+          backend.SaveSnapshot(*form,
+                               dir + "/DemoForm-" + QString::fromStdString(page->Name()) + ".png");
         };
         app.Run();
       }
