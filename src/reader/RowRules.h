@@ -25,10 +25,10 @@ struct ReadContext {
   TForm1& form;
   const TStringList& lines;
   TStringList& log;
-  int logged = 0;         // lines this run added to the log
-  int from = 0, to = 0;   // section range: lines from..to-1
-  std::string revision;   // the file's two relay revision characters, as they stand (trimmed)
-  bool extended = false;  // the file's relay revision is an extended one
+  int logged = 0;             // lines this run added to the log
+  int from = 0, to = 0;       // section range: lines from..to-1
+  std::string revision = {};  // the file's two relay revision characters, as they stand (trimmed)
+  bool extended = false;      // the file's relay revision is an extended one
 
   int Count() const { return lines.Count(); }
   // "" for an index outside the file.
@@ -67,7 +67,7 @@ struct RowSpec {
   bool siteMode = false;    // looked for only in site mode
   int minTrimmed = 0;       // table rows: the least trimmed length of the line
   int skip = 0;             // characters passed over after the label before the cut
-  std::string_view letter;  // a further text argument after the others (timer "A", ...)
+  std::string_view letter = {};  // a further text argument after the others (timer "A", ...)
   std::string (*shape)(const std::string& cut) = nullptr;  // reworks the cut before the check
   bool numberFirst = false;  // the row's number leads every message's placeholders
   bool keepsText = false;    // an edit takes an accepted value's text as the file has it
