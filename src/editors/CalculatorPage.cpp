@@ -30,6 +30,7 @@ struct CalcEdit {
 };
 
 // clang-format off
+// clang-format off
 constexpr CalcEdit kCalcEdits[] = {
   {&TForm1::ebCurrent,             "0",   3, "0 to 999% of full load"},
   {&TForm1::ebCurve,               "10",  2, "Time = 5 to 35 sec"},
@@ -66,25 +67,30 @@ constexpr CalcEdit kCalcEdits[] = {
   {&TForm1::ebTLR2,                "",    2, ""},
 };
 // clang-format on
+// clang-format on
 
 // Where a panel's controls sit, in the order the panel holds them: the "X" at the top right, the
 // title, the rows of label, field and unit, the button.
 struct Place {
   int Left, Top, Width, Height;
 };
+// clang-format off
 constexpr Place kLoadPlaces[] = {
-    {316, 4, 14, 18},  {8, 6, 290, 18},                       // X, title
-    {8, 36, 150, 20},  {160, 34, 70, 22}, {236, 36, 60, 20},  // power
-    {8, 66, 150, 20},  {160, 63, 90, 24},                     // supply voltage
-    {8, 96, 150, 20},  {160, 93, 90, 24},                     // relay model
-    {8, 126, 322, 26},                                        // button
+    {316, 4, 14, 18}, {8, 6, 290, 18},                                  // X, title
+    {8, 36, 150, 20}, {160, 34, 70, 22}, {236, 36, 60, 20},             // power
+    {8, 66, 150, 20}, {160, 63, 90, 24},                                // supply voltage
+    {8, 96, 150, 20}, {160, 93, 90, 24},                                // relay model
+    {8, 126, 322, 26},                                                  // button
 };
+// clang-format on
+// clang-format off
 constexpr Place kCurvePlaces[] = {
-    {316, 4, 14, 18}, {8, 6, 290, 18},                       // X, title
-    {8, 36, 150, 20}, {160, 34, 70, 22}, {236, 36, 60, 20},  // current
-    {8, 66, 150, 20}, {160, 64, 70, 22}, {236, 66, 60, 20},  // time
-    {8, 96, 322, 26},                                        // button
+    {316, 4, 14, 18}, {8, 6, 290, 18},                                  // X, title
+    {8, 36, 150, 20}, {160, 34, 70, 22}, {236, 36, 60, 20},             // current
+    {8, 66, 150, 20}, {160, 64, 70, 22}, {236, 66, 60, 20},             // time
+    {8, 96, 322, 26},                                                   // button
 };
+// clang-format on
 
 // A panel of the Settings page: what opens it, closes it, computes in it and receives its result.
 struct Panel {
@@ -116,18 +122,22 @@ struct CurvePanel {
 
 using F = TForm1;
 // clang-format off
+// clang-format off
 constexpr LoadPanel kLoadPanels[] = {
   {{&F::panelMLC, &F::seMLC, &F::seMLCChange, &F::seMLCDblClick, &F::labMLC, &F::labMLCClick,
     &F::bCalcMLC, &F::bCalcMLCClick, &F::labPanelMLC, kLoadPlaces}, &F::ebPwr, &F::cbSV, &F::cbModel},
   {{&F::panelMLC2, &F::seMLC_sec, &F::seMLC_secChange, &F::seMLC_secDblClick, &F::labMLC2, &F::labMLC2Click,
     &F::bCalcMLC2, &F::bCalcMLC2Click, &F::labPanelMLC2, kLoadPlaces}, &F::ebPwr2, &F::cbSV2, &F::cbModel2},
 };
+// clang-format on
+// clang-format off
 constexpr CurvePanel kCurvePanels[] = {
   {{&F::panelTCC, &F::seThrmlCurveSel, &F::seThrmlCurveSelChange, &F::seThrmlCurveSelDblClick, &F::Label345,
     &F::Label345Click, &F::bClacTCC, &F::bClacTCCClick, &F::labPanelTCC, kCurvePlaces}, &F::ebILR, &F::ebTLR},
   {{&F::panelTCC2, &F::seThrmlCurveSel_sec, &F::seThrmlCurveSel_secChange, &F::seThrmlCurveSel_secDblClick,
     &F::labTCC2, &F::labTCC2Click, &F::bClassTCC2, &F::bClassTCC2Click, &F::labPanelTCC2, kCurvePlaces}, &F::ebILR2, &F::ebTLR2},
 };
+// clang-format on
 // clang-format on
 
 void Refuse(TControl& field, const char* message) {

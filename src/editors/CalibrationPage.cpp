@@ -18,24 +18,16 @@ struct ModelLine {};
 using CalLine = std::variant<SpinOf, SerialLine, ModelLine>;
 
 // The file's lines in order.
+// clang-format off
 const CalLine kCalLines[] = {
-    &TForm1::seVredCorrectFact,
-    &TForm1::seVwhiteCorrectFact,
-    &TForm1::seVblueCorrectFact,
-    &TForm1::seEarthLeakCorrectFact,
-    &TForm1::seHighFreqLimit,
-    &TForm1::seLowFreqLimit,
-    SerialLine{},
-    ModelLine{},
-    &TForm1::seRTD1_PT100_Offset,
-    &TForm1::seRTD1_PT1000_Offset,
-    &TForm1::seRTD2_PT100_Offset,
-    &TForm1::seRTD2_PT1000_Offset,
-    &TForm1::seRTD3_PT100_Offset,
-    &TForm1::seRTD3_PT1000_Offset,
-    &TForm1::seRTD4_PT100_Offset,
-    &TForm1::seRTD4_PT1000_Offset,
+    &TForm1::seVredCorrectFact,   &TForm1::seVwhiteCorrectFact,  &TForm1::seVblueCorrectFact,
+    &TForm1::seEarthLeakCorrectFact, &TForm1::seHighFreqLimit,   &TForm1::seLowFreqLimit,
+    SerialLine{},                 ModelLine{},
+    &TForm1::seRTD1_PT100_Offset, &TForm1::seRTD1_PT1000_Offset, &TForm1::seRTD2_PT100_Offset,
+    &TForm1::seRTD2_PT1000_Offset, &TForm1::seRTD3_PT100_Offset, &TForm1::seRTD3_PT1000_Offset,
+    &TForm1::seRTD4_PT100_Offset, &TForm1::seRTD4_PT1000_Offset,
 };
+// clang-format on
 constexpr int kCalLineCount = static_cast<int>(std::size(kCalLines));
 constexpr int kModelCount = 5;
 

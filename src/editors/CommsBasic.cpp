@@ -25,6 +25,7 @@ struct Binding {
   Handler Change;
   Handler Exit;
 };
+// clang-format off
 const Binding kBindings[] = {
     {ED(cbCommsProtocol), &TForm1::cbCommsProtocolChange, nullptr},
     {ED(seCommsAddr), &TForm1::seCommsAddrChange, &TForm1::seCommsAddrExit},
@@ -39,23 +40,21 @@ const Binding kBindings[] = {
     {ED(cbExtComms_CANbus_BaudRate), &TForm1::cbBaudRateChange, nullptr},
     {ED(cbCommsIdentifierType), &TForm1::cbCommsIdentifierTypeChange, nullptr},
     {ED(cbExtComms_CANbus_IdentType), &TForm1::cbCommsIdentifierTypeChange, nullptr},
-    {ED(seCommsCommandBaseAddr), &TForm1::seCommsCommandBaseAddrChange,
-     &TForm1::seCommsCommandBaseAddrExit},
+    {ED(seCommsCommandBaseAddr), &TForm1::seCommsCommandBaseAddrChange, &TForm1::seCommsCommandBaseAddrExit},
     {ED(speditExtComms_ModbusRTU_TimeOut), &TForm1::seCommsCommandBaseAddrChange,
      &TForm1::speditExtComms_CANbus_CmdBaseAddrExit},
     {ED(speditExtComms_CANbus_CmdBaseAddr), &TForm1::seCommsCommandBaseAddrChange,
      &TForm1::speditExtComms_CANbus_CmdBaseAddrExit},
-    {ED(seCommsActualBaseAddr), &TForm1::seCommsActualBaseAddrChange,
-     &TForm1::seCommsActualBaseAddrExit},
+    {ED(seCommsActualBaseAddr), &TForm1::seCommsActualBaseAddrChange, &TForm1::seCommsActualBaseAddrExit},
     {ED(speditExtComms_CANbus_ActBaseAddr), &TForm1::seCommsActualBaseAddrChange,
      &TForm1::speditExtComms_CANbus_ActBaseAddrExit},
-    {ED(seCommsSettingBaseAddr), &TForm1::seCommsSettingBaseAddrChange,
-     &TForm1::seCommsSettingBaseAddrExit},
+    {ED(seCommsSettingBaseAddr), &TForm1::seCommsSettingBaseAddrChange, &TForm1::seCommsSettingBaseAddrExit},
     {ED(speditExtComms_CANbus_SetBaseAddr), &TForm1::seCommsSettingBaseAddrChange,
      &TForm1::speditExtComms_CANbus_SetBaseAddrExit},
     {ED(cbModbusBaudRate), &TForm1::cbModbusBaudRateChange, nullptr},
     {ED(seModbusTimeOut), &TForm1::seModbusTimeOutChange, &TForm1::seModbusTimeOutExit},
 };
+// clang-format on
 
 // Combo box lists and start items (-1: none).
 struct ComboSetup {
@@ -66,6 +65,7 @@ struct ComboSetup {
 const std::vector<std::string> kStructures = {"VUMA", "KORVEL"};
 const std::vector<std::string> kIdentTypes = {"Standard", "Extended"};
 const std::vector<std::string> kIpTypes = {"Static IP", "Automatic (DHCP)"};
+// clang-format off
 const ComboSetup kCombos[] = {
     {ED(cbCommsProtocol), {" None ", " Profibus ", " Modbus ", " CANbus "}, -1},
     {ED(cbProfiDPGSD), {"ZYVOF880", "ZYVOF877"}, -1},
@@ -81,6 +81,7 @@ const ComboSetup kCombos[] = {
     {ED(comboxExtCommsModbusTCP_IP_Type), kIpTypes, 0},
     {ED(comboxExtCommsEtherNetIP_IP_Type), kIpTypes, 0},
 };
+// clang-format on
 
 // What an exit repairs: an empty editor gets its text.
 struct ExitRepair {
@@ -88,6 +89,7 @@ struct ExitRepair {
   ControlOf Editor;
   const char* Text;
 };
+// clang-format off
 const ExitRepair kRepairs[] = {
     {&TForm1::seCommsAddrExit, ED(seCommsAddr), "126"},
     {&TForm1::seCommsAddrExit, ED(speditExtComms_CANbus_Address), "126"},
@@ -99,6 +101,7 @@ const ExitRepair kRepairs[] = {
     {&TForm1::speditExtComms_CANbus_SetBaseAddrExit, ED(speditExtComms_CANbus_SetBaseAddr), "0"},
     {&TForm1::seModbusTimeOutExit, ED(seModbusTimeOut), "0"},
 };
+// clang-format on
 
 // The groups and the address range each item of cbCommsProtocol gives (row 0 also for no item).
 struct OldProtocolView {
@@ -106,21 +109,24 @@ struct OldProtocolView {
   int AddrMin, AddrMax;
   bool Address;
 };
+// clang-format off
 const OldProtocolView kOldViews[] = {
     {false, false, false, 0, 255, false},
     {true, false, false, 1, 126, true},
     {false, true, false, 0, 255, true},
     {false, false, true, 0, 126, true},
 };
+// clang-format on
 
 // cbBaudRate's list for each item of cbCommsProtocol.
+// clang-format off
 const std::vector<std::string> kBaudLists[] = {
     {" None "},
-    {" Auto ", " 9,6 ", " 19,2 ", " 45,45 ", " 93,75 ", " 187,5 ", " 500 ", " 1,5M ", " 3M ",
-     " 6M ", " 12M "},
+    {" Auto ", " 9,6 ", " 19,2 ", " 45,45 ", " 93,75 ", " 187,5 ", " 500 ", " 1,5M ", " 3M ", " 6M ", " 12M "},
     {" 1,2 ", " 2,4 ", " 4,8 ", " 9,6 ", " 38,4 ", " 76,8 "},
     {" 125 ", " 250 ", " 500 "},
 };
+// clang-format on
 
 // Base address editors: old, extended, first byte.
 struct BaseAddress {
@@ -128,14 +134,13 @@ struct BaseAddress {
   ControlOf Old, Extended;
   int FirstByte;
 };
+// clang-format off
 const BaseAddress kBaseAddresses[] = {
-    {&TForm1::seCommsCommandBaseAddrChange, ED(seCommsCommandBaseAddr),
-     ED(speditExtComms_CANbus_CmdBaseAddr), 4},
-    {&TForm1::seCommsActualBaseAddrChange, ED(seCommsActualBaseAddr),
-     ED(speditExtComms_CANbus_ActBaseAddr), 6},
-    {&TForm1::seCommsSettingBaseAddrChange, ED(seCommsSettingBaseAddr),
-     ED(speditExtComms_CANbus_SetBaseAddr), 8},
+    {&TForm1::seCommsCommandBaseAddrChange, ED(seCommsCommandBaseAddr), ED(speditExtComms_CANbus_CmdBaseAddr), 4},
+    {&TForm1::seCommsActualBaseAddrChange, ED(seCommsActualBaseAddr), ED(speditExtComms_CANbus_ActBaseAddr), 6},
+    {&TForm1::seCommsSettingBaseAddrChange, ED(seCommsSettingBaseAddr), ED(speditExtComms_CANbus_SetBaseAddr), 8},
 };
+// clang-format on
 
 #undef ED
 

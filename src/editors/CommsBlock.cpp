@@ -39,6 +39,7 @@ namespace {
   {P, 34, Cell::Bits0, nullptr}, {P, 50, Cell::Bits1, nullptr}, { P, 66, Cell::Words, nullptr }
 
 // clang-format off
+// clang-format off
 const BlockCell kLayout[] = {
     {kProfibusDP, 1, Cell::Spin, ED(speditCommsExt_ProfiDP_Address)},
     {kModbusRTU, 1, Cell::Spin, ED(speditExtComms_ModbusRTU_Address)},
@@ -52,7 +53,9 @@ const BlockCell kLayout[] = {
     IP_ROWS(kEtherNetIP, EtherNetIP),
     REGISTER_ROWS(kEtherNetIP),
 };
+// clang-format on
 
+// clang-format off
 const ProtocolGroups kGroups[kProtocolCount] = {
     {nullptr, nullptr, false},
     {ED(grpboxExtCommsProfibusDP), ED(gbExtProfiDPStat), false},
@@ -62,13 +65,16 @@ const ProtocolGroups kGroups[kProtocolCount] = {
     {ED(grpboxExtCommsModbusTCP), ED(grpboxExtCommsModbusTCP_Stat), true},
     {ED(grpboxExtCommsEtherNetIP), ED(grpboxExtCommsEtherNetIP_Stat), true},
 };
+// clang-format on
 
 constexpr int U = -1;  // the cell keeps its text
+// clang-format off
 const DefaultColumn kDefaults[] = {
     {Cell::Bits0, {4, 12, 2, 3, U, U, U, U, 36, 41, 40, 43, 50, 42, 54, 52}},
     {Cell::Bits1, {79, 80, 81, 82, U, U, U, U, 84, 85, 86, 87, 88, 89, 90, U}},
     {Cell::Words, {0, 1, 2, 26, 6, 12, 10, 16, 18, 20, 17, 21, 22, 23, 24, 34, 35, 36, 37, 47}},
 };
+// clang-format on
 // clang-format on
 
 #undef ED

@@ -8,41 +8,24 @@
 namespace editors::settings {
 namespace {
 
-#define ED(n) #n, [](TForm1 & f) -> TControl& { return f.n; }
+// clang-format off
+#define ED(n) #n, [](TForm1& f) -> TControl& { return f.n; }
+// clang-format on
 
 constexpr EditorSpec Delay(const char* name, ControlOf c, int row) {
-  return {name,
-          c,
-          Kind::Spin,
-          wire::RecordId::ExtMod,
-          row,
-          5,
-          0,
-          2000,
-          50,
-          4,
-          true,
-          100,
-          nullptr,
-          Items::None,
-          -1,
-          -1,
-          Special::None,
-          nullptr,
-          Load::Value,
-          Exit::None,
-          0,
-          0,
-          0,
-          nullptr,
-          false};
+  // clang-format off
+  return {name, c, Kind::Spin, wire::RecordId::ExtMod, row, 5, 0, 2000, 50, 4, true, 100, nullptr,
+          Items::None, -1, -1, Special::None, nullptr, Load::Value, Exit::None, 0, 0, 0, nullptr, false};
+  // clang-format on
 }
 
+// clang-format off
 const EditorSpec kExtModuleEditors[] = {
     Delay(ED(seDF_DelTime_8), 1),  Delay(ED(seDF_DelTime_9), 2),  Delay(ED(seDF_DelTime_10), 3),
     Delay(ED(seDF_DelTime_11), 4), Delay(ED(seDF_DelTime_12), 5), Delay(ED(seDF_DelTime_13), 6),
     Delay(ED(seDF_DelTime_14), 7), Delay(ED(seDF_DelTime_15), 8),
 };
+// clang-format on
 
 #undef ED
 

@@ -12,6 +12,7 @@ namespace {
 constexpr LegacyLine Byte(const char* name, int byte) { return {name, nullptr, nullptr, byte}; }
 
 // clang-format off
+// clang-format off
 const LegacyLine kLines[] = {
     L("MLC", seMLC, seMLCChange),
     L("Thermal curve", seThrmlCurveSel, seThrmlCurveSelChange),
@@ -167,6 +168,7 @@ const LegacyLine kLines[] = {
     L("Comms Act base addr", seCommsActualBaseAddr, seCommsActualBaseAddrChange),
     L("Comms Setting base addr", seCommsSettingBaseAddr, seCommsSettingBaseAddrChange),
 };
+// clang-format on
 // clang-format on
 #undef L
 

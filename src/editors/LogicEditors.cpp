@@ -8,7 +8,9 @@ namespace editors::logic {
 namespace {
 
 // The control of a row, checked by the compiler: ED(cbTmrA_Start) gives its name and accessor.
-#define ED(n) #n, [](TForm1 & f) -> TControl& { return f.n; }
+// clang-format off
+#define ED(n) #n, [](TForm1& f) -> TControl& { return f.n; }
+// clang-format on
 
 constexpr int kNoExitCheck = INT_MIN;
 
@@ -18,27 +20,18 @@ constexpr LogicEditor Signal(const char* name, ControlOf c, int row, int table) 
 }
 constexpr LogicEditor Spin(const char* name, ControlOf c, int row, int digits, int min, int max,
                            int maxLength, int initial, int exitDefault = kNoExitCheck) {
-  return {name,
-          c,
-          Kind::Spin,
-          row,
-          digits,
-          min,
-          max,
-          maxLength,
-          false,
-          initial,
-          0,
-          0,
-          false,
-          exitDefault != kNoExitCheck,
-          exitDefault == kNoExitCheck ? 0 : exitDefault};
+  // clang-format off
+  return {name, c, Kind::Spin, row, digits, min, max, maxLength, false, initial, 0, 0, false,
+          exitDefault != kNoExitCheck, exitDefault == kNoExitCheck ? 0 : exitDefault};
+  // clang-format on
 }
 // Functions 1, 4, 5 and 6 take their mask from the generator only (3 characters); 2 and 3 can
 // also be typed into (8 characters).
 constexpr LogicEditor Mask(const char* name, ControlOf c, int row, int function, bool typeable) {
-  return {name,  c, Kind::Mask, row,      3,        0,     kMaskMax, typeable ? 8 : 3,
-          false, 0, 0,          function, typeable, false, 0};
+  // clang-format off
+  return {name, c, Kind::Mask, row, 3, 0, kMaskMax, typeable ? 8 : 3, false, 0, 0, function,
+          typeable, false, 0};
+  // clang-format on
 }
 constexpr LogicEditor ButtonsOnly(LogicEditor e) {
   e.ButtonsOnly = true;
@@ -48,6 +41,7 @@ constexpr LogicEditor ButtonsOnly(LogicEditor e) {
 // clang-format off
 // Columns: Mask(editor, row, function, typeable); Signal(editor, row, signal-name table);
 // Spin(editor, row, digits, min, max, max length, initial[, default of the empty-box exit check]).
+// clang-format off
 const LogicEditor kEditors[] = {
   Mask(ED(ebLF1_Table),  1, 1, false),
   Signal(ED(cbLF1_InputA),  2, 1),
@@ -116,6 +110,7 @@ const LogicEditor kEditors[] = {
   Spin(ED(seRTD4_WarnLoLev), 65, 3,  -30,  220, 3,   0, 30),
   Signal(ED(cbE_Stop_Input), 66, 3),
 };
+// clang-format on
 // clang-format on
 
 #undef ED

@@ -13,90 +13,46 @@ namespace {
 using wire::RecordId;
 
 // The control of a row, checked by the compiler: ED(seMLC) gives its name and its accessor.
-#define ED(n) #n, [](TForm1 & f) -> TControl& { return f.n; }
+// clang-format off
+#define ED(n) #n, [](TForm1& f) -> TControl& { return f.n; }
+// clang-format on
 #define TWIN(n) [](TForm1& f) -> TControl& { return f.n; }
 
 // Row builders, one per kind, so that each row below reads as the editor's own line.
 constexpr EditorSpec Spin(const char* name, ControlOf c, int row, int digits, int min, int max,
                           int step, int maxLength, int initial, Load load, Exit check = Exit::None,
                           int def = 0) {
-  return {name,          c,           Kind::Spin, RecordId::Settings,
-          row,           digits,      min,        max,
-          step,          maxLength,   false,      initial,
-          nullptr,       Items::None, -1,         -1,
-          Special::None, nullptr,     load,       check,
-          def,           0,           0,          nullptr,
-          false};
+  // clang-format off
+  return {name, c, Kind::Spin, RecordId::Settings, row, digits, min, max, step, maxLength, false, initial,
+          nullptr, Items::None, -1, -1, Special::None, nullptr, load, check, def, 0, 0, nullptr, false};
+  // clang-format on
 }
 
 constexpr EditorSpec NumEdit(const char* name, ControlOf c, int row, int digits, int maxLength,
                              Exit check, int checkMin, int checkMax, const char* message,
                              bool digitKeys) {
-  return {name,
-          c,
-          Kind::NumEdit,
-          RecordId::Settings,
-          row,
-          digits,
-          0,
-          0,
-          0,
-          maxLength,
-          false,
-          0,
-          nullptr,
-          Items::None,
-          -1,
-          -1,
-          Special::None,
-          nullptr,
-          Load::Text,
-          check,
-          0,
-          checkMin,
-          checkMax,
-          message,
+  // clang-format off
+  return {name, c, Kind::NumEdit, RecordId::Settings, row, digits, 0, 0, 0, maxLength, false, 0, nullptr,
+          Items::None, -1, -1, Special::None, nullptr, Load::Text, check, 0, checkMin, checkMax, message,
           digitKeys};
+  // clang-format on
 }
 
 constexpr EditorSpec Combo(const char* name, ControlOf c, int row, Items list, int initial,
                            Load load, Special rule = Special::None) {
-  return {name,    c,       Kind::Combo, RecordId::Settings,
-          row,     3,       0,           0,
-          0,       0,       false,       initial,
-          nullptr, list,    -1,          -1,
-          rule,    nullptr, load,        Exit::None,
-          0,       0,       0,           nullptr,
-          false};
+  // clang-format off
+  return {name, c, Kind::Combo, RecordId::Settings, row, 3, 0, 0, 0, 0, false, initial, nullptr, list, -1, -1,
+          rule, nullptr, load, Exit::None, 0, 0, 0, nullptr, false};
+  // clang-format on
 }
 
 constexpr EditorSpec Bit(const char* name, ControlOf c, Kind kind, int byte, int bit) {
   constexpr int kByteRows[4] = {9, 10, 17, 45};
-  return {name,
-          c,
-          kind,
-          RecordId::Settings,
-          kByteRows[byte],
-          3,
-          0,
-          0,
-          0,
-          0,
-          false,
-          -1,
-          nullptr,
-          kind == Kind::Radio ? (byte == 1 ? Items::UcPf : Items::Relay1) : Items::None,
-          byte,
-          bit,
-          Special::None,
-          nullptr,
-          Load::Skip,
-          Exit::None,
-          0,
-          0,
-          0,
-          nullptr,
-          false};
+  // clang-format off
+  return {name, c, kind, RecordId::Settings, kByteRows[byte], 3, 0, 0, 0, 0, false, -1, nullptr,
+          kind == Kind::Radio ? (byte == 1 ? Items::UcPf : Items::Relay1) : Items::None, byte, bit,
+          Special::None, nullptr, Load::Skip, Exit::None, 0, 0, 0, nullptr, false};
+  // clang-format on
 }
 
 // Modifiers for the rows that need more than their kind.
@@ -116,31 +72,10 @@ constexpr EditorSpec Loaded(EditorSpec e, Load way) {
 }
 // A fixed-width text field of a record.
 constexpr EditorSpec TextField(const char* name, ControlOf c, RecordId grid, int row, int width) {
-  return {name,
-          c,
-          Kind::Text,
-          grid,
-          row,
-          width,
-          0,
-          0,
-          0,
-          width,
-          false,
-          0,
-          "",
-          Items::None,
-          -1,
-          -1,
-          Special::None,
-          nullptr,
-          Load::Trimmed,
-          Exit::None,
-          0,
-          0,
-          0,
-          nullptr,
-          false};
+  // clang-format off
+  return {name, c, Kind::Text, grid, row, width, 0, 0, 0, width, false, 0, "", Items::None, -1, -1,
+          Special::None, nullptr, Load::Trimmed, Exit::None, 0, 0, 0, nullptr, false};
+  // clang-format on
 }
 constexpr EditorSpec ButtonsOnly(EditorSpec e) {
   e.ButtonsOnly = true;
@@ -163,6 +98,7 @@ using enum Exit;
 // Columns: Spin(editor, row, digits, min, max, step, max length, initial, load, exit, default);
 // NumEdit(editor, row, digits, max length, exit, check min, check max, range message, key filter);
 // Combo(editor, row, items, initial item, load, rule); Bit(editor, kind, byte 0..3 = A..D, bit).
+// clang-format off
 const EditorSpec kEditors[] = {
   //       editor                       row dig   min   max step len  init  load    exit          default
   NumEdit(ED(ebThermalCap),              1, 3,                         3,       RangeMessage, 0, 100, kThermalCapRange, false),
@@ -291,6 +227,7 @@ const EditorSpec kEditors[] = {
   TextField(ED(ebPinCode),  RecordId::Bluetooth, 1,  4),
 };
 // clang-format on
+// clang-format on
 
 #undef ED
 #undef TWIN
@@ -299,6 +236,7 @@ constexpr const char* kELModeItems[] = {"   Instantanious Definite Time",
                                         " Inverse Definite Minimum Time"};
 constexpr const char* kMLRestartItems[] = {"Manual", "10 sec", "5 min",  "10 min",  "20 min",
                                            "30 min", "45 min", "1 hour", "3 hours", "6 hours"};
+// clang-format off
 constexpr const char* kStarterItems[] = {
     "            Protection Relay            ", "       Direct On Line Starter         ",
     "Direct On Line Reversal Starter ",         "        Star > Delta Starter            ",
@@ -307,6 +245,7 @@ constexpr const char* kStarterItems[] = {
     "Pole-Changing Reversal Starter ",          "               Soft Starter                 ",
     "        Reversal Soft Starter         ",   " Oil Circuit Breaker DOL Starter  ",
 };
+// clang-format on
 constexpr const char* kModelItems[] = {"005", "010", "050", "100", "300"};
 constexpr const char* kUcPfItems[] = {"Undercurrent Select", "Power Factor Select"};
 constexpr const char* kRelay1Items[] = {"Dedicated Main Trip Relay Select",
@@ -318,12 +257,14 @@ const std::array<const char*, wire::kShortCount> kVoltageItems = [] {
   return a;
 }();
 
+// clang-format off
 const ControlByte kControlBytes[] = {
     {&TForm1::ActControl_A, 9, "Cntrl A"},
     {&TForm1::ActControl_B, 10, "Cntrl B"},
     {&TForm1::ActControl_C, 17, "Cntrl C"},
     {&TForm1::ActControl_D, 45, "Cntrl D"},
 };
+// clang-format on
 
 }  // namespace
 

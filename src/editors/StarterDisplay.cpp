@@ -19,6 +19,7 @@ struct StarterShow {
 // Texts exactly as the relay's documentation of each type has them, odd blanks and spellings
 // included.
 // clang-format off
+// clang-format off
 constexpr StarterShow kStarterShows[] = {
   /* 0 protection relay */  {{kNone, kNone, kNone, kNone, kNone}, {kBlanks, kBlanks, kBlanks, kBlanks}, false},
   /* 1 DOL */               {{"( Main )", kNone, kNone, kNone, kNone}, {"Start", kBlanks, kBlanks, kBlanks}, false},
@@ -44,6 +45,7 @@ constexpr StarterShow kStarterShows[] = {
                              {"Start (Forward)", kBlanks, "Start (Reverse)", kBlanks}, false},
   /* 11 oil breaker DOL */  {{"( Start Pulse )", "( Stop Pulse )", kNone, kNone, kNone}, {"Start", kBlanks, kBlanks, kBlanks}, false},
 };
+// clang-format on
 // clang-format on
 
 }  // namespace

@@ -9,53 +9,33 @@ namespace {
 
 using wire::RecordId;
 
-#define ED(n) #n, [](TForm1 & f) -> TControl& { return f.n; }
+// clang-format off
+#define ED(n) #n, [](TForm1& f) -> TControl& { return f.n; }
+// clang-format on
 
 // A signal selector: the item index of signal-name table 02 or 03, three digits.
 constexpr EditorSpec Signal(const char* name, ControlOf c, int row, Items table) {
-  return {name,
-          c,
-          Kind::Combo,
-          RecordId::StartConf,
-          row,
-          3,
-          0,
-          0,
-          0,
-          0,
-          false,
-          -1,
-          nullptr,
-          table,
-          -1,
-          -1,
-          Special::None,
-          nullptr,
-          Load::Item,
-          Exit::None,
-          0,
-          0,
-          0,
-          nullptr,
-          false};
+  // clang-format off
+  return {name, c, Kind::Combo, RecordId::StartConf, row, 3, 0, 0, 0, 0, false, -1, nullptr, table, -1, -1,
+          Special::None, nullptr, Load::Item, Exit::None, 0, 0, 0, nullptr, false};
+  // clang-format on
 }
 
 // A starter timer: loaded by value, with its exit check (family 1 or 2) and default.
 constexpr EditorSpec Timer(const char* name, ControlOf c, int row, int digits, int min, int max,
                            int step, int maxLength, int initial, Exit check, int def,
                            bool buttonsOnly = false) {
-  return {name,          c,           Kind::Spin,  RecordId::StartConf,
-          row,           digits,      min,         max,
-          step,          maxLength,   buttonsOnly, initial,
-          nullptr,       Items::None, -1,          -1,
-          Special::None, nullptr,     Load::Value, check,
-          def,           0,           0,           nullptr,
-          false};
+  // clang-format off
+  return {name, c, Kind::Spin, RecordId::StartConf, row, digits, min, max, step, maxLength, buttonsOnly,
+          initial, nullptr, Items::None, -1, -1, Special::None, nullptr, Load::Value, check, def, 0, 0,
+          nullptr, false};
+  // clang-format on
 }
 
 constexpr Items T02 = Items::Signal02, T03 = Items::Signal03;
 using enum Exit;
 
+// clang-format off
 // clang-format off
 const EditorSpec kStarterEditors[] = {
   Signal(ED(cbControlSelectorLsb),  1, T02),
@@ -90,6 +70,7 @@ const EditorSpec kStarterEditors[] = {
   Timer(ED(seFrozenContactTime),   29, 5,   0, 2000,  50,  4, 2000, Multiple50,   2000, true),
   Signal(ED(cbFeedback),           30, T03),
 };
+// clang-format on
 // clang-format on
 
 #undef ED

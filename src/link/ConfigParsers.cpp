@@ -75,29 +75,31 @@ constexpr ReadWhen kFlag = ReadWhen::Flag;
 
 // In record order. Bit 7 of the comms address byte may come back changed; its layout compares
 // the low 7 bits only.
+// clang-format off
 constexpr ConfigRecordRule kConfigRecords[] = {
-    {RecordId::Identity, kFlag, &F::UploadDevID, nullptr, &F::DownloadRelayID,
-     &L::LoadRelayIDEditors, true, nullptr, nullptr, nullptr},
-    {RecordId::Settings, kFlag, &F::UploadSettings, nullptr, &F::DownloadSetting,
-     &L::LoadSettingsEditors, false, KeepControlBytes, nullptr, nullptr},
-    {RecordId::Calibration, kFlag, &F::UploadCalibration, nullptr, &F::DownloadCal,
-     &L::LoadCalibrationEditors, false, nullptr, nullptr, nullptr},
+    {RecordId::Identity, kFlag, &F::UploadDevID, nullptr, &F::DownloadRelayID, &L::LoadRelayIDEditors, true,
+     nullptr, nullptr, nullptr},
+    {RecordId::Settings, kFlag, &F::UploadSettings, nullptr, &F::DownloadSetting, &L::LoadSettingsEditors, false,
+     KeepControlBytes, nullptr, nullptr},
+    {RecordId::Calibration, kFlag, &F::UploadCalibration, nullptr, &F::DownloadCal, &L::LoadCalibrationEditors,
+     false, nullptr, nullptr, nullptr},
     {RecordId::Statistics, ReadWhen::PageHidden, nullptr, &F::tsStatistics, &F::DownloadStat,
      &L::LoadStatisticsEditors, false, nullptr, nullptr, nullptr},
-    {RecordId::ExtMod, kFlag, &F::UploadExtModSet, nullptr, &F::DownloadExtMod,
-     &L::LoadExtModEditors, false, nullptr, nullptr, nullptr},
+    {RecordId::ExtMod, kFlag, &F::UploadExtModSet, nullptr, &F::DownloadExtMod, &L::LoadExtModEditors, false,
+     nullptr, nullptr, nullptr},
     // The description's display boxes show the written values only once the relay confirmed them.
-    {RecordId::Desc, kFlag, &F::UploadDesc, nullptr, &F::DownloadDesc, &L::LoadDescEditors, false,
-     nullptr, nullptr, &L::DescWriteConfirmed},
-    {RecordId::Bluetooth, kFlag, &F::UploadBluetooth, nullptr, &F::DownloadBluetooth,
-     &L::LoadBluetoothEditors, false, nullptr, nullptr, nullptr},
-    {RecordId::Logic, kFlag, &F::UploadLogic, nullptr, &F::DownloadLogic, &L::LoadLogicEditors,
-     false, nullptr, KeepLogicTables, nullptr},
-    {RecordId::StartConf, kFlag, &F::UploadStartConf, nullptr, &F::DownloadStartConf,
-     &L::LoadStartConfEditors, false, nullptr, nullptr, nullptr},
-    {RecordId::Comms, kFlag, &F::UploadComms, nullptr, &F::DownloadComm, &L::LoadCommsEditors,
-     false, SkipBlockReadsBeforeExtended, nullptr, nullptr},
+    {RecordId::Desc, kFlag, &F::UploadDesc, nullptr, &F::DownloadDesc, &L::LoadDescEditors, false, nullptr,
+     nullptr, &L::DescWriteConfirmed},
+    {RecordId::Bluetooth, kFlag, &F::UploadBluetooth, nullptr, &F::DownloadBluetooth, &L::LoadBluetoothEditors,
+     false, nullptr, nullptr, nullptr},
+    {RecordId::Logic, kFlag, &F::UploadLogic, nullptr, &F::DownloadLogic, &L::LoadLogicEditors, false, nullptr,
+     KeepLogicTables, nullptr},
+    {RecordId::StartConf, kFlag, &F::UploadStartConf, nullptr, &F::DownloadStartConf, &L::LoadStartConfEditors,
+     false, nullptr, nullptr, nullptr},
+    {RecordId::Comms, kFlag, &F::UploadComms, nullptr, &F::DownloadComm, &L::LoadCommsEditors, false,
+     SkipBlockReadsBeforeExtended, nullptr, nullptr},
 };
+// clang-format on
 constexpr bool RulesInRecordOrder() {
   for (size_t i = 0; i < std::size(kConfigRecords); ++i)
     if (static_cast<size_t>(kConfigRecords[i].Id) != i) return false;

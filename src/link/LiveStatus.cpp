@@ -16,15 +16,15 @@ namespace {
 constexpr int kStatusLength = 60;
 
 // The record's nineteen bytes, in record order from position 3, three digits each.
+// clang-format off
 constexpr uint8_t TForm1::*kStatusBytes[] = {
-    &TForm1::ActAlarmF_A,      &TForm1::ActAlarmF_B,    &TForm1::ActAlarmF_C,
-    &TForm1::ActTripF_A,       &TForm1::ActTripF_B,     &TForm1::ActTripF_C,
-    &TForm1::ActTripF_D,       &TForm1::ActFuncStatF_A, &TForm1::ActFuncStatF_B,
-    &TForm1::ActFuncStatF_C,   &TForm1::ActFuncStatF_D, &TForm1::ActFuncStatF_E,
-    &TForm1::ActFuncStatF_F,   &TForm1::ActFuncStatF_G, &TForm1::ActFuncStatF_H,
-    &TForm1::ActFuncStatF_I,   &TForm1::ActFuncStatF_J, &TForm1::ActCounterACount,
-    &TForm1::ActCounterBCount,
+    &TForm1::ActAlarmF_A,    &TForm1::ActAlarmF_B,    &TForm1::ActAlarmF_C,    &TForm1::ActTripF_A,
+    &TForm1::ActTripF_B,     &TForm1::ActTripF_C,     &TForm1::ActTripF_D,     &TForm1::ActFuncStatF_A,
+    &TForm1::ActFuncStatF_B, &TForm1::ActFuncStatF_C, &TForm1::ActFuncStatF_D, &TForm1::ActFuncStatF_E,
+    &TForm1::ActFuncStatF_F, &TForm1::ActFuncStatF_G, &TForm1::ActFuncStatF_H, &TForm1::ActFuncStatF_I,
+    &TForm1::ActFuncStatF_J, &TForm1::ActCounterACount, &TForm1::ActCounterBCount,
 };
+// clang-format on
 
 // A lamp of the main window: a plain lamp or a switch lamp of the Test page.
 struct LampRef {
@@ -46,6 +46,7 @@ struct StatusLamp {
 
 using F = TForm1;
 // Bits without a row drive nothing.
+// clang-format off
 constexpr StatusLamp kStatusLamps[] = {
     {&F::ActAlarmF_A, 0x01, L(&F::ledInService)},
     {&F::ActAlarmF_A, 0x02, L(&F::ledEL_af)},
@@ -156,6 +157,7 @@ constexpr StatusLamp kStatusLamps[] = {
     {&F::ActFuncStatF_J, 0x40, L(&F::iLedDF_Inp14), S(&F::islFieldInput14), L(&F::iLedInp14)},
     {&F::ActFuncStatF_J, 0x80, L(&F::iLedDF_Inp15), S(&F::islFieldInput15), L(&F::iLedInp15)},
 };
+// clang-format on
 
 // Lights or darkens the lamps of rows [from, to). Setting a lamp runs nothing (a switch lamp's
 // click handler is the user's, not the relay's), so each copy simply follows its own lamp.

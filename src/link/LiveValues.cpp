@@ -46,6 +46,7 @@ struct ValueBox {
   TEdit TForm1::*Copy;
 };
 
+// clang-format off
 constexpr ValueBox kValueBoxes[] = {
     {4, 3, 3, Kept::Byte, &TForm1::mbThermalCap, nullptr},
     {5, 6, 3, Kept::Byte, &TForm1::mbThermalCurve, nullptr},
@@ -64,6 +65,7 @@ constexpr ValueBox kValueBoxes[] = {
     {12, 64, 5, Kept::Whole, &TForm1::mbEarthLeakage, &TForm1::ebActEL},
     {14, 74, 5, Kept::Whole, &TForm1::mbMotorRunHrCntr, nullptr},
 };
+// clang-format on
 
 void ShowBoxes(TForm1& f, const std::string& b, int step) {
   for (const ValueBox& v : kValueBoxes) {
@@ -85,12 +87,14 @@ struct TemperatureInput {
   TEdit TForm1::*Box;
   TComboBox TForm1::*Type;
 };
+// clang-format off
 constexpr TemperatureInput kTemperatures[] = {
     {85, &TForm1::mbRTD1_Lev, &TForm1::cbRTD1_Type},
     {88, &TForm1::mbRTD2_Lev, &TForm1::cbRTD2_Type},
     {91, &TForm1::mbRTD3_Lev, &TForm1::cbRTD3_Type},
     {94, &TForm1::mbRTD4_Lev, &TForm1::cbRTD4_Type},
 };
+// clang-format on
 // Sensor types whose reading is a temperature.
 bool ShowsTemperature(int typeItem) {
   return typeItem >= 0 && typeItem < kSensorTypeCount && kSensorTypes[typeItem].ShowsTemperature;

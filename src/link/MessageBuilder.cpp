@@ -119,23 +119,15 @@ bool TForm2::BuildSimulation() {
   auto pos = [](const TiSlider& s) {
     return RoundHalfEven(static_cast<long double>(s.Position()));
   };
+  // clang-format off
   const Field fields[] = {
-      {pos(f.isSimIred), 5},
-      {pos(f.isSimIwhite), 5},
-      {pos(f.isSimIblue), 5},
-      {pos(f.isSimVred), 5},
-      {pos(f.isSimVwhite), 5},
-      {pos(f.isSimVblue), 5},
-      {pos(f.isSimFrequency), 3},
-      {pos(f.isSimPowerFactor), 3},
-      {pos(f.isSimEL), 5},
-      {f.SimFieldInputs, 3},
-      {f.SimExtFldInputs, 3},
-      {f.seSimRTD1.Value() + 30LL, 3},
-      {f.seSimRTD2.Value() + 30LL, 3},
-      {f.seSimRTD3.Value() + 30LL, 3},
-      {f.seSimRTD4.Value() + 30LL, 3},
+      {pos(f.isSimIred), 5},      {pos(f.isSimIwhite), 5},      {pos(f.isSimIblue), 5},
+      {pos(f.isSimVred), 5},      {pos(f.isSimVwhite), 5},      {pos(f.isSimVblue), 5},
+      {pos(f.isSimFrequency), 3}, {pos(f.isSimPowerFactor), 3}, {pos(f.isSimEL), 5},
+      {f.SimFieldInputs, 3},      {f.SimExtFldInputs, 3},       {f.seSimRTD1.Value() + 30LL, 3},
+      {f.seSimRTD2.Value() + 30LL, 3}, {f.seSimRTD3.Value() + 30LL, 3}, {f.seSimRTD4.Value() + 30LL, 3},
   };
+  // clang-format on
   std::string msg = "*Z";
   for (const Field& fl : fields) {
     std::string text = PadNum(fl.value, fl.width);

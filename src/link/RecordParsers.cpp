@@ -12,6 +12,7 @@ namespace {
 // Bit texts of the four flag bytes A..D, bit 0 first; nullptr where a bit has none.
 using FlagTexts = const char* const[4][8];
 
+// clang-format off
 constexpr FlagTexts kFaultTexts = {
     {" Overcurrent", " Run-Stall", " Unbal Phase Currents", " Single Phasing", " Minimum Load",
      " Short Circuit", " Voltage Phase Rotation", " Earth Leakage"},
@@ -19,10 +20,12 @@ constexpr FlagTexts kFaultTexts = {
      " High Frequency", " Earth Fault", " Starts/Hour Limit"},
     {" System Failure", " Vectorial-Stall", " Frozen Contacter", " Starter Execution Fault",
      " Starter Feedback Fault", " Unautherised Current Fault", " Emergency Stop", nullptr},
-    {" RTD 1 temperature", " RTD 2 temperature", " RTD 3 temperature", " RTD 4 temperature",
-     nullptr, nullptr, nullptr, nullptr},
+    {" RTD 1 temperature", " RTD 2 temperature", " RTD 3 temperature", " RTD 4 temperature", nullptr,
+     nullptr, nullptr, nullptr},
 };
+// clang-format on
 
+// clang-format off
 constexpr FlagTexts kTripTexts = {
     {"Overcurrent", "Run-Stall", "Unbal I Phase", "Single Phasing", "Minimum Load", "Short Circuit",
      "Phase Rotation", "Earth Leakage"},
@@ -33,25 +36,30 @@ constexpr FlagTexts kTripTexts = {
     {"RTD1 High/Low Temper", "RTD2 High/Low Temper", "RTD3 High/Low Temper", "RTD4 High/Low Temper",
      nullptr, nullptr, nullptr, nullptr},
 };
+// clang-format on
 
 // Alarm flags A..C only; the fourth row stays empty.
+// clang-format off
 constexpr FlagTexts kAlarmTexts = {
     {nullptr, "EL ", "OC ", "RS ", "Unbal ", "SP ", "ML ", "SCir "},
     {nullptr, "OV ", "UV ", "VS ", "ILock ", "LF ", "HF ", nullptr},
     {"VStal ", nullptr, "RTD1 ", "RTD2 ", "RTD3 ", "RTD4 ", nullptr, nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
 };
+// clang-format on
 
 struct EventType {
   int Code;
   const char* Text;
 };
+// clang-format off
 constexpr EventType kEventTypes[] = {
-    {1, "Running"},      {2, "Stop"},        {3, "Alarm"},         {4, "Trip"},
-    {5, "Settings Adj"}, {6, "Calibration"}, {7, "RTC_Adj"},       {8, "Stats Adj"},
-    {9, "Start"},        {10, "Power Up"},   {129, "Sim Running"}, {130, "Sim Stop"},
-    {131, "Sim Alarm"},  {132, "Sim Trip"},  {133, "Sim Start"},
+    {1, "Running"},      {2, "Stop"},         {3, "Alarm"},        {4, "Trip"},
+    {5, "Settings Adj"}, {6, "Calibration"},  {7, "RTC_Adj"},      {8, "Stats Adj"},
+    {9, "Start"},        {10, "Power Up"},    {129, "Sim Running"}, {130, "Sim Stop"},
+    {131, "Sim Alarm"},  {132, "Sim Trip"},   {133, "Sim Start"},
 };
+// clang-format on
 
 std::string EventTypeText(int code) {
   for (const EventType& t : kEventTypes)

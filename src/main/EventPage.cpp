@@ -27,12 +27,13 @@ struct EndText {
   const char* text;
   TColor color;
 };
+// clang-format off
 constexpr EndText kEndTexts[] = {
     {TForm1::EventDownloadEnd::Complete, "Upload successful completed", clDefault},
     {TForm1::EventDownloadEnd::Stopped, "Upload stopped, file incomplete", clRed},
-    {TForm1::EventDownloadEnd::LinkLost, "Upload ended, communication lost: file incomplete",
-     clRed},
+    {TForm1::EventDownloadEnd::LinkLost, "Upload ended, communication lost: file incomplete", clRed},
 };
+// clang-format on
 
 }  // namespace
 

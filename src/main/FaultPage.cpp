@@ -34,6 +34,7 @@ struct SummaryLine {
   EditorOf editor;
 };
 #define EDITOR(name) [](const TForm1& f) -> const TCustomEdit* { return &f.name; }
+// clang-format off
 const SummaryLine kSummary[] = {
     {"Thermal Cap Curve Class (Sec): ", Source::SpinValue, EDITOR(seThrmlCurveSel)},
     {"T Cap Reset Threshold (%): ", Source::EditText, EDITOR(ebTC_ResetThreshold)},
@@ -50,6 +51,7 @@ const SummaryLine kSummary[] = {
     {"Starts / Hour Allowed : ", Source::SpinValue, EDITOR(seStartsPerHrLim)},
     {"Consec Starts Limit : ", Source::EditText, EDITOR(seConsecStartsLim)},
 };
+// clang-format on
 #undef EDITOR
 
 // The check list: one bit of control byte A, B or C each; "[x]" when set, or when clear for an
@@ -60,6 +62,7 @@ struct CheckLine {
   int bit;
   bool inverted;
 };
+// clang-format off
 constexpr CheckLine kCheckList[] = {
     {"Minimum Load_disable", 0, 0, false},
     {"Undervoltage_disable", 0, 1, false},
@@ -82,6 +85,7 @@ constexpr CheckLine kCheckList[] = {
     {"Reverse V Phase Rotation", 2, 1, false},
     {"Vectorial Stall Disable ", 2, 2, false},
 };
+// clang-format on
 
 std::string SummaryValue(const TForm1& f, const SummaryLine& line) {
   switch (line.source) {
@@ -111,6 +115,7 @@ void TForm1::FaultUpdateReq() {
 }
 
 std::vector<std::string> TForm1::FaultExportLines() {
+  // clang-format off
   std::vector<std::string> lines = {
       std::string("FAULT RECORDS : ") + kTab + "Brakmor VUMA",
       "===============",
@@ -118,10 +123,10 @@ std::vector<std::string> TForm1::FaultExportLines() {
       "Drive Name .. : " + std::string(1, kTab) + mbUserName.Text(),
       "Serial Number : " + std::string(1, kTab) + mbSerialNum.Text(),
       " ",
-      std::string(" Rec Nr ") + kTab + " Status " + kTab + " Date       " + kTab + " Time   " +
-          kTab + " Description of Fault " + kTab + " Run Hours " + kTab + " Imax  % " + kTab +
-          " Vmin ",
+      std::string(" Rec Nr ") + kTab + " Status " + kTab + " Date       " + kTab + " Time   " + kTab +
+          " Description of Fault " + kTab + " Run Hours " + kTab + " Imax  % " + kTab + " Vmin ",
   };
+  // clang-format on
   const TStringGrid& g = sgFaultHist;
   for (int r = 1; r <= kExportRecordLines; ++r)
     lines.push_back(g.Cell(0, r) + kTab + " " + g.Cell(1, r) + kTab + " " + g.Cell(2, r) + "  " +

@@ -29,33 +29,29 @@ enum class Group {
   Frequency,
   Temperatures
 };
+// clang-format off
 constexpr Group kSampleOrder[] = {
-    Group::Always,   Group::DigitalInputs, Group::ExtDigitalInputs,
-    Group::Relays,   Group::ExtRelays,     Group::PlcInputs,
-    Group::Counters, Group::Timers,        Group::LogicFunctions,
-    Group::Latch,    Group::Other,         Group::Alarms,
-    Group::Trips,    Group::Frequency,     Group::Temperatures,
+    Group::Always,   Group::DigitalInputs,  Group::ExtDigitalInputs, Group::Relays, Group::ExtRelays,
+    Group::PlcInputs, Group::Counters,      Group::Timers,           Group::LogicFunctions, Group::Latch,
+    Group::Other,    Group::Alarms,         Group::Trips,            Group::Frequency, Group::Temperatures,
 };
+// clang-format on
 
 struct GroupBox {
   Group Which;
   TCheckBox TForm1::*Box;
 };
+// clang-format off
 constexpr GroupBox kGroupBoxes[] = {
-    {Group::DigitalInputs, &TForm1::cb_RecDF_InpVis},
-    {Group::ExtDigitalInputs, &TForm1::cb_RecExtDF_InpVis},
-    {Group::Relays, &TForm1::cb_RecRelVis},
-    {Group::ExtRelays, &TForm1::cb_RecExtRelVis},
-    {Group::PlcInputs, &TForm1::cb_RecPLC_InpVis},
-    {Group::Counters, &TForm1::cb_RecCntrVis},
-    {Group::Timers, &TForm1::cb_RecTmrVis},
-    {Group::LogicFunctions, &TForm1::cb_RecLF_Vis},
-    {Group::Latch, &TForm1::cb_RecLatchVis},
-    {Group::Other, &TForm1::cb_RecOtherVis},
-    {Group::Alarms, &TForm1::cb_RecAFVis},
-    {Group::Trips, &TForm1::cb_RecTFVis},
+    {Group::DigitalInputs, &TForm1::cb_RecDF_InpVis},  {Group::ExtDigitalInputs, &TForm1::cb_RecExtDF_InpVis},
+    {Group::Relays, &TForm1::cb_RecRelVis},            {Group::ExtRelays, &TForm1::cb_RecExtRelVis},
+    {Group::PlcInputs, &TForm1::cb_RecPLC_InpVis},     {Group::Counters, &TForm1::cb_RecCntrVis},
+    {Group::Timers, &TForm1::cb_RecTmrVis},            {Group::LogicFunctions, &TForm1::cb_RecLF_Vis},
+    {Group::Latch, &TForm1::cb_RecLatchVis},           {Group::Other, &TForm1::cb_RecOtherVis},
+    {Group::Alarms, &TForm1::cb_RecAFVis},             {Group::Trips, &TForm1::cb_RecTFVis},
     {Group::Temperatures, &TForm1::cb_RecRTDVis},
 };
+// clang-format on
 
 // One channel: its title, its group and its source: a display box read as a whole number, a
 // lamp (1 lit), or a cell of row 1 of the PLC input grid (1 when its text starts with "1").
@@ -76,6 +72,7 @@ constexpr Channel P(const char* t, int bit) {
 }
 constexpr Group A = Group::Alarms, T = Group::Trips;
 
+// clang-format off
 constexpr Channel kChannels[] = {
     N("V_red", Group::Always, &F::mbVR_Level),
     N("V_white", Group::Always, &F::mbVW_Level),
@@ -109,22 +106,10 @@ constexpr Channel kChannels[] = {
     L("Relay 6", Group::ExtRelays, &F::iLedExtRL_6),
     L("Relay 7", Group::ExtRelays, &F::iLedExtRL_7),
     L("Relay 8", Group::ExtRelays, &F::iLedExtRL_8),
-    P("PLC Bit 01", 1),
-    P("PLC Bit 02", 2),
-    P("PLC Bit 03", 3),
-    P("PLC Bit 04", 4),
-    P("PLC Bit 05", 5),
-    P("PLC Bit 06", 6),
-    P("PLC Bit 07", 7),
-    P("PLC Bit 08", 8),
-    P("PLC Bit 09", 9),
-    P("PLC Bit 10", 10),
-    P("PLC Bit 11", 11),
-    P("PLC Bit 12", 12),
-    P("PLC Bit 13", 13),
-    P("PLC Bit 14", 14),
-    P("PLC Bit 15", 15),
-    P("PLC Bit 16", 16),
+    P("PLC Bit 01", 1), P("PLC Bit 02", 2), P("PLC Bit 03", 3), P("PLC Bit 04", 4),
+    P("PLC Bit 05", 5), P("PLC Bit 06", 6), P("PLC Bit 07", 7), P("PLC Bit 08", 8),
+    P("PLC Bit 09", 9), P("PLC Bit 10", 10), P("PLC Bit 11", 11), P("PLC Bit 12", 12),
+    P("PLC Bit 13", 13), P("PLC Bit 14", 14), P("PLC Bit 15", 15), P("PLC Bit 16", 16),
     N("Cntr A Count", Group::Counters, &F::mbActCntA),
     L("Cntr A Out", Group::Counters, &F::iLedCntrA_Output),
     N("Cntr B Count", Group::Counters, &F::mbActCntB),
@@ -198,6 +183,7 @@ constexpr Channel kChannels[] = {
     N("RTD3", Group::Temperatures, &F::mbRTD3_Lev),
     N("RTD4", Group::Temperatures, &F::mbRTD4_Lev),
 };
+// clang-format on
 static_assert(std::size(kChannels) == 120);
 
 constexpr size_t kRingPoints = 3000;

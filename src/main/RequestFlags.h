@@ -18,6 +18,7 @@ struct RequestFlags {
 
 using F = TForm1;
 // Ascending by code; the polls have no flags and are not listed.
+// clang-format off
 inline constexpr RequestFlags kRequestFlags[] = {
     {wire::ReqUploadDevID, &F::UploadDevID, &F::DevIDUploaded},
     {wire::ReqUploadSettings, &F::UploadSettings, &F::SettingsUploaded},
@@ -46,6 +47,7 @@ inline constexpr RequestFlags kRequestFlags[] = {
     {wire::ReqUploadCommsExtBlock0, &F::UploadCommsExtBlock0, &F::CommsExtBlock0Uploaded},
     {wire::ReqUploadCommsExtBlock1, &F::UploadCommsExtBlock1, &F::CommsExtBlock1Uploaded},
 };
+// clang-format on
 
 // The flags of a request, or nullptr for a request without any.
 constexpr const RequestFlags* FlagsOf(int code) {

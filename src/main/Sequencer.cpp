@@ -52,22 +52,18 @@ enum : int8_t {
   rBlock1,
   rBluetooth
 };
+// clang-format off
 constexpr Step kFullRead[] = {
     S(&F::UploadDevID, &F::DevIDUploaded, ReqUploadDevID, Arm(rSettings, "Uploading settings", 1)),
-    S(&F::UploadSettings, &F::SettingsUploaded, ReqUploadSettings,
-      Arm(rCal, "Uploading calibration", 2)),
+    S(&F::UploadSettings, &F::SettingsUploaded, ReqUploadSettings, Arm(rCal, "Uploading calibration", 2)),
     S(&F::UploadCalibration, &F::CalibrationUploaded, ReqUploadCalibration,
       Arm(rExtMod, "Uploading external module", 3)),
-    S(&F::UploadExtModSet, &F::ExtModSetUploaded, ReqUploadExtModSet,
-      Arm(rDesc, "Uploading description", 4)),
+    S(&F::UploadExtModSet, &F::ExtModSetUploaded, ReqUploadExtModSet, Arm(rDesc, "Uploading description", 4)),
     S(&F::UploadDesc, &F::DescUploaded, ReqUploadDesc, Arm(rLogic, "Uploading logic", 5)),
-    S(&F::UploadLogic, &F::LogicUploaded, ReqUploadLogic,
-      Arm(rStart, "Uploading starter configuration", 6)),
-    SX(&F::UploadStartConf, &F::StartConfUploaded, ReqUploadStartConf,
-       Arm(rComms, "Uploading communication", 7),
+    S(&F::UploadLogic, &F::LogicUploaded, ReqUploadLogic, Arm(rStart, "Uploading starter configuration", 6)),
+    SX(&F::UploadStartConf, &F::StartConfUploaded, ReqUploadStartConf, Arm(rComms, "Uploading communication", 7),
        Arm(rComms, "Uploading communication block 0", 7)),
-    SX(&F::UploadComms, &F::CommsUploaded, ReqUploadComms,
-       Arm(rBluetooth, "Uploading Bluetooth", 8),
+    SX(&F::UploadComms, &F::CommsUploaded, ReqUploadComms, Arm(rBluetooth, "Uploading Bluetooth", 8),
        Arm(rBlock0, "Uploading communication block 1", kKeepBar)),
     S(&F::UploadCommsExtBlock0, &F::CommsExtBlock0Uploaded, ReqUploadCommsExtBlock0,
       Arm(rBlock1, "Uploading communication block 2", kKeepBar)),
@@ -76,6 +72,7 @@ constexpr Step kFullRead[] = {
     S(&F::UploadBluetooth, &F::BluetoothUploaded, ReqUploadBluetooth,
       {Then::FinishFullRead, -1, "Uploading complete", 9}, Gate::Bluetooth),
 };
+// clang-format on
 constexpr TickTest kFullReadOrder[] = {{rDevID, kBoth},  {rSettings, kBoth}, {rCal, kBoth},
                                        {rExtMod, kBoth}, {rDesc, kBoth},     {rLogic, kBoth},
                                        {rStart, kBoth},  {rComms, kBoth},    {rBlock0, kBoth},
@@ -96,6 +93,7 @@ enum : int8_t {
   sBluetooth
 };
 constexpr const char* kUpDone = "Uploading complete";
+// clang-format off
 constexpr Step kSingleReads[] = {
     S(&F::UploadSettings, &F::SettingsUploaded, ReqUploadSettings, Do(Then::ReadCalibration)),
     S(&F::UploadLogic, &F::LogicUploaded, ReqUploadLogic, Finish(kUpDone, 1)),
@@ -107,11 +105,11 @@ constexpr Step kSingleReads[] = {
        Arm(sBlock0, "Uploading communication block 1", 1)),
     S(&F::UploadCommsExtBlock0, &F::CommsExtBlock0Uploaded, ReqUploadCommsExtBlock0,
       Arm(sBlock1, "Uploading communication block 2", 2)),
-    S(&F::UploadCommsExtBlock1, &F::CommsExtBlock1Uploaded, ReqUploadCommsExtBlock1,
-      Finish(kUpDone, 3)),
+    S(&F::UploadCommsExtBlock1, &F::CommsExtBlock1Uploaded, ReqUploadCommsExtBlock1, Finish(kUpDone, 3)),
     S(&F::UploadExtModSet, &F::ExtModSetUploaded, ReqUploadExtModSet, Finish(kUpDone, 1)),
     S(&F::UploadBluetooth, &F::BluetoothUploaded, ReqUploadBluetooth, Finish(kUpDone, 1)),
 };
+// clang-format on
 constexpr TickTest kSingleReadsOrder[] = {{sSettings, kBoth}, {sLogic, kBoth},    {sStart, kBoth},
                                           {sCal, kBoth},      {sDevID, kBoth},    {sDesc, kBoth},
                                           {sComms, kBoth},    {sBlock0, kBoth},   {sBlock1, kBoth},
@@ -132,6 +130,7 @@ enum : int8_t {
   mCal
 };
 constexpr Continuation kMassNext = MassTo(-1, nullptr);
+// clang-format off
 constexpr Step kMassDownload[] = {
     S(&F::DownloadSetting, &F::SettingDownloaded, ReqDownloadSetting, kMassNext),
     S(&F::DownloadLogic, &F::LogicDownloaded, ReqDownloadLogic, kMassNext),
@@ -143,36 +142,24 @@ constexpr Step kMassDownload[] = {
       Arm(mBlock1, "Downloading communication block 2", kNextBar)),
     S(&F::DownloadCommExtBlock1, &F::CommDownloadedExtBlock1, ReqDownloadCommExtBlock1, kMassNext),
     S(&F::DownloadExtMod, &F::ExtModDownloaded, ReqDownloadExtMod, kMassNext),
-    S(&F::DownloadBluetooth, &F::BluetoothDownloaded, ReqDownloadBluetooth, kMassNext,
-      Gate::Bluetooth),
+    S(&F::DownloadBluetooth, &F::BluetoothDownloaded, ReqDownloadBluetooth, kMassNext, Gate::Bluetooth),
     S(&F::DownloadRelayID, &F::RelayIDDownloaded, ReqDownloadRelayID,
       Arm(mCal, "Downloading calibration", kNextBar)),
     S(&F::DownloadCal, &F::CalDownloaded, ReqDownloadCal, Do(Then::MassEnd)),
 };
+// clang-format on
 // The calibration step is tested before the device ID step, so the calibration write armed by the
 // device ID's completion goes out on the next tick; the three communication steps are first all
 // queued, then all completed.
+// clang-format off
 constexpr TickTest kMassDownloadOrder[] = {
-    {mSettings, kBoth}, {mLogic, kBoth},    {mStart, kBoth},      {mCal, kBoth},
-    {mDevID, kBoth},    {mDesc, kBoth},     {mComm, kQueue},      {mBlock0, kQueue},
-    {mBlock1, kQueue},  {mComm, kComplete}, {mBlock0, kComplete}, {mBlock1, kComplete},
-    {mExtMod, kBoth},   {mBluetooth, kBoth}};
+    {mSettings, kBoth}, {mLogic, kBoth},      {mStart, kBoth},      {mCal, kBoth},      {mDevID, kBoth},
+    {mDesc, kBoth},     {mComm, kQueue},      {mBlock0, kQueue},    {mBlock1, kQueue},  {mComm, kComplete},
+    {mBlock0, kComplete}, {mBlock1, kComplete}, {mExtMod, kBoth},   {mBluetooth, kBoth}};
 
 // ---- Single writes: one record each; the settings write brings the calibration write after it.
 // The extended comms write arms all three of its steps at once. ----
-enum : int8_t {
-  wSettings,
-  wLogic,
-  wStart,
-  wCal,
-  wDevID,
-  wDesc,
-  wBluetooth,
-  wComm,
-  wBlock0,
-  wBlock1,
-  wExtMod
-};
+enum : int8_t { wSettings, wLogic, wStart, wCal, wDevID, wDesc, wBluetooth, wComm, wBlock0, wBlock1, wExtMod };
 constexpr const char* kDownDone = "Downloading complete";
 constexpr Step kSingleWrites[] = {
     S(&F::DownloadSetting, &F::SettingDownloaded, ReqDownloadSetting, Do(Then::WriteCalibration)),
@@ -186,10 +173,10 @@ constexpr Step kSingleWrites[] = {
        Arm(-1, "Downloading communication - Block 1", 1)),
     S(&F::DownloadCommExtBlock0, &F::CommDownloadedExtBlock0, ReqDownloadCommExtBlock0,
       Arm(-1, "Downloading communication - Block 2", 2)),
-    S(&F::DownloadCommExtBlock1, &F::CommDownloadedExtBlock1, ReqDownloadCommExtBlock1,
-      Finish(kDownDone, 3)),
+    S(&F::DownloadCommExtBlock1, &F::CommDownloadedExtBlock1, ReqDownloadCommExtBlock1, Finish(kDownDone, 3)),
     S(&F::DownloadExtMod, &F::ExtModDownloaded, ReqDownloadExtMod, Finish(kDownDone, 1)),
 };
+// clang-format on
 constexpr TickTest kSingleWritesOrder[] = {{wSettings, kBoth},  {wLogic, kBoth}, {wStart, kBoth},
                                            {wCal, kBoth},       {wDevID, kBoth}, {wDesc, kBoth},
                                            {wBluetooth, kBoth}, {wComm, kBoth},  {wBlock0, kBoth},
@@ -248,39 +235,27 @@ struct Gated {
   const char* name;
   Rule rule;
 };
+// clang-format off
 constexpr Gated kGating[] = {
-    {"SButWriteSetToRelay", Rule::FrontendUnlocked},
-    {"bTC_ResetAct", Rule::FrontendUnlocked},
-    {"bTxSettings", Rule::FrontendUnlocked},
-    {"bTxLogicControl", Rule::FrontendUnlocked},
-    {"bTxStarterConfigToRL", Rule::FrontendUnlocked},
-    {"pbUserName", Rule::FrontendUnlocked},
-    {"bTxStatistics", Rule::FrontendUnlocked},
-    {"bCommSettings", Rule::FrontendUnlocked},
+    {"SButWriteSetToRelay", Rule::FrontendUnlocked}, {"bTC_ResetAct", Rule::FrontendUnlocked},
+    {"bTxSettings", Rule::FrontendUnlocked},         {"bTxLogicControl", Rule::FrontendUnlocked},
+    {"bTxStarterConfigToRL", Rule::FrontendUnlocked}, {"pbUserName", Rule::FrontendUnlocked},
+    {"bTxStatistics", Rule::FrontendUnlocked},       {"bCommSettings", Rule::FrontendUnlocked},
     {"Button1", Rule::FrontendUnlocked},
-    {"Button5", Rule::FrontendUnlocked},
-    {"bFaultHistClr", Rule::FrontendUnlocked},
+    {"Button5", Rule::FrontendUnlocked},             {"bFaultHistClr", Rule::FrontendUnlocked},
     {"btTxBluetooth", Rule::FrontendUnlocked},
-    {"bThermalCapReset", Rule::FrontendUnlocked},
-    {"bTxCalibration", Rule::CalibUnlocked},
-    {"bRelayID", Rule::CalibUnlocked},
-    {"bClrEventRecs", Rule::CalibUnlocked},
-    {"bRelayResetAct", Rule::Always},
-    {"bResetRelay", Rule::Always},
-    {"bReadSetFromRelay", Rule::Always},
-    {"bRxControlLogic", Rule::Always},
-    {"bRxStarterConfigFromRL", Rule::Always},
-    {"bRTC_Setting", Rule::Always},
-    {"bFaultUpDate", Rule::Always},
-    {"bSimTestStart", Rule::Always},
-    {"Button6", Rule::Always},
-    {"bRxCalibration", Rule::Always},
-    {"bCalbLock", Rule::Always},
-    {"bRxRelayID", Rule::Always},
-    {"bEventRecDownLoad", Rule::EventIdle},
-    {"bQuickEventUpload", Rule::EventIdle},
+    {"bThermalCapReset", Rule::FrontendUnlocked},    {"bTxCalibration", Rule::CalibUnlocked},
+    {"bRelayID", Rule::CalibUnlocked},               {"bClrEventRecs", Rule::CalibUnlocked},
+    {"bRelayResetAct", Rule::Always},                {"bResetRelay", Rule::Always},
+    {"bReadSetFromRelay", Rule::Always},             {"bRxControlLogic", Rule::Always},
+    {"bRxStarterConfigFromRL", Rule::Always},        {"bRTC_Setting", Rule::Always},
+    {"bFaultUpDate", Rule::Always},                  {"bSimTestStart", Rule::Always},
+    {"Button6", Rule::Always},                       {"bRxCalibration", Rule::Always},
+    {"bCalbLock", Rule::Always},                     {"bRxRelayID", Rule::Always},
+    {"bEventRecDownLoad", Rule::EventIdle},          {"bQuickEventUpload", Rule::EventIdle},
     {"bStopEventDownLoad", Rule::EventRunning},
 };
+// clang-format on
 
 // ---- The engine ----
 class Engine {

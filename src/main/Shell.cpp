@@ -20,6 +20,7 @@ struct CommandButton {
   const char* button;
   Handler handler;
 };
+// clang-format off
 constexpr CommandButton kCommandButtons[] = {
     {"bReadSetFromRelay", &TForm1::bReadSetFromRelayClick},
     {"bRxCalibration", &TForm1::bRxCalibrationClick},
@@ -48,12 +49,14 @@ constexpr CommandButton kCommandButtons[] = {
     {"bTC_ResetAct", &TForm1::bTC_ResetActClick},
     {"BtVarTable", &TForm1::BtVarTableClick},
 };
+// clang-format on
 
 // Menu items and tool buttons with their handlers.
 struct MenuCommand {
   TMenuItem TForm1::*item;
   Handler handler;
 };
+// clang-format off
 constexpr MenuCommand kMenuCommands[] = {
     {&TForm1::ImportMMIFile1, &TForm1::ImportMMIFile1Click},
     {&TForm1::ExportNCSettings1, &TForm1::ExportNCSettings1Click},
@@ -67,12 +70,14 @@ constexpr MenuCommand kMenuCommands[] = {
     {&TForm1::Communication1, &TForm1::Communication1Click},
     {&TForm1::Connect1, &TForm1::Connect1Click},
 };
+// clang-format on
 
 struct ToolCommand {
   TToolButton TForm1::*button;
   Handler handler;
   bool enabledAtStart;
 };
+// clang-format off
 constexpr ToolCommand kToolCommands[] = {
     {&TForm1::SButOpenFile, &TForm1::ImportMMIFile1Click, true},
     {&TForm1::SButSaveToFile, &TForm1::ExportNCSettings1Click, true},
@@ -83,14 +88,17 @@ constexpr ToolCommand kToolCommands[] = {
     {&TForm1::SButReadSetFrmRelay, &TForm1::SButReadSetFrmRelayClick, false},
     {&TForm1::SButWriteSetToRelay, &TForm1::SButWriteSetToRelayClick, false},
 };
+// clang-format on
 
 // Harmonic labels of the spectrum table, rows 1 to 10, for 50 Hz and for 60 Hz.
+// clang-format off
 constexpr const char* kHarmonicLabels[10][2] = {
     {" f0   (0Hz)", " f0   (0Hz)"}, {" f1  (50Hz)", " f1  (60Hz)"}, {" f2 (100Hz)", " f2 (120Hz)"},
     {" f3 (150Hz)", " f3 (180Hz)"}, {" f4 (200Hz)", " f4 (240Hz)"}, {" f5 (250Hz)", " f5 (300Hz)"},
     {" f6 (300Hz)", " f6 (360Hz)"}, {" f7 (350Hz)", " f7 (420Hz)"}, {" f8 (400Hz)", " f8 (480Hz)"},
     {" f9 (450Hz)", " f9 (540Hz)"},
 };
+// clang-format on
 
 constexpr const char* kFaultHistHeadings[] = {
     " Grp",     " Status", " Date", " Time",    " Fault Description",

@@ -26,6 +26,7 @@ constexpr const char* kHeadings[] = {"State",   " Time (ms)", "   Vr",  "   Vw",
                                      " EL(mA)", "RTD 1",      "RTD 2",  "RTD 3",  "RTD 4"};
 constexpr int kColumnWidths[] = {30, 57, 41, 42, 42, 42, 41, 43, 39, 41, 46, 40, 40, 40, 38};
 
+// clang-format off
 constexpr const char* kHelpLines[] = {
     "Commands",
     "[ loop  x ]  : Loop to state x (1..20) ",
@@ -35,21 +36,22 @@ constexpr const char* kHelpLines[] = {
     "[ wait !z ]  : !z = not z starter output (1..9)",
     "(to be used in the time coulomb) ",
 };
+// clang-format on
 
 // The control each value column of a row sets.
 struct ValueColumn {
   TiSlider TForm1::*Slider;
   TSpinEdit TForm1::*Spin;
 };
+// clang-format off
 constexpr ValueColumn kValueColumnControls[] = {
-    {&TForm1::isSimVred, nullptr},      {&TForm1::isSimVwhite, nullptr},
-    {&TForm1::isSimVblue, nullptr},     {&TForm1::isSimIred, nullptr},
-    {&TForm1::isSimIwhite, nullptr},    {&TForm1::isSimIblue, nullptr},
-    {&TForm1::isSimFrequency, nullptr}, {&TForm1::isSimPowerFactor, nullptr},
-    {&TForm1::isSimEL, nullptr},        {nullptr, &TForm1::seSimRTD1},
-    {nullptr, &TForm1::seSimRTD2},      {nullptr, &TForm1::seSimRTD3},
+    {&TForm1::isSimVred, nullptr},      {&TForm1::isSimVwhite, nullptr},      {&TForm1::isSimVblue, nullptr},
+    {&TForm1::isSimIred, nullptr},      {&TForm1::isSimIwhite, nullptr},      {&TForm1::isSimIblue, nullptr},
+    {&TForm1::isSimFrequency, nullptr}, {&TForm1::isSimPowerFactor, nullptr}, {&TForm1::isSimEL, nullptr},
+    {nullptr, &TForm1::seSimRTD1},      {nullptr, &TForm1::seSimRTD2},        {nullptr, &TForm1::seSimRTD3},
     {nullptr, &TForm1::seSimRTD4},
 };
+// clang-format on
 static_assert(std::size(kValueColumnControls) == kValueColumns - 1);
 
 // A step the player cannot carry out; it ends the sequence with a message.

@@ -25,6 +25,7 @@ struct SimSliderRow {
   int Max;
   SliderGroup Group;
 };
+// clang-format off
 constexpr SimSliderRow kSimSliders[] = {
     {&TForm1::isSimIred, &TForm1::mbSimIred, 1000, SliderGroup::Currents},
     {&TForm1::isSimIwhite, &TForm1::mbSimIwhite, 1000, SliderGroup::Currents},
@@ -36,17 +37,19 @@ constexpr SimSliderRow kSimSliders[] = {
     {&TForm1::isSimPowerFactor, &TForm1::mbSimPowerFactor, 100, SliderGroup::Parameters},
     {&TForm1::isSimEL, &TForm1::mbSimEL, 3000, SliderGroup::Parameters},
 };
+// clang-format on
 
 constexpr TSpinEdit TForm1::*kSimRTDs[] = {&TForm1::seSimRTD1, &TForm1::seSimRTD2,
                                            &TForm1::seSimRTD3, &TForm1::seSimRTD4};
 
+// clang-format off
 constexpr TiSwitchLed TForm1::*kFieldInputs[] = {
-    &TForm1::islFieldInput1,  &TForm1::islFieldInput2,  &TForm1::islFieldInput3,
-    &TForm1::islFieldInput4,  &TForm1::islFieldInput5,  &TForm1::islFieldInput6,
-    &TForm1::islFieldInput7,  &TForm1::islFieldInput8,  &TForm1::islFieldInput9,
-    &TForm1::islFieldInput10, &TForm1::islFieldInput11, &TForm1::islFieldInput12,
+    &TForm1::islFieldInput1,  &TForm1::islFieldInput2,  &TForm1::islFieldInput3,  &TForm1::islFieldInput4,
+    &TForm1::islFieldInput5,  &TForm1::islFieldInput6,  &TForm1::islFieldInput7,  &TForm1::islFieldInput8,
+    &TForm1::islFieldInput9,  &TForm1::islFieldInput10, &TForm1::islFieldInput11, &TForm1::islFieldInput12,
     &TForm1::islFieldInput13, &TForm1::islFieldInput14, &TForm1::islFieldInput15,
 };
+// clang-format on
 
 const SimSliderRow* RowOf(const TForm1& f, const TiSlider& slider) {
   for (const SimSliderRow& r : kSimSliders)
@@ -61,6 +64,7 @@ struct Place {
   int Left, Top, Width, Height;
 };
 constexpr int kSliderTop = 52, kSliderHeight = 210;
+// clang-format off
 constexpr Place kTestPagePlaces[] = {
     {"pSimCurrents", 4, 4, 212, 328},
     {"pSimVoltages", 220, 4, 212, 328},
@@ -85,6 +89,7 @@ constexpr Place kTestPagePlaces[] = {
     {"bResetRelay", 860, 330, 212, 30},
     {"bThermalCapReset", 860, 366, 212, 30},
 };
+// clang-format on
 
 }  // namespace
 

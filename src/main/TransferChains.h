@@ -71,25 +71,22 @@ struct MassChoice {
   bool communication;  // arming it also clears both comms data block pairs
 };
 
+// clang-format off
 inline constexpr MassChoice kMassChoices[] = {
-    {&TFrmMassDwnSel::CBoxMassDwnSelSettings, 0, 1, 1, "Downloading settings",
-     "Downloading settings", false},
-    {&TFrmMassDwnSel::CBoxMassDwnSelLogic, 1, 1, 1, "Downloading logic", "Downloading logic",
-     false},
+    {&TFrmMassDwnSel::CBoxMassDwnSelSettings, 0, 1, 1, "Downloading settings", "Downloading settings", false},
+    {&TFrmMassDwnSel::CBoxMassDwnSelLogic, 1, 1, 1, "Downloading logic", "Downloading logic", false},
     {&TFrmMassDwnSel::CBoxMassDwnSelStarter, 2, 1, 1, "Downloading starter configuration",
      "Downloading starter configuration", false},
-    {&TFrmMassDwnSel::CBoxMassDwnSelDesc, 3, 1, 1, "Downloading description",
-     "Downloading description", false},
+    {&TFrmMassDwnSel::CBoxMassDwnSelDesc, 3, 1, 1, "Downloading description", "Downloading description", false},
     {&TFrmMassDwnSel::CBoxMassDwnSelComm, 4, 1, 3, "Downloading communication",
      "Downloading communication block 0", true},
     {&TFrmMassDwnSel::CBoxMassDwnSelExtMod, 7, 1, 1, "Downloading external module",
      "Downloading external module", false},
-    {&TFrmMassDwnSel::CBoxMassDwnSelBluetooth, 8, 1, 1, "Downloading Bluetooth",
-     "Downloading Bluetooth", false},
+    {&TFrmMassDwnSel::CBoxMassDwnSelBluetooth, 8, 1, 1, "Downloading Bluetooth", "Downloading Bluetooth", false},
     // The device ID write, then the calibration write.
-    {&TFrmMassDwnSel::CBoxMassDwnSelCal, 9, 2, 2, "Downloading device ID", "Downloading device ID",
-     false},
+    {&TFrmMassDwnSel::CBoxMassDwnSelCal, 9, 2, 2, "Downloading device ID", "Downloading device ID", false},
 };
+// clang-format on
 
 // Arms a choice's first step and shows its text.
 void ArmMassChoice(TForm1& f, const MassChoice& choice, bool extended);

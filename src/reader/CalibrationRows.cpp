@@ -64,6 +64,7 @@ RowSpec Offset(size_t i, ControlOf c, Handler h, int input, bool pt1000) {
 }
 
 // In the order they run; the supply frequency row (index 7) has its own words.
+// clang-format off
 const RowSpec kCalRows[] = {
     Factor(0, ED(seIr_CorrectFact, seIr_CorrectFactChange),
            "Calibration I red out of range %0:s setting value changed to 100.",
@@ -104,6 +105,7 @@ const RowSpec kCalRows[] = {
     Offset(16, ED(seRTD4_PT100_Offset, seRTD4_PT100_OffsetChange), 4, false),
     Offset(17, ED(seRTD4_PT1000_Offset, seRTD4_PT1000_OffsetChange), 4, true),
 };
+// clang-format on
 constexpr size_t kSupplyRow = 7;
 constexpr std::array<std::string_view, 2> kSupplyWords = {"50", "60"};  // items 0 and 1
 
@@ -177,6 +179,7 @@ struct IdentityRow {
 
 constexpr int kModelNumbers[] = {5, 10, 50, 100, 300};  // items 0..4
 
+// clang-format off
 const IdentityRow kIdentityRows[] = {
     {" Serial Number : ", 15, IdKind::Serial, 8, true, &TForm1::mbSerialNum, "00000000",
      "Serial number out of range %0:s setting value changed to 00000000.",
@@ -191,6 +194,7 @@ const IdentityRow kIdentityRows[] = {
      "Drive description has illegal length > 20 %0:s setting value changed to DRIVE_DESC.",
      "Drive description not found. Setting value changed to DRIVE_DESC."},
 };
+// clang-format on
 
 int ModelItem(const std::string& text) {
   if (!NumberTextValid(text, 3, false)) return -1;

@@ -78,8 +78,9 @@ RowSpec LogicInput(int n, int i, ControlOf c, Handler h) {
         LogicInput(n, 1, ED(cbLF##n##_InputB, cbLF##n##_InputBChange)), \
         LogicInput(n, 2, ED(cbLF##n##_InputC, cbLF##n##_InputCChange))  \
   }
-const std::array<std::array<RowSpec, 3>, 6> kLogicInputs = {
-    {LF_INPUTS(1), LF_INPUTS(2), LF_INPUTS(3), LF_INPUTS(4), LF_INPUTS(5), LF_INPUTS(6)}};
+// clang-format off
+const std::array<std::array<RowSpec, 3>, 6> kLogicInputs = {{
+    LF_INPUTS(1), LF_INPUTS(2), LF_INPUTS(3), LF_INPUTS(4), LF_INPUTS(5), LF_INPUTS(6)}};
 #undef LF_INPUTS
 
 // The first line of the range that holds the text, or -1.
@@ -95,14 +96,9 @@ int FindInRange(const ReadContext& ctx, std::string_view text) {
 // T3, the rule for T4 to T6.
 int MaskStart(const ReadContext& ctx, int n) {
   const std::string_view markers[] = {n <= 3 ? kCombinationLabels[7] : kLogicRule,
-                                      kCombinationLabels[6],
-                                      kCombinationLabels[5],
-                                      kCombinationLabels[4],
-                                      kCombinationLabels[3],
-                                      kCombinationLabels[2],
-                                      kCombinationLabels[1],
-                                      kLogicSeparatorStart,
-                                      kCombinationLabels[0]};
+                                      kCombinationLabels[6], kCombinationLabels[5], kCombinationLabels[4],
+                                      kCombinationLabels[3], kCombinationLabels[2], kCombinationLabels[1],
+                                      kLogicSeparatorStart,  kCombinationLabels[0]};
   int at = -1;
   for (std::string_view marker : markers)
     if ((at = FindInRange(ctx, marker)) < 0) return -1;
@@ -132,19 +128,15 @@ void SetMask(ReadContext& ctx, int n, int mask) {
 void ReadMask(ReadContext& ctx, int n) {
   const int start = MaskStart(ctx, n);
   if (start < 0) {
-    ctx.Log(Format(
-        "Logic function table %0:0.1d mask incomplete or not found. Setting value changed to 0.",
-        {n}));
+    ctx.Log(Format("Logic function table %0:0.1d mask incomplete or not found. Setting value changed to 0.", {n}));
     return SetMask(ctx, n, 0);
   }
   int mask = 0;
   bool valid = true;
   for (int k = 0; k < 8; ++k) {  // every bit is read, even after one has failed
     const std::optional<bool> bit = MaskBit(ctx, start + 2 * k, n, k);
-    if (!bit)
-      valid = false;
-    else if (*bit)
-      mask |= 1 << k;
+    if (!bit) valid = false;
+    else if (*bit) mask |= 1 << k;
   }
   if (!valid) {
     ctx.Log(Format("Logic function table %0:0.1d mask incorrect setting value changed to 0.", {n}));
@@ -157,40 +149,32 @@ void ReadMask(ReadContext& ctx, int n) {
 
 constexpr int kTimerWidth = 54, kCounterWidth = 70, kLatchWidth = 46, kPulseGenWidth = 63;
 
-#define TIMER_ROWS(T, i)                                                                         \
-  Name(kTimerLabels[i], 0, 1, ED(cbTmr##T##_Start, cbTmr##T##_StartChange), 0,                   \
-       "Timer %2:s start input out of range %0:s setting value changed to Zero.",                \
-       "Timer %1:s start input not found. Setting value changed to Zero.", kTimerWidth, 0, #T),  \
-      Name(kTimerLabels[i], 17, 1, ED(cbTmr##T##_Reset, cbTmr##T##_ResetChange), 0,              \
-           "Timer %2:s reset input out of range %0:s setting value changed to Zero.",            \
-           "Timer %1:s reset input not found. Setting value changed to Zero.", kTimerWidth, 0,   \
-           #T),                                                                                  \
-      Number(kTimerLabels[i], 34, 16, 4, RowKind::Number,                                        \
-             ED(seTmr##T##_TimeLim, seTmr##T##_TimeLimChange), 1,                                \
-             "Timer %3:s time out, out of range %0:s setting value changed to %1:0.4d.",         \
-             "Timer %2:s time out not found. Setting value changed to %0:0.4d.", kTimerWidth, 0, \
-             #T)
+#define TIMER_ROWS(T, i)                                                                                    \
+  Name(kTimerLabels[i], 0, 1, ED(cbTmr##T##_Start, cbTmr##T##_StartChange), 0,                             \
+       "Timer %2:s start input out of range %0:s setting value changed to Zero.",                          \
+       "Timer %1:s start input not found. Setting value changed to Zero.", kTimerWidth, 0, #T),            \
+  Name(kTimerLabels[i], 17, 1, ED(cbTmr##T##_Reset, cbTmr##T##_ResetChange), 0,                            \
+       "Timer %2:s reset input out of range %0:s setting value changed to Zero.",                          \
+       "Timer %1:s reset input not found. Setting value changed to Zero.", kTimerWidth, 0, #T),            \
+  Number(kTimerLabels[i], 34, 16, 4, RowKind::Number, ED(seTmr##T##_TimeLim, seTmr##T##_TimeLimChange), 1, \
+         "Timer %3:s time out, out of range %0:s setting value changed to %1:0.4d.",                       \
+         "Timer %2:s time out not found. Setting value changed to %0:0.4d.", kTimerWidth, 0, #T)
 const RowSpec kTimerRows[] = {TIMER_ROWS(A, 0), TIMER_ROWS(B, 1)};
 #undef TIMER_ROWS
 
-#define COUNTER_ROWS(T, i)                                                                        \
-  Name(kCounterLabels[i], 0, 1, ED(cbCntr##T##_InputUp, cbCntr##T##_InputUpChange), 0,            \
-       "Counter %2:s count up input out of range %0:s setting value changed to Zero.",            \
-       "Counter %1:s count up input not found. Setting value changed to Zero.", kCounterWidth, 0, \
-       #T),                                                                                       \
-      Name(kCounterLabels[i], 17, 1, ED(cbCntr##T##_InputDn, cbCntr##T##_InputDnChange), 0,       \
-           "Counter %2:s count down input out of range %0:s setting value changed to Zero.",      \
-           "Counter %1:s count down input not found. Setting value changed to Zero.",             \
-           kCounterWidth, 0, #T),                                                                 \
-      Name(kCounterLabels[i], 34, 1, ED(cbCntr##T##_Reset, cbCntr##T##_ResetChange), 0,           \
-           "Counter %2:s count reset input out of range %0:s setting value changed to Zero.",     \
-           "Counter %1:s count reset input not found. Setting value changed to Zero.",            \
-           kCounterWidth, 0, #T),                                                                 \
-      Number(kCounterLabels[i], 51, 7, 3, RowKind::Number,                                        \
-             ED(seCntr##T##_CntLimit, seCntr##T##_CntLimitChange), 1,                             \
-             "Counter %3:s count limit out of range %0:s setting value changed to %1:0.3d.",      \
-             "Counter %2:s count limit not found. Setting value changed to %0:0.3d.",             \
-             kCounterWidth, 0, #T)
+#define COUNTER_ROWS(T, i)                                                                                    \
+  Name(kCounterLabels[i], 0, 1, ED(cbCntr##T##_InputUp, cbCntr##T##_InputUpChange), 0,                       \
+       "Counter %2:s count up input out of range %0:s setting value changed to Zero.",                       \
+       "Counter %1:s count up input not found. Setting value changed to Zero.", kCounterWidth, 0, #T),       \
+  Name(kCounterLabels[i], 17, 1, ED(cbCntr##T##_InputDn, cbCntr##T##_InputDnChange), 0,                      \
+       "Counter %2:s count down input out of range %0:s setting value changed to Zero.",                     \
+       "Counter %1:s count down input not found. Setting value changed to Zero.", kCounterWidth, 0, #T),     \
+  Name(kCounterLabels[i], 34, 1, ED(cbCntr##T##_Reset, cbCntr##T##_ResetChange), 0,                          \
+       "Counter %2:s count reset input out of range %0:s setting value changed to Zero.",                    \
+       "Counter %1:s count reset input not found. Setting value changed to Zero.", kCounterWidth, 0, #T),    \
+  Number(kCounterLabels[i], 51, 7, 3, RowKind::Number, ED(seCntr##T##_CntLimit, seCntr##T##_CntLimitChange), \
+         1, "Counter %3:s count limit out of range %0:s setting value changed to %1:0.3d.",                  \
+         "Counter %2:s count limit not found. Setting value changed to %0:0.3d.", kCounterWidth, 0, #T)
 const RowSpec kCounterRows[] = {COUNTER_ROWS(A, 0), COUNTER_ROWS(B, 1)};
 #undef COUNTER_ROWS
 
@@ -202,7 +186,9 @@ const RowSpec kLatchRows[] = {
          "Latch reset input out of range %0:s setting value changed to Zero.",
          "Latch reset input not found. Setting value changed to Zero.", kLatchWidth),
 };
+// clang-format on
 
+// clang-format off
 const RowSpec kPulseGenRows[] = {
     Name(kPulseGenLabel, 0, 1, ED(cbPulseGen_Input, cbPulseGen_InputChange), 0,
          "Pulse generator input out of range %0:s setting value changed to Zero.",
@@ -212,9 +198,9 @@ const RowSpec kPulseGenRows[] = {
            "Pulse generator period not found. Setting value changed to %0:0.5d.", kPulseGenWidth),
     Number(kPulseGenLabel, 34, 16, 3, RowKind::Number, ED(sePG_DutyCycle, sePG_DutyCycleChange), 1,
            "Pulse generator duty cycle out of range %0:s setting value changed to %1:0.3d.",
-           "Pulse generator duty cucle not found. Setting value changed to %0:0.3d.",
-           kPulseGenWidth),
+           "Pulse generator duty cucle not found. Setting value changed to %0:0.3d.", kPulseGenWidth),
 };
+// clang-format on
 
 // ---- Clock window, warnings, inputs, relays ----
 
@@ -241,6 +227,7 @@ RowSpec Clock(std::string_view label, std::string (*part)(const std::string&), C
   return r;
 }
 
+// clang-format off
 const RowSpec kClockRows[] = {
     Clock(kStartTimeLabel, HoursOf, ED(seRTC_StartHr, seRTC_StartHrChange), 1,
           "Real time clock start hour out of range %0:s setting value changed to %1:0.2d.",
@@ -255,24 +242,31 @@ const RowSpec kClockRows[] = {
           "Real time clock stop minute out of range %0:s setting value changed to %1:0.2d.",
           "Real time clock stop minute not found. Setting value changed to %0:0.2d."),
 };
+// clang-format on
 
+// clang-format off
 const RowSpec kTCRows[] = {
     Number(kTCLevelLabel, 0, 5, 3, RowKind::Number, ED(seTC_WarnLevel, seTC_WarnLevelChange), 70,
            "Thermal capacity warning level out of range %0:s setting value changed to %1:0.3d.",
            "Thermal capacity warning level not found. Setting value changed to %0:0.3d.", 18),
 };
+// clang-format on
 
+// clang-format off
 const RowSpec kExtResetRows[] = {
     Name(kExtResetLabel, 0, 3, ED(cbExtReset, cbExtResetChange), 0,
          "External reset input out of range %0:s setting value changed to Zero.",
          "External reset input not found. Setting value changed to Zero.", 32),
 };
+// clang-format on
 
+// clang-format off
 const RowSpec kEStopRows[] = {
     Name(kEStopLabel, 0, 3, ED(cbE_Stop_Input, cbE_Stop_InputChange), 1,
          "Emergency stop input out of range %0:s setting value changed to One.",
          "Emergency stop input not found. Setting value changed to One.", 32),
 };
+// clang-format on
 
 // Relay n: relays 5 to 8 stand in the right half of the lines of relays 1 to 4.
 RowSpec Relay(int n, ControlOf c, Handler h) {
@@ -280,6 +274,7 @@ RowSpec Relay(int n, ControlOf c, Handler h) {
               "Relay %1:0.1d input out of range %0:s setting value changed to Zero.",
               "Relay %0:0.1d input not found. Setting value changed to Zero.", 62, n);
 }
+// clang-format off
 const RowSpec kRelayRows[] = {
     Relay(1, ED(cbRelay_1_Input, cbRelay_1_InputChange)),
     Relay(2, ED(cbRelay_2_Input, cbRelay_2_InputChange)),
@@ -290,6 +285,7 @@ const RowSpec kRelayRows[] = {
     Relay(7, ED(cbExtRelay_7_Input, cbExtRelay_7_InputChange)),
     Relay(8, ED(cbExtRelay_8_Input, cbExtRelay_8_InputChange)),
 };
+// clang-format on
 
 // Input n: the high level right behind the label, the low level 15 characters further on (the bar
 // that closes the high cell falls inside the 13 characters and becomes a blank).

@@ -136,6 +136,7 @@ RowSpec FieldDelay(int n, ControlOf c, Handler h) {
 }
 
 // Left column, rows 1 to 8 (before the CT ratio).
+// clang-format off
 const RowSpec kValueRowsBeforeCt[] = {
     Num(1, 3, ED(seMLC, seMLCChange), 30,
         "MLC 01 out of range %0:s setting value changed to %1:0.3d.",
@@ -149,14 +150,17 @@ const RowSpec kValueRowsBeforeCt[] = {
     Num(4, 2, ED(seThrmlCurveSel_sec, seThrmlCurveSel_secChange), 15,
         "TC curve 02 out of range %0:s setting value changed to %1:0.2d.",
         "TC curve 02 not found. Setting value changed to %0:0.2d."),
-    NumConst(5, 2, 20, 80, ED(ebTC_ResetThreshold, ebTC_ResetThresholdChange), 70,
+    NumConst(5, 2, 20, 80,
+             ED(ebTC_ResetThreshold, ebTC_ResetThresholdChange), 70,
              "TC reset threshold out of range %0:s setting value changed to %1:0.2d.",
              "TC reset threshold not found. Setting value changed to %0:0.2d."),
-    Choice(6, 4, kEarthLeakTypeTexts, ED(cbEL_Selector, cbEL_SelectorChange),
+    Choice(6, 4, kEarthLeakTypeTexts,
+           ED(cbEL_Selector, cbEL_SelectorChange),
            "Earth leakage type selection of range %0:s setting value changed to INST.",
            "Earth leakage type selection not found. Setting value changed to INST."),
     // 0 to 1000, the editor's own range, so that every level the program saves reads back.
-    NumConst(7, 4, 0, 1000, ED(ebEL_TripLev, ebEL_TripLevChange), 150,
+    NumConst(7, 4, 0, 1000,
+             ED(ebEL_TripLev, ebEL_TripLevChange), 150,
              "Earth leakage trip level of range %0:s setting value changed to 150.",
              "Earth leakage trip level not found. Setting value changed to 150."),
     Step(8, ED(seEL_TripDelay, seEL_TripDelayChange), 150,
@@ -164,12 +168,15 @@ const RowSpec kValueRowsBeforeCt[] = {
          "Earth leakage trip time not found. Setting value changed to %0:0.4d.",
          "Earth leakage trip time %0:s not a increment of 50 setting value changed to %1:0.4d."),
 };
+// clang-format on
 
 constexpr int kCtRow = 9;  // see ReadCtRatio
 
 // Left column, rows 10 to 19.
+// clang-format off
 const RowSpec kValueRowsAfterCt[] = {
-    Choice(10, 1000, kMinLoadResetTexts, ED(cbML_TimeSelector, cbML_TimeSelectorChange),
+    Choice(10, 1000, kMinLoadResetTexts,
+           ED(cbML_TimeSelector, cbML_TimeSelectorChange),
            "Minimum load reset time out of range %0:s setting value changed to Manual.",
            "Minimum load reset time not found. Setting value changed to Manual."),
     Num(11, 3, ED(seML_CurrentTripLev, seML_CurrentTripLevChange), 50,
@@ -191,9 +198,10 @@ const RowSpec kValueRowsAfterCt[] = {
          "Running stall trip delay out of range %0:s setting value changed to %1:0.4d.",
          "Running stall trip delay not found. Setting value changed to %0:0.4d.",
          "Running stall trip delay %0:s not a increment of 50 setting value changed to %1:0.4d."),
-    TextConst(17, 3, 0, 200, ED(ebRS_HoldOffDelay, ebRS_HoldOffDelayChange), 0,
-              "Running stall hold off delay out of range %0:s setting value changed to %1:0.3d.",
-              "Running stall hold off delay not found. Setting value changed to %0:0.3d."),
+    TextConst(17, 3, 0, 200,
+             ED(ebRS_HoldOffDelay, ebRS_HoldOffDelayChange), 0,
+             "Running stall hold off delay out of range %0:s setting value changed to %1:0.3d.",
+             "Running stall hold off delay not found. Setting value changed to %0:0.3d."),
     Num(18, 2, ED(seUnbalTripLev, seUnbalTripLevChange), 20,
         "Unbalance load trip level out of range %0:s setting value changed to %1:0.2d.",
         "Unbalance load trip level not found. Setting value changed to %0:0.2d."),
@@ -201,6 +209,7 @@ const RowSpec kValueRowsAfterCt[] = {
         "Unbalance load trip time out of range %0:s setting value changed to %1:0.2d.",
         "Unbalance load trip time not found. Setting value changed to %0:0.2d."),
 };
+// clang-format on
 
 // Row 20: matched by voltage name; see ReadVoltageRow.
 const RowSpec kVoltageRow =
@@ -209,6 +218,7 @@ const RowSpec kVoltageRow =
            "Voltage selection not found. Setting value changed to 110Vac.");
 
 // Left column, rows 21 to 37.
+// clang-format off
 const RowSpec kValueRowsAfterVoltage[] = {
     Num(21, 2, ED(seV_LimHi, seV_LimHiChange), 15,
         "Voltage high limit out of range %0:s setting value changed to %1:0.2d.",
@@ -225,7 +235,8 @@ const RowSpec kValueRowsAfterVoltage[] = {
     Num(25, 1, ED(seConsecStartsLim, seConsecStartsLimChange), 3,
         "Consecutive starts out of range %0:s setting value changed to %1:0.1d.",
         "Consecutive starts not found. Setting value changed to %0:0.1d."),
-    Choice(26, 1000, kStarterTypeTexts, ED(cbStarterType, cbStarterTypeChange),
+    Choice(26, 1000, kStarterTypeTexts,
+           ED(cbStarterType, cbStarterTypeChange),
            "Starter type out of range %0:s setting value changed to Protection.",
            "Starter type not found. Setting value changed to Protection."),
     FieldDelay(1, ED(seDF_DelTime_1, seDF_DelTime_1Change)),
@@ -240,8 +251,10 @@ const RowSpec kValueRowsAfterVoltage[] = {
     HighTrip(3, ED(seRTD3Hi_TripLev, seRTD3Hi_TripLevChange)),
     HighTrip(4, ED(seRTD4Hi_TripLev, seRTD4Hi_TripLevChange)),
 };
+// clang-format on
 
 // Right column: switches, sensor types, low trip levels, in the order they are read.
+// clang-format off
 const RowSpec kSwitchRows[] = {
     Switch(1, 12, kConnected, ED(cbExpModConnect, cbExpModConnectClick), 0,
            "IO expander connected out of range %0:s setting value changed to Disconnected.",
@@ -328,6 +341,7 @@ const RowSpec kSwitchRows[] = {
     LowTrip(3, ED(seRTD3Lo_TripLev, seRTD3Lo_TripLevChange)),
     LowTrip(4, ED(seRTD4Lo_TripLev, seRTD4Lo_TripLevChange)),
 };
+// clang-format on
 
 #undef ED
 

@@ -86,6 +86,7 @@ RowSpec Delay(int n, ControlOf c, Handler h) {
   return row;
 }
 
+// clang-format off
 const std::array<RowSpec, 3> kLocationReadRows = {
     Location(0, ED(cbControlSelectorMsb, cbControlSelectorMsbChange),
              "MSB input out of range %0:s setting value changed to Zero.",
@@ -97,6 +98,7 @@ const std::array<RowSpec, 3> kLocationReadRows = {
              "Feedback signal input out of range %0:s setting value changed to Zero.",
              "Feedback signal input not found. Setting value changed to Zero."),
 };
+// clang-format on
 
 // Messages built from what a row names and the default it names; the rows point into them.
 struct Messages {
@@ -132,26 +134,19 @@ struct Target {
   Handler handler;
 };
 // Command by command, Local, Remote, Auto.
+// clang-format off
 const std::array<Target, 18> kInputTargets = {{
-    {ED(cbLocStart_Ff, cbLocStart_FfChange)},
-    {ED(cbRemStart_Ff, cbRemStart_FfChange)},
-    {ED(cbAutoStart_Ff, cbAutoStart_FfChange)},
-    {ED(cbLocStart_Fs, cbLocStart_FsChange)},
-    {ED(cbRemStart_Fs, cbRemStart_FsChange)},
-    {ED(cbAutoStart_Fs, cbAutoStart_FsChange)},
-    {ED(cbLocStart_Rf, cbLocStart_RfChange)},
-    {ED(cbRemStart_Rf, cbRemStart_RfChange)},
-    {ED(cbAutoStart_Rf, cbAutoStart_RfChange)},
-    {ED(cbLocStart_Rs, cbLocStart_RsChange)},
-    {ED(cbRemStart_Rs, cbRemStart_RsChange)},
-    {ED(cbAutoStart_Rs, cbAutoStart_RsChange)},
-    {ED(cbLocInterlock, cbLocInterlockChange)},
-    {ED(cbRemInterlock, cbRemInterlockChange)},
-    {ED(cbAutoInterlock, cbAutoInterlockChange)},
-    {ED(cbLocStop, cbLocStopChange)},
-    {ED(cbRemStop, cbRemStopChange)},
-    {ED(cbAutoStop, cbAutoStopChange)},
+    {ED(cbLocStart_Ff, cbLocStart_FfChange)},   {ED(cbRemStart_Ff, cbRemStart_FfChange)},
+    {ED(cbAutoStart_Ff, cbAutoStart_FfChange)}, {ED(cbLocStart_Fs, cbLocStart_FsChange)},
+    {ED(cbRemStart_Fs, cbRemStart_FsChange)},   {ED(cbAutoStart_Fs, cbAutoStart_FsChange)},
+    {ED(cbLocStart_Rf, cbLocStart_RfChange)},   {ED(cbRemStart_Rf, cbRemStart_RfChange)},
+    {ED(cbAutoStart_Rf, cbAutoStart_RfChange)}, {ED(cbLocStart_Rs, cbLocStart_RsChange)},
+    {ED(cbRemStart_Rs, cbRemStart_RsChange)},   {ED(cbAutoStart_Rs, cbAutoStart_RsChange)},
+    {ED(cbLocInterlock, cbLocInterlockChange)}, {ED(cbRemInterlock, cbRemInterlockChange)},
+    {ED(cbAutoInterlock, cbAutoInterlockChange)}, {ED(cbLocStop, cbLocStopChange)},
+    {ED(cbRemStop, cbRemStopChange)},           {ED(cbAutoStop, cbAutoStopChange)},
 }};
+// clang-format on
 
 const std::array<RowSpec, 18> kInputReadRows = [] {
   std::array<RowSpec, 18> rows;
@@ -174,6 +169,7 @@ struct TimerRead {
   int def;
   const char* defText;
 };
+// clang-format off
 const std::array<TimerRead, 9> kTimerReads = {{
     {ED(sePreWarnTime, sePreWarnTimeChange), "Pre start warning timer", 0, "00"},
     {ED(seExecTime, seExecTimeChange), "Execution timer", 1, "01"},
@@ -185,6 +181,7 @@ const std::array<TimerRead, 9> kTimerReads = {{
     {ED(seTransitionTime, seTransitionTimeChange), "Transition timer", 0, "0000"},
     {ED(seFrozenContactTime, seFrozenContactTimeChange), "Unauthorized current timer", 0, "0000"},
 }};
+// clang-format on
 const std::array<Messages, 9> kTimerMessages = [] {
   std::array<Messages, 9> m;
   for (size_t n = 0; n < m.size(); ++n)
@@ -221,6 +218,7 @@ const std::array<RowSpec, 9> kTimerReadRows = [] {
 }();
 
 // clang-format off
+// clang-format off
 const std::array<RowSpec, 8> kExtModuleReadRows = {
     Delay(8, ED(seDF_DelTime_8, seDF_DelTime_8Change)),
     Delay(9, ED(seDF_DelTime_9, seDF_DelTime_9Change)),
@@ -231,6 +229,7 @@ const std::array<RowSpec, 8> kExtModuleReadRows = {
     Delay(14, ED(seDF_DelTime_14, seDF_DelTime_14Change)),
     Delay(15, ED(seDF_DelTime_15, seDF_DelTime_15Change)),
 };
+// clang-format on
 // clang-format on
 
 #undef ED

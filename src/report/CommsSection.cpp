@@ -170,33 +170,32 @@ constexpr CommsRow Registers() { return {{}, Show::Registers}; }
 
 const CommsRow kNoneRows[] = {Type()};
 
+// clang-format off
 const CommsRow kProfibusRows[] = {
     Type(),
-    Spin("| Address          |", ED(speditCommsExt_ProfiDP_Address), kByteDigits, {}, 126,
-         kProfibusAddressBad, kProfibusAddressMissing),
+    Spin("| Address          |", ED(speditCommsExt_ProfiDP_Address), kByteDigits, {}, 126, kProfibusAddressBad,
+         kProfibusAddressMissing),
     Heading(kStatisticHeader),
     Status("| Comms Revision   |", ED(mbExtProfiDPCommsModStat_7)),
     Status("| VPC Stack Rev.   |", ED(mbExtProfiDPCommsModStat_6)),
-    CYCLE_ROWS("| Cycle Time       |", mbExtProfiDPCyclicTime, mbExtProfiDPCycTimePosDev,
-               mbExtProfiDPCycTimeNegDev, "Profibus"),
+    CYCLE_ROWS("| Cycle Time       |", mbExtProfiDPCyclicTime, mbExtProfiDPCycTimePosDev, mbExtProfiDPCycTimeNegDev,
+               "Profibus"),
     TrimmedStatus("| Baud Rate        |", ED(mbExtProfiDPCommsModStat_0)),
     TrimmedStatus("| VPC Chip Rev.    |", ED(mbExtProfiDPCommsModStat_1)),
     TrimmedStatus("| DP State         |", ED(mbExtProfiDPCommsModStat_2)),
     TrimmedStatus("| Watchdog State   |", ED(mbExtProfiDPCommsModStat_3)),
 };
+// clang-format on
 
+// clang-format off
 const CommsRow kModbusRtuRows[] = {
     Type(),
-    Spin("| Address          |", ED(speditExtComms_ModbusRTU_Address), kByteDigits, {}, 1,
-         kModbusAddressBad, kModbusAddressMissing),
-    {.label = "| Baud Rate (bps)  |",
-     .show = Show::ItemText,
-     .control = ED(cbExtComms_ModbusRTU_BaudRate),
-     .defaultValue = 3,
-     .bad = kModbusBaudBad,
-     .missing = kModbusBaudMissing},
-    Spin("| Time Out         |", ED(speditExtComms_ModbusRTU_TimeOut), kWordDigits, "Sec", 0,
-         kTimeOutBad, kTimeOutMissing),
+    Spin("| Address          |", ED(speditExtComms_ModbusRTU_Address), kByteDigits, {}, 1, kModbusAddressBad,
+         kModbusAddressMissing),
+    {.label = "| Baud Rate (bps)  |", .show = Show::ItemText, .control = ED(cbExtComms_ModbusRTU_BaudRate),
+     .defaultValue = 3, .bad = kModbusBaudBad, .missing = kModbusBaudMissing},
+    Spin("| Time Out         |", ED(speditExtComms_ModbusRTU_TimeOut), kWordDigits, "Sec", 0, kTimeOutBad,
+         kTimeOutMissing),
     Registers(),
     Heading(kStatisticHeader),
     Status("| Comms Revision   |", ED(memExtCommsStatModbusRTU_SoftRev)),
@@ -210,33 +209,33 @@ const CommsRow kModbusRtuRows[] = {
     Number("| CRC Counter      |", ED(memExtCommsStatModbusRTU_CRC_Cntr), kWordDigits, {},
            "Modbus CRC counter" NOT_A_NUMBER),
 };
+// clang-format on
 
+// clang-format off
 const CommsRow kCanbusRows[] = {
     Type(),
-    CanSpin("| Address          |", ED(speditExtComms_CANbus_Address), ED(seCommsAddr),
-            &TForm1::seCommsAddrChange, kByteDigits, kCanAddressBad, kCanAddressMissing),
-    CanChoice("| Baud Rate        |", ED(cbExtComms_CANbus_BaudRate), ED(cbBaudRate),
-              &TForm1::cbBaudRateChange, kCanBaudWords, kCanBaudBad, kCanBaudMissing),
+    CanSpin("| Address          |", ED(speditExtComms_CANbus_Address), ED(seCommsAddr), &TForm1::seCommsAddrChange,
+            kByteDigits, kCanAddressBad, kCanAddressMissing),
+    CanChoice("| Baud Rate        |", ED(cbExtComms_CANbus_BaudRate), ED(cbBaudRate), &TForm1::cbBaudRateChange,
+              kCanBaudWords, kCanBaudBad, kCanBaudMissing),
     CanChoice("| Structure Select |", ED(cbExtComms_CANbus_StructTypeSel), ED(cbCommsStrucSel),
               &TForm1::cbCommsStrucSelChange, kStructureWords, kStructureBad, kStructureMissing),
     CanChoice("| Ident. Type      |", ED(cbExtComms_CANbus_IdentType), ED(cbCommsIdentifierType),
               &TForm1::cbCommsIdentifierTypeChange, kIdentWords, kIdentBad, kIdentMissing),
-    CanSpin("| Command Address  |", ED(speditExtComms_CANbus_CmdBaseAddr),
-            ED(seCommsCommandBaseAddr), &TForm1::seCommsCommandBaseAddrChange, kWordDigits,
-            kCommandBad, kCommandMissing),
-    CanSpin("| Actual Address   |", ED(speditExtComms_CANbus_ActBaseAddr),
-            ED(seCommsActualBaseAddr), &TForm1::seCommsActualBaseAddrChange, kWordDigits,
-            kActualBad, kActualMissing),
-    CanSpin("| Setting Address  |", ED(speditExtComms_CANbus_SetBaseAddr),
-            ED(seCommsSettingBaseAddr), &TForm1::seCommsSettingBaseAddrChange, kWordDigits,
-            kSettingBad, kSettingMissing),
+    CanSpin("| Command Address  |", ED(speditExtComms_CANbus_CmdBaseAddr), ED(seCommsCommandBaseAddr),
+            &TForm1::seCommsCommandBaseAddrChange, kWordDigits, kCommandBad, kCommandMissing),
+    CanSpin("| Actual Address   |", ED(speditExtComms_CANbus_ActBaseAddr), ED(seCommsActualBaseAddr),
+            &TForm1::seCommsActualBaseAddrChange, kWordDigits, kActualBad, kActualMissing),
+    CanSpin("| Setting Address  |", ED(speditExtComms_CANbus_SetBaseAddr), ED(seCommsSettingBaseAddr),
+            &TForm1::seCommsSettingBaseAddrChange, kWordDigits, kSettingBad, kSettingMissing),
     Heading(kStatisticHeader),
     Status("| Comms Revision   |", ED(mbExtCommsRev)),
-    CYCLE_ROWS("| Cyclic Time      |", mbExtCyclicTime, mbExtCycTimePosDev, mbExtCycTimeNegDev,
-               "CANbus"),
+    CYCLE_ROWS("| Cyclic Time      |", mbExtCyclicTime, mbExtCycTimePosDev, mbExtCycTimeNegDev, "CANbus"),
     Status("| Comms Status     |", ED(mbExtDummy0)),
 };
+// clang-format on
 
+// clang-format off
 const CommsRow kProfinetRows[] = {
     Type(),
     IP_ROWS(PROFINET, "| Device Name      |"),
@@ -244,17 +243,18 @@ const CommsRow kProfinetRows[] = {
     Status("| MAC Address      |", ED(memExtCommsStatPROFINET_MAC)),
     Status("| Comms Revision   |", ED(memExtCommsStatPROFINET_CommsRev)),
     Status("| PN Stack Rev.    |", ED(memExtCommsStatPROFINET_StackRev)),
-    CYCLE_ROWS("| Cycle Time       |", memExtCommsStatPROFINET_CycleTime,
-               memExtCommsStatPROFINET_CyclePosTimeDev, memExtCommsStatPROFINET_CycleNegTimeDev,
-               "PROFINET"),
+    CYCLE_ROWS("| Cycle Time       |", memExtCommsStatPROFINET_CycleTime, memExtCommsStatPROFINET_CyclePosTimeDev,
+               memExtCommsStatPROFINET_CycleNegTimeDev, "PROFINET"),
     Status("| PROFINET State   |", ED(memExtCommsStatPROFINET_State)),
 };
+// clang-format on
 
+// clang-format off
 const CommsRow kModbusTcpRows[] = {
     Type(),
     IP_ROWS(ModbusTCP, "| Device Name      |"),
-    Spin("| Time Out         |", ED(speditExtCommsModbusTCP_Timeout), kWordDigits, "Sec", 0,
-         kTimeOutBad, kTimeOutMissing),
+    Spin("| Time Out         |", ED(speditExtCommsModbusTCP_Timeout), kWordDigits, "Sec", 0, kTimeOutBad,
+         kTimeOutMissing),
     Registers(),
     Heading(kStatisticHeader),
     Status("| MAC Address      |", ED(memExtCommsStatModbusTCP_MAC)),
@@ -266,7 +266,9 @@ const CommsRow kModbusTcpRows[] = {
     Number("| Message Counter  |", ED(memExtCommsStatModbusTCP_MsgCntr), kWordDigits, {},
            "Modbus/TCP message counter" NOT_A_NUMBER),
 };
+// clang-format on
 
+// clang-format off
 const CommsRow kEtherNetIpRows[] = {
     Type(),
     IP_ROWS(EtherNetIP, "| Host Name        |"),
@@ -277,102 +279,61 @@ const CommsRow kEtherNetIpRows[] = {
     Status("| EthIP Stack Rev. |", ED(memExtCommsStatsEtherNetIP_StackRev)),
     Status("| EtherNet/IP Stat |", ED(memExtCommsStatsEtherNetIP_State)),
 };
+// clang-format on
 
 const std::span<const CommsRow> kExtendedRows[] = {kNoneRows,      kProfibusRows, kModbusRtuRows,
                                                    kCanbusRows,    kProfinetRows, kModbusTcpRows,
                                                    kEtherNetIpRows};
 static_assert(std::size(kExtendedRows) == kTypeTexts.size());
 
+// clang-format off
 const RegisterTable kRegisterTables[] = {
-    {kBits0Header, "| Bit %0:0.2d           |", 16, 1, 1, false,
-     "Could not find configuration bits 0.", "Could not find configuration bits 0, bit %0:0.2d."},
-    {kBits1Header, "| Bit %0:0.2d           |", 16, 2, 1, false,
-     "Could not find configuration bits 1.", "Could not find configuration bits 1, bit %0:0.2d."},
-    {kWordsHeader, "| Word %0:0.2d          |", 20, 1, 0, true,
-     "Could not find configuration words.", "Could not find configuration words, word %0:0.2d."},
+    {kBits0Header, "| Bit %0:0.2d           |", 16, 1, 1, false, "Could not find configuration bits 0.",
+     "Could not find configuration bits 0, bit %0:0.2d."},
+    {kBits1Header, "| Bit %0:0.2d           |", 16, 2, 1, false, "Could not find configuration bits 1.",
+     "Could not find configuration bits 1, bit %0:0.2d."},
+    {kWordsHeader, "| Word %0:0.2d          |", 20, 1, 0, true, "Could not find configuration words.",
+     "Could not find configuration words, word %0:0.2d."},
 };
+// clang-format on
 
+// clang-format off
 const ShortRow kShortProfibus[] = {
-    {"| Address          |",
-     ShortShow::Low7,
-     0,
-     {},
-     ED(seCommsAddr),
-     &TForm1::seCommsAddrChange,
-     126,
-     kProfibusAddressBad,
-     kProfibusAddressMissing},
-    {"| GSD File         |", ShortShow::Bit7, 0, kGsdWords, ED(cbProfiDPGSD),
-     &TForm1::cbProfiDPGSDChange, 0,
+    {"| Address          |", ShortShow::Low7, 0, {}, ED(seCommsAddr), &TForm1::seCommsAddrChange, 126,
+     kProfibusAddressBad, kProfibusAddressMissing},
+    {"| GSD File         |", ShortShow::Bit7, 0, kGsdWords, ED(cbProfiDPGSD), &TForm1::cbProfiDPGSDChange, 0,
      "Profibus GSD out of range %0:s setting value changed to ZYVOF880.",
      "Profibus GSD not found. Setting value changed to ZYVOF880."},
 };
+// clang-format on
+// clang-format off
 const ShortRow kShortModbus[] = {
-    {"| Address          |",
-     ShortShow::Byte,
-     0,
-     {},
-     ED(seCommsAddr),
-     &TForm1::seCommsAddrChange,
-     1,
-     kModbusAddressBad,
-     kModbusAddressMissing},
+    {"| Address          |", ShortShow::Byte, 0, {}, ED(seCommsAddr), &TForm1::seCommsAddrChange, 1,
+     kModbusAddressBad, kModbusAddressMissing},
     {"| Baud Rate (bps)  |", ShortShow::Choice, 2, kModbusBaudWords, ED(cbModbusBaudRate),
      &TForm1::cbModbusBaudRateChange, 3, kModbusBaudBad, kModbusBaudMissing},
-    {"| Time Out         |",
-     ShortShow::Byte,
-     3,
-     {},
-     ED(seModbusTimeOut),
-     &TForm1::seModbusTimeOutChange,
-     0,
-     kTimeOutBad,
-     kTimeOutMissing},
+    {"| Time Out         |", ShortShow::Byte, 3, {}, ED(seModbusTimeOut), &TForm1::seModbusTimeOutChange, 0,
+     kTimeOutBad, kTimeOutMissing},
 };
+// clang-format on
+// clang-format off
 const ShortRow kShortCanbus[] = {
-    {"| Address          |",
-     ShortShow::Low7,
-     0,
-     {},
-     ED(seCommsAddr),
-     &TForm1::seCommsAddrChange,
-     0,
-     kCanAddressBad,
-     kCanAddressMissing},
-    {"| Baud Rate        |", ShortShow::Choice, 2, kCanBaudWords, ED(cbBaudRate),
-     &TForm1::cbBaudRateChange, 0, kCanBaudBad, kCanBaudMissing},
+    {"| Address          |", ShortShow::Low7, 0, {}, ED(seCommsAddr), &TForm1::seCommsAddrChange, 0,
+     kCanAddressBad, kCanAddressMissing},
+    {"| Baud Rate        |", ShortShow::Choice, 2, kCanBaudWords, ED(cbBaudRate), &TForm1::cbBaudRateChange, 0,
+     kCanBaudBad, kCanBaudMissing},
     {"| Structure Select |", ShortShow::Bit7, 0, kStructureWords, ED(cbCommsStrucSel),
      &TForm1::cbCommsStrucSelChange, 0, kStructureBad, kStructureMissing},
     {"| Ident. Type      |", ShortShow::Choice, 3, kIdentWords, ED(cbCommsIdentifierType),
      &TForm1::cbCommsIdentifierTypeChange, 0, kIdentBad, kIdentMissing},
-    {"| Command Address  |",
-     ShortShow::Pair,
-     4,
-     {},
-     ED(seCommsCommandBaseAddr),
-     &TForm1::seCommsCommandBaseAddrChange,
-     0,
-     kCommandBad,
-     kCommandMissing},
-    {"| Actual Address   |",
-     ShortShow::Pair,
-     6,
-     {},
-     ED(seCommsActualBaseAddr),
-     &TForm1::seCommsActualBaseAddrChange,
-     0,
-     kActualBad,
-     kActualMissing},
-    {"| Setting Address  |",
-     ShortShow::Pair,
-     8,
-     {},
-     ED(seCommsSettingBaseAddr),
-     &TForm1::seCommsSettingBaseAddrChange,
-     0,
-     kSettingBad,
-     kSettingMissing},
+    {"| Command Address  |", ShortShow::Pair, 4, {}, ED(seCommsCommandBaseAddr),
+     &TForm1::seCommsCommandBaseAddrChange, 0, kCommandBad, kCommandMissing},
+    {"| Actual Address   |", ShortShow::Pair, 6, {}, ED(seCommsActualBaseAddr),
+     &TForm1::seCommsActualBaseAddrChange, 0, kActualBad, kActualMissing},
+    {"| Setting Address  |", ShortShow::Pair, 8, {}, ED(seCommsSettingBaseAddr),
+     &TForm1::seCommsSettingBaseAddrChange, 0, kSettingBad, kSettingMissing},
 };
+// clang-format on
 
 #undef IP_ROWS
 #undef CYCLE_ROWS

@@ -27,9 +27,9 @@ inline constexpr int kByteDigits = 3, kWordDigits = 5;
 inline constexpr std::string_view kTypeLabel = "| Comms Type       |";
 
 // The module types, by item of the page's type box; the short layout knows the first four.
+// clang-format off
 inline constexpr std::array<std::string_view, 7> kTypeTexts = {
-    "None        ", "Profibus-DP ", "Modbus-RTU  ", "CANbus      ",
-    "PROFINET    ", "Modbus/TCP  ", "EtherNet/IP "};
+    "None        ", "Profibus-DP ", "Modbus-RTU  ", "CANbus      ", "PROFINET    ", "Modbus/TCP  ", "EtherNet/IP "};
 inline constexpr int kShortTypeCount = 4;
 
 // The sub-header lines of the extended table: the name, 50 blanks, "|".
@@ -56,6 +56,7 @@ enum class Show : uint8_t {
   Address,    // four spin edits as a dotted address, leftmost first
   Registers,  // the three configurable register tables
 };
+// clang-format on
 
 struct CommsRow {
   std::string_view label;

@@ -12,6 +12,7 @@ using RS = ReportSection;
 using namespace report;
 }  // namespace
 
+// clang-format off
 constexpr std::array<ReportSectionEntry, kReportSectionCount> kReportSections = {{
     {RS::Settings, {2, "Settings"}, {47, "Features Selected"}, 22, ComposeSettingsRows},
     {RS::LogicTables, {2, "Logic Tables"}, {}, 1, ComposeLogicTables},
@@ -24,11 +25,7 @@ constexpr std::array<ReportSectionEntry, kReportSectionCount> kReportSections = 
     {RS::ExternalReset, {2, "External Reset"}, {}, 1, ComposeExternalReset},
     {RS::EmergencyStop, {2, "Emergency Stop"}, {}, 1, ComposeEmergencyStop},
     {RS::Relays, {2, "Relays"}, {}, 1, ComposeRelays},
-    {RS::TemperatureWarningLevels,
-     {2, "Temperature Warning Levels"},
-     {},
-     6,
-     ComposeTemperatureWarnings},
+    {RS::TemperatureWarningLevels, {2, "Temperature Warning Levels"}, {}, 6, ComposeTemperatureWarnings},
     {RS::LocationSelection, {2, "Location Selection And Feedback"}, {}, 1, ComposeLocationRows},
     {RS::StarterInputs, {2, "Starter Inputs"}, {}, 1, ComposeStarterInputRows},
     {RS::StarterTimers, {2, "Starter Timers"}, {}, 1, ComposeStarterTimerRows},
@@ -38,6 +35,7 @@ constexpr std::array<ReportSectionEntry, kReportSectionCount> kReportSections = 
     {RS::Bluetooth, {2, "Bluetooth Settings", 20}, {}, 1, ComposeBluetoothSettings},
     {RS::Calibrations, {2, "Calibrations"}, {}, 1, ComposeCalibrations},
 }};
+// clang-format on
 
 namespace {
 constexpr bool InReportOrder() {
@@ -50,6 +48,7 @@ static_assert(InReportOrder(), "SectionEntry() looks a section up by its place i
 
 // The voltage legend names the selections of a relay before the extended revision, whatever the
 // revision of the file.
+// clang-format off
 constexpr std::array<ValueLegend, 12> kValueLegends = {{
     {"IO and FLED Connection", {}, &kConnectedWords, true},
     {"Relay 1 configuration", {}, &kRelay1Words, false},
@@ -64,6 +63,7 @@ constexpr std::array<ValueLegend, 12> kValueLegends = {{
     {"ESTOP, Ext. Reset, Feedback and Starter input signal", {}, nullptr, false, 3},
     {"MSB and LSB", {}, nullptr, false, 2},
 }};
+// clang-format on
 
 void AppendValueLegends(TStringList& out) {
   const auto append = [&out](std::span<const std::string_view> items) {

@@ -32,9 +32,10 @@ struct ValueTable {
 };
 
 inline constexpr std::array<std::string_view, 2> kEarthLeakTypeTexts = {"INST", "IDMT"};
+// clang-format off
 inline constexpr std::array<std::string_view, 10> kMinLoadResetTexts = {
-    "Manual", "10 Sec", "05 Min", "10 Min", "20 Min",
-    "30 Min", "45 Min", "01 Hr ", "03 Hr ", "06 Hr "};
+    "Manual", "10 Sec", "05 Min", "10 Min", "20 Min", "30 Min", "45 Min", "01 Hr ", "03 Hr ",
+    "06 Hr "};
 // The voltage selections by code, for a relay before the extended revision and for one of it.
 inline constexpr const auto& kVoltageTexts = wire::kVoltageReportNames;
 inline constexpr const auto& kVoltageTextsExtended = wire::kVoltageReportNamesExtended;
@@ -57,6 +58,7 @@ inline constexpr ValueTable kTemperatureTypeTable{kTemperatureTypeTexts, "PT100 
 struct SwitchWords {
   std::string_view set, clear;
 };
+// clang-format on
 
 inline constexpr SwitchWords kConnectedWords{"Connected", "Disconnected"};
 inline constexpr SwitchWords kRelay1Words{"Config", "Maintrip"};

@@ -20,11 +20,13 @@ struct StatsLine {
   std::string_view right;
   int rightRow;
 };
+// clang-format off
 constexpr StatsLine kStatsLines[] = {
     {"| Startup          |", 1, "| Relay On Hour    |", 4},
     {"| Trip             |", 2, "| App Pow Consmp   |", 15},
     {"| Motor Run Hour   |", 3, "| Real Pow Consmp  |", 16},
 };
+// clang-format on
 constexpr std::string_view kFullLoadLabel = "| Motor Run @ Load |";
 constexpr int kFullLoadRow = 17;
 

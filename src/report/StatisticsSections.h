@@ -19,6 +19,7 @@ struct CalibrationRow {
   CalShow show;
 };
 
+// clang-format off
 inline constexpr std::array<CalibrationRow, 18> kCalibrationRows = {{
     {"| Current red           |", 4, CalShow::Cell},
     {"| Current white         |", 5, CalShow::Cell},
@@ -39,6 +40,7 @@ inline constexpr std::array<CalibrationRow, 18> kCalibrationRows = {{
     {"| Temp 4 PT100          |", 17, CalShow::Cell},
     {"| Temp 4 PT1000         |", 18, CalShow::Cell},
 }};
+// clang-format on
 
 inline constexpr std::string_view kPinCodeLabel = "| Pin Code             |";
 // Column of the values of both sections.

@@ -89,6 +89,7 @@ struct AnswerShape {
 };
 
 // In the order they are tested; the first that holds takes the packet.
+// clang-format off
 inline constexpr AnswerShape kAnswerShapes[] = {
     {102, "A", {ReqUploadActual, 0, 0}, ParserId::ActualData},
     {60, "a", {ReqUploadActualStatus, 0, 0}, ParserId::ActualStatusData},
@@ -111,6 +112,7 @@ inline constexpr AnswerShape kAnswerShapes[] = {
     {60, "E", {ReqEvent, 0, 0}, ParserId::EventData},
     {103, "H", {ReqSpectrumRed, ReqSpectrumWhite, ReqSpectrumBlue}, ParserId::SpectrumData},
 };
+// clang-format on
 
 // The shapes are listed in parser order, so a parser finds its shape by its number.
 constexpr bool ShapesInParserOrder() {

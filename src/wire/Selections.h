@@ -32,10 +32,9 @@ struct SensorType {
   const char* ReportName;
   bool ShowsTemperature;
 };
-inline constexpr SensorType kSensorTypes[] = {{"PT100", "PT100 ", true},
-                                              {"PT1000", "PT1000", true},
-                                              {"PTC", "PTC   ", false},
-                                              {"NTC", "NTC   ", true}};
+// clang-format off
+inline constexpr SensorType kSensorTypes[] = {
+    {"PT100", "PT100 ", true}, {"PT1000", "PT1000", true}, {"PTC", "PTC   ", false}, {"NTC", "NTC   ", true}};
 inline constexpr int kSensorTypeCount = static_cast<int>(std::size(kSensorTypes));
 
 // Supply frequencies by code: the Calibration page's item and the Settings page's item.
@@ -43,6 +42,7 @@ struct SupplyFrequency {
   const char* Item;       // "50Hz"
   const char* PlainItem;  // "50"
 };
+// clang-format on
 inline constexpr SupplyFrequency kFrequencies[] = {{"50Hz", "50"}, {"60Hz", "60"}};
 inline constexpr int kFrequencyCount = static_cast<int>(std::size(kFrequencies));
 

@@ -50,19 +50,16 @@ TEST(StartUp, CreatesTheElevenWindowsInOrderWithTheirCaptions) {
     TForm* form;
     const char* caption;
   };
+  // clang-format off
   const Expected expected[] = {
-      {Form1, "VUMA Frontend Rev 3B - 03"},
-      {fPassword, "Factory Password"},
-      {fPasswordEdit, "User password editor"},
-      {fUserPassword, "User Password"},
-      {FormVariableTable, "FormVariableTable"},
-      {FrmProgress, "Progress"},
-      {FrmMassDwnSel, "Download Selection"},
-      {FrmFileDialog, "File error log"},
-      {Form2, "Comms Setup"},
-      {frmCommsBitsSel, "Configurable Bit Selection"},
+      {Form1, "VUMA Frontend Rev 3B - 03"}, {fPassword, "Factory Password"},
+      {fPasswordEdit, "User password editor"}, {fUserPassword, "User Password"},
+      {FormVariableTable, "FormVariableTable"}, {FrmProgress, "Progress"},
+      {FrmMassDwnSel, "Download Selection"}, {FrmFileDialog, "File error log"},
+      {Form2, "Comms Setup"}, {frmCommsBitsSel, "Configurable Bit Selection"},
       {frmCommsWordSel, "Configurable Word Selection"},
   };
+  // clang-format on
   const auto& forms = p.app.Forms();
   ASSERT_EQ(forms.size(), std::size(expected));
   for (size_t i = 0; i < forms.size(); ++i) {

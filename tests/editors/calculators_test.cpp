@@ -42,6 +42,7 @@ struct CalcCase {
 };
 
 // clang-format off
+// clang-format off
 const CalcCase kCases[] = {
   // Thermal trip time: x = (I/100)^2, T = ln(x/(x-1)) * C * 35.49, t = T - U*T/100
   {{{M(ebCurrent), "200"}, {M(ebCurve), "10"}, {M(ebTC_Used), "0"}},  false, M(bCalcTripTime), DISPLAY(iAD_TripTime), "102",  "", nullptr},
@@ -125,6 +126,7 @@ const CalcCase kCases[] = {
   {{{M(ebLoad_3), "50"}, {M(ebTime_4), "1O"}},                        false, M(bCalcRMS), DISPLAY(iADI_rms), "0.0", kDigits, M(ebTime_4)},
   {{},                                                                false, M(bCalcRMS), DISPLAY(iADI_rms), "0.0", kInvalidOp, nullptr},
 };
+// clang-format on
 // clang-format on
 
 TEST(Calculators, InputsButtonOutput) {
@@ -216,6 +218,7 @@ struct LoadCase {
 };
 
 // clang-format off
+// clang-format off
 const LoadCase kLoadCases[] = {
   // Round(kW * 1000 / V * 100 / rating), then limited to 10..100 by the editor
   {false, "30",  11, 4, nullptr, 75,  "075", "", false},   // 400V, 100 A
@@ -233,6 +236,7 @@ const LoadCase kLoadCases[] = {
   {false, "3O",  11, 4, nullptr, 100, nullptr, kDigits, true},
   {true,  "",    11, 4, nullptr, 100, nullptr, kDigits, true},
 };
+// clang-format on
 // clang-format on
 
 TEST(CalculatorPanels, LoadPanelSetsTheFullLoadEditor) {
@@ -283,6 +287,7 @@ struct CurveCase {
 };
 
 // clang-format off
+// clang-format off
 const CurveCase kCurveCases[] = {
   {false, "600",  "10", 10, "010", "", false},
   {false, "700",  "15", 20, "020", "", false},
@@ -297,6 +302,7 @@ const CurveCase kCurveCases[] = {
   {false, "100",  "10", 3,  nullptr, kZeroDivide, true},
   {true,  "50",   "10", 3,  nullptr, kInvalidOp, true},
 };
+// clang-format on
 // clang-format on
 
 TEST(CalculatorPanels, CurvePanelSetsTheCurveClassEditor) {

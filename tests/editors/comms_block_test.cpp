@@ -168,6 +168,7 @@ TEST(CommsRegisters, ANamePacksToTheLineThatGivesItExactly) {
   lines.Lines.Insert(3, "0003Alarm A2");
   lines.Lines.Delete(7);
   lines.Lines.Insert(7, "0007Alarm A");
+  // clang-format off
   const RegisterCase cases[] = {
       {"exact name on a later line", "Alarm A", 7},
       {"longer name", "Alarm A2", 3},
@@ -176,6 +177,7 @@ TEST(CommsRegisters, ANamePacksToTheLineThatGivesItExactly) {
       {"empty cell", "", -1},
       {"unknown name", "Motor running", -1},
   };
+  // clang-format on
   Block rx{};
   rx.fill(77);
   w.vt().CommsDataBlockRx1 = rx;

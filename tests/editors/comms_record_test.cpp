@@ -80,6 +80,7 @@ TEST(CommsRecordParser, OlderRevisionLoadsTheBasicEditorsByProtocol) {
     int protocol;
     std::string address;
   };
+  // clang-format off
   const Case cases[] = {
       {"CANbus", Record({200, 3, 1, 1, 16, 39, 0, 0, 0, 0}), 3, "72"},
       // Modbus addresses take all eight bits: the protocol has widened the editor's range first.
@@ -87,6 +88,7 @@ TEST(CommsRecordParser, OlderRevisionLoadsTheBasicEditorsByProtocol) {
       {"Profibus", Record({133, 1, 0, 0, 0, 0, 0, 0, 0, 0}), 1, "5"},
       {"error flag stripped", Record({3, 130, 4, 9, 0, 0, 0, 0, 0, 0}), 2, "3"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     CommsWorld w("Rev 3b", false);

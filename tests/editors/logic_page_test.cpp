@@ -60,12 +60,14 @@ TEST_F(LogicPageTest, SelectorsHoldTheSignalNamesInCodeOrder) {
     int count;
     std::string first, last, item;  // item 45
   };
+  // clang-format off
   const Case cases[] = {
       {f.cbLF3_InputB, 131, "Zero ('0')", "!MainTrip", "Timer_A"},
       {f.cbExtRelay_8_Input, 131, "Zero ('0')", "!MainTrip", "Timer_A"},
       {f.cbExtReset, 60, "Zero ('0')", "PLC_Input_16", "PLC_Input_2"},
       {f.cbE_Stop_Input, 60, "Zero ('0')", "PLC_Input_16", "PLC_Input_2"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.box.Name());
     ASSERT_EQ(c.box.Items.Count(), c.count);
@@ -103,6 +105,7 @@ TEST_F(LogicPageTest, EachEditorKindWritesItsCell) {
     int row;
     std::string cell;
   };
+  // clang-format off
   const std::vector<Case> cases = {
       {"logic input", [](TForm1& f) { f.cbLF1_InputA.UserPick(130); }, 2, "130"},
       {"last logic input", [](TForm1& f) { f.cbLF6_InputC.UserPick(7); }, 24, "007"},
@@ -111,8 +114,7 @@ TEST_F(LogicPageTest, EachEditorKindWritesItsCell) {
       {"relay 8", [](TForm1& f) { f.cbExtRelay_8_Input.UserPick(129); }, 57, "129"},
       {"external reset, table 03", [](TForm1& f) { f.cbExtReset.UserPick(59); }, 52, "059"},
       {"emergency stop, table 03", [](TForm1& f) { f.cbE_Stop_Input.UserPick(1); }, 66, "001"},
-      {"timer time, five digits", [](TForm1& f) { f.seTmrA_TimeLim.UserType("3000"); }, 25,
-       "03000"},
+      {"timer time, five digits", [](TForm1& f) { f.seTmrA_TimeLim.UserType("3000"); }, 25, "03000"},
       {"clock minute", [](TForm1& f) { f.seRTC_StopMin.UserType("59"); }, 34, "059"},
       {"counter limit", [](TForm1& f) { f.seCntrB_CntLimit.UserType("250"); }, 43, "250"},
       {"pulse period, five digits", [](TForm1& f) { f.sePG_Period.UserType("17"); }, 48, "00017"},
@@ -122,6 +124,7 @@ TEST_F(LogicPageTest, EachEditorKindWritesItsCell) {
       {"typed mask of function 2", [](TForm1& f) { f.ebLF2_Table.UserType("12"); }, 5, "012"},
       {"typed mask 255 of function 3", [](TForm1& f) { f.ebLF3_Table.UserType("255"); }, 9, "255"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     EditorWorld fresh{false};
@@ -163,12 +166,14 @@ TEST_F(LogicPageTest, ExitChecksGiveDefaultsToEmptiedBoxes) {
     int row;
     std::string cell;
   };
+  // clang-format off
   const Case cases[] = {
-      {f.seRTC_StartHr, "0", 31, "000"},     {f.seRTC_StopMin, "0", 34, "000"},
-      {f.sePG_Period, "1", 48, "00001"},     {f.sePG_DutyCycle, "1", 49, "001"},
-      {f.seCntrA_CntLimit, "1", 39, "001"},  {f.seCntrB_CntLimit, "1", 43, "001"},
+      {f.seRTC_StartHr, "0", 31, "000"},   {f.seRTC_StopMin, "0", 34, "000"},
+      {f.sePG_Period, "1", 48, "00001"},   {f.sePG_DutyCycle, "1", 49, "001"},
+      {f.seCntrA_CntLimit, "1", 39, "001"}, {f.seCntrB_CntLimit, "1", 43, "001"},
       {f.seRTD1_WarnHiLev, "30", 58, "030"}, {f.seRTD4_WarnLoLev, "30", 65, "030"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.box.Name());
     c.box.UserType("7");
@@ -236,12 +241,14 @@ TEST_F(LogicPageTest, SelectingAnOpCellTogglesItAndTheTransferSumsTheOnes) {
     int function;
     std::string box, cell;
   };
+  // clang-format off
   const std::vector<Case> cases = {
       {"row 8 adds 128", 5, {8}, 4, "133", "133"},
       {"all ones", 0, {1, 2, 3, 4, 5, 6, 7, 8}, 1, "255", "255"},
       {"all zeros", 255, {1, 2, 3, 4, 5, 6, 7, 8}, 6, "0", "000"},
       {"twice is unchanged", 0x69, {3, 3, 4}, 2, "97", "097"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     EditorWorld fresh{false};

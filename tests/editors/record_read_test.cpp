@@ -347,44 +347,22 @@ TEST(RecordRead, SettingsEditorsShowTheirOwnFields) {
     const char* editor;
     const char* text;
   };
+  // clang-format off
   const Shown edits[] = {
-      {"ebThermalCap", "45"},
-      {"seThrmlCurveSel", "12"},
-      {"seV_SymTripLev", "95"},
-      {"seUnbalTripLev", "35"},
-      {"seUnbalTripDelay", "7"},
-      {"seML_CurrentTripLev", "37"},
-      {"seML_TripDelay", "9"},
-      {"seEL_TripDelay", "750"},
-      {"seStartsPerHrLim", "14"},
-      {"seML_SuTripDelay", "16"},
-      {"seRunStallTripLev", "555"},
-      {"seML_PwrFacTripLev", "41"},
-      {"seMLC", "93"},
-      {"seDF_DelTime_1", "1200"},
-      {"seDF_DelTime_2", "1250"},
-      {"seDF_DelTime_3", "1300"},
-      {"seDF_DelTime_4", "1350"},
-      {"seDF_DelTime_5", "1400"},
-      {"seDF_DelTime_6", "1450"},
-      {"seDF_DelTime_7", "1500"},
-      {"seSR_DelayTime", "1550"},
-      {"seV_LimLo", "21"},
-      {"seV_LimHi", "23"},
-      {"seMLC_sec", "88"},
-      {"seThrmlCurveSel_sec", "36"},
-      {"seRTD1Hi_TripLev", "-20"},
-      {"seRTD2Hi_TripLev", "45"},
-      {"seRTD3Hi_TripLev", "46"},
-      {"seRTD4Hi_TripLev", "47"},
-      {"seRTD1Lo_TripLev", "220"},
-      {"seRTD2Lo_TripLev", "48"},
-      {"seRTD3Lo_TripLev", "49"},
-      {"seRTD4Lo_TripLev", "50"},
-      {"seCT_Prim", "150"},
-      {"seCT_Sec", "5"},
-      {"mbCT_Ratio", "150 : 5"},
+      {"ebThermalCap", "45"},          {"seThrmlCurveSel", "12"},     {"seV_SymTripLev", "95"},
+      {"seUnbalTripLev", "35"},        {"seUnbalTripDelay", "7"},     {"seML_CurrentTripLev", "37"},
+      {"seML_TripDelay", "9"},         {"seEL_TripDelay", "750"},     {"seStartsPerHrLim", "14"},
+      {"seML_SuTripDelay", "16"},      {"seRunStallTripLev", "555"},  {"seML_PwrFacTripLev", "41"},
+      {"seMLC", "93"},                 {"seDF_DelTime_1", "1200"},    {"seDF_DelTime_2", "1250"},
+      {"seDF_DelTime_3", "1300"},      {"seDF_DelTime_4", "1350"},    {"seDF_DelTime_5", "1400"},
+      {"seDF_DelTime_6", "1450"},      {"seDF_DelTime_7", "1500"},    {"seSR_DelayTime", "1550"},
+      {"seV_LimLo", "21"},             {"seV_LimHi", "23"},           {"seMLC_sec", "88"},
+      {"seThrmlCurveSel_sec", "36"},   {"seRTD1Hi_TripLev", "-20"},   {"seRTD2Hi_TripLev", "45"},
+      {"seRTD3Hi_TripLev", "46"},      {"seRTD4Hi_TripLev", "47"},    {"seRTD1Lo_TripLev", "220"},
+      {"seRTD2Lo_TripLev", "48"},      {"seRTD3Lo_TripLev", "49"},    {"seRTD4Lo_TripLev", "50"},
+      {"seCT_Prim", "150"},            {"seCT_Sec", "5"},             {"mbCT_Ratio", "150 : 5"},
   };
+  // clang-format on
   for (const Shown& e : edits) {
     auto* edit = dynamic_cast<TCustomEdit*>(f.FindControl(e.editor));
     ASSERT_NE(edit, nullptr) << e.editor;

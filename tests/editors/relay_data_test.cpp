@@ -30,34 +30,30 @@ std::string Cell(RecordId grid, int col, int row) {
 TEST(RelayDataEditors, ActionsWriteTheirCell) {
   const auto T = RecordId::Statistics, U = RecordId::Desc, J = RecordId::Bluetooth,
              C = RecordId::Calibration, I = RecordId::Identity;
+  // clang-format off
   const ChangeCase cases[] = {
       {"counter", [](TForm1& f) { f.ebTripCntr.UserType("7"); }, T, 2, "00007"},
       {"counter at its top", [](TForm1& f) { f.ebPwrConsume.UserType("65535"); }, T, 15, "65535"},
-      {"counter keeps digits only", [](TForm1& f) { f.ebFL_RunHrCntr.UserType("1x2"); }, T, 17,
-       "00012"},
-      {"pasted non-digit stores nothing", [](TForm1& f) { f.ebStartUpCntr.SetText("12a"); }, T, 1,
-       "00000"},
+      {"counter keeps digits only", [](TForm1& f) { f.ebFL_RunHrCntr.UserType("1x2"); }, T, 17, "00012"},
+      {"pasted non-digit stores nothing", [](TForm1& f) { f.ebStartUpCntr.SetText("12a"); }, T, 1, "00000"},
       {"drive ID padded", [](TForm1& f) { f.ebDriveID.UserType("PUMP1"); }, U, 2, "PUMP1   "},
-      {"drive ID emptied", [](TForm1& f) { f.ebDriveID.UserType("P"), f.ebDriveID.UserType(""); },
-       U, 2, "        "},
-      {"description typed framing chars dropped", [](TForm1& f) { f.ebUserName.UserType("A#B?C"); },
-       U, 1, "ABC                 "},
-      {"description set in code cut to 20",
-       [](TForm1& f) { f.ebUserName.SetText("123456789012345678901234"); }, U, 1,
-       "12345678901234567890"},
-      {"pasted framing chars taken out", [](TForm1& f) { f.ebDriveID.SetText("*P!7"); }, U, 2,
-       "P7      "},
+      {"drive ID emptied", [](TForm1& f) { f.ebDriveID.UserType("P"), f.ebDriveID.UserType(""); }, U, 2, "        "},
+      {"description typed framing chars dropped", [](TForm1& f) { f.ebUserName.UserType("A#B?C"); }, U, 1,
+       "ABC                 "},
+      {"description set in code cut to 20", [](TForm1& f) { f.ebUserName.SetText("123456789012345678901234"); },
+       U, 1, "12345678901234567890"},
+      {"pasted framing chars taken out", [](TForm1& f) { f.ebDriveID.SetText("*P!7"); }, U, 2, "P7      "},
       {"PIN padded", [](TForm1& f) { f.ebPinCode.UserType("12"); }, J, 1, "12  "},
       {"PIN framing char dropped", [](TForm1& f) { f.ebPinCode.UserType("1#2"); }, J, 1, "12  "},
-      {"serial number eight digits", [](TForm1& f) { f.ebSerialNumber.UserType("40751"); }, I, 2,
-       "00040751"},
-      {"serial number with a letter stores nothing",
-       [](TForm1& f) { f.ebSerialNumber.SetText("4a"); }, I, 2, "00000000"},
+      {"serial number eight digits", [](TForm1& f) { f.ebSerialNumber.UserType("40751"); }, I, 2, "00040751"},
+      {"serial number with a letter stores nothing", [](TForm1& f) { f.ebSerialNumber.SetText("4a"); }, I, 2,
+       "00000000"},
       {"model", [](TForm1& f) { f.cbRelayModel.UserPick(3); }, I, 1, "003"},
       {"voltage factor", [](TForm1& f) { f.seVredCorrectFact.UserType("105"); }, C, 1, "105"},
       {"current factor", [](TForm1& f) { f.seIb_CorrectFact.UserType("85"); }, C, 6, "085"},
       {"negative offset", [](TForm1& f) { f.seRTD3_PT1000_Offset.UserType("-5"); }, C, 16, "-005"},
   };
+  // clang-format on
   for (const ChangeCase& c : cases) {
     SCOPED_TRACE(c.what);
     EditorWorld world(false);
@@ -250,6 +246,7 @@ TEST(ClockPage, DayStaysWithinTheMonth) {
     int year, month, day;  // set in this order
     int thenMonth, thenYear;
     int bound, dayAfter;
+    // clang-format off
   } cases[] = {
       {2024, 2, 29, 2, 2024, 29, 29},  // leap year
       {2023, 1, 31, 2, 2023, 28, 28},  // 31 January turned to February
@@ -258,6 +255,7 @@ TEST(ClockPage, DayStaysWithinTheMonth) {
       {2024, 1, 31, 4, 2024, 30, 30},
       {2024, 4, 15, 5, 2024, 31, 15},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.year) + "/" + std::to_string(c.month) + "/" +
                  std::to_string(c.day));
@@ -354,23 +352,22 @@ TEST_F(CalibrationFile, BadFilesChangeNothing) {
     const char* what;
     std::string text;
     const char* box;
+    // clang-format off
   } cases[] = {
       {"letter in line 3",
-       Lines({"101", "100", "1x0", "100", "55", "45", "1", "0", "0", "0", "0", "0", "0", "0", "0",
-              "0"}),
+       Lines({"101", "100", "1x0", "100", "55", "45", "1", "0", "0", "0", "0", "0", "0", "0", "0", "0"}),
        "Calibration file not loaded: line 3 is not valid."},
       {"fifteen lines",
        Lines({"101", "100", "100", "100", "55", "45", "1", "0", "0", "0", "0", "0", "0", "0", "0"}),
        "Calibration file not loaded: line 16 is not valid."},
       {"serial with a letter",
-       Lines({"101", "100", "100", "100", "55", "45", "12a", "0", "0", "0", "0", "0", "0", "0", "0",
-              "0"}),
+       Lines({"101", "100", "100", "100", "55", "45", "12a", "0", "0", "0", "0", "0", "0", "0", "0", "0"}),
        "Calibration file not loaded: line 7 is not valid."},
       {"model beyond the list",
-       Lines({"101", "100", "100", "100", "55", "45", "1", "5", "0", "0", "0", "0", "0", "0", "0",
-              "0"}),
+       Lines({"101", "100", "100", "100", "55", "45", "1", "5", "0", "0", "0", "0", "0", "0", "0", "0"}),
        "Calibration file not loaded: line 8 is not valid."},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     w.hb.boxes.clear();

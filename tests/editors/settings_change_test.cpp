@@ -111,60 +111,47 @@ struct ChangeCase {
 TEST(SettingsPageCases, EditorActionsWriteTheirCell) {
   const auto S = RecordId::Settings;
   const auto C = RecordId::Calibration;
+  // clang-format off
   const ChangeCase cases[] = {
       {"spin edit typed", [](TForm1& f) { f.seUnbalTripLev.UserType("20"); }, S, 5, "020"},
       {"lone minus is MinValue", [](TForm1& f) { f.seUnbalTripLev.UserType("-"); }, S, 5, "000"},
       {"five digits", [](TForm1& f) { f.seRunStallTripLev.UserType("450"); }, S, 19, "00450"},
       {"negative level", [](TForm1& f) { f.seRTD1Hi_TripLev.SetValue(-30); }, S, 37, "-030"},
-      {"level zero",
-       [](TForm1& f) { f.seRTD1Hi_TripLev.SetValue(-30), f.seRTD1Hi_TripLev.SetValue(0); }, S, 37,
-       "000"},
+      {"level zero", [](TForm1& f) { f.seRTD1Hi_TripLev.SetValue(-30), f.seRTD1Hi_TripLev.SetValue(0); }, S, 37, "000"},
       {"level top", [](TForm1& f) { f.seRTD4Lo_TripLev.SetValue(220); }, S, 44, "220"},
-      {"typed beyond the range reaches the cell", [](TForm1& f) { f.seV_LimHi.UserType("99"); }, S,
-       34, "099"},
+      {"typed beyond the range reaches the cell", [](TForm1& f) { f.seV_LimHi.UserType("99"); }, S, 34, "099"},
       {"emptied spin edit keeps the cell",
-       [](TForm1& f) { f.seRunStallTripLev.UserType("300"), f.seRunStallTripLev.UserType(""); }, S,
-       19, "00300"},
+       [](TForm1& f) { f.seRunStallTripLev.UserType("300"), f.seRunStallTripLev.UserType(""); }, S, 19, "00300"},
       {"buttons step by 50", [](TForm1& f) { f.seSR_DelayTime.UserStep(1); }, S, 31, "01050"},
       {"text-loaded delay", [](TForm1& f) { f.seEL_TripDelay.UserType("250"); }, S, 12, "00250"},
       {"combo item", [](TForm1& f) { f.cbML_TimeSelector.UserPick(3); }, S, 20, "003"},
       {"check box bit 4", [](TForm1& f) { f.cbFailSave_Sel.UserClick(); }, S, 9, "016"},
-      {"check box off again",
-       [](TForm1& f) { f.cbFailSave_Sel.UserClick(), f.cbFailSave_Sel.UserClick(); }, S, 9, "000"},
+      {"check box off again", [](TForm1& f) { f.cbFailSave_Sel.UserClick(), f.cbFailSave_Sel.UserClick(); }, S, 9, "000"},
       {"check box bit 7", [](TForm1& f) { f.cbSCirc_Sel.UserClick(); }, S, 9, "128"},
-      {"unowned bit kept", [](TForm1& f) { f.ActControl_C = 128, f.cbStartsPerHr_Sel.UserClick(); },
-       S, 17, "129"},
-      {"other bits kept", [](TForm1& f) { f.ActControl_D = 0xE5, f.cbRTD2_Sel.UserClick(); }, S, 45,
-       "231"},
-      {"radio group item 1 sets the bit", [](TForm1& f) { f.rgUC_PF_Select.UserPick(1); }, S, 10,
-       "004"},
+      {"unowned bit kept",
+       [](TForm1& f) { f.ActControl_C = 128, f.cbStartsPerHr_Sel.UserClick(); }, S, 17, "129"},
+      {"other bits kept", [](TForm1& f) { f.ActControl_D = 0xE5, f.cbRTD2_Sel.UserClick(); }, S, 45, "231"},
+      {"radio group item 1 sets the bit", [](TForm1& f) { f.rgUC_PF_Select.UserPick(1); }, S, 10, "004"},
       {"radio group item 0 clears it",
        [](TForm1& f) { f.ActControl_C = 0xFF, f.rgMTR_Select.UserPick(0); }, S, 17, "239"},
       {"numeric edit", [](TForm1& f) { f.ebEL_TripLev.UserType("1500"); }, S, 11, "01500"},
-      {"numeric edit stops at a non-digit", [](TForm1& f) { f.ebThermalCap.UserType("7x"); }, S, 1,
-       "007"},
+      {"numeric edit stops at a non-digit", [](TForm1& f) { f.ebThermalCap.UserType("7x"); }, S, 1, "007"},
       {"numeric edit emptied keeps the cell",
-       [](TForm1& f) { f.ebTC_ResetThreshold.UserType("45"), f.ebTC_ResetThreshold.UserType(""); },
-       S, 16, "045"},
+       [](TForm1& f) { f.ebTC_ResetThreshold.UserType("45"), f.ebTC_ResetThreshold.UserType(""); }, S, 16, "045"},
       {"overlong digits set in code are left alone",
-       [](TForm1& f) {
-         f.ebRS_HoldOffDelay.SetText("12"), f.ebRS_HoldOffDelay.SetText(std::string(30, '9'));
-       },
-       S, 23, "012"},
-      {"CT primary emptied is 1",
-       [](TForm1& f) { f.seCT_Prim.UserType("100"), f.seCT_Prim.UserType(""); }, S, 50, "00001"},
-      {"CT secondary emptied is 1",
-       [](TForm1& f) { f.seCT_Sec.UserType("5"), f.seCT_Sec.UserType(""); }, S, 51, "001"},
+       [](TForm1& f) { f.ebRS_HoldOffDelay.SetText("12"), f.ebRS_HoldOffDelay.SetText(std::string(30, '9')); }, S, 23,
+       "012"},
+      {"CT primary emptied is 1", [](TForm1& f) { f.seCT_Prim.UserType("100"), f.seCT_Prim.UserType(""); }, S, 50, "00001"},
+      {"CT secondary emptied is 1", [](TForm1& f) { f.seCT_Sec.UserType("5"), f.seCT_Sec.UserType(""); }, S, 51, "001"},
       {"starter type", [](TForm1& f) { f.cbStarterType.UserPick(6); }, S, 32, "006"},
       {"RTD type", [](TForm1& f) { f.cbRTD3_Type.UserPick(2); }, S, 48, "002"},
       {"earth-leakage mode", [](TForm1& f) { f.cbEL_Selector.UserPick(1); }, S, 13, "001"},
       {"frequency selector", [](TForm1& f) { f.cbSetFreqSelector.UserPick(1); }, C, 10, "001"},
-      {"its twin", [](TForm1& f) { f.cbFreqSelector.UserPick(1), f.cbFreqSelector.UserPick(0); }, C,
-       10, "000"},
+      {"its twin", [](TForm1& f) { f.cbFreqSelector.UserPick(1), f.cbFreqSelector.UserPick(0); }, C, 10, "000"},
       {"high frequency typed", [](TForm1& f) { f.seSetHighFreqLimit.UserType("80"); }, C, 8, "080"},
-      {"low frequency on the twin", [](TForm1& f) { f.seLowFreqLimit.UserType("42"); }, C, 9,
-       "042"},
+      {"low frequency on the twin", [](TForm1& f) { f.seLowFreqLimit.UserType("42"); }, C, 9, "042"},
   };
+  // clang-format on
   for (const ChangeCase& c : cases) {
     SCOPED_TRACE(c.what);
     EditorWorld world(false);
@@ -180,15 +167,17 @@ TEST_F(SettingsPageTest, VoltageCodeByRevision) {
     bool longList;
     int item;
     const char* cell;
+    // clang-format off
   } cases[] = {
-      {"Rev 4f", true, 22, "007"},  // "   1100V"
-      {"Rev 4e", true, 1, "011"},   // "    120V"
-      {"Rev 4e", true, 10, "001"},  // "    380V"
-      {"Rev 5a", true, 25, "010"},  // "11k / 110V"
-      {"Rev 3b", false, 7, "007"},  // "    1k1V"
-      {"Rev 00", true, 22, "022"},  // "Rev 00" is no extended revision
+      {"Rev 4f", true, 22, "007"},   // "   1100V"
+      {"Rev 4e", true, 1, "011"},    // "    120V"
+      {"Rev 4e", true, 10, "001"},   // "    380V"
+      {"Rev 5a", true, 25, "010"},   // "11k / 110V"
+      {"Rev 3b", false, 7, "007"},   // "    1k1V"
+      {"Rev 00", true, 22, "022"},   // "Rev 00" is no extended revision
       {"Rev 4d", true, 22, "022"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.rev) + " item " + std::to_string(c.item));
     f.mbSW_Rev.SetText(c.rev);

@@ -65,28 +65,25 @@ TEST(StarterPages, EditorActionsWriteTheirCell) {
     RecordId grid;
     int row;
     const char* cell;
+    // clang-format off
   } cases[] = {
       {"location lsb", [](TForm1& f) { f.cbControlSelectorLsb.UserPick(5); }, Q, 1, "005"},
-      {"location msb, last name", [](TForm1& f) { f.cbControlSelectorMsb.UserPick(32); }, Q, 2,
-       "032"},
+      {"location msb, last name", [](TForm1& f) { f.cbControlSelectorMsb.UserPick(32); }, Q, 2, "032"},
       {"local slow reverse", [](TForm1& f) { f.cbLocStart_Rs.UserPick(2); }, Q, 6, "002"},
       {"remote interlock", [](TForm1& f) { f.cbRemInterlock.UserPick(17); }, Q, 13, "017"},
       {"auto stop", [](TForm1& f) { f.cbAutoStop.UserPick(59); }, Q, 20, "059"},
       {"feedback signal", [](TForm1& f) { f.cbFeedback.UserPick(44); }, Q, 30, "044"},
-      {"pre-warning, five digits", [](TForm1& f) { f.sePreWarnTime.UserType("45"); }, Q, 21,
-       "00045"},
+      {"pre-warning, five digits", [](TForm1& f) { f.sePreWarnTime.UserType("45"); }, Q, 21, "00045"},
       {"execution, three digits", [](TForm1& f) { f.seExecTime.UserType("10"); }, Q, 22, "010"},
       {"feedback steps by 50", [](TForm1& f) { f.seFeedbackTime.UserStep(1); }, Q, 23, "00250"},
-      {"DC braking above 2000", [](TForm1& f) { f.seDC_BreakTime.UserType("3000"); }, Q, 25,
-       "03000"},
-      {"restart typed past 3 digits", [](TForm1& f) { f.seRestartTime.UserType("600"); }, Q, 26,
-       "00600"},
+      {"DC braking above 2000", [](TForm1& f) { f.seDC_BreakTime.UserType("3000"); }, Q, 25, "03000"},
+      {"restart typed past 3 digits", [](TForm1& f) { f.seRestartTime.UserType("600"); }, Q, 26, "00600"},
       {"star maximum", [](TForm1& f) { f.seStarMaxTime.UserType("1"); }, Q, 27, "001"},
-      {"unauthorised current by buttons", [](TForm1& f) { f.seFrozenContactTime.UserStep(-1); }, Q,
-       29, "01950"},
+      {"unauthorised current by buttons", [](TForm1& f) { f.seFrozenContactTime.UserStep(-1); }, Q, 29, "01950"},
       {"external input 12 up", [](TForm1& f) { f.seDF_DelTime_12.UserStep(1); }, O, 5, "00150"},
       {"external input 15 down", [](TForm1& f) { f.seDF_DelTime_15.UserStep(-1); }, O, 8, "00050"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     EditorWorld world(false);
@@ -102,6 +99,7 @@ TEST(StarterPages, TimerExitChecks) {
     const char* shown;
     int row;
     const char* cell;
+    // clang-format off
   } cases[] = {
       {&TForm1::seTransitionTime, "", "1000", 28, "01000"},
       {&TForm1::seTransitionTime, "1020", "1000", 28, "01000"},
@@ -115,6 +113,7 @@ TEST(StarterPages, TimerExitChecks) {
       {&TForm1::seBackSpinTime, "", "30", 24, "00030"},
       {&TForm1::seStarMaxTime, "", "20", 27, "020"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     EditorWorld w(false);
     TSpinEdit& se = w.f1().*c.editor;
@@ -139,52 +138,33 @@ TEST(StarterPages, StarterDisplayForEveryType) {
     std::array<const char*, 4> start;
     bool lowSpeed;
     const char* caption;
+    // clang-format off
   } cases[] = {
       {0, {N, N, N, N, N}, {B, B, B, B}, false, kFull},
       {1, {"( Main )", N, N, N, N}, {"Start", B, B, B}, false, kFull},
-      {2,
-       {"( Main )", "( Forward )", "( Reverse )", N, N},
-       {"Start (Forward)", B, "Start (Reverse)", B},
-       false,
-       kFull},
+      {2, {"( Main )", "( Forward )", "( Reverse )", N, N}, {"Start (Forward)", B, "Start (Reverse)", B}, false, kFull},
       {3, {"( Main )", "( Star )", "( Delta )", N, N}, {"Start", B, B, B}, false, kFull},
-      {4,
-       {"( Forward )", "( Reverse )", "( Star )", "( Delta )", N},
-       {"Start (Forward)", B, "Start (Reverse)", B},
-       false,
-       kFull},
-      {5,
-       {"( High Speed )", "( Low Speed )", "( High Speed (Star) )", N, N},
-       {"Start (High speed)", "Start (Low speed)", B, B},
-       true,
-       kHigh},
+      {4, {"( Forward )", "( Reverse )", "( Star )", "( Delta )", N}, {"Start (Forward)", B, "Start (Reverse)", B},
+       false, kFull},
+      {5, {"( High Speed )", "( Low Speed )", "( High Speed (Star) )", N, N},
+       {"Start (High speed)", "Start (Low speed)", B, B}, true, kHigh},
       {6,
-       {"( Forward High Speed )", "( Forward Low Speed )", "( Fwd / Rev High Speed (Star) )",
-        "( Reverse Low Speed )", "( Reverse High Speed )"},
-       {"Start (High speed - Forard)", "Start (Low speed - Forward)",
-        "Start (High speed - Reverse)", "Start (Low speed - Reverse)"},
-       true,
-       kHigh},
-      {7,
-       {"( High Speed )", "( Low Speed )", N, N, N},
-       {"Start (High speed)", "Start (Low speed)", B, B},
-       true,
-       kHigh},
-      {8,
-       {"( Forward High Speed)", "( Forward Low Speed )", "( Reverse High Speed )",
-        "( Reverse Low Speed )", N},
-       {"Start (High speed - Forward) ", "Start (Low speed - Forwar)",
-        "Start (High speed - Reverse)", "Start (Low speed - Reverse)"},
-       true,
-       kHigh},
+       {"( Forward High Speed )", "( Forward Low Speed )", "( Fwd / Rev High Speed (Star) )", "( Reverse Low Speed )",
+        "( Reverse High Speed )"},
+       {"Start (High speed - Forard)", "Start (Low speed - Forward)", "Start (High speed - Reverse)",
+        "Start (Low speed - Reverse)"},
+       true, kHigh},
+      {7, {"( High Speed )", "( Low Speed )", N, N, N}, {"Start (High speed)", "Start (Low speed)", B, B}, true, kHigh},
+      {8, {"( Forward High Speed)", "( Forward Low Speed )", "( Reverse High Speed )", "( Reverse Low Speed )", N},
+       {"Start (High speed - Forward) ", "Start (Low speed - Forwar)", "Start (High speed - Reverse)",
+        "Start (Low speed - Reverse)"},
+       true, kHigh},
       {9, {"( Main )", N, "( Reset Pulse )", "( OP_4 )", N}, {"Start ", B, B, B}, false, kFull},
-      {10,
-       {"( Main - Forward )", "( Main - Reverse )", "( Reset Pulse )", "( OP_4 )", N},
-       {"Start (Forward)", B, "Start (Reverse)", B},
-       false,
-       kFull},
+      {10, {"( Main - Forward )", "( Main - Reverse )", "( Reset Pulse )", "( OP_4 )", N},
+       {"Start (Forward)", B, "Start (Reverse)", B}, false, kFull},
       {11, {"( Start Pulse )", "( Stop Pulse )", N, N, N}, {"Start", B, B, B}, false, kFull},
   };
+  // clang-format on
   EditorWorld w(false);
   TForm1& f = w.f1();
   const std::array<TLabel*, 5> op = {&f.LabStarterOP_1, &f.LabStarterOP_2, &f.LabStarterOP_3,
@@ -274,12 +254,14 @@ TEST(StarterPages, RefusedAnswersLeaveEditorsAlone) {
     const char* what;
     std::string answer;
     bool starter;
+    // clang-format off
   } cases[] = {
       {"letter among the starter fields", std::string(q).replace(40, 1, "A"), true},
       {"blank in the last starter field", std::string(q).replace(97, 1, " "), true},
       {"minus in an external delay", std::string(o).replace(3, 1, "-"), false},
       {"letter in an external delay", std::string(o).replace(25, 1, "x"), false},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     const int result = c.starter ? f2.PackStartConfData(c.answer) : f2.PackExtModSetData(c.answer);

@@ -102,15 +102,17 @@ TEST(Dispatcher, MalformedPacketsAreDropped) {
   LinkWorld w(false);
   TForm2& f = w.f2();
   std::string good = RelayModel().Record(RecordId::Desc);
+  // clang-format off
   const std::string bad[] = {
-      good.substr(0, 30),        // one short
-      good + "#",                // one long
-      "#" + good.substr(1),      // no "*"
-      good.substr(0, 30) + "*",  // no final "#"
-      "*u" + good.substr(2),     // letters compared case-sensitively
+      good.substr(0, 30),                 // one short
+      good + "#",                         // one long
+      "#" + good.substr(1),               // no "*"
+      good.substr(0, 30) + "*",           // no final "#"
+      "*u" + good.substr(2),              // letters compared case-sensitively
       "",
       "*#",
   };
+  // clang-format on
   for (const std::string& p : bad) {
     Await(f, ReqUploadDesc);
     f.ComDataPacket1Packet(p);

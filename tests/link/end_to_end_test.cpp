@@ -38,20 +38,19 @@ TEST_F(EndToEnd, FullReadLandsInTheVariableTable) {
     bool TForm1::*done;
     RecordId id;
   };
+  // clang-format off
   const Step steps[] = {
       {ReqUploadDevID, &TForm1::UploadDevID, &TForm1::DevIDUploaded, RecordId::Identity},
       {ReqUploadSettings, &TForm1::UploadSettings, &TForm1::SettingsUploaded, RecordId::Settings},
-      {ReqUploadCalibration, &TForm1::UploadCalibration, &TForm1::CalibrationUploaded,
-       RecordId::Calibration},
+      {ReqUploadCalibration, &TForm1::UploadCalibration, &TForm1::CalibrationUploaded, RecordId::Calibration},
       {ReqUploadExtModSet, &TForm1::UploadExtModSet, &TForm1::ExtModSetUploaded, RecordId::ExtMod},
       {ReqUploadDesc, &TForm1::UploadDesc, &TForm1::DescUploaded, RecordId::Desc},
-      {ReqUploadBluetooth, &TForm1::UploadBluetooth, &TForm1::BluetoothUploaded,
-       RecordId::Bluetooth},
+      {ReqUploadBluetooth, &TForm1::UploadBluetooth, &TForm1::BluetoothUploaded, RecordId::Bluetooth},
       {ReqUploadLogic, &TForm1::UploadLogic, &TForm1::LogicUploaded, RecordId::Logic},
-      {ReqUploadStartConf, &TForm1::UploadStartConf, &TForm1::StartConfUploaded,
-       RecordId::StartConf},
+      {ReqUploadStartConf, &TForm1::UploadStartConf, &TForm1::StartConfUploaded, RecordId::StartConf},
       {ReqUploadComms, &TForm1::UploadComms, &TForm1::CommsUploaded, RecordId::Comms},
   };
+  // clang-format on
   relay.Revision = "4f";
   for (const Step& s : steps) {
     f1.*s.request = true;
@@ -162,12 +161,14 @@ TEST_F(EndToEnd, LateSplitAndGarbledDeliveries) {
     const char* what;
     std::function<void(Misbehaviour&)> set;
   };
+  // clang-format off
   const Case cases[] = {
       {"split", [](Misbehaviour& m) { m.Split = true; }},
       {"garbage", [](Misbehaviour& m) { m.Garbage = "\r\n#?!x#"; }},
       {"late", [](Misbehaviour& m) { m.LateUs = 150000; }},
       {"later than the time-out", [](Misbehaviour& m) { m.LateUs = 250000; }},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     c.set(relay.Misbehave);

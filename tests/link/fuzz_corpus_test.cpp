@@ -35,6 +35,7 @@ struct AnswerSeed {
   std::vector<uint8_t> Heads;
 };
 
+// clang-format off
 const AnswerSeed kAnswerSeeds[] = {
     {"answer_live_values", {ReqUploadActual}},
     {"answer_live_status", {ReqUploadActualStatus}},
@@ -60,6 +61,7 @@ const AnswerSeed kAnswerSeeds[] = {
     {"clock_spectrum_live", {ReqUploadRTC, ReqSpectrumWhite, ReqUploadActualStatus}},
     {"event_records", {ReqEvent, ReqEvent}},
 };
+// clang-format on
 
 }  // namespace
 

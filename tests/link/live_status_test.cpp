@@ -42,60 +42,46 @@ struct ByteLamps {
   int index;
   const char* bits[8];
 };
+// clang-format off
 const ByteLamps kExpected[] = {
-    {0,
-     {"ledInService", "ledEL_af", "ledOC_af", "ledRunStal_af", "ledUnbal_af", "ledSinglePhase_af",
-      "ledML_af", "ledSCirc_af"}},
-    {1,
-     {"ledVoltPresent iLedVoltStatus", "ledOV_af", "ledUV_af", "ledVSim_af", "ledIsoLockOut_af",
-      "iLedLoFreq_af", "iLedHiFreq_af", "iLedEF_af"}},
-    {2,
-     {"ledVectorStall_af", "iLedFrozContact_af", "iLedRTD1_af", "iLedRTD2_af", "iLedRTD3_af",
-      "iLedRTD4_af", "", ""}},
-    {3,
-     {"ledOC_tf", "ledRunStal_tf", "ledUnbal_tf", "ledSinglePhase_tf", "ledML_tf", "ledSCirc_tf",
-      "ledPhaseRot_tf", "ledEL_tf"}},
-    {4,
-     {"ledOV_tf", "ledUV_tf", "ledVSim_tf", "ledIsoLockOut_tf", "iLedLoFreq_tf", "iLedHiFreq_tf",
-      "iLedEF_tf", "iLedLimStartsPerHr_tf"}},
-    {5,
-     {"ledSystemFail_tf", "ledVectorialStall_tf", "iLedFrozContact_tf", "iLedExec_tf iLedExecFault",
-      "iLedFeedBack_tf iLedFeedbackFault", "iLedUnAuthCrnt_tf iLedUnAuthCrntFault",
-      "iLedE_Stop_tf iLedE_StopTrip", ""}},
+    {0, {"ledInService", "ledEL_af", "ledOC_af", "ledRunStal_af", "ledUnbal_af", "ledSinglePhase_af", "ledML_af",
+         "ledSCirc_af"}},
+    {1, {"ledVoltPresent iLedVoltStatus", "ledOV_af", "ledUV_af", "ledVSim_af", "ledIsoLockOut_af", "iLedLoFreq_af",
+         "iLedHiFreq_af", "iLedEF_af"}},
+    {2, {"ledVectorStall_af", "iLedFrozContact_af", "iLedRTD1_af", "iLedRTD2_af", "iLedRTD3_af", "iLedRTD4_af", "",
+         ""}},
+    {3, {"ledOC_tf", "ledRunStal_tf", "ledUnbal_tf", "ledSinglePhase_tf", "ledML_tf", "ledSCirc_tf", "ledPhaseRot_tf",
+         "ledEL_tf"}},
+    {4, {"ledOV_tf", "ledUV_tf", "ledVSim_tf", "ledIsoLockOut_tf", "iLedLoFreq_tf", "iLedHiFreq_tf", "iLedEF_tf",
+         "iLedLimStartsPerHr_tf"}},
+    {5, {"ledSystemFail_tf", "ledVectorialStall_tf", "iLedFrozContact_tf", "iLedExec_tf iLedExecFault",
+         "iLedFeedBack_tf iLedFeedbackFault", "iLedUnAuthCrnt_tf iLedUnAuthCrntFault", "iLedE_Stop_tf iLedE_StopTrip",
+         ""}},
     {6, {"iLedRTD1_tf", "iLedRTD2_tf", "iLedRTD3_tf", "iLedRTD4_tf", "", "", "", ""}},
-    {7,
-     {"iLedLF1_Output", "iLedLF2_Output", "iLedLF3_Output", "iLedLF4_Output", "iLedLF5_Output",
-      "iLedLF6_Output", "iLedSimIndication", "iLedCntrB_Output"}},
-    {8,
-     {"iLedTmrA_Output", "iLedTmrB_Output", "iLedRTC_Output", "iLedRel_1 iLedRelay1 iLedRL1",
-      "iLedRel_2 iLedRelay2 iLedRL2", "iLedRel_3 iLedRelay3 ILedRL3",
-      "iLedRel_4 iLedRelay4 iLedRL4", "iLedCntrA_Output"}},
-    {9,
-     {"iLedDF_Inp1 islFieldInput1 iLedInp1", "iLedDF_Inp2 islFieldInput2 iLedInp2",
-      "iLedDF_Inp3 islFieldInput3 iLedInp3", "iLedDF_Inp4 islFieldInput4 iLedInp4",
-      "iLedDF_Inp5 islFieldInput5 iLedInp5", "iLedDF_Inp6 islFieldInput6 iLedInp6",
-      "iLedDF_Inp7 islFieldInput7 iLedInp7", ""}},
-    {10,
-     {"iLedStarterOP_1", "iLedStarterOP_2", "iLedStarterOP_3", "iLedStarterOP_4", "iLedStarterOP_5",
-      "", "", ""}},
+    {7, {"iLedLF1_Output", "iLedLF2_Output", "iLedLF3_Output", "iLedLF4_Output", "iLedLF5_Output", "iLedLF6_Output",
+         "iLedSimIndication", "iLedCntrB_Output"}},
+    {8, {"iLedTmrA_Output", "iLedTmrB_Output", "iLedRTC_Output", "iLedRel_1 iLedRelay1 iLedRL1",
+         "iLedRel_2 iLedRelay2 iLedRL2", "iLedRel_3 iLedRelay3 ILedRL3", "iLedRel_4 iLedRelay4 iLedRL4",
+         "iLedCntrA_Output"}},
+    {9, {"iLedDF_Inp1 islFieldInput1 iLedInp1", "iLedDF_Inp2 islFieldInput2 iLedInp2",
+         "iLedDF_Inp3 islFieldInput3 iLedInp3", "iLedDF_Inp4 islFieldInput4 iLedInp4",
+         "iLedDF_Inp5 islFieldInput5 iLedInp5", "iLedDF_Inp6 islFieldInput6 iLedInp6",
+         "iLedDF_Inp7 islFieldInput7 iLedInp7", ""}},
+    {10, {"iLedStarterOP_1", "iLedStarterOP_2", "iLedStarterOP_3", "iLedStarterOP_4", "iLedStarterOP_5", "", "", ""}},
     {11, {"", "", "", "", "", "", "", ""}},
     {12, {"", "", "", "", "", "", "", ""}},
-    {13,
-     {"iLedTmrA_Output_ms", "iLedTmrB_Output_ms", "iLedFlasher", "iLedLatch",
-      "iLedExtRel_5 iLedExtRL_5", "iLedExtRel_6 iLedExtRL_6", "iLedExtRel_7 iLedExtRL_7",
-      "iLedExtRel_8 iLedExtRL_8"}},
-    {14,
-     {"iLedStarterOP_6", "iLedStarterOP_7", "iLedStarterOP_8", "iLedStarterOP_9", "",
-      "iLedStatusReporter", "iLedPulseGen", "iLedTC_WarnLevel"}},
-    {15,
-     {"iLedRTD1_WarnHi", "iLedRTD1_WarnLo", "iLedRTD2_WarnHi", "iLedRTD2_WarnLo", "iLedRTD3_WarnHi",
-      "iLedRTD3_WarnLo", "iLedRTD4_WarnHi", "iLedRTD4_WarnLo"}},
-    {16,
-     {"iLedDF_Inp8 islFieldInput8 iLedInp8", "iLedDF_Inp9 islFieldInput9 iLedInp9",
-      "iLedDF_Inp10 islFieldInput10 iLedInp10", "iLedDF_Inp11 islFieldInput11 iLedInp11",
-      "iLedDF_Inp12 islFieldInput12 iLedInp12", "iLedDF_Inp13 islFieldInput13 iLedInp13",
-      "iLedDF_Inp14 islFieldInput14 iLedInp14", "iLedDF_Inp15 islFieldInput15 iLedInp15"}},
+    {13, {"iLedTmrA_Output_ms", "iLedTmrB_Output_ms", "iLedFlasher", "iLedLatch", "iLedExtRel_5 iLedExtRL_5",
+          "iLedExtRel_6 iLedExtRL_6", "iLedExtRel_7 iLedExtRL_7", "iLedExtRel_8 iLedExtRL_8"}},
+    {14, {"iLedStarterOP_6", "iLedStarterOP_7", "iLedStarterOP_8", "iLedStarterOP_9", "", "iLedStatusReporter",
+          "iLedPulseGen", "iLedTC_WarnLevel"}},
+    {15, {"iLedRTD1_WarnHi", "iLedRTD1_WarnLo", "iLedRTD2_WarnHi", "iLedRTD2_WarnLo", "iLedRTD3_WarnHi",
+          "iLedRTD3_WarnLo", "iLedRTD4_WarnHi", "iLedRTD4_WarnLo"}},
+    {16, {"iLedDF_Inp8 islFieldInput8 iLedInp8", "iLedDF_Inp9 islFieldInput9 iLedInp9",
+          "iLedDF_Inp10 islFieldInput10 iLedInp10", "iLedDF_Inp11 islFieldInput11 iLedInp11",
+          "iLedDF_Inp12 islFieldInput12 iLedInp12", "iLedDF_Inp13 islFieldInput13 iLedInp13",
+          "iLedDF_Inp14 islFieldInput14 iLedInp14", "iLedDF_Inp15 islFieldInput15 iLedInp15"}},
 };
+// clang-format on
 
 }  // namespace
 
@@ -192,6 +178,7 @@ TEST_F(LiveStatus, PlcColumnsReversedOnTheLogicPage) {
     const char* msb;     // sgPLC_msb rows 0..7
     const char* inputs;  // sgPLC_inputs row 1, columns 0..15 (bit 16 .. bit 1)
   };
+  // clang-format off
   const Case cases[] = {
       {1, 128, "10000000", "00000001", "1000000000000001"},
       {128, 1, "00000001", "10000000", "0000000110000000"},
@@ -199,6 +186,7 @@ TEST_F(LiveStatus, PlcColumnsReversedOnTheLogicPage) {
       {255, 255, "11111111", "11111111", "1111111111111111"},
       {300, 0, "00110100", "00000000", "0000000000101100"},  // 300 kept as 44
   };
+  // clang-format on
   const std::string caption = f1.sgPLC_inputs.Cell(0, 0);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.e);
@@ -264,11 +252,13 @@ TEST_F(LiveStatus, InsulationDisplay) {
     bool shown;
     TColor colour;
   };
+  // clang-format off
   const Case cases[] = {
-      {0, 0, true, clRed},        {0, 20, true, clRed},      {0, 20.5, true, clYellow},
-      {0, 49.99, true, clYellow}, {0, 50, true, clLime},     {0, 199.48, true, clLime},
-      {1, 10, false, clRed},      {0x03, 60, false, clLime}, {0x02, 60, true, clLime},
+      {0, 0, true, clRed},       {0, 20, true, clRed},     {0, 20.5, true, clYellow}, {0, 49.99, true, clYellow},
+      {0, 50, true, clLime},     {0, 199.48, true, clLime}, {1, 10, false, clRed},    {0x03, 60, false, clLime},
+      {0x02, 60, true, clLime},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.resistance);
     f1.ActIsolation = c.resistance;

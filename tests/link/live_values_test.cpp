@@ -115,6 +115,7 @@ TEST_F(LiveValues, HighestCurrentScaleColourAndTimeToTrip) {
     const char* timeToTrip;
     TColor tripColour;
   };
+  // clang-format off
   const Case cases[] = {
       {0, 10, 0, "window", clWindow, 120, 13, "Infinite", clLime},
       {15, 10, 0, "window", clWindow, 120, 13, "Infinite", clLime},
@@ -123,14 +124,14 @@ TEST_F(LiveValues, HighestCurrentScaleColourAndTimeToTrip) {
       {101, 10, 0, "yellow", clYellow, 120, 13, "1394", clYellow},
       {120, 10, 0, "yellow", clYellow, 120, 13, "421", clYellow},
       {121, 10, 0, "yellow", clYellow, 1000, 6, "408", clYellow},
-      {101, 255, 0, "yellow", clYellow, 120, 13, "35549",
-       clYellow},  // 35.5 s per curve unit, not 35.49
+      {101, 255, 0, "yellow", clYellow, 120, 13, "35549", clYellow},  // 35.5 s per curve unit, not 35.49
       {200, 10, 0, "yellow", clYellow, 1000, 6, "102", clYellow},
       {200, 10, 50, "yellow", clYellow, 1000, 6, "51", clYellow},
       {200, 10, 100, "yellow", clYellow, 1000, 6, "0", clYellow},
       {200, 0, 0, "yellow", clYellow, 1000, 6, "0", clYellow},
       {70000, 10, 0, "yellow", clYellow, 1000, 6, "0", clYellow},  // kept as 4464
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.current);
     SCOPED_TRACE(c.capacity);
@@ -214,13 +215,13 @@ TEST_F(LiveValues, VoltageCodeSetsScalesOfGaugeAndSliders) {
     int ticks;
     double end1, end2;
   };
+  // clang-format off
   const Case cases[] = {
-      {0, "110V", 100, 11, 57, 70},          {7, "1100V", 800, 9, 572, 699},
-      {8, "3k3/110V", 2500, 6, 1715, 1886},  {9, "6k6/110V", 5000, 6, 3429, 3772},
-      {10, "11k/110V", 8000, 9, 5715, 6986}, {11, "120V", 300, 11, 197, 242},
-      {20, "415V", 400, 9, 273, 333},        {24, "600V", 500, 6, 353, 432},
-      {25, "1050V", 800, 9, 572, 699},
+      {0, "110V", 100, 11, 57, 70},        {7, "1100V", 800, 9, 572, 699},    {8, "3k3/110V", 2500, 6, 1715, 1886},
+      {9, "6k6/110V", 5000, 6, 3429, 3772}, {10, "11k/110V", 8000, 9, 5715, 6986}, {11, "120V", 300, 11, 197, 242},
+      {20, "415V", 400, 9, 273, 333},      {24, "600V", 500, 6, 353, 432},    {25, "1050V", 800, 9, 572, 699},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.code);
     relay.VoltageCode = c.code;
@@ -253,13 +254,15 @@ TEST_F(LiveValues, HighestVoltageAndLineVoltage) {
     double gauge;
     const char* line;
   };
+  // clang-format off
   const Case cases[] = {
-      {2, 400, 300, "693"},  // 692.82; the needle stops at the scale's end
-      {2, 231, 231, "400"},  // 400.10
+      {2, 400, 300, "693"},    // 692.82; the needle stops at the scale's end
+      {2, 231, 231, "400"},    // 400.10
       {0, 0, 0, "0"},
       {0, 65536 + 110, 100, "191"},  // kept as 110: 190.53
       {10, 6600, 6600, "11432"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.vmax);
     relay.VoltageCode = c.code;
@@ -278,11 +281,13 @@ TEST_F(LiveValues, InsulationResistance) {
     double resistance;
     const char* text;
   };
+  // clang-format off
   const Case cases[] = {
       {0, 199.48, "Infinite "}, {292, 79.9936, "80"}, {291, 80.4028, "Infinite "},
       {300, 76.72, "77"},       {487, 0.1996, "0"},   {488, 0, "0"},
       {99999, 0, "0"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.count);
     relay.Actual.Insulation = c.count;
@@ -317,12 +322,13 @@ TEST_F(LiveValues, TemperatureBoxesBySensorType) {
     const char* text;
     TColor colour;
   };
+  // clang-format off
   const Case cases[] = {
-      {0, 0, "-30", clRed},      {0, 250, "220", clRed},    {0, 55, "25", clWindow},
-      {1, 30, "0", clWindow},    {3, 251, "221", clWindow}, {1, 0, "-30", clRed},
-      {3, 999, "969", clWindow}, {2, 0, "", clWindow},      {2, 55, "", clWindow},
-      {-1, 250, "", clWindow},
+      {0, 0, "-30", clRed},    {0, 250, "220", clRed},   {0, 55, "25", clWindow}, {1, 30, "0", clWindow},
+      {3, 251, "221", clWindow}, {1, 0, "-30", clRed},   {3, 999, "969", clWindow}, {2, 0, "", clWindow},
+      {2, 55, "", clWindow},   {-1, 250, "", clWindow},
   };
+  // clang-format on
   TComboBox* types[] = {&f1.cbRTD1_Type, &f1.cbRTD2_Type, &f1.cbRTD3_Type, &f1.cbRTD4_Type};
   TEdit* boxes[] = {&f1.mbRTD1_Lev, &f1.mbRTD2_Lev, &f1.mbRTD3_Lev, &f1.mbRTD4_Lev};
   for (const Case& c : cases) {
@@ -362,14 +368,16 @@ TEST_F(LiveValues, TrueCurrentAndPowers) {
     const char* apparent;
     const char* real;
   };
+  // clang-format off
   const Case cases[] = {
-      {true, 0, 100, 0, 100, 230, 85, 0, 2, "0", "0"},      // before any settings read
-      {true, 1, 100, 0, 100, 230, 85, 5, 2, "3.4", "2.9"},  // 34.5 and 29.325 round to 34 and 29
-      {true, 1, 100, 0, 100, 210, 90, 5, 2, "3.2", "2.8"},  // 31.5 to 32; 28.35 to 28
-      {true, 2, 100, 0, 100, 400, 100, 10, 2, "12", "12"},  // whole numbers show without a point
+      {true, 0, 100, 0, 100, 230, 85, 0, 2, "0", "0"},            // before any settings read
+      {true, 1, 100, 0, 100, 230, 85, 5, 2, "3.4", "2.9"},        // 34.5 and 29.325 round to 34 and 29
+      {true, 1, 100, 0, 100, 210, 90, 5, 2, "3.2", "2.8"},        // 31.5 to 32; 28.35 to 28
+      {true, 2, 100, 0, 100, 400, 100, 10, 2, "12", "12"},        // whole numbers show without a point
       {true, 40, 120, 4, 50, 400, 85, 7200, 0, "8640", "7344"},
-      {false, 40, 120, 4, 50, 400, 85, 7200, 0, "0", "0"},  // not running: no power
+      {false, 40, 120, 4, 50, 400, 85, 7200, 0, "0", "0"},         // not running: no power
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.vmax);
     SCOPED_TRACE(c.ctRatio);

@@ -53,6 +53,7 @@ TEST(MessageBuilder, EveryRequestMessage) {
     for (int i = 43; i < 86; ++i) s += PadNum(i * 5 % 256, 3);
     return s + "#";
   }();
+  // clang-format off
   const std::vector<Case> cases = {
       {1, none, "*?A#"},
       {2, none, "*?a#"},
@@ -79,18 +80,17 @@ TEST(MessageBuilder, EveryRequestMessage) {
       {20, none, "*Hb#"},
       {21,
        [](TForm1&) {
-         SetSend(RecordId::Settings, 1, "080");     // 100 minus: 020
-         SetSend(RecordId::Settings, 6, "005");     // times 20: 100
-         SetSend(RecordId::Settings, 7, "123");     // goes after row 20
-         SetSend(RecordId::Settings, 12, "00250");  // div 50: 005
-         SetSend(RecordId::Settings, 15, "00007");  // times 20, 5 digits: 00140
+         SetSend(RecordId::Settings, 1, "080");    // 100 minus: 020
+         SetSend(RecordId::Settings, 6, "005");    // times 20: 100
+         SetSend(RecordId::Settings, 7, "123");    // goes after row 20
+         SetSend(RecordId::Settings, 12, "00250"); // div 50: 005
+         SetSend(RecordId::Settings, 15, "00007"); // times 20, 5 digits: 00140
          SetSend(RecordId::Settings, 20, "002");
          SetSend(RecordId::Settings, 37, "-030");  // plus 30: 000
          SetSend(RecordId::Settings, 50, "00100");
        },
-       "*S020000000000000100000000000" + Zeros(5) + "005" + Zeros(6) + "00140" + Zeros(9) +
-           Zeros(5) + "002" + "123" + Zeros(48) + "000030030030030030030030" + Zeros(15) +
-           "00100000#"},
+       "*S020000000000000100000000000" + Zeros(5) + "005" + Zeros(6) + "00140" + Zeros(9) + Zeros(5) + "002" +
+           "123" + Zeros(48) + "000030030030030030030030" + Zeros(15) + "00100000#"},
       {22,
        [](TForm1&) {
          SetSend(RecordId::Logic, 1, "255");
@@ -105,8 +105,8 @@ TEST(MessageBuilder, EveryRequestMessage) {
          SetSend(RecordId::StartConf, 23, "00150");  // div 50: 003
          SetSend(RecordId::StartConf, 30, "002");
        },
-       "*Q001" + Zeros(57) + Zeros(5) + "000" + "003" + Zeros(5) + Zeros(3) + Zeros(5) + Zeros(3) +
-           Zeros(3) + Zeros(3) + "002#"},
+       "*Q001" + Zeros(57) + Zeros(5) + "000" + "003" + Zeros(5) + Zeros(3) + Zeros(5) + Zeros(3) + Zeros(3) +
+           Zeros(3) + "002#"},
       {24,
        [](TForm1& f) {
          f.seYear.SetValue(2099);
@@ -116,11 +116,7 @@ TEST(MessageBuilder, EveryRequestMessage) {
          f.seMinute.SetValue(59);
        },
        "*R099012031023059#"},
-      {25,
-       [](TForm1&) {
-         SetSend(RecordId::Calibration, 11, "-005");
-         SetSend(RecordId::Calibration, 1, "105");
-       },
+      {25, [](TForm1&) { SetSend(RecordId::Calibration, 11, "-005"); SetSend(RecordId::Calibration, 1, "105"); },
        "*C105" + Zeros(27) + "251" + Zeros(21) + "#"},
       {26,
        [](TForm1&) {
@@ -136,11 +132,7 @@ TEST(MessageBuilder, EveryRequestMessage) {
        },
        "*UPump 3              PMP-0003#"},
       {29, [](TForm1&) { SetSend(RecordId::Bluetooth, 1, "4711"); }, "*J4711#"},
-      {30,
-       [](TForm1&) {
-         SetSend(RecordId::Comms, 1, "133");
-         SetSend(RecordId::Comms, 10, "039");
-       },
+      {30, [](TForm1&) { SetSend(RecordId::Comms, 1, "133"); SetSend(RecordId::Comms, 10, "039"); },
        "*M133" + Zeros(24) + "039#"},
       {31,
        [](TForm1&) {
@@ -153,7 +145,7 @@ TEST(MessageBuilder, EveryRequestMessage) {
       {32,
        [](TForm1& f) {
          f.SimFlag = true;
-         f.isSimIred.SetPosition(100.5);    // halves to even: 100
+         f.isSimIred.SetPosition(100.5);  // halves to even: 100
          f.isSimIwhite.SetPosition(101.5);  // 102
          f.isSimIblue.SetPosition(999.4);
          f.isSimVred.SetPosition(400);
@@ -170,31 +162,20 @@ TEST(MessageBuilder, EveryRequestMessage) {
          f.seSimRTD4.SetValue(220);
        },
        "*Z00100001020099900400000000023005008503000005255000030055250#"},
-      {33,
-       [](TForm1&) {
-         SetSend(RecordId::ExtMod, 1, "00500");
-         SetSend(RecordId::ExtMod, 8, "12750");
-       },
+      {33, [](TForm1&) { SetSend(RecordId::ExtMod, 1, "00500"); SetSend(RecordId::ExtMod, 8, "12750"); },
        "*O010" + Zeros(18) + "255#*?O#"},
       {34, none, "*?V#"},
       {35, none, "*?-#"},
       {36, none, "*?+#"},
-      {37,
-       [](TForm1&) {
-         for (int i = 0; i < 86; ++i)
-           FormVariableTable->CommsDataBlockTx[i] = static_cast<uint8_t>(i * 5 % 256);
-       },
+      {37, [](TForm1&) { for (int i = 0; i < 86; ++i) FormVariableTable->CommsDataBlockTx[i] = static_cast<uint8_t>(i * 5 % 256); },
        blocksA},
-      {38,
-       [](TForm1&) {
-         for (int i = 0; i < 86; ++i)
-           FormVariableTable->CommsDataBlockTx[i] = static_cast<uint8_t>(i * 5 % 256);
-       },
+      {38, [](TForm1&) { for (int i = 0; i < 86; ++i) FormVariableTable->CommsDataBlockTx[i] = static_cast<uint8_t>(i * 5 % 256); },
        blocksB},
       {39, none, "*?MA#"},
       {40, none, "*?MB#"},
       {41, none, "*?NA#"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     LinkWorld w(false);
     c.setup(w.f1());

@@ -139,32 +139,26 @@ TEST_F(ParserFixture, ReadAndWriteFlagsOfEveryGridRecord) {
     bool& (*write)(TForm1&);
     int (*parse)(TForm2&, const std::string&);
   };
+  // clang-format off
   const Case cases[] = {
-      {RecordId::Settings, [](TForm1& f) -> bool& { return f.UploadSettings; },
-       [](TForm1& f) -> bool& { return f.DownloadSetting; },
+      {RecordId::Settings, [](TForm1& f) -> bool& { return f.UploadSettings; }, [](TForm1& f) -> bool& { return f.DownloadSetting; },
        [](TForm2& f, const std::string& a) { return f.PackSettingData(a); }},
-      {RecordId::Calibration, [](TForm1& f) -> bool& { return f.UploadCalibration; },
-       [](TForm1& f) -> bool& { return f.DownloadCal; },
+      {RecordId::Calibration, [](TForm1& f) -> bool& { return f.UploadCalibration; }, [](TForm1& f) -> bool& { return f.DownloadCal; },
        [](TForm2& f, const std::string& a) { return f.PackCalibrationData(a); }},
-      {RecordId::ExtMod, [](TForm1& f) -> bool& { return f.UploadExtModSet; },
-       [](TForm1& f) -> bool& { return f.DownloadExtMod; },
+      {RecordId::ExtMod, [](TForm1& f) -> bool& { return f.UploadExtModSet; }, [](TForm1& f) -> bool& { return f.DownloadExtMod; },
        [](TForm2& f, const std::string& a) { return f.PackExtModSetData(a); }},
-      {RecordId::Desc, [](TForm1& f) -> bool& { return f.UploadDesc; },
-       [](TForm1& f) -> bool& { return f.DownloadDesc; },
+      {RecordId::Desc, [](TForm1& f) -> bool& { return f.UploadDesc; }, [](TForm1& f) -> bool& { return f.DownloadDesc; },
        [](TForm2& f, const std::string& a) { return f.PackDescData(a); }},
-      {RecordId::Bluetooth, [](TForm1& f) -> bool& { return f.UploadBluetooth; },
-       [](TForm1& f) -> bool& { return f.DownloadBluetooth; },
+      {RecordId::Bluetooth, [](TForm1& f) -> bool& { return f.UploadBluetooth; }, [](TForm1& f) -> bool& { return f.DownloadBluetooth; },
        [](TForm2& f, const std::string& a) { return f.PackBluetoothData(a); }},
-      {RecordId::Logic, [](TForm1& f) -> bool& { return f.UploadLogic; },
-       [](TForm1& f) -> bool& { return f.DownloadLogic; },
+      {RecordId::Logic, [](TForm1& f) -> bool& { return f.UploadLogic; }, [](TForm1& f) -> bool& { return f.DownloadLogic; },
        [](TForm2& f, const std::string& a) { return f.PackLogicData(a); }},
-      {RecordId::StartConf, [](TForm1& f) -> bool& { return f.UploadStartConf; },
-       [](TForm1& f) -> bool& { return f.DownloadStartConf; },
+      {RecordId::StartConf, [](TForm1& f) -> bool& { return f.UploadStartConf; }, [](TForm1& f) -> bool& { return f.DownloadStartConf; },
        [](TForm2& f, const std::string& a) { return f.PackStartConfData(a); }},
-      {RecordId::Comms, [](TForm1& f) -> bool& { return f.UploadComms; },
-       [](TForm1& f) -> bool& { return f.DownloadComm; },
+      {RecordId::Comms, [](TForm1& f) -> bool& { return f.UploadComms; }, [](TForm1& f) -> bool& { return f.DownloadComm; },
        [](TForm2& f, const std::string& a) { return f.PackCommsData(a); }},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(Layout(c.id).GridName);
     TStringGrid& g = w.vt().Grid(c.id);

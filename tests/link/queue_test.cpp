@@ -34,12 +34,14 @@ TEST(CommsQueue, AddAndRemoveResults) {
     int code;
     int result;
   };
+  // clang-format off
   const Step steps[] = {
       {'r', 0, -1},  // empty
       {'a', 1, 29},  {'a', 1, -3}, {'a', 0, -2}, {'a', 42, -2}, {'a', 255, -2},
       {'a', 41, 28}, {'r', 0, 0},  {'a', 1, 28},  // 1 left the queue, so it may come again
       {'a', 41, -3},
   };
+  // clang-format on
   for (const Step& s : steps) {
     SCOPED_TRACE(std::string(1, s.op) + std::to_string(s.code));
     EXPECT_EQ(s.op == 'a' ? f.AddToCommsQue(static_cast<uint8_t>(s.code)) : f.RemFromCommsQue(),
@@ -156,11 +158,13 @@ TEST(LinkTimer, FireAndForgetLeaveTheQueueAndStill20TicksApart) {
     std::vector<uint8_t> codes;
     std::vector<std::string> messages;
   };
+  // clang-format off
   const Case cases[] = {
       {{ReqSimulation, ReqThermalCapReset}, {"*z#", "*?-#"}},
       {{ReqClearFaults, ReqClearEvents}, {"*?X#", "*?V#"}},
       {{ReqRelayReset, ReqUploadActual}, {"*?+#", "*?A#"}},
   };
+  // clang-format on
   for (const Case& c : cases) {
     LinkWorld w(false);
     RecordingPeer peer(w);

@@ -70,12 +70,13 @@ TEST_F(Access, OnlyARegularFileOfSaneSizeIsReadAsThePasswordFile) {
     const char* name;
     std::function<void()> make;
   };
+  // clang-format off
   const Case cases[] = {
       {"named pipe", [] { ASSERT_EQ(::mkfifo(PasswordPath().c_str(), 0600), 0); }},
       {"link to a device", [] { std::filesystem::create_symlink("/dev/zero", PasswordPath()); }},
-      {"oversized file",
-       [] { WriteFile("secret\r\n" + std::string(kClientPasswordFileMaxBytes, 'x')); }},
+      {"oversized file", [] { WriteFile("secret\r\n" + std::string(kClientPasswordFileMaxBytes, 'x')); }},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     std::filesystem::remove(PasswordPath());
@@ -98,16 +99,18 @@ TEST(AccessCases, UserPasswordDialogEntries) {
     const char* entry;
     int result;
     bool unlocked, siteMode;
+    // clang-format off
   } cases[] = {
-      {kNone, "", mrOk, true, false},  // no password: an empty entry unlocks
+      {kNone, "", mrOk, true, false},                     // no password: an empty entry unlocks
       {"secret", "secret", mrOk, true, false},
-      {"secret", "Secret", mrAbort, false, false},  // exact, case-sensitive
+      {"secret", "Secret", mrAbort, false, false},        // exact, case-sensitive
       {"secret", "", mrAbort, false, false},
       {"secret", "pastoral", mrOk, true, false},
       {"secret", "tumbleweedfires", mrCancel, true, true},
       {kNone, "tumbleweedfires", mrCancel, true, true},
-      {"", "", mrOk, true, false},  // an empty first line is no password
+      {"", "", mrOk, true, false},                        // an empty first line is no password
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.file ? c.file : "(no file)") + " / " + c.entry);
     EditorWorld world(false);
@@ -171,12 +174,14 @@ TEST(AccessCases, CalibrationLockWithTheFactoryPassword) {
     const char* entry;  // nullptr: Cancel
     bool unlocked;
     const char* box;
+    // clang-format off
   } cases[] = {
       {"quiltrove", true, nullptr},
       {"Quiltrove", false, "Access denied !"},
       {"", false, "Access denied !"},  // only the right password unlocks
       {nullptr, false, nullptr},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.entry ? c.entry : "(cancel)");
     EditorWorld world(false);

@@ -61,40 +61,33 @@ TEST(Connect, FullReadOrderForEachRevisionClass) {
     std::vector<int> requests;
     std::vector<State> states;
   };
-  const std::vector<State> common = {{"Uploading device ID", 0, 9},
-                                     {"Uploading settings", 1, 9},
-                                     {"Uploading calibration", 2, 9},
-                                     {"Uploading external module", 3, 9},
-                                     {"Uploading description", 4, 9},
-                                     {"Uploading logic", 5, 9},
-                                     {"Uploading starter configuration", 6, 9}};
+  // clang-format off
+  const std::vector<State> common = {
+      {"Uploading device ID", 0, 9},   {"Uploading settings", 1, 9},   {"Uploading calibration", 2, 9},
+      {"Uploading external module", 3, 9}, {"Uploading description", 4, 9}, {"Uploading logic", 5, 9},
+      {"Uploading starter configuration", 6, 9}};
   auto with = [&](std::vector<State> tail) {
     std::vector<State> s = common;
     s.insert(s.end(), tail.begin(), tail.end());
     return s;
   };
+  // clang-format on
+  // clang-format off
   const Case cases[] = {
       // Below "Rev 3a": no Bluetooth settings; the step completes in the tick that arms it.
-      {"2f",
-       {3, 4, 6, 8, 9, 11, 12, 13},
+      {"2f", {3, 4, 6, 8, 9, 11, 12, 13},
        with({{"Uploading communication", 7, 9}, {"Uploading complete", 9, 9}})},
       // "Rev 00" (no revision known): read without Bluetooth rather than wait for it.
-      {"00",
-       {3, 4, 6, 8, 9, 11, 12, 13},
+      {"00", {3, 4, 6, 8, 9, 11, 12, 13},
        with({{"Uploading communication", 7, 9}, {"Uploading complete", 9, 9}})},
-      {"3a",
-       {3, 4, 6, 8, 9, 11, 12, 13, 10},
-       with({{"Uploading communication", 7, 9},
-             {"Uploading Bluetooth", 8, 9},
-             {"Uploading complete", 9, 9}})},
-      {"4e",
-       {3, 4, 6, 8, 9, 11, 12, 13, 39, 40, 10},
-       with({{"Uploading communication block 0", 7, 9},
-             {"Uploading communication block 1", 7, 9},
-             {"Uploading communication block 2", 7, 9},
-             {"Uploading Bluetooth", 8, 9},
+      {"3a", {3, 4, 6, 8, 9, 11, 12, 13, 10},
+       with({{"Uploading communication", 7, 9}, {"Uploading Bluetooth", 8, 9}, {"Uploading complete", 9, 9}})},
+      {"4e", {3, 4, 6, 8, 9, 11, 12, 13, 39, 40, 10},
+       with({{"Uploading communication block 0", 7, 9}, {"Uploading communication block 1", 7, 9},
+             {"Uploading communication block 2", 7, 9}, {"Uploading Bluetooth", 8, 9},
              {"Uploading complete", 9, 9}})},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.revision);
     ShellWorld w(true, c.revision);
@@ -159,6 +152,7 @@ TEST(Disconnect, EveryWayLeavesTheSameState) {
     int goodbyes;  // "*z#" written
   };
   const std::string failed = "Communication port failed. Select and reconnect port";
+  // clang-format off
   const Case cases[] = {
       {"command", Way::Command, {}, 1},
       {"watchdog", Way::Watchdog, {"Communication with VUMA lost."}, 1},
@@ -167,6 +161,7 @@ TEST(Disconnect, EveryWayLeavesTheSameState) {
       {"command, goodbye and close failing", Way::CommandAndFailures, {failed}, 0},
       {"failed write, close failing too", Way::FailedWriteAndClose, {failed}, 0},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ShellWorld w(true);
@@ -298,6 +293,7 @@ TEST(Connect, ClosedPortTicksSleepOnlyWhileNothingIsOutOfPlace) {
     const char* what;
     std::function<void(TForm1&)> upset;
   };
+  // clang-format off
   const std::vector<Case> cases = {
       {"clock edit mode", [](TForm1& f) { f.ClockChangeFlag = true; }},
       {"statistics edit mode", [](TForm1& f) { f.StatsChangeFlag = true; }},
@@ -312,6 +308,7 @@ TEST(Connect, ClosedPortTicksSleepOnlyWhileNothingIsOutOfPlace) {
       {"front end lock", [](TForm1& f) { f.FrontendLocked = !f.FrontendLocked; }},
       {"event download lamp", [](TForm1& f) { f.iLedEventMessage.SetActive(true); }},
   };
+  // clang-format on
   ShellWorld w(false);
   TForm1& f = w.f1();
   f.TmrSystemTimer();

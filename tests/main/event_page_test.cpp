@@ -14,84 +14,31 @@
 
 namespace {
 
+// clang-format off
 const std::vector<std::string> kHead = {
     "Drive ID .... : ", "Drive Name .. : ", "Serial Number : ", " ",
-    "  Rec Nr  \t     Status     \t    Date     \t Time \t  ALARM CONDITION   \t  TRIP CONDITION   "
-    " \t RUN HRS \t"
+    "  Rec Nr  \t     Status     \t    Date     \t Time \t  ALARM CONDITION   \t  TRIP CONDITION    \t RUN HRS \t"
     " Imax (%) \t Vmin  \tBreaker Clr (ms)"};
 
 // Events written out by hand; the last one is an empty slot of the log (type 0).
 struct EventCase {
   const char* record;
-  const char* line;              // in the export
-  std::vector<std::string> row;  // in the quick viewer
+  const char* line;                // in the export
+  std::vector<std::string> row;    // in the quick viewer
 };
+// clang-format on
+// clang-format off
 const EventCase kEvents[] = {
-    {"*E"
-     "00003"
-     "004"
-     "024"
-     "002"
-     "029"
-     "013"
-     "005"
-     "000"
-     "000"
-     "000"
-     "000"
-     "002"
-     "000"
-     "001"
-     "65535"
-     "250"
-     "00400"
-     "#",
+    {"*E" "00003" "004" "024" "002" "029" "013" "005" "000" "000" "000" "000" "002" "000" "001" "65535" "250" "00400" "#",
      "1397\tTrip\t2024/02/29\t13h05\t\tRTD1 High/Low Temper\t65535\t1000\t400",
      {"200", "Trip", "2024/02/29", "13h05", "", "RTD1 High/Low Temper", "65535", "1000", "400"}},
-    {"*E"
-     "00002"
-     "131"
-     "023"
-     "011"
-     "030"
-     "009"
-     "059"
-     "255"
-     "000"
-     "000"
-     "000"
-     "000"
-     "000"
-     "000"
-     "00007"
-     "001"
-     "00380"
-     "#",
+    {"*E" "00002" "131" "023" "011" "030" "009" "059" "255" "000" "000" "000" "000" "000" "000" "00007" "001" "00380" "#",
      "1398\tSim Alarm\t2023/11/30\t09h59\tEL OC RS Unbal SP ML SCir \t\t7\t4\t380",
-     {"199", "Sim Alarm", "2023/11/30", "09h59", "EL OC RS Unbal SP ML SCir ", "", "7", "4",
-      "380"}},
-    {"*E"
-     "00001"
-     "000"
-     "023"
-     "011"
-     "030"
-     "009"
-     "059"
-     "000"
-     "000"
-     "000"
-     "000"
-     "000"
-     "000"
-     "000"
-     "00007"
-     "001"
-     "00380"
-     "#",
-     nullptr,
-     {"", "", "", "", "", "", "", "", ""}},
+     {"199", "Sim Alarm", "2023/11/30", "09h59", "EL OC RS Unbal SP ML SCir ", "", "7", "4", "380"}},
+    {"*E" "00001" "000" "023" "011" "030" "009" "059" "000" "000" "000" "000" "000" "000" "000" "00007" "001" "00380" "#",
+     nullptr, {"", "", "", "", "", "", "", "", ""}},
 };
+// clang-format on
 
 struct EventPageTest : ::testing::Test {
   ShellWorld w{false};

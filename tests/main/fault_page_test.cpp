@@ -41,92 +41,26 @@ TEST_F(FaultPageTest, RecordsReachTheGridAndTheExport) {
     std::vector<std::string> cells;
     const char* line;
   };
+  // clang-format off
   const Case cases[] = {
       // Flags A bit 0 and B bit 2: the later bit names the fault.
-      {"*F"
-       "007"
-       "000"
-       "023"
-       "005"
-       "009"
-       "007"
-       "030"
-       "001"
-       "004"
-       "000"
-       "000"
-       "01234"
-       "030"
-       "00380"
-       "012"
-       "#",
-       7,
+      {"*F" "007" "000" "023" "005" "009" "007" "030" "001" "004" "000" "000" "01234" "030" "00380" "012" "#", 7,
        {"  7", "Actual", "2023/05/09", "07h30", " Voltage Symmetry", "1234", "120", "380", "120ms"},
        "  7\t Actual\t 2023/05/09  \t 07h30\t  Voltage Symmetry\t1234\t120\t380"},
       // C bit 7 has no text: an empty description, the rest written; run hours taken as 16 bits.
-      {"*F"
-       "012"
-       "003"
-       "024"
-       "012"
-       "031"
-       "023"
-       "059"
-       "000"
-       "000"
-       "128"
-       "000"
-       "70000"
-       "999"
-       "00000"
-       "000"
-       "#",
-       12,
+      {"*F" "012" "003" "024" "012" "031" "023" "059" "000" "000" "128" "000" "70000" "999" "00000" "000" "#", 12,
        {"  12", "Simulation", "2024/12/31", "23h59", "", "4464", "3996", "0", "0ms"},
        "  12\t Simulation\t 2024/12/31  \t 23h59\t \t4464\t3996\t0"},
       // D bit 3 after A bit 7; a status outside 0..3 has no text.
-      {"*F"
-       "035"
-       "004"
-       "001"
-       "001"
-       "001"
-       "000"
-       "000"
-       "128"
-       "000"
-       "000"
-       "008"
-       "00010"
-       "025"
-       "00415"
-       "100"
-       "#",
-       35,
+      {"*F" "035" "004" "001" "001" "001" "000" "000" "128" "000" "000" "008" "00010" "025" "00415" "100" "#", 35,
        {"  35", "", "2001/01/01", "00h00", " RTD 4 temperature", "10", "100", "415", "1000ms"},
        "  35\t \t 2001/01/01  \t 00h00\t  RTD 4 temperature\t10\t100\t415"},
       // No flag set: the number, and nothing else, in its row.
-      {"*F"
-       "020"
-       "000"
-       "023"
-       "005"
-       "009"
-       "007"
-       "030"
-       "000"
-       "000"
-       "000"
-       "000"
-       "01234"
-       "030"
-       "00380"
-       "012"
-       "#",
-       20,
+      {"*F" "020" "000" "023" "005" "009" "007" "030" "000" "000" "000" "000" "01234" "030" "00380" "012" "#", 20,
        {"  20", "", "", "", "", "", "", "", ""},
        "  20\t \t   \t \t \t\t\t"},
   };
+  // clang-format on
   for (const Case& c : cases) ASSERT_EQ(w.f2().PackFaultData(c.record), 1) << c.record;
   w.OpenIdle();
   const std::vector<std::string> lines = Export();
@@ -170,14 +104,11 @@ TEST_F(FaultPageTest, ExportHeadSummaryAndCheckList) {
 
   std::vector<std::string> lines = Export();
   ASSERT_EQ(lines.size(), 104u);
-  const std::vector<std::string> head = {"FAULT RECORDS : \tBrakmor VUMA",
-                                         "===============",
-                                         "Drive ID .... : \tPUMP_07",
-                                         "Drive Name .. : \tMain water pump",
-                                         "Serial Number : \t00012345",
-                                         " ",
-                                         " Rec Nr \t Status \t Date       \t Time   \t Description "
-                                         "of Fault \t Run Hours \t Imax  % \t Vmin "};
+  // clang-format off
+  const std::vector<std::string> head = {
+      "FAULT RECORDS : \tBrakmor VUMA", "===============", "Drive ID .... : \tPUMP_07",
+      "Drive Name .. : \tMain water pump", "Serial Number : \t00012345", " ",
+      " Rec Nr \t Status \t Date       \t Time   \t Description of Fault \t Run Hours \t Imax  % \t Vmin "};
   EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 7), head);
   const std::vector<std::string> tail = {
       " ",
@@ -218,6 +149,7 @@ TEST_F(FaultPageTest, ExportHeadSummaryAndCheckList) {
       "Reverse V Phase Rotation\t[x]",
       "Vectorial Stall Disable \t[x]",
   };
+  // clang-format on
   EXPECT_EQ(std::vector<std::string>(lines.begin() + 67, lines.end()), tail);
 
   // The inverse-time characteristic has no delay line; no byte set gives "[x]" only where the

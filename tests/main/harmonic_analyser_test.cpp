@@ -35,21 +35,18 @@ TEST(SpectrumTransform, KnownSampleSets) {
     std::array<double, 10> levels;
     double thd, thdSum;  // -1: no figure
   };
+  // clang-format off
   const Case cases[] = {
       {"pure fundamental", Wave(0, 10000, 0, 0), {0, 20000, 0, 0, 0, 0, 0, 0, 0, 0}, 0, 0},
-      // sqrt(6000^2 + 2000^2) = 6324.56; against 20000 and against sqrt(20000^2 + 6000^2 + 2000^2)
-      // = 20976.18
-      {"fundamental, 3rd and 5th",
-       Wave(0, 10000, 3000, 1000),
-       {0, 20000, 0, 6000, 0, 2000, 0, 0, 0, 0},
-       31.6228,
-       30.1511},
+      // sqrt(6000^2 + 2000^2) = 6324.56; against 20000 and against sqrt(20000^2 + 6000^2 + 2000^2) = 20976.18
+      {"fundamental, 3rd and 5th", Wave(0, 10000, 3000, 1000), {0, 20000, 0, 6000, 0, 2000, 0, 0, 0, 0}, 31.6228, 30.1511},
       {"DC offset", Wave(500, 10000, 0, 0), {2000, 20000, 0, 0, 0, 0, 0, 0, 0, 0}, 0, 0},
       // As large a direct component as samples around 512 carry: its trace in the harmonics
       // (the step angle is rounded) makes no figure.
       {"DC only", Wave(511, 0, 0, 0), {2044, 0, 0, 0, 0, 0, 0, 0, 0, 0}, -1, -1},
       {"all zero", Wave(0, 0, 0, 0), {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, -1, -1},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const HarmonicLevels r = AnalyseHarmonics(c.samples, 1);
@@ -113,11 +110,13 @@ TEST_F(SpectrumPage, DemonstrationWaves) {
     std::vector<std::string> rows;
     double thd, thdSum;
   };
+  // clang-format off
   const Case cases[] = {
       {0, 1, {"0", "99", "0", "0.4", "0", "0", "0", "0.4", "0", "0.2"}, 0.613, 0.613},
       {1, 1, {"0", "102.3", "0", "35.2", "0", "22.6", "0", "18", "0", "16.2"}, 47.29, 42.75},
       {0, 5, {"0", "19.8", "0", "0.1", "0", "0", "0", "0.1", "0", "0"}, 0.613, 0.613},
   };
+  // clang-format on
   DemoOn(0);
   EXPECT_TRUE(f.isLedSimSpectrum.Active());
   EXPECT_EQ(f.isLedSimSpectrum.Caption(), "Stop demo");

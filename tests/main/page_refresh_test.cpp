@@ -77,20 +77,17 @@ TEST(PageRefreshFailSafe, BoxFollowsChangesOfTheRelay1Choice) {
     const char* sendA;
   };
   auto tick = [](RefreshWorld& t) { t.Tick(); };
+  // clang-format off
   const Case cases[] = {
-      {"no selection: nothing", [&](RefreshWorld& t) { t.f.cbFailSave_Sel.UserClick(), tick(t); },
-       true, true, "016"},
-      {"first choice item 0 leaves it unchecked",
-       [&](RefreshWorld& t) { t.f.rgMTR_Select.UserPick(0), tick(t); }, true, false, "000"},
+      {"no selection: nothing", [&](RefreshWorld& t) { t.f.cbFailSave_Sel.UserClick(), tick(t); }, true, true,
+       "016"},
+      {"first choice item 0 leaves it unchecked", [&](RefreshWorld& t) { t.f.rgMTR_Select.UserPick(0), tick(t); },
+       true, false, "000"},
       {"item 1 disables, unchecks and clears the bit",
-       [&](RefreshWorld& t) {
-         t.f.cbFailSave_Sel.UserClick(), t.f.rgMTR_Select.UserPick(1), tick(t);
-       },
-       false, false, "000"},
+       [&](RefreshWorld& t) { t.f.cbFailSave_Sel.UserClick(), t.f.rgMTR_Select.UserPick(1), tick(t); }, false,
+       false, "000"},
       {"item 1 then item 0 enables, checks and sets the bit",
-       [&](RefreshWorld& t) {
-         t.f.rgMTR_Select.UserPick(1), tick(t), t.f.rgMTR_Select.UserPick(0), tick(t);
-       },
+       [&](RefreshWorld& t) { t.f.rgMTR_Select.UserPick(1), tick(t), t.f.rgMTR_Select.UserPick(0), tick(t); },
        true, true, "016"},
       {"the user may uncheck while item 0 stays",
        [&](RefreshWorld& t) {
@@ -101,16 +98,13 @@ TEST(PageRefreshFailSafe, BoxFollowsChangesOfTheRelay1Choice) {
       {"a read of item 1 with the bit while enabled: off at the next tick",
        [&](RefreshWorld& t) { t.ReadSettings(0x10, 0x10), tick(t); }, false, false, "000"},
       {"a read of item 1 with the bit while disabled: kept",
-       [&](RefreshWorld& t) {
-         t.f.rgMTR_Select.UserPick(1), tick(t), t.ReadSettings(0x10, 0x10), tick(t);
-       },
+       [&](RefreshWorld& t) { t.f.rgMTR_Select.UserPick(1), tick(t), t.ReadSettings(0x10, 0x10), tick(t); },
        false, true, "016"},
       {"a read of item 0 without the bit while disabled: on again",
-       [&](RefreshWorld& t) {
-         t.f.rgMTR_Select.UserPick(1), tick(t), t.ReadSettings(0x00, 0x00), tick(t);
-       },
+       [&](RefreshWorld& t) { t.f.rgMTR_Select.UserPick(1), tick(t), t.ReadSettings(0x00, 0x00), tick(t); },
        true, true, "016"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     RefreshWorld t;
@@ -129,6 +123,7 @@ TEST_F(PageRefreshTest, ExpansionPanelsFollowBit5OfTheRelaysControlByteCOnTheirO
     TTabSheet TForm1::*page;
     bool actual, logic;  // visible afterwards: the Actual page's two panels, the Logic page's two
   };
+  // clang-format off
   const Case cases[] = {
       {"no IO expander: Actual panels hidden", 0x00, &TForm1::tsActual, false, true},
       {"bit 5 set: shown", 0x20, &TForm1::tsActual, true, true},
@@ -136,6 +131,7 @@ TEST_F(PageRefreshTest, ExpansionPanelsFollowBit5OfTheRelaysControlByteCOnTheirO
       {"Logic page with bit 5", 0x20, &TForm1::tsLogic, true, true},
       {"another page: both kept", 0x00, &TForm1::tsTest, true, true},
   };
+  // clang-format on
   w.OpenIdle();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -209,15 +205,9 @@ TEST_F(PageRefreshTest, TestPageLampsAndTheirFlags) {
     uint8_t trips[4];
     bool inService, alarm, trip;
   };
+  // clang-format off
   const Case cases[] = {
-      {"in service, voltages present: no alarm",
-       0x01,
-       0x01,
-       0x00,
-       {0, 0, 0, 0},
-       true,
-       false,
-       false},
+      {"in service, voltages present: no alarm", 0x01, 0x01, 0x00, {0, 0, 0, 0}, true, false, false},
       {"bit 1 of B is an alarm", 0x01, 0x02, 0x00, {0, 0, 0, 0}, true, true, false},
       {"bit 7 of A", 0x80, 0x00, 0x00, {0, 0, 0, 0}, false, true, false},
       {"bit 0 of C", 0x00, 0x00, 0x01, {0, 0, 0, 0}, false, true, false},
@@ -225,6 +215,7 @@ TEST_F(PageRefreshTest, TestPageLampsAndTheirFlags) {
       {"a trip in A", 0x01, 0x00, 0x00, {0x01, 0, 0, 0}, true, false, true},
       {"all quiet", 0x00, 0x00, 0x00, {0, 0, 0, 0}, false, false, false},
   };
+  // clang-format on
   w.OpenIdle();
   Show(f.tsTest);
   for (const Case& c : cases) {

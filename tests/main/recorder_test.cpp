@@ -23,17 +23,16 @@ struct RecorderWorld {
 TEST(Recorder, ChannelTitlesInTheirPlaces) {
   RecorderWorld r;
   ASSERT_EQ(r.plot.ChannelCount(), 120);
+  // clang-format off
   const std::pair<int, const char*> titles[] = {
-      {0, "V_red"},         {3, "ThermalCap"},       {8, "EL Level"},
-      {9, "DF_01"},         {23, "DF_15"},           {24, "Relay 1"},
-      {31, "Relay 8"},      {32, "PLC Bit 01"},      {47, "PLC Bit 16"},
-      {48, "Cntr A Count"}, {55, "Tmr B Pulse Out"}, {61, "LF 6"},
-      {62, "Latch A"},      {63, "Latch B"},         {65, "Emg Stop"},
-      {67, "Comp"},         {68, "OC_AF"},           {83, "HighFreq_TF"},
-      {84, "PhaseRot_TF"},  {85, "StartperHr_TF"},   {86, "ShortCirc_AF"},
-      {109, "T4_TF"},       {110, "EStop_TF"},       {114, "Start_FeedbackFlt"},
+      {0, "V_red"},         {3, "ThermalCap"},  {8, "EL Level"},       {9, "DF_01"},      {23, "DF_15"},
+      {24, "Relay 1"},      {31, "Relay 8"},    {32, "PLC Bit 01"},    {47, "PLC Bit 16"}, {48, "Cntr A Count"},
+      {55, "Tmr B Pulse Out"}, {61, "LF 6"},    {62, "Latch A"},       {63, "Latch B"},   {65, "Emg Stop"},
+      {67, "Comp"},         {68, "OC_AF"},      {83, "HighFreq_TF"},   {84, "PhaseRot_TF"}, {85, "StartperHr_TF"},
+      {86, "ShortCirc_AF"}, {109, "T4_TF"},     {110, "EStop_TF"},     {114, "Start_FeedbackFlt"},
       {115, "Frequency"},   {119, "RTD4"},
   };
+  // clang-format on
   for (const auto& [channel, title] : titles)
     EXPECT_EQ(r.plot.GetChannel(channel).Title, title) << channel;
   EXPECT_EQ(r.plot.RingSize, 3000u);
@@ -87,11 +86,13 @@ TEST(Recorder, OneSampleReadsEachKindOfSource) {
   for (const auto& [col, text] : plc) f.sgPLC_inputs.SetCell(col, 1, text);
   r.Tick();
   r.Tick();
+  // clang-format off
   const std::pair<int, double> expected[] = {
-      {0, 230}, {1, 0},   {3, 45}, {8, 1200}, {50, 17}, {115, 50}, {116, 0}, {119, -12},
-      {11, 1},  {10, 0},  {29, 1}, {28, 0},   {62, 1},  {63, 1},   {69, 1},  {68, 0},
+      {0, 230}, {1, 0},  {3, 45},  {8, 1200}, {50, 17}, {115, 50}, {116, 0}, {119, -12},
+      {11, 1},  {10, 0}, {29, 1},  {28, 0},   {62, 1},  {63, 1},   {69, 1},  {68, 0},
       {85, 1},  {114, 1}, {32, 1}, {33, 1},   {34, 0},  {35, 0},   {36, 0},  {47, 1},
   };
+  // clang-format on
   for (const auto& [channel, value] : expected) {
     ASSERT_EQ(r.Points(channel), 1u) << channel;
     EXPECT_EQ(r.Last(channel), value) << channel;
@@ -128,21 +129,17 @@ TEST(Recorder, EachCheckBoxShowsAndHidesItsGroup) {
     for (int c = a; c <= b; ++c) v.push_back(c);
     return v;
   };
+  // clang-format off
   const Case cases[] = {
-      {&TForm1::cb_RecDF_InpVis, range(9, 15)},
-      {&TForm1::cb_RecExtDF_InpVis, range(16, 23)},
-      {&TForm1::cb_RecRelVis, range(24, 27)},
-      {&TForm1::cb_RecExtRelVis, range(28, 31)},
-      {&TForm1::cb_RecPLC_InpVis, range(32, 47)},
-      {&TForm1::cb_RecCntrVis, range(48, 51)},
-      {&TForm1::cb_RecTmrVis, range(52, 55)},
-      {&TForm1::cb_RecLF_Vis, range(56, 61)},
-      {&TForm1::cb_RecLatchVis, range(62, 63)},
-      {&TForm1::cb_RecOtherVis, range(64, 67)},
-      {&TForm1::cb_RecAFVis, alarms},
-      {&TForm1::cb_RecTFVis, trips},
+      {&TForm1::cb_RecDF_InpVis, range(9, 15)},   {&TForm1::cb_RecExtDF_InpVis, range(16, 23)},
+      {&TForm1::cb_RecRelVis, range(24, 27)},     {&TForm1::cb_RecExtRelVis, range(28, 31)},
+      {&TForm1::cb_RecPLC_InpVis, range(32, 47)}, {&TForm1::cb_RecCntrVis, range(48, 51)},
+      {&TForm1::cb_RecTmrVis, range(52, 55)},     {&TForm1::cb_RecLF_Vis, range(56, 61)},
+      {&TForm1::cb_RecLatchVis, range(62, 63)},   {&TForm1::cb_RecOtherVis, range(64, 67)},
+      {&TForm1::cb_RecAFVis, alarms},             {&TForm1::cb_RecTFVis, trips},
       {&TForm1::cb_RecRTDVis, range(116, 119)},
   };
+  // clang-format on
   EXPECT_EQ(alarms.size(), 20u);
   EXPECT_EQ(trips.size(), 27u);
   RecorderWorld r;

@@ -24,39 +24,20 @@ TEST(Sequencer, PollsByPageAndMode) {
     bool simulating = false;
     std::vector<int> polls;
   };
+  // clang-format off
   const Case cases[] = {
       {.name = "plain", .revision = "Rev 3b", .polls = {1, 2, 5, 7, 14}},
-      {.name = "clock page editing",
-       .revision = "Rev 3b",
-       .clockEdit = true,
-       .polls = {1, 2, 7, 14}},
-      {.name = "statistics editing",
-       .revision = "Rev 3b",
-       .statsEdit = true,
-       .polls = {1, 2, 5, 14}},
+      {.name = "clock page editing", .revision = "Rev 3b", .clockEdit = true, .polls = {1, 2, 7, 14}},
+      {.name = "statistics editing", .revision = "Rev 3b", .statsEdit = true, .polls = {1, 2, 5, 14}},
       {.name = "extended", .revision = "Rev 4e", .polls = {1, 2, 5, 7, 41}},
       {.name = "extended, CANbus", .revision = "Rev 4e", .protocol = 3, .polls = {1, 2, 5, 7, 14}},
       {.name = "Rev 00 is not extended", .revision = "Rev 00", .polls = {1, 2, 5, 7, 14}},
-      {.name = "spectrum, white phase",
-       .revision = "Rev 3b",
-       .spectrum = true,
-       .phase = 1,
-       .polls = {1, 2, 5, 7, 14, 19}},
-      {.name = "spectrum, blue phase",
-       .revision = "Rev 3b",
-       .spectrum = true,
-       .phase = 2,
-       .polls = {1, 2, 5, 7, 14, 20}},
-      {.name = "spectrum, no phase",
-       .revision = "Rev 3b",
-       .spectrum = true,
-       .phase = -1,
-       .polls = {1, 2, 5, 7, 14}},
-      {.name = "simulating",
-       .revision = "Rev 3b",
-       .simulating = true,
-       .polls = {1, 2, 5, 7, 14, 32}},
+      {.name = "spectrum, white phase", .revision = "Rev 3b", .spectrum = true, .phase = 1, .polls = {1, 2, 5, 7, 14, 19}},
+      {.name = "spectrum, blue phase", .revision = "Rev 3b", .spectrum = true, .phase = 2, .polls = {1, 2, 5, 7, 14, 20}},
+      {.name = "spectrum, no phase", .revision = "Rev 3b", .spectrum = true, .phase = -1, .polls = {1, 2, 5, 7, 14}},
+      {.name = "simulating", .revision = "Rev 3b", .simulating = true, .polls = {1, 2, 5, 7, 14, 32}},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ShellWorld w(false);  // nothing answers: what is queued stays queued
@@ -75,47 +56,33 @@ TEST(Sequencer, PollsByPageAndMode) {
 }
 
 TEST(Sequencer, GatesTheRelayButtons) {
-  const std::vector<std::string> unlocked = {"SButWriteSetToRelay",
-                                             "bTC_ResetAct",
-                                             "bTxSettings",
-                                             "bTxLogicControl",
-                                             "bTxStarterConfigToRL",
-                                             "pbUserName",
-                                             "bTxStatistics",
-                                             "bCommSettings",
-                                             "Button1",
-                                             "Button5",
-                                             "bFaultHistClr",
-                                             "bThermalCapReset",
-                                             "btTxBluetooth"};
+  // clang-format off
+  const std::vector<std::string> unlocked = {
+      "SButWriteSetToRelay", "bTC_ResetAct", "bTxSettings", "bTxLogicControl", "bTxStarterConfigToRL", "pbUserName",
+      "bTxStatistics", "bCommSettings", "Button1", "Button5", "bFaultHistClr", "bThermalCapReset",
+      "btTxBluetooth"};
   const std::vector<std::string> calibration = {"bTxCalibration", "bRelayID", "bClrEventRecs"};
-  const std::vector<std::string> always = {"bRelayResetAct",
-                                           "bResetRelay",
-                                           "bReadSetFromRelay",
-                                           "bRxControlLogic",
-                                           "bRxStarterConfigFromRL",
-                                           "bRTC_Setting",
-                                           "bFaultUpDate",
-                                           "bSimTestStart",
-                                           "Button6",
-                                           "bRxCalibration",
-                                           "bCalbLock",
-                                           "bRxRelayID"};
+  const std::vector<std::string> always = {
+      "bRelayResetAct", "bResetRelay", "bReadSetFromRelay", "bRxControlLogic", "bRxStarterConfigFromRL", "bRTC_Setting",
+      "bFaultUpDate", "bSimTestStart", "Button6", "bRxCalibration", "bCalbLock", "bRxRelayID"};
   const std::vector<std::string> eventIdle = {"bEventRecDownLoad", "bQuickEventUpload"};
   const std::vector<std::string> eventRunning = {"bStopEventDownLoad"};
-  const std::vector<std::string> neverTouched = {"Button2",       "btRxBluetooth", "btRxUserName",
-                                                 "btRxCommsData", "SButOpenFile",  "SButSaveToFile",
+  const std::vector<std::string> neverTouched = {"Button2", "btRxBluetooth",
+                                                 "btRxUserName", "btRxCommsData", "SButOpenFile", "SButSaveToFile",
                                                  "SButPrintSet"};
   struct Case {
     const char* name;
     bool open, frontendLocked, calibLocked, eventRunning;
   };
+  // clang-format on
+  // clang-format off
   const Case cases[] = {
       {"closed", false, false, false, false},
       {"open, all unlocked", true, false, false, false},
       {"open, front end locked", true, true, false, true},
       {"open, calibration locked", true, false, true, false},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ShellWorld w(false);

@@ -24,12 +24,14 @@ TEST(ShellStartUp, CreateAndShowRunBeforeTheOtherWindowsExist) {
     std::optional<std::vector<std::string>> file;
     bool locked;
   };
+  // clang-format off
   const Case cases[] = {
       {"no password file", std::nullopt, false},
       {"empty first line", std::vector<std::string>{"", "later"}, false},
       {"empty file", std::vector<std::string>{}, false},
       {"a password", std::vector<std::string>{"secret"}, true},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     MainWindowAlone w(c.file);
@@ -77,6 +79,7 @@ TEST(ShellStartUp, MenuToolBarAndStatusBar) {
     const char* shortcut;
     bool built = true;  // a command not built yet is greyed and runs nothing
   };
+  // clang-format off
   const Item items[] = {
       {&f.ImportMMIFile1, "Open disc file to read settings", "F1"},
       {&f.ExportNCSettings1, "Save settings in disc file", "F2"},
@@ -90,12 +93,15 @@ TEST(ShellStartUp, MenuToolBarAndStatusBar) {
       {&f.Communication1, "Communica&tion", "F5"},
       {&f.Connect1, "&Connect", "F6"},
   };
+  // clang-format on
   for (const Item& i : items) {
     SCOPED_TRACE(i.item->Name());
     EXPECT_EQ(i.item->Caption(), i.caption);
     EXPECT_EQ(i.item->ShortCut, i.shortcut);
     EXPECT_EQ(static_cast<bool>(i.item->OnClick), i.built);
-    if (!i.built) EXPECT_FALSE(i.item->Enabled());
+    if (!i.built) {
+      EXPECT_FALSE(i.item->Enabled());
+    }
   }
   EXPECT_EQ(f.File1.Caption(), "&File");
   EXPECT_EQ(f.Options1.Caption(), "&Options");

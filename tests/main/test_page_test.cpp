@@ -42,165 +42,43 @@ TEST(SimulationMessage, EachInputLandsInItsFieldByteForByte) {
     std::function<void(SimWorld&)> set;  // runs while the simulation runs
     const char* message;
   };
+  // clang-format off
   const Case cases[] = {
       {"nothing set: zeros, temperatures carry 30", [](SimWorld&) {},
-       "*Z"
-       "00000"
-       "00000"
-       "00000"
-       "00000"
-       "00000"
-       "00000"
-       "000"
-       "000"
-       "00000"
-       "000"
-       "000"
-       "030"
-       "030"
-       "030"
-       "030"
-       "#"},
+       "*Z" "00000" "00000" "00000" "00000" "00000" "00000" "000" "000" "00000" "000" "000" "030" "030" "030" "030" "#"},
       {"every analogue input and temperature",
        [](SimWorld& s) {
          TForm1& f = s.f;
          f.isSimIred.UserMove(150), f.isSimIwhite.UserMove(120), f.isSimIblue.UserMove(90);
          f.isSimVred.UserMove(230), f.isSimVwhite.UserMove(231), f.isSimVblue.UserMove(229);
          f.isSimFrequency.UserMove(50), f.isSimPowerFactor.UserMove(85), f.isSimEL.UserMove(300);
-         f.seSimRTD1.SetValue(25), f.seSimRTD2.SetValue(-30), f.seSimRTD3.SetValue(220),
-             f.seSimRTD4.SetValue(0);
+         f.seSimRTD1.SetValue(25), f.seSimRTD2.SetValue(-30), f.seSimRTD3.SetValue(220), f.seSimRTD4.SetValue(0);
        },
-       "*Z"
-       "00150"
-       "00120"
-       "00090"
-       "00230"
-       "00231"
-       "00229"
-       "050"
-       "085"
-       "00300"
-       "000"
-       "000"
-       "055"
-       "000"
-       "250"
-       "030"
-       "#"},
+       "*Z" "00150" "00120" "00090" "00230" "00231" "00229" "050" "085" "00300" "000" "000" "055" "000" "250" "030" "#"},
       {"positions round half to even",
-       [](SimWorld& s) {
-         s.f.isSimIred.SetPosition(72.5), s.f.isSimIwhite.SetPosition(73.5),
-             s.f.isSimEL.SetPosition(2999.6);
-       },
-       "*Z"
-       "00072"
-       "00074"
-       "00000"
-       "00000"
-       "00000"
-       "00000"
-       "000"
-       "000"
-       "03000"
-       "000"
-       "000"
-       "030"
-       "030"
-       "030"
-       "030"
-       "#"},
+       [](SimWorld& s) { s.f.isSimIred.SetPosition(72.5), s.f.isSimIwhite.SetPosition(73.5), s.f.isSimEL.SetPosition(2999.6); },
+       "*Z" "00072" "00074" "00000" "00000" "00000" "00000" "000" "000" "03000" "000" "000" "030" "030" "030" "030" "#"},
       {"field inputs 3, 9 and 15 in their two bytes",
-       [](SimWorld& s) {
-         s.f.islFieldInput3.UserClick(), s.f.islFieldInput9.UserClick(),
-             s.f.islFieldInput15.UserClick();
-       },
-       "*Z"
-       "00000"
-       "00000"
-       "00000"
-       "00000"
-       "00000"
-       "00000"
-       "000"
-       "000"
-       "00000"
-       "004"
-       "130"
-       "030"
-       "030"
-       "030"
-       "030"
-       "#"},
+       [](SimWorld& s) { s.f.islFieldInput3.UserClick(), s.f.islFieldInput9.UserClick(), s.f.islFieldInput15.UserClick(); },
+       "*Z" "00000" "00000" "00000" "00000" "00000" "00000" "000" "000" "00000" "004" "130" "030" "030" "030" "030" "#"},
       {"input clicked twice is off again; the mode switch sets bit 7",
        [](SimWorld& s) {
-         s.f.islFieldInput1.UserClick(), s.f.islFieldInput1.UserClick(),
-             s.f.islFieldInput2.UserClick();
+         s.f.islFieldInput1.UserClick(), s.f.islFieldInput1.UserClick(), s.f.islFieldInput2.UserClick();
          s.f.isDF_InputMode.UserFlip();
        },
-       "*Z"
-       "00000"
-       "00000"
-       "00000"
-       "00000"
-       "00000"
-       "00000"
-       "000"
-       "000"
-       "00000"
-       "130"
-       "000"
-       "030"
-       "030"
-       "030"
-       "030"
-       "#"},
+       "*Z" "00000" "00000" "00000" "00000" "00000" "00000" "000" "000" "00000" "130" "000" "030" "030" "030" "030" "#"},
       {"reset clears all fifteen inputs and keeps the mode",
        [](SimWorld& s) {
-         s.f.islFieldInput7.UserClick(), s.f.islFieldInput8.UserClick(),
-             s.f.isDF_InputMode.UserFlip();
+         s.f.islFieldInput7.UserClick(), s.f.islFieldInput8.UserClick(), s.f.isDF_InputMode.UserFlip();
          s.f.bResetFieldInputs.UserClick();
        },
-       "*Z"
-       "00000"
-       "00000"
-       "00000"
-       "00000"
-       "00000"
-       "00000"
-       "000"
-       "000"
-       "00000"
-       "128"
-       "000"
-       "030"
-       "030"
-       "030"
-       "030"
-       "#"},
+       "*Z" "00000" "00000" "00000" "00000" "00000" "00000" "000" "000" "00000" "128" "000" "030" "030" "030" "030" "#"},
       {"linked voltage sliders follow the one moved",
-       [](SimWorld& s) {
-         s.f.iSLedVoltage.UserClick(), s.f.isSimVwhite.UserMove(230), s.f.isSimIred.UserMove(10);
-       },
-       "*Z"
-       "00010"
-       "00000"
-       "00000"
-       "00230"
-       "00230"
-       "00230"
-       "000"
-       "000"
-       "00000"
-       "000"
-       "000"
-       "030"
-       "030"
-       "030"
-       "030"
-       "#"},
-      {"stopping sends the simulation-off message",
-       [](SimWorld& s) { s.f.bSimTestStart.UserClick(); }, "*z#"},
+       [](SimWorld& s) { s.f.iSLedVoltage.UserClick(), s.f.isSimVwhite.UserMove(230), s.f.isSimIred.UserMove(10); },
+       "*Z" "00010" "00000" "00000" "00230" "00230" "00230" "000" "000" "00000" "000" "000" "030" "030" "030" "030" "#"},
+      {"stopping sends the simulation-off message", [](SimWorld& s) { s.f.bSimTestStart.UserClick(); }, "*z#"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     SimWorld s;
@@ -241,17 +119,17 @@ TEST(TestPage, CommandsThatNeedThePortSayConnectFirstAndSendNothing) {
     std::function<void(TForm1&)> act;
     bool complains;
   };
+  // clang-format off
   const Case cases[] = {
       {"current slider", [](TForm1& f) { f.isSimIblue.UserMove(40); }, true},
       {"voltage slider", [](TForm1& f) { f.isSimVred.UserMove(40); }, true},
       {"field input lamp", [](TForm1& f) { f.islFieldInput12.UserClick(); }, true},
       {"field input reset", [](TForm1& f) { f.bResetFieldInputs.UserClick(); }, true},
       {"input mode switch", [](TForm1& f) { f.isDF_InputMode.UserFlip(); }, true},
-      {"frequency slider does not look at the port",
-       [](TForm1& f) { f.isSimFrequency.UserMove(40); }, false},
-      {"temperature input does not look at the port", [](TForm1& f) { f.seSimRTD2.SetValue(40); },
-       false},
+      {"frequency slider does not look at the port", [](TForm1& f) { f.isSimFrequency.UserMove(40); }, false},
+      {"temperature input does not look at the port", [](TForm1& f) { f.seSimRTD2.SetValue(40); }, false},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ShellWorld w;
@@ -361,27 +239,26 @@ TEST(TestPage, ADroppedLinkLeavesNoSimulationToResume) {
     const char* name;
     std::function<void(SimWorld&)> drop;
   };
+  // clang-format off
   const Case cases[] = {
       {"user disconnects", [](SimWorld& s) { s.f.Connect1Click(); }},
-      {"watchdog",
-       [](SimWorld& s) {
+      {"watchdog", [](SimWorld& s) {
          s.w.model().Misbehave.Silent = true;
          s.w.hb.RunUntil([&] { return !s.w.f2().ComPort1.Connected(); }, 10000);
          s.w.model().Misbehave.Silent = false;
        }},
-      {"port fails",
-       [](SimWorld& s) {
+      {"port fails", [](SimWorld& s) {
          s.w.line.FailWrites = true;
          s.w.hb.RunUntil([&] { return !s.w.f2().ComPort1.Connected(); }, 2000);
          s.w.line.FailWrites = false;
        }},
-      {"product check",
-       [](SimWorld& s) {
+      {"product check", [](SimWorld& s) {
          s.w.model().ProductId = 5;
          s.w.hb.RunUntil([&] { return !s.w.f2().ComPort1.Connected(); }, 2000);
          s.w.model().ProductId = 4;
        }},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     SimWorld s;

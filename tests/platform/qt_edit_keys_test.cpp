@@ -18,6 +18,7 @@ struct KeyCase {
   int caret;
 };
 
+// clang-format off
 constexpr KeyCase kCases[] = {
     {"insert at caret", "abc", 1, 0, 'X', 0, "aXbc", 2},
     {"append at end", "abc", 3, 0, 'd', 0, "abcd", 4},
@@ -31,6 +32,7 @@ constexpr KeyCase kCases[] = {
     {"caret outside the text is clamped", "ab", 9, 4, 'c', 0, "abc", 3},
     {"code page byte inserted as is", "ab", 2, 0, '\xe9', 0, "ab\xe9", 3},
 };
+// clang-format on
 
 class EditKeys : public ::testing::TestWithParam<KeyCase> {};
 

@@ -74,24 +74,26 @@ TEST_F(RtlDateTime, FormatDateTimeFollowsTheProgramSettings) {
     const char* fmt;
     const char* text;
   };
-  const Case defaults[] = {
-      {"yyyy/mm/dd", "2024/05/07"},
-      {"d/m/yy", "7/5/24"},
-      {"hh:nn:ss", "14:05:09"},
-      {"hh:mm:ss", "14:05:09"},  // mm after hh is minutes
-      {"h:m", "14:5"},
-      {"mm", "05"},                // alone it is the month
-      {"hh 'at' mm", "14 at 05"},  // a literal between keeps hh's effect
-      {"z zzz", "42 042"},
-      {"ddd dddd mmm mmmm", "Tue Tuesday May May"},
-      {"\"d/m\" d", "d/m 7"},
-      {"c", "2024/05/07 14:05:09"},
-      {"ddddd", "2024/05/07"},
-      {"tt", "14:05:09"},
-      {"t", "14:05"},
-      {"", "2024/05/07 14:05:09"},
-      {"yyyy-x!", "2024-x!"},
-  };
+  // clang-format off
+    const Case defaults[] = {
+        {"yyyy/mm/dd", "2024/05/07"},
+        {"d/m/yy", "7/5/24"},
+        {"hh:nn:ss", "14:05:09"},
+        {"hh:mm:ss", "14:05:09"},      // mm after hh is minutes
+        {"h:m", "14:5"},
+        {"mm", "05"},                  // alone it is the month
+        {"hh 'at' mm", "14 at 05"},    // a literal between keeps hh's effect
+        {"z zzz", "42 042"},
+        {"ddd dddd mmm mmmm", "Tue Tuesday May May"},
+        {"\"d/m\" d", "d/m 7"},
+        {"c", "2024/05/07 14:05:09"},
+        {"ddddd", "2024/05/07"},
+        {"tt", "14:05:09"},
+        {"t", "14:05"},
+        {"", "2024/05/07 14:05:09"},
+        {"yyyy-x!", "2024-x!"},
+    };
+  // clang-format on
   for (const auto& c : defaults) EXPECT_EQ(FormatDateTime(c.fmt, dt), c.text) << c.fmt;
 
   // What the clock page sets for the rest of the run.

@@ -152,17 +152,19 @@ TEST_F(RtlFiles, MapPathPutsDriveCUnderTheRoot) {
   struct Case {
     std::string in, out;
   };
-  const Case cases[] = {
-      {"c:\\TQ.psw", root + "/TQ.psw"},
-      {"C:\\Dir\\Sub\\f.set", root + "/Dir/Sub/f.set"},
-      {"c:/x/y", root + "/x/y"},
-      {"c:\\", root},
-      {"c:", root},
-      {"d:\\x", "d:\\x"},
-      {"/tmp/a\\b", "/tmp/a\\b"},
-      {"rel\\x", "rel\\x"},
-      {"", ""},
-  };
+  // clang-format off
+    const Case cases[] = {
+        {"c:\\TQ.psw", root + "/TQ.psw"},
+        {"C:\\Dir\\Sub\\f.set", root + "/Dir/Sub/f.set"},
+        {"c:/x/y", root + "/x/y"},
+        {"c:\\", root},
+        {"c:", root},
+        {"d:\\x", "d:\\x"},
+        {"/tmp/a\\b", "/tmp/a\\b"},
+        {"rel\\x", "rel\\x"},
+        {"", ""},
+    };
+  // clang-format on
   for (const auto& c : cases) EXPECT_EQ(MapPath(c.in), c.out) << c.in;
 
   const char* old = std::getenv("VUMA_DRIVE_C");
@@ -215,16 +217,18 @@ TEST_F(RtlFiles, CodepageConversionsRoundTrip) {
     const char* utf8;
     const char* ansi;
   };
-  const Case cases[] = {
-      {"caf\xC3\xA9", "caf\xE9"},
-      {"\xE2\x80\x9Cq\xE2\x80\x9D", "\x93q\x94"},
-      {"\xE4\xB8\xAD", "?"},      // outside the code page
-      {"\xF0\x9F\x98\x80", "?"},  // outside the BMP
-      {"a\xC3", "a?"},            // cut sequence
-      {"\xC0\xAF", "??"},         // overlong
-      {"\xED\xA0\x80", "???"},    // encoded surrogate
-      {"\xFF", "?"},
-  };
+  // clang-format off
+    const Case cases[] = {
+        {"caf\xC3\xA9", "caf\xE9"},
+        {"\xE2\x80\x9Cq\xE2\x80\x9D", "\x93q\x94"},
+        {"\xE4\xB8\xAD", "?"},          // outside the code page
+        {"\xF0\x9F\x98\x80", "?"},      // outside the BMP
+        {"a\xC3", "a?"},                // cut sequence
+        {"\xC0\xAF", "??"},             // overlong
+        {"\xED\xA0\x80", "???"},        // encoded surrogate
+        {"\xFF", "?"},
+    };
+  // clang-format on
   for (const auto& c : cases) EXPECT_EQ(Utf8ToWin1252(c.utf8), c.ansi) << c.utf8;
   EXPECT_EQ(Utf16ToWin1252(u"\u20AC\xD83D\xDE00\xD800x"), "\x80??x");
 }
@@ -237,35 +241,24 @@ TEST_F(RtlFiles, LineListLoadsEveryLineEndAndEncoding) {
     TTextEncoding encoding;
   };
   const std::string high = AllHighBytes();
-  const Case cases[] = {
-      {"crlf", "a\r\nb\r\n", {"a", "b"}, TTextEncoding::Ansi},
-      {"lf", "a\nb", {"a", "b"}, TTextEncoding::Ansi},
-      {"cr", "a\rb\r", {"a", "b"}, TTextEncoding::Ansi},
-      {"mixed", "a\r\n\nb\r\r\n", {"a", "", "b", ""}, TTextEncoding::Ansi},
-      {"empty", "", {}, TTextEncoding::Ansi},
-      {"only_break", "\r\n", {""}, TTextEncoding::Ansi},
-      {"ansi_high", high + "\r\n", {high}, TTextEncoding::Ansi},
-      {"nul", std::string("a\0b\n", 4), {std::string("a\0b", 3)}, TTextEncoding::Ansi},
-      {"utf8",
-       "\xEF\xBB\xBF"
-       "caf\xC3\xA9\r\n\xE2\x82\xAC",
-       {"caf\xE9", "\x80"},
-       TTextEncoding::Utf8},
-      {"utf8_only_bom", "\xEF\xBB\xBF", {}, TTextEncoding::Utf8},
-      {"utf16le",
-       std::string("\xFF\xFE"
-                   "a\0\xE9\0\r\0\n\0\xAC\x20",
-                   12),
-       {"a\xE9", "\x80"},
-       TTextEncoding::Utf16LE},
-      {"utf16be", std::string("\xFE\xFF\0a\0\n\x4E\x2D", 8), {"a", "?"}, TTextEncoding::Utf16BE},
-      {"utf16_odd",
-       std::string("\xFF\xFE"
-                   "a\0b",
-                   5),
-       {"a"},
-       TTextEncoding::Utf16LE},
-  };
+  // clang-format off
+    const Case cases[] = {
+        {"crlf", "a\r\nb\r\n", {"a", "b"}, TTextEncoding::Ansi},
+        {"lf", "a\nb", {"a", "b"}, TTextEncoding::Ansi},
+        {"cr", "a\rb\r", {"a", "b"}, TTextEncoding::Ansi},
+        {"mixed", "a\r\n\nb\r\r\n", {"a", "", "b", ""}, TTextEncoding::Ansi},
+        {"empty", "", {}, TTextEncoding::Ansi},
+        {"only_break", "\r\n", {""}, TTextEncoding::Ansi},
+        {"ansi_high", high + "\r\n", {high}, TTextEncoding::Ansi},
+        {"nul", std::string("a\0b\n", 4), {std::string("a\0b", 3)}, TTextEncoding::Ansi},
+        {"utf8", "\xEF\xBB\xBF" "caf\xC3\xA9\r\n\xE2\x82\xAC", {"caf\xE9", "\x80"}, TTextEncoding::Utf8},
+        {"utf8_only_bom", "\xEF\xBB\xBF", {}, TTextEncoding::Utf8},
+        {"utf16le", std::string("\xFF\xFE" "a\0\xE9\0\r\0\n\0\xAC\x20", 12), {"a\xE9", "\x80"},
+         TTextEncoding::Utf16LE},
+        {"utf16be", std::string("\xFE\xFF\0a\0\n\x4E\x2D", 8), {"a", "?"}, TTextEncoding::Utf16BE},
+        {"utf16_odd", std::string("\xFF\xFE" "a\0b", 5), {"a"}, TTextEncoding::Utf16LE},
+    };
+  // clang-format on
   for (const auto& c : cases) {
     WriteRaw(Path(c.name), c.bytes);
     TStringList list;
@@ -356,13 +349,15 @@ TEST_F(RtlFiles, SaveSetsThePermissionsAskedForOrKeepsTheOldOnes) {
     unsigned umask;
     unsigned expected;
   };
-  const Case cases[] = {
-      {"new, default", -1, std::nullopt, 022, 0644},
-      {"replaced, kept", 0640, std::nullopt, 022, 0640},
-      {"new, private", -1, 0600, 022, 0600},
-      {"replaced, private", 0644, 0600, 022, 0600},
-      {"asked beyond the umask", -1, 0660, 077, 0660},
-  };
+  // clang-format off
+    const Case cases[] = {
+        {"new, default", -1, std::nullopt, 022, 0644},
+        {"replaced, kept", 0640, std::nullopt, 022, 0640},
+        {"new, private", -1, 0600, 022, 0600},
+        {"replaced, private", 0644, 0600, 022, 0600},
+        {"asked beyond the umask", -1, 0660, 077, 0660},
+    };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const std::string target = Path("perm.txt");
@@ -406,12 +401,14 @@ TEST_F(RtlFiles, SaveRefusesWriteProtectedFilesAndWritesThroughLinks) {
     std::string link;
     std::string pointsTo;
   };
-  const Case cases[] = {
-      {"absolute link", Path("abs.set"), target},
-      {"relative link", Path("rel.set"), "real/target.set"},
-      {"link to a link", Path("chain.set"), "abs.set"},
-      {"dangling link", Path("dangling.set"), "real/new.set"},
-  };
+  // clang-format off
+    const Case cases[] = {
+        {"absolute link", Path("abs.set"), target},
+        {"relative link", Path("rel.set"), "real/target.set"},
+        {"link to a link", Path("chain.set"), "abs.set"},
+        {"dangling link", Path("dangling.set"), "real/new.set"},
+    };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     fs::create_symlink(c.pointsTo, c.link);

@@ -12,33 +12,35 @@ TEST(RtlNumbers, StrToIntAcceptsIntegersOnly) {
     bool ok;
     int value;
   };
-  const Case cases[] = {
-      {"0", true, 0},
-      {"123", true, 123},
-      {"-45", true, -45},
-      {"+7", true, 7},
-      {"  12", true, 12},
-      {"007", true, 7},
-      {"$1F", true, 31},
-      {"0x10", true, 16},
-      {"-$10", true, -16},
-      {"$FFFFFFFF", true, -1},
-      {"2147483647", true, 2147483647},
-      {"-2147483648", true, -2147483647 - 1},
-      {"2147483648", false, 0},
-      {"-2147483649", false, 0},
-      {"99999999999999999999", false, 0},
-      {"", false, 0},
-      {" ", false, 0},
-      {"-", false, 0},
-      {"12 ", false, 0},
-      {"1.5", false, 0},
-      {"1e3", false, 0},
-      {"abc", false, 0},
-      {"$", false, 0},
-      {"$G", false, 0},
-      {"\t5", false, 0},
-  };
+  // clang-format off
+    const Case cases[] = {
+        {"0", true, 0},
+        {"123", true, 123},
+        {"-45", true, -45},
+        {"+7", true, 7},
+        {"  12", true, 12},
+        {"007", true, 7},
+        {"$1F", true, 31},
+        {"0x10", true, 16},
+        {"-$10", true, -16},
+        {"$FFFFFFFF", true, -1},
+        {"2147483647", true, 2147483647},
+        {"-2147483648", true, -2147483647 - 1},
+        {"2147483648", false, 0},
+        {"-2147483649", false, 0},
+        {"99999999999999999999", false, 0},
+        {"", false, 0},
+        {" ", false, 0},
+        {"-", false, 0},
+        {"12 ", false, 0},
+        {"1.5", false, 0},
+        {"1e3", false, 0},
+        {"abc", false, 0},
+        {"$", false, 0},
+        {"$G", false, 0},
+        {"\t5", false, 0},
+    };
+  // clang-format on
   for (const auto& c : cases) {
     int v = -99;
     EXPECT_EQ(TryStrToInt(c.text, v), c.ok) << c.text;
@@ -64,14 +66,28 @@ TEST(RtlNumbers, StrToFloatUsesProgramSeparator) {
     bool ok;
     long double value;
   };
-  const Case cases[] = {
-      {'.', "0.1", true, 0.1L},      {'.', " -2.5 ", true, -2.5L}, {'.', "1e3", true, 1000},
-      {'.', "1.5E-2", true, 0.015L}, {'.', ".5", true, 0.5L},      {'.', "5.", true, 5},
-      {'.', "+3", true, 3},          {'.', "1,5", false, 0},       {',', "1,5", true, 1.5L},
-      {',', "1.5", false, 0},        {'.', "", false, 0},          {'.', ".", false, 0},
-      {'.', "1e", false, 0},         {'.', "1e+", false, 0},       {'.', "inf", false, 0},
-      {'.', "nan", false, 0},        {'.', "1e99999", false, 0},   {'.', "12abc", false, 0},
-  };
+  // clang-format off
+    const Case cases[] = {
+        {'.', "0.1", true, 0.1L},
+        {'.', " -2.5 ", true, -2.5L},
+        {'.', "1e3", true, 1000},
+        {'.', "1.5E-2", true, 0.015L},
+        {'.', ".5", true, 0.5L},
+        {'.', "5.", true, 5},
+        {'.', "+3", true, 3},
+        {'.', "1,5", false, 0},
+        {',', "1,5", true, 1.5L},
+        {',', "1.5", false, 0},
+        {'.', "", false, 0},
+        {'.', ".", false, 0},
+        {'.', "1e", false, 0},
+        {'.', "1e+", false, 0},
+        {'.', "inf", false, 0},
+        {'.', "nan", false, 0},
+        {'.', "1e99999", false, 0},
+        {'.', "12abc", false, 0},
+    };
+  // clang-format on
   const TFormatSettings saved = FormatSettings;
   for (const auto& c : cases) {
     FormatSettings.DecimalSeparator = c.sep;
@@ -95,28 +111,30 @@ TEST(RtlNumbers, FloatToStrGivesShortestGeneralText) {
     long double value;
     const char* text;
   };
-  const Case cases[] = {
-      {0, "0"},
-      {-0.0L, "0"},
-      {0.1, "0.1"},  // a double's binary error stays below 15 digits
-      {0.1L, "0.1"},
-      {123.456, "123.456"},
-      {-0.5, "-0.5"},
-      {1.0L / 3, "0.333333333333333"},
-      {2.0L / 3, "0.666666666666667"},
-      {100, "100"},
-      {1e14, "100000000000000"},
-      {1e15, "1E15"},
-      {123456789012345678.0L, "1.23456789012346E17"},
-      {0.00001L, "0.00001"},
-      {0.000001L, "1E-6"},
-      {-1.5e-7L, "-1.5E-7"},
-      {12.3, "12.3"},
-      {0.1 + 0.2, "0.3"},
-      {999999999999999.9L, "1E15"},
-      {std::numeric_limits<long double>::infinity(), "INF"},
-      {std::numeric_limits<long double>::quiet_NaN(), "NAN"},
-  };
+  // clang-format off
+    const Case cases[] = {
+        {0, "0"},
+        {-0.0L, "0"},
+        {0.1, "0.1"},  // a double's binary error stays below 15 digits
+        {0.1L, "0.1"},
+        {123.456, "123.456"},
+        {-0.5, "-0.5"},
+        {1.0L / 3, "0.333333333333333"},
+        {2.0L / 3, "0.666666666666667"},
+        {100, "100"},
+        {1e14, "100000000000000"},
+        {1e15, "1E15"},
+        {123456789012345678.0L, "1.23456789012346E17"},
+        {0.00001L, "0.00001"},
+        {0.000001L, "1E-6"},
+        {-1.5e-7L, "-1.5E-7"},
+        {12.3, "12.3"},
+        {0.1 + 0.2, "0.3"},
+        {999999999999999.9L, "1E15"},
+        {std::numeric_limits<long double>::infinity(), "INF"},
+        {std::numeric_limits<long double>::quiet_NaN(), "NAN"},
+    };
+  // clang-format on
   for (const auto& c : cases)
     EXPECT_EQ(FloatToStr(c.value), c.text) << static_cast<double>(c.value);
 
@@ -132,21 +150,14 @@ TEST(RtlNumbers, RoundHalvesToEven) {
     long long rounded;
     long long truncated;
   };
-  const Case cases[] = {
-      {2.5, 2, 2},
-      {3.5, 4, 3},
-      {-2.5, -2, -2},
-      {-3.5, -4, -3},
-      {0.5, 0, 0},
-      {-0.5, 0, 0},
-      {1.5, 2, 1},
-      {2.4999, 2, 2},
-      {2.5001, 3, 2},
-      {-2.6, -3, -2},
-      {0, 0, 0},
-      {1e15 + 0.5L, 1000000000000000LL, 1000000000000000LL},
-      {12.5L * 1.0L, 12, 12},
-  };
+  // clang-format off
+    const Case cases[] = {
+        {2.5, 2, 2},    {3.5, 4, 3},     {-2.5, -2, -2}, {-3.5, -4, -3}, {0.5, 0, 0},
+        {-0.5, 0, 0},   {1.5, 2, 1},     {2.4999, 2, 2}, {2.5001, 3, 2}, {-2.6, -3, -2},
+        {0, 0, 0},      {1e15 + 0.5L, 1000000000000000LL, 1000000000000000LL},
+        {12.5L * 1.0L, 12, 12},
+    };
+  // clang-format on
   for (const auto& c : cases) {
     EXPECT_EQ(Round(c.value), c.rounded) << static_cast<double>(c.value);
     EXPECT_EQ(Trunc(c.value), c.truncated) << static_cast<double>(c.value);

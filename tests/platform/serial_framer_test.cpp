@@ -40,6 +40,7 @@ std::vector<std::string> StarChunks() {
   return out;
 }
 
+// clang-format off
 const FramerCase kFramerCases[] = {
     {"bytes before start dropped", {"xx*A#"}, {"*A#"}, ""},
     {"split arrivals", {"*A", "B", "C#"}, {"*ABC#"}, ""},
@@ -49,23 +50,14 @@ const FramerCase kFramerCases[] = {
     {"stop before start is dropped", {"#*A#"}, {"*A#"}, ""},
     {"245 or more without stop: first 245 cut", {k250}, {k250.substr(0, 245)}, ""},
     {"a complete answer followed by the next start survives the 245 rule",
-     {k244 + "*" + std::string(10, 'c')},
-     {k244},
-     "*" + std::string(10, 'c')},
-    {"exactly 245 with stop at the end",
-     {"*" + std::string(243, 'd') + "#"},
-     {"*" + std::string(243, 'd') + "#"},
-     ""},
+     {k244 + "*" + std::string(10, 'c')}, {k244}, "*" + std::string(10, 'c')},
+    {"exactly 245 with stop at the end", {"*" + std::string(243, 'd') + "#"}, {"*" + std::string(243, 'd') + "#"}, ""},
     {"a megabyte of junk then a packet", {kMegabyte + "*A#"}, {"*A#"}, ""},
-    {"a started megabyte is cut once, then the packet",
-     {"*" + kMegabyte + "*A#"},
-     {"*" + kMegabyte.substr(0, 244), "*A#"},
-     ""},
-    {"a megabyte of starts is cut in 245s, the tail ends at its stop",
-     {std::string(1 << 20, '*') + "A#"},
-     StarChunks(),
-     ""},
+    {"a started megabyte is cut once, then the packet", {"*" + kMegabyte + "*A#"}, {"*" + kMegabyte.substr(0, 244), "*A#"}, ""},
+    {"a megabyte of starts is cut in 245s, the tail ends at its stop", {std::string(1 << 20, '*') + "A#"},
+     StarChunks(), ""},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Cases, Framer, ::testing::ValuesIn(kFramerCases), [](const auto& info) {
   std::string n = info.param.name;

@@ -32,6 +32,8 @@ inline void CheckRowCases(const std::vector<ReaderRowCase>& cases, wire::RecordI
     for (const std::string& line : MissingSectionLines()) log.push_back(line);
     EXPECT_EQ(w.Read(file), log);
     EXPECT_EQ(c.editor(w.f1()), c.expected);
-    if (c.sendRow) EXPECT_EQ(w.vt().Grid(record).Cell(2, c.sendRow), c.sendCell);
+    if (c.sendRow) {
+      EXPECT_EQ(w.vt().Grid(record).Cell(2, c.sendRow), c.sendCell);
+    }
   }
 }

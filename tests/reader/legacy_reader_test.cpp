@@ -56,24 +56,26 @@ TEST(LegacyReader, ValidFileFillsEditorsSendColumnAndControlBytes) {
     int row;
     const char* cell;
   };
+  // clang-format off
   const Expect cells[] = {
-      {wire::RecordId::Settings, 22, "072"},    // line 0, MLC
-      {wire::RecordId::Settings, 16, "055"},    // line 4, reset threshold
-      {wire::RecordId::Settings, 3, "003"},     // line 5, 525V
-      {wire::RecordId::Settings, 33, "011"},    // line 6, low limit
-      {wire::RecordId::Settings, 34, "013"},    // line 7, high limit
-      {wire::RecordId::Settings, 11, "00250"},  // line 21, earth leakage level
-      {wire::RecordId::Settings, 23, "015"},    // line 26, hold-off
-      {wire::RecordId::Settings, 32, "007"},    // line 35, starter type
-      {wire::RecordId::Settings, 41, "-005"},   // line 124, RTD1 low trip
-      {wire::RecordId::Settings, 50, "00300"},  // line 143, CT primary
-      {wire::RecordId::Logic, 1, "170"},        // line 36, LF1 table
-      {wire::RecordId::Logic, 29, "021"},       // line 64, timer B start
-      {wire::RecordId::Logic, 53, "080"},       // line 92, TC warning
-      {wire::RecordId::StartConf, 1, "004"},    // line 93, selector lsb
-      {wire::RecordId::StartConf, 2, "006"},    // line 94, selector msb
-      {wire::RecordId::StartConf, 30, "040"},   // line 122, feedback
+      {wire::RecordId::Settings, 22, "072"},     // line 0, MLC
+      {wire::RecordId::Settings, 16, "055"},     // line 4, reset threshold
+      {wire::RecordId::Settings, 3, "003"},      // line 5, 525V
+      {wire::RecordId::Settings, 33, "011"},     // line 6, low limit
+      {wire::RecordId::Settings, 34, "013"},     // line 7, high limit
+      {wire::RecordId::Settings, 11, "00250"},   // line 21, earth leakage level
+      {wire::RecordId::Settings, 23, "015"},     // line 26, hold-off
+      {wire::RecordId::Settings, 32, "007"},     // line 35, starter type
+      {wire::RecordId::Settings, 41, "-005"},    // line 124, RTD1 low trip
+      {wire::RecordId::Settings, 50, "00300"},   // line 143, CT primary
+      {wire::RecordId::Logic, 1, "170"},         // line 36, LF1 table
+      {wire::RecordId::Logic, 29, "021"},        // line 64, timer B start
+      {wire::RecordId::Logic, 53, "080"},        // line 92, TC warning
+      {wire::RecordId::StartConf, 1, "004"}, // line 93, selector lsb
+      {wire::RecordId::StartConf, 2, "006"}, // line 94, selector msb
+      {wire::RecordId::StartConf, 30, "040"},// line 122, feedback
   };
+  // clang-format on
   for (const Expect& e : cells) {
     SCOPED_TRACE(std::to_string(e.row));
     EXPECT_EQ(Cell(w, e.grid, e.row), e.cell);
@@ -130,6 +132,7 @@ TEST(LegacyReader, LineThatIsNoNumberRefusesTheWholeFile) {
     const char* text;
     const char* log;
   };
+  // clang-format off
   const Case cases[] = {
       {0, "abc", "Old VUMA file not read: line 1 \"abc\" is not a number."},
       {16, "1.5", "Old VUMA file not read: line 17 \"1.5\" is not a number."},
@@ -138,6 +141,7 @@ TEST(LegacyReader, LineThatIsNoNumberRefusesTheWholeFile) {
       {100, "5a", "Old VUMA file not read: line 101 \"5a\" is not a number."},
       {152, "99999999999", "Old VUMA file not read: line 153 \"99999999999\" is not a number."},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.index);
     ReaderWorld w;
@@ -161,6 +165,7 @@ TEST(LegacyReader, UnfittingValueIsLoggedAndDefaulted) {
     const char* log;
     std::function<void(ReaderWorld&)> check;
   };
+  // clang-format off
   const Case cases[] = {
       {0, "5", "MLC out of range 5 setting value changed to 30.",
        [](ReaderWorld& w) { EXPECT_EQ(Cell(w, wire::RecordId::Settings, 22), "030"); }},
@@ -201,6 +206,7 @@ TEST(LegacyReader, UnfittingValueIsLoggedAndDefaulted) {
       {146, "200", "Comms addr out of range 200 setting value changed to 0.",
        [](ReaderWorld& w) { EXPECT_EQ(w.f1().seCommsAddr.Value(), 0); }},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.index);
     ReaderWorld w;
@@ -223,12 +229,18 @@ TEST(LegacyReader, VoltageLineIsMatchedByVoltageInEitherList) {
     const char* text;
     const char* code;
   };
+  // clang-format off
   const Case cases[] = {
-      {false, "0", 0, "    110V", "000"},     {false, "3", 3, "    525V", "003"},
-      {false, "10", 10, "11k / 110V", "010"}, {true, "0", 0, "    110V", "000"},
-      {true, "1", 10, "    380V", "001"},     {true, "3", 16, "    525V", "003"},
-      {true, "7", 22, "   1100V", "007"},     {true, "10", 25, "11k / 110V", "010"},
+      {false, "0", 0, "    110V", "000"},
+      {false, "3", 3, "    525V", "003"},
+      {false, "10", 10, "11k / 110V", "010"},
+      {true, "0", 0, "    110V", "000"},
+      {true, "1", 10, "    380V", "001"},
+      {true, "3", 16, "    525V", "003"},
+      {true, "7", 22, "   1100V", "007"},
+      {true, "10", 25, "11k / 110V", "010"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.extended ? "extended " : "older ") + c.line);
     ReaderWorld w(c.extended ? "Rev 4e" : "Rev 4d");

@@ -32,26 +32,19 @@ struct RuleCase {
 };
 
 TEST(RowRules, SiteModeAndLeastLineLength) {
+  // clang-format off
   const std::vector<RuleCase> cases = {
       {"found", false, false, 0, {"x", "|Timer A | 045"}, {}, 45},
       {"site row outside site mode: nothing", true, false, 0, {"|Timer A | 045"}, {}, 55},
       {"site row in site mode", true, true, 0, {"|Timer A | 045"}, {}, 45},
-      {"line too short: not found, no later line",
-       false,
-       false,
-       20,
+      {"line too short: not found, no later line", false, false, 20,
        {"|Timer A | 045", "|Timer A | 046              |"},
-       {"Timer A not found. Setting value changed to 030."},
-       30},
+       {"Timer A not found. Setting value changed to 030."}, 30},
       {"line long enough", false, false, 14, {"|Timer A | 045"}, {}, 45},
-      {"outside the range",
-       false,
-       false,
-       0,
-       {"a", "b", "c", "|Timer A | 045"},
-       {"Timer A not found. Setting value changed to 030."},
-       30},
+      {"outside the range", false, false, 0, {"a", "b", "c", "|Timer A | 045"},
+       {"Timer A not found. Setting value changed to 030."}, 30},
   };
+  // clang-format on
   for (const RuleCase& c : cases) {
     SCOPED_TRACE(c.name);
     ReaderWorld w;

@@ -68,37 +68,29 @@ TEST(SettingsCheck, VerdictOverEqualAndDifferingFiles) {
     std::string text;
   };
   const std::string equal = "Relay settings are equal to File settings.";
+  // clang-format off
   const Case cases[] = {
       {"same values", CheckFile(), nullptr, BoxKind::Information, equal},
-      {"two differ, the last named", With(CheckFile(), {{9, "26"}, {146, "101"}}), nullptr,
-       BoxKind::Error, Differ(2, "Comms addr")},
-      {"reset threshold edit", With(CheckFile(), {{4, "56"}}), nullptr, BoxKind::Error,
-       Differ(1, "Reset threshold")},
-      {"timer B start", With(CheckFile(), {{64, "0"}}), nullptr, BoxKind::Error,
-       Differ(1, "Tmr B start")},
-      {"logic table", With(CheckFile(), {{56, "127"}}), nullptr, BoxKind::Error,
-       Differ(1, "LF6 table")},
-      {"voltage", With(CheckFile(), {{5, "4"}}), nullptr, BoxKind::Error,
-       Differ(1, "Voltage selection")},
-      {"control byte in the file", With(CheckFile(), {{16, "4"}, {19, "9"}}), nullptr,
-       BoxKind::Error, Differ(2, "Control byte D")},
+      {"two differ, the last named", With(CheckFile(), {{9, "26"}, {146, "101"}}), nullptr, BoxKind::Error,
+       Differ(2, "Comms addr")},
+      {"reset threshold edit", With(CheckFile(), {{4, "56"}}), nullptr, BoxKind::Error, Differ(1, "Reset threshold")},
+      {"timer B start", With(CheckFile(), {{64, "0"}}), nullptr, BoxKind::Error, Differ(1, "Tmr B start")},
+      {"logic table", With(CheckFile(), {{56, "127"}}), nullptr, BoxKind::Error, Differ(1, "LF6 table")},
+      {"voltage", With(CheckFile(), {{5, "4"}}), nullptr, BoxKind::Error, Differ(1, "Voltage selection")},
+      {"control byte in the file", With(CheckFile(), {{16, "4"}, {19, "9"}}), nullptr, BoxKind::Error,
+       Differ(2, "Control byte D")},
       // The file equals the last one read, but the relay's control byte no longer does.
-      {"switch changed since the read", CheckFile(),
-       [](TForm1& f) { f.cbOV_Sel.SetChecked(false); }, BoxKind::Error,
-       Differ(1, "Control byte A")},
-      {"bit without a switch", CheckFile(), [](TForm1& f) { f.ActControl_C |= 0x80; },
-       BoxKind::Error, Differ(1, "Control byte C")},
-      {"comms editor", CheckFile(), [](TForm1& f) { f.seCommsActualBaseAddr.SetValue(7); },
-       BoxKind::Error, Differ(1, "Comms Act base addr")},
+      {"switch changed since the read", CheckFile(), [](TForm1& f) { f.cbOV_Sel.SetChecked(false); },
+       BoxKind::Error, Differ(1, "Control byte A")},
+      {"bit without a switch", CheckFile(), [](TForm1& f) { f.ActControl_C |= 0x80; }, BoxKind::Error,
+       Differ(1, "Control byte C")},
+      {"comms editor", CheckFile(), [](TForm1& f) { f.seCommsActualBaseAddr.SetValue(7); }, BoxKind::Error,
+       Differ(1, "Comms Act base addr")},
       // Lines after the 153rd are not looked at.
-      {"longer file",
-       [] {
-         Lines l = CheckFile();
-         l.push_back("junk");
-         return l;
-       }(),
-       nullptr, BoxKind::Information, equal},
+      {"longer file", [] { Lines l = CheckFile(); l.push_back("junk"); return l; }(), nullptr,
+       BoxKind::Information, equal},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     CheckWorld w;
@@ -149,6 +141,7 @@ TEST(SettingsCheck, RefusalsAndBrokenFiles) {
     std::function<std::vector<RecordedBox>(CheckWorld&)> run;
     std::vector<std::string> texts;
   };
+  // clang-format off
   const Case cases[] = {
       {"port closed",
        [](CheckWorld& w) {
@@ -160,13 +153,10 @@ TEST(SettingsCheck, RefusalsAndBrokenFiles) {
        },
        {"Please connect first !"}},
       {"dialog cancelled", [](CheckWorld& w) { return w.CheckFileAt(std::nullopt); }, {}},
-      {"no such file",
-       [](CheckWorld& w) { return w.CheckFileAt(DriveCRoot() + "/none.set"); },
+      {"no such file", [](CheckWorld& w) { return w.CheckFileAt(DriveCRoot() + "/none.set"); },
        {"I/O error or File does not exist !"}},
       {"a line that is no number",
-       [](CheckWorld& w) {
-         return w.Check(With(CheckFile(), {{100, "x"}}));
-       },
+       [](CheckWorld& w) { return w.Check(With(CheckFile(), {{100, "x"}})); },
        {"'x' is not a valid integer value."}},
       {"152 lines",
        [](CheckWorld& w) {
@@ -182,6 +172,7 @@ TEST(SettingsCheck, RefusalsAndBrokenFiles) {
        },
        {"'1a' is not a valid integer value."}},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     CheckWorld w;

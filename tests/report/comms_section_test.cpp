@@ -329,22 +329,21 @@ TEST(CommsSection, ExtendedModbusTcpAndEtherNetIp) {
   const Lines ip = {Ext("| IP Address       |", "010.000.000.001"),
                     Ext("| IP Mask          |", "000.000.000.000"),
                     Ext("| Default Gateway  |", "000.000.000.000")};
+  // clang-format off
   const std::vector<Case> cases = {
-      {5,
-       142,
+      {5, 142,
        {Ext("| Comms Type       |", "Modbus/TCP  "), Ext("| IP Assignment    |", "Static IP"),
-        Ext("| Device Name      |", "tcp"), ip[0], ip[1], ip[2],
-        Ext("| Time Out         |", "65000 Sec")},
+        Ext("| Device Name      |", "tcp"), ip[0], ip[1], ip[2], Ext("| Time Out         |", "65000 Sec")},
        {kStatistic, Ext("| MAC Address      |", "aa"), Ext("| Comms Revision   |", "01A-00"),
         Ext("| Cycle Time       |", "00009 mSec"), Ext("| Long. Cycle Time |", "00000 mSec"),
         Ext("| Message Counter  |", "00042")}},
-      {6,
-       138,
+      {6, 138,
        {Ext("| Comms Type       |", "EtherNet/IP "), Ext("| IP Assignment    |", "Static IP"),
         Ext("| Host Name        |", "eip"), ip[0], ip[1], ip[2]},
        {kStatistic, Ext("| MAC Address      |", "bb"), Ext("| Comms Revision   |", "02A-00"),
         Ext("| EthIP Stack Rev. |", "S1"), Ext("| EtherNet/IP Stat |", "Idle")}},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.type);
     CommsWorld w("Rev 4e", false);
@@ -407,38 +406,34 @@ TEST(CommsSection, ShortLayoutFromTheRecordBytes) {
     std::vector<int> bytes;  // B0 ..
     Lines rows;
   };
+  // clang-format off
   const std::vector<Case> cases = {
       {"none", {0, 0}, {Short("| Comms Type       |", "None        ")}},
       {"protocol 4 is none", {5, 4}, {Short("| Comms Type       |", "None        ")}},
-      {"profibus",
-       {254, 1},
+      {"profibus", {254, 1},
        {Short("| Comms Type       |", "Profibus-DP "), Short("| Address          |", "126"),
         Short("| GSD File         |", "ZYVOF877")}},
-      {"profibus, bit 7 clear",
-       {17, 1},
+      {"profibus, bit 7 clear", {17, 1},
        {Short("| Comms Type       |", "Profibus-DP "), Short("| Address          |", "017"),
         Short("| GSD File         |", "ZYVOF880")}},
-      {"modbus",
-       {247, 2, 7, 200},
+      {"modbus", {247, 2, 7, 200},
        {Short("| Comms Type       |", "Modbus-RTU  "), Short("| Address          |", "247"),
         Short("| Baud Rate (bps)  |", "02400"), Short("| Time Out         |", "200")}},
-      {"modbus 38400",
-       {1, 2, 4, 0},
+      {"modbus 38400", {1, 2, 4, 0},
        {Short("| Comms Type       |", "Modbus-RTU  "), Short("| Address          |", "001"),
         Short("| Baud Rate (bps)  |", "38400"), Short("| Time Out         |", "000")}},
-      {"canbus",
-       {200, 3, 0, 1, 255, 255, 1, 2, 0, 0},
+      {"canbus", {200, 3, 0, 1, 255, 255, 1, 2, 0, 0},
        {Short("| Comms Type       |", "CANbus      "), Short("| Address          |", "072"),
         Short("| Baud Rate        |", "125 kbps"), Short("| Structure Select |", "KORVEL"),
         Short("| Ident. Type      |", "Extended"), Short("| Command Address  |", "65535"),
         Short("| Actual Address   |", "00513"), Short("| Setting Address  |", "00000")}},
-      {"canbus 500, ident 2",
-       {5, 3, 2, 2, 0, 0, 0, 0, 0, 1},
+      {"canbus 500, ident 2", {5, 3, 2, 2, 0, 0, 0, 0, 0, 1},
        {Short("| Comms Type       |", "CANbus      "), Short("| Address          |", "005"),
         Short("| Baud Rate        |", "500 kbps"), Short("| Structure Select |", "VUMA"),
         Short("| Ident. Type      |", "Standard"), Short("| Command Address  |", "00000"),
         Short("| Actual Address   |", "00000"), Short("| Setting Address  |", "00256")}},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     CommsWorld w("Rev 4d", false);

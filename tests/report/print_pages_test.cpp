@@ -29,6 +29,7 @@ struct Device {
 
 // A4 at 600 dpi keeps the full step of font height + 12. Short pages shrink it so that the
 // first page's 70 rows end within the printable height.
+// clang-format off
 const Device kDevices[] = {
     {"A4 600 dpi", 600, 4961, 7016, 83, 95},
     {"Letter 600 dpi", 600, 4800, 6400, 83, (6400 - 50 - 83) / 69},  // 90
@@ -36,6 +37,7 @@ const Device kDevices[] = {
     {"Letter 300 dpi", 300, 2400, 3200, 42, (3200 - 50 - 42) / 69},  // 45
     {"tall 300 dpi", 300, 2480, 5000, 42, 54},
 };
+// clang-format on
 
 const int kLineCounts[] = {1, 67, 68, 134, 135, 345, 480};
 

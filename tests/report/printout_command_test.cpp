@@ -64,7 +64,9 @@ TEST_F(PrintCommand, VariantDiffersFromTheWriterOnlyWhereItShould) {
   const std::string blank(91, ' ');
   size_t settingsEnd = 8 + 39;  // header, then "Settings" up to its last line
   for (size_t i = 0; i < settingsEnd; ++i)
-    if (i != 3) EXPECT_EQ(printed[i], saved[i]) << "line " << i + 1;
+    if (i != 3) {
+      EXPECT_EQ(printed[i], saved[i]) << "line " << i + 1;
+    }
   for (size_t i = settingsEnd; i < settingsEnd + 22 && i < printed.size(); ++i)
     EXPECT_EQ(printed[i], blank) << "line " << i + 1;
   // Every section's closing blank becomes its run of blank lines.

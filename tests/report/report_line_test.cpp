@@ -28,6 +28,7 @@ struct InsertCase {
 
 TEST(ReportLine, Insertion) {
   const std::string longPiece(100, 'L');
+  // clang-format off
   const InsertCase cases[] = {
       {"piece lands at its column", {{38, "VUMA Settings"}}, Blanks(37) + "VUMA Settings"},
       {"column 1", {{1, "abc"}}, "abc"},
@@ -44,10 +45,10 @@ TEST(ReportLine, Insertion) {
       {"column below 1 inserts at the start", {{0, "A"}, {-7, "B"}}, "BA"},
       {"a piece longer than the line is cut", {{1, longPiece}}, longPiece.substr(0, 91)},
       {"empty piece changes nothing", {{5, ""}, {5, "x"}}, "    x"},
-      {"insert before a piece in an earlier column pushes it right",
-       {{10, "b"}, {3, "a"}},
+      {"insert before a piece in an earlier column pushes it right", {{10, "b"}, {3, "a"}},
        "  a       b"},
   };
+  // clang-format on
   for (const InsertCase& c : cases) {
     SCOPED_TRACE(c.what);
     std::string expected = c.expected;
@@ -91,14 +92,16 @@ TEST(ReportLine, RevisionSource) {
     const char* box;
     const char* identity;
     const char* expected;
+    // clang-format off
   } const cases[] = {
-      {true, "Rev 4e", "3a", "3a"},  // port open: always the identity record
+      {true, "Rev 4e", "3a", "3a"},   // port open: always the identity record
       {true, "", "0a", "0a"},
       {false, "Rev 4e", "0a", "4e"},  // closed: the relay's last reported revision
       {false, "", "0a", "0a"},        // never connected, no file read
       {false, "Rev 4", "0a", "0a"},   // too short for a revision
       {false, "Rev 4e\r\n", "0a", "4e"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.box) + (c.open ? " open" : " closed"));
     EXPECT_EQ(ReportRevision(c.open, c.box, c.identity), c.expected);

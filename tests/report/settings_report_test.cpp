@@ -52,6 +52,7 @@ class ReportHeader : public ::testing::Test {
 TEST_F(ReportHeader, EightLines) {
   const auto lines = Compose(SettingsFileVariant());
   ASSERT_GE(lines.size(), 8u);
+  // clang-format off
   const std::vector<std::string> expected = {
       std::string(91, '-'),
       Padded(std::string(37, ' ') + "VUMA Settings"),
@@ -63,6 +64,7 @@ TEST_F(ReportHeader, EightLines) {
       std::string(91, '-'),
       std::string(91, ' '),
   };
+  // clang-format on
   for (std::size_t i = 0; i < expected.size(); ++i)
     EXPECT_EQ(lines[i], expected[i]) << "line " << i + 1;
 }
@@ -73,11 +75,13 @@ TEST_F(ReportHeader, DateUsesTheProgramWideSeparatorAndTheClockOfTheMoment) {
     TDateTime now;
     const char* date;
     const char* time;
+    // clang-format off
   } const cases[] = {
       {'/', EncodeDate(2024, 5, 17) + EncodeTime(14, 5, 30, 0), "2024/05/17", "14h05"},
       {'-', EncodeDate(2024, 12, 1) + EncodeTime(0, 0, 0, 0), "2024-12-01", "00h00"},
       {'-', EncodeDate(2031, 1, 9) + EncodeTime(23, 59, 59, 999), "2031-01-09", "23h59"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.date);
     FormatSettings.DateSeparator = c.separator;
@@ -108,6 +112,7 @@ TEST_F(ReportHeader, RevisionSource) {
     const char* box;
     const char* fileRevision;
     const char* printRevision;
+    // clang-format off
   } const cases[] = {
       {false, "", "3a", "3a"},        // never connected, no file read
       {false, "Rev 4e", "4e", "3a"},  // closed after a relay or a file reported 4e
@@ -115,6 +120,7 @@ TEST_F(ReportHeader, RevisionSource) {
       {true, "Rev 4e", "3a", "3a"},   // open: the identity record
       {true, "", "3a", "3a"},
   };
+  // clang-format on
   w.Send(RecordId::Identity, 3, "3a");
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.box) + (c.open ? " open" : " closed"));
@@ -155,6 +161,7 @@ class SettingsSectionTest : public ::testing::Test {
  protected:
   ReportWorld w;
   void SetUp() override {
+    // clang-format off
     const std::map<int, const char*> cells = {
         {2, "008"},    {3, "002"},    {4, "010"},    {5, "015"},    {6, "005"},    {7, "030"},
         {8, "005"},    {9, "181"},    {10, "078"},   {11, "00250"}, {12, "00500"}, {13, "001"},
@@ -166,6 +173,7 @@ class SettingsSectionTest : public ::testing::Test {
         {44, "-005"},  {45, "021"},   {46, "000"},   {47, "001"},   {48, "002"},   {49, "003"},
         {50, "00150"}, {51, "005"},
     };
+    // clang-format on
     for (auto [row, text] : cells) w.Setting(row, text);
     w.f1().mbSW_Rev.SetText("Rev 3a");
   }
@@ -187,6 +195,7 @@ class SettingsSectionTest : public ::testing::Test {
 // Cntrl A 181 = bits 0, 2, 4, 5, 7; Cntrl B 078 = bits 1, 2, 3, 6; Cntrl C 105 = bits 0, 3, 5,
 // 6; Cntrl D 021 = bits 0, 2, 4.
 TEST_F(SettingsSectionTest, GoldenLines) {
+  // clang-format off
   const std::vector<std::string> expected = {
       Padded(" Settings" + std::string(37, ' ') + "Features Selected"),
       Padded(" ========" + std::string(37, ' ') + std::string(17, '=')),
@@ -229,6 +238,7 @@ TEST_F(SettingsSectionTest, GoldenLines) {
       Row("T4 high trip level... :", "000 DegC", "T4 low trip level.... :", "-005 DegC"),
       std::string(91, ' '),
   };
+  // clang-format on
   const auto lines = Section();
   ASSERT_EQ(lines.size(), 40u);
   for (std::size_t i = 0; i < expected.size(); ++i)
@@ -294,6 +304,7 @@ struct RowCase {
 };
 
 TEST(SettingsRows, ValueTablesSlicesAndUnits) {
+  // clang-format off
   const RowCase cases[] = {
       // Earth leakage trip type: low 8 bits, 1 is IDMT.
       {6, {{13, "000"}}, false, false, "INST"},
@@ -349,6 +360,7 @@ TEST(SettingsRows, ValueTablesSlicesAndUnits) {
       {24, {{10, "004"}}, false, true, "Power"},
       {3, {{17, "016"}}, false, true, "Config"},
   };
+  // clang-format on
   for (const RowCase& c : cases) {
     SCOPED_TRACE("row " + std::to_string(c.tableRow) + " cell " + c.cells.begin()->second +
                  (c.extended ? " extended" : ""));

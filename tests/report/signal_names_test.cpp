@@ -17,11 +17,13 @@ struct Table {
   NumFn num;
 };
 
+// clang-format off
 const Table kTables[] = {
     {1, kTable01Count, GetTable01Str, GetTable01Num},
     {2, kTable02Count, GetTable02Str, GetTable02Num},
     {3, kTable03Count, GetTable03Str, GetTable03Num},
 };
+// clang-format on
 
 std::string Padded(const std::string& name) { return name + std::string(16 - name.size(), ' '); }
 
@@ -31,44 +33,24 @@ struct StrCase {
 };
 
 TEST(SignalNames, CodeToName) {
+  // clang-format off
   const StrCase cases[] = {
-      {1, 0, "Zero ('0')"},
-      {1, 2, "InService"},
-      {1, 44, "SystemFail_tf"},
-      {1, 45, "Timer_A"},
-      {1, 46, "! Timer_A"},
-      {1, 48, "! Timer_A (m/s)"},
-      {1, 71, "DigFldInput_1"},
-      {1, 101, "PLC_Input_16"},
-      {1, 102, "StarterOutp_1"},
-      {1, 108, "DC BrakingF"},
-      {1, 129, "MainTrip"},
-      {1, 130, "!MainTrip"},
-      {2, 0, "Zero ('0')"},
-      {2, 1, "One ('1')"},
-      {2, 2, "DigFldInput_1"},
-      {2, 16, "DigFldInput_15"},
-      {2, 17, "PLC_Input_1"},
-      {2, 32, "PLC_Input_16"},
-      {3, 2, "InService"},
-      {3, 3, "Timer_A"},
-      {3, 6, "! Timer_A (m/s)"},
-      {3, 12, "! RTClock"},
-      {3, 28, "! LogicFunc_6"},
-      {3, 29, "DigFldInput_1"},
-      {3, 44, "PLC_Input_1"},
-      {3, 59, "PLC_Input_16"},
+      {1, 0, "Zero ('0')"},      {1, 2, "InService"},        {1, 44, "SystemFail_tf"},
+      {1, 45, "Timer_A"},        {1, 46, "! Timer_A"},       {1, 48, "! Timer_A (m/s)"},
+      {1, 71, "DigFldInput_1"},  {1, 101, "PLC_Input_16"},   {1, 102, "StarterOutp_1"},
+      {1, 108, "DC BrakingF"},   {1, 129, "MainTrip"},       {1, 130, "!MainTrip"},
+      {2, 0, "Zero ('0')"},      {2, 1, "One ('1')"},        {2, 2, "DigFldInput_1"},
+      {2, 16, "DigFldInput_15"}, {2, 17, "PLC_Input_1"},     {2, 32, "PLC_Input_16"},
+      {3, 2, "InService"},       {3, 3, "Timer_A"},          {3, 6, "! Timer_A (m/s)"},
+      {3, 12, "! RTClock"},      {3, 28, "! LogicFunc_6"},   {3, 29, "DigFldInput_1"},
+      {3, 44, "PLC_Input_1"},    {3, 59, "PLC_Input_16"},
       // Beyond the table: entry 0.
-      {1, 131, "Zero ('0')"},
-      {2, 33, "Zero ('0')"},
-      {3, 60, "Zero ('0')"},
-      {3, 255, "Zero ('0')"},
-      {1, 255, "Zero ('0')"},
+      {1, 131, "Zero ('0')"},    {2, 33, "Zero ('0')"},      {3, 60, "Zero ('0')"},
+      {3, 255, "Zero ('0')"},    {1, 255, "Zero ('0')"},
       // Only the low 8 bits of a code count.
-      {1, 300, "SystemFail_tf"},
-      {2, 256 + 32, "PLC_Input_16"},
-      {1, -1, "Zero ('0')"},
+      {1, 300, "SystemFail_tf"}, {2, 256 + 32, "PLC_Input_16"}, {1, -1, "Zero ('0')"},
   };
+  // clang-format on
   for (const StrCase& c : cases) {
     SCOPED_TRACE("table " + std::to_string(c.table) + " code " + std::to_string(c.code));
     EXPECT_EQ(kTables[c.table - 1].str(c.code), Padded(c.name));
@@ -82,6 +64,7 @@ struct NumCase {
 };
 
 TEST(SignalNames, NameToCode) {
+  // clang-format off
   const NumCase cases[] = {
       {1, "One ('1')", 1},
       {1, "  one ('1')  ", 1},
@@ -112,6 +95,7 @@ TEST(SignalNames, NameToCode) {
       {1, "Zero", -1},
       {1, "Zero ('0') x", -1},
   };
+  // clang-format on
   for (const NumCase& c : cases) {
     SCOPED_TRACE("table " + std::to_string(c.table) + " name '" + c.name + "'");
     EXPECT_EQ(kTables[c.table - 1].num(c.name), c.code);

@@ -31,13 +31,19 @@ TEST_F(StarterSectionsTest, LocationRowsMsbFirst) {
   Starter(1, "003");  // DigFldInput_2
   Starter(2, "032");  // PLC_Input_16, the last name of table 02
   Starter(30, "000");
+  // clang-format off
   const std::vector<std::string> expected = {
-      Padded(" ----------------------------------"), Padded(" |               | Input Signal   |"),
-      Padded(" |---------------|----------------|"), Padded(" | MSB           |PLC_Input_16    |"),
-      Padded(" |---------------|----------------|"), Padded(" | LSB           |DigFldInput_2   |"),
-      Padded(" |---------------|----------------|"), Padded(" | Feedback Sig  |Zero ('0')      |"),
+      Padded(" ----------------------------------"),
+      Padded(" |               | Input Signal   |"),
+      Padded(" |---------------|----------------|"),
+      Padded(" | MSB           |PLC_Input_16    |"),
+      Padded(" |---------------|----------------|"),
+      Padded(" | LSB           |DigFldInput_2   |"),
+      Padded(" |---------------|----------------|"),
+      Padded(" | Feedback Sig  |Zero ('0')      |"),
       Padded(" ----------------------------------"),
   };
+  // clang-format on
   EXPECT_EQ(Lines(ComposeLocationRows), expected);
 }
 
@@ -68,25 +74,38 @@ TEST_F(StarterSectionsTest, StarterTimersDropTheLeadingZerosTheirRangeNeverNeeds
   const char* cells[] = {"00600", "010", "00050", "00999", "03000",
                          "00030", "001", "02000", "01950"};
   for (int i = 0; i < 9; ++i) Starter(21 + i, cells[i]);
+  // clang-format off
   const std::vector<std::string> expected = {
-      Padded(" -----------------------------"), Padded(" | Start Timer   | Time      |"),
-      Padded(" |---------------|-----------|"), Padded(" | Pre Warning   | 600 Sec   |"),
-      Padded(" |---------------|-----------|"), Padded(" | Execution     | 10 Sec    |"),
-      Padded(" |---------------|-----------|"), Padded(" | Feedback      | 0050 mSec |"),
-      Padded(" |---------------|-----------|"), Padded(" | Back spin     | 999 Sec   |"),
-      Padded(" |---------------|-----------|"), Padded(" | DC Braking    | 3000 mSec |"),
-      Padded(" |---------------|-----------|"), Padded(" | Restart       | 030 Sec   |"),
-      Padded(" |---------------|-----------|"), Padded(" | Star Maximum  | 01 Sec    |"),
-      Padded(" |---------------|-----------|"), Padded(" | Transition    | 2000 mSec |"),
-      Padded(" |---------------|-----------|"), Padded(" | Unauthorized  | 1950 mSec |"),
+      Padded(" -----------------------------"),
+      Padded(" | Start Timer   | Time      |"),
+      Padded(" |---------------|-----------|"),
+      Padded(" | Pre Warning   | 600 Sec   |"),
+      Padded(" |---------------|-----------|"),
+      Padded(" | Execution     | 10 Sec    |"),
+      Padded(" |---------------|-----------|"),
+      Padded(" | Feedback      | 0050 mSec |"),
+      Padded(" |---------------|-----------|"),
+      Padded(" | Back spin     | 999 Sec   |"),
+      Padded(" |---------------|-----------|"),
+      Padded(" | DC Braking    | 3000 mSec |"),
+      Padded(" |---------------|-----------|"),
+      Padded(" | Restart       | 030 Sec   |"),
+      Padded(" |---------------|-----------|"),
+      Padded(" | Star Maximum  | 01 Sec    |"),
+      Padded(" |---------------|-----------|"),
+      Padded(" | Transition    | 2000 mSec |"),
+      Padded(" |---------------|-----------|"),
+      Padded(" | Unauthorized  | 1950 mSec |"),
       Padded(" -----------------------------"),
   };
+  // clang-format on
   EXPECT_EQ(Lines(ComposeStarterTimerRows), expected);
 }
 
 TEST_F(StarterSectionsTest, ExternalInputsTwoALine) {
   const char* cells[] = {"00100", "00000", "02000", "00050", "00150", "01000", "00250", "01950"};
   for (int i = 0; i < 8; ++i) Delay(1 + i, cells[i]);
+  // clang-format off
   const std::vector<std::string> expected = {
       Padded(" " + std::string(63, '-')),
       Padded(" | Input         | Delay        | Input         | Delay        |"),
@@ -100,6 +119,7 @@ TEST_F(StarterSectionsTest, ExternalInputsTwoALine) {
       Padded(" | Input 11      | 0050 mSec    | Input 15      | 1950 mSec    |"),
       Padded(" " + std::string(63, '-')),
   };
+  // clang-format on
   EXPECT_EQ(Lines(ComposeExtModuleRows), expected);
 }
 

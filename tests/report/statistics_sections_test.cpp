@@ -40,6 +40,7 @@ TEST(StatisticsSections, StatisticalDataLines) {
   const std::string rule = Padded(" " + std::string(71, '-'));
   const std::string sep =
       Padded(" |------------------|---------------|------------------|---------------|");
+  // clang-format off
   const std::vector<std::string> expected = {
       Padded(" Statistical Data"),
       Padded(" ================"),
@@ -56,6 +57,7 @@ TEST(StatisticsSections, StatisticalDataLines) {
       rule,
       Padded(""),
   };
+  // clang-format on
   EXPECT_EQ(SectionLines("Statistical Data", 14), expected);
 }
 
@@ -63,6 +65,7 @@ TEST(StatisticsSections, BluetoothLines) {
   ReportWorld w;
   w.Send(RecordId::Bluetooth, 1, "12  ");
   const std::string rule = Padded(" " + std::string(46, '-'));
+  // clang-format off
   const std::vector<std::string> expected = {
       Padded(" Bluetooth Settings"),
       Padded(" ===================="),
@@ -73,6 +76,7 @@ TEST(StatisticsSections, BluetoothLines) {
       rule,
       Padded(""),
   };
+  // clang-format on
   EXPECT_EQ(SectionLines("Bluetooth Settings", 8), expected);
 }
 
@@ -89,6 +93,7 @@ TEST(StatisticsSections, CalibrationLines) {
   struct Row {
     size_t line;
     const char* text;
+    // clang-format off
   } rows[] = {
       {5, " | Current red           | 081                |"},
       {11, " | Voltage red           | 101                |"},
@@ -99,6 +104,7 @@ TEST(StatisticsSections, CalibrationLines) {
       {25, " | Temp 1 PT100          | -005               |"},
       {39, " | Temp 4 PT1000         | 020                |"},
   };
+  // clang-format on
   for (const Row& r : rows) EXPECT_EQ(lines[r.line], Padded(r.text)) << r.line;
   for (size_t i = 6; i <= 38; i += 2) EXPECT_EQ(lines[i], sep) << i;
   EXPECT_EQ(lines[40], Padded(" " + std::string(46, '-')));

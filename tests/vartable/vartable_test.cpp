@@ -28,6 +28,7 @@ TEST_F(VarTable, Grids) {
     const char* label;
     int rows;
   };
+  // clang-format off
   const Case cases[] = {
       {&vt.StrGridRelayID, "StrGridRelayID", "Relay ID Rx", 4},
       {&vt.StrGridRelSetRX, "StrGridRelSetRX", "Relay Settings Rx", 52},
@@ -37,10 +38,10 @@ TEST_F(VarTable, Grids) {
       {&vt.StringGridRelDescRx, "StringGridRelDescRx", "Relay Description Rx", 3},
       {&vt.StringGridBluetoothRx, "StringGridBluetoothRx", "Bluetooth Rx", 3},
       {&vt.StringGridRelLogRx, "StringGridRelLogRx", "Relay Logic Rx", 67},
-      {&vt.StringGridRelStartConfRx, "StringGridRelStartConfRx", "Relay Starter Configuration Rx",
-       31},
+      {&vt.StringGridRelStartConfRx, "StringGridRelStartConfRx", "Relay Starter Configuration Rx", 31},
       {&vt.StringGridRelCommsRx, "StringGridRelCommsRx", "Relay Communication Rx", 11},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TStringGrid& g = *c.grid;
@@ -66,6 +67,7 @@ TEST_F(VarTable, CaptionsAndDefaults) {
     const char* caption;
     std::string value;
   };
+  // clang-format off
   const Case cases[] = {
       {RecordId::Identity, 1, "Relay Model", "000"},
       {RecordId::Identity, 2, "Seriaal Number", "00000000"},
@@ -90,6 +92,7 @@ TEST_F(VarTable, CaptionsAndDefaults) {
       {RecordId::StartConf, 30, "Feedback Signal", "000"},
       {RecordId::Comms, 10, "Byte 9", "000"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     TStringGrid& g = vt.Grid(c.id);
     SCOPED_TRACE(g.Name() + " row " + std::to_string(c.row));

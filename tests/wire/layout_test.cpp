@@ -17,6 +17,7 @@ TEST(FieldConversion, BothWays) {
     std::string received;     // as stored in column 1
     std::string sentBack;     // the received text sent again
   };
+  // clang-format off
   const Case cases[] = {
       {RecordId::Settings, 12, "005", "00250", "005"},
       {RecordId::Settings, 6, "100", "005", "100"},
@@ -35,9 +36,9 @@ TEST(FieldConversion, BothWays) {
       {RecordId::ExtMod, 1, "255", "12750", "255"},
       {RecordId::StartConf, 23, "002", "00100", "002"},
       {RecordId::Identity, 2, "00000042", "00000042", "00000042"},
-      {RecordId::Desc, 1, "  a b ? c           ", "  a b ? c           ",
-       ""},  // "?" may not be sent
+      {RecordId::Desc, 1, "  a b ? c           ", "  a b ? c           ", ""},  // "?" may not be sent
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(Layout(c.id).GridName) + " row " + std::to_string(c.row));
     const RecordLayout& rec = Layout(c.id);
@@ -61,18 +62,24 @@ TEST(FieldConversion, ValuesThatDoNotFitAreRefused) {
     int row;
     std::string send;
   };
+  // clang-format off
   const Case cases[] = {
       {RecordId::Settings, 6, "050"},    // times 20 gives 1000: four digits in a 3-digit field
       {RecordId::Settings, 1, "101"},    // 100 minus 101 is negative
       {RecordId::Settings, 37, "-040"},  // plus 30 is still negative
       {RecordId::Settings, 12, "abc"},   // not a number
-      {RecordId::Settings, 12, ""},        {RecordId::Settings, 12, "50000"},  // div 50 gives 1000
-      {RecordId::Settings, 2, "12"},  // sent as is: must already be 3 digits
-      {RecordId::Settings, 2, "1234"},     {RecordId::Settings, 2, "-01"},
-      {RecordId::Identity, 2, "1234567x"}, {RecordId::Desc, 2, "SHORT"},
-      {RecordId::Desc, 2, "DRIVE#01"},     {RecordId::Bluetooth, 1, "12*4"},
-      {RecordId::Logic, 25, "00050"},  // times 20 gives 1000, fits 5 digits: accepted below
+      {RecordId::Settings, 12, ""},
+      {RecordId::Settings, 12, "50000"}, // div 50 gives 1000
+      {RecordId::Settings, 2, "12"},     // sent as is: must already be 3 digits
+      {RecordId::Settings, 2, "1234"},
+      {RecordId::Settings, 2, "-01"},
+      {RecordId::Identity, 2, "1234567x"},
+      {RecordId::Desc, 2, "SHORT"},
+      {RecordId::Desc, 2, "DRIVE#01"},
+      {RecordId::Bluetooth, 1, "12*4"},
+      {RecordId::Logic, 25, "00050"},   // times 20 gives 1000, fits 5 digits: accepted below
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(Layout(c.id).GridName) + " row " + std::to_string(c.row) + " '" +
                  c.send + "'");
@@ -96,12 +103,17 @@ TEST(FieldConversion, DividedWritesRoundDown) {
     std::string send;
     std::string sent;
   };
+  // clang-format off
   const Case cases[] = {
-      {RecordId::Settings, 12, "275", "005"},  // 5.5 steps: nearest would give 006
-      {RecordId::Settings, 12, "115", "002"},  {RecordId::Settings, 24, "299", "005"},
-      {RecordId::Settings, 31, "275", "005"},  {RecordId::ExtMod, 8, "275", "005"},
-      {RecordId::StartConf, 23, "275", "005"}, {RecordId::StartConf, 29, "49", "000"},
+      {RecordId::Settings, 12, "275", "005"},   // 5.5 steps: nearest would give 006
+      {RecordId::Settings, 12, "115", "002"},
+      {RecordId::Settings, 24, "299", "005"},
+      {RecordId::Settings, 31, "275", "005"},
+      {RecordId::ExtMod, 8, "275", "005"},
+      {RecordId::StartConf, 23, "275", "005"},
+      {RecordId::StartConf, 29, "49", "000"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(Layout(c.id).GridName) + " row " + std::to_string(c.row) + " '" +
                  c.send + "'");

@@ -84,40 +84,28 @@ struct VerbEntry {
   Verb verb;
   const char* args;
 };
+// clang-format off
 constexpr VerbEntry kVerbs[] = {
-    {"wait", Verb::Wait, "i"},
-    {"key", Verb::Key, "s"},
-    {"click", Verb::Click, "t"},
-    {"dblclick", Verb::DblClick, "t"},
-    {"type", Verb::Type, "ts"},
-    {"leave", Verb::Leave, "t"},
-    {"pick", Verb::Pick, "ti"},
-    {"select", Verb::Select, "tii"},
-    {"slide", Verb::Slide, "tr"},
-    {"tab", Verb::Tab, "t"},
-    {"box", Verb::Box, "w"},
-    {"file", Verb::File, "s"},
-    {"dialog", Verb::Dialog, "w"},
-    {"until", Verb::Until, "tu"},
-    {"expect", Verb::Expect, "te"},
-    {"snapshot", Verb::Snapshot, "ts"},
-    {"quit", Verb::Quit, ""},
-    {"fits", Verb::Fits, "t"},
+    {"wait", Verb::Wait, "i"},          {"key", Verb::Key, "s"},         {"click", Verb::Click, "t"},
+    {"dblclick", Verb::DblClick, "t"},  {"type", Verb::Type, "ts"},      {"leave", Verb::Leave, "t"},
+    {"pick", Verb::Pick, "ti"},         {"select", Verb::Select, "tii"}, {"slide", Verb::Slide, "tr"},
+    {"tab", Verb::Tab, "t"},            {"box", Verb::Box, "w"},         {"file", Verb::File, "s"},
+    {"dialog", Verb::Dialog, "w"},      {"until", Verb::Until, "tu"},    {"expect", Verb::Expect, "te"},
+    {"snapshot", Verb::Snapshot, "ts"}, {"quit", Verb::Quit, ""},        {"fits", Verb::Fits, "t"},
     // Through Qt's own event path, as a user's mouse and keyboard: a click on the control's widget,
     // text typed into the focused widget, one key (with modifiers) pressed there.
-    {"mouse", Verb::Mouse, "t"},
-    {"keys", Verb::Keys, "s"},
-    {"press", Verb::Press, "s"},
+    {"mouse", Verb::Mouse, "t"},        {"keys", Verb::Keys, "s"},       {"press", Verb::Press, "s"},
     // An outside program (a window manager's tool), run to its end; the clipboard's text.
-    {"run", Verb::Run, "s"},
-    {"clipboard", Verb::Clipboard, "s"},
+    {"run", Verb::Run, "s"},            {"clipboard", Verb::Clipboard, "s"},
 };
+// clang-format on
 
 // What a user's click does to each kind of control.
 struct ClickRule {
   ControlKind kind;
   void (*click)(TControl*);
 };
+// clang-format off
 constexpr ClickRule kClicks[] = {
     {ControlKind::Button, [](TControl* c) { static_cast<TButton*>(c)->UserClick(); }},
     {ControlKind::Edit, [](TControl* c) { static_cast<TCustomEdit*>(c)->UserClick(); }},
@@ -128,11 +116,11 @@ constexpr ClickRule kClicks[] = {
     {ControlKind::SwitchLed, [](TControl* c) { static_cast<TiSwitchLed*>(c)->UserClick(); }},
     {ControlKind::SlideSwitch, [](TControl* c) { static_cast<TiSwitch*>(c)->UserFlip(); }},
     {ControlKind::ToggleSwitch, [](TControl* c) { static_cast<TiSwitch*>(c)->UserFlip(); }},
-    {ControlKind::Label,
-     [](TControl* c) {
+    {ControlKind::Label, [](TControl* c) {
        if (auto& h = static_cast<TLabel*>(c)->OnClick) h();
      }},
 };
+// clang-format on
 
 QString Unquote(QString t) {
   t = t.trimmed();

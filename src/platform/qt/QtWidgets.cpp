@@ -457,6 +457,7 @@ struct GlyphRule {
   const char* word;
   Glyph glyph;
 };
+// clang-format off
 constexpr GlyphRule kGlyphRules[] = {
     {"closeport", Glyph::Unplug}, {"disconnect", Glyph::Unplug}, {"opencomport", Glyph::Plug},
     {"connect", Glyph::Plug},     {"comsetup", Glyph::Port},     {"communication", Glyph::Port},
@@ -465,6 +466,7 @@ constexpr GlyphRule kGlyphRules[] = {
     {"upload", Glyph::Read},      {"write", Glyph::Write},       {"download", Glyph::Write},
     {"exit", Glyph::Exit},
 };
+// clang-format on
 
 // Drawn on a 16 x 16 grid.
 void DrawGlyph(QPainter& p, Glyph g) {
