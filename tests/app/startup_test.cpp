@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/Startup.h"
+#include "support/FormGlobals.h"
 #include "editors/uConfigBitSel.h"
 #include "editors/uConfigWordSel.h"
 #include "link/CommSetup.h"
@@ -30,17 +31,7 @@ struct StartedProgram {
   }
   ~StartedProgram() {
     SetPortLister(nullptr);
-    Form1 = nullptr;
-    fPassword = nullptr;
-    fPasswordEdit = nullptr;
-    fUserPassword = nullptr;
-    FormVariableTable = nullptr;
-    FrmProgress = nullptr;
-    FrmMassDwnSel = nullptr;
-    FrmFileDialog = nullptr;
-    Form2 = nullptr;
-    frmCommsBitsSel = nullptr;
-    frmCommsWordSel = nullptr;
+    ForgetForms();
   }
 };
 

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "app/Startup.h"
+#include "support/FormGlobals.h"
 #include "editors/uConfigBitSel.h"
 #include "editors/uConfigWordSel.h"
 #include "link/CommSetup.h"
@@ -41,17 +42,7 @@ struct LiveProgram : ::testing::Test {
   void TearDown() override {
     SetPortLister(nullptr);
     SetSerialDeviceFactory(nullptr);
-    Form1 = nullptr;
-    fPassword = nullptr;
-    fPasswordEdit = nullptr;
-    fUserPassword = nullptr;
-    FormVariableTable = nullptr;
-    FrmProgress = nullptr;
-    FrmMassDwnSel = nullptr;
-    FrmFileDialog = nullptr;
-    Form2 = nullptr;
-    frmCommsBitsSel = nullptr;
-    frmCommsWordSel = nullptr;
+    ForgetForms();
   }
   // One poll as the system timer makes it: both live requests, then 100 ms.
   void Poll() {

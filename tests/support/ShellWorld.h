@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/Startup.h"
+#include "support/FormGlobals.h"
 #include "editors/uConfigBitSel.h"
 #include "editors/uConfigWordSel.h"
 #include "link/CommSetup.h"
@@ -111,17 +112,7 @@ struct ShellWorld {
 
   ~ShellWorld() {
     relay.reset();
-    Form1 = nullptr;
-    fPassword = nullptr;
-    fPasswordEdit = nullptr;
-    fUserPassword = nullptr;
-    FormVariableTable = nullptr;
-    FrmProgress = nullptr;
-    FrmMassDwnSel = nullptr;
-    FrmFileDialog = nullptr;
-    Form2 = nullptr;
-    frmCommsBitsSel = nullptr;
-    frmCommsWordSel = nullptr;
+    ForgetForms();
     SetPortLister(nullptr);
     SetSerialDeviceFactory(nullptr);
   }
