@@ -124,9 +124,14 @@ int TForm2::PackConfigRecord(RecordId id, const std::string& Buffer) {
   StoreAnswer(rec, Buffer, grid);
 
   TForm1& f = *Form1;
+  // Only an answer to the write is its echo. A read of the record queued before the write was
+  // armed (the statistics poll) brings the relay's record as it still is: judged as an echo it
+  // would be refused and asked for again forever, with the write waiting behind it.
+  const RequestInfo* asked = Request(HeadRequest());
+  const bool echo = f.*rule.WriteFlag && !(asked && asked->Kind == MessageKind::Fixed);
   // Editors that follow every answer never take a refused echo: a garbled echo would otherwise
   // reach the editors and, through their change handlers, the send column of the repeated write.
-  if (rule.LoadEveryAnswer && f.*rule.WriteFlag && !EchoMatches(rec, grid)) return 0;
+  if (rule.LoadEveryAnswer && echo && !EchoMatches(rec, grid)) return 0;
   const bool read = rule.When == ReadWhen::Flag ? f.*rule.ReadFlag
                                                 : f.PageControl1.ActivePage() != &(f.*rule.Page);
   if (read && rule.BeforeLoad) rule.BeforeLoad(f, grid);
@@ -134,7 +139,7 @@ int TForm2::PackConfigRecord(RecordId id, const std::string& Buffer) {
   if (read && rule.AfterLoad) rule.AfterLoad(f, grid);
   if (read) CopyReceivedToSend(grid);
 
-  if (f.*rule.WriteFlag) {
+  if (echo) {
     if (!EchoMatches(rec, grid)) return 0;
     if (rule.WriteConfirmed) Run(this->*rule.WriteConfirmed);
   }
