@@ -34,6 +34,8 @@ std::string TwoDigits(const TStringGrid& g, int row) {
 void TForm1::InitRelayDataPages() {
   InitClockPage();
   mbRunHrCntr.ReadOnly = mbStartUpTime.ReadOnly = true;
+  // Read-only, so the length only sizes the box: "20yy/mm/dd    hh:nn" shows whole.
+  mbStartUpTime.MaxLength = 19;
   mbSerialNum.ReadOnly = mbUserName.ReadOnly = mbDriveID.ReadOnly = true;
   bTxStatistics.SetHint("Transmit modified data to relay");
   iLedStatsStatus.SetHint("Setting Changes only done off line.");
