@@ -102,6 +102,22 @@ TEST(Timers, MessageBoxKeepsTimersRunning) {
   EXPECT_EQ(env.hb.boxes[0].text, "Something");
 }
 
+// A handler slower than its period: the ticks it overran come as one, late, and the timer then
+// goes on at its phase, still ticking together with a timer started alongside it.
+TEST(Timers, ALateTickKeepsThePhase) {
+  Env env;
+  TTimer slow(100), other(100);
+  std::vector<int64_t> slowAt, otherAt;
+  slow.OnTimer = [&] {
+    slowAt.push_back(env.hb.NowMs());
+    if (slowAt.size() == 1) env.hb.clock.Skip(250'000);  // the first tick takes 250 ms
+  };
+  other.OnTimer = [&] { otherAt.push_back(env.hb.NowMs()); };
+  env.hb.RunFor(650);
+  EXPECT_EQ(slowAt, (std::vector<int64_t>{100, 350, 400, 500, 600}));
+  EXPECT_EQ(otherAt, (std::vector<int64_t>{350, 400, 500, 600}));
+}
+
 // An idle timer is passed over without running its handler, and comes back on its own phase the
 // moment a handler (here a posted event at 255 ms) or code between loops gives it work again:
 // what it does and when stay as if it had ticked all along.

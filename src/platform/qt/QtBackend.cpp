@@ -197,8 +197,10 @@ void QtBackend::PumpFired(int index) {
   pumpingDepth_ = s.LoopDepth();
   // Only what is due now: a handler slower than its period must not starve the user's input.
   const int64_t limit = s.NowUs();
-  int64_t due;
-  while (!quitAll_ && !shuttingDown_ && s.NextDue(due) && due <= limit) s.RunOne(limit);
+  // RunOne finds the next due item itself: asking NextDue first would look at the idle timers
+  // twice for every item.
+  bool ran = true;
+  while (ran && !quitAll_ && !shuttingDown_) ran = s.RunOne(limit);
   pumpingDepth_ = outer;
   --pumps_[size_t(index)].inSlot;
   ArmPump();

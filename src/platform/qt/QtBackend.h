@@ -117,6 +117,9 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
   void SyncFocus(TForm& form);
   void MarkDirty(TControl& c);
   void DropPending(TControl* c);
+  // A control on a page that is not on show waits with its changes until the page comes on show.
+  bool OnHiddenPage(const TControl& c) const;
+  void SyncStale();
   bool Deferred(ControlKind k) const;
   Peer* Find(const TControl* c);
 
@@ -152,6 +155,7 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
   std::unordered_map<const QObject*, TControl*> ctlOf_;
   std::vector<TControl*> pending_;
   std::unordered_set<TControl*> pendingSet_;
+  std::unordered_set<TControl*> stale_;  // changed while their page was not on show
   std::unordered_set<const TControl*>
       unbuiltPages_;  // pages whose widgets wait for their first showing
   bool flushPosted_ = false;

@@ -54,6 +54,12 @@ void QtBackend::ControlChanged(TControl& c) {
   if (shuttingDown_) return;
   Peer* p = Find(&c);
   if (!p) return;
+  // Live values keep arriving for pages the user has left: their widgets catch up in one go
+  // when the page comes back on show rather than re-laying their texts several times a second.
+  if (OnHiddenPage(c)) {
+    stale_.insert(&c);
+    return;
+  }
   if (Deferred(c.Kind()))
     MarkDirty(c);
   else
@@ -76,6 +82,35 @@ void QtBackend::DropPending(TControl* c) {
     pending_.erase(std::remove(pending_.begin(), pending_.end(), c), pending_.end());
 }
 
+bool QtBackend::OnHiddenPage(const TControl& c) const {
+  switch (c.Kind()) {
+    case ControlKind::Form:
+    case ControlKind::TabSheet:
+    case ControlKind::PageControl:
+    case ControlKind::MainMenu:
+    case ControlKind::MenuItem:
+      return false;
+    default:
+      break;
+  }
+  for (const TControl* a = c.Parent(); a; a = a->Parent()) {
+    if (a->Kind() != ControlKind::TabSheet) continue;
+    const TPageControl* pc = static_cast<const TTabSheet*>(a)->PageControl();
+    if (pc && pc->ActivePage() != a) return true;
+  }
+  return false;
+}
+
+void QtBackend::SyncStale() {
+  std::vector<TControl*> now;
+  for (TControl* c : stale_)
+    if (!OnHiddenPage(*c)) now.push_back(c);
+  for (TControl* c : now) {
+    stale_.erase(c);
+    if (Peer* p = Find(c)) Sync(*p);
+  }
+}
+
 void QtBackend::FlushPending() {
   if (pending_.empty()) return;
   std::vector<TControl*> list;
@@ -92,6 +127,7 @@ void QtBackend::ControlDestroyed(TControl& c) {
   peers_.erase(it);
   c.Peer = nullptr;
   DropPending(&c);
+  stale_.erase(&c);
   unbuiltPages_.erase(&c);
   if (refused_ == &c) refused_ = nullptr;
   for (auto i = ctlOf_.begin(); i != ctlOf_.end();)
@@ -400,6 +436,7 @@ void QtBackend::Sync(Peer& p) {
       if (active >= 0 && active < pages->Stack()->count() &&
           pages->Stack()->currentIndex() != active) {
         BuildPage(*m.Page(active));
+        if (!stale_.empty()) SyncStale();
         pages->Stack()->setCurrentIndex(active);
         // The page takes its size at once rather than in a later layout pass: until then it would
         // show the scroll bars of the size it had while hidden.

@@ -13,9 +13,10 @@ uint64_t g_timerOrder = 1;
 class SteadyClock : public Clock {
  public:
   int64_t NowUs() const override {
+    // Counted from the clock's own epoch rather than from the first reading: timers started
+    // together then fall into the same grain of the tick grid, and share their wake-ups.
     using namespace std::chrono;
-    static const auto start = steady_clock::now();
-    return duration_cast<microseconds>(steady_clock::now() - start).count();
+    return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
   }
 };
 }  // namespace
@@ -245,8 +246,11 @@ void TTimer::Fire(int64_t dueUs) {
   auto& s = Scheduler::Instance();
   // Re-arm before the handler runs, so a modal loop inside the handler sees the next tick.
   // Ticks missed while the loop was busy are not made up.
-  int64_t next = dueUs + int64_t(interval_) * 1000;
-  if (next <= s.NowUs()) next = s.NowUs() + int64_t(interval_) * 1000;
+  // A late tick keeps the timer's phase, so timers started together keep sharing wake-ups.
+  const int64_t period = int64_t(interval_) * 1000;
+  int64_t next = dueUs + period;
+  const int64_t now = s.NowUs();
+  if (period > 0 && next <= now) next += ((now - next) / period + 1) * period;
   if (enabled_ && interval_ > 0) s.ScheduleTimer(this, s.AlignTick(next));
   if (OnTimer) TApplication::Dispatch(OnTimer);
 }
