@@ -98,7 +98,6 @@ using enum Exit;
 // Columns: Spin(editor, row, digits, min, max, step, max length, initial, load, exit, default);
 // NumEdit(editor, row, digits, max length, exit, check min, check max, range message, key filter);
 // Combo(editor, row, items, initial item, load, rule); Bit(editor, kind, byte 0..3 = A..D, bit).
-// clang-format off
 const EditorSpec kEditors[] = {
   //       editor                       row dig   min   max step len  init  load    exit          default
   NumEdit(ED(ebThermalCap),              1, 3,                         3,       RangeMessage, 0, 100, kThermalCapRange, false),
@@ -226,7 +225,6 @@ const EditorSpec kEditors[] = {
   TextField(ED(ebDriveID),  RecordId::Desc,      2,  8),
   TextField(ED(ebPinCode),  RecordId::Bluetooth, 1,  4),
 };
-// clang-format on
 // clang-format on
 
 #undef ED
