@@ -36,15 +36,14 @@ std::string_view Right(int n) { return kSettingsRows[static_cast<size_t>(n - 1)]
 
 // Row builders, so that the tables read like the report. A left-column row n is cut up to the
 // right label of its line.
+// clang-format off
 RowSpec Num(int n, int length, ControlOf c, Handler h, int def, const char* out,
             const char* notFound, int number = 0) {
-  return {Left(n), Right(n), 0,   RowKind::Number, length, false,    0,      0, kNoWords,
-          c,       h,        def, number,          out,    notFound, nullptr};
+  return {Left(n), Right(n), 0, RowKind::Number, length, false, 0, 0, kNoWords, c, h, def, number, out, notFound, nullptr};
 }
 RowSpec NumConst(int n, int length, int lo, int hi, ControlOf c, Handler h, int def,
                  const char* out, const char* notFound) {
-  return {Left(n), Right(n), 0,   RowKind::Number, length, true, lo, hi, kNoWords, c, h,
-          def,     0,        out, notFound,        nullptr};
+  return {Left(n), Right(n), 0, RowKind::Number, length, true, lo, hi, kNoWords, c, h, def, 0, out, notFound, nullptr};
 }
 // As NumConst, for an edit that shows the value as the file writes it (leading zeros kept).
 RowSpec TextConst(int n, int length, int lo, int hi, ControlOf c, Handler h, int def,
@@ -55,41 +54,25 @@ RowSpec TextConst(int n, int length, int lo, int hi, ControlOf c, Handler h, int
 }
 RowSpec Step(int n, ControlOf c, Handler h, int def, const char* out, const char* notFound,
              const char* step, int number = 0) {
-  return {Left(n), Right(n), 0,   RowKind::Step50, 4,   false,    0,   0, kNoWords,
-          c,       h,        def, number,          out, notFound, step};
+  return {Left(n), Right(n), 0, RowKind::Step50, 4, false, 0, 0, kNoWords, c, h, def, number, out, notFound, step};
 }
-RowSpec Choice(int n, int length, std::span<const std::string_view> words, ControlOf c, Handler h,
-               const char* out, const char* notFound) {
-  return {Left(n), Right(n), 0, RowKind::Word, length,   false,  0, 0, words, c,
-          h,       0,        0, out,           notFound, nullptr};
+RowSpec Choice(int n, int length, std::span<const std::string_view> words, ControlOf c,
+               Handler h, const char* out, const char* notFound) {
+  return {Left(n), Right(n), 0, RowKind::Word, length, false, 0, 0, words, c, h, 0, 0, out, notFound, nullptr};
 }
 // The rows of temperature input n (1 to 4): its switch and type on rows 24 + n and 28 + n, its
 // trip levels on row 33 + n. The trip levels take 10 characters, whatever follows them.
 constexpr int kSensorRow = 24, kSensorTypeRow = 28, kTripLevelRow = 33;
 
 RowSpec HighTrip(int n, ControlOf c, Handler h) {
-  return {Left(kTripLevelRow + n),
-          {},
-          10,
-          RowKind::Signed,
-          4,
-          false,
-          0,
-          0,
-          kNoWords,
-          c,
-          h,
-          60,
-          n,
+  return {Left(kTripLevelRow + n), {}, 10, RowKind::Signed, 4, false, 0, 0, kNoWords, c, h, 60, n,
           "Temperature %2:0.1d high trip level out of range %0:s setting value changed to %1:0.1d.",
-          "Temperature %1:0.1d high trip level not found. Setting value changed to %0:0.1d.",
-          nullptr};
+          "Temperature %1:0.1d high trip level not found. Setting value changed to %0:0.1d.", nullptr};
 }
 // The right column's rows take 20 characters after the right label of row n.
-RowSpec Switch(int row, int length, std::span<const std::string_view> words, ControlOf c, Handler h,
-               int def, const char* out, const char* notFound, int number = 0) {
-  return {Right(row), {}, 20, RowKind::Word, length, false, 0,        0,
-          words,      c,  h,  def,           number, out,   notFound, nullptr};
+RowSpec Switch(int row, int length, std::span<const std::string_view> words, ControlOf c,
+               Handler h, int def, const char* out, const char* notFound, int number = 0) {
+  return {Right(row), {}, 20, RowKind::Word, length, false, 0, 0, words, c, h, def, number, out, notFound, nullptr};
 }
 RowSpec Enabled(int row, ControlOf c, Handler h, const char* out, const char* notFound) {
   return Switch(row, 8, kEnabled, c, h, 0, out, notFound);
@@ -105,23 +88,11 @@ RowSpec SensorType(int n, ControlOf c, Handler h) {
                 "Temperature %0:0.1d type not found. Setting value changed to PT100.", n);
 }
 RowSpec LowTrip(int n, ControlOf c, Handler h) {
-  return {Right(kTripLevelRow + n),
-          {},
-          10,
-          RowKind::Signed,
-          4,
-          false,
-          0,
-          0,
-          kNoWords,
-          c,
-          h,
-          -10,
-          n,
+  return {Right(kTripLevelRow + n), {}, 10, RowKind::Signed, 4, false, 0, 0, kNoWords, c, h, -10, n,
           "Temperature %2:0.1d low trip level out of range %0:s setting value changed to %1:0.1d.",
-          "Temperature %1:0.1d low trip level not found. Setting value changed to %0:0.1d.",
-          nullptr};
+          "Temperature %1:0.1d low trip level not found. Setting value changed to %0:0.1d.", nullptr};
 }
+// clang-format on
 
 constexpr const char* kFieldOut =
     "Field input %2:0.1d delay out of range %0:s setting value changed to %1:0.1d.";

@@ -287,75 +287,28 @@ TEST_F(LogicPageTest, TransferWithoutATargetStoresNothing) {
 // ---- The logic record's answer ----
 
 // A logic answer written out field by field (row: value), 207 characters.
-const std::string kLogicAnswer =
-    std::string("*W") +
-    "105"
-    "003"
-    "045"
-    "130" +  // rows 1-4: T1 mask 105, inputs 3, 45, 130
-    "255"
-    "001"
-    "002"
-    "000" +  // rows 5-8
-    "000"
-    "000"
-    "000"
-    "000" +  // rows 9-12
-    "005"
-    "000"
-    "000"
-    "000" +  // rows 13-16: T4 mask 5
-    "000"
-    "000"
-    "000"
-    "000" +  // rows 17-20
-    "007"
-    "000"
-    "000"
-    "009" +  // rows 21-24
-    "01200"
-    "046"
-    "047" +  // rows 25-27: timer A 60 s (wire in 50 ms units), start, reset
-    "60000"
-    "000"
-    "000" +  // rows 28-30: timer B 3000 s
-    "008"
-    "030"
-    "017"
-    "045" +  // rows 31-34: clock window 08:30 to 17:45
-    "000"
-    "001"
-    "002"
-    "130" +  // rows 35-38: relays 1-4
-    "250"
-    "055"
-    "056"
-    "000" +  // rows 39-42: counter A
-    "001"
-    "000"
-    "000"
-    "000" +  // rows 43-46: counter B
-    "118"
-    "00250"
-    "050" +  // rows 47-49: pulse generator input, period, duty cycle
-    "120"
-    "000"
-    "059" +  // rows 50-52: latch set, reset, external reset (table 03)
-    "085" +  // row 53: thermal capacity warning
-    "005"
-    "006"
-    "007"
-    "008" +  // rows 54-57: relays 5-8
-    "130"
-    "022"
-    "250"
-    "000"
-    "060"
-    "030"
-    "030"
-    "030" +  // rows 58-65: levels plus 30
-    "001" +  // row 66: emergency stop
+// clang-format off
+const std::string kLogicAnswer = std::string("*W") +
+    "105" "003" "045" "130" +  // rows 1-4: T1 mask 105, inputs 3, 45, 130
+    "255" "001" "002" "000" +  // rows 5-8
+    "000" "000" "000" "000" +  // rows 9-12
+    "005" "000" "000" "000" +  // rows 13-16: T4 mask 5
+    "000" "000" "000" "000" +  // rows 17-20
+    "007" "000" "000" "009" +  // rows 21-24
+    "01200" "046" "047" +      // rows 25-27: timer A 60 s (wire in 50 ms units), start, reset
+    "60000" "000" "000" +      // rows 28-30: timer B 3000 s
+    "008" "030" "017" "045" +  // rows 31-34: clock window 08:30 to 17:45
+    "000" "001" "002" "130" +  // rows 35-38: relays 1-4
+    "250" "055" "056" "000" +  // rows 39-42: counter A
+    "001" "000" "000" "000" +  // rows 43-46: counter B
+    "118" "00250" "050" +      // rows 47-49: pulse generator input, period, duty cycle
+    "120" "000" "059" +        // rows 50-52: latch set, reset, external reset (table 03)
+    "085" +                    // row 53: thermal capacity warning
+    "005" "006" "007" "008" +  // rows 54-57: relays 5-8
+    "130" "022" "250" "000" "060" "030" "030" "030" +  // rows 58-65: levels plus 30
+    "001" +                    // row 66: emergency stop
     "#";
+// clang-format on
 
 TEST(LogicRecord, AnswerIsOfTheRecordLength) { EXPECT_EQ(kLogicAnswer.size(), 207u); }
 

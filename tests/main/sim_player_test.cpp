@@ -271,46 +271,18 @@ TEST(SimPlayer, HoldsEachRowForItsTimeThenZeroesAtTheEnd) {
   p.Fill({{1, "1000", "230 231 232 150 151 152 50 85 300 20 21 22 23"}, {2, "end"}});
   p.Start();
   p.w.hb.RunFor(900);
+  // clang-format off
   EXPECT_EQ(p.LastSimulation(),
-            "*Z"
-            "00150"
-            "00151"
-            "00152"
-            "00230"
-            "00231"
-            "00232"
-            "050"
-            "085"
-            "00300"
-            "000"
-            "000"
-            "050"
-            "051"
-            "052"
-            "053"
-            "#");
+            "*Z" "00150" "00151" "00152" "00230" "00231" "00232" "050" "085" "00300" "000" "000" "050" "051" "052" "053" "#");
+  // clang-format on
   EXPECT_EQ(p.f.mbSimIred.Text(), "150");
   EXPECT_EQ(p.f.bSimQue.Caption(), "Stop queing");
   p.w.hb.RunFor(400);
   EXPECT_EQ(p.f.bSimQue.Caption(), "Start queing");
+  // clang-format off
   EXPECT_EQ(p.LastSimulation(),
-            "*Z"
-            "00000"
-            "00000"
-            "00000"
-            "00000"
-            "00000"
-            "00000"
-            "000"
-            "000"
-            "00000"
-            "000"
-            "000"
-            "030"
-            "030"
-            "030"
-            "030"
-            "#");
+            "*Z" "00000" "00000" "00000" "00000" "00000" "00000" "000" "000" "00000" "000" "000" "030" "030" "030" "030" "#");
+  // clang-format on
 }
 
 // The voltage sliders end where the relay's voltage selection puts them (300 V here).
@@ -319,24 +291,10 @@ TEST(SimPlayer, ValuesAreClampedToEachInputsRange) {
   p.Fill({{1, "1000", "500 0 0 2000 0 0 120 0 5000 -40 300 0 0"}, {2, "end"}});
   p.Start();
   p.w.hb.RunFor(500);
+  // clang-format off
   EXPECT_EQ(p.LastSimulation(),
-            "*Z"
-            "01000"
-            "00000"
-            "00000"
-            "00300"
-            "00000"
-            "00000"
-            "100"
-            "000"
-            "03000"
-            "000"
-            "000"
-            "000"
-            "250"
-            "030"
-            "030"
-            "#");
+            "*Z" "01000" "00000" "00000" "00300" "00000" "00000" "100" "000" "03000" "000" "000" "000" "250" "030" "030" "#");
+  // clang-format on
 }
 
 TEST(SimPlayer, StopButtonEndsQuietlyAndStartNeedsASimulation) {
