@@ -279,9 +279,6 @@ class TForm1 : public TForm {
   // once no step has completed for this long while the relay keeps answering.
   int64_t FullReadStepAtMs = 0;
   static constexpr int64_t kConnectReadPatienceMs = 10000;
-  // The controls of the gating table, found by name once they exist (some pages are built by
-  // other areas of the window).
-  std::vector<TControl*> GatedControls;
 
   // ---- Transfer commands ----
   // Commands that arm one transfer by the common pattern; each button handler names one.

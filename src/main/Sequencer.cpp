@@ -6,6 +6,7 @@
 #include "wire/Requests.h"
 #include "link/UnitProgress.h"
 #include "main/Access.h"
+#include "main/ControlOf.h"
 #include "main/Main.h"
 #include "main/RequestFlags.h"
 #include "main/TransferChains.h"
@@ -232,28 +233,42 @@ static_assert(StepsMatchRequests(kFullRead) && StepsMatchRequests(kSingleReads) 
 // ---- Gating of the relay buttons ----
 enum class Rule : uint8_t { FrontendUnlocked, CalibUnlocked, Always, EventIdle, EventRunning };
 struct Gated {
-  const char* name;
+  ControlOf control;
   Rule rule;
 };
 // clang-format off
 constexpr Gated kGating[] = {
-    {"SButWriteSetToRelay", Rule::FrontendUnlocked}, {"bTC_ResetAct", Rule::FrontendUnlocked},
-    {"bTxSettings", Rule::FrontendUnlocked},         {"bTxLogicControl", Rule::FrontendUnlocked},
-    {"bTxStarterConfigToRL", Rule::FrontendUnlocked}, {"pbUserName", Rule::FrontendUnlocked},
-    {"bTxStatistics", Rule::FrontendUnlocked},       {"bCommSettings", Rule::FrontendUnlocked},
-    {"Button1", Rule::FrontendUnlocked},
-    {"Button5", Rule::FrontendUnlocked},             {"bFaultHistClr", Rule::FrontendUnlocked},
-    {"btTxBluetooth", Rule::FrontendUnlocked},
-    {"bThermalCapReset", Rule::FrontendUnlocked},    {"bTxCalibration", Rule::CalibUnlocked},
-    {"bRelayID", Rule::CalibUnlocked},               {"bClrEventRecs", Rule::CalibUnlocked},
-    {"bRelayResetAct", Rule::Always},                {"bResetRelay", Rule::Always},
-    {"bReadSetFromRelay", Rule::Always},             {"bRxControlLogic", Rule::Always},
-    {"bRxStarterConfigFromRL", Rule::Always},        {"bRTC_Setting", Rule::Always},
-    {"bFaultUpDate", Rule::Always},                  {"bSimTestStart", Rule::Always},
-    {"Button6", Rule::Always},                       {"bRxCalibration", Rule::Always},
-    {"bCalbLock", Rule::Always},                     {"bRxRelayID", Rule::Always},
-    {"bEventRecDownLoad", Rule::EventIdle},          {"bQuickEventUpload", Rule::EventIdle},
-    {"bStopEventDownLoad", Rule::EventRunning},
+    {Field<&F::SButWriteSetToRelay>, Rule::FrontendUnlocked},
+    {Field<&F::bTC_ResetAct>, Rule::FrontendUnlocked},
+    {Field<&F::bTxSettings>, Rule::FrontendUnlocked},
+    {Field<&F::bTxLogicControl>, Rule::FrontendUnlocked},
+    {Field<&F::bTxStarterConfigToRL>, Rule::FrontendUnlocked},
+    {Field<&F::pbUserName>, Rule::FrontendUnlocked},
+    {Field<&F::bTxStatistics>, Rule::FrontendUnlocked},
+    {Field<&F::bCommSettings>, Rule::FrontendUnlocked},
+    {Field<&F::Button1>, Rule::FrontendUnlocked},
+    {Field<&F::Button5>, Rule::FrontendUnlocked},
+    {Field<&F::bFaultHistClr>, Rule::FrontendUnlocked},
+    {Field<&F::btTxBluetooth>, Rule::FrontendUnlocked},
+    {Field<&F::bThermalCapReset>, Rule::FrontendUnlocked},
+    {Field<&F::bTxCalibration>, Rule::CalibUnlocked},
+    {Field<&F::bRelayID>, Rule::CalibUnlocked},
+    {Field<&F::bClrEventRecs>, Rule::CalibUnlocked},
+    {Field<&F::bRelayResetAct>, Rule::Always},
+    {Field<&F::bResetRelay>, Rule::Always},
+    {Field<&F::bReadSetFromRelay>, Rule::Always},
+    {Field<&F::bRxControlLogic>, Rule::Always},
+    {Field<&F::bRxStarterConfigFromRL>, Rule::Always},
+    {Field<&F::bRTC_Setting>, Rule::Always},
+    {Field<&F::bFaultUpDate>, Rule::Always},
+    {Field<&F::bSimTestStart>, Rule::Always},
+    {Field<&F::Button6>, Rule::Always},
+    {Field<&F::bRxCalibration>, Rule::Always},
+    {Field<&F::bCalbLock>, Rule::Always},
+    {Field<&F::bRxRelayID>, Rule::Always},
+    {Field<&F::bEventRecDownLoad>, Rule::EventIdle},
+    {Field<&F::bQuickEventUpload>, Rule::EventIdle},
+    {Field<&F::bStopEventDownLoad>, Rule::EventRunning},
 };
 // clang-format on
 
@@ -462,14 +477,9 @@ bool ShowPortState(TForm1& f, bool open, bool apply = true) {
   want(f.SButReadSetFrmRelay, open);
   want(f.Communication1, !open);
 
-  if (f.GatedControls.size() != std::size(kGating))
-    f.GatedControls.assign(std::size(kGating), nullptr);
-  for (size_t i = 0; i < std::size(kGating); ++i) {
-    TControl*& c = f.GatedControls[i];
-    if (!c) c = f.FindControl(kGating[i].name);  // a page not built yet has none
-    if (!c) continue;
+  for (const Gated& g : kGating) {
     bool on = open;
-    switch (kGating[i].rule) {
+    switch (g.rule) {
       case Rule::FrontendUnlocked:
         on = on && !f.FrontendLocked;
         break;
@@ -485,7 +495,7 @@ bool ShowPortState(TForm1& f, bool open, bool apply = true) {
         on = on && f.iLedEventMessage.Active();
         break;
     }
-    want(*c, on);
+    want(g.control(f), on);
   }
 
   if (!open && f.iLedEventMessage.Active()) {

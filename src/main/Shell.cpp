@@ -13,41 +13,40 @@ namespace {
 
 using Handler = void (TForm1::*)();
 
-// The transfer commands and the buttons that run them. Buttons are found by name because some
-// pages are built by other areas of the window; a button already bound by its page keeps its own
-// handler.
+// The transfer commands and the buttons that run them. They are bound once every area of the
+// window has set up its page; a button already bound by its page keeps its own handler.
 struct CommandButton {
-  const char* button;
+  TButton TForm1::*button;
   Handler handler;
 };
 // clang-format off
 constexpr CommandButton kCommandButtons[] = {
-    {"bReadSetFromRelay", &TForm1::bReadSetFromRelayClick},
-    {"bRxCalibration", &TForm1::bRxCalibrationClick},
-    {"bRxRelayID", &TForm1::bRxRelayIDClick},
-    {"btRxUserName", &TForm1::btRxUserNameClick},
-    {"btRxCommsData", &TForm1::btRxCommsDataClick},
-    {"Button2", &TForm1::btRxCommsDataClick},
-    {"btRxBluetooth", &TForm1::btRxBluetoothClick},
-    {"Button6", &TForm1::Button6Click},
-    {"bRxControlLogic", &TForm1::bRxControlLogicClick},
-    {"bRxStarterConfigFromRL", &TForm1::bRxStarterConfigFromRLClick},
-    {"bTxCalibration", &TForm1::bTxCalibrationClick},
-    {"bRelayID", &TForm1::bRelayIDClick},
-    {"pbUserName", &TForm1::pbUserNameClick},
-    {"bCommSettings", &TForm1::bCommSettingsClick},
-    {"Button1", &TForm1::bCommSettingsClick},
-    {"btTxBluetooth", &TForm1::btTxBluetoothClick},
-    {"Button5", &TForm1::Button5Click},
-    {"bTxLogicControl", &TForm1::bTxLogicControlClick},
-    {"bTxStarterConfigToRL", &TForm1::bTxStarterConfigToRLClick},
-    {"bRTC_Setting", &TForm1::TxRTC_Click},
-    {"bTxStatistics", &TForm1::bTxStatisticsClick},
-    {"bFaultHistClr", &TForm1::ClrFaultHistClick},
-    {"bClrEventRecs", &TForm1::bClrEventRecsClick},
-    {"bRelayResetAct", &TForm1::bRelayResetActClick},
-    {"bTC_ResetAct", &TForm1::bTC_ResetActClick},
-    {"BtVarTable", &TForm1::BtVarTableClick},
+    {&TForm1::bReadSetFromRelay, &TForm1::bReadSetFromRelayClick},
+    {&TForm1::bRxCalibration, &TForm1::bRxCalibrationClick},
+    {&TForm1::bRxRelayID, &TForm1::bRxRelayIDClick},
+    {&TForm1::btRxUserName, &TForm1::btRxUserNameClick},
+    {&TForm1::btRxCommsData, &TForm1::btRxCommsDataClick},
+    {&TForm1::Button2, &TForm1::btRxCommsDataClick},
+    {&TForm1::btRxBluetooth, &TForm1::btRxBluetoothClick},
+    {&TForm1::Button6, &TForm1::Button6Click},
+    {&TForm1::bRxControlLogic, &TForm1::bRxControlLogicClick},
+    {&TForm1::bRxStarterConfigFromRL, &TForm1::bRxStarterConfigFromRLClick},
+    {&TForm1::bTxCalibration, &TForm1::bTxCalibrationClick},
+    {&TForm1::bRelayID, &TForm1::bRelayIDClick},
+    {&TForm1::pbUserName, &TForm1::pbUserNameClick},
+    {&TForm1::bCommSettings, &TForm1::bCommSettingsClick},
+    {&TForm1::Button1, &TForm1::bCommSettingsClick},
+    {&TForm1::btTxBluetooth, &TForm1::btTxBluetoothClick},
+    {&TForm1::Button5, &TForm1::Button5Click},
+    {&TForm1::bTxLogicControl, &TForm1::bTxLogicControlClick},
+    {&TForm1::bTxStarterConfigToRL, &TForm1::bTxStarterConfigToRLClick},
+    {&TForm1::bRTC_Setting, &TForm1::TxRTC_Click},
+    {&TForm1::bTxStatistics, &TForm1::bTxStatisticsClick},
+    {&TForm1::bFaultHistClr, &TForm1::ClrFaultHistClick},
+    {&TForm1::bClrEventRecs, &TForm1::bClrEventRecsClick},
+    {&TForm1::bRelayResetAct, &TForm1::bRelayResetActClick},
+    {&TForm1::bTC_ResetAct, &TForm1::bTC_ResetActClick},
+    {&TForm1::BtVarTable, &TForm1::BtVarTableClick},
 };
 // clang-format on
 
@@ -170,10 +169,10 @@ void TForm1::InitShell() {
 
 void TForm1::BindCommands() {
   for (const CommandButton& c : kCommandButtons) {
-    auto* b = dynamic_cast<TButton*>(FindControl(c.button));
-    if (!b || b->OnClick) continue;
+    TButton& b = this->*c.button;
+    if (b.OnClick) continue;
     Handler h = c.handler;
-    b->OnClick = [this, h] { (this->*h)(); };
+    b.OnClick = [this, h] { (this->*h)(); };
   }
   // The settings write of the Settings page, unless that page binds its own.
   if (!bTxSettings.OnClick)

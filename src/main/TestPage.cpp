@@ -5,6 +5,7 @@
 
 #include "link/CommSetup.h"
 #include "wire/Requests.h"
+#include "main/ControlOf.h"
 #include "main/Main.h"
 #include "main/PageRefresh.h"
 #include "platform/rtl/SysUtils.h"
@@ -60,34 +61,34 @@ const SimSliderRow* RowOf(const TForm1& f, const TiSlider& slider) {
 // Where the page's controls stand: manual panels left (the sequence table takes their place in
 // the automatic view), the relay's reaction and the commands right.
 struct Place {
-  const char* Control;
+  ControlOf Control;
   int Left, Top, Width, Height;
 };
 constexpr int kSliderTop = 52, kSliderHeight = 210;
 // clang-format off
 constexpr Place kTestPagePlaces[] = {
-    {"pSimCurrents", 4, 4, 212, 328},
-    {"pSimVoltages", 220, 4, 212, 328},
-    {"pSimParam", 436, 4, 212, 328},
-    {"pSimRTDs", 4, 336, 644, 40},
-    {"pSimAuto", 4, 4, 644, 462},
-    {"gbTestFieldInputs", 4, 470, 644, 140},
-    {"labSimControl", 660, 4, 200, 18},
-    {"bSimTestStart", 660, 24, 200, 30},
-    {"iLedSimIndication", 660, 58, 200, 24},
-    {"labSimModeSel", 872, 4, 200, 18},
-    {"bSimMode", 872, 24, 200, 30},
-    {"gbDF_InputMode", 872, 58, 200, 56},
-    {"iLedCurrentStatus", 660, 90, 98, 24},
-    {"iLedVoltStatus", 762, 90, 98, 24},
-    {"iLedAlarm", 660, 120, 98, 28},
-    {"iLedTrip", 762, 120, 98, 28},
-    {"gbAlarm2Trip", 660, 154, 412, 60},
-    {"gbTestRelayCoils", 660, 220, 412, 84},
-    {"iagTCap", 660, 310, 170, 170},
-    {"mbTCap", 720, 484, 50, 24},
-    {"bResetRelay", 860, 330, 212, 30},
-    {"bThermalCapReset", 860, 366, 212, 30},
+    {Field<&TForm1::pSimCurrents>, 4, 4, 212, 328},
+    {Field<&TForm1::pSimVoltages>, 220, 4, 212, 328},
+    {Field<&TForm1::pSimParam>, 436, 4, 212, 328},
+    {Field<&TForm1::pSimRTDs>, 4, 336, 644, 40},
+    {Field<&TForm1::pSimAuto>, 4, 4, 644, 462},
+    {Field<&TForm1::gbTestFieldInputs>, 4, 470, 644, 140},
+    {Field<&TForm1::labSimControl>, 660, 4, 200, 18},
+    {Field<&TForm1::bSimTestStart>, 660, 24, 200, 30},
+    {Field<&TForm1::iLedSimIndication>, 660, 58, 200, 24},
+    {Field<&TForm1::labSimModeSel>, 872, 4, 200, 18},
+    {Field<&TForm1::bSimMode>, 872, 24, 200, 30},
+    {Field<&TForm1::gbDF_InputMode>, 872, 58, 200, 56},
+    {Field<&TForm1::iLedCurrentStatus>, 660, 90, 98, 24},
+    {Field<&TForm1::iLedVoltStatus>, 762, 90, 98, 24},
+    {Field<&TForm1::iLedAlarm>, 660, 120, 98, 28},
+    {Field<&TForm1::iLedTrip>, 762, 120, 98, 28},
+    {Field<&TForm1::gbAlarm2Trip>, 660, 154, 412, 60},
+    {Field<&TForm1::gbTestRelayCoils>, 660, 220, 412, 84},
+    {Field<&TForm1::iagTCap>, 660, 310, 170, 170},
+    {Field<&TForm1::mbTCap>, 720, 484, 50, 24},
+    {Field<&TForm1::bResetRelay>, 860, 330, 212, 30},
+    {Field<&TForm1::bThermalCapReset>, 860, 366, 212, 30},
 };
 // clang-format on
 
@@ -95,7 +96,7 @@ constexpr Place kTestPagePlaces[] = {
 
 void TForm1::InitTestPage() {
   for (const Place& p : kTestPagePlaces)
-    if (TControl* c = FindControl(p.Control)) c->SetBounds(p.Left, p.Top, p.Width, p.Height);
+    p.Control(*this).SetBounds(p.Left, p.Top, p.Width, p.Height);
 
   // Each manual panel: a link switch on top, then a column per slider (caption, slider, display).
   TPanel* panels[] = {&pSimCurrents, &pSimVoltages, &pSimParam};
