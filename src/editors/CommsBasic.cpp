@@ -6,6 +6,7 @@
 
 #include "editors/CommsLayout.h"
 #include "link/CommSetup.h"
+#include "main/ControlOf.h"
 #include "main/Main.h"
 #include "platform/ui/Scheduler.h"
 #include "vartable/UnitVarTable.h"
@@ -14,9 +15,7 @@
 namespace {
 
 using Handler = void (TForm1::*)();
-using editors::comms::ControlOf;
-
-#define ED(n) [](TForm1& f) -> TControl& { return f.n; }
+using F = TForm1;
 
 // Which handler each control's change and exit run. Several controls share a handler, which reads
 // its fixed source editors, not the control that fired.
@@ -27,32 +26,32 @@ struct Binding {
 };
 // clang-format off
 const Binding kBindings[] = {
-    {ED(cbCommsProtocol), &TForm1::cbCommsProtocolChange, nullptr},
-    {ED(seCommsAddr), &TForm1::seCommsAddrChange, &TForm1::seCommsAddrExit},
-    {ED(speditExtComms_ModbusRTU_Address), &TForm1::seCommsAddrChange, &TForm1::seCommsAddrExit},
-    {ED(speditCommsExt_ProfiDP_Address), &TForm1::seCommsAddrChange, &TForm1::seCommsAddrExit},
-    {ED(speditExtComms_CANbus_Address), &TForm1::seCommsAddrChange, &TForm1::seCommsAddrExit},
-    {ED(cbProfiDPGSD), &TForm1::cbProfiDPGSDChange, nullptr},
-    {ED(cbCommsStrucSel), &TForm1::cbCommsStrucSelChange, nullptr},
-    {ED(cbExtComms_CANbus_StructTypeSel), &TForm1::cbCommsStrucSelChange, nullptr},
-    {ED(cbBaudRate), &TForm1::cbBaudRateChange, nullptr},
-    {ED(cbExtComms_ModbusRTU_BaudRate), &TForm1::cbBaudRateChange, nullptr},
-    {ED(cbExtComms_CANbus_BaudRate), &TForm1::cbBaudRateChange, nullptr},
-    {ED(cbCommsIdentifierType), &TForm1::cbCommsIdentifierTypeChange, nullptr},
-    {ED(cbExtComms_CANbus_IdentType), &TForm1::cbCommsIdentifierTypeChange, nullptr},
-    {ED(seCommsCommandBaseAddr), &TForm1::seCommsCommandBaseAddrChange, &TForm1::seCommsCommandBaseAddrExit},
-    {ED(speditExtComms_ModbusRTU_TimeOut), &TForm1::seCommsCommandBaseAddrChange,
+    {Field<&F::cbCommsProtocol>, &F::cbCommsProtocolChange, nullptr},
+    {Field<&F::seCommsAddr>, &F::seCommsAddrChange, &F::seCommsAddrExit},
+    {Field<&F::speditExtComms_ModbusRTU_Address>, &F::seCommsAddrChange, &F::seCommsAddrExit},
+    {Field<&F::speditCommsExt_ProfiDP_Address>, &F::seCommsAddrChange, &F::seCommsAddrExit},
+    {Field<&F::speditExtComms_CANbus_Address>, &F::seCommsAddrChange, &F::seCommsAddrExit},
+    {Field<&F::cbProfiDPGSD>, &F::cbProfiDPGSDChange, nullptr},
+    {Field<&F::cbCommsStrucSel>, &F::cbCommsStrucSelChange, nullptr},
+    {Field<&F::cbExtComms_CANbus_StructTypeSel>, &F::cbCommsStrucSelChange, nullptr},
+    {Field<&F::cbBaudRate>, &F::cbBaudRateChange, nullptr},
+    {Field<&F::cbExtComms_ModbusRTU_BaudRate>, &F::cbBaudRateChange, nullptr},
+    {Field<&F::cbExtComms_CANbus_BaudRate>, &F::cbBaudRateChange, nullptr},
+    {Field<&F::cbCommsIdentifierType>, &F::cbCommsIdentifierTypeChange, nullptr},
+    {Field<&F::cbExtComms_CANbus_IdentType>, &F::cbCommsIdentifierTypeChange, nullptr},
+    {Field<&F::seCommsCommandBaseAddr>, &F::seCommsCommandBaseAddrChange, &F::seCommsCommandBaseAddrExit},
+    {Field<&F::speditExtComms_ModbusRTU_TimeOut>, &F::seCommsCommandBaseAddrChange,
      &TForm1::speditExtComms_CANbus_CmdBaseAddrExit},
-    {ED(speditExtComms_CANbus_CmdBaseAddr), &TForm1::seCommsCommandBaseAddrChange,
+    {Field<&F::speditExtComms_CANbus_CmdBaseAddr>, &F::seCommsCommandBaseAddrChange,
      &TForm1::speditExtComms_CANbus_CmdBaseAddrExit},
-    {ED(seCommsActualBaseAddr), &TForm1::seCommsActualBaseAddrChange, &TForm1::seCommsActualBaseAddrExit},
-    {ED(speditExtComms_CANbus_ActBaseAddr), &TForm1::seCommsActualBaseAddrChange,
+    {Field<&F::seCommsActualBaseAddr>, &F::seCommsActualBaseAddrChange, &F::seCommsActualBaseAddrExit},
+    {Field<&F::speditExtComms_CANbus_ActBaseAddr>, &F::seCommsActualBaseAddrChange,
      &TForm1::speditExtComms_CANbus_ActBaseAddrExit},
-    {ED(seCommsSettingBaseAddr), &TForm1::seCommsSettingBaseAddrChange, &TForm1::seCommsSettingBaseAddrExit},
-    {ED(speditExtComms_CANbus_SetBaseAddr), &TForm1::seCommsSettingBaseAddrChange,
+    {Field<&F::seCommsSettingBaseAddr>, &F::seCommsSettingBaseAddrChange, &F::seCommsSettingBaseAddrExit},
+    {Field<&F::speditExtComms_CANbus_SetBaseAddr>, &F::seCommsSettingBaseAddrChange,
      &TForm1::speditExtComms_CANbus_SetBaseAddrExit},
-    {ED(cbModbusBaudRate), &TForm1::cbModbusBaudRateChange, nullptr},
-    {ED(seModbusTimeOut), &TForm1::seModbusTimeOutChange, &TForm1::seModbusTimeOutExit},
+    {Field<&F::cbModbusBaudRate>, &F::cbModbusBaudRateChange, nullptr},
+    {Field<&F::seModbusTimeOut>, &F::seModbusTimeOutChange, &F::seModbusTimeOutExit},
 };
 // clang-format on
 
@@ -67,19 +66,19 @@ const std::vector<std::string> kIdentTypes = {"Standard", "Extended"};
 const std::vector<std::string> kIpTypes = {"Static IP", "Automatic (DHCP)"};
 // clang-format off
 const ComboSetup kCombos[] = {
-    {ED(cbCommsProtocol), {" None ", " Profibus ", " Modbus ", " CANbus "}, -1},
-    {ED(cbProfiDPGSD), {"ZYVOF880", "ZYVOF877"}, -1},
-    {ED(cbModbusBaudRate), {"2,4", "4,8", "9,6", "19,2", "38,4", "57,6"}, -1},
-    {ED(cbBaudRate), {"125", "250", "500 "}, 0},
-    {ED(cbCommsStrucSel), kStructures, 0},
-    {ED(cbCommsIdentifierType), kIdentTypes, 0},
-    {ED(cbExtComms_CANbus_BaudRate), {"125", "250", "500"}, 0},
-    {ED(cbExtComms_CANbus_StructTypeSel), kStructures, 0},
-    {ED(cbExtComms_CANbus_IdentType), kIdentTypes, 0},
-    {ED(cbExtComms_ModbusRTU_BaudRate), {"2400", "4800", "9600", "19200", "38400", "57600"}, 0},
-    {ED(comboxExtCommsPROFINET_IP_Type), kIpTypes, 0},
-    {ED(comboxExtCommsModbusTCP_IP_Type), kIpTypes, 0},
-    {ED(comboxExtCommsEtherNetIP_IP_Type), kIpTypes, 0},
+    {Field<&F::cbCommsProtocol>, {" None ", " Profibus ", " Modbus ", " CANbus "}, -1},
+    {Field<&F::cbProfiDPGSD>, {"ZYVOF880", "ZYVOF877"}, -1},
+    {Field<&F::cbModbusBaudRate>, {"2,4", "4,8", "9,6", "19,2", "38,4", "57,6"}, -1},
+    {Field<&F::cbBaudRate>, {"125", "250", "500 "}, 0},
+    {Field<&F::cbCommsStrucSel>, kStructures, 0},
+    {Field<&F::cbCommsIdentifierType>, kIdentTypes, 0},
+    {Field<&F::cbExtComms_CANbus_BaudRate>, {"125", "250", "500"}, 0},
+    {Field<&F::cbExtComms_CANbus_StructTypeSel>, kStructures, 0},
+    {Field<&F::cbExtComms_CANbus_IdentType>, kIdentTypes, 0},
+    {Field<&F::cbExtComms_ModbusRTU_BaudRate>, {"2400", "4800", "9600", "19200", "38400", "57600"}, 0},
+    {Field<&F::comboxExtCommsPROFINET_IP_Type>, kIpTypes, 0},
+    {Field<&F::comboxExtCommsModbusTCP_IP_Type>, kIpTypes, 0},
+    {Field<&F::comboxExtCommsEtherNetIP_IP_Type>, kIpTypes, 0},
 };
 // clang-format on
 
@@ -91,15 +90,15 @@ struct ExitRepair {
 };
 // clang-format off
 const ExitRepair kRepairs[] = {
-    {&TForm1::seCommsAddrExit, ED(seCommsAddr), "126"},
-    {&TForm1::seCommsAddrExit, ED(speditExtComms_CANbus_Address), "126"},
-    {&TForm1::seCommsCommandBaseAddrExit, ED(seCommsCommandBaseAddr), "0"},
-    {&TForm1::seCommsActualBaseAddrExit, ED(seCommsActualBaseAddr), "0"},
-    {&TForm1::seCommsSettingBaseAddrExit, ED(seCommsSettingBaseAddr), "0"},
-    {&TForm1::speditExtComms_CANbus_CmdBaseAddrExit, ED(speditExtComms_CANbus_CmdBaseAddr), "0"},
-    {&TForm1::speditExtComms_CANbus_ActBaseAddrExit, ED(speditExtComms_CANbus_ActBaseAddr), "0"},
-    {&TForm1::speditExtComms_CANbus_SetBaseAddrExit, ED(speditExtComms_CANbus_SetBaseAddr), "0"},
-    {&TForm1::seModbusTimeOutExit, ED(seModbusTimeOut), "0"},
+    {&F::seCommsAddrExit, Field<&F::seCommsAddr>, "126"},
+    {&F::seCommsAddrExit, Field<&F::speditExtComms_CANbus_Address>, "126"},
+    {&F::seCommsCommandBaseAddrExit, Field<&F::seCommsCommandBaseAddr>, "0"},
+    {&F::seCommsActualBaseAddrExit, Field<&F::seCommsActualBaseAddr>, "0"},
+    {&F::seCommsSettingBaseAddrExit, Field<&F::seCommsSettingBaseAddr>, "0"},
+    {&F::speditExtComms_CANbus_CmdBaseAddrExit, Field<&F::speditExtComms_CANbus_CmdBaseAddr>, "0"},
+    {&F::speditExtComms_CANbus_ActBaseAddrExit, Field<&F::speditExtComms_CANbus_ActBaseAddr>, "0"},
+    {&F::speditExtComms_CANbus_SetBaseAddrExit, Field<&F::speditExtComms_CANbus_SetBaseAddr>, "0"},
+    {&F::seModbusTimeOutExit, Field<&F::seModbusTimeOut>, "0"},
 };
 // clang-format on
 
@@ -136,13 +135,14 @@ struct BaseAddress {
 };
 // clang-format off
 const BaseAddress kBaseAddresses[] = {
-    {&TForm1::seCommsCommandBaseAddrChange, ED(seCommsCommandBaseAddr), ED(speditExtComms_CANbus_CmdBaseAddr), 4},
-    {&TForm1::seCommsActualBaseAddrChange, ED(seCommsActualBaseAddr), ED(speditExtComms_CANbus_ActBaseAddr), 6},
-    {&TForm1::seCommsSettingBaseAddrChange, ED(seCommsSettingBaseAddr), ED(speditExtComms_CANbus_SetBaseAddr), 8},
+    {&F::seCommsCommandBaseAddrChange, Field<&F::seCommsCommandBaseAddr>,
+     Field<&F::speditExtComms_CANbus_CmdBaseAddr>, 4},
+    {&F::seCommsActualBaseAddrChange, Field<&F::seCommsActualBaseAddr>,
+     Field<&F::speditExtComms_CANbus_ActBaseAddr>, 6},
+    {&F::seCommsSettingBaseAddrChange, Field<&F::seCommsSettingBaseAddr>,
+     Field<&F::speditExtComms_CANbus_SetBaseAddr>, 8},
 };
 // clang-format on
-
-#undef ED
 
 bool Extended(const TForm1& f) { return wire::IsExtendedRevision(f.mbSW_Rev.Text()); }
 

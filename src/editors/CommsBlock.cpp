@@ -6,6 +6,7 @@
 #include "editors/CommsLayout.h"
 #include "editors/uConfigBitSel.h"
 #include "editors/uConfigWordSel.h"
+#include "main/ControlOf.h"
 #include "main/Main.h"
 #include "platform/ui/Application.h"
 #include "vartable/UnitVarTable.h"
@@ -14,25 +15,25 @@
 namespace editors::comms {
 namespace {
 
-#define ED(n) [](TForm1& f) -> TControl& { return f.n; }
+using F = TForm1;
 
 // The rows every IP protocol shares: assignment, address, mask, gateway (leftmost number first)
 // and the device or host name.
-#define IP_ROWS(P, X)                                           \
-  {P, 1, Cell::Item, ED(comboxExtComms##X##_IP_Type)},          \
-      {P, 2, Cell::Spin, ED(speditExtComms##X##_IP_AddrV4)},    \
-      {P, 3, Cell::Spin, ED(speditExtComms##X##_IP_AddrV3)},    \
-      {P, 4, Cell::Spin, ED(speditExtComms##X##_IP_AddrV2)},    \
-      {P, 5, Cell::Spin, ED(speditExtComms##X##_IP_AddrV1)},    \
-      {P, 6, Cell::Spin, ED(speditExtComms##X##_MaskAddrV4)},   \
-      {P, 7, Cell::Spin, ED(speditExtComms##X##_MaskAddrV3)},   \
-      {P, 8, Cell::Spin, ED(speditExtComms##X##_MaskAddrV2)},   \
-      {P, 9, Cell::Spin, ED(speditExtComms##X##_MaskAddrV1)},   \
-      {P, 10, Cell::Spin, ED(speditExtComms##X##_GatewayV4)},   \
-      {P, 11, Cell::Spin, ED(speditExtComms##X##_GatewayV3)},   \
-      {P, 12, Cell::Spin, ED(speditExtComms##X##_GatewayV2)},   \
-      {P, 13, Cell::Spin, ED(speditExtComms##X##_GatewayV1)}, { \
-    P, 14, Cell::Name, ED(editExtComms##X##_DeviceName)         \
+#define IP_ROWS(P, X)                                                  \
+  {P, 1, Cell::Item, Field<&F::comboxExtComms##X##_IP_Type>},          \
+      {P, 2, Cell::Spin, Field<&F::speditExtComms##X##_IP_AddrV4>},    \
+      {P, 3, Cell::Spin, Field<&F::speditExtComms##X##_IP_AddrV3>},    \
+      {P, 4, Cell::Spin, Field<&F::speditExtComms##X##_IP_AddrV2>},    \
+      {P, 5, Cell::Spin, Field<&F::speditExtComms##X##_IP_AddrV1>},    \
+      {P, 6, Cell::Spin, Field<&F::speditExtComms##X##_MaskAddrV4>},   \
+      {P, 7, Cell::Spin, Field<&F::speditExtComms##X##_MaskAddrV3>},   \
+      {P, 8, Cell::Spin, Field<&F::speditExtComms##X##_MaskAddrV2>},   \
+      {P, 9, Cell::Spin, Field<&F::speditExtComms##X##_MaskAddrV1>},   \
+      {P, 10, Cell::Spin, Field<&F::speditExtComms##X##_GatewayV4>},   \
+      {P, 11, Cell::Spin, Field<&F::speditExtComms##X##_GatewayV3>},   \
+      {P, 12, Cell::Spin, Field<&F::speditExtComms##X##_GatewayV2>},   \
+      {P, 13, Cell::Spin, Field<&F::speditExtComms##X##_GatewayV1>}, { \
+    P, 14, Cell::Name, Field<&F::editExtComms##X##_DeviceName>         \
   }
 
 #define REGISTER_ROWS(P) \
@@ -41,14 +42,14 @@ namespace {
 // clang-format off
 // clang-format off
 const BlockCell kLayout[] = {
-    {kProfibusDP, 1, Cell::Spin, ED(speditCommsExt_ProfiDP_Address)},
-    {kModbusRTU, 1, Cell::Spin, ED(speditExtComms_ModbusRTU_Address)},
-    {kModbusRTU, 2, Cell::Item, ED(cbExtComms_ModbusRTU_BaudRate)},
-    {kModbusRTU, 3, Cell::Word, ED(speditExtComms_ModbusRTU_TimeOut)},
+    {kProfibusDP, 1, Cell::Spin, Field<&F::speditCommsExt_ProfiDP_Address>},
+    {kModbusRTU, 1, Cell::Spin, Field<&F::speditExtComms_ModbusRTU_Address>},
+    {kModbusRTU, 2, Cell::Item, Field<&F::cbExtComms_ModbusRTU_BaudRate>},
+    {kModbusRTU, 3, Cell::Word, Field<&F::speditExtComms_ModbusRTU_TimeOut>},
     REGISTER_ROWS(kModbusRTU),
     IP_ROWS(kPROFINET, PROFINET),
     IP_ROWS(kModbusTCP, ModbusTCP),
-    {kModbusTCP, 30, Cell::Word, ED(speditExtCommsModbusTCP_Timeout)},
+    {kModbusTCP, 30, Cell::Word, Field<&F::speditExtCommsModbusTCP_Timeout>},
     REGISTER_ROWS(kModbusTCP),
     IP_ROWS(kEtherNetIP, EtherNetIP),
     REGISTER_ROWS(kEtherNetIP),
@@ -58,12 +59,12 @@ const BlockCell kLayout[] = {
 // clang-format off
 const ProtocolGroups kGroups[kProtocolCount] = {
     {nullptr, nullptr, false},
-    {ED(grpboxExtCommsProfibusDP), ED(gbExtProfiDPStat), false},
-    {ED(grpboxExtCommsModbusRTU), ED(gbExtModbusRTU_Stat), true},
-    {ED(grpboxExtCommsCAN), ED(gbExtCanbusStat), false},
-    {ED(grpboxExtCommsPROFINET), ED(gbExtPROFINET_Stat), false},
-    {ED(grpboxExtCommsModbusTCP), ED(grpboxExtCommsModbusTCP_Stat), true},
-    {ED(grpboxExtCommsEtherNetIP), ED(grpboxExtCommsEtherNetIP_Stat), true},
+    {Field<&F::grpboxExtCommsProfibusDP>, Field<&F::gbExtProfiDPStat>, false},
+    {Field<&F::grpboxExtCommsModbusRTU>, Field<&F::gbExtModbusRTU_Stat>, true},
+    {Field<&F::grpboxExtCommsCAN>, Field<&F::gbExtCanbusStat>, false},
+    {Field<&F::grpboxExtCommsPROFINET>, Field<&F::gbExtPROFINET_Stat>, false},
+    {Field<&F::grpboxExtCommsModbusTCP>, Field<&F::grpboxExtCommsModbusTCP_Stat>, true},
+    {Field<&F::grpboxExtCommsEtherNetIP>, Field<&F::grpboxExtCommsEtherNetIP_Stat>, true},
 };
 // clang-format on
 
@@ -77,7 +78,6 @@ const DefaultColumn kDefaults[] = {
 // clang-format on
 // clang-format on
 
-#undef ED
 #undef IP_ROWS
 #undef REGISTER_ROWS
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "main/ControlOf.h"
+
 class TControl;
 class TForm1;
 class TStringGrid;
@@ -36,8 +38,6 @@ enum class Cell : uint8_t {
   Bits1,  // the "Config Bits 1" column, 16 codes
   Words,  // the word grid, 20 codes
 };
-
-using ControlOf = TControl& (*)(TForm1&);
 
 struct BlockCell {
   int8_t Protocol;

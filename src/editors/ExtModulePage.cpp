@@ -3,14 +3,11 @@
 // named handlers. The write sends each delay in units of 50 ms; the boxes step by 50 and take no
 // typing, so their values stay multiples of 50.
 #include "editors/SettingsEditors.h"
+#include "main/ControlOf.h"
 #include "main/Main.h"
 
 namespace editors::settings {
 namespace {
-
-// clang-format off
-#define ED(n) #n, [](TForm1& f) -> TControl& { return f.n; }
-// clang-format on
 
 constexpr EditorSpec Delay(const char* name, ControlOf c, int row) {
   // clang-format off
@@ -21,13 +18,11 @@ constexpr EditorSpec Delay(const char* name, ControlOf c, int row) {
 
 // clang-format off
 const EditorSpec kExtModuleEditors[] = {
-    Delay(ED(seDF_DelTime_8), 1),  Delay(ED(seDF_DelTime_9), 2),  Delay(ED(seDF_DelTime_10), 3),
-    Delay(ED(seDF_DelTime_11), 4), Delay(ED(seDF_DelTime_12), 5), Delay(ED(seDF_DelTime_13), 6),
-    Delay(ED(seDF_DelTime_14), 7), Delay(ED(seDF_DelTime_15), 8),
+    Delay(NAMED_FIELD(seDF_DelTime_8), 1),  Delay(NAMED_FIELD(seDF_DelTime_9), 2),  Delay(NAMED_FIELD(seDF_DelTime_10), 3),
+    Delay(NAMED_FIELD(seDF_DelTime_11), 4), Delay(NAMED_FIELD(seDF_DelTime_12), 5), Delay(NAMED_FIELD(seDF_DelTime_13), 6),
+    Delay(NAMED_FIELD(seDF_DelTime_14), 7), Delay(NAMED_FIELD(seDF_DelTime_15), 8),
 };
 // clang-format on
-
-#undef ED
 
 }  // namespace
 

@@ -4,6 +4,8 @@
 // the settings check compares it with that editor; lines 16 to 19 hold the four control bytes.
 #include <span>
 
+#include "main/ControlOf.h"
+
 class TControl;
 class TForm1;
 
@@ -13,7 +15,6 @@ inline constexpr int kLineCount = 153;
 // The voltage selection, written as an item of the 11-item list the older relays had.
 inline constexpr int kVoltageLine = 5;
 
-using ControlOf = TControl& (*)(TForm1&);
 using Handler = void (TForm1::*)();
 
 struct LegacyLine {

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <span>
 
+#include "main/ControlOf.h"
+
 class TControl;
 class TForm1;
 
@@ -18,8 +20,6 @@ enum class Kind : uint8_t {
   Spin,    // TSpinEdit: its value, nothing while its text is empty
   Mask     // TEdit of a logic function's output table: a whole number 0..255, else nothing
 };
-
-using ControlOf = TControl& (*)(TForm1&);
 
 struct LogicEditor {
   const char* Name;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "main/ControlOf.h"
 #include "wire/RecordLayouts.h"
 
 class TControl;
@@ -78,8 +79,6 @@ enum class Items : uint8_t {
   Signal03,
   Model
 };
-
-using ControlOf = TControl& (*)(TForm1&);
 
 struct EditorSpec {
   const char* Name;

@@ -2,16 +2,13 @@
 // one table walked by the Settings page's generic editor code, the load of a starter record read,
 // and the page's named handlers.
 #include "editors/SettingsEditors.h"
+#include "main/ControlOf.h"
 #include "main/Main.h"
 
 namespace editors::settings {
 namespace {
 
 using wire::RecordId;
-
-// clang-format off
-#define ED(n) #n, [](TForm1& f) -> TControl& { return f.n; }
-// clang-format on
 
 // A signal selector: the item index of signal-name table 02 or 03, three digits.
 constexpr EditorSpec Signal(const char* name, ControlOf c, int row, Items table) {
@@ -38,42 +35,40 @@ using enum Exit;
 // clang-format off
 // clang-format off
 const EditorSpec kStarterEditors[] = {
-  Signal(ED(cbControlSelectorLsb),  1, T02),
-  Signal(ED(cbControlSelectorMsb),  2, T02),
-  Signal(ED(cbLocStart_Ff),         3, T03),
-  Signal(ED(cbLocStart_Fs),         4, T03),
-  Signal(ED(cbLocStart_Rf),         5, T03),
-  Signal(ED(cbLocStart_Rs),         6, T03),
-  Signal(ED(cbLocInterlock),        7, T03),
-  Signal(ED(cbLocStop),             8, T03),
-  Signal(ED(cbRemStart_Ff),         9, T03),
-  Signal(ED(cbRemStart_Fs),        10, T03),
-  Signal(ED(cbRemStart_Rf),        11, T03),
-  Signal(ED(cbRemStart_Rs),        12, T03),
-  Signal(ED(cbRemInterlock),       13, T03),
-  Signal(ED(cbRemStop),            14, T03),
-  Signal(ED(cbAutoStart_Ff),       15, T03),
-  Signal(ED(cbAutoStart_Fs),       16, T03),
-  Signal(ED(cbAutoStart_Rf),       17, T03),
-  Signal(ED(cbAutoStart_Rs),       18, T03),
-  Signal(ED(cbAutoInterlock),      19, T03),
-  Signal(ED(cbAutoStop),           20, T03),
-  //    editor                    row dig  min   max step len  init  exit          default
-  Timer(ED(sePreWarnTime),         21, 5,   0,  999,   1,  3,  600, EmptyDefault,   30),
-  Timer(ED(seExecTime),            22, 3,   0,   10,   1,  2,    2, EmptyDefault,    2),
-  Timer(ED(seFeedbackTime),        23, 5,   0, 2000,  50,  4,  200, Multiple50,    200),
-  Timer(ED(seBackSpinTime),        24, 5,   0,  999,   1,  3,   60, EmptyDefault,   30),
-  Timer(ED(seDC_BreakTime),        25, 5,   0, 3000,  50,  0, 2000, Multiple50,   2000),
-  Timer(ED(seRestartTime),         26, 5,   0,  600,   1,  0,    0, EmptyDefault,   30),
-  Timer(ED(seStarMaxTime),         27, 3,   1,   60,   1,  3,   20, EmptyDefault,   20),
-  Timer(ED(seTransitionTime),      28, 5,   0, 2000,  50,  4, 2000, Multiple50,   1000),
-  Timer(ED(seFrozenContactTime),   29, 5,   0, 2000,  50,  4, 2000, Multiple50,   2000, true),
-  Signal(ED(cbFeedback),           30, T03),
+  Signal(NAMED_FIELD(cbControlSelectorLsb),  1, T02),
+  Signal(NAMED_FIELD(cbControlSelectorMsb),  2, T02),
+  Signal(NAMED_FIELD(cbLocStart_Ff),         3, T03),
+  Signal(NAMED_FIELD(cbLocStart_Fs),         4, T03),
+  Signal(NAMED_FIELD(cbLocStart_Rf),         5, T03),
+  Signal(NAMED_FIELD(cbLocStart_Rs),         6, T03),
+  Signal(NAMED_FIELD(cbLocInterlock),        7, T03),
+  Signal(NAMED_FIELD(cbLocStop),             8, T03),
+  Signal(NAMED_FIELD(cbRemStart_Ff),         9, T03),
+  Signal(NAMED_FIELD(cbRemStart_Fs),        10, T03),
+  Signal(NAMED_FIELD(cbRemStart_Rf),        11, T03),
+  Signal(NAMED_FIELD(cbRemStart_Rs),        12, T03),
+  Signal(NAMED_FIELD(cbRemInterlock),       13, T03),
+  Signal(NAMED_FIELD(cbRemStop),            14, T03),
+  Signal(NAMED_FIELD(cbAutoStart_Ff),       15, T03),
+  Signal(NAMED_FIELD(cbAutoStart_Fs),       16, T03),
+  Signal(NAMED_FIELD(cbAutoStart_Rf),       17, T03),
+  Signal(NAMED_FIELD(cbAutoStart_Rs),       18, T03),
+  Signal(NAMED_FIELD(cbAutoInterlock),      19, T03),
+  Signal(NAMED_FIELD(cbAutoStop),           20, T03),
+  //             editor                    row dig  min   max step len  init  exit          default
+  Timer(NAMED_FIELD(sePreWarnTime),         21, 5,   0,  999,   1,  3,  600, EmptyDefault,   30),
+  Timer(NAMED_FIELD(seExecTime),            22, 3,   0,   10,   1,  2,    2, EmptyDefault,    2),
+  Timer(NAMED_FIELD(seFeedbackTime),        23, 5,   0, 2000,  50,  4,  200, Multiple50,    200),
+  Timer(NAMED_FIELD(seBackSpinTime),        24, 5,   0,  999,   1,  3,   60, EmptyDefault,   30),
+  Timer(NAMED_FIELD(seDC_BreakTime),        25, 5,   0, 3000,  50,  0, 2000, Multiple50,   2000),
+  Timer(NAMED_FIELD(seRestartTime),         26, 5,   0,  600,   1,  0,    0, EmptyDefault,   30),
+  Timer(NAMED_FIELD(seStarMaxTime),         27, 3,   1,   60,   1,  3,   20, EmptyDefault,   20),
+  Timer(NAMED_FIELD(seTransitionTime),      28, 5,   0, 2000,  50,  4, 2000, Multiple50,   1000),
+  Timer(NAMED_FIELD(seFrozenContactTime),   29, 5,   0, 2000,  50,  4, 2000, Multiple50,   2000, true),
+  Signal(NAMED_FIELD(cbFeedback),           30, T03),
 };
 // clang-format on
 // clang-format on
-
-#undef ED
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "link/CommSetup.h"
+#include "main/ControlOf.h"
 #include "main/Main.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StringList.h"
@@ -27,32 +28,32 @@ enum class Source {
   ElDelay,    // the earth-leakage delay's text, only with the definite-time characteristic
   ElMode,     // the earth-leakage characteristic by name
 };
-using EditorOf = const TCustomEdit* (*)(const TForm1&);
+using EditorOf = const TCustomEdit& (*)(const TForm1&);
 struct SummaryLine {
   const char* label;
   Source source;
   EditorOf editor;
 };
-#define EDITOR(name) [](const TForm1& f) -> const TCustomEdit* { return &f.name; }
+template <auto Member>
+constexpr EditorOf Editor = &Field<Member, const TCustomEdit, const TForm1>;
 // clang-format off
 const SummaryLine kSummary[] = {
-    {"Thermal Cap Curve Class (Sec): ", Source::SpinValue, EDITOR(seThrmlCurveSel)},
-    {"T Cap Reset Threshold (%): ", Source::EditText, EDITOR(ebTC_ResetThreshold)},
+    {"Thermal Cap Curve Class (Sec): ", Source::SpinValue, Editor<&TForm1::seThrmlCurveSel>},
+    {"T Cap Reset Threshold (%): ", Source::EditText, Editor<&TForm1::ebTC_ResetThreshold>},
     {"Voltage selection (V): ", Source::Voltage, nullptr},
-    {"Volt Symmetry Level (%): ", Source::SpinValue, EDITOR(seV_SymTripLev)},
-    {"Current Unbal Trip Level (%): ", Source::SpinValue, EDITOR(seUnbalTripLev)},
-    {"Current Unbal Trip Delay (Sec): ", Source::SpinValue, EDITOR(seUnbalTripDelay)},
-    {"Min Load Current Trip Level (%): ", Source::SpinValue, EDITOR(seML_CurrentTripLev)},
-    {"Min Load Startup Delay (Sec): ", Source::SpinValue, EDITOR(seML_SuTripDelay)},
-    {"Min Load Trip Delay (Sec): ", Source::SpinValue, EDITOR(seML_TripDelay)},
-    {"Earth Leak Trip Level (mA): ", Source::EditText, EDITOR(ebEL_TripLev)},
-    {"Earth Leak Trip Delay (mSec): ", Source::ElDelay, EDITOR(seEL_TripDelay)},
+    {"Volt Symmetry Level (%): ", Source::SpinValue, Editor<&TForm1::seV_SymTripLev>},
+    {"Current Unbal Trip Level (%): ", Source::SpinValue, Editor<&TForm1::seUnbalTripLev>},
+    {"Current Unbal Trip Delay (Sec): ", Source::SpinValue, Editor<&TForm1::seUnbalTripDelay>},
+    {"Min Load Current Trip Level (%): ", Source::SpinValue, Editor<&TForm1::seML_CurrentTripLev>},
+    {"Min Load Startup Delay (Sec): ", Source::SpinValue, Editor<&TForm1::seML_SuTripDelay>},
+    {"Min Load Trip Delay (Sec): ", Source::SpinValue, Editor<&TForm1::seML_TripDelay>},
+    {"Earth Leak Trip Level (mA): ", Source::EditText, Editor<&TForm1::ebEL_TripLev>},
+    {"Earth Leak Trip Delay (mSec): ", Source::ElDelay, Editor<&TForm1::seEL_TripDelay>},
     {"Earth Leak Mode Selector : ", Source::ElMode, nullptr},
-    {"Starts / Hour Allowed : ", Source::SpinValue, EDITOR(seStartsPerHrLim)},
-    {"Consec Starts Limit : ", Source::EditText, EDITOR(seConsecStartsLim)},
+    {"Starts / Hour Allowed : ", Source::SpinValue, Editor<&TForm1::seStartsPerHrLim>},
+    {"Consec Starts Limit : ", Source::EditText, Editor<&TForm1::seConsecStartsLim>},
 };
 // clang-format on
-#undef EDITOR
 
 // The check list: one bit of control byte A, B or C each; "[x]" when set, or when clear for an
 // inverted line.
@@ -90,10 +91,10 @@ constexpr CheckLine kCheckList[] = {
 std::string SummaryValue(const TForm1& f, const SummaryLine& line) {
   switch (line.source) {
     case Source::SpinValue:
-      return IntToStr(static_cast<const TSpinEdit*>(line.editor(f))->Value());
+      return IntToStr(static_cast<const TSpinEdit&>(line.editor(f)).Value());
     case Source::EditText:
     case Source::ElDelay:
-      return line.editor(f)->Text();
+      return line.editor(f).Text();
     case Source::Voltage:
       return Trim(f.cbVSelector.Items.Get(f.cbVSelector.ItemIndex()));
     case Source::ElMode: {

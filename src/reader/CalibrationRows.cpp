@@ -6,6 +6,7 @@
 
 #include "editors/SettingsEditors.h"
 #include "reader/ReaderSections.h"
+#include "main/ControlOf.h"
 #include "main/Main.h"
 #include "platform/rtl/SysUtils.h"
 #include "reader/RowRules.h"
@@ -20,7 +21,7 @@ constexpr int kValueWidth = 20;
 constexpr std::span<const std::string_view> kNoWords{};
 constexpr const char* kDefaultPin = "5860";
 
-#define ED(control, handler) +[](TForm1& f) -> TControl& { return f.control; }, &TForm1::handler
+using F = TForm1;
 
 // Row i of the writer's calibration rows, read as a number of 1 to `length` digits (signed: with
 // an optional "-") within the spin edit's limits.
@@ -66,44 +67,44 @@ RowSpec Offset(size_t i, ControlOf c, Handler h, int input, bool pt1000) {
 // In the order they run; the supply frequency row (index 7) has its own words.
 // clang-format off
 const RowSpec kCalRows[] = {
-    Factor(0, ED(seIr_CorrectFact, seIr_CorrectFactChange),
+    Factor(0, Field<&F::seIr_CorrectFact>, &F::seIr_CorrectFactChange,
            "Calibration I red out of range %0:s setting value changed to 100.",
            "Calibration I red not found. Setting value changed to 100."),
-    Factor(1, ED(seIw_CorrectFact, seIw_CorrectFactChange),
+    Factor(1, Field<&F::seIw_CorrectFact>, &F::seIw_CorrectFactChange,
            "Calibration I white out of range %0:s setting value changed to 100.",
            "Calibration I white not found. Setting value changed to 100."),
-    Factor(2, ED(seIb_CorrectFact, seIb_CorrectFactChange),
+    Factor(2, Field<&F::seIb_CorrectFact>, &F::seIb_CorrectFactChange,
            "Calibration I blue out of range %0:s setting value changed to 100.",
            "Calibration I blue not found. Setting value changed to 100."),
-    Factor(3, ED(seVredCorrectFact, seVredCorrectFactChange),
+    Factor(3, Field<&F::seVredCorrectFact>, &F::seVredCorrectFactChange,
            "Calibration V red out of range %0:s setting value changed to 100.",
            "Calibration V red not found. Setting value changed to 100."),
-    Factor(4, ED(seVwhiteCorrectFact, seVwhiteCorrectFactChange),
+    Factor(4, Field<&F::seVwhiteCorrectFact>, &F::seVwhiteCorrectFactChange,
            "Calibration V white out of range %0:s setting value changed to 100.",
            "Calibration V white not found. Setting value changed to 100."),
-    Factor(5, ED(seVblueCorrectFact, seVblueCorrectFactChange),
+    Factor(5, Field<&F::seVblueCorrectFact>, &F::seVblueCorrectFactChange,
            "Calibration V blue out of range %0:s setting value changed to 100.",
            "Calibration V blue not found. Setting value changed to 100."),
-    Factor(6, ED(seEarthLeakCorrectFact, seEarthLeakCorrectFactChange),
+    Factor(6, Field<&F::seEarthLeakCorrectFact>, &F::seEarthLeakCorrectFactChange,
            "Calibration earth leakage out of range %0:s setting value changed to 100.",
            "Calibration earth leakage not found. Setting value changed to 100."),
-    Limit(7, ED(cbFreqSelector, cbFreqSelectorChange), 0,
+    Limit(7, Field<&F::cbFreqSelector>, &F::cbFreqSelectorChange, 0,
           "Calibration frequency selection out of range %0:s setting value changed to 50.",
           "Calibration frequency selection not found. Setting value changed to 50."),
-    Limit(8, ED(seHighFreqLimit, seHighFreqLimitChange), 65,
+    Limit(8, Field<&F::seHighFreqLimit>, &F::seHighFreqLimitChange, 65,
           "Calibration frequency high limit out of range %0:s setting value changed to 65.",
           "Calibration frequency high limit not found. Setting value changed to 65."),
-    Limit(9, ED(seLowFreqLimit, seLowFreqLimitChange), 45,
+    Limit(9, Field<&F::seLowFreqLimit>, &F::seLowFreqLimitChange, 45,
           "Calibration frequency low limit out of range %0:s setting value changed to 45.",
           "Calibration frequency low limit not found. Setting value changed to 45."),
-    Offset(10, ED(seRTD1_PT100_Offset, seRTD1_PT100_OffsetChange), 1, false),
-    Offset(11, ED(seRTD1_PT1000_Offset, seRTD1_PT1000_OffsetChange), 1, true),
-    Offset(12, ED(seRTD2_PT100_Offset, seRTD2_PT100_OffsetChange), 2, false),
-    Offset(13, ED(seRTD2_PT1000_Offset, seRTD2_PT1000_OffsetChange), 2, true),
-    Offset(14, ED(seRTD3_PT100_Offset, seRTD3_PT100_OffsetChange), 3, false),
-    Offset(15, ED(seRTD3_PT1000_Offset, seRTD3_PT1000_OffsetChange), 3, true),
-    Offset(16, ED(seRTD4_PT100_Offset, seRTD4_PT100_OffsetChange), 4, false),
-    Offset(17, ED(seRTD4_PT1000_Offset, seRTD4_PT1000_OffsetChange), 4, true),
+    Offset(10, Field<&F::seRTD1_PT100_Offset>, &F::seRTD1_PT100_OffsetChange, 1, false),
+    Offset(11, Field<&F::seRTD1_PT1000_Offset>, &F::seRTD1_PT1000_OffsetChange, 1, true),
+    Offset(12, Field<&F::seRTD2_PT100_Offset>, &F::seRTD2_PT100_OffsetChange, 2, false),
+    Offset(13, Field<&F::seRTD2_PT1000_Offset>, &F::seRTD2_PT1000_OffsetChange, 2, true),
+    Offset(14, Field<&F::seRTD3_PT100_Offset>, &F::seRTD3_PT100_OffsetChange, 3, false),
+    Offset(15, Field<&F::seRTD3_PT1000_Offset>, &F::seRTD3_PT1000_OffsetChange, 3, true),
+    Offset(16, Field<&F::seRTD4_PT100_Offset>, &F::seRTD4_PT100_OffsetChange, 4, false),
+    Offset(17, Field<&F::seRTD4_PT1000_Offset>, &F::seRTD4_PT1000_OffsetChange, 4, true),
 };
 // clang-format on
 constexpr size_t kSupplyRow = 7;
@@ -150,8 +151,8 @@ const RowSpec kPinRow = [] {
             0,
             0,
             kNoWords,
-            +[](TForm1& f) -> TControl& { return f.ebPinCode; },
-            &TForm1::ebpinCodeChange,
+            Field<&F::ebPinCode>,
+            &F::ebpinCodeChange,
             0,
             0,
             "Bluetooth Pin Code out of range %0:s setting value changed to 5860.",

@@ -7,6 +7,7 @@
 
 #include "editors/LogicEditors.h"
 #include "reader/ReaderSections.h"
+#include "main/ControlOf.h"
 #include "main/Main.h"
 #include "platform/rtl/SysUtils.h"
 #include "reader/RowRules.h"
@@ -18,8 +19,7 @@ using namespace report;
 namespace reader {
 namespace {
 
-// An editor of the main window and its handler.
-#define ED(control, handler) +[](TForm1& f) -> TControl& { return f.control; }, &TForm1::handler
+using F = TForm1;
 
 constexpr std::span<const std::string_view> kNoWords{};
 constexpr int kNameWidth = 16;
@@ -72,11 +72,11 @@ RowSpec LogicInput(int n, int i, ControlOf c, Handler h) {
       kLogicWidth, n, kInputLetters[static_cast<size_t>(i)]);
 }
 
-#define LF_INPUTS(n)                                                    \
-  {                                                                     \
-    LogicInput(n, 0, ED(cbLF##n##_InputA, cbLF##n##_InputAChange)),     \
-        LogicInput(n, 1, ED(cbLF##n##_InputB, cbLF##n##_InputBChange)), \
-        LogicInput(n, 2, ED(cbLF##n##_InputC, cbLF##n##_InputCChange))  \
+#define LF_INPUTS(n)                                                               \
+  {                                                                                \
+    LogicInput(n, 0, Field<&F::cbLF##n##_InputA>, &F::cbLF##n##_InputAChange),     \
+        LogicInput(n, 1, Field<&F::cbLF##n##_InputB>, &F::cbLF##n##_InputBChange), \
+        LogicInput(n, 2, Field<&F::cbLF##n##_InputC>, &F::cbLF##n##_InputCChange)  \
   }
 // clang-format off
 const std::array<std::array<RowSpec, 3>, 6> kLogicInputs = {{
@@ -150,39 +150,39 @@ void ReadMask(ReadContext& ctx, int n) {
 constexpr int kTimerWidth = 54, kCounterWidth = 70, kLatchWidth = 46, kPulseGenWidth = 63;
 
 #define TIMER_ROWS(T, i)                                                                                    \
-  Name(kTimerLabels[i], 0, 1, ED(cbTmr##T##_Start, cbTmr##T##_StartChange), 0,                             \
+  Name(kTimerLabels[i], 0, 1, Field<&F::cbTmr##T##_Start>, &F::cbTmr##T##_StartChange, 0,                             \
        "Timer %2:s start input out of range %0:s setting value changed to Zero.",                          \
        "Timer %1:s start input not found. Setting value changed to Zero.", kTimerWidth, 0, #T),            \
-  Name(kTimerLabels[i], 17, 1, ED(cbTmr##T##_Reset, cbTmr##T##_ResetChange), 0,                            \
+  Name(kTimerLabels[i], 17, 1, Field<&F::cbTmr##T##_Reset>, &F::cbTmr##T##_ResetChange, 0,                            \
        "Timer %2:s reset input out of range %0:s setting value changed to Zero.",                          \
        "Timer %1:s reset input not found. Setting value changed to Zero.", kTimerWidth, 0, #T),            \
-  Number(kTimerLabels[i], 34, 16, 4, RowKind::Number, ED(seTmr##T##_TimeLim, seTmr##T##_TimeLimChange), 1, \
+  Number(kTimerLabels[i], 34, 16, 4, RowKind::Number, Field<&F::seTmr##T##_TimeLim>, &F::seTmr##T##_TimeLimChange, 1, \
          "Timer %3:s time out, out of range %0:s setting value changed to %1:0.4d.",                       \
          "Timer %2:s time out not found. Setting value changed to %0:0.4d.", kTimerWidth, 0, #T)
 const RowSpec kTimerRows[] = {TIMER_ROWS(A, 0), TIMER_ROWS(B, 1)};
 #undef TIMER_ROWS
 
 #define COUNTER_ROWS(T, i)                                                                                    \
-  Name(kCounterLabels[i], 0, 1, ED(cbCntr##T##_InputUp, cbCntr##T##_InputUpChange), 0,                       \
+  Name(kCounterLabels[i], 0, 1, Field<&F::cbCntr##T##_InputUp>, &F::cbCntr##T##_InputUpChange, 0,                       \
        "Counter %2:s count up input out of range %0:s setting value changed to Zero.",                       \
        "Counter %1:s count up input not found. Setting value changed to Zero.", kCounterWidth, 0, #T),       \
-  Name(kCounterLabels[i], 17, 1, ED(cbCntr##T##_InputDn, cbCntr##T##_InputDnChange), 0,                      \
+  Name(kCounterLabels[i], 17, 1, Field<&F::cbCntr##T##_InputDn>, &F::cbCntr##T##_InputDnChange, 0,                      \
        "Counter %2:s count down input out of range %0:s setting value changed to Zero.",                     \
        "Counter %1:s count down input not found. Setting value changed to Zero.", kCounterWidth, 0, #T),     \
-  Name(kCounterLabels[i], 34, 1, ED(cbCntr##T##_Reset, cbCntr##T##_ResetChange), 0,                          \
+  Name(kCounterLabels[i], 34, 1, Field<&F::cbCntr##T##_Reset>, &F::cbCntr##T##_ResetChange, 0,                          \
        "Counter %2:s count reset input out of range %0:s setting value changed to Zero.",                    \
        "Counter %1:s count reset input not found. Setting value changed to Zero.", kCounterWidth, 0, #T),    \
-  Number(kCounterLabels[i], 51, 7, 3, RowKind::Number, ED(seCntr##T##_CntLimit, seCntr##T##_CntLimitChange), \
+  Number(kCounterLabels[i], 51, 7, 3, RowKind::Number, Field<&F::seCntr##T##_CntLimit>, &F::seCntr##T##_CntLimitChange, \
          1, "Counter %3:s count limit out of range %0:s setting value changed to %1:0.3d.",                  \
          "Counter %2:s count limit not found. Setting value changed to %0:0.3d.", kCounterWidth, 0, #T)
 const RowSpec kCounterRows[] = {COUNTER_ROWS(A, 0), COUNTER_ROWS(B, 1)};
 #undef COUNTER_ROWS
 
 const RowSpec kLatchRows[] = {
-    Name(kLatchLabel, 0, 1, ED(cbLatch_SetInput, cbLatch_SetInputChange), 0,
+    Name(kLatchLabel, 0, 1, Field<&F::cbLatch_SetInput>, &F::cbLatch_SetInputChange, 0,
          "Latch set input out of range %0:s setting value changed to Zero.",
          "Latch set input not found. Setting value changed to Zero.", kLatchWidth),
-    Name(kLatchLabel, 17, 1, ED(cbLatch_ResetInput, cbLatch_ResetInputChange), 0,
+    Name(kLatchLabel, 17, 1, Field<&F::cbLatch_ResetInput>, &F::cbLatch_ResetInputChange, 0,
          "Latch reset input out of range %0:s setting value changed to Zero.",
          "Latch reset input not found. Setting value changed to Zero.", kLatchWidth),
 };
@@ -190,13 +190,13 @@ const RowSpec kLatchRows[] = {
 
 // clang-format off
 const RowSpec kPulseGenRows[] = {
-    Name(kPulseGenLabel, 0, 1, ED(cbPulseGen_Input, cbPulseGen_InputChange), 0,
+    Name(kPulseGenLabel, 0, 1, Field<&F::cbPulseGen_Input>, &F::cbPulseGen_InputChange, 0,
          "Pulse generator input out of range %0:s setting value changed to Zero.",
          "Pulse generator input not found. Setting value changed to Zero.", kPulseGenWidth),
-    Number(kPulseGenLabel, 17, 16, 5, RowKind::Number, ED(sePG_Period, sePG_PeriodChange), 1,
+    Number(kPulseGenLabel, 17, 16, 5, RowKind::Number, Field<&F::sePG_Period>, &F::sePG_PeriodChange, 1,
            "Pulse generator period out of range %0:s setting value changed to %1:0.5d.",
            "Pulse generator period not found. Setting value changed to %0:0.5d.", kPulseGenWidth),
-    Number(kPulseGenLabel, 34, 16, 3, RowKind::Number, ED(sePG_DutyCycle, sePG_DutyCycleChange), 1,
+    Number(kPulseGenLabel, 34, 16, 3, RowKind::Number, Field<&F::sePG_DutyCycle>, &F::sePG_DutyCycleChange, 1,
            "Pulse generator duty cycle out of range %0:s setting value changed to %1:0.3d.",
            "Pulse generator duty cucle not found. Setting value changed to %0:0.3d.", kPulseGenWidth),
 };
@@ -229,16 +229,16 @@ RowSpec Clock(std::string_view label, std::string (*part)(const std::string&), C
 
 // clang-format off
 const RowSpec kClockRows[] = {
-    Clock(kStartTimeLabel, HoursOf, ED(seRTC_StartHr, seRTC_StartHrChange), 1,
+    Clock(kStartTimeLabel, HoursOf, Field<&F::seRTC_StartHr>, &F::seRTC_StartHrChange, 1,
           "Real time clock start hour out of range %0:s setting value changed to %1:0.2d.",
           "Real time clock start hour not found. Setting value changed to %0:0.2d."),
-    Clock(kStartTimeLabel, MinutesOf, ED(seRTC_StartMin, seRTC_StartMinChange), 0,
+    Clock(kStartTimeLabel, MinutesOf, Field<&F::seRTC_StartMin>, &F::seRTC_StartMinChange, 0,
           "Real time clock start minute out of range %0:s setting value changed to %1:0.2d.",
           "Real time clock start minute not found. Setting value changed to %0:0.2d."),
-    Clock(kStopTimeLabel, HoursOf, ED(seRTC_StopHr, seRTC_StopHrChange), 1,
+    Clock(kStopTimeLabel, HoursOf, Field<&F::seRTC_StopHr>, &F::seRTC_StopHrChange, 1,
           "Real time clock stop hour out of range %0:s setting value changed to %1:0.2d.",
           "Real time clock stop hour not found. Setting value changed to %0:0.2d."),
-    Clock(kStopTimeLabel, MinutesOf, ED(seRTC_StopMin, seRTC_StopMinChange), 1,
+    Clock(kStopTimeLabel, MinutesOf, Field<&F::seRTC_StopMin>, &F::seRTC_StopMinChange, 1,
           "Real time clock stop minute out of range %0:s setting value changed to %1:0.2d.",
           "Real time clock stop minute not found. Setting value changed to %0:0.2d."),
 };
@@ -246,7 +246,7 @@ const RowSpec kClockRows[] = {
 
 // clang-format off
 const RowSpec kTCRows[] = {
-    Number(kTCLevelLabel, 0, 5, 3, RowKind::Number, ED(seTC_WarnLevel, seTC_WarnLevelChange), 70,
+    Number(kTCLevelLabel, 0, 5, 3, RowKind::Number, Field<&F::seTC_WarnLevel>, &F::seTC_WarnLevelChange, 70,
            "Thermal capacity warning level out of range %0:s setting value changed to %1:0.3d.",
            "Thermal capacity warning level not found. Setting value changed to %0:0.3d.", 18),
 };
@@ -254,7 +254,7 @@ const RowSpec kTCRows[] = {
 
 // clang-format off
 const RowSpec kExtResetRows[] = {
-    Name(kExtResetLabel, 0, 3, ED(cbExtReset, cbExtResetChange), 0,
+    Name(kExtResetLabel, 0, 3, Field<&F::cbExtReset>, &F::cbExtResetChange, 0,
          "External reset input out of range %0:s setting value changed to Zero.",
          "External reset input not found. Setting value changed to Zero.", 32),
 };
@@ -262,7 +262,7 @@ const RowSpec kExtResetRows[] = {
 
 // clang-format off
 const RowSpec kEStopRows[] = {
-    Name(kEStopLabel, 0, 3, ED(cbE_Stop_Input, cbE_Stop_InputChange), 1,
+    Name(kEStopLabel, 0, 3, Field<&F::cbE_Stop_Input>, &F::cbE_Stop_InputChange, 1,
          "Emergency stop input out of range %0:s setting value changed to One.",
          "Emergency stop input not found. Setting value changed to One.", 32),
 };
@@ -276,14 +276,14 @@ RowSpec Relay(int n, ControlOf c, Handler h) {
 }
 // clang-format off
 const RowSpec kRelayRows[] = {
-    Relay(1, ED(cbRelay_1_Input, cbRelay_1_InputChange)),
-    Relay(2, ED(cbRelay_2_Input, cbRelay_2_InputChange)),
-    Relay(3, ED(cbRelay_3_Input, cbRelay_3_InputChange)),
-    Relay(4, ED(cbRelay_4_Input, cbRelay_4_InputChange)),
-    Relay(5, ED(cbExtRelay_5_Input, cbExtRelay_5_InputChange)),
-    Relay(6, ED(cbExtRelay_6_Input, cbExtRelay_6_InputChange)),
-    Relay(7, ED(cbExtRelay_7_Input, cbExtRelay_7_InputChange)),
-    Relay(8, ED(cbExtRelay_8_Input, cbExtRelay_8_InputChange)),
+    Relay(1, Field<&F::cbRelay_1_Input>, &F::cbRelay_1_InputChange),
+    Relay(2, Field<&F::cbRelay_2_Input>, &F::cbRelay_2_InputChange),
+    Relay(3, Field<&F::cbRelay_3_Input>, &F::cbRelay_3_InputChange),
+    Relay(4, Field<&F::cbRelay_4_Input>, &F::cbRelay_4_InputChange),
+    Relay(5, Field<&F::cbExtRelay_5_Input>, &F::cbExtRelay_5_InputChange),
+    Relay(6, Field<&F::cbExtRelay_6_Input>, &F::cbExtRelay_6_InputChange),
+    Relay(7, Field<&F::cbExtRelay_7_Input>, &F::cbExtRelay_7_InputChange),
+    Relay(8, Field<&F::cbExtRelay_8_Input>, &F::cbExtRelay_8_InputChange),
 };
 // clang-format on
 
@@ -304,14 +304,12 @@ RowSpec LowWarning(int n, ControlOf c, Handler h) {
       "Temperature %1:0.1d low warning level not found. Setting value changed to -008.",
       kTemperatureWidth, n);
 }
-#define TEMPERATURE_ROWS(n)                                             \
-  HighWarning(n, ED(seRTD##n##_WarnHiLev, seRTD##n##_WarnHiLevChange)), \
-      LowWarning(n, ED(seRTD##n##_WarnLoLev, seRTD##n##_WarnLoLevChange))
+#define TEMPERATURE_ROWS(n)                                                        \
+  HighWarning(n, Field<&F::seRTD##n##_WarnHiLev>, &F::seRTD##n##_WarnHiLevChange), \
+      LowWarning(n, Field<&F::seRTD##n##_WarnLoLev>, &F::seRTD##n##_WarnLoLevChange)
 const RowSpec kTemperatureRows[] = {TEMPERATURE_ROWS(1), TEMPERATURE_ROWS(2), TEMPERATURE_ROWS(3),
                                     TEMPERATURE_ROWS(4)};
 #undef TEMPERATURE_ROWS
-
-#undef ED
 
 }  // namespace
 

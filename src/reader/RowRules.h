@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "main/ControlOf.h"
 #include "platform/rtl/StringList.h"
 
 class TControl;
@@ -45,7 +46,6 @@ enum class RowKind : uint8_t {
            // upper-cased
 };
 
-using ControlOf = TControl& (*)(TForm1&);
 using Handler = void (TForm1::*)();
 
 struct RowSpec {

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "main/ControlOf.h"
 #include "main/Main.h"
 #include "reader/ReaderSections.h"
 #include "reader/SettingsReader.h"
@@ -16,7 +17,7 @@ namespace reader {
 
 namespace {
 
-#define ED(control, handler) +[](TForm1& f) -> TControl& { return f.control; }, &TForm1::handler
+using F = TForm1;
 
 constexpr std::span<const std::string_view> kNoWords{};
 
@@ -88,13 +89,13 @@ RowSpec Delay(int n, ControlOf c, Handler h) {
 
 // clang-format off
 const std::array<RowSpec, 3> kLocationReadRows = {
-    Location(0, ED(cbControlSelectorMsb, cbControlSelectorMsbChange),
+    Location(0, Field<&F::cbControlSelectorMsb>, &F::cbControlSelectorMsbChange,
              "MSB input out of range %0:s setting value changed to Zero.",
              "MSB input not found. Setting value changed to Zero."),
-    Location(1, ED(cbControlSelectorLsb, cbControlSelectorLsbChange),
+    Location(1, Field<&F::cbControlSelectorLsb>, &F::cbControlSelectorLsbChange,
              "LSB input out of range %0:s setting value changed to Zero.",
              "LSB input not found. Setting value changed to Zero."),
-    Location(2, ED(cbFeedback, cbFeedbackChange),
+    Location(2, Field<&F::cbFeedback>, &F::cbFeedbackChange,
              "Feedback signal input out of range %0:s setting value changed to Zero.",
              "Feedback signal input not found. Setting value changed to Zero."),
 };
@@ -136,15 +137,15 @@ struct Target {
 // Command by command, Local, Remote, Auto.
 // clang-format off
 const std::array<Target, 18> kInputTargets = {{
-    {ED(cbLocStart_Ff, cbLocStart_FfChange)},   {ED(cbRemStart_Ff, cbRemStart_FfChange)},
-    {ED(cbAutoStart_Ff, cbAutoStart_FfChange)}, {ED(cbLocStart_Fs, cbLocStart_FsChange)},
-    {ED(cbRemStart_Fs, cbRemStart_FsChange)},   {ED(cbAutoStart_Fs, cbAutoStart_FsChange)},
-    {ED(cbLocStart_Rf, cbLocStart_RfChange)},   {ED(cbRemStart_Rf, cbRemStart_RfChange)},
-    {ED(cbAutoStart_Rf, cbAutoStart_RfChange)}, {ED(cbLocStart_Rs, cbLocStart_RsChange)},
-    {ED(cbRemStart_Rs, cbRemStart_RsChange)},   {ED(cbAutoStart_Rs, cbAutoStart_RsChange)},
-    {ED(cbLocInterlock, cbLocInterlockChange)}, {ED(cbRemInterlock, cbRemInterlockChange)},
-    {ED(cbAutoInterlock, cbAutoInterlockChange)}, {ED(cbLocStop, cbLocStopChange)},
-    {ED(cbRemStop, cbRemStopChange)},           {ED(cbAutoStop, cbAutoStopChange)},
+    {Field<&F::cbLocStart_Ff>, &F::cbLocStart_FfChange},   {Field<&F::cbRemStart_Ff>, &F::cbRemStart_FfChange},
+    {Field<&F::cbAutoStart_Ff>, &F::cbAutoStart_FfChange}, {Field<&F::cbLocStart_Fs>, &F::cbLocStart_FsChange},
+    {Field<&F::cbRemStart_Fs>, &F::cbRemStart_FsChange},   {Field<&F::cbAutoStart_Fs>, &F::cbAutoStart_FsChange},
+    {Field<&F::cbLocStart_Rf>, &F::cbLocStart_RfChange},   {Field<&F::cbRemStart_Rf>, &F::cbRemStart_RfChange},
+    {Field<&F::cbAutoStart_Rf>, &F::cbAutoStart_RfChange}, {Field<&F::cbLocStart_Rs>, &F::cbLocStart_RsChange},
+    {Field<&F::cbRemStart_Rs>, &F::cbRemStart_RsChange},   {Field<&F::cbAutoStart_Rs>, &F::cbAutoStart_RsChange},
+    {Field<&F::cbLocInterlock>, &F::cbLocInterlockChange}, {Field<&F::cbRemInterlock>, &F::cbRemInterlockChange},
+    {Field<&F::cbAutoInterlock>, &F::cbAutoInterlockChange}, {Field<&F::cbLocStop>, &F::cbLocStopChange},
+    {Field<&F::cbRemStop>, &F::cbRemStopChange},           {Field<&F::cbAutoStop>, &F::cbAutoStopChange},
 }};
 // clang-format on
 
@@ -171,15 +172,15 @@ struct TimerRead {
 };
 // clang-format off
 const std::array<TimerRead, 9> kTimerReads = {{
-    {ED(sePreWarnTime, sePreWarnTimeChange), "Pre start warning timer", 0, "00"},
-    {ED(seExecTime, seExecTimeChange), "Execution timer", 1, "01"},
-    {ED(seFeedbackTime, seFeedbackTimeChange), "Feedback timer", 500, "0500"},
-    {ED(seBackSpinTime, seBackSpinTimeChange), "Back spin timer", 1, "001"},
-    {ED(seDC_BreakTime, seDC_BreakTimeChange), "DC braking timer", 0, "0000"},
-    {ED(seRestartTime, seRestartTimeChange), "Restart timer", 0, "000"},
-    {ED(seStarMaxTime, seStarMaxTimeChange), "Star maximum timer", 1, "01"},
-    {ED(seTransitionTime, seTransitionTimeChange), "Transition timer", 0, "0000"},
-    {ED(seFrozenContactTime, seFrozenContactTimeChange), "Unauthorized current timer", 0, "0000"},
+    {Field<&F::sePreWarnTime>, &F::sePreWarnTimeChange, "Pre start warning timer", 0, "00"},
+    {Field<&F::seExecTime>, &F::seExecTimeChange, "Execution timer", 1, "01"},
+    {Field<&F::seFeedbackTime>, &F::seFeedbackTimeChange, "Feedback timer", 500, "0500"},
+    {Field<&F::seBackSpinTime>, &F::seBackSpinTimeChange, "Back spin timer", 1, "001"},
+    {Field<&F::seDC_BreakTime>, &F::seDC_BreakTimeChange, "DC braking timer", 0, "0000"},
+    {Field<&F::seRestartTime>, &F::seRestartTimeChange, "Restart timer", 0, "000"},
+    {Field<&F::seStarMaxTime>, &F::seStarMaxTimeChange, "Star maximum timer", 1, "01"},
+    {Field<&F::seTransitionTime>, &F::seTransitionTimeChange, "Transition timer", 0, "0000"},
+    {Field<&F::seFrozenContactTime>, &F::seFrozenContactTimeChange, "Unauthorized current timer", 0, "0000"},
 }};
 // clang-format on
 const std::array<Messages, 9> kTimerMessages = [] {
@@ -220,19 +221,17 @@ const std::array<RowSpec, 9> kTimerReadRows = [] {
 // clang-format off
 // clang-format off
 const std::array<RowSpec, 8> kExtModuleReadRows = {
-    Delay(8, ED(seDF_DelTime_8, seDF_DelTime_8Change)),
-    Delay(9, ED(seDF_DelTime_9, seDF_DelTime_9Change)),
-    Delay(10, ED(seDF_DelTime_10, seDF_DelTime_10Change)),
-    Delay(11, ED(seDF_DelTime_11, seDF_DelTime_11Change)),
-    Delay(12, ED(seDF_DelTime_12, seDF_DelTime_12Change)),
-    Delay(13, ED(seDF_DelTime_13, seDF_DelTime_13Change)),
-    Delay(14, ED(seDF_DelTime_14, seDF_DelTime_14Change)),
-    Delay(15, ED(seDF_DelTime_15, seDF_DelTime_15Change)),
+    Delay(8, Field<&F::seDF_DelTime_8>, &F::seDF_DelTime_8Change),
+    Delay(9, Field<&F::seDF_DelTime_9>, &F::seDF_DelTime_9Change),
+    Delay(10, Field<&F::seDF_DelTime_10>, &F::seDF_DelTime_10Change),
+    Delay(11, Field<&F::seDF_DelTime_11>, &F::seDF_DelTime_11Change),
+    Delay(12, Field<&F::seDF_DelTime_12>, &F::seDF_DelTime_12Change),
+    Delay(13, Field<&F::seDF_DelTime_13>, &F::seDF_DelTime_13Change),
+    Delay(14, Field<&F::seDF_DelTime_14>, &F::seDF_DelTime_14Change),
+    Delay(15, Field<&F::seDF_DelTime_15>, &F::seDF_DelTime_15Change),
 };
 // clang-format on
 // clang-format on
-
-#undef ED
 
 }  // namespace
 

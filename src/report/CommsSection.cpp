@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "main/ControlOf.h"
 #include "main/Main.h"
 #include "platform/rtl/SysUtils.h"
 #include "report/ReportLine.h"
@@ -11,7 +12,7 @@ namespace report {
 
 namespace {
 
-#define ED(n) +[](TForm1& f) -> TControl& { return f.n; }
+using F = TForm1;
 
 constexpr std::array<std::string_view, 3> kCanBaudWords = {"125 kbps", "250 kbps", "500 kbps"};
 constexpr std::array<std::string_view, 2> kStructureWords = {"VUMA", "KORVEL"};
@@ -145,27 +146,29 @@ constexpr CommsRow Registers() { return {{}, Show::Registers}; }
 #define NOT_A_NUMBER " %0:s not a number, status value not changed."
 
 // The cycle time and its two deviations, as the fieldbus types with a cycle report them.
-#define CYCLE_ROWS(CYCLE_LABEL, CYCLE, POS, NEG, NAME)                                  \
-  Number(CYCLE_LABEL, ED(CYCLE), kWordDigits, "mSec", NAME " cycle time" NOT_A_NUMBER), \
-      Number("| Pos. Dev. Time   |", ED(POS), kByteDigits, "%",                         \
-             NAME " positive deviation time" NOT_A_NUMBER),                             \
-      Number("| Neg. Dev. Time   |", ED(NEG), kByteDigits, "%",                         \
+#define CYCLE_ROWS(CYCLE_LABEL, CYCLE, POS, NEG, NAME)                                         \
+  Number(CYCLE_LABEL, Field<&F::CYCLE>, kWordDigits, "mSec", NAME " cycle time" NOT_A_NUMBER), \
+      Number("| Pos. Dev. Time   |", Field<&F::POS>, kByteDigits, "%",                         \
+             NAME " positive deviation time" NOT_A_NUMBER),                                    \
+      Number("| Neg. Dev. Time   |", Field<&F::NEG>, kByteDigits, "%",                         \
              NAME " negative deviation time" NOT_A_NUMBER)
 
 // The IP settings every Ethernet type starts with, after its type row.
-#define IP_ROWS(X, NAME_LABEL)                                                                 \
-  IpType(ED(comboxExtComms##X##_IP_Type)), Name(NAME_LABEL, ED(editExtComms##X##_DeviceName)), \
-      Address("| IP Address       |", ED(speditExtComms##X##_IP_AddrV4),                       \
-              ED(speditExtComms##X##_IP_AddrV3), ED(speditExtComms##X##_IP_AddrV2),            \
-              ED(speditExtComms##X##_IP_AddrV1), "IP address could not be retrieved.",         \
-              "Could not find IP address."),                                                   \
-      Address("| IP Mask          |", ED(speditExtComms##X##_MaskAddrV4),                      \
-              ED(speditExtComms##X##_MaskAddrV3), ED(speditExtComms##X##_MaskAddrV2),          \
-              ED(speditExtComms##X##_MaskAddrV1), "Mask address could not be retrieved.",      \
-              "Could not find mask address."),                                                 \
-      Address("| Default Gateway  |", ED(speditExtComms##X##_GatewayV4),                       \
-              ED(speditExtComms##X##_GatewayV3), ED(speditExtComms##X##_GatewayV2),            \
-              ED(speditExtComms##X##_GatewayV1), "Gateway address could not be retrieved.",    \
+#define IP_ROWS(X, NAME_LABEL)                                                                     \
+  IpType(Field<&F::comboxExtComms##X##_IP_Type>),                                                  \
+      Name(NAME_LABEL, Field<&F::editExtComms##X##_DeviceName>),                                   \
+      Address("| IP Address       |", Field<&F::speditExtComms##X##_IP_AddrV4>,                    \
+              Field<&F::speditExtComms##X##_IP_AddrV3>, Field<&F::speditExtComms##X##_IP_AddrV2>,  \
+              Field<&F::speditExtComms##X##_IP_AddrV1>, "IP address could not be retrieved.",      \
+              "Could not find IP address."),                                                       \
+      Address("| IP Mask          |", Field<&F::speditExtComms##X##_MaskAddrV4>,                   \
+              Field<&F::speditExtComms##X##_MaskAddrV3>,                                           \
+              Field<&F::speditExtComms##X##_MaskAddrV2>,                                           \
+              Field<&F::speditExtComms##X##_MaskAddrV1>, "Mask address could not be retrieved.",   \
+              "Could not find mask address."),                                                     \
+      Address("| Default Gateway  |", Field<&F::speditExtComms##X##_GatewayV4>,                    \
+              Field<&F::speditExtComms##X##_GatewayV3>, Field<&F::speditExtComms##X##_GatewayV2>,  \
+              Field<&F::speditExtComms##X##_GatewayV1>, "Gateway address could not be retrieved.", \
               "Could not find gateway address.")
 
 const CommsRow kNoneRows[] = {Type()};
@@ -173,40 +176,40 @@ const CommsRow kNoneRows[] = {Type()};
 // clang-format off
 const CommsRow kProfibusRows[] = {
     Type(),
-    Spin("| Address          |", ED(speditCommsExt_ProfiDP_Address), kByteDigits, {}, 126, kProfibusAddressBad,
+    Spin("| Address          |", Field<&F::speditCommsExt_ProfiDP_Address>, kByteDigits, {}, 126, kProfibusAddressBad,
          kProfibusAddressMissing),
     Heading(kStatisticHeader),
-    Status("| Comms Revision   |", ED(mbExtProfiDPCommsModStat_7)),
-    Status("| VPC Stack Rev.   |", ED(mbExtProfiDPCommsModStat_6)),
+    Status("| Comms Revision   |", Field<&F::mbExtProfiDPCommsModStat_7>),
+    Status("| VPC Stack Rev.   |", Field<&F::mbExtProfiDPCommsModStat_6>),
     CYCLE_ROWS("| Cycle Time       |", mbExtProfiDPCyclicTime, mbExtProfiDPCycTimePosDev, mbExtProfiDPCycTimeNegDev,
                "Profibus"),
-    TrimmedStatus("| Baud Rate        |", ED(mbExtProfiDPCommsModStat_0)),
-    TrimmedStatus("| VPC Chip Rev.    |", ED(mbExtProfiDPCommsModStat_1)),
-    TrimmedStatus("| DP State         |", ED(mbExtProfiDPCommsModStat_2)),
-    TrimmedStatus("| Watchdog State   |", ED(mbExtProfiDPCommsModStat_3)),
+    TrimmedStatus("| Baud Rate        |", Field<&F::mbExtProfiDPCommsModStat_0>),
+    TrimmedStatus("| VPC Chip Rev.    |", Field<&F::mbExtProfiDPCommsModStat_1>),
+    TrimmedStatus("| DP State         |", Field<&F::mbExtProfiDPCommsModStat_2>),
+    TrimmedStatus("| Watchdog State   |", Field<&F::mbExtProfiDPCommsModStat_3>),
 };
 // clang-format on
 
 // clang-format off
 const CommsRow kModbusRtuRows[] = {
     Type(),
-    Spin("| Address          |", ED(speditExtComms_ModbusRTU_Address), kByteDigits, {}, 1, kModbusAddressBad,
+    Spin("| Address          |", Field<&F::speditExtComms_ModbusRTU_Address>, kByteDigits, {}, 1, kModbusAddressBad,
          kModbusAddressMissing),
-    {.label = "| Baud Rate (bps)  |", .show = Show::ItemText, .control = ED(cbExtComms_ModbusRTU_BaudRate),
+    {.label = "| Baud Rate (bps)  |", .show = Show::ItemText, .control = Field<&F::cbExtComms_ModbusRTU_BaudRate>,
      .defaultValue = 3, .bad = kModbusBaudBad, .missing = kModbusBaudMissing},
-    Spin("| Time Out         |", ED(speditExtComms_ModbusRTU_TimeOut), kWordDigits, "Sec", 0, kTimeOutBad,
+    Spin("| Time Out         |", Field<&F::speditExtComms_ModbusRTU_TimeOut>, kWordDigits, "Sec", 0, kTimeOutBad,
          kTimeOutMissing),
     Registers(),
     Heading(kStatisticHeader),
-    Status("| Comms Revision   |", ED(memExtCommsStatModbusRTU_SoftRev)),
-    Number("| Cycle Time       |", ED(memExtCommsStatModbusRTU_CycleTime), kWordDigits, "mSec",
+    Status("| Comms Revision   |", Field<&F::memExtCommsStatModbusRTU_SoftRev>),
+    Number("| Cycle Time       |", Field<&F::memExtCommsStatModbusRTU_CycleTime>, kWordDigits, "mSec",
            "Modbus cycle time" NOT_A_NUMBER),
-    Number("| Long. Cycle Time |", ED(memExtCommsStatModbusRTU_LongCycleTime), kWordDigits, "mSec",
+    Number("| Long. Cycle Time |", Field<&F::memExtCommsStatModbusRTU_LongCycleTime>, kWordDigits, "mSec",
            "Modbus longest cycle time" NOT_A_NUMBER),
-    TrimmedStatus("| Listen Mode      |", ED(memExtCommsStatModbusRTU_ListenMode)),
-    Number("| Message Counter  |", ED(memExtCommsStatModbusRTU_MsgCntr), kWordDigits, {},
+    TrimmedStatus("| Listen Mode      |", Field<&F::memExtCommsStatModbusRTU_ListenMode>),
+    Number("| Message Counter  |", Field<&F::memExtCommsStatModbusRTU_MsgCntr>, kWordDigits, {},
            "Modbus message counter" NOT_A_NUMBER),
-    Number("| CRC Counter      |", ED(memExtCommsStatModbusRTU_CRC_Cntr), kWordDigits, {},
+    Number("| CRC Counter      |", Field<&F::memExtCommsStatModbusRTU_CRC_Cntr>, kWordDigits, {},
            "Modbus CRC counter" NOT_A_NUMBER),
 };
 // clang-format on
@@ -214,24 +217,24 @@ const CommsRow kModbusRtuRows[] = {
 // clang-format off
 const CommsRow kCanbusRows[] = {
     Type(),
-    CanSpin("| Address          |", ED(speditExtComms_CANbus_Address), ED(seCommsAddr), &TForm1::seCommsAddrChange,
+    CanSpin("| Address          |", Field<&F::speditExtComms_CANbus_Address>, Field<&F::seCommsAddr>, &F::seCommsAddrChange,
             kByteDigits, kCanAddressBad, kCanAddressMissing),
-    CanChoice("| Baud Rate        |", ED(cbExtComms_CANbus_BaudRate), ED(cbBaudRate), &TForm1::cbBaudRateChange,
+    CanChoice("| Baud Rate        |", Field<&F::cbExtComms_CANbus_BaudRate>, Field<&F::cbBaudRate>, &F::cbBaudRateChange,
               kCanBaudWords, kCanBaudBad, kCanBaudMissing),
-    CanChoice("| Structure Select |", ED(cbExtComms_CANbus_StructTypeSel), ED(cbCommsStrucSel),
+    CanChoice("| Structure Select |", Field<&F::cbExtComms_CANbus_StructTypeSel>, Field<&F::cbCommsStrucSel>,
               &TForm1::cbCommsStrucSelChange, kStructureWords, kStructureBad, kStructureMissing),
-    CanChoice("| Ident. Type      |", ED(cbExtComms_CANbus_IdentType), ED(cbCommsIdentifierType),
+    CanChoice("| Ident. Type      |", Field<&F::cbExtComms_CANbus_IdentType>, Field<&F::cbCommsIdentifierType>,
               &TForm1::cbCommsIdentifierTypeChange, kIdentWords, kIdentBad, kIdentMissing),
-    CanSpin("| Command Address  |", ED(speditExtComms_CANbus_CmdBaseAddr), ED(seCommsCommandBaseAddr),
+    CanSpin("| Command Address  |", Field<&F::speditExtComms_CANbus_CmdBaseAddr>, Field<&F::seCommsCommandBaseAddr>,
             &TForm1::seCommsCommandBaseAddrChange, kWordDigits, kCommandBad, kCommandMissing),
-    CanSpin("| Actual Address   |", ED(speditExtComms_CANbus_ActBaseAddr), ED(seCommsActualBaseAddr),
+    CanSpin("| Actual Address   |", Field<&F::speditExtComms_CANbus_ActBaseAddr>, Field<&F::seCommsActualBaseAddr>,
             &TForm1::seCommsActualBaseAddrChange, kWordDigits, kActualBad, kActualMissing),
-    CanSpin("| Setting Address  |", ED(speditExtComms_CANbus_SetBaseAddr), ED(seCommsSettingBaseAddr),
+    CanSpin("| Setting Address  |", Field<&F::speditExtComms_CANbus_SetBaseAddr>, Field<&F::seCommsSettingBaseAddr>,
             &TForm1::seCommsSettingBaseAddrChange, kWordDigits, kSettingBad, kSettingMissing),
     Heading(kStatisticHeader),
-    Status("| Comms Revision   |", ED(mbExtCommsRev)),
+    Status("| Comms Revision   |", Field<&F::mbExtCommsRev>),
     CYCLE_ROWS("| Cyclic Time      |", mbExtCyclicTime, mbExtCycTimePosDev, mbExtCycTimeNegDev, "CANbus"),
-    Status("| Comms Status     |", ED(mbExtDummy0)),
+    Status("| Comms Status     |", Field<&F::mbExtDummy0>),
 };
 // clang-format on
 
@@ -240,12 +243,12 @@ const CommsRow kProfinetRows[] = {
     Type(),
     IP_ROWS(PROFINET, "| Device Name      |"),
     Heading(kStatisticHeader),
-    Status("| MAC Address      |", ED(memExtCommsStatPROFINET_MAC)),
-    Status("| Comms Revision   |", ED(memExtCommsStatPROFINET_CommsRev)),
-    Status("| PN Stack Rev.    |", ED(memExtCommsStatPROFINET_StackRev)),
+    Status("| MAC Address      |", Field<&F::memExtCommsStatPROFINET_MAC>),
+    Status("| Comms Revision   |", Field<&F::memExtCommsStatPROFINET_CommsRev>),
+    Status("| PN Stack Rev.    |", Field<&F::memExtCommsStatPROFINET_StackRev>),
     CYCLE_ROWS("| Cycle Time       |", memExtCommsStatPROFINET_CycleTime, memExtCommsStatPROFINET_CyclePosTimeDev,
                memExtCommsStatPROFINET_CycleNegTimeDev, "PROFINET"),
-    Status("| PROFINET State   |", ED(memExtCommsStatPROFINET_State)),
+    Status("| PROFINET State   |", Field<&F::memExtCommsStatPROFINET_State>),
 };
 // clang-format on
 
@@ -253,17 +256,17 @@ const CommsRow kProfinetRows[] = {
 const CommsRow kModbusTcpRows[] = {
     Type(),
     IP_ROWS(ModbusTCP, "| Device Name      |"),
-    Spin("| Time Out         |", ED(speditExtCommsModbusTCP_Timeout), kWordDigits, "Sec", 0, kTimeOutBad,
+    Spin("| Time Out         |", Field<&F::speditExtCommsModbusTCP_Timeout>, kWordDigits, "Sec", 0, kTimeOutBad,
          kTimeOutMissing),
     Registers(),
     Heading(kStatisticHeader),
-    Status("| MAC Address      |", ED(memExtCommsStatModbusTCP_MAC)),
-    Status("| Comms Revision   |", ED(memExtCommsStatModbusTCP_SoftRev)),
-    Number("| Cycle Time       |", ED(memExtCommsStatModbusTCP_CycleTime), kWordDigits, "mSec",
+    Status("| MAC Address      |", Field<&F::memExtCommsStatModbusTCP_MAC>),
+    Status("| Comms Revision   |", Field<&F::memExtCommsStatModbusTCP_SoftRev>),
+    Number("| Cycle Time       |", Field<&F::memExtCommsStatModbusTCP_CycleTime>, kWordDigits, "mSec",
            "Modbus/TCP cycle time" NOT_A_NUMBER),
-    Number("| Long. Cycle Time |", ED(memExtCommsStatModbusTCP_LongCycleTime), kWordDigits, "mSec",
+    Number("| Long. Cycle Time |", Field<&F::memExtCommsStatModbusTCP_LongCycleTime>, kWordDigits, "mSec",
            "Modbus/TCP longest cycle time" NOT_A_NUMBER),
-    Number("| Message Counter  |", ED(memExtCommsStatModbusTCP_MsgCntr), kWordDigits, {},
+    Number("| Message Counter  |", Field<&F::memExtCommsStatModbusTCP_MsgCntr>, kWordDigits, {},
            "Modbus/TCP message counter" NOT_A_NUMBER),
 };
 // clang-format on
@@ -274,10 +277,10 @@ const CommsRow kEtherNetIpRows[] = {
     IP_ROWS(EtherNetIP, "| Host Name        |"),
     Registers(),
     Heading(kStatisticHeader),
-    Status("| MAC Address      |", ED(memExtCommsStatsEtherNetIP_MAC)),
-    Status("| Comms Revision   |", ED(memExtCommsStatsEtherNetIP_SoftRev)),
-    Status("| EthIP Stack Rev. |", ED(memExtCommsStatsEtherNetIP_StackRev)),
-    Status("| EtherNet/IP Stat |", ED(memExtCommsStatsEtherNetIP_State)),
+    Status("| MAC Address      |", Field<&F::memExtCommsStatsEtherNetIP_MAC>),
+    Status("| Comms Revision   |", Field<&F::memExtCommsStatsEtherNetIP_SoftRev>),
+    Status("| EthIP Stack Rev. |", Field<&F::memExtCommsStatsEtherNetIP_StackRev>),
+    Status("| EtherNet/IP Stat |", Field<&F::memExtCommsStatsEtherNetIP_State>),
 };
 // clang-format on
 
@@ -299,38 +302,38 @@ const RegisterTable kRegisterTables[] = {
 
 // clang-format off
 const ShortRow kShortProfibus[] = {
-    {"| Address          |", ShortShow::Low7, 0, {}, ED(seCommsAddr), &TForm1::seCommsAddrChange, 126,
+    {"| Address          |", ShortShow::Low7, 0, {}, Field<&F::seCommsAddr>, &F::seCommsAddrChange, 126,
      kProfibusAddressBad, kProfibusAddressMissing},
-    {"| GSD File         |", ShortShow::Bit7, 0, kGsdWords, ED(cbProfiDPGSD), &TForm1::cbProfiDPGSDChange, 0,
+    {"| GSD File         |", ShortShow::Bit7, 0, kGsdWords, Field<&F::cbProfiDPGSD>, &F::cbProfiDPGSDChange, 0,
      "Profibus GSD out of range %0:s setting value changed to ZYVOF880.",
      "Profibus GSD not found. Setting value changed to ZYVOF880."},
 };
 // clang-format on
 // clang-format off
 const ShortRow kShortModbus[] = {
-    {"| Address          |", ShortShow::Byte, 0, {}, ED(seCommsAddr), &TForm1::seCommsAddrChange, 1,
+    {"| Address          |", ShortShow::Byte, 0, {}, Field<&F::seCommsAddr>, &F::seCommsAddrChange, 1,
      kModbusAddressBad, kModbusAddressMissing},
-    {"| Baud Rate (bps)  |", ShortShow::Choice, 2, kModbusBaudWords, ED(cbModbusBaudRate),
+    {"| Baud Rate (bps)  |", ShortShow::Choice, 2, kModbusBaudWords, Field<&F::cbModbusBaudRate>,
      &TForm1::cbModbusBaudRateChange, 3, kModbusBaudBad, kModbusBaudMissing},
-    {"| Time Out         |", ShortShow::Byte, 3, {}, ED(seModbusTimeOut), &TForm1::seModbusTimeOutChange, 0,
+    {"| Time Out         |", ShortShow::Byte, 3, {}, Field<&F::seModbusTimeOut>, &F::seModbusTimeOutChange, 0,
      kTimeOutBad, kTimeOutMissing},
 };
 // clang-format on
 // clang-format off
 const ShortRow kShortCanbus[] = {
-    {"| Address          |", ShortShow::Low7, 0, {}, ED(seCommsAddr), &TForm1::seCommsAddrChange, 0,
+    {"| Address          |", ShortShow::Low7, 0, {}, Field<&F::seCommsAddr>, &F::seCommsAddrChange, 0,
      kCanAddressBad, kCanAddressMissing},
-    {"| Baud Rate        |", ShortShow::Choice, 2, kCanBaudWords, ED(cbBaudRate), &TForm1::cbBaudRateChange, 0,
+    {"| Baud Rate        |", ShortShow::Choice, 2, kCanBaudWords, Field<&F::cbBaudRate>, &F::cbBaudRateChange, 0,
      kCanBaudBad, kCanBaudMissing},
-    {"| Structure Select |", ShortShow::Bit7, 0, kStructureWords, ED(cbCommsStrucSel),
+    {"| Structure Select |", ShortShow::Bit7, 0, kStructureWords, Field<&F::cbCommsStrucSel>,
      &TForm1::cbCommsStrucSelChange, 0, kStructureBad, kStructureMissing},
-    {"| Ident. Type      |", ShortShow::Choice, 3, kIdentWords, ED(cbCommsIdentifierType),
+    {"| Ident. Type      |", ShortShow::Choice, 3, kIdentWords, Field<&F::cbCommsIdentifierType>,
      &TForm1::cbCommsIdentifierTypeChange, 0, kIdentBad, kIdentMissing},
-    {"| Command Address  |", ShortShow::Pair, 4, {}, ED(seCommsCommandBaseAddr),
+    {"| Command Address  |", ShortShow::Pair, 4, {}, Field<&F::seCommsCommandBaseAddr>,
      &TForm1::seCommsCommandBaseAddrChange, 0, kCommandBad, kCommandMissing},
-    {"| Actual Address   |", ShortShow::Pair, 6, {}, ED(seCommsActualBaseAddr),
+    {"| Actual Address   |", ShortShow::Pair, 6, {}, Field<&F::seCommsActualBaseAddr>,
      &TForm1::seCommsActualBaseAddrChange, 0, kActualBad, kActualMissing},
-    {"| Setting Address  |", ShortShow::Pair, 8, {}, ED(seCommsSettingBaseAddr),
+    {"| Setting Address  |", ShortShow::Pair, 8, {}, Field<&F::seCommsSettingBaseAddr>,
      &TForm1::seCommsSettingBaseAddrChange, 0, kSettingBad, kSettingMissing},
 };
 // clang-format on
@@ -338,7 +341,6 @@ const ShortRow kShortCanbus[] = {
 #undef IP_ROWS
 #undef CYCLE_ROWS
 #undef NOT_A_NUMBER
-#undef ED
 
 // ---- Writing ----
 

@@ -9,6 +9,7 @@
 #include <span>
 #include <string_view>
 
+#include "main/ControlOf.h"
 #include "platform/rtl/StringList.h"
 
 class TControl;
@@ -16,7 +17,6 @@ class TForm1;
 
 namespace report {
 
-using ControlOf = TControl& (*)(TForm1&);
 using Handler = void (TForm1::*)();
 
 inline constexpr int kValueColumn = 23;

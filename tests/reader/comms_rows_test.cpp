@@ -94,7 +94,7 @@ void Reset(TForm1& f, TControl& root) {
 
 // The CANbus settings a test saves, in both the extended editors and the older module's.
 struct CanValue {
-  editors::comms::ControlOf extended, old;
+  ControlOf extended, old;
   int value;  // a spin edit's value or a combo box's item
 };
 #define ED(n) [](TForm1& f) -> TControl& { return f.n; }
