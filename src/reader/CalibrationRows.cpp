@@ -10,6 +10,7 @@
 #include "main/Main.h"
 #include "platform/rtl/SysUtils.h"
 #include "reader/RowRules.h"
+#include "report/SettingsReport.h"
 #include "report/StatisticsSections.h"
 
 namespace reader {
@@ -182,16 +183,16 @@ constexpr int kModelNumbers[] = {5, 10, 50, 100, 300};  // items 0..4
 
 // clang-format off
 const IdentityRow kIdentityRows[] = {
-    {" Serial Number : ", 15, IdKind::Serial, 8, true, &TForm1::mbSerialNum, "00000000",
+    {kSerialNumberCaption, 15, IdKind::Serial, 8, true, &TForm1::mbSerialNum, "00000000",
      "Serial number out of range %0:s setting value changed to 00000000.",
      "Serial number not found. Setting value changed to 00000000."},
-    {" Model : ", 10, IdKind::Model, 3, true, &TForm1::mbRelModel, "5",
+    {kModelCaption, 10, IdKind::Model, 3, true, &TForm1::mbRelModel, "5",
      "Relay model out of range %0:s setting value changed to 5.",
      "Relay model not found. Setting value changed to 5."},
-    {" Drive ID : ", 15, IdKind::Text, 8, false, &TForm1::mbDriveID, "DRIVE_ID",
+    {kDriveIdCaption, 15, IdKind::Text, 8, false, &TForm1::mbDriveID, "DRIVE_ID",
      "Drive ID has illegal length > 8 %0:s setting value changed to DRIVE_ID.",
      "Drive ID not found. Setting value changed to DRIVE_ID."},
-    {" Drive Description : ", 25, IdKind::Text, 20, false, &TForm1::mbUserName, "DRIVE_DESC",
+    {kDriveDescriptionCaption, 25, IdKind::Text, 20, false, &TForm1::mbUserName, "DRIVE_DESC",
      "Drive description has illegal length > 20 %0:s setting value changed to DRIVE_DESC.",
      "Drive description not found. Setting value changed to DRIVE_DESC."},
 };

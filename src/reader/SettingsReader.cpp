@@ -7,6 +7,7 @@
 #include "main/UnitFileDialog.h"
 #include "platform/rtl/Paths.h"
 #include "platform/rtl/SysUtils.h"
+#include "report/SettingsReport.h"
 #include "report/StatisticsSections.h"
 
 #include <filesystem>
@@ -28,7 +29,7 @@ bool AcceptHeader(ReadContext& ctx) {
 
   bool title = false;
   for (int i = 0; i <= 6; ++i)
-    if (ctx.Line(i).find("VUMA Settings") != std::string::npos) title = true;
+    if (ctx.Line(i).find(kReportTitle) != std::string::npos) title = true;
   if (!title) {
     ctx.Log("Not a VUMA settings file");
     return false;
@@ -37,7 +38,7 @@ bool AcceptHeader(ReadContext& ctx) {
   bool fileRevision = false;
   for (int i = 0; i <= 5 && !fileRevision; ++i) {
     const std::string line = ctx.Line(i);
-    const size_t p = line.find("File Rev :");
+    const size_t p = line.find(kFileRevisionCaption);
     if (p == std::string::npos) continue;
     const std::string text = TrimUpper(p + 11 < line.size() ? line.substr(p + 11, 3) : "");
     if (text.size() < 2 || !Digit(text[0]) || !Digit(text[1]))
@@ -55,7 +56,7 @@ bool AcceptHeader(ReadContext& ctx) {
   if (lookForRevision) {
     for (int i = 0; i <= 5 && !relayRevision; ++i) {
       const std::string line = ctx.Line(i);
-      const size_t p = line.find(" Revision : ");
+      const size_t p = line.find(kRevisionCaption);
       if (p == std::string::npos) continue;
       const std::string asWritten = Trim(p + 12 < line.size() ? line.substr(p + 12, 2) : "");
       const std::string text = TrimUpper(asWritten);

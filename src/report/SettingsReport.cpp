@@ -56,20 +56,20 @@ void ComposeReportHeader(TStringList& out, const ReportVariant& v) {
   const std::string time = ReportTime(hour, minute);
 
   out.Add(ReportRuler());
-  out.Add(ReportLineAt(38, "VUMA Settings"));
-  out.Add(ReportLineAt(39, "File Rev : 02A"));
+  out.Add(ReportLineAt(38, kReportTitle));
+  out.Add(ReportLineAt(39, std::string(kFileRevisionCaption) + " 02A"));
   out.Add(ComposeReportLine({{1, " Date : "},
                              {9, date},
                              {19, " Time : "},
                              {27, time},
-                             {36, " Serial Number : "},
+                             {36, kSerialNumberCaption},
                              {53, serial},
-                             {68, " Revision : "},
+                             {68, kRevisionCaption},
                              {80, revision}}));
   out.Add(
-      ReportLineAt(36, " Model : " + ReportModelCode(CellNumber(SendCell(RecordId::Identity, 1)))));
-  out.Add(ComposeReportLine({{1, " Drive ID : " + SendCell(RecordId::Desc, 2)},
-                             {46, " Drive Description : " + SendCell(RecordId::Desc, 1)}}));
+      ReportLineAt(36, std::string(kModelCaption) + ReportModelCode(CellNumber(SendCell(RecordId::Identity, 1)))));
+  out.Add(ComposeReportLine({{1, std::string(kDriveIdCaption) + SendCell(RecordId::Desc, 2)},
+                             {46, std::string(kDriveDescriptionCaption) + SendCell(RecordId::Desc, 1)}}));
   out.Add(ReportRuler());
   out.Add(ReportBlankLine());
 }

@@ -68,6 +68,16 @@ void ComposeSettingsReport(TStringList& out, const ReportVariant& v);
 // The 8 header lines alone.
 void ComposeReportHeader(TStringList& out, const ReportVariant& v);
 
+// The header's captions: the writer puts them before their values, the reader finds the values
+// after them.
+inline constexpr std::string_view kReportTitle = "VUMA Settings";
+inline constexpr std::string_view kFileRevisionCaption = "File Rev :";
+inline constexpr std::string_view kSerialNumberCaption = " Serial Number : ";
+inline constexpr std::string_view kRevisionCaption = " Revision : ";
+inline constexpr std::string_view kModelCaption = " Model : ";
+inline constexpr std::string_view kDriveIdCaption = " Drive ID : ";
+inline constexpr std::string_view kDriveDescriptionCaption = " Drive Description : ";
+
 // ---- Helpers the section builders share ----
 
 // The send-column cell (column 2) of a row of a record's grid; "" without a variable table or
