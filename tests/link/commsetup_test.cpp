@@ -8,20 +8,6 @@ std::vector<std::string> Items(const TComboBox& c) { return c.Items.Lines(); }
 using Ports = std::vector<std::string>;
 }  // namespace
 
-TEST(CommSetup, Window) {
-  LinkWorld w(false);
-  TForm2& f = w.f2();
-  EXPECT_EQ(f.Caption(), "Comms Setup");
-  EXPECT_EQ(f.Label1.Caption(), "Select serial port :");
-  EXPECT_EQ(f.ButtonRefresh.Caption(), "Refresh");
-  EXPECT_EQ(f.bCommSettingOk.Caption(), "Ok");
-  EXPECT_EQ(f.TmrCommsSystem.Interval(), 10u);
-  EXPECT_TRUE(f.TmrCommsSystem.Enabled());
-  EXPECT_FALSE(f.ExtendedVoltSelEn);
-  EXPECT_FALSE(f.ComPort1.Connected());
-  EXPECT_EQ(f.CommsQueSpaceLeft, 30);
-}
-
 TEST(CommSetup, CreationListsSortedPortsAndTakesTheFirst) {
   LinkWorld w(false, Ports{"COM3", "COM10", "COM2"});
   EXPECT_EQ(Items(w.f2().ComComboBox1), (Ports{"COM10", "COM2", "COM3"}));

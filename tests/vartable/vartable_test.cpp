@@ -101,9 +101,3 @@ TEST_F(VarTable, CaptionsAndDefaults) {
     EXPECT_EQ(g.Cell(2, c.row), c.value);
   }
 }
-
-TEST_F(VarTable, CommsDataBlockBuffers) {
-  for (uint8_t b : vt.CommsDataBlockTx) EXPECT_EQ(b, 0);
-  for (uint8_t b : vt.CommsDataBlockRx1) EXPECT_EQ(b, 0);
-  EXPECT_TRUE(vt.CommsDataBlockRx2.empty());
-}
