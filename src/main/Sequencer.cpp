@@ -7,7 +7,7 @@
 #include "link/UnitProgress.h"
 #include "main/Access.h"
 #include "main/Main.h"
-#include "main/RequestFlags.h"
+#include "model/RequestFlags.h"
 #include "main/TransferChains.h"
 #include "main/UnitMassDwnSel.h"
 #include "platform/rtl/SysUtils.h"
