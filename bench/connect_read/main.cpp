@@ -12,7 +12,7 @@
 #include <map>
 #include <vector>
 
-#include "main/RequestFlags.h"
+#include "model/RequestFlags.h"
 #include "support/ShellWorld.h"
 
 using namespace wire;

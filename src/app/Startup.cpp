@@ -3,8 +3,8 @@
 #include "editors/uConfigBitSel.h"
 #include "editors/uConfigWordSel.h"
 #include "link/CommSetup.h"
-#include "link/LiveRecords.h"
 #include "link/UnitProgress.h"
+#include "main/LiveRecords.h"
 #include "main/Main.h"
 #include "main/PasswordEdit.h"
 #include "main/UnitFileDialog.h"
@@ -27,7 +27,8 @@ void StartUp(TApplication& app) {
   app.CreateForm(FrmMassDwnSel);
   app.CreateForm(FrmFileDialog);
   app.CreateForm(Form2);
-  ConnectLiveRecords(*Form2);  // the live records show on the main window
+  ConnectRelayLink(*Form1, *Form2);  // the link fills the main window's relay model
+  ConnectLiveRecords(*Form2);        // the live records show on the main window
   Form1->ConnectRecordPages();
   app.CreateForm(frmCommsBitsSel);
   app.CreateForm(frmCommsWordSel);

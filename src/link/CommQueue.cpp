@@ -2,8 +2,7 @@
 #include "link/CommSetup.h"
 #include "wire/Requests.h"
 #include "link/UnitProgress.h"
-#include "main/Main.h"
-#include "main/RequestFlags.h"
+#include "model/RequestFlags.h"
 #include "platform/ui/Application.h"
 
 using namespace wire;
@@ -74,7 +73,7 @@ void TForm2::TmrCommsSystemTimer() {
     if (IsFireAndForget(built) && HeadRequest() == built) {
       RemFromCommsQue();
       if (built == ReqClearFaults || built == ReqClearEvents) {
-        if (Form1) (built == ReqClearFaults ? Form1->ClearFaultRec : Form1->ClearEventRec) = false;
+        if (Model) (built == ReqClearFaults ? Model->ClearFaultRec : Model->ClearEventRec) = false;
         if (FrmProgress) {
           FrmProgress->ProgLabProgDesc.SetCaption(built == ReqClearFaults ? "Faults cleared"
                                                                           : "Events cleared");
@@ -90,8 +89,8 @@ void TForm2::TmrCommsSystemTimer() {
         ComPort1.WriteStr(TXBuffer);
       } catch (const std::exception&) {
         // The main window closes the port the one way every closing goes, and tells the user.
-        if (Form1) {
-          Form1->DropLink(TForm1::LinkDrop::PortFailed);
+        if (PortFailed) {
+          PortFailed();
         } else {
           CommsTimeOutCntr = 0;
           try {

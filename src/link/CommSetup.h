@@ -9,12 +9,16 @@
 //   MessageBuilder.cpp   PackTXBuffer
 //   Dispatcher.cpp       ComDataPacket1Packet and the fault and event read chains
 //   ConfigParsers.cpp    the configuration record parsers
-//   RecordParsers.cpp    fault, event and spectrum records; the live records' entry points
+//   RecordParsers.cpp    fault, event and spectrum records; the live records
+//
+// The parsers fill the relay model (Model) and then say which record came through the hooks
+// below; the main window plugs into them. The link knows no window above it.
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
 
+#include "model/RelayState.h"
 #include "wire/RecordLayouts.h"
 #include "wire/Requests.h"
 #include "platform/serial/Serial.h"
@@ -22,9 +26,35 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/Scheduler.h"
 
+// The clock values a clock write sends, as the clock page's editors hold them (full year).
+struct ClockSetting {
+  long long Year = 0, Month = 0, Day = 0, Hour = 0, Minute = 0;
+};
+
+// What a simulation message sends: nothing but "off", or the fifteen values in message order
+// (three currents, three voltages, frequency, power factor, earth leakage, the field inputs of the
+// relay and of its expansion module, four temperatures in degrees).
+inline constexpr int kSimulationFields = 15;
+struct SimulationSetting {
+  bool On = false;
+  std::array<long long, kSimulationFields> Values{};
+};
+
+// How a step of the event read chain left it.
+enum class EventStep {
+  Advanced,   // the next event was asked for, or the quick view has its last one
+  Stopped,    // the user had stopped the download; this was its last record
+  Complete,   // the download has read the oldest event
+  FileFailed  // the export file refused a line; the download is over
+};
+
 class TForm2 : public TForm {
  public:
   TForm2();
+
+  // The relay model the parsers fill and the request flags live in. Without one every answer is
+  // refused.
+  model::RelayState* Model = nullptr;
 
   // ---- Controls ----
   TLabel Label1;
@@ -128,11 +158,32 @@ class TForm2 : public TForm {
   std::function<void()> LoadCommsEditors;
   // After half 1 of the comms data block has been stored in CommsDataBlockRx1.
   std::function<void()> LoadCommsExtBlockEditors;
-  // Live records, called with the whole answer once its characters have passed the check.
+  // Live records, called with the whole answer once its characters have passed the check (and
+  // the model holds the live bytes of the actual values and actual status records).
   std::function<void(const std::string&)> LoadActualData;
   std::function<void(const std::string&)> LoadActualStatusData;
   std::function<void(const std::string&)> LoadCommsStatData;
   std::function<void(const std::string&)> LoadCommsExtStatData;
+  // A clock record, once the model's Clock holds it.
+  std::function<void()> ClockRead;
+  // Every accepted fault record, once the model holds it (and the chain's position).
+  std::function<void(const model::FaultRecord&)> FaultRead;
+  // Every accepted event record but an empty slot; while no quick view runs it belongs in the
+  // export file, whose failure is thrown.
+  std::function<void(const model::EventRecord&)> EventRead;
+  // Every step of the event read chain, once the model's counter and flags have moved.
+  std::function<void(EventStep)> EventChainMoved;
+  // The port failed while writing: the main window closes it and tells the user.
+  std::function<void()> PortFailed;
+
+  // ---- What the link asks the main window ----
+  // Whether the statistics page is shown: its poll answers then leave the editors to the user.
+  std::function<bool()> StatisticsPageShown;
+  // Whether the relay has the extended revision (the comms data block exists).
+  std::function<bool()> ExtendedRelay;
+  // The values of a clock write and of the simulation message, taken when the message is built.
+  std::function<ClockSetting()> ClockToWrite;
+  std::function<SimulationSetting()> SimulationToWrite;
 
  private:
   void ListPortsAndSelect(bool reportEmpty);

@@ -6,7 +6,6 @@
 #include <iterator>
 
 #include "link/CommSetup.h"
-#include "main/Main.h"
 #include "vartable/UnitVarTable.h"
 #include "wire/AnswerShapes.h"
 #include "wire/Numeric.h"
@@ -17,26 +16,31 @@ using namespace wire;
 namespace {
 
 using Hook = std::function<void()> TForm2::*;
-using Step = void (*)(TForm1&, const TStringGrid&);
+using Query = std::function<bool()> TForm2::*;
+using Step = void (*)(TForm2&, model::RelayState&, const TStringGrid&);
 
 // When an answer counts as a read (editors loaded, received column copied over the send column).
 enum class ReadWhen : uint8_t {
   Flag,        // while the record's read flag is set
   PageHidden,  // a poll answer: while the record's page is not shown, so the user can edit there
+               // (the main window answers whether it is)
 };
 
 struct ConfigRecordRule {
   RecordId Id;
   ReadWhen When;
-  bool TForm1::*ReadFlag;   // ReadWhen::Flag
-  TTabSheet TForm1::*Page;  // ReadWhen::PageHidden
-  bool TForm1::*WriteFlag;
+  bool model::RelayState::*ReadFlag;  // ReadWhen::Flag
+  Query PageShown;                    // ReadWhen::PageHidden
+  bool model::RelayState::*WriteFlag;
   Hook Load;
   bool LoadEveryAnswer;  // the editors follow every accepted answer, read or write
   Step BeforeLoad;       // on a read, before the editors are loaded
   Step AfterLoad;        // on a read, after the editors are loaded and before the copy
   Hook WriteConfirmed;   // after a write whose echo matched
 };
+
+// A question to the main window; without an answer, no.
+bool Ask(const std::function<bool()>& query) { return query && query(); }
 
 // The received column of a row as a byte (its number modulo 256).
 uint8_t ReceivedByte(const TStringGrid& grid, int row) {
@@ -47,7 +51,7 @@ uint8_t ReceivedByte(const TStringGrid& grid, int row) {
 
 // The control bytes first: their check boxes then switch single bits, and bits no editor owns
 // keep what the relay sent.
-void KeepControlBytes(TForm1& f, const TStringGrid& g) {
+void KeepControlBytes(TForm2&, model::RelayState& f, const TStringGrid& g) {
   f.ActControl_A = ReceivedByte(g, 9);
   f.ActControl_B = ReceivedByte(g, 10);
   f.ActControl_C = ReceivedByte(g, 17);
@@ -55,21 +59,22 @@ void KeepControlBytes(TForm1& f, const TStringGrid& g) {
 }
 
 // The logic table masks (rows 1, 5, 9, 13, 17, 21) as the relay holds them.
-void KeepLogicTables(TForm1& f, const TStringGrid& g) {
+void KeepLogicTables(TForm2&, model::RelayState& f, const TStringGrid& g) {
   uint8_t* tables[] = {&f.ActLF1_Table, &f.ActLF2_Table, &f.ActLF3_Table,
                        &f.ActLF4_Table, &f.ActLF5_Table, &f.ActLF6_Table};
   for (int i = 0; i < 6; ++i) *tables[i] = ReceivedByte(g, 1 + 4 * i);
 }
 
-// Only the extended relay revision has the comms data block.
-void SkipBlockReadsBeforeExtended(TForm1& f, const TStringGrid&) {
-  if (!IsExtendedRevision(f.mbSW_Rev.Text())) {
+// Only the extended relay revision has the comms data block (the main window answers which
+// revision the relay has).
+void SkipBlockReadsBeforeExtended(TForm2& link, model::RelayState& f, const TStringGrid&) {
+  if (!Ask(link.ExtendedRelay)) {
     f.UploadCommsExtBlock0 = false;
     f.UploadCommsExtBlock1 = false;
   }
 }
 
-using F = TForm1;
+using F = model::RelayState;
 using L = TForm2;
 constexpr ReadWhen kFlag = ReadWhen::Flag;
 
@@ -83,7 +88,7 @@ constexpr ConfigRecordRule kConfigRecords[] = {
      KeepControlBytes, nullptr, nullptr},
     {RecordId::Calibration, kFlag, &F::UploadCalibration, nullptr, &F::DownloadCal, &L::LoadCalibrationEditors,
      false, nullptr, nullptr, nullptr},
-    {RecordId::Statistics, ReadWhen::PageHidden, nullptr, &F::tsStatistics, &F::DownloadStat,
+    {RecordId::Statistics, ReadWhen::PageHidden, nullptr, &L::StatisticsPageShown, &F::DownloadStat,
      &L::LoadStatisticsEditors, false, nullptr, nullptr, nullptr},
     {RecordId::ExtMod, kFlag, &F::UploadExtModSet, nullptr, &F::DownloadExtMod, &L::LoadExtModEditors, false,
      nullptr, nullptr, nullptr},
@@ -116,14 +121,14 @@ void Run(const std::function<void()>& hook) {
 }  // namespace
 
 int TForm2::PackConfigRecord(RecordId id, const std::string& Buffer) {
-  if (!Form1 || !FormVariableTable) return 0;
+  if (!Model || !FormVariableTable) return 0;
   const ConfigRecordRule& rule = RuleOf(id);
   const RecordLayout& rec = Layout(id);
   if (!AnswerCharsOk(rec, Buffer)) return 0;
   TStringGrid& grid = FormVariableTable->Grid(id);
   StoreAnswer(rec, Buffer, grid);
 
-  TForm1& f = *Form1;
+  model::RelayState& f = *Model;
   // Only an answer to the write is its echo. A read of the record queued before the write was
   // armed (the statistics poll) brings the relay's record as it still is: judged as an echo it
   // would be refused and asked for again forever, with the write waiting behind it.
@@ -132,11 +137,10 @@ int TForm2::PackConfigRecord(RecordId id, const std::string& Buffer) {
   // Editors that follow every answer never take a refused echo: a garbled echo would otherwise
   // reach the editors and, through their change handlers, the send column of the repeated write.
   if (rule.LoadEveryAnswer && echo && !EchoMatches(rec, grid)) return 0;
-  const bool read = rule.When == ReadWhen::Flag ? f.*rule.ReadFlag
-                                                : f.PageControl1.ActivePage() != &(f.*rule.Page);
-  if (read && rule.BeforeLoad) rule.BeforeLoad(f, grid);
+  const bool read = rule.When == ReadWhen::Flag ? f.*rule.ReadFlag : !Ask(this->*rule.PageShown);
+  if (read && rule.BeforeLoad) rule.BeforeLoad(*this, f, grid);
   if (read || rule.LoadEveryAnswer) Run(this->*rule.Load);
-  if (read && rule.AfterLoad) rule.AfterLoad(f, grid);
+  if (read && rule.AfterLoad) rule.AfterLoad(*this, f, grid);
   if (read) CopyReceivedToSend(grid);
 
   if (echo) {
@@ -178,31 +182,26 @@ int TForm2::PackCommsData(const std::string& Buffer) {
 }
 
 int TForm2::PackRTCData(const std::string& Buffer) {
-  if (!Form1 || !DigitAnswer(ParserId::RTCData, Buffer)) return 0;
-  TForm1& f = *Form1;
+  if (!Model || !DigitAnswer(ParserId::RTCData, Buffer)) return 0;
   auto field = [&](int pos) { return static_cast<int>(NumberAt(Buffer, pos, 3) & 0xFF); };
-  int year = field(3), month = field(6), day = field(9), hour = field(12), minute = field(15),
-      second = field(18);
-  // While the clock page is shown its editors belong to the user.
-  if (f.PageControl1.ActivePage() != &f.tsRealTimeClock) {
-    f.seYear.SetValue(2000 + year);
-    f.seMonth.SetText(DecStr(month));
-    f.seDate.SetText(DecStr(day));
-    f.seHour.SetText(DecStr(hour));
-    f.seMinute.SetText(DecStr(minute));
-  }
-  f.mbDate.SetText(PadNum(2000 + year, 4) + "/" + PadNum(month, 2) + "/" + PadNum(day, 2));
-  f.mbTime.SetText(PadNum(hour, 2) + "h" + PadNum(minute, 2) + "m" + PadNum(second, 2) + "s");
+  model::ClockReading& c = Model->Clock;
+  c.Year = field(3);
+  c.Month = field(6);
+  c.Day = field(9);
+  c.Hour = field(12);
+  c.Minute = field(15);
+  c.Second = field(18);
+  if (ClockRead) ClockRead();
   return 1;
 }
 
 int TForm2::PackCommsExtBlockData(const std::string& Buffer, uint8_t BlockToPack) {
-  if (!Form1 || !FormVariableTable || BlockToPack > 1) return 0;
+  if (!Model || !FormVariableTable || BlockToPack > 1) return 0;
   const ParserId shape = BlockToPack == 0 ? ParserId::CommsExtBlock0 : ParserId::CommsExtBlock1;
   if (!DigitAnswer(shape, Buffer)) return 0;
   const size_t first = static_cast<size_t>(FirstFieldPos(shape) - 1);
   const size_t fields = static_cast<size_t>(LastFieldPos(shape) - FirstFieldPos(shape) + 1);
-  bool writing = BlockToPack == 0 ? Form1->DownloadCommExtBlock0 : Form1->DownloadCommExtBlock1;
+  bool writing = BlockToPack == 0 ? Model->DownloadCommExtBlock0 : Model->DownloadCommExtBlock1;
   if (writing) {
     // The echo against the message last sent, fields only ("*mA" against "*MA" is no difference).
     // A stored message shorter than the answer cannot match it.

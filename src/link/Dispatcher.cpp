@@ -4,11 +4,9 @@
 #include <exception>
 
 #include "link/CommSetup.h"
-#include "wire/Numeric.h"
-#include "wire/Requests.h"
-#include "main/Main.h"
-#include "main/RequestFlags.h"
+#include "model/RequestFlags.h"
 #include "platform/ui/Scheduler.h"
+#include "wire/Requests.h"
 
 using namespace wire;
 
@@ -19,15 +17,6 @@ namespace {
 void ReportLater(std::exception_ptr error) {
   auto& s = Scheduler::Instance();
   s.Post(s.NowUs(), [error] { std::rethrow_exception(error); });
-}
-
-void CloseEventFile() {
-  if (!Form1 || !Form1->EventFileClose) return;
-  try {
-    Form1->EventFileClose();
-  } catch (const std::exception&) {
-    ShowErrorLater("File I/O error.");
-  }
 }
 
 }  // namespace
@@ -119,7 +108,7 @@ void TForm2::ComDataPacket1Packet(const std::string& Str) {
 
     if (result == 1) {
       const transfers::RequestFlags* flags = transfers::FlagsOf(head);
-      if (flags && flags->Done && Form1) Form1->*(flags->Done) = true;
+      if (flags && flags->Done && Model) Model->*(flags->Done) = true;
       RemFromCommsQue();
     }
 
@@ -144,12 +133,13 @@ void TForm2::ComDataPacket1Packet(const std::string& Str) {
 }
 
 void TForm2::ContinueFaultChain() {
-  if (!Form1) return;
-  int position = Form1->pbFaultUpdate.Position();
-  if (position < 55) {
+  if (!Model) return;
+  const int position = Model->FaultReadPosition;
+  if (position < model::RelayState::kFaultReadEnd) {
     ++FaultReadCount;
     AddToCommsQue(ReqNextFault);
-  } else if (position == 55 && FaultReadCount < 35) {
+  } else if (position == model::RelayState::kFaultReadEnd &&
+             FaultReadCount < model::kFaultRecords) {
     // Fewer records than the relay keeps were read in this pass: start over.
     FaultReadCount = 0;
     AddToCommsQue(ReqFirstFault);
@@ -157,54 +147,29 @@ void TForm2::ContinueFaultChain() {
 }
 
 void TForm2::ContinueEventChain() {
-  if (!Form1) return;
-  TForm1& f = *Form1;
-  if (f.EventCntr < 1399) {
-    if (f.QuickEventViewFlag) {
-      ++f.EventCntr;
-      AddToCommsQue(ReqEvent);
-    } else if (f.EventMassUploadAct) {
-      ++f.EventCntr;
-      std::string percent = DecStr(RoundHalfEven(f.EventCntr * 100.0L / 1400));
-      if (f.mb_Events_Progress.Lines.Count() == 0)
-        f.mb_Events_Progress.Lines.Add(percent);
-      else
-        f.mb_Events_Progress.Lines.Put(0, percent);
+  if (!Model) return;
+  model::RelayState& m = *Model;
+  EventStep step = EventStep::Advanced;
+  if (m.EventCntr < model::kEventRecords - 1) {
+    if (m.QuickEventViewFlag || m.EventMassUploadAct) {
+      ++m.EventCntr;
       AddToCommsQue(ReqEvent);
     } else {
       // The user stopped the download; this was its last record.
-      f.EventMassUploadAct = false;
-      f.pbEventDownload.SetPosition(100);
-      f.iLedEventMessage.SetActive(false);
-      CloseEventFile();
-      f.ShowEventDownloadEnd(TForm1::EventDownloadEnd::Stopped);
+      m.EventMassUploadAct = false;
+      step = EventStep::Stopped;
     }
-  } else if (!f.QuickEventViewFlag) {
-    f.iLedEventMessage.SetActive(false);
-    CloseEventFile();
-    f.ShowEventDownloadEnd(TForm1::EventDownloadEnd::Complete);
+  } else if (!m.QuickEventViewFlag) {
+    step = EventStep::Complete;
   }
-  if (f.QuickEventViewFlag)
-    f.pbQuickEventView.SetPosition(static_cast<int>(
-        RoundHalfEven((200 - (1400 - static_cast<int>(f.EventCntr))) * 100.0L / 200)));
-  else
-    f.pbEventDownload.SetPosition(static_cast<int>(RoundHalfEven(f.EventCntr * 100.0L / 1400)));
+  if (EventChainMoved) EventChainMoved(step);
 }
 
 // The export file refused a line: the download cannot go on. It ends as a download that fails
 // at its start does, and the request leaves the queue so the record is not asked for again.
 void TForm2::EndEventDownloadAfterFileError() {
   if (HeadRequest() == ReqEvent) RemFromCommsQue();
-  if (!Form1) return;
-  TForm1& f = *Form1;
-  f.EventMassUploadAct = false;
-  f.iLedEventMessage.SetActive(false);
-  if (f.EventFileClose) {
-    try {
-      f.EventFileClose();
-    } catch (const std::exception&) {
-    }
-  }
-  f.labEventMess.SetVisible(false);
-  ShowErrorLater("File I/O error.");
+  if (!Model) return;
+  Model->EventMassUploadAct = false;
+  if (EventChainMoved) EventChainMoved(EventStep::FileFailed);
 }

@@ -1,14 +1,10 @@
 // The message builder: the head request's message, built afresh before every write so that a
 // repeated request carries the values current at that moment.
-#include <cstdio>
-#include <ctime>
-
 #include "link/CommSetup.h"
 #include "wire/Numeric.h"
 #include "wire/Requests.h"
 #include "link/UnitProgress.h"
-#include "main/Main.h"
-#include "main/RequestFlags.h"
+#include "model/RequestFlags.h"
 #include "vartable/UnitVarTable.h"
 
 using namespace wire;
@@ -22,8 +18,8 @@ int TForm2::PackTXBuffer() {
       TXBuffer = r->Message;
       break;
     case MessageKind::Event:
-      if (Form1) {
-        uint16_t number = static_cast<uint16_t>(1400 - Form1->EventCntr);
+      if (Model) {
+        uint16_t number = static_cast<uint16_t>(model::kEventRecords - Model->EventCntr);
         TXBuffer = "*?>#*?E" + PadNum(number, 5) + "#*?<#";
       }
       break;
@@ -59,16 +55,17 @@ bool TForm2::BuildRecordWrite(const RequestInfo& r) {
 void TForm2::RefuseWrite(const RequestInfo& r, const std::string& caption,
                          const std::string& value) {
   RemFromCommsQue();
-  if (Form1) {
+  if (Model) {
+    model::RelayState& m = *Model;
     if (const transfers::RequestFlags* flags = transfers::FlagsOf(r.Code)) {
-      Form1->*flags->Request = false;
-      if (flags->Done) Form1->*flags->Done = false;
+      m.*flags->Request = false;
+      if (flags->Done) m.*flags->Done = false;
     }
-    Form1->MassDownload = false;
+    m.MassDownload = false;
     if (r.Code == ReqDownloadComm) {
       // The extended comms write is one transfer of three steps.
-      Form1->DownloadCommExtBlock0 = Form1->CommDownloadedExtBlock0 = false;
-      Form1->DownloadCommExtBlock1 = Form1->CommDownloadedExtBlock1 = false;
+      m.DownloadCommExtBlock0 = m.CommDownloadedExtBlock0 = false;
+      m.DownloadCommExtBlock1 = m.CommDownloadedExtBlock1 = false;
     }
   }
   if (FrmProgress) {
@@ -81,59 +78,31 @@ void TForm2::RefuseWrite(const RequestInfo& r, const std::string& caption,
 }
 
 void TForm2::BuildClockWrite() {
-  if (!Form1) return;
-  TForm1& f = *Form1;
-  if (f.cbRTC_UpdatePC.Checked()) {
-    // The PC's clock as "hh:mm:ss" and "dd-mm-yyyy".
-    std::time_t now = std::time(nullptr);
-    std::tm tm{};
-    localtime_r(&now, &tm);
-    char timeText[40], dateText[40];
-    std::snprintf(timeText, sizeof timeText, "%02d:%02d:%02d", tm.tm_hour, tm.tm_min, tm.tm_sec);
-    std::snprintf(dateText, sizeof dateText, "%02d-%02d-%04d", tm.tm_mday, tm.tm_mon + 1,
-                  tm.tm_year + 1900);
-    std::string t = timeText, d = dateText;
-    f.seHour.SetText(t.substr(0, 2));
-    f.seMinute.SetText(t.substr(3, 2));
-    f.seYear.SetText(d.substr(6, 4));
-    f.seMonth.SetText(d.substr(3, 2));
-    f.seDate.SetText(d.substr(0, 2));
-  }
+  if (!ClockToWrite) return;
+  const ClockSetting c = ClockToWrite();
   auto byte = [](long long v) { return static_cast<uint8_t>(v & 0xFF); };
-  TXBuffer = "*R" + PadNum(byte(f.seYear.Value() - 2000), 3) + PadNum(byte(f.seMonth.Value()), 3) +
-             PadNum(byte(f.seDate.Value()), 3) + PadNum(byte(f.seHour.Value()), 3) +
-             PadNum(byte(f.seMinute.Value()), 3) + "#";
+  TXBuffer = "*R" + PadNum(byte(c.Year - 2000), 3) + PadNum(byte(c.Month), 3) +
+             PadNum(byte(c.Day), 3) + PadNum(byte(c.Hour), 3) + PadNum(byte(c.Minute), 3) + "#";
 }
 
 bool TForm2::BuildSimulation() {
-  if (!Form1) return false;
-  TForm1& f = *Form1;
-  if (!f.SimFlag) {
+  if (!SimulationToWrite) return false;
+  const SimulationSetting sim = SimulationToWrite();
+  if (!sim.On) {
     TXBuffer = "*z#";
     return true;
   }
-  struct Field {
-    long long value;
-    int width;
-  };
-  auto pos = [](const TiSlider& s) {
-    return RoundHalfEven(static_cast<long double>(s.Position()));
-  };
-  // clang-format off
-  const Field fields[] = {
-      {pos(f.isSimIred), 5},      {pos(f.isSimIwhite), 5},      {pos(f.isSimIblue), 5},
-      {pos(f.isSimVred), 5},      {pos(f.isSimVwhite), 5},      {pos(f.isSimVblue), 5},
-      {pos(f.isSimFrequency), 3}, {pos(f.isSimPowerFactor), 3}, {pos(f.isSimEL), 5},
-      {f.SimFieldInputs, 3},      {f.SimExtFldInputs, 3},       {f.seSimRTD1.Value() + 30LL, 3},
-      {f.seSimRTD2.Value() + 30LL, 3}, {f.seSimRTD3.Value() + 30LL, 3}, {f.seSimRTD4.Value() + 30LL, 3},
-  };
-  // clang-format on
+  // Field widths in message order; the four temperatures are sent 30 up.
+  constexpr int kWidths[kSimulationFields] = {5, 5, 5, 5, 5, 5, 3, 3, 5, 3, 3, 3, 3, 3, 3};
+  constexpr int kFirstTemperature = 11;
   std::string msg = "*Z";
-  for (const Field& fl : fields) {
-    std::string text = PadNum(fl.value, fl.width);
+  for (int i = 0; i < kSimulationFields; ++i) {
+    const long long value = sim.Values[static_cast<size_t>(i)] + (i >= kFirstTemperature ? 30 : 0);
+    const int width = kWidths[i];
+    std::string text = PadNum(value, width);
     // A value caught half-typed (a temperature below -30) would make a malformed message; the
     // simulation values are sent again with the next change, so this one is simply dropped.
-    if (fl.value < 0 || static_cast<int>(text.size()) != fl.width) return false;
+    if (value < 0 || static_cast<int>(text.size()) != width) return false;
     msg += text;
   }
   TXBuffer = msg + "#";

@@ -1,91 +1,67 @@
 // Parsers of the records that are not configuration: fault, event and spectrum records, and the
-// entry points of the live records (actual values, actual status, fieldbus status).
+// live records (actual values, actual status, fieldbus status). Each fills the relay model and
+// then says which record came.
+#include <algorithm>
+#include <iterator>
+
 #include "link/CommSetup.h"
-#include "main/Main.h"
 #include "wire/AnswerShapes.h"
 #include "wire/Numeric.h"
+#include "wire/Selections.h"
 
 using namespace wire;
 
 namespace {
-
-// Bit texts of the four flag bytes A..D, bit 0 first; nullptr where a bit has none.
-using FlagTexts = const char* const[4][8];
-
-// clang-format off
-constexpr FlagTexts kFaultTexts = {
-    {" Overcurrent", " Run-Stall", " Unbal Phase Currents", " Single Phasing", " Minimum Load",
-     " Short Circuit", " Voltage Phase Rotation", " Earth Leakage"},
-    {" Overvoltage", " Undervoltage", " Voltage Symmetry", " Insulation Lockout", " Low Frequency",
-     " High Frequency", " Earth Fault", " Starts/Hour Limit"},
-    {" System Failure", " Vectorial-Stall", " Frozen Contacter", " Starter Execution Fault",
-     " Starter Feedback Fault", " Unautherised Current Fault", " Emergency Stop", nullptr},
-    {" RTD 1 temperature", " RTD 2 temperature", " RTD 3 temperature", " RTD 4 temperature", nullptr,
-     nullptr, nullptr, nullptr},
-};
-// clang-format on
-
-// clang-format off
-constexpr FlagTexts kTripTexts = {
-    {"Overcurrent", "Run-Stall", "Unbal I Phase", "Single Phasing", "Minimum Load", "Short Circuit",
-     "Phase Rotation", "Earth Leakage"},
-    {"Overvoltage", "Undervoltage", "Voltage Symmetry", "Insulation Lockout", "Low Frequency",
-     "High Frequency", "Earth Fault", "Starts/Hr Limit"},
-    {"System Failure", "Vectorial-Stall", "Frozen Cantact", "Execution Fault", "Feedback Fault",
-     "Unautherise Crnt Flt", "Emergency Stop", nullptr},
-    {"RTD1 High/Low Temper", "RTD2 High/Low Temper", "RTD3 High/Low Temper", "RTD4 High/Low Temper",
-     nullptr, nullptr, nullptr, nullptr},
-};
-// clang-format on
-
-// Alarm flags A..C only; the fourth row stays empty.
-// clang-format off
-constexpr FlagTexts kAlarmTexts = {
-    {nullptr, "EL ", "OC ", "RS ", "Unbal ", "SP ", "ML ", "SCir "},
-    {nullptr, "OV ", "UV ", "VS ", "ILock ", "LF ", "HF ", nullptr},
-    {"VStal ", nullptr, "RTD1 ", "RTD2 ", "RTD3 ", "RTD4 ", nullptr, nullptr},
-    {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
-};
-// clang-format on
-
-struct EventType {
-  int Code;
-  const char* Text;
-};
-// clang-format off
-constexpr EventType kEventTypes[] = {
-    {1, "Running"},      {2, "Stop"},         {3, "Alarm"},        {4, "Trip"},
-    {5, "Settings Adj"}, {6, "Calibration"},  {7, "RTC_Adj"},      {8, "Stats Adj"},
-    {9, "Start"},        {10, "Power Up"},    {129, "Sim Running"}, {130, "Sim Stop"},
-    {131, "Sim Alarm"},  {132, "Sim Trip"},   {133, "Sim Start"},
-};
-// clang-format on
-
-std::string EventTypeText(int code) {
-  for (const EventType& t : kEventTypes)
-    if (t.Code == code) return t.Text;
-  return std::string();
-}
-
-// The text of the set bit that comes last, reading A bit 0 to D bit 7; bits without text ignored.
-std::string LastSetBitText(const FlagTexts& texts, const uint8_t (&flags)[4]) {
-  std::string text;
-  for (int b = 0; b < 4; ++b)
-    for (int bit = 0; bit < 8; ++bit)
-      if ((flags[b] >> bit & 1) && texts[b][bit]) text = texts[b][bit];
-  return text;
-}
 
 int Byte(const std::string& s, int pos) { return static_cast<int>(NumberAt(s, pos, 3) & 0xFF); }
 long long Word(const std::string& s, int pos, int width) {
   return NumberAt(s, pos, width) & 0xFFFF;
 }
 
-std::string DateText(int year, int month, int day) {
-  return ("20" + PadNum(year, 2) + "/" + PadNum(month, 2) + "/" + PadNum(day, 2)).substr(0, 10);
+// A record's date and time: five bytes from `pos`, the year in the century first.
+template <class Record>
+void TakeStamp(Record& r, const std::string& b, int pos) {
+  int* fields[] = {&r.Year, &r.Month, &r.Day, &r.Hour, &r.Minute};
+  for (int* field : fields) {
+    *field = Byte(b, pos);
+    pos += 3;
+  }
 }
-std::string TimeText(int hour, int minute) {
-  return (PadNum(hour, 2) + "h" + PadNum(minute, 2)).substr(0, 5);
+
+// The actual values record's fields the model keeps, by position (from 1).
+constexpr int kPosThermalCurve = 6, kPosImax = 9, kPosVmax = 35, kPosPowerFactor = 58,
+              kPosInsulation = 69, kPosModel = 79, kPosMLC = 82;
+
+void TakeActualValues(model::RelayState& m, const std::string& b) {
+  m.ActThermalCurve = static_cast<uint8_t>(Byte(b, kPosThermalCurve));
+  m.ActI_Load = static_cast<uint16_t>(Word(b, kPosImax, 5));
+  m.ActMaxVolt = static_cast<int32_t>(Word(b, kPosVmax, 5));
+  m.ActPowerFactor = static_cast<uint8_t>(Byte(b, kPosPowerFactor));
+  long double r = 199.48L - 0.4092L * static_cast<long double>(NumberAt(b, kPosInsulation, 5));
+  if (r < 0) r = 0;
+  m.ActIsolation = static_cast<double>(r);
+  m.ActRelayModalNum = RelayModelOf(Word(b, kPosModel, 3)).Rating;
+  m.ActMLC = static_cast<uint8_t>(Byte(b, kPosMLC));
+  m.ActTrueCurrent = static_cast<double>(static_cast<long double>(m.ActI_Load) * m.ActCT_Ratio *
+                                         m.ActRelayModalNum * m.ActMLC / 10000);
+}
+
+// The actual status record's nineteen bytes, in record order from position 3, three digits each.
+// clang-format off
+using S = model::RelayState;
+constexpr uint8_t S::*kStatusBytes[] = {
+    &S::ActAlarmF_A,    &S::ActAlarmF_B,    &S::ActAlarmF_C,    &S::ActTripF_A,
+    &S::ActTripF_B,     &S::ActTripF_C,     &S::ActTripF_D,     &S::ActFuncStatF_A,
+    &S::ActFuncStatF_B, &S::ActFuncStatF_C, &S::ActFuncStatF_D, &S::ActFuncStatF_E,
+    &S::ActFuncStatF_F, &S::ActFuncStatF_G, &S::ActFuncStatF_H, &S::ActFuncStatF_I,
+    &S::ActFuncStatF_J, &S::ActCounterACount, &S::ActCounterBCount,
+};
+// clang-format on
+
+void TakeActualStatus(model::RelayState& m, const std::string& b) {
+  for (size_t i = 0; i < std::size(kStatusBytes); ++i)
+    m.*(kStatusBytes[i]) = static_cast<uint8_t>(Byte(b, 3 + 3 * static_cast<int>(i)));
+  m.ActLocSelector = static_cast<uint8_t>((m.ActFuncStatF_D & 0xC0) >> 6);
 }
 
 void Run(const std::function<void(const std::string&)>& hook, const std::string& Buffer) {
@@ -95,120 +71,78 @@ void Run(const std::function<void(const std::string&)>& hook, const std::string&
 }  // namespace
 
 int TForm2::PackFaultData(const std::string& Buffer) {
-  if (!Form1 || !DigitAnswer(ParserId::FaultData, Buffer)) return 0;
-  TForm1& f = *Form1;
-  int n = Byte(Buffer, 3);
-  // The fault chain reads the next request from this position (the bar keeps it in 0..55).
-  f.pbFaultUpdate.SetPosition(56 - n);
-  int status = Byte(Buffer, 6);
-  std::string statusText = (status == 0 || status == 2)   ? "Actual"
-                           : (status == 1 || status == 3) ? "Simulation"
-                                                          : "";
-  std::string date = DateText(Byte(Buffer, 9), Byte(Buffer, 12), Byte(Buffer, 15));
-  std::string time = TimeText(Byte(Buffer, 18), Byte(Buffer, 21));
-  uint8_t flags[4] = {
-      static_cast<uint8_t>(Byte(Buffer, 24)), static_cast<uint8_t>(Byte(Buffer, 27)),
-      static_cast<uint8_t>(Byte(Buffer, 30)), static_cast<uint8_t>(Byte(Buffer, 33))};
-  // Records are numbered 1 to 35, one grid row each; row 0 holds the headings and is never
-  // written, whatever number a disturbed record carries.
-  TStringGrid& g = f.sgFaultHist;
-  bool rowExists = n >= 1 && n < g.RowCount();
-  if (flags[0] || flags[1] || flags[2] || flags[3]) {
-    if (rowExists) {
-      g.SetCell(0, n, "  " + DecStr(n));
-      g.SetCell(1, n, statusText);
-      g.SetCell(2, n, date);
-      g.SetCell(3, n, time);
-      g.SetCell(4, n, LastSetBitText(kFaultTexts, flags));
-      g.SetCell(5, n, DecStr(Word(Buffer, 36, 5)));
-      g.SetCell(6, n, DecStr(Word(Buffer, 41, 3) * 4));
-      g.SetCell(7, n, DecStr(Word(Buffer, 44, 5)));
-      g.SetCell(8, n, DecStr(Word(Buffer, 49, 3) * 10) + "ms");
-    }
-  } else if (rowExists) {
-    g.SetCell(0, n, "  " + DecStr(n));
-    for (int c = 1; c <= 8; ++c) g.SetCell(c, n, "");
-  }
+  if (!Model || !DigitAnswer(ParserId::FaultData, Buffer)) return 0;
+  model::FaultRecord r;
+  r.Number = Byte(Buffer, 3);
+  r.Status = Byte(Buffer, 6);
+  TakeStamp(r, Buffer, 9);
+  for (int b = 0; b < 4; ++b)
+    r.Flags[static_cast<size_t>(b)] = static_cast<uint8_t>(Byte(Buffer, 24 + 3 * b));
+  r.RunHours = Word(Buffer, 36, 5);
+  r.ImaxPercent = Word(Buffer, 41, 3) * 4;
+  r.Vmin = Word(Buffer, 44, 5);
+  r.TripMs = Word(Buffer, 49, 3) * 10;
+  // The fault chain reads the next request from this position.
+  Model->FaultReadPosition = std::clamp(56 - r.Number, 0, model::RelayState::kFaultReadEnd);
+  // Records are numbered 1 to 35; whatever number a disturbed record carries, no other is kept.
+  if (r.Number >= 1 && r.Number <= model::kFaultRecords)
+    Model->Faults[static_cast<size_t>(r.Number - 1)] = r;
+  if (FaultRead) FaultRead(r);
   return 1;
 }
 
 int TForm2::PackEventData(const std::string& Buffer) {
-  if (!Form1 || !DigitAnswer(ParserId::EventData, Buffer)) return 0;
-  TForm1& f = *Form1;
-  long long number = Word(Buffer, 3, 5);
-  int type = Byte(Buffer, 8);
-  if (type == 0) return 1;  // an empty slot of the log: nothing to show, the chain goes on
-
-  std::string typeText = EventTypeText(type);
-  std::string date = DateText(Byte(Buffer, 11), Byte(Buffer, 14), Byte(Buffer, 17));
-  std::string time = TimeText(Byte(Buffer, 20), Byte(Buffer, 23));
-
-  std::string alarm;
-  if (type == 3 || type == 131) {
-    uint8_t a[4] = {static_cast<uint8_t>(Byte(Buffer, 26)), static_cast<uint8_t>(Byte(Buffer, 29)),
-                    static_cast<uint8_t>(Byte(Buffer, 32)), 0};
-    for (int b = 0; b < 3; ++b)
-      for (int bit = 0; bit < 8; ++bit)
-        if ((a[b] >> bit & 1) && kAlarmTexts[b][bit]) alarm += kAlarmTexts[b][bit];
-    alarm = alarm.substr(0, 45);
-  }
-  std::string trip;
-  if (type == 4 || type == 132) {
-    uint8_t t[4] = {static_cast<uint8_t>(Byte(Buffer, 35)), static_cast<uint8_t>(Byte(Buffer, 38)),
-                    static_cast<uint8_t>(Byte(Buffer, 41)), static_cast<uint8_t>(Byte(Buffer, 44))};
-    trip = LastSetBitText(kTripTexts, t);
-  }
-  std::string runHours = DecStr(Word(Buffer, 47, 5));
-  std::string imax = DecStr(Word(Buffer, 52, 3) * 4);
-  std::string vmin = DecStr(Word(Buffer, 55, 5));
-
-  if (f.QuickEventViewFlag) {
-    int r = static_cast<uint16_t>(1400 - f.EventCntr);
-    TStringGrid& g = f.sgQuickEventViewer;
-    if (r >= 1 && r < g.RowCount()) {  // never over the heading row
-      const std::string cells[9] = {DecStr(r), typeText, date, time, alarm,
-                                    trip,      runHours, imax, vmin};
-      for (int c = 0; c < 9; ++c) g.SetCell(c, r, cells[c]);
-    }
-  } else if (f.EventFileWriteLn) {
-    const char tab = '\t';
-    f.EventFileWriteLn(DecStr(1400 - number) + tab + typeText + tab + date + tab + time + tab +
-                       alarm + tab + trip + tab + runHours + tab + imax + tab + vmin);
-  }
+  if (!Model || !DigitAnswer(ParserId::EventData, Buffer)) return 0;
+  model::EventRecord r;
+  r.Number = Word(Buffer, 3, 5);
+  r.Type = Byte(Buffer, 8);
+  if (r.Type == 0) return 1;  // an empty slot of the log: nothing to show, the chain goes on
+  TakeStamp(r, Buffer, 11);
+  for (int b = 0; b < 3; ++b)
+    r.Alarms[static_cast<size_t>(b)] = static_cast<uint8_t>(Byte(Buffer, 26 + 3 * b));
+  for (int b = 0; b < 4; ++b)
+    r.Trips[static_cast<size_t>(b)] = static_cast<uint8_t>(Byte(Buffer, 35 + 3 * b));
+  r.RunHours = Word(Buffer, 47, 5);
+  r.ImaxPercent = Word(Buffer, 52, 3) * 4;
+  r.Vmin = Word(Buffer, 55, 5);
+  // Writing it to the export file may fail; the dispatcher then ends the download.
+  if (EventRead) EventRead(r);
   return 1;
 }
 
 int TForm2::PackSpectruimData(const std::string& Buffer) {
-  if (!Form1 || !DigitAnswer(ParserId::SpectrumData, Buffer)) return 0;
+  if (!Model || !DigitAnswer(ParserId::SpectrumData, Buffer)) return 0;
   for (int k = 0; k < 20; ++k)
-    Form1->Current[static_cast<size_t>(k)] = static_cast<int32_t>(NumberAt(Buffer, 3 + 5 * k, 5));
+    Model->Current[static_cast<size_t>(k)] = static_cast<int32_t>(NumberAt(Buffer, 3 + 5 * k, 5));
   return 1;
 }
 
 int TForm2::PackActualData(const std::string& Buffer) {
   // The second revision character (position 101) may be any character.
   constexpr ParserId kActual = ParserId::ActualData;
-  if (!Form1 || Buffer.size() != static_cast<size_t>(AnswerLength(kActual)) ||
+  if (!Model || Buffer.size() != static_cast<size_t>(AnswerLength(kActual)) ||
       !DigitsAt(Buffer, FirstFieldPos(kActual), LastFieldPos(kActual) - 1))
     return 0;
+  TakeActualValues(*Model, Buffer);
   Run(LoadActualData, Buffer);
   return 1;
 }
 
 int TForm2::PackActualStatusData(const std::string& Buffer) {
-  if (!Form1 || !DigitAnswer(ParserId::ActualStatusData, Buffer)) return 0;
+  if (!Model || !DigitAnswer(ParserId::ActualStatusData, Buffer)) return 0;
+  TakeActualStatus(*Model, Buffer);
   Run(LoadActualStatusData, Buffer);
   return 1;
 }
 
 int TForm2::PackCommsStatData(const std::string& Buffer) {
-  if (!Form1 || !DigitAnswer(ParserId::CommsStatData, Buffer)) return 0;
+  if (!Model || !DigitAnswer(ParserId::CommsStatData, Buffer)) return 0;
   Run(LoadCommsStatData, Buffer);
   return 1;
 }
 
 int TForm2::PackCommsExtStatData(const std::string& Buffer) {
-  if (!Form1 || !DigitAnswer(ParserId::CommsExtStatData, Buffer)) return 0;
+  if (!Model || !DigitAnswer(ParserId::CommsExtStatData, Buffer)) return 0;
   Run(LoadCommsExtStatData, Buffer);
   return 1;
 }

@@ -2,6 +2,8 @@
 // The transfer progress dialog: one line of text, a bar counted in transfer steps and one button
 // that cancels a running transfer or acknowledges a finished one. It closes itself 2 to 2.5 s after
 // its bar has been seen full.
+#include <functional>
+
 #include "platform/ui/Controls.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Scheduler.h"
@@ -20,6 +22,10 @@ class TFrmProgress : public TForm {
   void ProgTmrCloseAutoTimer();
   void ProgButButtonClick();
   void FormShow();
+
+  // After a cancel has cleared the transfer flags: the main window shows its pages out of their
+  // edit modes.
+  std::function<void()> TransferCancelled;
 };
 
 extern TFrmProgress* FrmProgress;

@@ -1,6 +1,7 @@
-// The Fault History page: the fault read (the link chains the records into the grid), and the
-// fault records export, a tab-separated text file with the relay's identity, the 35 records and a
-// summary of the protection settings.
+// The Fault History page: the fault read (the link chains the records into the model, and the grid
+// shows them), and the fault records export, a tab-separated text file with the relay's identity,
+// the 35 records and a summary of the protection settings.
+#include <array>
 #include <string>
 #include <vector>
 
@@ -14,9 +15,9 @@
 
 namespace {
 
-constexpr int kFaultRows = 35;
-constexpr int kFaultCols = 9;
-// The export lists this many record lines; rows past the grid's records read as empty cells.
+constexpr int kFaultRows = model::kFaultRecords;
+constexpr int kFaultCols = model::kFaultColumns;
+// The export lists this many record lines; lines past the relay's records are empty cells.
 constexpr int kExportRecordLines = 60;
 constexpr char kTab = '\t';
 
@@ -110,6 +111,7 @@ std::string SummaryValue(const TForm1& f, const SummaryLine& line) {
 void TForm1::FaultUpdateReq() {
   // The read starts from an empty grid, so no record of a relay read earlier stays behind to be
   // exported under this relay's identity.
+  Faults = {};
   for (int row = 1; row <= kFaultRows; ++row)
     for (int col = 0; col < kFaultCols; ++col) sgFaultHist.SetCell(col, row, "");
   if (Form2) Form2->AddToCommsQue(wire::ReqFirstFault);
@@ -128,11 +130,13 @@ std::vector<std::string> TForm1::FaultExportLines() {
           " Description of Fault " + kTab + " Run Hours " + kTab + " Imax  % " + kTab + " Vmin ",
   };
   // clang-format on
-  const TStringGrid& g = sgFaultHist;
-  for (int r = 1; r <= kExportRecordLines; ++r)
-    lines.push_back(g.Cell(0, r) + kTab + " " + g.Cell(1, r) + kTab + " " + g.Cell(2, r) + "  " +
-                    kTab + " " + g.Cell(3, r) + kTab + " " + g.Cell(4, r) + kTab + g.Cell(5, r) +
-                    kTab + g.Cell(6, r) + kTab + g.Cell(7, r));
+  for (int r = 1; r <= kExportRecordLines; ++r) {
+    std::array<std::string, kFaultCols> c;
+    if (r <= kFaultRows && Faults[static_cast<size_t>(r - 1)])
+      c = model::FaultCells(*Faults[static_cast<size_t>(r - 1)]);
+    lines.push_back(c[0] + kTab + " " + c[1] + kTab + " " + c[2] + "  " + kTab + " " + c[3] + kTab +
+                    " " + c[4] + kTab + c[5] + kTab + c[6] + kTab + c[7]);
+  }
   lines.push_back(" ");
   lines.push_back("RELAY SETTINGS :");
   lines.push_back("================");

@@ -8,7 +8,7 @@
 #include "main/Access.h"
 #include "main/ControlOf.h"
 #include "main/Main.h"
-#include "main/RequestFlags.h"
+#include "model/RequestFlags.h"
 #include "main/TransferChains.h"
 #include "main/UnitMassDwnSel.h"
 #include "platform/rtl/SysUtils.h"

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "wire/Numeric.h"
-#include "main/RequestFlags.h"
+#include "model/RequestFlags.h"
 #include "wire/Requests.h"
 #include "support/LinkWorld.h"
 

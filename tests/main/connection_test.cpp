@@ -3,7 +3,7 @@
 // disconnect routine), and the way out of a connect read that gets nowhere.
 #include <gtest/gtest.h>
 
-#include "main/RequestFlags.h"
+#include "model/RequestFlags.h"
 #include "support/ShellWorld.h"
 
 using namespace wire;

@@ -3,8 +3,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "link/LiveRecords.h"
-#include "main/RequestFlags.h"
+#include "main/LiveRecords.h"
+#include "model/RequestFlags.h"
 #include "wire/Requests.h"
 #include "support/LinkWorld.h"
 

@@ -10,6 +10,7 @@
 
 #include "link/CommSetup.h"
 #include "link/UnitProgress.h"
+#include "main/LiveRecords.h"
 #include "main/Main.h"
 #include "platform/headless/Headless.h"
 #include "platform/headless/MemorySerial.h"
@@ -44,6 +45,7 @@ struct LinkWorld {
     app.CreateForm(FormVariableTable);
     app.CreateForm(FrmProgress);
     app.CreateForm(Form2);
+    ConnectRelayLink(*Form1, *Form2);
   }
   ~LinkWorld() {
     relay.reset();

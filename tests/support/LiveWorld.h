@@ -3,7 +3,7 @@
 // that feed whole live answers and look at the main window.
 #include <string>
 
-#include "link/LiveRecords.h"
+#include "main/LiveRecords.h"
 #include "support/LinkWorld.h"
 
 struct LiveWorld {

@@ -5,8 +5,9 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "main/LiveRecords.h"
+
 #include "link/CommSetup.h"
-#include "link/LiveRecords.h"
 #include "wire/Numeric.h"
 #include "wire/Selections.h"
 #include "wire/VoltageLists.h"
@@ -76,10 +77,10 @@ void ShowBoxes(TForm1& f, const std::string& b, int step) {
   }
 }
 
-// Field positions of the values the special steps use.
-constexpr int kPosThermalCap = 3, kPosThermalCurve = 6, kPosImax = 9, kPosVoltCode = 32,
-              kPosVmax = 35, kPosPowerFactor = 58, kPosInsulation = 69, kPosModel = 79,
-              kPosMLC = 82, kPosProductId = 97, kPosRevision = 100;
+// Field positions of the values the special steps use. The link has put the record's live bytes
+// (Act*) into the model already.
+constexpr int kPosThermalCap = 3, kPosImax = 9, kPosVoltCode = 32, kPosVmax = 35, kPosModel = 79,
+              kPosProductId = 97, kPosRevision = 100;
 
 // Temperature inputs: field position, value box, sensor type selector of the Settings page.
 struct TemperatureInput {
@@ -126,7 +127,6 @@ void ShowThermalCapacity(TForm1& f, const std::string& b) {
 
 void ShowHighestCurrent(TForm1& f, const std::string& b) {
   const uint16_t i = static_cast<uint16_t>(FieldValue(b, kPosImax, 5, Kept::Word));
-  f.ActI_Load = i;
   if (i <= 120) {
     f.iAgI_Load.TickMajorCount = 13;
     f.iAgI_Load.PositionMax = 120;
@@ -170,23 +170,16 @@ void ShowHighestVoltage(TForm1& f, const std::string& b) {
   const long long v = FieldValue(b, kPosVmax, 5, Kept::Word);
   SetGaugePosition(f.iAgPhaseVolt, static_cast<double>(v));
   f.mbLineVoltMax.SetText(IntToStr(Round(static_cast<long double>(v) * 1.73205L)));
-  f.ActMaxVolt = static_cast<int32_t>(v);
 }
 
-void ShowInsulation(TForm1& f, const std::string& b) {
-  const long long n = FieldValue(b, kPosInsulation, 5, Kept::Whole);
-  long double r = 199.48L - 0.4092L * static_cast<long double>(n);
-  if (r < 0) r = 0;
-  f.ActIsolation = static_cast<double>(r);
+void ShowInsulation(TForm1& f) {
   f.mbIsolationResistance.SetText(f.ActIsolation >= 80 ? std::string("Infinite ")
                                                        : IntToStr(Round(f.ActIsolation)));
 }
 
 void ShowModel(TForm1& f, const std::string& b) {
   const long long code = FieldValue(b, kPosModel, 3, Kept::Word);
-  const RelayModelCode& m = RelayModelOf(code);
-  f.ActRelayModalNum = m.Rating;
-  f.mbRelModel.SetText(m.Text);
+  f.mbRelModel.SetText(RelayModelOf(code).Text);
 }
 
 void ShowTemperatures(TForm1& f, const std::string& b) {
@@ -200,9 +193,6 @@ void ShowTemperatures(TForm1& f, const std::string& b) {
 }
 
 void ShowTrueCurrent(TForm1& f) {
-  const long double a =
-      static_cast<long double>(f.ActI_Load) * f.ActCT_Ratio * f.ActRelayModalNum * f.ActMLC / 10000;
-  f.ActTrueCurrent = static_cast<double>(a);
   f.iadTrueCurrent.Precision = f.ActTrueCurrent > 100 ? 0 : 2;
   f.iadTrueCurrent.SetValue(f.ActTrueCurrent);
 }
@@ -245,7 +235,6 @@ void ShowActualValues(TForm2& link, TForm1& f, const std::string& b) {
   ShowBoxes(f, b, 4);
   ShowThermalCapacity(f, b);
   ShowBoxes(f, b, 5);
-  f.ActThermalCurve = static_cast<uint8_t>(FieldValue(b, kPosThermalCurve, 3, Kept::Byte));
   ShowBoxes(f, b, 6);
   ShowHighestCurrent(f, b);
   ShowBoxes(f, b, 7);
@@ -256,11 +245,9 @@ void ShowActualValues(TForm2& link, TForm1& f, const std::string& b) {
   ShowHighestVoltage(f, b);
   ShowBoxes(f, b, 11);
   ShowBoxes(f, b, 12);
-  f.ActPowerFactor = static_cast<uint8_t>(FieldValue(b, kPosPowerFactor, 3, Kept::Byte));
-  ShowInsulation(f, b);
+  ShowInsulation(f);
   ShowBoxes(f, b, 14);
   ShowModel(f, b);
-  f.ActMLC = static_cast<uint8_t>(FieldValue(b, kPosMLC, 3, Kept::Byte));
   ShowTemperatures(f, b);
   f.LabelProdID.SetCaption(DecStr(FieldValue(b, kPosProductId, 3, Kept::Byte)));
   ShowTrueCurrent(f);

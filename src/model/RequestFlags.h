@@ -1,22 +1,22 @@
 #pragma once
-// The main window's transfer flags of each request: the flag that asks for it and the flag set
-// when its answer is accepted while it is at the head of the queue. The request table itself
-// knows no window; the sequencer, the dispatcher and the message builder meet here.
+// The transfer flags of each request: the flag that asks for it and the flag set when its answer
+// is accepted while it is at the head of the queue. The sequencer, the dispatcher and the message
+// builder meet here.
 #include <cstdint>
 #include <iterator>
 
-#include "main/Main.h"
+#include "model/RelayState.h"
 #include "wire/Requests.h"
 
 namespace transfers {
 
 struct RequestFlags {
   uint8_t Code;
-  bool TForm1::*Request;
-  bool TForm1::*Done;  // nullptr for the clearing requests, which get no answer
+  bool model::RelayState::*Request;
+  bool model::RelayState::*Done;  // nullptr for the clearing requests, which get no answer
 };
 
-using F = TForm1;
+using F = model::RelayState;
 // Ascending by code; the polls have no flags and are not listed.
 // clang-format off
 inline constexpr RequestFlags kRequestFlags[] = {

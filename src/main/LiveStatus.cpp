@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <iterator>
 
-#include "link/LiveRecords.h"
+#include "main/LiveRecords.h"
 #include "wire/Numeric.h"
 #include "main/Main.h"
 
@@ -14,17 +14,6 @@ using namespace wire;
 namespace {
 
 constexpr int kStatusLength = 60;
-
-// The record's nineteen bytes, in record order from position 3, three digits each.
-// clang-format off
-constexpr uint8_t TForm1::*kStatusBytes[] = {
-    &TForm1::ActAlarmF_A,    &TForm1::ActAlarmF_B,    &TForm1::ActAlarmF_C,    &TForm1::ActTripF_A,
-    &TForm1::ActTripF_B,     &TForm1::ActTripF_C,     &TForm1::ActTripF_D,     &TForm1::ActFuncStatF_A,
-    &TForm1::ActFuncStatF_B, &TForm1::ActFuncStatF_C, &TForm1::ActFuncStatF_D, &TForm1::ActFuncStatF_E,
-    &TForm1::ActFuncStatF_F, &TForm1::ActFuncStatF_G, &TForm1::ActFuncStatF_H, &TForm1::ActFuncStatF_I,
-    &TForm1::ActFuncStatF_J, &TForm1::ActCounterACount, &TForm1::ActCounterBCount,
-};
-// clang-format on
 
 // A lamp of the main window: a plain lamp or a switch lamp of the Test page.
 struct LampRef {
@@ -222,9 +211,7 @@ void ColourHighestVoltage(TForm1& f) {
 void ShowActualStatus(TForm1& f, const std::string& b) {
   if (b.size() != kStatusLength || !DigitsAt(b, 3, 59)) return;
 
-  for (size_t i = 0; i < std::size(kStatusBytes); ++i)
-    f.*(kStatusBytes[i]) = static_cast<uint8_t>(NumberAt(b, 3 + 3 * static_cast<int>(i), 3) & 0xFF);
-
+  // The link has put the record's bytes into the model already.
   f.mbActCntA.SetText(DecStr(f.ActCounterACount));
   f.mbActCntB.SetText(DecStr(f.ActCounterBCount));
   ShowInsulationDisplay(f);
@@ -236,7 +223,6 @@ void ShowActualStatus(TForm1& f, const std::string& b) {
   ShowLamps(f, 0, kAfterVoltageAlarms);
   ColourHighestVoltage(f);
   ShowLamps(f, kAfterVoltageAlarms, kFunctionG);
-  f.ActLocSelector = static_cast<uint8_t>((f.ActFuncStatF_D & 0xC0) >> 6);
   ShowPlcInputs(f);
   ShowLamps(f, kFunctionG, std::size(kStatusLamps));
 }
