@@ -100,7 +100,10 @@ void TForm1::LoadFrequencyEditors() {
   cbSetFreqSelector.SetItemIndex(cbFreqSelector.ItemIndex());
   seSetHighFreqLimit.SetValue(seHighFreqLimit.Value());
   seSetLowFreqLimit.SetValue(seLowFreqLimit.Value());
-  const char* supply = wire::kFrequencies[cbFreqSelector.ItemIndex() == 0 ? 0 : 1].Item;
+  // A code the list does not hold selects nothing and is not passed off as 60 Hz.
+  const int item = cbFreqSelector.ItemIndex();
+  const char* supply =
+      item >= 0 && item < wire::kFrequencyCount ? wire::kFrequencies[item].Item : "Unknown";
   mbFreqSelector.SetText(supply);
   ebFreqSelector.SetText(supply);
 }

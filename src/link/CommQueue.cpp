@@ -85,6 +85,7 @@ void TForm2::TmrCommsSystemTimer() {
     if (!TXBuffer.empty()) {
       RetryCntr = kReplyTicks;
       AwaitingReply = true;
+      WrittenRequest = built;
       try {
         ComPort1.WriteStr(TXBuffer);
       } catch (const std::exception&) {

@@ -79,6 +79,7 @@ class TForm2 : public TForm {
   uint8_t CommsQueTail = 0;
   std::string TXBuffer;        // the message built for the head request
   bool AwaitingReply = false;  // written, and neither answered nor timed out since
+  uint8_t WrittenRequest = 0;  // the request whose message was written last
   uint8_t FaultReadCount = 0;  // records read in the current pass of the fault chain
 
   // ---- Window ----

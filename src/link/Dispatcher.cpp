@@ -19,6 +19,12 @@ void ReportLater(std::exception_ptr error) {
   s.Post(s.NowUs(), [error] { std::rethrow_exception(error); });
 }
 
+bool IsWrite(uint8_t code) {
+  const RequestInfo* r = Request(code);
+  return r && (r->Kind == MessageKind::RecordWrite || r->Kind == MessageKind::Clock ||
+               r->Kind == MessageKind::BlockWrite);
+}
+
 }  // namespace
 
 void TForm2::ComDataPacket1Packet(const std::string& Str) {
@@ -27,6 +33,9 @@ void TForm2::ComDataPacket1Packet(const std::string& Str) {
     const uint8_t head = HeadRequest();
     const AnswerShape* shape = MatchShape(Str, head);
     if (!shape) return;  // not an answer to the head request: dropped
+    // A write is confirmed only by the echo of its own message. A record of its kind that comes
+    // before the message is out (unsolicited, or a late answer to a read) would retire it unsent.
+    if (IsWrite(head) && !(AwaitingReply && WrittenRequest == head)) return;
 
     if (shape->Parser == ParserId::FaultData && head == ReqFirstFault) FaultReadCount = 1;
 

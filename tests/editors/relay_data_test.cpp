@@ -215,6 +215,24 @@ TEST_F(RecordLoad, CalibrationReadLoadsEveryEditorAndMirrorsTheFrequency) {
   EXPECT_EQ(Cell(RecordId::Calibration, 2, 11), "-005");
 }
 
+// The supply frequency code of a calibration answer as the two read-only boxes show it.
+TEST_F(RecordLoad, FrequencyCodeShowsItsSupplyOrUnknown) {
+  f.UploadCalibration = true;
+  const struct {
+    const char* code;
+    const char* shown;
+  } cases[] = {{"000", "50Hz"}, {"001", "60Hz"}, {"002", "Unknown"}, {"255", "Unknown"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.code);
+    const std::string answer = std::string("*C") + "100100100100100100100" + "055" + "045" +
+                               c.code + "000000000000000000000000" + "#";
+    ASSERT_EQ(answer.size(), 57u);
+    ASSERT_EQ(f2.PackCalibrationData(answer), 1);
+    EXPECT_EQ(f.mbFreqSelector.Text(), c.shown);
+    EXPECT_EQ(f.ebFreqSelector.Text(), c.shown);
+  }
+}
+
 TEST_F(RecordLoad, DescriptionAndPin) {
   f.UploadDesc = true;
   ASSERT_EQ(f2.PackDescData("*UPump 7              P7      #"), 1);

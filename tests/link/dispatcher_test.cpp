@@ -18,6 +18,7 @@ void Await(TForm2& f, uint8_t head) {
   f.ResetCommsQue();
   f.AddToCommsQue(head);
   f.AwaitingReply = true;
+  f.WrittenRequest = head;
   f.CommsTimeOutCntr = 7;
 }
 
@@ -156,6 +157,41 @@ TEST(Dispatcher, DoneFlagOfTheHeadRequest) {
   // The polls of the clock and statistics have no done flag; their writes do.
   EXPECT_TRUE(w.f1().RTC_Downloaded);
   EXPECT_TRUE(w.f1().StatDownloaded);
+}
+
+// A write is confirmed only by the echo of its own message. Before that message is out (the
+// queue has just moved on to it, or the link still waits out a message that expects no answer),
+// a record of its kind is dropped and the write stays to be sent; a read takes any record of its
+// kind.
+TEST(Dispatcher, WriteTakesAnAnswerOnlyOnceItsMessageIsOut) {
+  LinkWorld w(false);
+  TForm2& f = w.f2();
+  struct Case {
+    const char* name;
+    bool awaiting;
+    uint8_t written;
+    bool writeTakes;
+  };
+  const Case cases[] = {
+      {"not written yet", false, ReqUploadCommsStat, false},
+      {"another message awaited", true, ReqSimulation, false},
+      {"its own message awaited", true, ReqDownloadCal, true},
+  };
+  const std::string record = RelayModel().Record(RecordId::Calibration);
+  for (const Case& c : cases) {
+    for (uint8_t head : {ReqUploadCalibration, ReqDownloadCal}) {
+      SCOPED_TRACE(std::string(c.name) + ", head " + std::to_string(head));
+      const bool takes = head == ReqUploadCalibration || c.writeTakes;
+      w.f1().CalibrationUploaded = w.f1().CalDownloaded = false;
+      Await(f, head);
+      f.AwaitingReply = c.awaiting;
+      f.WrittenRequest = head == ReqDownloadCal ? c.written : head;
+      f.ComDataPacket1Packet(record);
+      EXPECT_EQ(f.CommsTimeOutCntr == 500, takes);
+      EXPECT_EQ(f.HeadRequest(), takes ? 0 : head);
+      EXPECT_EQ(w.f1().CalibrationUploaded || w.f1().CalDownloaded, takes);
+    }
+  }
 }
 
 TEST(Dispatcher, RefusedAnswerFreesTheLinkButKeepsTheRequest) {

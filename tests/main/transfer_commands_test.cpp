@@ -118,6 +118,56 @@ TEST(TransferCommands, WritesRepeatUntilTheEchoMatches) {
   }
 }
 
+// A relay that sends one of its records, unasked, after every answer, in the same piece (as an
+// adapter that buffers the line hands them over together). A record of the kind the next write
+// expects then arrives before that write's message has gone out. Each write of the settings
+// chain must still go out, carrying what the editors show, and the relay must hold it.
+TEST(TransferCommands, SettingsWriteGoesOutWholeUnderAFloodOfUnsolicitedRecords) {
+  struct Case {
+    const char* name;
+    RecordId flood;
+    void (*edit)(TForm1&);
+    RecordId edited;
+    int row;
+    const char* held;  // what the relay holds in that row afterwards
+  };
+  // clang-format off
+  const Case cases[] = {
+      {"calibration records", RecordId::Calibration, [](TForm1& f) { f.seUnbalTripLev.UserType("25"); },
+       RecordId::Settings, 5, "025"},
+      {"settings records", RecordId::Settings, [](TForm1& f) { f.cbSetFreqSelector.UserPick(1); },
+       RecordId::Calibration, 10, "001"},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Connected k;
+    TestRelay& relay = *k.w.relay;
+    relay.Model.OnAnswer = [&k, &relay, &c](const std::string& answer) {
+      k.w.line.Send(answer + relay.Model.Record(c.flood), relay.TurnaroundUs);
+    };
+    c.edit(k.w.f1());
+    ArmSettingsWrite();
+
+    EXPECT_EQ(k.w.model().Field(c.edited, c.row), c.held);
+    EXPECT_EQ(k.trace->states.back(), (State{"Downloading complete", 1, 1}));
+    EXPECT_TRUE(k.w.hb.boxes.empty());
+    // Each write went out, and every time with the send column as it stands.
+    for (RecordId id : {RecordId::Settings, RecordId::Calibration}) {
+      const RecordLayout& rec = Layout(id);
+      std::string expected;
+      SendRefusal why;
+      ASSERT_TRUE(BuildWrite(rec, FormVariableTable->Grid(id), expected, why));
+      std::vector<std::string> sent;
+      for (size_t i = k.mark; i < k.w.line.written.size(); ++i)
+        if (k.w.line.written[i].compare(0, 2, rec.WriteHead) == 0)
+          sent.push_back(k.w.line.written[i]);
+      EXPECT_FALSE(sent.empty()) << rec.WriteHead << " never went out";
+      for (const std::string& m : sent) EXPECT_EQ(m, expected);
+    }
+  }
+}
+
 // Clicks the chosen boxes of the download selection and answers it.
 void Choose(ShellWorld& w, std::vector<Box> boxes, bool ok = true) {
   w.hb.After(10, [&w, boxes, ok] {

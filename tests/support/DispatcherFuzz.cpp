@@ -39,11 +39,18 @@ void FuzzDispatcherOnce(const uint8_t* data, size_t size) {
 
     f2.ResetCommsQue();
     if (head) f2.AddToCommsQue(static_cast<uint8_t>(head));
+    // The head's message is out and awaited, so that a write's echo is looked at too.
+    auto awaitHead = [&f2, head] {
+      f2.AwaitingReply = true;
+      f2.WrittenRequest = static_cast<uint8_t>(head);
+    };
+    awaitHead();
     f2.ComDataPacket1.Reset();
     size_t cut = split < bytes.size() ? split : bytes.size();
     f2.ComDataPacket1.Feed(bytes.substr(0, cut));
     f2.ComDataPacket1.Feed(bytes.substr(cut));
     // The dispatcher straight, with the whole input as one packet, whatever its shape.
+    awaitHead();
     f2.ComDataPacket1Packet(bytes);
     // Whatever the parsers left in the send columns must build or be refused, never crash.
     f2.PackTXBuffer();
