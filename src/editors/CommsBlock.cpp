@@ -331,7 +331,8 @@ void TForm1::ReportSelectionFiles() {
   std::string missing;
   for (const TCommsSelDialog* d : {static_cast<TCommsSelDialog*>(frmCommsBitsSel),
                                    static_cast<TCommsSelDialog*>(frmCommsWordSel)})
-    if (d && !d->Complete()) missing += (missing.empty() ? "" : ", ") + d->FileName();
+    if (d && !d->Complete())
+      missing += (missing.empty() ? "" : ", ") + d->FileName() + (d->TooLarge() ? " (too large)" : "");
   if (missing.empty()) return;
   StatusBar1.SetPanelText(2, "Selection list missing or not 256 lines: " + missing +
                                  "; register codes are sent as last read.");
