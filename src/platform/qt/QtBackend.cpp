@@ -699,8 +699,8 @@ bool QtBackend::EditTextEntry(TControl& c, QEvent* event) {
       for (QAction* a : menu->actions()) {
         if (a->objectName() != QLatin1String("edit-paste")) continue;
         QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
-        connect(a, &QAction::triggered, this, [this, cp = &c, le] {
-          if (le->isReadOnly() || !Find(cp)) return;
+        connect(a, &QAction::triggered, this, [this, cp = &c, le = QPointer<QLineEdit>(le)] {
+          if (!le || le->isReadOnly() || !Find(cp)) return;
           PasteInto(*cp, le, QGuiApplication::clipboard()->text(),
                     le->hasSelectedText() ? le->selectionStart() : le->cursorPosition(),
                     le->hasSelectedText() ? static_cast<int>(le->selectedText().size()) : 0);
