@@ -6,6 +6,7 @@
 
 #include "link/CommSetup.h"
 #include "main/Main.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Dialogs.h"
@@ -30,6 +31,8 @@ const CalLine kCalLines[] = {
 // clang-format on
 constexpr int kCalLineCount = static_cast<int>(std::size(kCalLines));
 constexpr int kModelCount = 5;
+// A calibration file is refused unread above this size, far more than its lines of numbers take.
+constexpr uintmax_t kMaxFileBytes = 16 * 1024;
 
 bool PortOpen() { return Form2 && Form2->ComPort1.Connected(); }
 
@@ -91,7 +94,10 @@ void TForm1::bReadCalbDataClick() {
   if (!OpenDialogCalb.Execute()) return;
   TStringList in;
   try {
-    in.LoadFromFile(OpenDialogCalb.FileName);
+    in.LoadFromFile(OpenDialogCalb.FileName, kMaxFileBytes);
+  } catch (const EFileTooLarge&) {
+    MessageDlg("Calibration file not loaded: the file is too large.", TMsgDlgType::mtError);
+    return;
   } catch (const std::exception&) {
     MessageDlg("I/O error or File does not exist.", TMsgDlgType::mtError);
     return;

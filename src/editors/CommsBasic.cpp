@@ -144,6 +144,30 @@ const BaseAddress kBaseAddresses[] = {
 };
 // clang-format on
 
+// What the statistics boxes of the extended page hold before the relay or a file has filled
+// them: "0", but "00A-00" for block revisions ("01A-00" for Modbus/TCP's) and a MAC address of
+// zeros, so that a save before any status report writes these and not blanks.
+constexpr const char* kZeroMac = "00:00:00:00:00:00";
+struct StartText {
+  ControlOf Box;
+  const char* Text;
+};
+// clang-format off
+const StartText kStatusStartTexts[] = {
+    {Field<&F::mbExtProfiDPCommsModStat_7>, "00A-00"},
+    {Field<&F::mbExtProfiDPCommsModStat_6>, "00A-00"},
+    {Field<&F::memExtCommsStatModbusRTU_SoftRev>, "00A-00"},
+    {Field<&F::memExtCommsStatPROFINET_CommsRev>, "00A-00"},
+    {Field<&F::memExtCommsStatPROFINET_StackRev>, "00A-00"},
+    {Field<&F::memExtCommsStatPROFINET_MAC>, kZeroMac},
+    {Field<&F::memExtCommsStatModbusTCP_SoftRev>, "01A-00"},
+    {Field<&F::memExtCommsStatModbusTCP_MAC>, kZeroMac},
+    {Field<&F::memExtCommsStatsEtherNetIP_SoftRev>, "00A-00"},
+    {Field<&F::memExtCommsStatsEtherNetIP_StackRev>, "00A-00"},
+    {Field<&F::memExtCommsStatsEtherNetIP_MAC>, kZeroMac},
+};
+// clang-format on
+
 bool Extended(const TForm1& f) { return wire::IsExtendedRevision(f.mbSW_Rev.Text()); }
 
 // Byte b (0..9) of the comms record's send column.
@@ -265,6 +289,12 @@ void TForm1::InitCommsPages() {
         e->ReadOnly = true;
         e->MaxLength = 20;
       }
+  for (TControl* group : std::initializer_list<TControl*>{
+           &gbExtProfiDPStat, &gbExtModbusRTU_Stat, &gbExtCanbusStat, &gbExtPROFINET_Stat,
+           &grpboxExtCommsModbusTCP_Stat, &grpboxExtCommsEtherNetIP_Stat})
+    for (TControl* c : group->Children())
+      if (auto* e = dynamic_cast<TEdit*>(c)) e->SetText("0");
+  for (const StartText& s : kStatusStartTexts) static_cast<TEdit&>(s.Box(*this)).SetText(s.Text);
 
   // The comms setup window and the selection dialogs are created after this window: the hooks
   // and the selection file report go in at the loop's first turn, once every window exists.

@@ -146,9 +146,13 @@ void UnpackCell(TForm1& f, const BlockCell& c, const std::array<uint8_t, kBlockB
     case Cell::Word:
       static_cast<TSpinEdit&>(c.Control(f)).SetValue(rx[b] * 256 + rx[b + 1]);
       return;
-    case Cell::Item:
-      static_cast<TComboBox&>(c.Control(f)).SetItemIndex(rx[b]);
+    case Cell::Item: {
+      // A byte beyond the list (the block as another module type left it) shows the first item,
+      // which is what a write sends for it: the page, a saved file and the relay then agree.
+      auto& combo = static_cast<TComboBox&>(c.Control(f));
+      combo.SetItemIndex(rx[b] < combo.Items.Count() ? rx[b] : 0);
       return;
+    }
     case Cell::Name: {
       std::string name;
       for (int k = 0; k < kNameBytes; ++k)
@@ -327,7 +331,8 @@ void TForm1::ReportSelectionFiles() {
   std::string missing;
   for (const TCommsSelDialog* d : {static_cast<TCommsSelDialog*>(frmCommsBitsSel),
                                    static_cast<TCommsSelDialog*>(frmCommsWordSel)})
-    if (d && !d->Complete()) missing += (missing.empty() ? "" : ", ") + d->FileName();
+    if (d && !d->Complete())
+      missing += (missing.empty() ? "" : ", ") + d->FileName() + (d->TooLarge() ? " (too large)" : "");
   if (missing.empty()) return;
   StatusBar1.SetPanelText(2, "Selection list missing or not 256 lines: " + missing +
                                  "; register codes are sent as last read.");

@@ -9,6 +9,7 @@
 #include "editors/SettingsEditors.h"
 #include "link/CommSetup.h"
 #include "main/Main.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/rtl/TextFile.h"
 #include "platform/ui/Dialogs.h"
@@ -79,7 +80,12 @@ void TForm1::VerifySettingsClick() {
     if (opened) {
       try {
         file.Assign(OpenDialogSettings.FileName);
-        file.Reset();
+        // A file larger than the form can be is refused unread: a line of megabytes would hold
+        // the window (and the link) while it is read and quoted.
+        file.Reset(editors::legacy::kMaxFileBytes);
+      } catch (const EFileTooLarge&) {
+        MessageDlg("File too large for an old VUMA settings file !", TMsgDlgType::mtError);
+        return;
       } catch (const EInOutError&) {
         opened = false;
       }

@@ -1,6 +1,7 @@
 #include "editors/uConfigBitSel.h"
 
 #include "editors/CommsLayout.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Paths.h"
 #include "platform/rtl/SysUtils.h"
 
@@ -24,10 +25,14 @@ void TCommsSelDialog::LoadSelectionFile() {
   lines_.Lines.Clear();
   combo_.Items.Clear();
   combo_.SetText("");
+  tooLarge_ = false;
   const std::string path = ProgramFolder() + fileName_;
   if (!FileExists(path)) return;
   try {
-    lines_.Lines.LoadFromFile(path);
+    lines_.Lines.LoadFromFile(path, kMaxFileBytes);
+  } catch (const EFileTooLarge&) {
+    tooLarge_ = true;  // start-up names it
+    return;
   } catch (const std::exception&) {
     // An unreadable file counts as a missing one; start-up reports it once the windows exist.
     lines_.Lines.Clear();

@@ -1,6 +1,7 @@
 #pragma once
 // The bit selection dialog. It and the word selection dialog (uConfigWordSel.h) each load one
 // selection file from the program's folder: line i names code i from its fifth character on.
+#include <cstdint>
 #include <string>
 
 #include "platform/ui/Forms.h"
@@ -27,10 +28,15 @@ class TCommsSelDialog : public TForm {
   std::string NameOf(int code) const;
   // The file was found and holds exactly 256 lines.
   bool Complete() const { return lines_.Lines.Count() == 256; }
+  // The file was larger than a selection list can be, and was not read.
+  bool TooLarge() const { return tooLarge_; }
   const std::string& FileName() const { return fileName_; }
+  // 256 lines of even 250 characters stay below it; the lists shipped take 5 KB.
+  static constexpr uintmax_t kMaxFileBytes = 64 * 1024;
 
  private:
   std::string fileName_;
+  bool tooLarge_ = false;
 };
 
 class TfrmCommsBitsSel : public TCommsSelDialog {

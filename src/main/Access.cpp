@@ -2,6 +2,8 @@
 // the calibration lock button.
 #include "main/Access.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <system_error>
 
@@ -54,12 +56,23 @@ bool ClientPasswordFileExists() {
   return std::filesystem::exists(MapPath(kClientPasswordFile), ec);
 }
 
+std::string ClientPasswordFileRefusal() {
+  const std::string path = MapPath(kClientPasswordFile);
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) != 0) return "";
+  if (!S_ISREG(st.st_mode))
+    return path + " is not a regular file: the password is not changed.";
+  if (static_cast<uintmax_t>(st.st_size) > kClientPasswordFileMaxBytes)
+    return path + " is too large for a password file: the password is not changed.";
+  return "";
+}
+
 void WriteClientPassword(const std::string& password) {
-  // A password is nobody else's business: the file is for its owner only, and a failed write
-  // leaves the old one intact.
+  // A password is nobody else's business: the file is for its owner only, a failed write leaves
+  // the old one intact, and a link planted in its place never sends it elsewhere.
   TStringList file;
   file.Add(password);
-  file.SaveToFile(kClientPasswordFile, 0600);
+  file.SaveToFile(kClientPasswordFile, 0600, TStringList::Links::Refuse);
 }
 
 // ---- Menu commands and the calibration lock button ----

@@ -28,6 +28,12 @@ bool ClientPasswordFileExists();
 // whose old password it could not check.
 bool ReadExistingClientPassword(std::string& password);
 
+// Why the client password file's place may not take a new password: it holds a symbolic link
+// (never followed), a folder, a device or anything else but a regular file, or a file larger than
+// a password file can be. The message says which; "" when the place is free or a password file.
+std::string ClientPasswordFileRefusal();
+
 // Replaces the client password file by one line: written whole or not at all, readable and
-// writable by its owner only. Raises EInOutError when it cannot be written.
+// writable by its owner only, and only as a regular file (a link in its place is refused, never
+// followed). Raises EInOutError when it cannot be written.
 void WriteClientPassword(const std::string& password);

@@ -1,6 +1,7 @@
 #include "main/PasswordEdit.h"
 
 #include "main/Access.h"
+#include "platform/ui/Dialogs.h"
 
 TfPasswordEdit* fPasswordEdit = nullptr;
 
@@ -25,6 +26,11 @@ void TfPasswordEdit::FormShow() {
 
 void TfPasswordEdit::bSavePasswordClick() {
   Label3.SetVisible(false);
+  // Checked before the old password is read: a link in the file's place is never followed.
+  if (const std::string refused = ClientPasswordFileRefusal(); !refused.empty()) {
+    MessageDlg(refused, TMsgDlgType::mtError);
+    return;
+  }
   std::string old;
   // A file that exists but cannot be opened raises its error here (the command ends with the
   // error box) rather than being replaced without its old password being checked.

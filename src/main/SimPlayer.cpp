@@ -17,6 +17,9 @@ namespace {
 constexpr int kSteps = 20;
 constexpr int kValueColumns = 14;  // columns 1..14 of a row: the time (or command) and 13 values
 constexpr int kFileLines = kSteps * kValueColumns;
+// A sequence file is refused unread above this size: its 280 lines of even 200 characters stay
+// below it.
+constexpr uintmax_t kMaxFileBytes = 64 * 1024;
 constexpr uint32_t kCommandTickMs = 50;
 constexpr const char* kIdle = "Start queing";
 constexpr const char* kRunning = "Stop queing";
@@ -282,7 +285,10 @@ void TForm1::bLoadSimSeqClick() {
   TextFile file;
   file.Assign(OpenDialogSimSeq.FileName);
   try {
-    file.Reset();
+    file.Reset(kMaxFileBytes);
+  } catch (const EFileTooLarge&) {
+    MessageDlg("File too large for a simulation sequence.", TMsgDlgType::mtError);
+    return;
   } catch (const EInOutError&) {
     MessageDlg("I/O error or File does not exist.", TMsgDlgType::mtError);
     return;

@@ -164,7 +164,15 @@ void ReadStatus(ReadContext& ctx, const CommsRow& r) {
     ctx.Log(Format(r.bad, {number}));
     return;
   }
-  box.SetText(number.substr(0, static_cast<size_t>(r.digits)));
+  // A value beyond the box's 8 or 16 bits would be saved back wrapped (70000 as 04464).
+  const std::string kept = number.substr(0, static_cast<size_t>(r.digits));
+  if (std::stol(kept) > (r.digits == kByteDigits ? 0xFF : 0xFFFF)) {
+    const std::string_view bad = r.bad;
+    const std::string name(bad.substr(0, bad.find(" %0:s")));
+    ctx.Log(Format(name + " %0:s out of range, status value not changed.", {kept}));
+    return;
+  }
+  box.SetText(kept);
 }
 
 // The register tables, each below its sub-header up to the next sub-header or the table's end;

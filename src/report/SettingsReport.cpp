@@ -48,11 +48,13 @@ void ComposeReportHeader(TStringList& out, const ReportVariant& v) {
           ? identityRevision
           : ReportRevision(PortOpen(), RevisionBoxText(), identityRevision);
 
-  // Date and time are each read from the clock when they are formatted.
+  // One reading of the clock for both: at midnight two readings could pair the old day's date
+  // with the new day's time.
+  const TDateTime now = Now();
   unsigned short year = 0, month = 0, day = 0, hour = 0, minute = 0, sec = 0, msec = 0;
-  DecodeDate(Now(), year, month, day);
+  DecodeDate(now, year, month, day);
   const std::string date = ReportDate(year, month, day, FormatSettings.DateSeparator);
-  DecodeTime(Now(), hour, minute, sec, msec);
+  DecodeTime(now, hour, minute, sec, msec);
   const std::string time = ReportTime(hour, minute);
 
   out.Add(ReportRuler());

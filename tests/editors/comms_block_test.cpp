@@ -2,10 +2,14 @@
 // block to send, unpacking a received block into them, and the register map through the two
 // selection lists.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
 #include <map>
 
 #include "editors/CommsLayout.h"
+#include "platform/rtl/Paths.h"
 #include "support/CommsWorld.h"
 
 using namespace editors::comms;
@@ -287,4 +291,23 @@ TEST(CommsRegisters, AnIncompleteSelectionListIsReportedInTheStatusBar) {
             "are sent as "
             "last read.");
   EXPECT_TRUE(w.hb.boxes.empty());
+}
+
+// A selection list larger than one can be is refused unread: 256 lines of 300 characters each.
+TEST(CommsRegisters, ASelectionListLargerThanOneCanBeIsNotRead) {
+  CommsWorld w;
+  const std::string folder = "selection_test_" + std::to_string(::getpid());
+  std::filesystem::create_directories(ProgramFolder() + folder);
+  const std::string name = folder + "/large.dat";
+  {
+    std::ofstream out(ProgramFolder() + name, std::ios::binary);
+    for (int i = 0; i < 256; ++i) out << wire::PadNum(i, 3) << " " << std::string(300, 'n') << "\r\n";
+  }
+  TCommsSelDialog d("d", "d", "combo", "memo", name);
+  d.LoadSelectionFile();
+  std::filesystem::remove_all(ProgramFolder() + folder);
+  EXPECT_TRUE(d.TooLarge());
+  EXPECT_FALSE(d.Complete());
+  EXPECT_EQ(d.LineBox().Lines.Count(), 0);
+  EXPECT_EQ(d.Combo().Items.Count(), 0);
 }

@@ -3,6 +3,7 @@
 // the clock's day bounds, and the calibration file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -384,6 +385,11 @@ TEST_F(CalibrationFile, BadFilesChangeNothing) {
       {"model beyond the list",
        Lines({"101", "100", "100", "100", "55", "45", "1", "5", "0", "0", "0", "0", "0", "0", "0", "0"}),
        "Calibration file not loaded: line 8 is not valid."},
+      // Refused by its size, unread: valid lines followed by 20 KB of blanks.
+      {"larger than a calibration file can be",
+       Lines({"101", "100", "100", "100", "55", "45", "1", "0", "0", "0", "0", "0", "0", "0", "0", "0"}) +
+           std::string(20000, ' '),
+       "Calibration file not loaded: the file is too large."},
   };
   // clang-format on
   for (const Case& c : cases) {
@@ -429,4 +435,28 @@ TEST(RelayDataWrites, StatisticsWriteCarriesTheCounters) {
   relay.Feed(message);
   EXPECT_EQ(relay.Field(RecordId::Statistics, 2), "00000");
   EXPECT_EQ(relay.Field(RecordId::Statistics, 17), "00300");
+}
+
+// A paste is held to what typing allows: over a selected counter, a paste whose first character
+// the digit filter refuses still replaces it; a line break pasted into the description never
+// reaches the relay's write.
+TEST(RelayDataWrites, PastedTextReachesTheWritesAsTypingWould) {
+  EditorWorld w{false};
+  TForm1& f = w.f1();
+  f.ebMotorRunHrCntr.UserType("1873");
+  f.ebMotorRunHrCntr.UserPasteAt("#5", 0, 4);
+  EXPECT_EQ(f.ebMotorRunHrCntr.Text(), "5");
+  f.ebUserName.UserType("");
+  f.ebUserName.UserPasteAt("Pump\nhouse\r\t3", 0, 0);
+  EXPECT_EQ(f.ebUserName.Text(), "Pumphouse3");
+  for (RecordId id : {RecordId::Statistics, RecordId::Desc}) {
+    std::string message;
+    wire::SendRefusal why;
+    ASSERT_TRUE(wire::BuildWrite(wire::Layout(id), FormVariableTable->Grid(id), message, why));
+    EXPECT_EQ(std::count_if(message.begin(), message.end(),
+                            [](char c) { return static_cast<unsigned char>(c) < 32; }),
+              0)
+        << message;
+    if (id == RecordId::Statistics) EXPECT_EQ(message.substr(12, 5), "00005") << message;
+  }
 }

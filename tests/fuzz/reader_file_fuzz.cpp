@@ -4,10 +4,11 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "fuzz/FuzzDriveC.h"
 #include "reader/ReaderFuzz.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static ReaderWorld* world = new ReaderWorld();
+  static ReaderWorld* world = (UseFuzzDriveC(), new ReaderWorld());
   FuzzReaderOnce(*world, data, size);
   return 0;
 }

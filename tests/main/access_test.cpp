@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <sstream>
 
 #include "main/Access.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Paths.h"
 #include "support/EditorWorld.h"
 
 namespace {
@@ -306,4 +310,60 @@ TEST_F(Access, EditorReportsAFileThatCannotBeWritten) {
   EXPECT_EQ(ed.ebClientPassword_1.Text(), "pw");
   EXPECT_EQ(ReadFile(), std::nullopt);
   std::filesystem::remove(blocker);
+}
+
+// The password is written only as a regular file: a link planted in the file's place (to a file
+// whose first line is the old password, or to one not there yet), a named pipe or a file too large
+// for a password is refused with a message and never written through.
+TEST_F(Access, EditorNeverWritesThroughALinkOrAnyOtherNonRegularFile) {
+  const std::string elsewhere = DriveCRoot() + "/elsewhere.txt";
+  const std::string path = MapPath(kClientPasswordFile);
+  struct Case {
+    const char* name;
+    std::function<void()> make;
+    std::string message;
+  };
+  const std::string notRegular = path + " is not a regular file: the password is not changed.";
+  // clang-format off
+  const Case cases[] = {
+      {"link to another file", [&] {
+         std::ofstream(elsewhere, std::ios::binary) << "old\r\nsomeone else's line\r\n";
+         std::filesystem::create_symlink(elsewhere, PasswordPath()); }, notRegular},
+      {"link to no file yet", [&] { std::filesystem::create_symlink(elsewhere, PasswordPath()); }, notRegular},
+      {"named pipe", [] { ASSERT_EQ(::mkfifo(PasswordPath().c_str(), 0600), 0); }, notRegular},
+      {"oversized file", [] { WriteFile("old\r\n" + std::string(kClientPasswordFileMaxBytes, 'x')); },
+       path + " is too large for a password file: the password is not changed."},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove(PasswordPath());
+    std::filesystem::remove(elsewhere);
+    c.make();
+    auto elsewhereText = [&]() -> std::optional<std::string> {
+      std::ifstream in(elsewhere, std::ios::binary);
+      if (!in) return std::nullopt;
+      return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::optional<std::string> target = elsewhereText();
+    w.hb.boxes.clear();
+    auto& ed = *fPasswordEdit;
+    Modal(ed, [&] {
+      ed.ebClientPassword_1.UserType("old");
+      ed.ebClientPassword_2.UserType("new");
+      ed.bSavePassword.UserClick();
+      ed.Close();
+    });
+    ASSERT_EQ(w.hb.boxes.size(), 1u);
+    EXPECT_EQ(w.hb.boxes[0].text, c.message);
+    EXPECT_FALSE(ed.Label3.Visible());
+    EXPECT_EQ(elsewhereText(), target);
+    // The writer itself refuses a link too, whatever its caller checked.
+    if (std::filesystem::is_symlink(PasswordPath())) {
+      EXPECT_THROW(WriteClientPassword("new"), EInOutError);
+      EXPECT_TRUE(std::filesystem::is_symlink(PasswordPath()));
+    }
+  }
+  std::filesystem::remove(PasswordPath());
+  std::filesystem::remove(elsewhere);
 }

@@ -468,6 +468,15 @@ TEST(SimFile, ShortLongMissingAndUnconnectedFiles) {
   EXPECT_EQ(p.Boxes(), std::vector<std::string>{"I/O error or File does not exist."});
   EXPECT_EQ(g.Cell(14, 20), "280");
 
+  // A file larger than a sequence can be (one line of 1 MB): refused unread, the table as it was.
+  std::ofstream(p.Path("huge.sim"), std::ios::binary) << std::string(1 << 20, '7');
+  p.w.hb.dialogAnswers.push_back(p.Path("huge.sim"));
+  p.f.bLoadSimSeq.UserClick();
+  EXPECT_EQ(p.Boxes(), (std::vector<std::string>{"I/O error or File does not exist.",
+                                                 "File too large for a simulation sequence."}));
+  EXPECT_EQ(g.Cell(1, 1), "1");
+  std::filesystem::remove(p.Path("huge.sim"));
+
   // A folder that is not there: the save fails and leaves no file behind.
   const std::string nowhere = p.Path("no_such_folder/seq.sim");
   p.w.hb.dialogAnswers.push_back(nowhere);

@@ -34,6 +34,15 @@ constexpr KeyCase kCases[] = {
 };
 // clang-format on
 
+// A case's name as a test name: what is not a letter or digit becomes '_'.
+template <class Case>
+std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+  std::string n = info.param.name;
+  for (char& c : n)
+    if (!isalnum(static_cast<unsigned char>(c))) c = '_';
+  return n;
+}
+
 class EditKeys : public ::testing::TestWithParam<KeyCase> {};
 
 TEST_P(EditKeys, TypingAtCaret) {
@@ -51,12 +60,7 @@ TEST_P(EditKeys, TypingAtCaret) {
   EXPECT_EQ(changes, std::string(k.before) == k.after ? 0 : 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, EditKeys, ::testing::ValuesIn(kCases), [](const auto& info) {
-  std::string n = info.param.name;
-  for (char& c : n)
-    if (!isalnum(static_cast<unsigned char>(c))) c = '_';
-  return n;
-});
+INSTANTIATE_TEST_SUITE_P(Cases, EditKeys, ::testing::ValuesIn(kCases), CaseName<KeyCase>);
 
 TEST(EditKeysHandler, KeyPressSeesEveryKeyAndMayDropOrChangeIt) {
   HeadlessBackend hb;
@@ -92,6 +96,57 @@ TEST(EditKeysHandler, ReadOnlyAndDisabledEditsIgnoreKeys) {
     e->UserKeyAt('1', 0, 0);
     EXPECT_EQ(e->Text(), before) << e->Name();
   }
+}
+
+// A paste (Ctrl+V, the middle button, a drop) is held to what typing allows: the field's key
+// filter (here digits only), no control character, the selection replaced by what is taken.
+struct PasteCase {
+  const char* name;
+  const char* before;
+  int selStart, selLength;
+  const char* pasted;
+  int maxLength;
+  const char* after;
+  int caret;
+};
+// clang-format off
+constexpr PasteCase kPastes[] = {
+    {"refused first character still replaces the selection", "1873", 0, 4, "#5", 0, "5", 1},
+    {"refused characters anywhere", "", 0, 0, "1x2 3", 0, "123", 3},
+    {"line break and tab stay out", "9", 1, 0, "4\n5\t6\r", 0, "9456", 4},
+    {"backspace in the text removes nothing", "12", 2, 0, "\b3", 0, "123", 3},
+    {"all refused keeps text and selection", "1873", 1, 2, "#x\n", 0, "1873", 3},
+    {"inserted at the caret", "19", 1, 0, "55", 0, "1559", 3},
+    {"max length stops the paste", "12", 2, 0, "3456", 4, "1234", 4},
+};
+// clang-format on
+
+class EditPaste : public ::testing::TestWithParam<PasteCase> {};
+
+TEST_P(EditPaste, HeldToWhatTypingAllows) {
+  const PasteCase& k = GetParam();
+  HeadlessBackend hb;
+  TApplication app(&hb);
+  TForm form("F", "F");
+  TEdit ed(&form, "ed", k.before);
+  ed.MaxLength = k.maxLength;
+  ed.OnKeyPress = [](char& c) {
+    if ((c < '0' || c > '9') && c != 8) c = 0;
+  };
+  EXPECT_EQ(ed.UserPasteAt(k.pasted, k.selStart, k.selLength), k.caret);
+  EXPECT_EQ(ed.Text(), k.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, EditPaste, ::testing::ValuesIn(kPastes), CaseName<PasteCase>);
+
+// An edit the backend performed itself never leaves a control character in the line.
+TEST(EditPasteBackend, BackendEditsDropControlCharacters) {
+  HeadlessBackend hb;
+  TApplication app(&hb);
+  TForm form("F", "F");
+  TEdit ed(&form, "ed", "");
+  ed.UserSetText("Pump\nhouse\t3\r");
+  EXPECT_EQ(ed.Text(), "Pumphouse3");
 }
 
 }  // namespace

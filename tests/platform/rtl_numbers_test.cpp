@@ -106,6 +106,28 @@ TEST(RtlNumbers, StrToFloatUsesProgramSeparator) {
   }
 }
 
+// A long text (a whole line of a hostile file) is quoted by its first 60 characters only, so that
+// the error box stays short; a text of 60 is quoted whole.
+TEST(RtlNumbers, ConversionErrorsQuoteAShortExcerpt) {
+  const std::string sixty = "z" + std::string(59, '7');
+  const std::string longLine = std::string(60, 'x') + std::string(1 << 20, 'y');
+  for (const auto& [text, quoted] : {std::pair<std::string, std::string>{sixty, "'" + sixty + "'"},
+                                     {longLine, "'" + std::string(60, 'x') + "...'"}}) {
+    try {
+      StrToInt(text);
+      ADD_FAILURE();
+    } catch (const EConvertError& e) {
+      EXPECT_EQ(e.Message(), quoted + " is not a valid integer value");
+    }
+    try {
+      StrToFloat(text);
+      ADD_FAILURE();
+    } catch (const EConvertError& e) {
+      EXPECT_EQ(e.Message(), quoted + " is not a valid floating point value");
+    }
+  }
+}
+
 TEST(RtlNumbers, FloatToStrGivesShortestGeneralText) {
   struct Case {
     long double value;

@@ -369,6 +369,18 @@ TEST(CommsRows, EachRuleByItsFileLine) {
       {"empty counter", "Rev 4e", 2, Row("| CRC Counter      |", ""),
        {"Modbus CRC counter  not a number, status value not changed."},
        [](TForm1& f) { return Text(f.memExtCommsStatModbusRTU_CRC_Cntr); }, "reset"},
+      // A value beyond the box's 16 or 8 bits is refused, never saved back wrapped.
+      {"cycle time above 65535", "Rev 4e", 1, Row("| Cycle Time       |", "70000 mSec"),
+       {"Profibus cycle time 70000 out of range, status value not changed."},
+       [](TForm1& f) { return Text(f.mbExtProfiDPCyclicTime); }, "reset"},
+      {"cycle time 65535", "Rev 4e", 4, Row("| Cycle Time       |", "65535 mSec"), {},
+       [](TForm1& f) { return Text(f.memExtCommsStatPROFINET_CycleTime); }, "65535"},
+      {"deviation above 255", "Rev 4e", 4, Row("| Neg. Dev. Time   |", "256 %"),
+       {"PROFINET negative deviation time 256 out of range, status value not changed."},
+       [](TForm1& f) { return Text(f.memExtCommsStatPROFINET_CycleNegTimeDev); }, "reset"},
+      {"counter above 65535", "Rev 4e", 5, Row("| Message Counter  |", "99999"),
+       {"Modbus/TCP message counter 99999 out of range, status value not changed."},
+       [](TForm1& f) { return Text(f.memExtCommsStatModbusTCP_MsgCntr); }, "reset"},
       {"text status taken as it stands", "Rev 4e", 1, Row("| DP State         |", "  any text  "), {},
        [](TForm1& f) { return Text(f.mbExtProfiDPCommsModStat_2); }, "any text"},
       // Register rows are found by their labels.

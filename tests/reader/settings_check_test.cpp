@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "editors/LegacyLines.h"
 #include "link/CommSetup.h"
 #include "main/LegacyControl.h"
 #include "platform/ui/Application.h"
@@ -171,6 +172,14 @@ TEST(SettingsCheck, RefusalsAndBrokenFiles) {
          return w.Check(CheckFile());
        },
        {"'1a' is not a valid integer value."}},
+      // A file larger than the form can be is refused unread; a long line is quoted by 60
+      // characters only.
+      {"one line larger than the form",
+       [](CheckWorld& w) { return w.Check({std::string(editors::legacy::kMaxFileBytes, '9')}); },
+       {"File too large for an old VUMA settings file !"}},
+      {"a long line that is no number",
+       [](CheckWorld& w) { return w.Check(With(CheckFile(), {{7, std::string(4000, 'x').c_str()}})); },
+       {"'" + std::string(60, 'x') + "...' is not a valid integer value."}},
   };
   // clang-format on
   for (const Case& c : cases) {

@@ -268,6 +268,40 @@ TEST(CommsSection, ExtendedCanbus) {
   EXPECT_EQ(none.at(11), Ext("| Structure Select |", "VUMA"));
 }
 
+// Before the relay's status record or a file has filled them, the status boxes hold "0", "00A-00"
+// ("01A-00" for Modbus/TCP's software revision) and a MAC address of zeros, and are saved so.
+TEST(CommsSection, StatusRowsBeforeAnyReport) {
+  const std::string mac = "00:00:00:00:00:00";
+  const std::vector<std::pair<std::string_view, std::string>> rows[] = {
+      {},
+      {{"| Comms Revision   |", "00A-00"}, {"| VPC Stack Rev.   |", "00A-00"},
+       {"| Cycle Time       |", "00000 mSec"}, {"| Pos. Dev. Time   |", "000 %"},
+       {"| Neg. Dev. Time   |", "000 %"}, {"| Baud Rate        |", "0"},
+       {"| VPC Chip Rev.    |", "0"}, {"| DP State         |", "0"}, {"| Watchdog State   |", "0"}},
+      {{"| Comms Revision   |", "00A-00"}, {"| Cycle Time       |", "00000 mSec"},
+       {"| Long. Cycle Time |", "00000 mSec"}, {"| Listen Mode      |", "0"},
+       {"| Message Counter  |", "00000"}, {"| CRC Counter      |", "00000"}},
+      {{"| Comms Revision   |", "0"}, {"| Cyclic Time      |", "00000 mSec"},
+       {"| Pos. Dev. Time   |", "000 %"}, {"| Comms Status     |", "0"}},
+      {{"| MAC Address      |", mac}, {"| Comms Revision   |", "00A-00"},
+       {"| PN Stack Rev.    |", "00A-00"}, {"| Cycle Time       |", "00000 mSec"},
+       {"| PROFINET State   |", "0"}},
+      {{"| MAC Address      |", mac}, {"| Comms Revision   |", "01A-00"},
+       {"| Long. Cycle Time |", "00000 mSec"}, {"| Message Counter  |", "00000"}},
+      {{"| MAC Address      |", mac}, {"| Comms Revision   |", "00A-00"},
+       {"| EthIP Stack Rev. |", "00A-00"}, {"| EtherNet/IP Stat |", "0"}},
+  };
+  for (int type = 1; type < static_cast<int>(std::size(rows)); ++type) {
+    SCOPED_TRACE(type);
+    CommsWorld w("Rev 4e", false);
+    w.f1().cbExtCommsSelProt.SetItemIndex(type);
+    const Lines got = Section();
+    for (const auto& [label, value] : rows[type])
+      EXPECT_NE(std::find(got.begin(), got.end(), Ext(label, value)), got.end())
+          << label << " " << value;
+  }
+}
+
 TEST(CommsSection, ExtendedProfinet) {
   CommsWorld w("Rev 4e", false);
   TForm1& f = w.f1();

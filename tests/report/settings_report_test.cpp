@@ -91,6 +91,19 @@ TEST_F(ReportHeader, DateUsesTheProgramWideSeparatorAndTheClockOfTheMoment) {
   }
 }
 
+// A save at midnight: the clock passes into the next day between two readings. Date and time
+// come from the same reading, never the old day's date with the new day's time.
+TEST_F(ReportHeader, DateAndTimeFromOneReadingOfTheClock) {
+  const TDateTime readings[] = {EncodeDate(2024, 12, 31) + EncodeTime(23, 59, 59, 999),
+                                EncodeDate(2025, 1, 1) + EncodeTime(0, 0, 0, 0)};
+  int calls = 0;
+  SetNowProvider([&] { return readings[std::min(calls++, 1)]; });
+  FormatSettings.DateSeparator = '/';
+  const std::string line = Compose(SettingsFileVariant())[3];
+  SetNowProvider(nullptr);
+  EXPECT_EQ(line.substr(0, 31), " Date : 2024/12/31 Time : 23h59");
+}
+
 TEST_F(ReportHeader, ModelCodeFromTheIdentityRecord) {
   const std::pair<const char*, const char*> cases[] = {
       {"000", "005"}, {"001", "010"}, {"002", "050"}, {"003", "100"}, {"004", "300"},

@@ -12,9 +12,10 @@
 #include "platform/rtl/Paths.h"
 #include "support/LinkWorld.h"
 
-// Never the user's own drive C: without a test folder from the test runner, a temporary one.
+// Never the user's own drive C: without a test folder from the test runner, one beside the test
+// program, so that a test run by hand leaves nothing outside the build folder either.
 inline bool UseTestDriveC() {
-  const std::string root = (std::filesystem::temp_directory_path() / "vuma_test_drive_c").string();
+  const std::string root = ProgramFolder() + "drive_c_by_hand";
   ::setenv("VUMA_DRIVE_C", root.c_str(), 0);
   return true;
 }

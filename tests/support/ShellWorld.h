@@ -41,7 +41,7 @@
 // Drive C is the test's own folder: a test run by hand never touches the user's home folder.
 inline void SetPasswordFile(const std::optional<std::vector<std::string>>& lines) {
   if (const char* env = std::getenv("VUMA_DRIVE_C"); !env || !*env) {
-    std::string own = (std::filesystem::temp_directory_path() / "vuma_shell_drive_c").string();
+    const std::string own = ProgramFolder() + "drive_c_by_hand";
     setenv("VUMA_DRIVE_C", own.c_str(), 1);
   }
   std::error_code ec;

@@ -3,7 +3,11 @@
 // QtScript.cpp.
 #include "platform/qt/QtBackend.h"
 
+#include <QContextMenuEvent>
 #include <QCursor>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
@@ -599,11 +603,11 @@ bool QtBackend::EditKey(TControl& c, QKeyEvent* e) {
   const int key = e->key();
   std::string chars;
   if (e->matches(QKeySequence::Paste)) {
-    // A paste is typing: each character passes the edit's key filter, which may refuse it.
     if (le->isReadOnly()) return true;
-    for (QChar ch : QGuiApplication::clipboard()->text())
-      if (ch.isPrint()) chars += FromQChar(ch);
-    if (chars.empty()) return true;
+    PasteInto(c, le, QGuiApplication::clipboard()->text(),
+              le->hasSelectedText() ? le->selectionStart() : le->cursorPosition(),
+              le->hasSelectedText() ? static_cast<int>(le->selectedText().size()) : 0);
+    return true;
   } else if (ed.PasswordChar && (e->matches(QKeySequence::Cut) || e->matches(QKeySequence::Copy))) {
     return true;  // the widget holds only the mask
   } else if (ed.PasswordChar && key == Qt::Key_Delete && !le->isReadOnly()) {
@@ -649,17 +653,82 @@ bool QtBackend::EditKey(TControl& c, QKeyEvent* e) {
   return true;
 }
 
+// A paste is typing: each character passes the edit's key filter, which may refuse it, line
+// breaks and other control characters stay out, and the selection goes with the first character
+// taken. Every way text enters an edit without a key comes here.
+void QtBackend::PasteInto(TControl& c, QLineEdit* le, const QString& text, int start, int length) {
+  std::string chars;
+  for (QChar ch : text)
+    if (ch.isPrint()) chars += FromQChar(ch);
+  if (chars.empty()) return;
+  auto& ed = static_cast<TCustomEdit&>(c);
+  TControl* cp = &c;
+  int caret = start + length;
+  UserInput(cp, [&] { caret = ed.UserPasteAt(chars, start, length); });
+  if (Find(cp) && le->text() == qtb::peers::Shown(ed)) le->setCursorPosition(caret);
+}
+
+bool QtBackend::EditTextEntry(TControl& c, QEvent* event) {
+  Peer* p = Find(&c);
+  auto* le = p ? qobject_cast<QLineEdit*>(p->focus.data()) : nullptr;
+  if (!le) return false;
+  switch (event->type()) {
+    case QEvent::MouseButtonRelease: {
+      // The middle button pastes the selection where it is clicked (X11), the selection dropped.
+      QClipboard* clip = QGuiApplication::clipboard();
+      const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+      if (!le->isReadOnly() && clip->supportsSelection())
+        PasteInto(c, le, clip->text(QClipboard::Selection), le->cursorPositionAt(at), 0);
+      return true;
+    }
+    case QEvent::Drop: {
+      // A drop copies its text in where it lands; a drag from the same field leaves its source.
+      auto* e = static_cast<QDropEvent*>(event);
+      if (le->isReadOnly() || !e->mimeData() || !e->mimeData()->hasText()) {
+        e->ignore();
+        return true;
+      }
+      PasteInto(c, le, e->mimeData()->text(), le->cursorPositionAt(e->position().toPoint()), 0);
+      e->setDropAction(Qt::CopyAction);
+      e->accept();
+      return true;
+    }
+    case QEvent::ContextMenu: {
+      // The widget's own menu, its paste going the way of Ctrl+V.
+      std::unique_ptr<QMenu> menu(le->createStandardContextMenu());
+      for (QAction* a : menu->actions()) {
+        if (a->objectName() != QLatin1String("edit-paste")) continue;
+        QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
+        connect(a, &QAction::triggered, this, [this, cp = &c, le = QPointer<QLineEdit>(le)] {
+          if (!le || le->isReadOnly() || !Find(cp)) return;
+          PasteInto(*cp, le, QGuiApplication::clipboard()->text(),
+                    le->hasSelectedText() ? le->selectionStart() : le->cursorPosition(),
+                    le->hasSelectedText() ? static_cast<int>(le->selectedText().size()) : 0);
+        });
+      }
+      menu->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
 bool QtBackend::eventFilter(QObject* watched, QEvent* event) {
   if (shuttingDown_) return false;
   const QEvent::Type type = event->type();
   if (type != QEvent::KeyPress && type != QEvent::MouseButtonDblClick &&
-      type != QEvent::MouseButtonRelease)
+      type != QEvent::MouseButtonRelease && type != QEvent::Drop && type != QEvent::ContextMenu)
     return false;
   auto it = ctlOf_.find(watched);
   if (it == ctlOf_.end()) return false;
   TControl* c = it->second;
   if (c->Kind() != ControlKind::Edit && c->Kind() != ControlKind::SpinEdit) return false;
   if (type == QEvent::KeyPress) return EditKey(*c, static_cast<QKeyEvent*>(event));
+  if (type == QEvent::Drop || type == QEvent::ContextMenu ||
+      (type == QEvent::MouseButtonRelease &&
+       static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton))
+    return EditTextEntry(*c, event);
   if (type == QEvent::MouseButtonRelease) {
     UserInput(c, [c] {
       if (c->Kind() == ControlKind::Edit) static_cast<TCustomEdit*>(c)->UserClick();

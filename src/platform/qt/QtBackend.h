@@ -22,6 +22,7 @@
 class QAction;
 class QDialog;
 class QKeyEvent;
+class QLineEdit;
 class QMenu;
 class QMessageBox;
 class QPrinter;
@@ -132,6 +133,9 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
   void OnFocusChanged(QWidget* old, QWidget* now);
   bool TakeRefused(TControl* c);
   bool EditKey(TControl& c, QKeyEvent* e);
+  // Text entering an edit by the middle button, a drop or the context menu's paste.
+  bool EditTextEntry(TControl& c, QEvent* event);
+  void PasteInto(TControl& c, QLineEdit* le, const QString& text, int start, int length);
   // Enter or Escape for the window's default or cancel button; true if taken.
   bool DialogKey(TForm& form, QKeyEvent* e);
 

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <string_view>
 
 #include <QFileInfo>
@@ -101,12 +103,26 @@ void QtPrintDevice::BeginDoc(const std::string& title) {
     // Written whole or not at all, as a saved file: into a temporary file beside the file meant
     // (through any link), renamed onto it once complete.
     pdfName_ = P().outputFileName();
+    const std::string name = pdfName_.toLocal8Bit().toStdString();
     try {
-      pdfTarget_ = FollowLinks(pdfName_.toLocal8Bit().toStdString());
-    } catch (const EInOutError&) {
-      throw EPrinter("Printer is not available");
+      pdfTarget_ = FollowLinks(name);
+    } catch (const EInOutError& e) {
+      throw EPrinter("Cannot write the PDF file " + name + ": " + e.Message());
     }
-    pdfTemp_ = pdfTarget_ + ".tmp" + std::to_string(::getpid());
+    // A folder that cannot take the file is named, with the reason, rather than the printer
+    // being blamed: the temporary file is made here first.
+    const std::string temp = pdfTarget_ + ".tmp" + std::to_string(::getpid());
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+      const int err = errno;
+      const std::string folder = QFileInfo(QString::fromLocal8Bit(pdfTarget_.c_str()))
+                                     .absolutePath()
+                                     .toLocal8Bit()
+                                     .toStdString();
+      throw EPrinter("Cannot write the PDF file into folder " + folder + ": " + std::strerror(err));
+    }
+    ::close(fd);
+    pdfTemp_ = temp;
     P().setOutputFileName(QString::fromLocal8Bit(pdfTemp_.c_str()));
   }
   if (!painter_.begin(&P())) {

@@ -4,6 +4,8 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QProcess>
@@ -59,7 +61,9 @@ enum class Verb {
   Keys,
   Press,
   Run,
-  Clipboard
+  Clipboard,
+  Middle,
+  Drop
 };
 
 struct ScriptRunner::Step {
@@ -97,6 +101,9 @@ constexpr VerbEntry kVerbs[] = {
     {"mouse", Verb::Mouse, "t"},        {"keys", Verb::Keys, "s"},       {"press", Verb::Press, "s"},
     // An outside program (a window manager's tool), run to its end; the clipboard's text.
     {"run", Verb::Run, "s"},            {"clipboard", Verb::Clipboard, "s"},
+    // Text entering a control's widget without a key ("\n" in it a line break): the selection
+    // pasted with the middle button at the widget's middle (X11), a drop of the text there.
+    {"middle", Verb::Middle, "ts"},     {"drop", Verb::Drop, "ts"},
 };
 // clang-format on
 
@@ -851,6 +858,34 @@ void ScriptRunner::Act(const Step& s) {
   if (!on) Fail(&s, reason);
   TControl* c = on;
   const ControlKind k = c->Kind();
+  if (s.verb == Verb::Middle || s.verb == Verb::Drop) {
+    QWidget* w = backend_.WidgetOf(*c);
+    if (!w) Fail(&s, QStringLiteral("%1 has no window").arg(s.control));
+    QWidget* into = w->focusProxy() ? w->focusProxy() : w;
+    QString text = s.value;
+    text.replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+    Schedule(0);
+    if (s.verb == Verb::Middle) {
+      QClipboard* clip = QGuiApplication::clipboard();
+      if (!clip->supportsSelection()) Fail(&s, "this platform has no selection to paste");
+      clip->setText(text, QClipboard::Selection);
+      QTest::mouseClick(into, Qt::MiddleButton, Qt::NoModifier, into->rect().center());
+      return;
+    }
+    // The events a drag brings, in order, through the application as a drag's would go.
+    QMimeData mime;
+    mime.setText(text);
+    const QPointF at = into->rect().center();
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton,
+                          Qt::NoModifier);
+    QApplication::sendEvent(into, &enter);
+    QDragMoveEvent move(at.toPoint(), Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(into, &move);
+    QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(into, &drop);
+    return;
+  }
   if (s.verb == Verb::Fits || s.verb == Verb::Mouse) {
     QWidget* w = backend_.WidgetOf(*c);
     if (!w || !c->Form()) Fail(&s, QStringLiteral("%1 has no window").arg(s.control));

@@ -33,6 +33,13 @@ class EInOutError : public Exception {
   static int CodeFromErrno(int err, bool writing);
 };
 
+// A file larger than its reader allows, refused before it is read. Its code is that of a file
+// that cannot be opened (5), so callers that do not tell it apart treat it as such.
+class EFileTooLarge : public EInOutError {
+ public:
+  EFileTooLarge() : EInOutError("File too large", 5) {}
+};
+
 class EMathError : public Exception {
  public:
   using Exception::Exception;

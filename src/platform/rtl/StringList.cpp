@@ -26,10 +26,13 @@ std::string ReadWholeFile(const std::string& path, std::optional<uintmax_t> maxB
   if (fd < 0) Fail(errno, false);
   std::string data;
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
-      (maxBytes && static_cast<uintmax_t>(st.st_size) > *maxBytes)) {
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     throw EInOutError(5);
+  }
+  if (maxBytes && static_cast<uintmax_t>(st.st_size) > *maxBytes) {
+    ::close(fd);
+    throw EFileTooLarge();
   }
   char buf[65536];
   for (;;) {
@@ -44,7 +47,7 @@ std::string ReadWholeFile(const std::string& path, std::optional<uintmax_t> maxB
     data.append(buf, static_cast<size_t>(n));
     if (maxBytes && data.size() > *maxBytes) {  // grew while being read
       ::close(fd);
-      throw EInOutError(5);
+      throw EFileTooLarge();
     }
   }
   ::close(fd);
@@ -64,10 +67,14 @@ bool WriteAll(int fd, const std::string& data) {
   return true;
 }
 
-void SaveWhole(const std::string& requested, const std::string& data,
-               std::optional<unsigned> mode) {
+void SaveWhole(const std::string& requested, const std::string& data, std::optional<unsigned> mode,
+               bool followLinks) {
   if (requested.empty() || requested.back() == '/') throw EInOutError(3);
-  const std::string path = FollowLinks(requested);
+  if (!followLinks) {
+    struct stat own {};
+    if (::lstat(requested.c_str(), &own) == 0 && !S_ISREG(own.st_mode)) Fail(EACCES, true);
+  }
+  const std::string path = followLinks ? FollowLinks(requested) : requested;
   // A file nobody may write is write-protected: it is refused even where the rename (or root)
   // could replace it.
   struct stat old {};
@@ -236,7 +243,8 @@ void TStringList::LoadFromFile(const std::string& path, std::optional<uintmax_t>
   SetText(text);
 }
 
-void TStringList::SaveToFile(const std::string& path, std::optional<unsigned> mode) const {
+void TStringList::SaveToFile(const std::string& path, std::optional<unsigned> mode,
+                             Links links) const {
   // A line holding CR or LF (a text from the relay) would break into several lines of the
   // file: those characters are written as blanks.
   std::string text;
@@ -268,5 +276,5 @@ void TStringList::SaveToFile(const std::string& path, std::optional<unsigned> mo
       break;
     }
   }
-  SaveWhole(MapPath(path), data, mode);
+  SaveWhole(MapPath(path), data, mode, links == Links::Follow);
 }

@@ -33,15 +33,20 @@ class TStringList {
 
   // A UTF-8 or UTF-16 byte-order mark selects that encoding (converted to
   // Windows-1252, '?' for what it lacks); otherwise the bytes are taken as
-  // they are. Only a regular file of at most maxBytes is read (a pipe never blocks); any
-  // other, or any failure: EInOutError, list unchanged.
+  // they are. Only a regular file of at most maxBytes is read (a pipe never blocks); a larger
+  // one: EFileTooLarge, unread; any other, or any failure: EInOutError, list unchanged.
   void LoadFromFile(const std::string& path, std::optional<uintmax_t> maxBytes = std::nullopt);
   // Written whole or not at all: a temporary file in the same folder is
   // written, synced and renamed over the target. Failure: EInOutError and
   // the old file is untouched. The new file keeps the permissions of the one
   // it replaces, unless `mode` gives its permission bits: then it has exactly
   // those whatever the umask, and never more while it is being written.
-  void SaveToFile(const std::string& path, std::optional<unsigned> mode = std::nullopt) const;
+  // A symbolic link at the path is followed to the file it names, unless `links` refuses it:
+  // then anything but a regular file there (a link, a folder, a device) is refused
+  // (EInOutError 5) and never written through; the rename replaces the name itself.
+  enum class Links { Follow, Refuse };
+  void SaveToFile(const std::string& path, std::optional<unsigned> mode = std::nullopt,
+                  Links links = Links::Follow) const;
 
   TTextEncoding Encoding() const { return encoding_; }
   void SetEncoding(TTextEncoding e) { encoding_ = e; }

@@ -104,9 +104,18 @@ bool ParseFloat(const std::string& s, long double& out) {
 
 std::string IntToStr(long long v) { return std::to_string(v); }
 
+namespace {
+// A text quoted in an error message: a long one (a whole line of a hostile file) only by its
+// first 60 characters, so that the box stays short.
+std::string Quoted(const std::string& s) {
+  constexpr size_t kShown = 60;
+  return "'" + (s.size() > kShown ? s.substr(0, kShown) + "..." : s) + "'";
+}
+}  // namespace
+
 long long StrToInt(const std::string& s) {
   int v = 0;
-  if (!ParseInt(s, v)) throw EConvertError("'" + s + "' is not a valid integer value");
+  if (!ParseInt(s, v)) throw EConvertError(Quoted(s) + " is not a valid integer value");
   return v;
 }
 
@@ -137,7 +146,7 @@ std::string FloatToStr(long double v) {
 
 long double StrToFloat(const std::string& s) {
   long double v = 0;
-  if (!ParseFloat(s, v)) throw EConvertError("'" + s + "' is not a valid floating point value");
+  if (!ParseFloat(s, v)) throw EConvertError(Quoted(s) + " is not a valid floating point value");
   return v;
 }
 

@@ -36,10 +36,13 @@ void TextFile::Open(const char* mode, Mode m, std::optional<uintmax_t> maxBytes)
     const int fd = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) Fail(errno, false);
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
-        (maxBytes && static_cast<uintmax_t>(st.st_size) > *maxBytes)) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
       ::close(fd);
       throw EInOutError(5);
+    }
+    if (maxBytes && static_cast<uintmax_t>(st.st_size) > *maxBytes) {
+      ::close(fd);
+      throw EFileTooLarge();
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     f = ::fdopen(fd, mode);

@@ -19,7 +19,7 @@ class TextFile {
   // Takes Windows "c:\..." paths too (see MapPath). An open file is closed first.
   void Assign(const std::string& path);
   // Opens for reading; a missing file: "File not found" (code 2). Only a regular file opens,
-  // never blocking on a pipe; one that is not, or is larger than maxBytes: code 5.
+  // never blocking on a pipe; one that is not: code 5; one larger than maxBytes: EFileTooLarge.
   void Reset(std::optional<uintmax_t> maxBytes = std::nullopt);
   void Rewrite();  // create or truncate, for writing
   void Append();   // open an existing file for writing at its end

@@ -153,7 +153,12 @@ void TCustomEdit::SetText(const std::string& s) {
   if (OnChange) OnChange();
 }
 
-void TCustomEdit::UserSetText(const std::string& s) { SetText(s); }
+void TCustomEdit::UserSetText(const std::string& s) {
+  // A line of an edit holds no control character, whatever way the backend put text in.
+  std::string t = s;
+  std::erase_if(t, [](char c) { return static_cast<unsigned char>(c) < 32; });
+  SetText(t);
+}
 
 void TCustomEdit::UserClick() {
   if (!Enabled()) return;
@@ -175,6 +180,25 @@ void TCustomEdit::UserKey(char c) {
 }
 
 int TCustomEdit::UserKeyAt(char c, int selStart, int selLength) {
+  bool inserted = false;
+  return KeyAt(c, selStart, selLength, inserted);
+}
+
+int TCustomEdit::UserPasteAt(const std::string& s, int selStart, int selLength) {
+  int caret = std::clamp(selStart + selLength, 0, static_cast<int>(text_.size()));
+  for (char c : s) {
+    if (static_cast<unsigned char>(c) < 32) continue;
+    bool inserted = false;
+    caret = KeyAt(c, selStart, selLength, inserted);
+    if (!inserted) continue;  // a refused character leaves the selection for the next one
+    selStart = caret;
+    selLength = 0;
+  }
+  return caret;
+}
+
+int TCustomEdit::KeyAt(char c, int selStart, int selLength, bool& inserted) {
+  inserted = false;
   const int size = static_cast<int>(text_.size());
   selStart = std::clamp(selStart, 0, size);
   selLength = std::clamp(selLength, 0, size - selStart);
@@ -199,6 +223,7 @@ int TCustomEdit::UserKeyAt(char c, int selStart, int selLength) {
   if (static_cast<unsigned char>(c) < 32) return selStart + selLength;
   if (MaxLength > 0 && now - selLength >= MaxLength) return selStart + selLength;
   SetText(text_.substr(0, selStart) + c + text_.substr(selStart + selLength));
+  inserted = true;
   return selStart + 1;
 }
 

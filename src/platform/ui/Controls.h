@@ -233,7 +233,12 @@ class TCustomEdit : public TControl {
   int UserKeyAt(char c, int selStart, int selLength);
   // A user replacing the whole text (select all, then type): each character goes through UserKey.
   void UserType(const std::string& s);
-  // A paste or an edit the backend already performed: bypasses OnKeyPress.
+  // Text pasted or dropped at a caret, held to what typing allows: each character passes
+  // OnKeyPress as if typed, control characters (line breaks, tabs, backspace) are dropped, and
+  // the selection goes with the first character taken; a paste that is refused whole changes
+  // nothing. Returns the caret position afterwards.
+  int UserPasteAt(const std::string& s, int selStart, int selLength);
+  // An edit the backend already performed (cut, delete, undo): bypasses OnKeyPress.
   void UserSetText(const std::string& s);
   // Where the caret stood when the key being handled was typed (read it in OnKeyPress).
   int SelStart() const { return selStart_; }
@@ -242,6 +247,8 @@ class TCustomEdit : public TControl {
   virtual bool TypingAllowed() const { return !ReadOnly; }
 
  private:
+  // UserKeyAt, telling whether the character went in.
+  int KeyAt(char c, int selStart, int selLength, bool& inserted);
   std::string text_;
   int selStart_ = 0;
 };
