@@ -45,6 +45,7 @@ struct LinkAlone : ::testing::Test {
     link().ResetCommsQue();
     link().AddToCommsQue(head);
     link().AwaitingReply = true;
+    link().WrittenRequest = head;
     link().CommsTimeOutCntr = 7;
   }
   void Answer(const std::string& packet) { link().ComDataPacket1Packet(packet); }
