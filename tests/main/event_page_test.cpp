@@ -2,7 +2,9 @@
 // event and their numbering), its stop and its end when the link drops, the quick view's rows,
 // and the file kept apart from the fault export.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -234,4 +236,76 @@ TEST_F(EventRelayTest, FaultExportLeavesTheDownloadAlone) {
   EXPECT_EQ(f.labEventMess.Caption(), "Upload successful completed");
   EXPECT_EQ(ReadCrLfLines(path).size(), 5u + 40u);
   EXPECT_EQ(ReadCrLfLines(faults).size(), 103u);
+}
+
+// The file of a download takes the chosen name only when it is closed: an older file of that name
+// stays whole when the disk fills up, and a write-protected one is not replaced at all.
+namespace {
+
+size_t FilesBeside(const std::string& path) {
+  const std::filesystem::path dir = std::filesystem::path(path).parent_path();
+  const std::string stem = std::filesystem::path(path).filename().string();
+  size_t n = 0;
+  for (const auto& e : std::filesystem::directory_iterator(dir))
+    n += e.path().filename().string().rfind(stem, 0) == 0;
+  return n;
+}
+
+}  // namespace
+
+TEST_F(EventRelayTest, FullDiskKeepsTheOlderFileWhole) {
+  { std::ofstream(path, std::ios::binary) << "old\r\n"; }
+  struct sigaction ignore {
+  }, previous{};
+  ignore.sa_handler = SIG_IGN;
+  ::sigaction(SIGXFSZ, &ignore, &previous);
+  rlimit saved{};
+  ::getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit small = saved;
+  small.rlim_cur = 4096;  // about 60 events
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  Start(1400);
+  const bool ended = w.hb.RunUntil([&] { return !f.iLedEventMessage.Active(); }, 60000);
+  w.hb.RunFor(300);
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  ::sigaction(SIGXFSZ, &previous, nullptr);
+  ASSERT_TRUE(ended);
+  ASSERT_EQ(w.hb.boxes.size(), 1u);
+  EXPECT_EQ(w.hb.boxes[0].text, "File I/O error.");
+  EXPECT_EQ(ReadCrLfLines(path), std::vector<std::string>{"old"});
+  EXPECT_EQ(FilesBeside(path), 1u);  // no half-written file left beside it
+}
+
+TEST_F(EventRelayTest, WriteProtectedFileIsRefused) {
+  { std::ofstream(path, std::ios::binary) << "old\r\n"; }
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                         std::filesystem::perms::group_read |
+                                         std::filesystem::perms::others_read);
+  Start(5);
+  ASSERT_EQ(w.hb.boxes.size(), 1u);
+  EXPECT_EQ(w.hb.boxes[0].text, "File I/O error.");
+  EXPECT_FALSE(f.iLedEventMessage.Active());
+  w.hb.RunFor(500);
+  EXPECT_EQ(EventRequests(), 0);
+  EXPECT_EQ(ReadCrLfLines(path), std::vector<std::string>{"old"});
+  EXPECT_EQ(FilesBeside(path), 1u);
+  std::filesystem::permissions(path, std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add);
+}
+
+// Stopped early, the events fetched so far are under the chosen name, and the older file's
+// permissions carry over to it.
+TEST_F(EventRelayTest, StoppedDownloadReplacesTheOlderFile) {
+  { std::ofstream(path, std::ios::binary) << "old\r\n"; }
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                         std::filesystem::perms::owner_write);
+  Start(1400);
+  ASSERT_TRUE(w.hb.RunUntil([&] { return EventRequests() >= 10; }, 30000));
+  EXPECT_EQ(ReadCrLfLines(path), std::vector<std::string>{"old"});  // not yet replaced
+  f.bStopEventDownLoad.UserClick();
+  ASSERT_TRUE(w.hb.RunUntil([&] { return f.labEventMess.Visible(); }, 5000));
+  EXPECT_GE(ReadCrLfLines(path).size(), 5u + 9u);
+  EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  EXPECT_EQ(FilesBeside(path), 1u);
 }

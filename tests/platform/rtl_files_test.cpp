@@ -493,3 +493,69 @@ TEST(RtlStringList, EditingFiresOnChangeAndChecksIndexes) {
 }
 
 }  // namespace
+
+// A rewritten file takes its name only at Close: the older file stays whole while the new one is
+// written, after a failed write (here a full disk) and when it is write-protected; a file dropped
+// unclosed keeps what was written (a download ended by the program's end).
+TEST_F(RtlFiles, RewriteReplacesTheOlderFileOnlyWhenWhole) {
+  const std::string target = Path("events.xls");
+  WriteRaw(target, "old\r\n");
+  {
+    TextFile f;
+    f.Assign(target);
+    f.Rewrite();
+    f.WriteLn("new");
+    f.Flush();
+    EXPECT_EQ(Read(target), "old\r\n");
+    f.Close();
+  }
+  EXPECT_EQ(Read(target), "new\r\n");
+  EXPECT_EQ(EntryCount(), 1u);
+
+  {
+    struct sigaction ignore {
+    }, previous{};
+    ignore.sa_handler = SIG_IGN;
+    ::sigaction(SIGXFSZ, &ignore, &previous);
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    TextFile f;
+    f.Assign(target);
+    f.Rewrite();
+    bool failed = false;
+    try {
+      for (int i = 0; i < 1000; ++i) f.WriteLn(std::string(60, 'x'));
+    } catch (const EInOutError&) {
+      failed = true;
+    }
+    EXPECT_TRUE(failed);
+    EXPECT_THROW(f.Close(), EInOutError);  // the failure again, and nothing renamed
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::sigaction(SIGXFSZ, &previous, nullptr);
+  }
+  EXPECT_EQ(Read(target), "new\r\n");
+  EXPECT_EQ(EntryCount(), 1u);
+
+  fs::permissions(target, fs::perms::owner_read | fs::perms::group_read);
+  {
+    TextFile f;
+    f.Assign(target);
+    EXPECT_THROW(f.Rewrite(), EInOutError);
+    EXPECT_FALSE(f.IsOpen());
+  }
+  EXPECT_EQ(Read(target), "new\r\n");
+  EXPECT_EQ(EntryCount(), 1u);
+  fs::permissions(target, fs::perms::owner_write, fs::perm_options::add);
+
+  {
+    TextFile f;
+    f.Assign(target);
+    f.Rewrite();
+    f.WriteLn("partial");
+  }
+  EXPECT_EQ(Read(target), "partial\r\n");
+  EXPECT_EQ(EntryCount(), 1u);
+}

@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <string>
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Paths.h"
@@ -13,9 +15,25 @@
 TextFile::~TextFile() { CloseQuietly(); }
 
 void TextFile::CloseQuietly() {
-  if (file_) std::fclose(file_);
+  if (!file_) return;
+  if (!pending_.empty()) {
+    try {
+      Close();
+    } catch (const EInOutError&) {
+      // Dropped: the older file keeps its place.
+    }
+    return;
+  }
+  std::fclose(file_);
   file_ = nullptr;
   mode_ = Mode::Closed;
+}
+
+void TextFile::DropPending() {
+  if (!pending_.empty()) ::unlink(pending_.c_str());
+  pending_.clear();
+  target_.clear();
+  failure_ = 0;
 }
 
 void TextFile::Assign(const std::string& path) {
@@ -24,6 +42,7 @@ void TextFile::Assign(const std::string& path) {
 }
 
 void TextFile::Fail(int err, bool writing) {
+  if (writing && !pending_.empty() && failure_ == 0) failure_ = err ? err : EIO;
   throw EInOutError(EInOutError::CodeFromErrno(err, writing));
 }
 
@@ -66,7 +85,33 @@ void TextFile::Open(const char* mode, Mode m, std::optional<uintmax_t> maxBytes)
 }
 
 void TextFile::Reset(std::optional<uintmax_t> maxBytes) { Open("rb", Mode::Input, maxBytes); }
-void TextFile::Rewrite() { Open("wb", Mode::Output); }
+void TextFile::Rewrite() {
+  CloseQuietly();
+  if (path_.empty()) throw EInOutError(3);
+  const std::string target = FollowLinks(path_);
+  struct stat old {};
+  const bool exists = ::stat(target.c_str(), &old) == 0;
+  if (exists && S_ISDIR(old.st_mode)) throw EInOutError(5);
+  if (exists && S_ISREG(old.st_mode) && (old.st_mode & 0222) == 0) Fail(EACCES, true);
+  static std::atomic<unsigned> counter{0};
+  const std::string pending =
+      target + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
+  const int fd = ::open(pending.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) Fail(errno, true);
+  if (exists && S_ISREG(old.st_mode)) ::fchmod(fd, old.st_mode & 07777);  // keep its permissions
+  std::FILE* f = ::fdopen(fd, "wb");
+  if (!f) {
+    const int err = errno;
+    ::close(fd);
+    ::unlink(pending.c_str());
+    Fail(err, true);
+  }
+  file_ = f;
+  mode_ = Mode::Output;
+  pending_ = pending;
+  target_ = target;
+  failure_ = 0;
+}
 
 void TextFile::Append() {
   // Appending never creates the file.
@@ -82,7 +127,21 @@ void TextFile::Close() {
   file_ = nullptr;
   mode_ = Mode::Closed;
   errno = 0;
-  if (std::fclose(f) != 0) Fail(errno ? errno : EIO, writing);
+  const bool closed = std::fclose(f) == 0;
+  const int err = closed ? 0 : (errno ? errno : EIO);
+  if (pending_.empty()) {
+    if (!closed) Fail(err, writing);
+    return;
+  }
+  const int failure = failure_ ? failure_ : err;
+  if (failure == 0 && ::rename(pending_.c_str(), target_.c_str()) == 0) {
+    pending_.clear();
+    target_.clear();
+    return;
+  }
+  const int renameErr = failure ? failure : errno;
+  DropPending();
+  Fail(renameErr, true);
 }
 
 void TextFile::CheckMode(Mode wanted) const {

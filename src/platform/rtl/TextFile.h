@@ -21,9 +21,14 @@ class TextFile {
   // Opens for reading; a missing file: "File not found" (code 2). Only a regular file opens,
   // never blocking on a pipe; one that is not: code 5; one larger than maxBytes: EFileTooLarge.
   void Reset(std::optional<uintmax_t> maxBytes = std::nullopt);
-  void Rewrite();  // create or truncate, for writing
+  // Opens for writing. The text goes to a new file beside the target, which takes the target's
+  // name at Close: until then an older file of that name stays whole, and after a failed write it
+  // is never replaced. A write-protected target is refused (its mode bits, whoever we are).
+  void Rewrite();
   void Append();   // open an existing file for writing at its end
-  void Close();    // not open: "I/O error 103"
+  // Not open: "I/O error 103". After a rewrite, puts the new file in the target's place, or drops
+  // it when a write to it failed (and raises that failure again).
+  void Close();
   void Flush();
 
   bool Eof();
@@ -40,9 +45,14 @@ class TextFile {
   void Open(const char* mode, Mode m, std::optional<uintmax_t> maxBytes = std::nullopt);
   void CheckMode(Mode wanted) const;
   [[noreturn]] void Fail(int err, bool writing);
+  // Closes without raising; a rewritten file still takes the target's place unless it failed.
   void CloseQuietly();
+  void DropPending();
 
   std::string path_;
   std::FILE* file_ = nullptr;
   Mode mode_ = Mode::Closed;
+  std::string pending_;       // the new file of a rewrite, renamed to the target at Close
+  std::string target_;        // where it goes: the target with its links followed
+  int failure_ = 0;           // the errno of a failed write to it
 };
