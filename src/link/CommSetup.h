@@ -197,6 +197,8 @@ class TForm2 : public TForm {
   // The one configuration record parser the named ones call.
   int PackConfigRecord(wire::RecordId id, const std::string& Buffer);
   void ContinueFaultChain();
+  // Marks the records between the one read before (last) and the one just read as not received.
+  void MarkSkippedFaults(int last);
   void ContinueEventChain();
   void EndEventDownloadAfterFileError();
 };

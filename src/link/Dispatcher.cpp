@@ -38,6 +38,8 @@ void TForm2::ComDataPacket1Packet(const std::string& Str) {
     if (IsWrite(head) && !(AwaitingReply && WrittenRequest == head)) return;
 
     if (shape->Parser == ParserId::FaultData && head == ReqFirstFault) FaultReadCount = 1;
+    // The record read before this one in the chain's pass (none before a pass's first).
+    const int lastFault = head == ReqNextFault && Model ? Model->FaultLastNumber : 0;
 
     int result = 0;
     bool eventFileFailed = false;
@@ -122,7 +124,10 @@ void TForm2::ComDataPacket1Packet(const std::string& Str) {
     }
 
     try {
-      if (shape->Parser == ParserId::FaultData) ContinueFaultChain();
+      if (shape->Parser == ParserId::FaultData) {
+        if (result == 1) MarkSkippedFaults(lastFault);
+        ContinueFaultChain();
+      }
       if (shape->Parser == ParserId::EventData) {
         if (eventFileFailed)
           EndEventDownloadAfterFileError();

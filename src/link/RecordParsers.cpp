@@ -84,11 +84,29 @@ int TForm2::PackFaultData(const std::string& Buffer) {
   r.TripMs = Word(Buffer, 49, 3) * 10;
   // The fault chain reads the next request from this position.
   Model->FaultReadPosition = std::clamp(56 - r.Number, 0, model::RelayState::kFaultReadEnd);
+  Model->FaultLastNumber = r.Number;
   // Records are numbered 1 to 35; whatever number a disturbed record carries, no other is kept.
   if (r.Number >= 1 && r.Number <= model::kFaultRecords)
     Model->Faults[static_cast<size_t>(r.Number - 1)] = r;
   if (FaultRead) FaultRead(r);
   return 1;
+}
+
+void TForm2::MarkSkippedFaults(int last) {
+  // The relay has no request for a given record: when one answer was refused, the repeated "next"
+  // request brings the record below it. The records passed over are marked, not left out, so the
+  // grid and the export show the gap; one read in an earlier pass stays as it was.
+  if (!Model || last <= 0) return;
+  const int now = Model->FaultLastNumber;
+  for (int n = std::min(last - 1, model::kFaultRecords); n > now && n >= 1; --n) {
+    std::optional<model::FaultRecord>& slot = Model->Faults[static_cast<size_t>(n - 1)];
+    if (slot) continue;
+    model::FaultRecord missed;
+    missed.Number = n;
+    missed.Received = false;
+    slot = missed;
+    if (FaultRead) FaultRead(missed);
+  }
 }
 
 int TForm2::PackEventData(const std::string& Buffer) {

@@ -89,6 +89,10 @@ std::string TimeText(int hour, int minute) {
 std::array<std::string, kFaultColumns> FaultCells(const FaultRecord& r) {
   std::array<std::string, kFaultColumns> cells;
   cells[0] = "  " + DecStr(r.Number);
+  if (!r.Received) {
+    cells[4] = kFaultNotReceived;
+    return cells;
+  }
   if (!(r.Flags[0] || r.Flags[1] || r.Flags[2] || r.Flags[3])) return cells;
   cells[1] = (r.Status == 0 || r.Status == 2)   ? "Actual"
              : (r.Status == 1 || r.Status == 3) ? "Simulation"

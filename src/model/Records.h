@@ -17,13 +17,17 @@ struct FaultRecord {
   long long ImaxPercent = 0;
   long long Vmin = 0;
   long long TripMs = 0;
+  // False for a record the chain passed over: its answer was refused and the relay, asked for the
+  // next record again, sent the one below it. Only its number is known.
+  bool Received = true;
 };
 inline constexpr int kFaultRecords = 35;
 inline constexpr int kFaultColumns = 9;
+inline constexpr const char* kFaultNotReceived = "Record not received";
 
 // The record in the fault history's nine columns: number, status, date, time, the fault (the text
 // of the set flag bit that comes last), run hours, Imax %, Vmin and trip time. A record without any
-// flag set shows its number only.
+// flag set shows its number only; one that was passed over says so in the fault's column.
 std::array<std::string, kFaultColumns> FaultCells(const FaultRecord& r);
 
 // One record of the event log. The relay keeps 1400; type 0 marks an empty slot.

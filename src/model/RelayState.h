@@ -89,6 +89,8 @@ struct RelayState {
   // Where the fault chain stands: 56 less the number of the record last read, kept in 0..55 (55
   // once record 1 has been read).
   int FaultReadPosition = 0;
+  // The number of the record read last in this pass of the chain; 0 when a pass begins.
+  int FaultLastNumber = 0;
   static constexpr int kFaultReadEnd = 55;
   // The records read since the read began, by number; an empty slot has not been read.
   std::array<std::optional<FaultRecord>, kFaultRecords> Faults{};

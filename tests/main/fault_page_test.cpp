@@ -246,3 +246,32 @@ TEST(FaultPageRelay, ReadThenExport) {
   EXPECT_EQ(lines[kFirstRecordLine + 34],
             "  35\t Actual\t 2024/12/08  \t 11h35\t  Single Phasing\t135\t120\t380");
 }
+
+// A record whose answer is refused once: asked for the next record again, the relay sends the one
+// below it. The record passed over is not silently missing: its row, in the grid and the export,
+// says it was not received.
+TEST(FaultPageRelay, RefusedRecordLeavesAVisibleGap) {
+  ShellWorld w;
+  TForm1& f = w.f1();
+  w.ConnectAndRead();
+  ASSERT_TRUE(w.hb.RunUntil([&] { return !FrmProgress->Visible(); }, 60000));
+  f.bFaultUpDate.UserClick();
+  w.relay->Misbehave().RefusedFault = 20;
+  ASSERT_TRUE(w.hb.RunUntil([&] { return f.sgFaultHist.Cell(0, 1) == "  1"; }, 20000));
+  w.hb.RunFor(1000);
+  EXPECT_EQ(w.CountWritten("*?>#*?F#*?<#"), 1);  // the pass still counts 35 answers: no restart
+  const std::vector<std::string> row20 = {"  20", "", "", "", "Record not received", "", "", "", ""};
+  for (int col = 0; col < 9; ++col)
+    EXPECT_EQ(f.sgFaultHist.Cell(col, 20), row20[static_cast<size_t>(col)]) << col;
+  EXPECT_EQ(f.sgFaultHist.Cell(0, 19), "  19");
+  EXPECT_EQ(f.sgFaultHist.Cell(0, 21), "  21");
+  EXPECT_NE(f.sgFaultHist.Cell(1, 19), "");
+  EXPECT_NE(f.sgFaultHist.Cell(1, 21), "");
+
+  const std::string path = MapPath("c:\\relay_faults_gap.xls");
+  w.hb.dialogAnswers.push_back(path);
+  f.bSaveFaultRecs.UserClick();
+  const std::vector<std::string> lines = ReadCrLfLines(path);
+  ASSERT_GE(lines.size(), static_cast<size_t>(kFirstRecordLine + 35));
+  EXPECT_EQ(lines[kFirstRecordLine + 19], "  20\t \t   \t \t Record not received\t\t\t");
+}

@@ -225,6 +225,10 @@ void RelayModel::HandleGroup() {
   if (group_.empty()) {
     if (faultPointer_ > 1) --faultPointer_;
     if (faultPointer_ < 1) faultPointer_ = 1;
+    if (Misbehave.RefusedFault == faultPointer_) {
+      Misbehave.RefusedFault = 0;
+      ++Misbehave.RefusedCharAnswers;
+    }
     return Answer(FaultRecord(faultPointer_), false);
   }
   const std::string& m = group_.front();

@@ -21,6 +21,7 @@ struct Misbehaviour {
   int WrongEchoes = 0;         // the next N echoes of a write differ from what was written
   bool Split = false;          // every answer arrives in two pieces
   std::string Garbage;         // bytes sent before every answer
+  int RefusedFault = 0;        // the fault record of this number is sent once with a bad character
 };
 
 class RelayModel {
