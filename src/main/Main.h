@@ -1,7 +1,17 @@
 #pragma once
-// The main window: its controls, built on the relay model (the transfer flags, chain counters,
-// live bytes and records the link fills), whose fields it reaches by their own names. The shell
-// (menus, tool bar, the pages' contents, the transfer sequencer) grows around these.
+// The main window TForm1: every control of its fifteen pages, its menus, tool bar and timers, and
+// the handlers named after control and event. The relay's state (transfer flags, chain counters,
+// live bytes, clock, spectrum samples, fault and event records) is not kept here: it lives in
+// model::RelayState, which the window is built on, so that its fields keep their own names
+// (UploadSettings, ActControl_A, Faults) while the link fills them without knowing the window.
+//
+// The declarations come in blocks, one per page or subsystem, each opened by a "// ====" line:
+// files and printout, the pages, the shell (menus, tool bar, connection, sequencer, transfer
+// commands), the live displays, the records pages, the page refresh, Control Logic, Test and
+// Recorder, Settings, clock/statistics/calibration, Starter Configuration and External Modules,
+// the communication module, the calculators. The editors' handlers are defined in src/editors, the
+// displays' and records' in src/main. Member order is construction order: a control stands after
+// the page or group box that holds it.
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -14,7 +24,6 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Instruments.h"
-#include "platform/ui/Dialogs.h"
 #include "platform/ui/Scheduler.h"
 
 class TForm1 : public TForm, public model::RelayState {
