@@ -5,6 +5,7 @@
 
 #include <QCursor>
 #include <QAbstractButton>
+#include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -23,6 +24,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <algorithm>
 #include <climits>
@@ -78,6 +80,33 @@ QString NameFilters(const std::string& filter) {
   if (out.isEmpty() && !filter.empty()) out << ToQ(filter);
   return out.join(";;");
 }
+
+// Icons and type names of the file dialogs by the file's suffix alone: Qt's own provider looks up
+// each file's content type (reading the file where the name does not settle it) on the
+// user-interface thread, which makes a dialog as slow as its folder is large.
+class SuffixIconProvider : public QAbstractFileIconProvider {
+ public:
+  QIcon icon(IconType type) const override {
+    return type == Folder || type == Drive || type == Computer || type == Network ? Dir() : File();
+  }
+  QIcon icon(const QFileInfo& info) const override { return info.isDir() ? Dir() : File(); }
+  QString type(const QFileInfo& info) const override {
+    if (info.isDir()) return QStringLiteral("Folder");
+    const QString suffix = info.suffix();
+    return suffix.isEmpty() ? QStringLiteral("File") : suffix.toUpper() + QStringLiteral(" File");
+  }
+
+ private:
+  QIcon Dir() const {
+    if (dir_.isNull()) dir_ = QApplication::style()->standardIcon(QStyle::SP_DirIcon);
+    return dir_;
+  }
+  QIcon File() const {
+    if (file_.isNull()) file_ = QApplication::style()->standardIcon(QStyle::SP_FileIcon);
+    return file_;
+  }
+  mutable QIcon dir_, file_;
+};
 
 // Ends the run once the window has painted for the first time (start-up measured to the first
 // painted window): the quit waits until the paint in progress is done.
@@ -342,6 +371,9 @@ bool QtBackend::ExecuteFileDialog(TOpenDialog& d) {
   const bool save = d.Kind() == DialogKind::Save;
   QFileDialog fd(DialogParent(), ToQ(d.Title));
   fd.setOption(QFileDialog::DontUseNativeDialog, true);
+  // Never destroyed: a static one would let its icons go after the application object at exit.
+  static auto* icons = new SuffixIconProvider;
+  fd.setIconProvider(icons);
   fd.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   fd.setFileMode(!save && d.FileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   // The overwrite question is asked below, the same way for typed and scripted answers.
