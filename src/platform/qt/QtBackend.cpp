@@ -256,6 +256,12 @@ void QtBackend::RunMainLoop() {
   // A program without windows has nothing to wait for.
   if (quitAll_ || !Application || Application->Terminated() || !Application->MainForm()) return;
   QApplication::exec();
+  // The run is over and the windows go: each leaves the screen at once, as a whole, rather than
+  // widget by widget as their controls are destroyed.
+  runOver_ = true;
+  ctlOf_.clear();
+  for (auto& [c, p] : peers_)
+    if (c->Kind() == ControlKind::Form && p.w) p.w->hide();
 }
 
 void QtBackend::Terminated() {

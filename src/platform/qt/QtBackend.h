@@ -173,6 +173,7 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
   bool syncingFocus_ = false;
   bool shuttingDown_ = false;
   bool quitAll_ = false;
+  bool runOver_ = false;  // the main loop has ended: windows go whole, widgets with them
   QString snapshotDir_;
   std::unique_ptr<QPrinter> ownPrinter_;
   std::vector<Modal> modal_;
