@@ -29,6 +29,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 #include <utility>
 
@@ -48,9 +49,18 @@ using namespace qtb;
 
 namespace {
 
+// CPU time of the calling thread, in milliseconds.
+double ThreadCpuMs() {
+  timespec ts{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+  return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
 // With $VUMA_STALL_PROBE_MS set, a 5 ms timer watches the UI thread: whenever it comes late by
-// at least that many milliseconds the delay is written to stderr as "STALL <ms>", in order with
-// the script's own log lines, so a benchmark can take the longest stall of a span.
+// at least that many milliseconds the delay is written to stderr as "STALL <ms> <cpu ms>", in
+// order with the script's own log lines, so a benchmark can take the longest stall of a span. The
+// second figure is the CPU time the UI thread spent meanwhile: on a machine busy with other work
+// the delay also holds the time the thread waited for a processor, which this leaves out.
 void StartStallProbe(QObject* owner) {
   bool ok = false;
   const int threshold = qEnvironmentVariableIntValue("VUMA_STALL_PROBE_MS", &ok);
@@ -59,11 +69,14 @@ void StartStallProbe(QObject* owner) {
   auto* timer = new QTimer(owner);
   timer->setTimerType(Qt::PreciseTimer);
   auto clock = std::make_shared<QElapsedTimer>();
+  auto cpu = std::make_shared<double>(ThreadCpuMs());
   clock->start();
-  QObject::connect(timer, &QTimer::timeout, owner, [clock, threshold] {
+  QObject::connect(timer, &QTimer::timeout, owner, [clock, cpu, threshold] {
     const double late = clock->nsecsElapsed() / 1e6 - kPeriodMs;
+    const double cpuNow = ThreadCpuMs();
     clock->restart();
-    if (late >= threshold) std::fprintf(stderr, "STALL %.1f\n", late);
+    if (late >= threshold) std::fprintf(stderr, "STALL %.1f %.1f\n", late, cpuNow - *cpu);
+    *cpu = cpuNow;
   });
   timer->start(kPeriodMs);
 }
