@@ -187,6 +187,7 @@ QtBackend::~QtBackend() {
   peers_.clear();
   ctlOf_.clear();
   for (auto& w : windows) delete w.data();
+  delete fileDialog_.data();
 }
 
 // ---- Scheduler pump ----
@@ -388,20 +389,31 @@ bool QtBackend::AskOverwrite(const QString& path) {
 
 bool QtBackend::ExecuteFileDialog(TOpenDialog& d) {
   const bool save = d.Kind() == DialogKind::Save;
-  QFileDialog fd(DialogParent(), ToQ(d.Title));
-  fd.setOption(QFileDialog::DontUseNativeDialog, true);
-  // Never destroyed: a static one would let its icons go after the application object at exit.
-  static auto* icons = new SuffixIconProvider;
-  fd.setIconProvider(icons);
+  // Built once, and set up afresh for each use (a window it belonged to may have taken it along).
+  // Just closed, it may still count as the active window: it is never its own parent.
+  QWidget* parent = DialogParent();
+  if (fileDialog_ && parent && (parent == fileDialog_ || fileDialog_->isAncestorOf(parent)))
+    parent = Application && Application->MainForm() ? WindowOf(*Application->MainForm()) : nullptr;
+  if (!fileDialog_) {
+    fileDialog_ = new QFileDialog(parent);
+    fileDialog_->setOption(QFileDialog::DontUseNativeDialog, true);
+    // Never destroyed: a static one would let its icons go after the application object at exit.
+    static auto* icons = new SuffixIconProvider;
+    fileDialog_->setIconProvider(icons);
+  } else if (fileDialog_->parentWidget() != parent) {
+    fileDialog_->setParent(parent, fileDialog_->windowFlags());
+  }
+  QFileDialog& fd = *fileDialog_;
+  fd.setWindowTitle(ToQ(d.Title));
   fd.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   fd.setFileMode(!save && d.FileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   // The overwrite question is asked below, the same way for typed and scripted answers.
   fd.setOption(QFileDialog::DontConfirmOverwrite, true);
   const QString filters = NameFilters(d.Filter);
-  if (!filters.isEmpty()) fd.setNameFilter(filters);
+  fd.setNameFilter(filters.isEmpty() ? QStringLiteral("*") : filters);
   const std::string dir = d.InitialDir.empty() ? DriveCRoot() : MapPath(d.InitialDir);
   fd.setDirectory(QFile::decodeName(dir.c_str()));
-  if (!d.FileName.empty()) fd.selectFile(QFile::decodeName(MapPath(d.FileName).c_str()));
+  fd.selectFile(d.FileName.empty() ? QString() : QFile::decodeName(MapPath(d.FileName).c_str()));
   for (;;) {
     answeredFile_.reset();
     if (RunDialog(fd, d) != QDialog::Accepted) return false;
