@@ -1,6 +1,7 @@
 // The packet framer: "*" to "#", at most 245 characters.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,35 @@ TEST(PortList, ComNamesMapToDevices) {
   EXPECT_EQ(DevicePathForPort("COM12"), "/dev/ttyS11");
   EXPECT_EQ(DevicePathForPort("/dev/pts/3"), "/dev/pts/3");
   EXPECT_EQ(DevicePathForPort("COMx"), "COMx");
+}
+
+// What one read of the line means, above all when the line counts as unplugged: a line read with
+// no minimum count gives 0 both when it is empty and when it has hung up.
+TEST(LineRead, ReadResultsAndUnplugs) {
+  struct Case {
+    const char* what;
+    long bytes;
+    int error;
+    bool firstAfterWake;
+    LineRead expected;
+  };
+  // clang-format off
+  const Case cases[] = {
+      {"bytes after a wake",                      12, 0,      true,  LineRead::Data},
+      {"bytes on a later look",                   1,  0,      false, LineRead::Data},
+      {"woken, yet nothing: hung up",             0,  0,      true,  LineRead::Gone},
+      {"a later look finds the line drained",     0,  0,      false, LineRead::Nothing},
+      {"woken, yet would block: hung up",         -1, EAGAIN, true,  LineRead::Gone},
+      {"would block on a later look",             -1, EAGAIN, false, LineRead::Nothing},
+      {"a signal after a wake",                   -1, EINTR,  true,  LineRead::Retry},
+      {"a signal on a later look",                -1, EINTR,  false, LineRead::Retry},
+      {"far end of a pseudo-terminal closed",     -1, EIO,    false, LineRead::Gone},
+      {"adapter pulled",                          -1, ENXIO,  false, LineRead::Gone},
+      {"device removed while woken",              -1, ENODEV, true,  LineRead::Gone},
+  };
+  // clang-format on
+  for (const Case& c : cases)
+    EXPECT_EQ(ClassifyLineRead(c.bytes, c.error, c.firstAfterWake), c.expected) << c.what;
 }
 
 }  // namespace

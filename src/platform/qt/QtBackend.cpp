@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QAbstractButton>
+#include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -27,10 +28,12 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <algorithm>
 #include <climits>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 #include <utility>
 
@@ -50,9 +53,18 @@ using namespace qtb;
 
 namespace {
 
+// CPU time of the calling thread, in milliseconds.
+double ThreadCpuMs() {
+  timespec ts{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+  return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
 // With $VUMA_STALL_PROBE_MS set, a 5 ms timer watches the UI thread: whenever it comes late by
-// at least that many milliseconds the delay is written to stderr as "STALL <ms>", in order with
-// the script's own log lines, so a benchmark can take the longest stall of a span.
+// at least that many milliseconds the delay is written to stderr as "STALL <ms> <cpu ms>", in
+// order with the script's own log lines, so a benchmark can take the longest stall of a span. The
+// second figure is the CPU time the UI thread spent meanwhile: on a machine busy with other work
+// the delay also holds the time the thread waited for a processor, which this leaves out.
 void StartStallProbe(QObject* owner) {
   bool ok = false;
   const int threshold = qEnvironmentVariableIntValue("VUMA_STALL_PROBE_MS", &ok);
@@ -61,11 +73,14 @@ void StartStallProbe(QObject* owner) {
   auto* timer = new QTimer(owner);
   timer->setTimerType(Qt::PreciseTimer);
   auto clock = std::make_shared<QElapsedTimer>();
+  auto cpu = std::make_shared<double>(ThreadCpuMs());
   clock->start();
-  QObject::connect(timer, &QTimer::timeout, owner, [clock, threshold] {
+  QObject::connect(timer, &QTimer::timeout, owner, [clock, cpu, threshold] {
     const double late = clock->nsecsElapsed() / 1e6 - kPeriodMs;
+    const double cpuNow = ThreadCpuMs();
     clock->restart();
-    if (late >= threshold) std::fprintf(stderr, "STALL %.1f\n", late);
+    if (late >= threshold) std::fprintf(stderr, "STALL %.1f %.1f\n", late, cpuNow - *cpu);
+    *cpu = cpuNow;
   });
   timer->start(kPeriodMs);
 }
@@ -82,6 +97,33 @@ QString NameFilters(const std::string& filter) {
   if (out.isEmpty() && !filter.empty()) out << ToQ(filter);
   return out.join(";;");
 }
+
+// Icons and type names of the file dialogs by the file's suffix alone: Qt's own provider looks up
+// each file's content type (reading the file where the name does not settle it) on the
+// user-interface thread, which makes a dialog as slow as its folder is large.
+class SuffixIconProvider : public QAbstractFileIconProvider {
+ public:
+  QIcon icon(IconType type) const override {
+    return type == Folder || type == Drive || type == Computer || type == Network ? Dir() : File();
+  }
+  QIcon icon(const QFileInfo& info) const override { return info.isDir() ? Dir() : File(); }
+  QString type(const QFileInfo& info) const override {
+    if (info.isDir()) return QStringLiteral("Folder");
+    const QString suffix = info.suffix();
+    return suffix.isEmpty() ? QStringLiteral("File") : suffix.toUpper() + QStringLiteral(" File");
+  }
+
+ private:
+  QIcon Dir() const {
+    if (dir_.isNull()) dir_ = QApplication::style()->standardIcon(QStyle::SP_DirIcon);
+    return dir_;
+  }
+  QIcon File() const {
+    if (file_.isNull()) file_ = QApplication::style()->standardIcon(QStyle::SP_FileIcon);
+    return file_;
+  }
+  mutable QIcon dir_, file_;
+};
 
 // Ends the run once the window has painted for the first time (start-up measured to the first
 // painted window): the quit waits until the paint in progress is done.
@@ -149,6 +191,7 @@ QtBackend::~QtBackend() {
   peers_.clear();
   ctlOf_.clear();
   for (auto& w : windows) delete w.data();
+  delete fileDialog_.data();
 }
 
 // ---- Scheduler pump ----
@@ -231,6 +274,12 @@ void QtBackend::RunMainLoop() {
   // A program without windows has nothing to wait for.
   if (quitAll_ || !Application || Application->Terminated() || !Application->MainForm()) return;
   QApplication::exec();
+  // The run is over and the windows go: each leaves the screen at once, as a whole, rather than
+  // widget by widget as their controls are destroyed.
+  runOver_ = true;
+  ctlOf_.clear();
+  for (auto& [c, p] : peers_)
+    if (c->Kind() == ControlKind::Form && p.w) p.w->hide();
 }
 
 void QtBackend::Terminated() {
@@ -344,17 +393,31 @@ bool QtBackend::AskOverwrite(const QString& path) {
 
 bool QtBackend::ExecuteFileDialog(TOpenDialog& d) {
   const bool save = d.Kind() == DialogKind::Save;
-  QFileDialog fd(DialogParent(), ToQ(d.Title));
-  fd.setOption(QFileDialog::DontUseNativeDialog, true);
+  // Built once, and set up afresh for each use (a window it belonged to may have taken it along).
+  // Just closed, it may still count as the active window: it is never its own parent.
+  QWidget* parent = DialogParent();
+  if (fileDialog_ && parent && (parent == fileDialog_ || fileDialog_->isAncestorOf(parent)))
+    parent = Application && Application->MainForm() ? WindowOf(*Application->MainForm()) : nullptr;
+  if (!fileDialog_) {
+    fileDialog_ = new QFileDialog(parent);
+    fileDialog_->setOption(QFileDialog::DontUseNativeDialog, true);
+    // Never destroyed: a static one would let its icons go after the application object at exit.
+    static auto* icons = new SuffixIconProvider;
+    fileDialog_->setIconProvider(icons);
+  } else if (fileDialog_->parentWidget() != parent) {
+    fileDialog_->setParent(parent, fileDialog_->windowFlags());
+  }
+  QFileDialog& fd = *fileDialog_;
+  fd.setWindowTitle(ToQ(d.Title));
   fd.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   fd.setFileMode(!save && d.FileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   // The overwrite question is asked below, the same way for typed and scripted answers.
   fd.setOption(QFileDialog::DontConfirmOverwrite, true);
   const QString filters = NameFilters(d.Filter);
-  if (!filters.isEmpty()) fd.setNameFilter(filters);
+  fd.setNameFilter(filters.isEmpty() ? QStringLiteral("*") : filters);
   const std::string dir = d.InitialDir.empty() ? DriveCRoot() : MapPath(d.InitialDir);
   fd.setDirectory(QFile::decodeName(dir.c_str()));
-  if (!d.FileName.empty()) fd.selectFile(QFile::decodeName(MapPath(d.FileName).c_str()));
+  fd.selectFile(d.FileName.empty() ? QString() : QFile::decodeName(MapPath(d.FileName).c_str()));
   for (;;) {
     answeredFile_.reset();
     if (RunDialog(fd, d) != QDialog::Accepted) return false;

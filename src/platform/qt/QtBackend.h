@@ -21,6 +21,7 @@
 
 class QAction;
 class QDialog;
+class QFileDialog;
 class QKeyEvent;
 class QLineEdit;
 class QMenu;
@@ -177,8 +178,11 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
   bool syncingFocus_ = false;
   bool shuttingDown_ = false;
   bool quitAll_ = false;
+  bool runOver_ = false;  // the main loop has ended: windows go whole, widgets with them
   QString snapshotDir_;
   std::unique_ptr<QPrinter> ownPrinter_;
+  // One file dialog for every open and save: building one costs more than what it then shows.
+  QPointer<QFileDialog> fileDialog_;
   std::vector<Modal> modal_;
   std::optional<QString> answeredFile_;  // a scripted answer to the open file dialog
   std::unique_ptr<qtb::ScriptRunner> script_;

@@ -55,7 +55,7 @@ QString FileFor(const std::string& title) {
 }
 
 // A PDF the engine finished has its end marker in its last bytes; a full disk or a failed write
-// leaves it short. The file is synced before it may replace anything.
+// leaves it short.
 bool CompletePdf(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
@@ -70,7 +70,6 @@ bool CompletePdf(const std::string& path) {
     ok = n > 0 &&
          std::string_view(tail, static_cast<size_t>(n)).find("%%EOF") != std::string_view::npos;
   }
-  ok = ok && ::fsync(fd) == 0;
   ::close(fd);
   return ok;
 }
@@ -91,6 +90,7 @@ void QtPrintDevice::Offer(const std::string& title) {
 
 void QtPrintDevice::BeginDoc(const std::string& title) {
   if (painter_.isActive()) throw EPrinter("Printing in progress");
+  face_.reset();  // the dialog may have chosen a printer of another resolution
   P().setDocName(ToQ(title));
   if (P().outputFormat() == QPrinter::PdfFormat) {
     const QString name = P().outputFileName();
@@ -149,6 +149,7 @@ void QtPrintDevice::EndDoc() {
   if (!pdfTemp_.empty()) {
     ok = ok && CompletePdf(pdfTemp_) && ::rename(pdfTemp_.c_str(), pdfTarget_.c_str()) == 0;
     if (ok) {
+      SyncToDiskLater(pdfTarget_);
       pdfTemp_.clear();
       P().setOutputFileName(pdfName_);
     }
@@ -173,23 +174,31 @@ void QtPrintDevice::ForgetAutoName() {
   P().setOutputFileName(QString());
 }
 
+const QtPrintDevice::Face& QtPrintDevice::FaceFor(const TFont& font) {
+  if (!face_ || face_->font.Name != font.Name || face_->font.Size != font.Size ||
+      face_->font.Height != font.Height || face_->font.Bold != font.Bold) {
+    const QFont f = ToQFont(font);
+    face_.emplace(Face{font, f, QFontMetrics(f, &P())});
+  }
+  return *face_;
+}
+
 void QtPrintDevice::TextOut(int x, int y, const TFont& font, const std::string& text) {
   if (!painter_.isActive()) throw EPrinter("Printer is not currently printing");
-  QFont f = ToQFont(font);
-  painter_.setFont(f);
+  const Face& face = FaceFor(font);
+  if (painter_.font() != face.qfont) painter_.setFont(face.qfont);
   QColor col = ToQColor(font.Color, QPalette());
   painter_.setPen(col.isValid() ? col : QColor(Qt::black));
   // The model places text by its top-left corner; Qt by its baseline.
-  QFontMetrics fm(f, &P());
-  painter_.drawText(QPoint(x, y + fm.ascent()), ToQ(text));
+  painter_.drawText(QPoint(x, y + face.metrics.ascent()), ToQ(text));
 }
 
 int QtPrintDevice::TextHeight(const TFont& font, const std::string&) {
-  return QFontMetrics(ToQFont(font), &P()).height();
+  return FaceFor(font).metrics.height();
 }
 
 int QtPrintDevice::TextWidth(const TFont& font, const std::string& text) {
-  return QFontMetrics(ToQFont(font), &P()).horizontalAdvance(ToQ(text));
+  return FaceFor(font).metrics.horizontalAdvance(ToQ(text));
 }
 
 }  // namespace qtb

@@ -3,8 +3,10 @@
 // text placed by its top-left corner. Without a printer queue the document becomes a PDF file in
 // the root of drive C.
 #include <memory>
+#include <optional>
 #include <string>
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
 
@@ -47,6 +49,15 @@ class QtPrintDevice : public PrintDevice {
   QPainter painter_;
   QString offered_;  // the file name last chosen for the user
   void DropPdf();
+  // The font of the last text, with its metrics on the printer: a printout sets the same font
+  // for line after line, and looking a face up costs more than drawing its text.
+  struct Face {
+    TFont font;
+    QFont qfont;
+    QFontMetrics metrics;
+  };
+  const Face& FaceFor(const TFont& font);
+  std::optional<Face> face_;
   QString pdfName_;        // while a PDF is written: the name the printer was given,
   std::string pdfTarget_;  // the file it stands for (links followed),
   std::string pdfTemp_;    // and the temporary file written instead

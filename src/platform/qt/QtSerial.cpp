@@ -12,6 +12,7 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/ui/Application.h"
 #include "platform/ui/Scheduler.h"
 
 namespace qtb {
@@ -21,10 +22,10 @@ namespace {
 constexpr int64_t kGatherUs = 10'000;
 
 // The line on a non-blocking descriptor, watched by the UI thread's event loop. Reading is paced:
-// the first bytes after a quiet spell are delivered at once, the rest of an answer in chunks of
-// what arrived within a link tick, so a relay or an adapter that sends byte by byte costs a
-// wake-up per tick rather than one per byte. Writing never waits: the bytes are queued and
-// Sending() tells the link when they have left.
+// the first bytes after a quiet spell are delivered at once, in the wake-up that reads them; the
+// rest of a packet that has begun in chunks of what arrived within a link tick, so a relay or an
+// adapter that sends byte by byte costs a wake-up per tick rather than one per byte. Writing never
+// waits: the bytes are queued and Sending() tells the link when they have left.
 class QtSerialDevice : public SerialDevice {
  public:
   explicit QtSerialDevice(const std::string& portName) : name_(portName) {
@@ -136,62 +137,75 @@ class QtSerialDevice : public SerialDevice {
     if (writer_) writer_->setEnabled(!outbox_.empty() && !failed_);
   }
 
-  // Reads everything waiting; the count read, or -1 when the line has failed (a pulled adapter).
-  ssize_t ReadAvailable() {
+  // Reads what is waiting; the count read, or -1 when the line is gone (a pulled adapter).
+  ssize_t ReadAvailable(bool woken) {
     ssize_t total = 0;
     char buf[4096];
     while (fd_ >= 0) {
       const ssize_t n = ::read(fd_, buf, sizeof buf);
-      if (n > 0) {
-        pending_.append(buf, static_cast<size_t>(n));
-        total += n;
-        // A short read emptied the line's buffer: asking again would only find it empty. What
-        // comes later wakes the reader or waits for the next look.
-        if (static_cast<size_t>(n) < sizeof buf) break;
-        continue;
+      switch (ClassifyLineRead(n, errno, woken && total == 0)) {
+        case LineRead::Data:
+          pending_.append(buf, static_cast<size_t>(n));
+          total += n;
+          // A short read emptied the line's buffer: asking again would only find it empty. What
+          // comes later wakes the reader or waits for the next look.
+          if (static_cast<size_t>(n) < sizeof buf) return total;
+          continue;
+        case LineRead::Retry:
+          continue;
+        case LineRead::Nothing:
+          return total;
+        case LineRead::Gone:
+          failed_ = true;
+          return -1;
       }
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0 && errno != EAGAIN) {
-        failed_ = true;
-        return -1;
-      }
-      break;
     }
     return total;
   }
 
-  // The line woke us after a quiet spell: deliver now, then gather until it is quiet again.
+  // The line woke us after a quiet spell: what it holds is handed on in this same wake-up, unless
+  // an item of the scheduler is due first (it keeps its turn) or no loop runs (arrivals wait for
+  // one, like timers).
   void OnReadable() {
     reader_->setEnabled(false);
-    // Readable yet nothing to read: the line has hung up; the next write reports it.
-    if (ReadAvailable() <= 0) {
-      failed_ = true;
+    // The line is gone; the next write reports it.
+    if (ReadAvailable(true) < 0) return;
+    auto& s = Scheduler::Instance();
+    int64_t due;
+    if (delivering_ || s.LoopDepth() == 0 || (s.NextDue(due) && due <= s.NowUs())) {
+      Post(s.NowUs());
       return;
     }
-    Post(Scheduler::Instance().NowUs());
+    TApplication::Dispatch([this, alive = alive_] {
+      if (*alive) Gather(alive, false);
+    });
   }
 
   // Arrivals go through the scheduler like every other event, so they run only while a loop
-  // runs and through the application's dispatch point. While bytes keep coming the next look is
-  // due with the scheduler's next item (the link tick), at most a gathering time away.
+  // runs and through the application's dispatch point. While a packet is coming in the next look
+  // is due with the scheduler's next item (the link tick), at most a gathering time away.
   void Post(int64_t atUs) {
     if (posted_) return;
     posted_ = true;
     postId_ = Scheduler::Instance().Post(atUs, [this, alive = alive_] {
       if (!*alive) return;
       posted_ = false;
-      Gather(alive);
+      Gather(alive, true);
     });
   }
 
-  void Gather(const std::shared_ptr<bool>& alive) {
+  void Gather(const std::shared_ptr<bool>& alive, bool read) {
     // Never re-entered: bytes arriving while a packet is being handled wait until it is done;
     // the delivery running now looks again when it ends.
     if (delivering_) return;
-    const bool arrived = ReadAvailable() > 0 || !pending_.empty();
+    // Bytes came with this look (or with the wake-up that reads them itself).
+    const bool arrived = !read || ReadAvailable(false) > 0;
     Deliver(alive);
     if (!*alive || fd_ < 0 || failed_) return;
-    if (arrived || !pending_.empty()) {
+    // The rest of a packet that has begun comes on the next look, as long as looks find more;
+    // after a whole answer (or bytes that begin none, or a look that found nothing) the line
+    // wakes us when the relay next speaks, so no look finds an empty line.
+    if (!pending_.empty() || (arrived && ExpectsMore && ExpectsMore())) {
       auto& s = Scheduler::Instance();
       const int64_t now = s.NowUs();
       int64_t at = now + kGatherUs, next;

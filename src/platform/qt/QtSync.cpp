@@ -130,10 +130,13 @@ void QtBackend::ControlDestroyed(TControl& c) {
   stale_.erase(&c);
   unbuiltPages_.erase(&c);
   if (refused_ == &c) refused_ = nullptr;
-  for (auto i = ctlOf_.begin(); i != ctlOf_.end();)
-    i = i->second == &c ? ctlOf_.erase(i) : std::next(i);
+  if (!runOver_)
+    for (auto i = ctlOf_.begin(); i != ctlOf_.end();)
+      i = i->second == &c ? ctlOf_.erase(i) : std::next(i);
   if (shuttingDown_) return;
   if (auto* mv = dynamic_cast<ModelView*>(p.w.data())) mv->Detach();
+  // After the run a widget goes with its window, which is hidden already.
+  if (runOver_ && c.Kind() != ControlKind::Form) return;
   if (p.action && !p.menu) p.action->deleteLater();
   if (!p.w || c.Kind() == ControlKind::MainMenu) return;
   p.w->hide();

@@ -1,11 +1,13 @@
 #include "platform/rtl/Paths.h"
 
+#include <fcntl.h>
 #include <pwd.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <thread>
 
 #include "platform/rtl/Exceptions.h"
 
@@ -56,4 +58,17 @@ std::string FollowLinks(const std::string& path) {
     p = next.is_absolute() ? next : p.parent_path() / next;
   }
   return p.string();
+}
+
+void SyncToDiskLater(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  std::string dir = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+  std::thread([path, dir = std::move(dir)] {
+    for (const std::string& p : {path, dir}) {
+      const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
+      if (fd < 0) continue;
+      ::fsync(fd);
+      ::close(fd);
+    }
+  }).detach();
 }

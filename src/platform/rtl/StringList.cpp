@@ -94,7 +94,7 @@ void SaveWhole(const std::string& requested, const std::string& data, std::optio
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::fchmod(fd, st.st_mode & 07777);
   }
-  if (!ok || !WriteAll(fd, data) || ::fsync(fd) != 0) {
+  if (!ok || !WriteAll(fd, data)) {
     const int err = errno;
     ::close(fd);
     ::unlink(tmp.c_str());
@@ -110,15 +110,8 @@ void SaveWhole(const std::string& requested, const std::string& data, std::optio
     ::unlink(tmp.c_str());
     Fail(err, true);
   }
-  // Make the rename itself durable.
-  const size_t slash = path.rfind('/');
-  const std::string dir =
-      slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
-  const int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dfd >= 0) {
-    ::fsync(dfd);
-    ::close(dfd);
-  }
+  // On the disk soon, without holding up the user.
+  SyncToDiskLater(path);
 }
 
 std::u16string DecodeUtf16(const std::string& bytes, size_t start, bool bigEndian) {

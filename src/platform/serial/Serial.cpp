@@ -1,6 +1,7 @@
 #include "platform/serial/Serial.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
@@ -57,6 +58,23 @@ std::string DevicePathForPort(const std::string& port) {
   return port;
 }
 
+LineRead ClassifyLineRead(long bytes, int error, bool firstAfterWake) {
+  if (bytes > 0) return LineRead::Data;
+  if (bytes == 0) return firstAfterWake ? LineRead::Gone : LineRead::Nothing;
+  switch (error) {
+    case EINTR:
+      return LineRead::Retry;
+    case EAGAIN:
+#if EWOULDBLOCK != EAGAIN
+    case EWOULDBLOCK:
+#endif
+      // Woken for a line with nothing to read: only a hang-up or an error wakes the poller so.
+      return firstAfterWake ? LineRead::Gone : LineRead::Nothing;
+    default:
+      return LineRead::Gone;  // EIO, ENXIO, ENODEV: the device went away
+  }
+}
+
 // ---- TComPort ----
 
 TComPort::~TComPort() {
@@ -83,6 +101,7 @@ void TComPort::Open() {
     if (OnRxChar) OnRxChar(bytes);
     if (packet_) packet_->Feed(bytes);
   };
+  dev->ExpectsMore = [this] { return packet_ && packet_->Holding(); };
   device_ = std::move(dev);
   if (packet_) packet_->Reset();
 }
@@ -91,6 +110,7 @@ void TComPort::Close() {
   if (!device_) return;
   auto dev = std::move(device_);
   dev->OnBytes = nullptr;
+  dev->ExpectsMore = nullptr;
   dev->Close();
 }
 

@@ -28,9 +28,21 @@ class SerialDevice {
   virtual bool Sending() const { return false; }
   // Throws EComPort on failure.
   virtual void Close() = 0;
-  // Received bytes, delivered on the UI thread through the scheduler.
+  // Received bytes, delivered on the UI thread through the application's dispatch point.
   std::function<void(const std::string&)> OnBytes;
+  // True while what was delivered so far ends inside a packet: the rest is on its way, so the
+  // device looks for it on its own pace instead of waiting to be woken byte by byte.
+  std::function<bool()> ExpectsMore;
 };
+
+// What one read of a non-blocking line with no minimum count (VMIN = VTIME = 0) means: bytes,
+// nothing waiting, a signal to retry after, or a line that is gone (an adapter pulled, the far end
+// of a pseudo-terminal closed). `bytes` and `error` are read(2)'s result and errno; `firstAfterWake`
+// says the read is the first since the poller reported the line readable. Such a line reads 0
+// both when it is empty and when it has hung up, so a 0 means "gone" only when the poller has just
+// said there is something to read (and so does an empty non-blocking read then).
+enum class LineRead { Data, Nothing, Retry, Gone };
+LineRead ClassifyLineRead(long bytes, int error, bool firstAfterWake);
 
 // Opens a device by port name; throws EComPort when it cannot be opened.
 using SerialDeviceFactory = std::function<std::unique_ptr<SerialDevice>(const std::string& port)>;
@@ -86,6 +98,8 @@ class TComDataPacket {
     head_ = 0;
   }
   std::string Pending() const { return buffer_.substr(head_); }
+  // A packet has begun and not ended yet.
+  bool Holding() const { return head_ < buffer_.size(); }
 
  private:
   void Compact();
