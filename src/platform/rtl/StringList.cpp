@@ -94,7 +94,10 @@ void SaveWhole(const std::string& requested, const std::string& data, std::optio
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::fchmod(fd, st.st_mode & 07777);
   }
-  if (!ok || !WriteAll(fd, data)) {
+  // The data is on the disk before it takes the old file's place: a disk that fills up only when
+  // it writes back (delayed allocation, network file systems) says so here, while the old file
+  // is still whole, and never after the rename.
+  if (!ok || !WriteAll(fd, data) || ::fsync(fd) != 0) {
     const int err = errno;
     ::close(fd);
     ::unlink(tmp.c_str());
@@ -111,7 +114,7 @@ void SaveWhole(const std::string& requested, const std::string& data, std::optio
     Fail(err, true);
   }
   // On the disk soon, without holding up the user.
-  SyncToDiskLater(path);
+  SyncToDiskLater(path);  // the folder's entry for it
 }
 
 std::u16string DecodeUtf16(const std::string& bytes, size_t start, bool bigEndian) {

@@ -127,6 +127,10 @@ void TextFile::Close() {
   file_ = nullptr;
   mode_ = Mode::Closed;
   errno = 0;
+  // A rewritten file's data is on the disk before it takes the older file's place.
+  if (!pending_.empty() && failure_ == 0 && (std::fflush(f) != 0 || ::fsync(fileno(f)) != 0))
+    failure_ = errno ? errno : EIO;
+  errno = 0;
   const bool closed = std::fclose(f) == 0;
   const int err = closed ? 0 : (errno ? errno : EIO);
   if (pending_.empty()) {
