@@ -23,6 +23,7 @@ class QAction;
 class QDialog;
 class QKeyEvent;
 class QMenu;
+class QMenuBar;
 class QMessageBox;
 class QPrinter;
 class QTimer;
@@ -132,6 +133,7 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
   void OnFocusChanged(QWidget* old, QWidget* now);
   bool TakeRefused(TControl* c);
   bool EditKey(TControl& c, QKeyEvent* e);
+  bool MenuBarKey(QMenuBar* bar, QKeyEvent* e);
   // Enter or Escape for the window's default or cancel button; true if taken.
   bool DialogKey(TForm& form, QKeyEvent* e);
 
