@@ -670,6 +670,12 @@ void ScriptRunner::Poll(size_t index, qint64 deadline) {
     auto* le = w ? qobject_cast<QLineEdit*>(w->focusProxy() ? w->focusProxy() : w) : nullptr;
     if (!le) Fail(&s, QStringLiteral("%1 is not an edit").arg(s.control));
     actual = FromQ(le->text());
+  } else if (s.property == "focused") {
+    // Where the keyboard's typing goes: the control's widget or a part of it (a spin edit's or an
+    // editable selector's line).
+    QWidget* w = backend_.WidgetOf(*c);
+    const QWidget* now = QApplication::focusWidget();
+    actual = Bool(w && now && (now == w || w->isAncestorOf(now)));
   } else {
     actual = ReadProperty(*c, s.property, why);
     if (!actual) Fail(&s, why);
