@@ -139,7 +139,7 @@ const char* Bit(unsigned value, int bit) { return (value >> bit) & 1 ? "1" : "0"
 
 // The page holds 41 signal selectors beside the lamps of its outputs; narrower selectors and a
 // short PLC input grid let it fit the window's client area without scrolling.
-constexpr int kSelectorWidth = 68, kTableEditWidth = 34;
+constexpr int kSelectorWidth = 65, kTableEditWidth = 34;
 constexpr int kPlcGridWidth = 128, kPlcGridHeight = 66;
 
 static void NarrowSelectors(TControl& parent) {

@@ -19,6 +19,9 @@ TCommsSelDialog::TCommsSelDialog(const std::string& name, const std::string& cap
   lines_.SetVisible(false);
   Button1.ModalResult = mrOk;
   Button2.ModalResult = mrCancel;
+  // Without title-bar buttons the keyboard is the other way out: Enter is "Ok", Escape "Cancel".
+  Button1.Default = true;
+  Button2.Cancel = true;
 }
 
 void TCommsSelDialog::LoadSelectionFile() {

@@ -16,6 +16,7 @@ TForm2::TForm2()
       TmrCommsSystem(10, true) {
   Position = TFormPosition::poScreenCenter;
   Resizable = false;
+  bCommSettingOk.Default = true;
   TmrCommsSystem.Name = "TmrCommsSystem";
   ComComboBox1.Style = TComboBoxStyle::csDropDownList;
   ComComboBox1.ComPort = &ComPort1;

@@ -25,16 +25,14 @@ TForm1::TForm1()
       LabelProdID(&tsActual, "LabelProdID", "4"),
       mbDate(&tsActual, "mbDate"),
       mbTime(&tsActual, "mbTime"),
-      seYear(&tsRealTimeClock, "seYear", 2000, 2099, 2000),
-      seMonth(&tsRealTimeClock, "seMonth", 1, 12, 1),
-      seDate(&tsRealTimeClock, "seDate", 1, 31, 1),
-      seHour(&tsRealTimeClock, "seHour", 0, 23, 1),
-      seMinute(&tsRealTimeClock, "seMinute", 0, 59, 1),
-      cbRTC_UpdatePC(&tsRealTimeClock, "cbRTC_UpdatePC", "Update RTC from PC"),
-      bRTC_Setting(&tsRealTimeClock, "bRTC_Setting", "Set the real time clock"),
-      iLedClockStatus(&tsRealTimeClock, "iLedClockStatus", "On Line"),
-      bTxStatistics(&tsStatistics, "bTxStatistics", "Change relay data"),
-      iLedStatsStatus(&tsStatistics, "iLedStatsStatus", "On Line"),
+      seYear(&gbRTC_Relay, "seYear", 2000, 2099, 2000),
+      seMonth(&gbRTC_Relay, "seMonth", 1, 12, 1),
+      seDate(&gbRTC_Relay, "seDate", 1, 31, 1),
+      seHour(&gbRTC_Relay, "seHour", 0, 23, 1),
+      seMinute(&gbRTC_Relay, "seMinute", 0, 59, 1),
+      cbRTC_UpdatePC(&gbRTC_Relay, "cbRTC_UpdatePC", "Update RTC from PC"),
+      bRTC_Setting(&gbRTC_Relay, "bRTC_Setting", "Set the real time clock"),
+      iLedClockStatus(&gbRTC_Relay, "iLedClockStatus", "On Line"),
       sgFaultHist(&tsFaults, "sgFaultHist", 9, 36),
       pbFaultUpdate(&tsFaults, "pbFaultUpdate"),
       sgQuickEventViewer(&tsEvents, "sgQuickEventViewer", 9, 201),
@@ -59,6 +57,19 @@ TForm1::TForm1()
   seYear.EditorEnabled = seMonth.EditorEnabled = seDate.EditorEnabled = false;
   seHour.EditorEnabled = seMinute.EditorEnabled = false;
   iLedClockStatus.SetActive(true);
+  // The relay's group beside the PC's.
+  gbRTC_Relay.SetBounds(8, 8, 300, 230);
+  labRTC_Date.SetBounds(16, 26, 200, 16);
+  seYear.SetBounds(16, 46, 70, 24);
+  seMonth.SetBounds(96, 46, 56, 24);
+  seDate.SetBounds(162, 46, 56, 24);
+  labRTC_Time.SetBounds(16, 84, 200, 16);
+  seHour.SetBounds(16, 104, 56, 24);
+  seMinute.SetBounds(82, 104, 56, 24);
+  cbRTC_UpdatePC.SetBounds(16, 142, 260, 22);
+  bRTC_Setting.SetBounds(16, 178, 180, 30);
+  iLedClockStatus.SetBounds(206, 178, 80, 30);
+  gbRTC_PC.SetBounds(318, 8, 340, 300);
 
   pbFaultUpdate.SetMax(55);
   labEventMess.SetVisible(false);

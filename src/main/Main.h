@@ -89,6 +89,11 @@ class TForm1 : public TForm, public model::RelayState {
   // ---- Relay clock (Actual page display, Real Time Clock page editors) ----
   TEdit mbDate;
   TEdit mbTime;
+  // The relay's clock in its group: the date's spin edits under the date's label, the time's
+  // under the time's.
+  TGroupBox gbRTC_Relay{&tsRealTimeClock, "gbRTC_Relay", " Real Time Clock of Relay"};
+  TLabel labRTC_Date{&gbRTC_Relay, "labRTC_Date", " 20yy    /    mm    /    dd"};
+  TLabel labRTC_Time{&gbRTC_Relay, "labRTC_Time", " hh    :   mm"};
   TSpinEdit seYear;
   TSpinEdit seMonth;
   TSpinEdit seDate;
@@ -98,9 +103,6 @@ class TForm1 : public TForm, public model::RelayState {
   TButton bRTC_Setting;
   TiLedRectangle iLedClockStatus;
 
-  // ---- Statistics edit mode ----
-  TButton bTxStatistics;
-  TiLedRectangle iLedStatsStatus;
 
   // ---- Fault records ----
   TStringGrid sgFaultHist;
@@ -167,7 +169,6 @@ class TForm1 : public TForm, public model::RelayState {
   TButton bTxStarterConfigToRL{&tsStarters, "bTxStarterConfigToRL", "Transmit settings to relay"};
   TButton bRxStarterConfigFromRL{&tsStarters, "bRxStarterConfigFromRL", "Read settings from relay"};
   TStringGrid sgStartup_TC_Req{&tsStarters, "sgStartup_TC_Req", 2, 10};
-  TMonthCalendar mcCalendar{&tsRealTimeClock, "mcCalendar"};
   TButton bTxCalibration{&tsCalibration, "bTxCalibration", "Transmit calibration to relay"};
   TButton bRxCalibration{&tsCalibration, "bRxCalibration", "Read calibration from relay"};
   TButton bRelayID{&tsCalibration, "bRelayID", "Write data to relay"};
@@ -176,10 +177,6 @@ class TForm1 : public TForm, public model::RelayState {
   TButton BtVarTable{&tsCalibration, "BtVarTable", "Variable Table"};
   TButton bFaultUpDate{&tsFaults, "bFaultUpDate", "Update faults from relay"};
   TButton bFaultHistClr{&tsFaults, "bFaultHistClr", "Clear fault history in relay"};
-  TButton pbUserName{&tsStatistics, "pbUserName", "Transmit data to relay"};
-  TButton btRxUserName{&tsStatistics, "btRxUserName", "Read data from relay"};
-  TButton btTxBluetooth{&tsStatistics, "btTxBluetooth", "Transmit Bluetooth settings to relay"};
-  TButton btRxBluetooth{&tsStatistics, "btRxBluetooth", "Read Bluetooth settings from relay"};
   TButton bSimTestStart{&tsTest, "bSimTestStart", "Start Simulation"};
   TButton bResetRelay{&tsTest, "bResetRelay", "Reset Relay Trip State "};
   TButton bThermalCapReset{&tsTest, "bThermalCapReset", "Reset Thermal Capacity"};
@@ -660,8 +657,10 @@ class TForm1 : public TForm, public model::RelayState {
       "issLocationSelect",
       {"Local Field", "Remote Field", " Auto (PLC)", "Operator Panel"}};
   // -- Real Time Clock page: the PC's own time, beside the relay's --
-  TLabel labClock{&tsRealTimeClock, "labClock", "Real Time Clock of PC / Laptop"};
-  TEdit mbClock{&tsRealTimeClock, "mbClock"};
+  TGroupBox gbRTC_PC{&tsRealTimeClock, "gbRTC_PC", " Real Time Clock of PC / Laptop"};
+  TMonthCalendar mcCalendar{&gbRTC_PC, "mcCalendar"};
+  TLabel labClock{&gbRTC_PC, "labClock", " hh  :  mm  :  ss"};
+  TEdit mbClock{&gbRTC_PC, "mbClock"};
   // -- Test page: thermal capacity and the status lamps --
   TEdit mbTCap{&tsTest, "mbTCap"};
   TiAngularGauge iagTCap{&tsTest, "iagTCap"};
@@ -1306,8 +1305,6 @@ class TForm1 : public TForm, public model::RelayState {
   void LoadDescRecordEditors();
   void LoadBluetoothRecordEditors();
   // -- Real Time Clock page --
-  TLabel labRTC_Date{&tsRealTimeClock, "labRTC_Date", " 20yy    /    mm    /    dd"};
-  TLabel labRTC_Time{&tsRealTimeClock, "labRTC_Time", " hh    :   mm"};
   // The day's upper bound follows the month and the year, and the day is kept within it.
   void seDateChange();
   // -- Comms + Statistics page --
@@ -1328,6 +1325,9 @@ class TForm1 : public TForm, public model::RelayState {
   TLabel labRealPwrConsume{&gbStatsAdj, "labRealPwrConsume", "Real Power Consumption"};
   TEdit ebRealPwrConsume{&gbStatsAdj, "ebRealPwrConsume"};
   TLabel labRealPwrConsumeUnit{&gbStatsAdj, "labRealPwrConsumeUnit", "kWatt.h"};
+  // The statistics edit mode's two-step button and its lamp.
+  TButton bTxStatistics{&gbStatsAdj, "bTxStatistics", "Change relay data"};
+  TiLedRectangle iLedStatsStatus{&gbStatsAdj, "iLedStatsStatus", "On Line"};
   TGroupBox gbStatsRO{&tsStatistics, "gbStatsRO", " Statistical Data (Read Only)"};
   TLabel labRunHrCntr{&gbStatsRO, "labRunHrCntr", "Total Motor Running Hours"};
   TEdit mbRunHrCntr{&gbStatsRO, "mbRunHrCntr"};
@@ -1340,9 +1340,13 @@ class TForm1 : public TForm, public model::RelayState {
   TEdit ebUserName{&gbUserData, "ebUserName"};
   TLabel labDriveID{&gbUserData, "labDriveID", "Unique Drive ID :"};
   TEdit ebDriveID{&gbUserData, "ebDriveID"};
+  TButton pbUserName{&gbUserData, "pbUserName", "Transmit data to relay"};
+  TButton btRxUserName{&gbUserData, "btRxUserName", "Read data from relay"};
   TGroupBox gbBluetooth{&tsStatistics, "gbBluetooth", "Bluetooth Settings"};
   TLabel labPinCode{&gbBluetooth, "labPinCode", "Pin Code:"};
   TEdit ebPinCode{&gbBluetooth, "ebPinCode"};
+  TButton btTxBluetooth{&gbBluetooth, "btTxBluetooth", "Transmit Bluetooth settings to relay"};
+  TButton btRxBluetooth{&gbBluetooth, "btRxBluetooth", "Read Bluetooth settings from relay"};
   // -- Actual page: the drive and relay identity as last confirmed --
   TGroupBox gbActIdentity{&tsActual, "gbActIdentity", " Drive "};
   TLabel labSerialNum{&gbActIdentity, "labSerialNum", "Serial Number"};
@@ -1977,7 +1981,7 @@ class TForm1 : public TForm, public model::RelayState {
                                                "speditExtCommsEtherNetIP_GatewayV2", 0, 255, 0};
   TSpinEdit speditExtCommsEtherNetIP_GatewayV1{&grpboxExtCommsEtherNetIP,
                                                "speditExtCommsEtherNetIP_GatewayV1", 0, 255, 0};
-  TGroupBox grpboxExtCommsCAN{&tabsExtendedCommsSet, "grpboxExtCommsCAN", " CANbus Settings "};
+  TGroupBox grpboxExtCommsCAN{&tabsExtendedCommsSet, "grpboxExtCommsCAN", " CANbus Settings"};
   TLabel labExtCANAddress{&grpboxExtCommsCAN, "labExtCANAddress", "Address"};
   TSpinEdit speditExtComms_CANbus_Address{&grpboxExtCommsCAN, "speditExtComms_CANbus_Address", 0,
                                           126, 0};

@@ -32,6 +32,9 @@ void TForm1::InitRecordPages() {
   // -- Event History --
   sgQuickEventViewer.FixedCols = 0;
   sgQuickEventViewer.ColWidths = {49, 75, 64, 61, 248, 157, 65, 54, 56};
+  // Wide enough for its nine columns and the scroll bar; tall enough to leave the page's other
+  // controls their column below it.
+  sgQuickEventViewer.SetBounds(-1, -1, 856, 300);
   pbEventDownload.SetMax(100);
   pbQuickEventView.SetMax(100);
   seEventNumber.MaxLength = 4;

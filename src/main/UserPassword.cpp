@@ -17,6 +17,8 @@ TfUserPassword::TfUserPassword() : TForm("fUserPassword", "User Password") {
   meUserPassword.MaxLength = 20;
   meUserPassword.PasswordChar = '#';
   bCancel.Cancel = true;
+  // However the prompt closes (a button, Escape, the window manager), the typed word goes with it.
+  OnHide = [this] { meUserPassword.SetText(""); };
   bOK.OnClick = [this] { bOkClick(); };
   bCancel.OnClick = [this] { meCancelClick(); };
   meUserPassword.OnKeyPress = [this](char& key) { meUserPasswordKeyPress(key); };

@@ -13,6 +13,8 @@ TfPassword::TfPassword() : TForm("fPassword", "Factory Password") {
   ePSW.PasswordChar = '#';
   bOk.Default = true;
   bCancel.Cancel = true;
+  // However the prompt closes (a button, Escape, the window manager), the typed word goes with it.
+  OnHide = [this] { ePSW.SetText(""); };
   bOk.OnClick = [this] { bOkClick(); };
   bCancel.OnClick = [this] { bCancelClick(); };
 }

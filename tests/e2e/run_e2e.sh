@@ -5,7 +5,8 @@
 #                      |roundtrip:<relay revision>>
 #              [relay-sim options...]
 # By default the program runs on Qt's offscreen platform with a 1280 x 1024 screen, so that the
-# main window has its full size; with E2E_WM=openbox it runs on Xvfb under that window manager.
+# main window has its full size; with E2E_WM=openbox it runs on Xvfb under that window manager,
+# on a screen of E2E_SCREEN (e.g. 1366x768, a laptop's) when that is set.
 set -euo pipefail
 program=$1 relay=$2 script=$3 out=$4 check=$5
 shift 5
@@ -28,7 +29,7 @@ sed -e "s#@OUT@#$out#g" -e "s#@SRC@#$src#g" "$script" > "$out/script.e2e"
 if [ "${E2E_WM:-}" = openbox ]; then
   # A real X server and window manager: what the window manager does to the windows is tested.
   exec 3> "$out/display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 2> "$out/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1280x1024}x24" -nolisten tcp 2> "$out/xvfb.log" &
   pids+=($!)
   for _ in $(seq 100); do [ -s "$out/display" ] && break; sleep 0.1; done
   exec 3>&-

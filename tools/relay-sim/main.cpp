@@ -71,13 +71,38 @@ bool LoadHolds(RelayModel& m, const std::string& path) {
   return true;
 }
 
+constexpr const char* kUsage =
+    "usage: relay-sim [--silent] [--late-ms N] [--refuse N] [--bad-echo N] [--split]\n"
+    "                 [--garbage TEXT] [--product N] [--revision XY] [--faults N] [--events N]\n"
+    "                 [--dump FILE] [--whole] [--holds FILE] [--help]\n";
+
 int Usage() {
-  std::fprintf(
-      stderr,
-      "usage: relay-sim [--silent] [--late-ms N] [--refuse N] [--bad-echo N] [--split]\n"
-      "                 [--garbage TEXT] [--product N] [--revision XY] [--faults N] [--events N]\n"
-      "                 [--dump FILE] [--whole] [--holds FILE]\n");
+  std::fputs(kUsage, stderr);
   return 2;
+}
+
+int Help() {
+  std::fputs(kUsage, stdout);
+  std::fputs(
+      "\nA simulated relay on a pseudo-terminal. Prints the terminal's path (e.g. /dev/pts/4) and\n"
+      "answers the front end there until interrupted; offer the path to the front end with\n"
+      "VUMA_SERIAL_PORTS=<path>.\n\n"
+      "  --revision XY  the software revision it reports (default 3b; 4e or later: the extended\n"
+      "                 relay with the Communication Module page)\n"
+      "  --product N    the product number it reports (default 4)\n"
+      "  --faults N     how many fault records it holds (default 35)\n"
+      "  --events N     how many event records it holds (default 1400)\n"
+      "  --holds FILE   field values to hold from the start, one \"<grid> <row> <value>\" a line\n"
+      "  --dump FILE    writes every field it holds to FILE when it stops, in the same form\n"
+      "  --whole        writes each answer in one piece once its wire time has passed\n"
+      "  --late-ms N    starts every answer N ms late\n"
+      "  --silent       never answers\n"
+      "  --refuse N     spoils the next N answers with a character their reader refuses\n"
+      "  --bad-echo N   echoes the first N writes wrongly\n"
+      "  --split        sends every answer in two pieces\n"
+      "  --garbage TEXT sends TEXT before every answer\n",
+      stdout);
+  return 0;
 }
 }  // namespace
 
@@ -89,6 +114,7 @@ int main(int argc, char** argv) {
     std::string a = argv[i];
     auto next = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
     const char* v = nullptr;
+    if (a == "--help" || a == "-h") return Help();
     if (a == "--dump" && (v = next())) {
       dumpPath = v;
       continue;

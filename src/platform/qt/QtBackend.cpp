@@ -519,7 +519,14 @@ void QtBackend::FormShown(TForm& form) {
     } else {
       size = win->sizeHint();
     }
-    size = size.boundedTo(avail.size() * 0.95);
+    // A dialog of a given client size still shows its caption whole.
+    if (!isMain && win->centralWidget())
+      size = size.expandedTo(QSize(win->centralWidget()->minimumWidth(), 0));
+    // The window, with the title bar and borders a window manager adds (not known before it is
+    // shown: room for a title bar is kept), stays on the screen; a smaller main window scrolls
+    // its pages.
+    const QSize decoration = win->windowFlags() & Qt::FramelessWindowHint ? QSize() : QSize(12, 40);
+    size = size.boundedTo(avail.size() - decoration);
     win->resize(size);
     // A fixed window of no given size follows its contents: a longer text, a line shown later.
     if (!form.Resizable && (cw < 0 || ch < 0) && win->layout())
@@ -536,7 +543,9 @@ void QtBackend::FormShown(TForm& form) {
     if (form.Position == TFormPosition::poDesigned && form.Left >= 0 && form.Top >= 0)
       win->move(avail.topLeft() + QPoint(form.Left, form.Top));
     else
-      win->move(over.center() - QPoint(size.width() / 2, size.height() / 2));
+      win->move(over.topLeft() +
+                QPoint((over.width() - size.width() - decoration.width()) / 2,
+                       std::max(0, (over.height() - size.height() - decoration.height()) / 2)));
   }
   win->show();
   win->raise();
@@ -780,6 +789,8 @@ bool QtBackend::EditTextEntry(TControl& c, QEvent* event) {
 bool QtBackend::eventFilter(QObject* watched, QEvent* event) {
   if (shuttingDown_) return false;
   const QEvent::Type type = event->type();
+  if (type == QEvent::KeyPress)
+    if (auto* bar = qobject_cast<QMenuBar*>(watched)) return MenuBarKey(bar, static_cast<QKeyEvent*>(event));
   if (type != QEvent::KeyPress && type != QEvent::MouseButtonDblClick &&
       type != QEvent::MouseButtonRelease && type != QEvent::Drop && type != QEvent::ContextMenu)
     return false;
@@ -803,6 +814,25 @@ bool QtBackend::eventFilter(QObject* watched, QEvent* event) {
     if (ed->Enabled() && ed->OnDblClick) ed->OnDblClick();
   });
   return false;
+}
+
+// A menu closed with Escape leaves the menu bar holding the keyboard (its first item lit). Tab or
+// Shift+Tab there is the user moving on from the field the menu was opened over: the menu bar lets
+// go (the field has the focus again, no move) and the key moves the focus on from the field, so
+// that its exit check runs as after any other Tab.
+bool QtBackend::MenuBarKey(QMenuBar* bar, QKeyEvent* e) {
+  const int key = e->key();
+  if ((key != Qt::Key_Tab && key != Qt::Key_Backtab) ||
+      (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) ||
+      !bar->hasFocus() || QApplication::activePopupWidget())
+    return false;
+  QKeyEvent leave(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QCoreApplication::sendEvent(bar, &leave);
+  QWidget* field = QApplication::focusWidget();
+  if (!field || field == bar || field->window() != bar->window()) return true;
+  QKeyEvent move(QEvent::KeyPress, key, e->modifiers(), e->text());
+  QCoreApplication::sendEvent(field, &move);
+  return true;
 }
 
 void QtBackend::CursorPos(int& x, int& y) const {

@@ -25,6 +25,7 @@ class QFileDialog;
 class QKeyEvent;
 class QLineEdit;
 class QMenu;
+class QMenuBar;
 class QMessageBox;
 class QPrinter;
 class QTimer;
@@ -137,6 +138,7 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
   // Text entering an edit by the middle button, a drop or the context menu's paste.
   bool EditTextEntry(TControl& c, QEvent* event);
   void PasteInto(TControl& c, QLineEdit* le, const QString& text, int start, int length);
+  bool MenuBarKey(QMenuBar* bar, QKeyEvent* e);
   // Enter or Escape for the window's default or cancel button; true if taken.
   bool DialogKey(TForm& form, QKeyEvent* e);
 

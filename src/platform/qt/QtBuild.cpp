@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QStackedWidget>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -63,6 +65,10 @@ void QtBackend::BuildForm(TForm& form) {
   QWidget* owner = nullptr;
   if (!isMain && Application && Application->MainForm()) owner = WindowOf(*Application->MainForm());
   auto* win = new FormWindow(owner, owner ? Qt::Dialog : Qt::Window);
+  // A dialog of fixed size has its title and a close box, no minimize or maximize button.
+  if (owner && !form.Resizable && form.BorderIconsVisible)
+    win->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                        Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   win->setObjectName(ToQ(form.Name()));
   TForm* fp = &form;
   win->OnCloseRequest = [this, fp]() -> bool {
@@ -113,6 +119,7 @@ void QtBackend::BuildForm(TForm& form) {
 
 void QtBackend::BuildMenu(TControl& menu, QWidget* win) {
   QMenuBar* bar = static_cast<FormWindow*>(win)->menuBar();
+  bar->installEventFilter(this);
   Register(menu, bar);
   for (TControl* c : menu.Children())
     if (c->Kind() == ControlKind::MenuItem) BuildMenuItem(*c, bar);
@@ -218,14 +225,30 @@ void QtBackend::BuildChildren(TControl& container, QWidget* area, bool formLevel
   }
 }
 
+// The width a numeric field needs to show its widest value whole: the line edit's frame and inner
+// margins (as the style draws them) around the digits and the caret, and a spin edit's buttons.
+static int NumberWidth(const TCustomEdit& e, const QWidget* w) {
+  const QString widest = WidestNumber(e);
+  if (widest.isEmpty()) return 0;
+  QStyleOptionFrame frame;
+  frame.initFrom(w);
+  frame.rect = QRect(0, 0, 1000, 30);
+  frame.lineWidth = w->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, w);
+  const int chrome = 1000 - w->style()->subElementRect(QStyle::SE_LineEditContents, &frame, w).width();
+  const int margins = 2 * 2 + 1;  // the line edit's own margin on each side, and the caret
+  const int digits = QFontMetrics(w->font()).horizontalAdvance(widest);
+  return digits + margins + chrome + (e.Kind() == ControlKind::SpinEdit ? 16 : 0);
+}
+
 // An edit the model gives no width is as wide as its longest text allows, else a few digits: the
 // settings are numbers, and a row of a caption, an edit and a unit must fit a column of a page.
 static void CompactWidth(const TCustomEdit& e, QWidget* w, int extra) {
   if (HasAnyBounds(e)) return;
   const int chars = e.MaxLength > 0 ? std::clamp(e.MaxLength, 3, 24) : 8;
   const QFontMetrics fm(w->font());
-  w->setMaximumWidth(fm.horizontalAdvance(QLatin1Char('0')) * chars + fm.averageCharWidth() + 12 +
-                     extra);
+  w->setMaximumWidth(std::max(fm.horizontalAdvance(QLatin1Char('0')) * chars +
+                                  fm.averageCharWidth() + 12 + extra,
+                              NumberWidth(e, w)));
 }
 
 QWidget* QtBackend::BuildControl(TControl& c, QWidget* parent) {
@@ -281,6 +304,7 @@ QWidget* QtBackend::BuildControl(TControl& c, QWidget* parent) {
         UserInput(cp, [cp, s = FromQ(t)] { static_cast<TCustomEdit*>(cp)->UserSetText(s); });
       });
       Register(c, le, le);
+      le->setMinimumWidth(NumberWidth(static_cast<TCustomEdit&>(c), le));
       CompactWidth(static_cast<TCustomEdit&>(c), le, 0);
       w = le;
       break;
@@ -295,6 +319,7 @@ QWidget* QtBackend::BuildControl(TControl& c, QWidget* parent) {
         UserInput(cp, [cp, dir] { static_cast<TSpinEdit*>(cp)->UserStep(dir); });
       });
       Register(c, sp, sp->Edit());
+      sp->setMinimumWidth(NumberWidth(static_cast<TCustomEdit&>(c), sp));
       CompactWidth(static_cast<TCustomEdit&>(c), sp, 16);
       w = sp;
       break;
@@ -591,7 +616,10 @@ void QtBackend::ApplyBounds(Peer& p) {
   // A size the model gives is fixed; one it takes back frees the widget again (and only then:
   // a widget's own minimum stays).
   if (c.Width >= 0) {
-    w->setFixedWidth(c.Width);
+    // A numeric field never shows less than its largest value, whatever width it was given.
+    const bool numeric = c.Kind() == ControlKind::Edit || c.Kind() == ControlKind::SpinEdit;
+    w->setFixedWidth(numeric ? std::max(c.Width, NumberWidth(static_cast<TCustomEdit&>(c), w))
+                             : c.Width);
   } else if (before.width() >= 0) {
     w->setMinimumWidth(0);
     w->setMaximumWidth(QWIDGETSIZE_MAX);

@@ -266,12 +266,27 @@ void GaugeWidget::PaintFace(QPainter& p) const {
   f.setPointSizeF(std::max(6.0, f.pointSizeF() - 1));
   p.setFont(f);
   const int ticks = std::max(2, g->TickMajorCount);
+  // Every tick gets its line; values go on every tick, or every second, third ... one, as far
+  // apart along the arc as the widest value needs, so that no two overlap.
+  const QFontMetrics fm(f);
+  int widest = 0;
+  for (int i = 0; i < ticks; ++i)
+    widest = std::max(widest, fm.horizontalAdvance(Short(geo.lo + geo.span * i / (ticks - 1))));
+  const double labelR = radius * 0.58;
+  const double stepA = std::fabs(geo.AngleOf(geo.lo + geo.span / (ticks - 1)) - geo.AngleOf(geo.lo));
+  auto apart = [&](int k) {
+    return 2 * labelR * std::sin(qDegreesToRadians(std::min(180.0, stepA * k) / 2));
+  };
+  int every = 1;
+  while (every < ticks - 1 && apart(every) < std::max(widest + 4, fm.height() + 2)) ++every;
   for (int i = 0; i < ticks; ++i) {
     const double v = geo.lo + geo.span * i / (ticks - 1);
     const double a = geo.AngleOf(v);
     p.drawLine(geo.PointAt(a, radius * 0.88), geo.PointAt(a, radius * 0.72));
-    const QPointF c = geo.PointAt(a, radius * 0.58);
-    p.drawText(QRectF(c.x() - 24, c.y() - 8, 48, 16), Qt::AlignCenter, Short(v));
+    if (i % every != 0) continue;
+    const QPointF c = geo.PointAt(a, labelR);
+    p.drawText(QRectF(c.x() - widest / 2.0 - 2, c.y() - fm.height() / 2.0, widest + 4, fm.height()),
+               Qt::AlignCenter, Short(v));
   }
 }
 
@@ -563,13 +578,28 @@ void SpectrumWidget::paintEvent(QPaintEvent*) {
   const QColor bg = Or(ToQColor(ctl_->Color(), palette()), Qt::black);
   p.fillRect(rect(), bg);
   const QFontMetrics fm(font());
-  const QRect area(4, 4, width() - 8, height() - fm.height() - 8);
   const double mx = s->Max > 0 ? s->Max : 1;
-  // Quarter lines of the scale.
-  p.setPen(QColor(70, 70, 70));
-  for (int q = 1; q < 4; ++q)
-    p.drawLine(area.left(), area.bottom() - area.height() * q / 4, area.right(),
-               area.bottom() - area.height() * q / 4);
+  // The value axis on the left: the scale's quarters, each with its value.
+  QString quarter[5];
+  int axisW = 0;
+  for (int q = 0; q <= 4; ++q) {
+    quarter[q] = Short(mx * q / 4);
+    axisW = std::max(axisW, fm.horizontalAdvance(quarter[q]));
+  }
+  const int top = 4 + fm.height() / 2;
+  const QRect area(axisW + 10, top, width() - axisW - 14, height() - top - fm.height() - 8);
+  const QColor text = Contrast(bg) == Qt::white ? QColor(190, 190, 190) : QColor(60, 60, 60);
+  for (int q = 0; q <= 4; ++q) {
+    const int y = area.bottom() - area.height() * q / 4;
+    if (q > 0 && q < 4) {
+      p.setPen(QColor(70, 70, 70));
+      p.drawLine(area.left(), y, area.right(), y);
+    }
+    p.setPen(text);
+    p.drawLine(area.left() - 4, y, area.left(), y);
+    p.drawText(QRect(2, y - fm.height() / 2, axisW + 2, fm.height()),
+               Qt::AlignRight | Qt::AlignVCenter, quarter[q]);
+  }
   p.setPen(QColor(110, 110, 110));
   p.drawRect(area);
   const int n = s->BarCount();
@@ -584,7 +614,7 @@ void SpectrumWidget::paintEvent(QPaintEvent*) {
                  bar);
     }
     // Bars are numbered from 0, each label under its bar, as many as fit.
-    p.setPen(Contrast(bg) == Qt::white ? QColor(190, 190, 190) : QColor(60, 60, 60));
+    p.setPen(text);
     const int every =
         std::max(1, int(std::ceil((fm.horizontalAdvance(QString::number(n)) + 6) / w)));
     for (int i = 0; i < n; i += every)

@@ -80,6 +80,19 @@ inline QString Shown(const TCustomEdit& e) {
                         : ToQ(e.Text());
 }
 
+// The widest value a numeric field can hold, as it shows it: the wider end of a spin edit's range;
+// for an edit limited to a few characters (a number), that many digits; empty for a text field.
+inline QString WidestNumber(const TCustomEdit& e) {
+  if (e.Kind() == ControlKind::SpinEdit) {
+    auto& s = static_cast<const TSpinEdit&>(e);
+    const QString lo = QString::number(s.MinValue()), hi = QString::number(s.MaxValue());
+    return lo.size() > hi.size() ? lo : hi;
+  }
+  if (e.Kind() == ControlKind::Edit && !e.PasswordChar && e.MaxLength > 0 && e.MaxLength <= 8)
+    return QString(e.MaxLength, u'0');
+  return QString();
+}
+
 // Day 0 of TDateTime.
 inline const QDate kDateZero{1899, 12, 30};
 

@@ -10,7 +10,10 @@
 #include <QMainWindow>
 #include <QProcess>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTest>
 #include <QDateTime>
 #include <QDir>
@@ -24,9 +27,11 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <optional>
 
 #include "platform/qt/QtBackend.h"
+#include "platform/qt/QtPeerHelpers.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/QtWidgets.h"
 #include "platform/rtl/Paths.h"
@@ -63,7 +68,9 @@ enum class Verb {
   Run,
   Clipboard,
   Middle,
-  Drop
+  Drop,
+  Numbers,
+  Reach
 };
 
 struct ScriptRunner::Step {
@@ -104,6 +111,9 @@ constexpr VerbEntry kVerbs[] = {
     // Text entering a control's widget without a key ("\n" in it a line break): the selection
     // pasted with the middle button at the widget's middle (X11), a drop of the text there.
     {"middle", Verb::Middle, "ts"},     {"drop", Verb::Drop, "ts"},
+    // Every numeric field shown inside the target shows its widest value whole; every button,
+    // check box and radio button shown inside it can be scrolled into view on the screen.
+    {"numbers", Verb::Numbers, "t"},    {"reach", Verb::Reach, "t"},
 };
 // clang-format on
 
@@ -367,6 +377,86 @@ QString Overflow(QWidget* w, const TForm& form, QWidget*& culprit) {
   return QString();
 }
 
+// Every control under `root` (the root too), depth first.
+void ForEachControl(TControl* root, const std::function<void(TControl*)>& f) {
+  f(root);
+  for (TControl* c : root->Children()) ForEachControl(c, f);
+}
+
+// The first numeric field inside `root` that cut its widest value, or empty when none does. The
+// room is what the line edit paints its text into: inside the style's frame, its text margins and
+// its own two pixels on each side, with a pixel left for the caret.
+QString CutNumber(QtBackend& backend, TControl* root) {
+  QString why;
+  ForEachControl(root, [&](TControl* c) {
+    if (!why.isEmpty() || (c->Kind() != ControlKind::Edit && c->Kind() != ControlKind::SpinEdit) ||
+        !SeenByUser(c))
+      return;
+    const QString widest = peers::WidestNumber(*static_cast<TCustomEdit*>(c));
+    QWidget* w = backend.WidgetOf(*c);
+    auto* le = w ? qobject_cast<QLineEdit*>(w->focusProxy() ? w->focusProxy() : w) : nullptr;
+    if (widest.isEmpty() || !le) return;
+    QStyleOptionFrame frame;
+    frame.initFrom(le);
+    frame.rect = le->rect();
+    frame.lineWidth = le->hasFrame() ? le->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+    const QRect inner = le->style()
+                            ->subElementRect(QStyle::SE_LineEditContents, &frame, le)
+                            .marginsRemoved(le->textMargins());
+    const int room = inner.width() - 2 * 2;
+    const int need = le->fontMetrics().horizontalAdvance(widest) + 1;
+    if (need > room)
+      why = QStringLiteral("%1 shows %2 pixels of its widest value \"%3\", which needs %4")
+                .arg(ToQ(c->Name()))
+                .arg(room)
+                .arg(widest)
+                .arg(need);
+  });
+  return why;
+}
+
+// The first button, check box or radio button inside `root` that cannot be brought into view on
+// the screen (every scroll area around it scrolled to it; the window, its frame included, inside
+// the screen), or empty when each can.
+QString Unreachable(QtBackend& backend, TControl* root) {
+  QString why;
+  ForEachControl(root, [&](TControl* c) {
+    const ControlKind k = c->Kind();
+    if (!why.isEmpty() ||
+        (k != ControlKind::Button && k != ControlKind::CheckBox && k != ControlKind::RadioButton) ||
+        !SeenByUser(c))
+      return;
+    QWidget* w = backend.WidgetOf(*c);
+    if (!w || !w->isVisible()) return;
+    QWidget* top = w->window();
+    for (QWidget* up = w->parentWidget(); up && up != top; up = up->parentWidget())
+      if (auto* area = qobject_cast<QScrollArea*>(up)) area->ensureWidgetVisible(w, 0, 0);
+    QCoreApplication::processEvents();
+    // Inside every container up to the window, and the window on the screen.
+    for (QWidget* up = w->parentWidget(); up; up = up->parentWidget()) {
+      const QRect r(w->mapTo(up, QPoint(0, 0)), w->size());
+      if (!up->rect().contains(r)) {
+        why = QStringLiteral("%1 is cut off by %2").arg(ToQ(c->Name()), up->objectName().isEmpty()
+                                                                            ? up->metaObject()->className()
+                                                                            : up->objectName());
+        return;
+      }
+      if (up == top) break;
+    }
+    const QScreen* screen = top->screen();
+    const QRect onScreen(w->mapToGlobal(QPoint(0, 0)), w->size());
+    if (screen && (!screen->geometry().contains(top->frameGeometry()) ||
+                   !screen->geometry().contains(onScreen)))
+      why = QStringLiteral("%1 lies off the screen (the window's frame at %2,%3 %4 x %5)")
+                .arg(ToQ(c->Name()))
+                .arg(top->frameGeometry().x())
+                .arg(top->frameGeometry().y())
+                .arg(top->frameGeometry().width())
+                .arg(top->frameGeometry().height());
+  });
+  return why;
+}
+
 QString BoxText(const QMessageBox* box) {
   QString t = box->text();
   t.replace(u'\n', QStringLiteral("\\n"));
@@ -587,6 +677,12 @@ void ScriptRunner::Poll(size_t index, qint64 deadline) {
     auto* le = w ? qobject_cast<QLineEdit*>(w->focusProxy() ? w->focusProxy() : w) : nullptr;
     if (!le) Fail(&s, QStringLiteral("%1 is not an edit").arg(s.control));
     actual = FromQ(le->text());
+  } else if (s.property == "focused") {
+    // Where the keyboard's typing goes: the control's widget or a part of it (a spin edit's or an
+    // editable selector's line).
+    QWidget* w = backend_.WidgetOf(*c);
+    const QWidget* now = QApplication::focusWidget();
+    actual = Bool(w && now && (now == w || w->isAncestorOf(now)));
   } else {
     actual = ReadProperty(*c, s.property, why);
     if (!actual) Fail(&s, why);
@@ -884,6 +980,12 @@ void ScriptRunner::Act(const Step& s) {
     QApplication::sendEvent(into, &move);
     QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(into, &drop);
+    return;
+  }
+  if (s.verb == Verb::Numbers || s.verb == Verb::Reach) {
+    const QString why = s.verb == Verb::Numbers ? CutNumber(backend_, c) : Unreachable(backend_, c);
+    if (!why.isEmpty()) Fail(&s, why);
+    Schedule(0);
     return;
   }
   if (s.verb == Verb::Fits || s.verb == Verb::Mouse) {

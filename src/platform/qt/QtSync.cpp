@@ -241,6 +241,16 @@ void QtBackend::Sync(Peer& p) {
       if (auto* fw = qobject_cast<FormWindow*>(w);
           fw && fw->captionStrip && fw->captionStrip->text() != caption)
         fw->captionStrip->setText(caption);
+      // A dialog is wide enough for its caption: in its own strip, or in the window manager's
+      // title bar (a bold face, beside an icon and the buttons).
+      if (auto* fw = qobject_cast<FormWindow*>(w);
+          fw && fw->centralWidget() && !(Application && Application->MainForm() == &c)) {
+        QFont bold = fw->font();
+        bold.setBold(true);
+        const int room = QFontMetrics(bold).horizontalAdvance(caption) +
+                         (fw->captionStrip ? 2 * fw->captionStrip->margin() + 4 : 180);
+        if (fw->centralWidget()->minimumWidth() < room) fw->centralWidget()->setMinimumWidth(room);
+      }
       SyncFocus(static_cast<TForm&>(c));
       break;
     }

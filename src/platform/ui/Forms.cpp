@@ -47,9 +47,22 @@ void TForm::Close() {
   if (Application && Application->MainForm() == this) Application->Terminate();
 }
 
+// The first control in the window's order that a user could focus: shown and enabled all the way up.
+static TControl* FirstField(TControl* root) {
+  for (TControl* c : root->Children()) {
+    if (!c->Visible() || !c->Enabled()) continue;
+    if (c->CanFocus()) return c;
+    if (TControl* inner = FirstField(c)) return inner;
+  }
+  return nullptr;
+}
+
 int TForm::ShowModal() {
   modalResult_ = mrNone;
   modal_ = true;
+  // A dialog opens with the focus in its first field, whatever had it when it last closed (a
+  // button pressed by Escape would otherwise keep it, and the typing would go nowhere).
+  if (TControl* first = FirstField(this)) FocusControl(first);
   Show();
   if (Application) Application->GetBackend().RunModalLoop(*this);
   modal_ = false;
