@@ -45,7 +45,7 @@ counters() {
   local t
   for t in "/proc/$1/task/"*; do
     local ns sw
-    read -r ns _ <"$t/schedstat" 2>/dev/null || continue
+    { read -r ns _ <"$t/schedstat"; } 2>/dev/null || continue
     sw=$(awk '/^voluntary_ctxt_switches:/ { print $2 }' "$t/status" 2>/dev/null) || continue
     echo "${t##*/} $ns $sw"
   done
