@@ -2,9 +2,7 @@
 // event and their numbering), its stop and its end when the link drops, the quick view's rows,
 // and the file kept apart from the fault export.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -12,6 +10,7 @@
 
 #include "platform/rtl/Paths.h"
 #include "support/CrLfLines.h"
+#include "support/FileSizeLimit.h"
 #include "support/ShellWorld.h"
 
 namespace {
@@ -255,21 +254,11 @@ size_t FilesBeside(const std::string& path) {
 
 TEST_F(EventRelayTest, FullDiskKeepsTheOlderFileWhole) {
   { std::ofstream(path, std::ios::binary) << "old\r\n"; }
-  struct sigaction ignore {
-  }, previous{};
-  ignore.sa_handler = SIG_IGN;
-  ::sigaction(SIGXFSZ, &ignore, &previous);
-  rlimit saved{};
-  ::getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit small = saved;
-  small.rlim_cur = 4096;  // about 60 events
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  FileSizeLimit full(4096);  // about 60 events
+  ASSERT_TRUE(full.Set());
   Start(1400);
-  const bool ended = w.hb.RunUntil([&] { return !f.iLedEventMessage.Active(); }, 60000);
+  ASSERT_TRUE(w.hb.RunUntil([&] { return !f.iLedEventMessage.Active(); }, 60000));
   w.hb.RunFor(300);
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  ::sigaction(SIGXFSZ, &previous, nullptr);
-  ASSERT_TRUE(ended);
   ASSERT_EQ(w.hb.boxes.size(), 1u);
   EXPECT_EQ(w.hb.boxes[0].text, "File I/O error.");
   EXPECT_EQ(ReadCrLfLines(path), std::vector<std::string>{"old"});

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -16,6 +14,7 @@
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/rtl/TextFile.h"
+#include "support/FileSizeLimit.h"
 
 namespace fs = std::filesystem;
 
@@ -302,18 +301,9 @@ TEST_F(RtlFiles, FailedSaveLeavesTheOldFileUntouched) {
 
   // A write that fails half way (file size limit): old content stays, no litter.
   {
-    struct sigaction ignore {
-    }, previous{};
-    ignore.sa_handler = SIG_IGN;
-    ::sigaction(SIGXFSZ, &ignore, &previous);
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    FileSizeLimit full(4096);
+    ASSERT_TRUE(full.Set());
     EXPECT_THROW(list.SaveToFile(target), EInOutError);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    ::sigaction(SIGXFSZ, &previous, nullptr);
   }
   EXPECT_EQ(Read(target), "old\r\n");
   EXPECT_EQ(EntryCount(), 1u);
@@ -513,15 +503,8 @@ TEST_F(RtlFiles, RewriteReplacesTheOlderFileOnlyWhenWhole) {
   EXPECT_EQ(EntryCount(), 1u);
 
   {
-    struct sigaction ignore {
-    }, previous{};
-    ignore.sa_handler = SIG_IGN;
-    ::sigaction(SIGXFSZ, &ignore, &previous);
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    FileSizeLimit full(4096);
+    ASSERT_TRUE(full.Set());
     TextFile f;
     f.Assign(target);
     f.Rewrite();
@@ -533,8 +516,6 @@ TEST_F(RtlFiles, RewriteReplacesTheOlderFileOnlyWhenWhole) {
     }
     EXPECT_TRUE(failed);
     EXPECT_THROW(f.Close(), EInOutError);  // the failure again, and nothing renamed
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    ::sigaction(SIGXFSZ, &previous, nullptr);
   }
   EXPECT_EQ(Read(target), "new\r\n");
   EXPECT_EQ(EntryCount(), 1u);
