@@ -11,7 +11,7 @@
 
 namespace transfers {
 
-using Flag = bool TForm1::*;
+using Flag = bool model::RelayState::*;  // the transfer flags live in the relay model
 using Box = TCheckBox TFrmMassDwnSel::*;
 
 // Bar moves on completion: a position, or one of these.
