@@ -40,7 +40,6 @@ using F = TForm1;
   {P, 34, Cell::Bits0, nullptr}, {P, 50, Cell::Bits1, nullptr}, { P, 66, Cell::Words, nullptr }
 
 // clang-format off
-// clang-format off
 const BlockCell kLayout[] = {
     {kProfibusDP, 1, Cell::Spin, Field<&F::speditCommsExt_ProfiDP_Address>},
     {kModbusRTU, 1, Cell::Spin, Field<&F::speditExtComms_ModbusRTU_Address>},
@@ -75,7 +74,6 @@ const DefaultColumn kDefaults[] = {
     {Cell::Bits1, {79, 80, 81, 82, U, U, U, U, 84, 85, 86, 87, 88, 89, 90, U}},
     {Cell::Words, {0, 1, 2, 26, 6, 12, 10, 16, 18, 20, 17, 21, 22, 23, 24, 34, 35, 36, 37, 47}},
 };
-// clang-format on
 // clang-format on
 
 #undef IP_ROWS

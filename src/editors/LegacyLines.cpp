@@ -14,7 +14,6 @@ constexpr LegacyLine L(const char* name, ControlOf control, Handler handler) {
 constexpr LegacyLine Byte(const char* name, int byte) { return {name, nullptr, nullptr, byte}; }
 
 // clang-format off
-// clang-format off
 const LegacyLine kLines[] = {
     L("MLC", Field<&F::seMLC>, &F::seMLCChange),
     L("Thermal curve", Field<&F::seThrmlCurveSel>, &F::seThrmlCurveSelChange),
@@ -170,7 +169,6 @@ const LegacyLine kLines[] = {
     L("Comms Act base addr", Field<&F::seCommsActualBaseAddr>, &F::seCommsActualBaseAddrChange),
     L("Comms Setting base addr", Field<&F::seCommsSettingBaseAddr>, &F::seCommsSettingBaseAddrChange),
 };
-// clang-format on
 // clang-format on
 
 static_assert(std::size(kLines) == kLineCount);

@@ -37,7 +37,6 @@ constexpr LogicEditor ButtonsOnly(LogicEditor e) {
 // clang-format off
 // Columns: Mask(editor, row, function, typeable); Signal(editor, row, signal-name table);
 // Spin(editor, row, digits, min, max, max length, initial[, default of the empty-box exit check]).
-// clang-format off
 const LogicEditor kEditors[] = {
   Mask(NAMED_FIELD(ebLF1_Table),  1, 1, false),
   Signal(NAMED_FIELD(cbLF1_InputA),  2, 1),
@@ -106,7 +105,6 @@ const LogicEditor kEditors[] = {
   Spin(NAMED_FIELD(seRTD4_WarnLoLev), 65, 3,  -30,  220, 3,   0, 30),
   Signal(NAMED_FIELD(cbE_Stop_Input), 66, 3),
 };
-// clang-format on
 // clang-format on
 
 }  // namespace

@@ -33,7 +33,6 @@ constexpr Items T02 = Items::Signal02, T03 = Items::Signal03;
 using enum Exit;
 
 // clang-format off
-// clang-format off
 const EditorSpec kStarterEditors[] = {
   Signal(NAMED_FIELD(cbControlSelectorLsb),  1, T02),
   Signal(NAMED_FIELD(cbControlSelectorMsb),  2, T02),
@@ -67,7 +66,6 @@ const EditorSpec kStarterEditors[] = {
   Timer(NAMED_FIELD(seFrozenContactTime),   29, 5,   0, 2000,  50,  4, 2000, Multiple50,   2000, true),
   Signal(NAMED_FIELD(cbFeedback),           30, T03),
 };
-// clang-format on
 // clang-format on
 
 }  // namespace

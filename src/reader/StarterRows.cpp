@@ -219,7 +219,6 @@ const std::array<RowSpec, 9> kTimerReadRows = [] {
 }();
 
 // clang-format off
-// clang-format off
 const std::array<RowSpec, 8> kExtModuleReadRows = {
     Delay(8, Field<&F::seDF_DelTime_8>, &F::seDF_DelTime_8Change),
     Delay(9, Field<&F::seDF_DelTime_9>, &F::seDF_DelTime_9Change),
@@ -230,7 +229,6 @@ const std::array<RowSpec, 8> kExtModuleReadRows = {
     Delay(14, Field<&F::seDF_DelTime_14>, &F::seDF_DelTime_14Change),
     Delay(15, Field<&F::seDF_DelTime_15>, &F::seDF_DelTime_15Change),
 };
-// clang-format on
 // clang-format on
 
 }  // namespace
