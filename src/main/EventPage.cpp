@@ -5,6 +5,7 @@
 #include <string>
 
 #include "link/CommSetup.h"
+#include "main/EventProgress.h"
 #include "main/Main.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/SysUtils.h"
@@ -78,13 +79,21 @@ void TForm1::bEventRecDownLoadClick() {
   // Leaving the field keeps it in range; a value set in code is not, so the count is held here.
   const int quantity = std::clamp(seEventNumber.Value(), 1, kEventsKept);
   EventCntr = static_cast<uint16_t>(kEventsKept - quantity);
-  const std::string percent = IntToStr(wire::RoundHalfEven(EventCntr * 100.0L / kEventsKept));
-  if (mb_Events_Progress.Lines.Count() == 0)
-    mb_Events_Progress.Lines.Add(percent);
-  else
-    mb_Events_Progress.Lines.Put(0, percent);
+  ShowEventDownloadPercent(*this);
   if (Form2) Form2->AddToCommsQue(wire::ReqEvent);
   EventMassUploadAct = true;
+}
+
+int EventDownloadPercent(const TForm1& f) {
+  return static_cast<int>(wire::RoundHalfEven(f.EventCntr * 100.0L / kEventsKept));
+}
+
+void ShowEventDownloadPercent(TForm1& f) {
+  const std::string percent = IntToStr(EventDownloadPercent(f));
+  if (f.mb_Events_Progress.Lines.Count() == 0)
+    f.mb_Events_Progress.Lines.Add(percent);
+  else
+    f.mb_Events_Progress.Lines.Put(0, percent);
 }
 
 void TForm1::bStopEventDownLoadClick() {

@@ -6,6 +6,7 @@
 
 #include "link/CommSetup.h"
 #include "link/UnitProgress.h"
+#include "main/EventProgress.h"
 #include "main/LiveRecords.h"
 #include "main/Main.h"
 #include "wire/Numeric.h"
@@ -52,25 +53,20 @@ void ShowEvent(TForm1& f, const model::EventRecord& r) {
   }
 }
 
-void CloseEventFile(TForm1& f) {
+// Closes the download's file; a failure is told unless one was told already.
+void CloseEventFile(TForm1& f, bool tellFailure = true) {
   if (!f.EventFileClose) return;
   try {
     f.EventFileClose();
   } catch (const std::exception&) {
-    ShowErrorLater("File I/O error.");
+    if (tellFailure) ShowErrorLater("File I/O error.");
   }
 }
 
 void ShowEventChain(TForm1& f, EventStep step) {
   switch (step) {
     case EventStep::Advanced:
-      if (!f.QuickEventViewFlag) {  // the download's count, in percent
-        std::string percent = DecStr(RoundHalfEven(f.EventCntr * 100.0L / model::kEventRecords));
-        if (f.mb_Events_Progress.Lines.Count() == 0)
-          f.mb_Events_Progress.Lines.Add(percent);
-        else
-          f.mb_Events_Progress.Lines.Put(0, percent);
-      }
+      if (!f.QuickEventViewFlag) ShowEventDownloadPercent(f);
       break;
     case EventStep::Stopped:
       f.pbEventDownload.SetPosition(100);
@@ -86,12 +82,7 @@ void ShowEventChain(TForm1& f, EventStep step) {
     case EventStep::FileFailed:
       // It ends as a download that fails at its start does.
       f.iLedEventMessage.SetActive(false);
-      if (f.EventFileClose) {
-        try {
-          f.EventFileClose();
-        } catch (const std::exception&) {
-        }
-      }
+      CloseEventFile(f, false);
       f.labEventMess.SetVisible(false);
       ShowErrorLater("File I/O error.");
       return;
@@ -100,8 +91,7 @@ void ShowEventChain(TForm1& f, EventStep step) {
     f.pbQuickEventView.SetPosition(static_cast<int>(RoundHalfEven(
         (200 - (model::kEventRecords - static_cast<int>(f.EventCntr))) * 100.0L / 200)));
   else
-    f.pbEventDownload.SetPosition(
-        static_cast<int>(RoundHalfEven(f.EventCntr * 100.0L / model::kEventRecords)));
+    f.pbEventDownload.SetPosition(EventDownloadPercent(f));
 }
 
 ClockSetting ClockToWrite(TForm1& f) {
