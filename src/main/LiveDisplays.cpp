@@ -52,9 +52,13 @@ void TForm1::InitLiveDisplays() {
 
   // PLC grids: a caption column beside the bits on the Actual page, a caption row above them on
   // the Control Logic page (the captions are written when the window is shown).
+  // Cells as small as an input number and a bit need, so that both grids show whole in a column
+  // of the page.
   for (TStringGrid* g : {&sgPLC_lsb, &sgPLC_msb}) {
     g->FixedCols = 1;
     g->FixedRows = 0;
+    g->ColWidths = {24, 20};
+    g->DefaultRowHeight = 18;
   }
   sgPLC_inputs.FixedCols = 0;
   sgPLC_inputs.FixedRows = 1;

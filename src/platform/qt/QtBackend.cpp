@@ -526,6 +526,10 @@ void QtBackend::FormShown(TForm& form) {
     // shown: room for a title bar is kept), stays on the screen; a smaller main window scrolls
     // its pages.
     const QSize decoration = win->windowFlags() & Qt::FramelessWindowHint ? QSize() : QSize(12, 40);
+    // A main window cut short takes the width of the pages' vertical scroll bar besides, where the
+    // screen has it, so that a page as wide as designed does not scroll sideways as well.
+    if (isMain && size.height() > avail.height() - decoration.height())
+      size.rwidth() += win->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     size = size.boundedTo(avail.size() - decoration);
     win->resize(size);
     // A fixed window of no given size follows its contents: a longer text, a line shown later.

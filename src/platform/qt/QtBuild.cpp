@@ -183,7 +183,7 @@ void QtBackend::BuildChildren(TControl& container, QWidget* area, bool formLevel
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setFocusPolicy(Qt::NoFocus);
-    bodyArea = new QWidget(scroll);
+    bodyArea = new ScrollContent(scroll);
     scroll->setWidget(bodyArea);
     col->addWidget(scroll, 1);
     for (TControl* c : bottom) col->addWidget(BuildControl(*c, area));
@@ -444,7 +444,7 @@ QWidget* QtBackend::BuildControl(TControl& c, QWidget* parent) {
     case ControlKind::ScrollBox: {
       auto* sa = new ScrollArea(parent);
       sa->setWidgetResizable(true);
-      auto* content = new QWidget(sa);
+      auto* content = new ScrollContent(sa);
       sa->setWidget(content);
       Register(c, sa).area = content;
       BuildChildren(c, content, false);
@@ -461,7 +461,7 @@ QWidget* QtBackend::BuildControl(TControl& c, QWidget* parent) {
         auto* page = new ScrollArea(pages->Stack());
         page->setWidgetResizable(true);
         page->setFrameShape(QFrame::NoFrame);
-        auto* content = new QWidget(page);
+        auto* content = new ScrollContent(page);
         page->setWidget(content);
         Register(*child, page).area = content;
         // Only the page on show is built now, the others as they first come on show: the

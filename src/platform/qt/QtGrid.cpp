@@ -14,6 +14,8 @@ namespace qtb {
 
 // As on the classic grid, a one-pixel line follows every cell; widths and heights exclude it.
 static constexpr int kLine = 1;
+// The largest size a grid asks for; a larger one scrolls.
+static constexpr QSize kMaxView(1000, 520);
 
 GridWidget::GridWidget(TStringGrid* grid, QWidget* parent)
     : QAbstractScrollArea(parent), grid_(grid) {
@@ -91,7 +93,14 @@ void GridWidget::UpdateScrollBars() {
   // Setting a policy lays the area out again, even an unchanged one.
   if (horizontalScrollBarPolicy() != hp) setHorizontalScrollBarPolicy(hp);
   if (verticalScrollBarPolicy() != vp) setVerticalScrollBarPolicy(vp);
-  const QSize view = viewport()->size();
+  // The view as it is without the bars, less the room of each bar the cells need: what the
+  // viewport shows now still has the room of bars shown for an earlier, smaller size.
+  QSize view = maximumViewportSize();
+  const int sb = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  bool wide = hp != Qt::ScrollBarAlwaysOff && TotalWidth() > view.width();
+  const bool tall = vp != Qt::ScrollBarAlwaysOff && TotalHeight() > view.height() - (wide ? sb : 0);
+  wide = wide || (hp != Qt::ScrollBarAlwaysOff && TotalWidth() > view.width() - (tall ? sb : 0));
+  view -= QSize(tall ? sb : 0, wide ? sb : 0);
   QScrollBar* h = horizontalScrollBar();
   QScrollBar* v = verticalScrollBar();
   h->setRange(0, std::max(0, TotalWidth() - view.width()));
@@ -141,11 +150,17 @@ QSize GridWidget::sizeHint() const {
   const int f = 2 * frameWidth();
   int w = TotalWidth() + f, h = TotalHeight() + f;
   const int sb = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-  const int maxW = 1000, maxH = 520;
+  const int maxW = kMaxView.width(), maxH = kMaxView.height();
   const bool scrolls = !grid_ || grid_->ScrollBars != TScrollStyle::ssNone;
   if (scrolls && h > maxH) w += sb;
   if (scrolls && w > maxW) h += sb;
   return QSize(std::clamp(w, 60, maxW), std::clamp(h, 20, maxH));
+}
+
+QSize GridWidget::minimumSizeHint() const {
+  const int f = 2 * frameWidth();
+  const QSize whole(TotalWidth() + f, TotalHeight() + f);
+  return whole.boundedTo(kMaxView) == whole ? whole : QSize(60, 40);
 }
 
 void GridWidget::resizeEvent(QResizeEvent* e) {

@@ -80,9 +80,29 @@ void ColumnFlowLayout::AddRow(QWidget* label, QWidget* editor, QWidget* unit) {
 }
 
 void ColumnFlowLayout::SetColumnHeight(int h) {
-  if (h == columnHeight_) return;
+  if (h == columnHeight_ && chosen_) return;
   columnHeight_ = h;
+  chosen_ = true;
   invalidate();
+}
+
+int ColumnFlowLayout::ColumnHeightToFit(QSize view, int barWidth) const {
+  const auto width = [this](int h) { return Flow(QRect(), h, true, false).width(); };
+  if (width(view.height()) <= view.width()) return view.height();
+  // Columns a little shorter may share the entries out so that they fit the width: nothing
+  // scrolls then.
+  for (int h = view.height() - 4; h >= view.height() * 3 / 4; h -= 4)
+    if (width(h) <= view.width()) return h;
+  // Else taller columns are fewer: the least height that fits, between the view's and one
+  // column's.
+  const int room = view.width() - barWidth;
+  int lo = view.height(), hi = Flow(QRect(), 1 << 20, true, false).height();
+  if (hi <= lo || width(hi) > room) return view.height();
+  while (hi - lo > 1) {
+    const int mid = lo + (hi - lo) / 2;
+    (width(mid) <= room ? hi : lo) = mid;
+  }
+  return hi;
 }
 
 void ColumnFlowLayout::addItem(QLayoutItem* item) {
@@ -235,7 +255,7 @@ void ColumnFlowLayout::setGeometry(const QRect& r) {
   QLayout::setGeometry(r);
   // A taller container takes fewer, longer columns; never more than the minimum size allows. The
   // items keep their preferred sizes where those fit, else they are made compact.
-  const int limit = std::max(columnHeight_, r.height());
+  const int limit = chosen_ ? columnHeight_ : std::max(columnHeight_, r.height());
   const QSize roomy = Flow(r, limit, false, false);
   Flow(r, limit, roomy.width() > r.width() || roomy.height() > r.height(), true);
 }

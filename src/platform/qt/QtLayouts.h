@@ -34,9 +34,10 @@ class AbsoluteLayout : public QLayout {
 };
 
 // Items top to bottom in columns no taller than the column height (or the container, when it is
-// taller); a label, its editor and the editor's unit share a row, the editors of a column aligned.
+// taller and the height was not set); a label, its editor and the editor's unit share a row, the
+// editors of a column aligned.
 // Nothing overlaps: the layout asks for the whole flow as its minimum size, so a scroll area shows
-// what does not fit. A scroll area sets the column height of its content's flow to its own height,
+// what does not fit. A scroll area sets the column height of its content's flow from its own size,
 // so a page fills its height before it takes another column.
 class ColumnFlowLayout : public QLayout {
  public:
@@ -44,7 +45,12 @@ class ColumnFlowLayout : public QLayout {
   ~ColumnFlowLayout() override;
   // A row of a caption, its editor and (if not null) the editor's unit.
   void AddRow(QWidget* label, QWidget* editor, QWidget* unit = nullptr);
+  // The height its columns take from now on, whatever the container's (a scroll area's choice).
   void SetColumnHeight(int h);
+  // The column height for a view of this size: its own height where the columns then fit its
+  // width, else the least height at which they fit the width left beside a vertical scroll bar
+  // of `barWidth` (the view's height when they never do).
+  int ColumnHeightToFit(QSize view, int barWidth) const;
   void addItem(QLayoutItem* item) override;
   int count() const override;
   QLayoutItem* itemAt(int i) const override;
@@ -65,6 +71,7 @@ class ColumnFlowLayout : public QLayout {
   QSize Flow(const QRect& area, int limit, bool compact, bool apply) const;
   std::vector<Entry> entries_;
   int columnHeight_;
+  bool chosen_ = false;  // columnHeight_ set from outside: the container's height does not count
 };
 
 }  // namespace qtb

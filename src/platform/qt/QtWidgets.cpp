@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
@@ -257,12 +258,15 @@ std::vector<TabStrip::Tab> TabStrip::Layout(int width, int* height) const {
   if (!ctl_) return tabs;
   auto* pc = static_cast<TPageControl*>(ctl_);
   const bool rows = pc->MultiLine;
+  // A tab is as wide as its caption in the chosen tab's bold face needs, so that no caption is
+  // cut whichever tab is chosen; a fixed width is the least a tab takes.
+  const QFontMetrics bold(CaptionFont(true));
   int x = 2, y = 2;
   for (int i = 0; i < pc->PageCount(); ++i) {
     const TTabSheet* page = pc->Page(i);
     if (!page->TabVisible() || !page->Visible()) continue;
-    const int w = pc->TabWidth > 0 ? pc->TabWidth
-                                   : fm.horizontalAdvance(StripAccel(ToQ(page->Caption()))) + 20;
+    const int w =
+        std::max(pc->TabWidth, bold.horizontalAdvance(StripAccel(ToQ(page->Caption()))) + 20);
     if (rows && x > 2 && x + w > width - 2) {
       x = 2;
       y += h;
@@ -272,6 +276,24 @@ std::vector<TabStrip::Tab> TabStrip::Layout(int width, int* height) const {
   }
   if (height) *height = y + h + 2;
   return tabs;
+}
+
+QFont TabStrip::CaptionFont(bool active) const {
+  QFont f = font();
+  f.setBold(active);
+  return f;
+}
+
+QString TabStrip::CutCaption() const {
+  if (!ctl_) return QString();
+  auto* pc = static_cast<TPageControl*>(ctl_);
+  const QFontMetrics bold(CaptionFont(true));
+  for (const Tab& t : Layout(width())) {
+    const QString text = StripAccel(ToQ(pc->Page(t.page)->Caption()));
+    // The room paintEvent leaves the caption inside the tab's border.
+    if (bold.horizontalAdvance(text) > t.rect.width() - 1 - 6) return text;
+  }
+  return QString();
 }
 
 bool TabStrip::Overflows() const {
@@ -364,8 +386,7 @@ void TabStrip::paintEvent(QPaintEvent*) {
     p.drawRect(r);
     if (active)
       p.fillRect(QRect(r.left(), r.top(), r.width() + 1, 3), pal.color(QPalette::Highlight));
-    QFont f = font();
-    f.setBold(active);
+    const QFont f = CaptionFont(active);
     p.setFont(f);
     p.setPen(pal.color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     const QString text =
@@ -600,19 +621,36 @@ QIcon ToolGlyph(const std::string& name, const std::string& hint) {
   return QIcon();
 }
 
+void ScrollArea::FitColumns() {
+  if (!widget()) return;
+  if (auto* flow = dynamic_cast<ColumnFlowLayout*>(widget()->layout())) {
+    // Measured without scroll bars; a column height beyond the view brings the vertical one.
+    const QSize view = maximumViewportSize();
+    flow->SetColumnHeight(flow->ColumnHeightToFit(
+        view, verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff
+                  ? 0
+                  : style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this)));
+  }
+}
+
 void ScrollArea::resizeEvent(QResizeEvent* e) {
-  // The content's columns are as tall as what the area shows.
-  if (widget())
-    if (auto* flow = dynamic_cast<ColumnFlowLayout*>(widget()->layout()))
-      flow->SetColumnHeight(viewport()->height());
+  FitColumns();
   QScrollArea::resizeEvent(e);
 }
 
 bool ScrollArea::eventFilter(QObject* o, QEvent* e) {
   // Contents that ask for another size change this area's size hint (a window sized to its
-  // contents then follows them).
-  if (o == widget() && e->type() == QEvent::LayoutRequest) updateGeometry();
+  // contents then follows them); contents built or changed after the area took its size take
+  // their columns from it.
+  if (o == widget() && e->type() == QEvent::LayoutRequest) {
+    FitColumns();
+    updateGeometry();
+  }
   return QScrollArea::eventFilter(o, e);
+}
+
+int ScrollContent::heightForWidth(int w) const {
+  return layout() ? layout()->totalMinimumHeightForWidth(w) : QWidget::heightForWidth(w);
 }
 
 QSize ScrollArea::sizeHint() const {

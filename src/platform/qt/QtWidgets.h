@@ -170,6 +170,9 @@ class TabStrip : public ModelWidget {
   void Refresh();
   // Where a page's tab is drawn now; empty when it is hidden or scrolled away.
   QRect TabRect(int page) const;
+  // The first caption its tab cannot show whole, the chosen tab's bold face counted; empty when
+  // every caption shows whole.
+  QString CutCaption() const;
  signals:
   void tabPicked(int page);  // a user's click or arrow key
  protected:
@@ -185,6 +188,7 @@ class TabStrip : public ModelWidget {
     QRect rect;
   };
   std::vector<Tab> Layout(int width, int* height = nullptr) const;
+  QFont CaptionFont(bool active) const;
   bool Overflows() const;  // one row wider than the strip: arrows shown
   QRect ArrowRect(int direction) const;
   int Shift(const std::vector<Tab>& tabs) const;  // of a scrolled row
@@ -212,6 +216,9 @@ QIcon ToolGlyph(const std::string& name, const std::string& hint);
 
 // A scroll area that asks for its content's whole size (Qt's own caps it at a few dozen lines);
 // the window that holds it is bounded by the screen instead.
+// Its content's columns are as tall as the area shows; where the columns would then be wider
+// than the area, they are made taller until they fit its width, and the area scrolls down rather
+// than sideways.
 class ScrollArea : public QScrollArea {
   Q_OBJECT
  public:
@@ -221,6 +228,19 @@ class ScrollArea : public QScrollArea {
  protected:
   void resizeEvent(QResizeEvent* e) override;
   bool eventFilter(QObject* o, QEvent* e) override;
+
+ private:
+  void FitColumns();
+};
+
+// What a scroll area shows. Where its height follows its width (rows of page tabs), it asks for the
+// least height its layout allows at that width rather than the preferred one: the pages under the
+// tabs scroll on their own, so the area around them has no need to.
+class ScrollContent : public QWidget {
+  Q_OBJECT
+ public:
+  using QWidget::QWidget;
+  int heightForWidth(int w) const override;
 };
 
 }  // namespace qtb
