@@ -70,7 +70,9 @@ enum class Verb {
   Middle,
   Drop,
   Numbers,
-  Reach
+  Reach,
+  Still,
+  Tabs
 };
 
 struct ScriptRunner::Step {
@@ -114,6 +116,9 @@ constexpr VerbEntry kVerbs[] = {
     // Every numeric field shown inside the target shows its widest value whole; every button,
     // check box and radio button shown inside it can be scrolled into view on the screen.
     {"numbers", Verb::Numbers, "t"},    {"reach", Verb::Reach, "t"},
+    // No scroll bar shows on the target or anything inside it (the window's client area, a page,
+    // a grid): what is shown fits. Every tab of a page control shows its caption whole.
+    {"still", Verb::Still, "t"},        {"tabs", Verb::Tabs, "t"},
 };
 // clang-format on
 
@@ -455,6 +460,28 @@ QString Unreachable(QtBackend& backend, TControl* root) {
                 .arg(top->frameGeometry().height());
   });
   return why;
+}
+
+// The first scroll area at or inside `w` that shows a scroll bar, or empty when none does.
+QString Scrolling(QWidget* w) {
+  for (int i = 0; i < 4; ++i) QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+  QWidget* top = w->window();
+  QList<QAbstractScrollArea*> areas = w->findChildren<QAbstractScrollArea*>();
+  if (auto* a = qobject_cast<QAbstractScrollArea*>(w)) areas.prepend(a);
+  for (QAbstractScrollArea* a : areas) {
+    if (!a->isVisibleTo(top)) continue;
+    for (QScrollBar* bar : {a->horizontalScrollBar(), a->verticalScrollBar()})
+      if (bar->isVisibleTo(top))
+        return QStringLiteral("%1 shows a %2 scroll bar (%3 x %4 shown, %5 more)")
+            .arg(a->objectName().isEmpty() ? QString::fromLatin1(a->metaObject()->className())
+                                           : a->objectName(),
+                 bar->orientation() == Qt::Vertical ? QStringLiteral("vertical")
+                                                    : QStringLiteral("horizontal"))
+            .arg(a->viewport()->width())
+            .arg(a->viewport()->height())
+            .arg(bar->maximum());
+  }
+  return QString();
 }
 
 QString BoxText(const QMessageBox* box) {
@@ -980,6 +1007,22 @@ void ScriptRunner::Act(const Step& s) {
     QApplication::sendEvent(into, &move);
     QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(into, &drop);
+    return;
+  }
+  if (s.verb == Verb::Still || s.verb == Verb::Tabs) {
+    QWidget* w = backend_.WidgetOf(*c);
+    if (!w) Fail(&s, QStringLiteral("%1 has no window").arg(s.control));
+    QString why;
+    if (s.verb == Verb::Still) {
+      why = Scrolling(w);
+    } else if (auto* pages = qobject_cast<PagesWidget*>(w)) {
+      const QString cut = pages->Strip()->CutCaption();
+      if (!cut.isEmpty()) why = QStringLiteral("the tab \"%1\" is cut").arg(cut);
+    } else {
+      why = QStringLiteral("%1 is not a page control").arg(s.control);
+    }
+    if (!why.isEmpty()) Fail(&s, why);
+    Schedule(0);
     return;
   }
   if (s.verb == Verb::Numbers || s.verb == Verb::Reach) {
