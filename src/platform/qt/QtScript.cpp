@@ -70,7 +70,8 @@ enum class Verb {
   Middle,
   Drop,
   Numbers,
-  Reach
+  Reach,
+  Beside
 };
 
 struct ScriptRunner::Step {
@@ -114,6 +115,9 @@ constexpr VerbEntry kVerbs[] = {
     // Every numeric field shown inside the target shows its widest value whole; every button,
     // check box and radio button shown inside it can be scrolled into view on the screen.
     {"numbers", Verb::Numbers, "t"},    {"reach", Verb::Reach, "t"},
+    // The target stands just right of the named control of the same window, on its line (a unit
+    // beside its field).
+    {"beside", Verb::Beside, "ts"},
 };
 // clang-format on
 
@@ -980,6 +984,28 @@ void ScriptRunner::Act(const Step& s) {
     QApplication::sendEvent(into, &move);
     QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(into, &drop);
+    return;
+  }
+  if (s.verb == Verb::Beside) {
+    TControl* other = c->Form() ? c->Form()->FindControl(FromQ(s.value)) : nullptr;
+    QWidget* w = backend_.WidgetOf(*c);
+    QWidget* o = other ? backend_.WidgetOf(*other) : nullptr;
+    if (!w || !o) Fail(&s, QStringLiteral("%1 or %2 has no window").arg(s.control, s.value));
+    const QRect mine(w->mapTo(w->window(), QPoint(0, 0)), w->size());
+    const QRect its(o->mapTo(o->window(), QPoint(0, 0)), o->size());
+    const int gap = mine.left() - its.right() - 1;
+    const int drift = std::abs(mine.center().y() - its.center().y());
+    if (gap < 0 || gap > 16 || 2 * drift > std::min(mine.height(), its.height()))
+      Fail(&s, QStringLiteral("%1 is at %2,%3, %4 at %5,%6 (%7 x %8)")
+                   .arg(s.control)
+                   .arg(mine.x())
+                   .arg(mine.y())
+                   .arg(s.value)
+                   .arg(its.x())
+                   .arg(its.y())
+                   .arg(its.width())
+                   .arg(its.height()));
+    Schedule(0);
     return;
   }
   if (s.verb == Verb::Numbers || s.verb == Verb::Reach) {
