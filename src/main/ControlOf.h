@@ -3,6 +3,8 @@
 // compiler checks the name and nothing is looked up by name at run time. A row writes
 // Field<&TForm1::seMLC> (tables say `using F = TForm1;` and write Field<&F::seMLC>); the table
 // holds a ControlOf, which gives the control as a TControl.
+#include <span>
+
 class TControl;
 class TForm1;
 
@@ -18,3 +20,11 @@ Base& Field(Form& f) {
 // The field's name and its accessor, for a table whose rows also carry the name (the tests check
 // it against the control's own).
 #define NAMED_FIELD(n) #n, &Field<&TForm1::n>
+
+// Where a page's control stands in its container (a page or a group box), as a page's table of
+// places gives it.
+struct ControlPlace {
+  ControlOf Control;
+  int Left, Top, Width, Height;
+};
+void PlaceControls(TForm1& f, std::span<const ControlPlace> places);

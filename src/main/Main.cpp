@@ -1,5 +1,7 @@
 #include "main/Main.h"
 
+#include "main/ControlOf.h"
+
 TForm1* Form1 = nullptr;
 
 TForm1::TForm1()
@@ -88,4 +90,8 @@ TForm1::TForm1()
   InitCalculators();
   InitTestPage();
   InitRecorder();
+}
+
+void PlaceControls(TForm1& f, std::span<const ControlPlace> places) {
+  for (const ControlPlace& p : places) p.Control(f).SetBounds(p.Left, p.Top, p.Width, p.Height);
 }

@@ -177,7 +177,8 @@ class TForm1 : public TForm, public model::RelayState {
   TButton BtVarTable{&tsCalibration, "BtVarTable", "Variable Table"};
   TButton bFaultUpDate{&tsFaults, "bFaultUpDate", "Update faults from relay"};
   TButton bFaultHistClr{&tsFaults, "bFaultHistClr", "Clear fault history in relay"};
-  TButton bSimTestStart{&tsTest, "bSimTestStart", "Start Simulation"};
+  TGroupBox gbSimControl{&tsTest, "gbSimControl", " Simulation Control"};
+  TButton bSimTestStart{&gbSimControl, "bSimTestStart", "Start Simulation"};
   TButton bResetRelay{&tsTest, "bResetRelay", "Reset Relay Trip State "};
   TButton bThermalCapReset{&tsTest, "bThermalCapReset", "Reset Thermal Capacity"};
   TButton bEventRecDownLoad{&tsEvents, "bEventRecDownLoad",
@@ -563,7 +564,7 @@ class TForm1 : public TForm, public model::RelayState {
   TiLedRectangle iLedStarterOP_9{&gbActivityFlags, "iLedStarterOP_9", "Backspin Active"};
 
   // -- Test page: what the relay reports while it is tested --
-  TiLedRectangle iLedSimIndication{&tsTest, "iLedSimIndication", "Simulation in Progress"};
+  TiLedRectangle iLedSimIndication{&gbSimControl, "iLedSimIndication", "Simulation in Progress"};
   TiLedRectangle iLedVoltStatus{&tsTest, "iLedVoltStatus", "Voltage Pesent"};
   TGroupBox gbTestRelayCoils{&tsTest, "gbTestRelayCoils", " Relay Coils"};
   TiLedRectangle iLedRL1{&gbTestRelayCoils, "iLedRL1", "Relay 1"};
@@ -996,9 +997,8 @@ class TForm1 : public TForm, public model::RelayState {
   TiLedRectangle iLedExtRL8{&gbTestRelayCoils, "iLedExtRL8", "Relay 8"};
 
   // -- Simulation control, view switch, alarm-to-trip timer --
-  TLabel labSimControl{&tsTest, "labSimControl", " Simulation Control"};
-  TLabel labSimModeSel{&tsTest, "labSimModeSel", " Simulation Mode Selector"};
-  TButton bSimMode{&tsTest, "bSimMode", "Automatic"};
+  TGroupBox gbSimModeSel{&tsTest, "gbSimModeSel", " Simulation Mode Selector"};
+  TButton bSimMode{&gbSimModeSel, "bSimMode", "Automatic"};
   TGroupBox gbAlarm2Trip{&tsTest, "gbAlarm2Trip", " Timer: Alarm to Trip Time "};
   TiAnalogDisplay iaAlarm2Trip{&gbAlarm2Trip, "iaAlarm2Trip"};
   TLabel labAlarm2TripUnit{&gbAlarm2Trip, "labAlarm2TripUnit", " sec"};

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "link/CommSetup.h"
+#include "main/ControlOf.h"
 #include "main/Main.h"
 #include "platform/rtl/SysUtils.h"
 #include "vartable/UnitVarTable.h"
@@ -19,6 +20,31 @@ void SetUpExportDialog(TSaveDialog& d, const char* name, const char* title, cons
   d.OverwritePrompt = true;
 }
 
+// The Event History page: the quick viewer's grid wide enough for its nine columns and the
+// scroll bar, its commands beside it above the notice; the download's commands, progress and
+// outcome in two lines below the grid. The page stays inside a laptop's page area (about
+// 1076 x 600).
+constexpr int kGridBottom = 504, kLineA = kGridBottom + 8, kLineB = kLineA + 32;
+// clang-format off
+constexpr ControlPlace kEventPagePlaces[] = {
+    {Field<&TForm1::sgQuickEventViewer>, 4, 4, 856, kGridBottom - 4},
+    {Field<&TForm1::bQuickEventUpload>, 868, 4, 200, 26},
+    {Field<&TForm1::pbQuickEventView>, 868, 34, 200, 20},
+    {Field<&TForm1::bClrQuickViewer>, 868, 60, 200, 26},
+    {Field<&TForm1::gbEventNotice>, 868, 96, 200, 206},
+    {Field<&TForm1::labEventNotice>, 8, 20, 186, 180},
+    {Field<&TForm1::labEventNumber>, 4, kLineA + 5, 118, 16},
+    {Field<&TForm1::seEventNumber>, 124, kLineA + 1, 70, 24},
+    {Field<&TForm1::bEventRecDownLoad>, 232, kLineA, 200, 26},
+    {Field<&TForm1::bStopEventDownLoad>, 440, kLineA, 200, 26},
+    {Field<&TForm1::pbEventDownload>, 4, kLineB + 2, 156, 20},
+    {Field<&TForm1::mb_Events_Progress>, 164, kLineB, 40, 24},
+    {Field<&TForm1::labEventsPercent>, 208, kLineB + 4, 16, 16},
+    {Field<&TForm1::iLedEventMessage>, 232, kLineB, 200, 24},
+    {Field<&TForm1::labEventMess>, 440, kLineB + 4, 416, 16},
+};
+// clang-format on
+
 }  // namespace
 
 void TForm1::InitRecordPages() {
@@ -32,9 +58,7 @@ void TForm1::InitRecordPages() {
   // -- Event History --
   sgQuickEventViewer.FixedCols = 0;
   sgQuickEventViewer.ColWidths = {49, 75, 64, 61, 248, 157, 65, 54, 56};
-  // Wide enough for its nine columns and the scroll bar; tall enough to leave the page's other
-  // controls their column below it.
-  sgQuickEventViewer.SetBounds(-1, -1, 856, 300);
+  PlaceControls(*this, kEventPagePlaces);
   pbEventDownload.SetMax(100);
   pbQuickEventView.SetMax(100);
   seEventNumber.MaxLength = 4;

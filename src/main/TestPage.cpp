@@ -59,44 +59,40 @@ const SimSliderRow* RowOf(const TForm1& f, const TiSlider& slider) {
 }
 
 // Where the page's controls stand: manual panels left (the sequence table takes their place in
-// the automatic view), the relay's reaction and the commands right.
-struct Place {
-  ControlOf Control;
-  int Left, Top, Width, Height;
-};
+// the automatic view), the relay's reaction and the commands right. The page stays inside a
+// laptop's page area (about 1076 x 600) so that it needs no scroll bar of its own.
 constexpr int kSliderTop = 52, kSliderHeight = 210;
 // clang-format off
-constexpr Place kTestPagePlaces[] = {
-    {Field<&TForm1::pSimCurrents>, 4, 4, 212, 328},
-    {Field<&TForm1::pSimVoltages>, 220, 4, 212, 328},
-    {Field<&TForm1::pSimParam>, 436, 4, 212, 328},
-    {Field<&TForm1::pSimRTDs>, 4, 336, 644, 40},
+constexpr ControlPlace kTestPagePlaces[] = {
+    {Field<&TForm1::pSimCurrents>, 4, 4, 212, 300},
+    {Field<&TForm1::pSimVoltages>, 220, 4, 212, 300},
+    {Field<&TForm1::pSimParam>, 436, 4, 212, 300},
+    {Field<&TForm1::pSimRTDs>, 4, 308, 644, 40},
     {Field<&TForm1::pSimAuto>, 4, 4, 644, 462},
-    {Field<&TForm1::gbTestFieldInputs>, 4, 470, 644, 140},
-    {Field<&TForm1::labSimControl>, 660, 4, 200, 18},
-    {Field<&TForm1::bSimTestStart>, 660, 24, 200, 30},
-    {Field<&TForm1::iLedSimIndication>, 660, 58, 200, 24},
-    {Field<&TForm1::labSimModeSel>, 872, 4, 200, 18},
-    {Field<&TForm1::bSimMode>, 872, 24, 200, 30},
-    {Field<&TForm1::gbDF_InputMode>, 872, 58, 200, 56},
-    {Field<&TForm1::iLedCurrentStatus>, 660, 90, 98, 24},
-    {Field<&TForm1::iLedVoltStatus>, 762, 90, 98, 24},
-    {Field<&TForm1::iLedAlarm>, 660, 120, 98, 28},
-    {Field<&TForm1::iLedTrip>, 762, 120, 98, 28},
-    {Field<&TForm1::gbAlarm2Trip>, 660, 154, 412, 60},
-    {Field<&TForm1::gbTestRelayCoils>, 660, 220, 412, 84},
-    {Field<&TForm1::iagTCap>, 660, 310, 170, 170},
-    {Field<&TForm1::mbTCap>, 720, 484, 50, 24},
-    {Field<&TForm1::bResetRelay>, 860, 330, 212, 30},
-    {Field<&TForm1::bThermalCapReset>, 860, 366, 212, 30},
+    {Field<&TForm1::gbTestFieldInputs>, 4, 470, 644, 108},
+    {Field<&TForm1::gbSimControl>, 656, 4, 196, 88},
+    {Field<&TForm1::bSimTestStart>, 8, 22, 180, 28},
+    {Field<&TForm1::iLedSimIndication>, 8, 56, 180, 24},
+    {Field<&TForm1::gbSimModeSel>, 860, 4, 196, 58},
+    {Field<&TForm1::bSimMode>, 8, 22, 180, 28},
+    {Field<&TForm1::gbDF_InputMode>, 860, 66, 196, 56},
+    {Field<&TForm1::iLedCurrentStatus>, 656, 98, 96, 24},
+    {Field<&TForm1::iLedVoltStatus>, 756, 98, 96, 24},
+    {Field<&TForm1::iLedAlarm>, 656, 128, 96, 28},
+    {Field<&TForm1::iLedTrip>, 756, 128, 96, 28},
+    {Field<&TForm1::gbAlarm2Trip>, 656, 162, 400, 60},
+    {Field<&TForm1::gbTestRelayCoils>, 656, 228, 400, 84},
+    {Field<&TForm1::iagTCap>, 656, 318, 170, 170},
+    {Field<&TForm1::mbTCap>, 716, 492, 50, 24},
+    {Field<&TForm1::bResetRelay>, 850, 338, 206, 30},
+    {Field<&TForm1::bThermalCapReset>, 850, 374, 206, 30},
 };
 // clang-format on
 
 }  // namespace
 
 void TForm1::InitTestPage() {
-  for (const Place& p : kTestPagePlaces)
-    p.Control(*this).SetBounds(p.Left, p.Top, p.Width, p.Height);
+  PlaceControls(*this, kTestPagePlaces);
 
   // Each manual panel: a link switch on top, then a column per slider (caption, slider, display).
   TPanel* panels[] = {&pSimCurrents, &pSimVoltages, &pSimParam};
@@ -141,18 +137,18 @@ void TForm1::InitTestPage() {
     const int input = static_cast<int>(i) + 1;
     TiSwitchLed& lamp = this->*kFieldInputs[i];
     lamp.OnClick = [this, input] { FieldInputClick(input); };
-    lamp.SetBounds(10 + static_cast<int>(i % 5) * 104, 24 + static_cast<int>(i / 5) * 34, 96, 26);
+    lamp.SetBounds(10 + static_cast<int>(i % 5) * 104, 22 + static_cast<int>(i / 5) * 28, 96, 24);
   }
-  bResetFieldInputs.SetBounds(540, 24, 90, 28);
+  bResetFieldInputs.SetBounds(540, 20, 90, 28);
   // Relay coils 1..4 above 5..8.
   TiLedRectangle* coils[] = {&iLedRL1,    &iLedRL2,    &ILedRL3,    &iLedRL4,
                              &iLedExtRL5, &iLedExtRL6, &iLedExtRL7, &iLedExtRL8};
   for (size_t i = 0; i < std::size(coils); ++i)
-    coils[i]->SetBounds(10 + static_cast<int>(i % 4) * 100, 22 + static_cast<int>(i / 4) * 28, 92,
+    coils[i]->SetBounds(10 + static_cast<int>(i % 4) * 96, 22 + static_cast<int>(i / 4) * 28, 90,
                         24);
   iaAlarm2Trip.SetBounds(10, 24, 110, 26);
   labAlarm2TripUnit.SetBounds(124, 28, 40, 20);
-  bAT_Reset.SetBounds(300, 22, 100, 28);
+  bAT_Reset.SetBounds(290, 22, 100, 28);
   labDF_InputModeSim.SetBounds(8, 26, 70, 20);
   isDF_InputMode.SetBounds(80, 22, 56, 26);
   labDF_InputModeReal.SetBounds(142, 26, 50, 20);

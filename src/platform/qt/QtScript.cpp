@@ -72,7 +72,8 @@ enum class Verb {
   Numbers,
   Reach,
   Still,
-  Tabs
+  Tabs,
+  Beside
 };
 
 struct ScriptRunner::Step {
@@ -119,6 +120,9 @@ constexpr VerbEntry kVerbs[] = {
     // No scroll bar shows on the target or anything inside it (the window's client area, a page,
     // a grid): what is shown fits. Every tab of a page control shows its caption whole.
     {"still", Verb::Still, "t"},        {"tabs", Verb::Tabs, "t"},
+    // The target stands just right of the named control of the same window, on its line (a unit
+    // beside its field).
+    {"beside", Verb::Beside, "ts"},
 };
 // clang-format on
 
@@ -1022,6 +1026,28 @@ void ScriptRunner::Act(const Step& s) {
       why = QStringLiteral("%1 is not a page control").arg(s.control);
     }
     if (!why.isEmpty()) Fail(&s, why);
+    Schedule(0);
+    return;
+  }
+  if (s.verb == Verb::Beside) {
+    TControl* other = c->Form() ? c->Form()->FindControl(FromQ(s.value)) : nullptr;
+    QWidget* w = backend_.WidgetOf(*c);
+    QWidget* o = other ? backend_.WidgetOf(*other) : nullptr;
+    if (!w || !o) Fail(&s, QStringLiteral("%1 or %2 has no window").arg(s.control, s.value));
+    const QRect mine(w->mapTo(w->window(), QPoint(0, 0)), w->size());
+    const QRect its(o->mapTo(o->window(), QPoint(0, 0)), o->size());
+    const int gap = mine.left() - its.right() - 1;
+    const int drift = std::abs(mine.center().y() - its.center().y());
+    if (gap < 0 || gap > 16 || 2 * drift > std::min(mine.height(), its.height()))
+      Fail(&s, QStringLiteral("%1 is at %2,%3, %4 at %5,%6 (%7 x %8)")
+                   .arg(s.control)
+                   .arg(mine.x())
+                   .arg(mine.y())
+                   .arg(s.value)
+                   .arg(its.x())
+                   .arg(its.y())
+                   .arg(its.width())
+                   .arg(its.height()));
     Schedule(0);
     return;
   }
