@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the program with a script of user steps against relay-sim, then checks what the relay holds.
 #   run_e2e.sh <vuma-frontend> <relay-sim> <script.e2e> <output folder>
-#              <check: write|print|logic|records|script|comms|holds:...|relay-lines:<file of lines the relay must hold>
+#              <check: write|print[:N]|logic|records|script|comms|holds:...|relay-lines:<file of lines the relay must hold>
 #                      |roundtrip:<relay revision>>
 #              [relay-sim options...]
 # By default the program runs on Qt's offscreen platform with a 1280 x 1024 screen, so that the
@@ -108,18 +108,24 @@ if [ "$check" = logic ]; then
   exit 0
 fi
 
-if [ "$check" = print ]; then
-  # The printout went to a PDF in drive C: its text shows the report's lines and the footers.
-  pdf=$(find "$out/drive_c" -name '*.pdf' | head -n1)
-  [ -n "$pdf" ] || { echo "no PDF printed"; exit 1; }
-  pdftotext -layout -fixed 6 "$pdf" "$out/printout.txt"
-  for text in "VUMA Settings" "File Rev : 02A" "Settings" "Logic Tables" "Real Time Clock" \
-              "Temperature Warning Levels" "Location Selection And Feedback" \
-              "| Start >>      |" "External Module Setting" "Page 1 of "; do
-    grep -qF "$text" "$out/printout.txt" || { echo "printout lacks '$text'"; exit 1; }
+if [ "${check%%:*}" = print ]; then
+  # The printouts (print:N for N of them, else one) went to PDFs in drive C: the text of each shows
+  # the report's lines and the footers, and no temporary file is left beside them.
+  want=1
+  [ "$check" = print ] || want=${check#print:}
+  mapfile -t pdfs < <(find "$out/drive_c" -name '*.pdf')
+  [ "${#pdfs[@]}" -eq "$want" ] || { echo "${#pdfs[@]} PDFs printed, not $want"; exit 1; }
+  if find "$out/drive_c" -name '*.tmp*' | grep .; then echo "temporary files left"; exit 1; fi
+  for pdf in "${pdfs[@]}"; do
+    pdftotext -layout -fixed 6 "$pdf" "$out/printout.txt"
+    for text in "VUMA Settings" "File Rev : 02A" "Settings" "Logic Tables" "Real Time Clock" \
+                "Temperature Warning Levels" "Location Selection And Feedback" \
+                "| Start >>      |" "External Module Setting" "Page 1 of "; do
+      grep -qF "$text" "$out/printout.txt" || { echo "printout $pdf lacks '$text'"; exit 1; }
+    done
+    # The last page's footer names it as the last.
+    grep -qE "Page ([0-9]+) of \1\b" "$out/printout.txt" || { echo "printout $pdf lacks its last footer"; exit 1; }
   done
-  # The last page's footer names it as the last.
-  grep -qE "Page ([0-9]+) of \1\b" "$out/printout.txt" || { echo "printout lacks its last footer"; exit 1; }
   echo "e2e passed"
   exit 0
 fi

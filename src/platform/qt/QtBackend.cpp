@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
@@ -52,6 +53,11 @@
 using namespace qtb;
 
 namespace {
+
+// The first step of building ahead comes this long after the main window shows, the later ones
+// this far apart: the first paint and the pages' first showing come first.
+constexpr int kPrepareAfterMs = 1000;
+constexpr int kPrepareStepMs = 100;
 
 // CPU time of the calling thread, in milliseconds.
 double ThreadCpuMs() {
@@ -124,6 +130,12 @@ class SuffixIconProvider : public QAbstractFileIconProvider {
   }
   mutable QIcon dir_, file_;
 };
+
+// Never destroyed: a static one would let its icons go after the application object at exit.
+QAbstractFileIconProvider* FileIcons() {
+  static auto* icons = new SuffixIconProvider;
+  return icons;
+}
 
 // Ends the run once the window has painted for the first time (start-up measured to the first
 // painted window): the quit waits until the paint in progress is done.
@@ -391,6 +403,49 @@ bool QtBackend::AskOverwrite(const QString& path) {
   return RunBox(box) == QMessageBox::Yes;
 }
 
+QFileDialog& QtBackend::FileDialog(QWidget* parent) {
+  if (!fileDialog_) {
+    fileDialog_ = new QFileDialog(parent);
+    fileDialog_->setOption(QFileDialog::DontUseNativeDialog, true);
+    fileDialog_->setIconProvider(FileIcons());
+  } else if (fileDialog_->parentWidget() != parent) {
+    fileDialog_->setParent(parent, fileDialog_->windowFlags());
+  }
+  return *fileDialog_;
+}
+
+void QtBackend::PrepareAhead(int step) {
+  if (quitAll_ || shuttingDown_ || !Application || !Application->MainForm()) return;
+  QWidget* main = WindowOf(*Application->MainForm());
+  // A command that came first has built what it needed itself.
+  switch (step) {
+    case 0:
+      qtb::QtPrintDevice::PreloadPlugins();
+      break;
+    case 1:
+      // The icons of the file dialog's buttons, a good part of its building (the style reads
+      // them from their images once; later look-ups find them cached).
+      for (const auto icon :
+           {QStyle::SP_DialogSaveButton, QStyle::SP_DialogOpenButton, QStyle::SP_DialogCancelButton,
+            QStyle::SP_ArrowBack, QStyle::SP_ArrowForward, QStyle::SP_FileDialogToParent,
+            QStyle::SP_FileDialogNewFolder, QStyle::SP_FileDialogListView,
+            QStyle::SP_FileDialogDetailedView, QStyle::SP_DirIcon, QStyle::SP_FileIcon})
+        QApplication::style()->standardIcon(icon);
+      break;
+    case 2:
+      // The dialog starts listing the folder it first opens in on its own thread.
+      if (!fileDialog_ && main)
+        FileDialog(main).setDirectory(QFile::decodeName(DriveCRoot().c_str()));
+      break;
+    case 3:
+      if (fileDialog_ && !fileDialog_->isVisible()) fileDialog_->ensurePolished();
+      break;
+    default:
+      return;
+  }
+  QTimer::singleShot(kPrepareStepMs, this, [this, step] { PrepareAhead(step + 1); });
+}
+
 bool QtBackend::ExecuteFileDialog(TOpenDialog& d) {
   const bool save = d.Kind() == DialogKind::Save;
   // Built once, and set up afresh for each use (a window it belonged to may have taken it along).
@@ -398,18 +453,12 @@ bool QtBackend::ExecuteFileDialog(TOpenDialog& d) {
   QWidget* parent = DialogParent();
   if (fileDialog_ && parent && (parent == fileDialog_ || fileDialog_->isAncestorOf(parent)))
     parent = Application && Application->MainForm() ? WindowOf(*Application->MainForm()) : nullptr;
-  if (!fileDialog_) {
-    fileDialog_ = new QFileDialog(parent);
-    fileDialog_->setOption(QFileDialog::DontUseNativeDialog, true);
-    // Never destroyed: a static one would let its icons go after the application object at exit.
-    static auto* icons = new SuffixIconProvider;
-    fileDialog_->setIconProvider(icons);
-  } else if (fileDialog_->parentWidget() != parent) {
-    fileDialog_->setParent(parent, fileDialog_->windowFlags());
-  }
-  QFileDialog& fd = *fileDialog_;
+  QFileDialog& fd = FileDialog(parent);
   fd.setWindowTitle(ToQ(d.Title));
-  fd.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  // Setting the mode builds the dialog's buttons and their icons anew, even when it stays.
+  if (const auto mode = save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen;
+      fd.acceptMode() != mode)
+    fd.setAcceptMode(mode);
   fd.setFileMode(!save && d.FileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   // The overwrite question is asked below, the same way for typed and scripted answers.
   fd.setOption(QFileDialog::DontConfirmOverwrite, true);
@@ -448,6 +497,8 @@ bool QtBackend::ExecuteDialog(TCommonDialog& dialog) {
         dev->PrepareDialog(Printer().Title);
       printer->setCopyCount(std::max(1, d.Copies));
       QPrintDialog pd(printer, DialogParent());
+      // Its file name completer lists the home folder: typed by suffix, as in the file dialogs.
+      for (auto* model : pd.findChildren<QFileSystemModel*>()) model->setIconProvider(FileIcons());
       if (RunDialog(pd, dialog) != QDialog::Accepted) return false;
       d.Copies = printer->copyCount();
       return true;
@@ -503,6 +554,7 @@ void QtBackend::FormShown(TForm& form) {
     const bool isMain = Application && Application->MainForm() == &form;
     if (isMain && qEnvironmentVariableIntValue("VUMA_QUIT_ON_FIRST_PAINT") > 0)
       new QuitOnFirstPaint(win, [this] { QuitAll(); });
+    if (isMain) QTimer::singleShot(kPrepareAfterMs, this, [this] { PrepareAhead(0); });
     int cw = form.ClientWidth, ch = form.ClientHeight;
     if (isMain && (cw < 0 || ch < 0)) {
       cw = 1092;

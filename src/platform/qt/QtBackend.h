@@ -155,6 +155,11 @@ class QtBackend : public QObject, public Backend, public ControlObserver {
   int RunBox(QMessageBox& box);
   int RunDialog(QDialog& dialog, TCommonDialog& model);
   bool ExecuteFileDialog(TOpenDialog& d);
+  // The one file dialog, built at its first need.
+  QFileDialog& FileDialog(QWidget* parent);
+  // In the first quiet moments after the main window shows, one step at a time, what the first
+  // file or print command would otherwise build while the user waits.
+  void PrepareAhead(int step);
   bool AskOverwrite(const QString& path);
   void StartScript();
 

@@ -1,5 +1,6 @@
 #include "platform/qt/QtPrinter.h"
 
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,19 +9,25 @@
 #include <cstring>
 #include <string_view>
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QLibraryInfo>
+#include <QPainter>
 #include <QPrinterInfo>
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Paths.h"
 #include "platform/qt/QtText.h"
+#include "platform/ui/Application.h"
 
 namespace qtb {
 
 QtPrintDevice::QtPrintDevice() = default;
 
 QPrinter& QtPrintDevice::P() const {
+  Settle();
   if (!printer_) {
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer_->setResolution(600);
@@ -30,8 +37,22 @@ QPrinter& QtPrintDevice::P() const {
   return *printer_;
 }
 
-QtPrintDevice::~QtPrintDevice() {
-  if (painter_.isActive()) painter_.end();
+QtPrintDevice::~QtPrintDevice() { Settle(); }
+
+void QtPrintDevice::Settle() const {
+  if (writer_.joinable()) writer_.join();
+}
+
+void QtPrintDevice::PreloadPlugins() {
+  const QDir dir(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/printsupport"));
+  std::vector<std::string> files;
+  for (const QString& f : dir.entryList({QStringLiteral("*.so")}, QDir::Files))
+    files.push_back(QFile::encodeName(dir.filePath(f)).toStdString());
+  if (files.empty()) return;
+  std::thread([files = std::move(files)] {
+    // The flags Qt loads a plug-in with; never closed, as Qt never unloads it either.
+    for (const std::string& f : files) ::dlopen(f.c_str(), RTLD_LAZY | RTLD_LOCAL | RTLD_NODELETE);
+  }).detach();
 }
 
 int QtPrintDevice::Dpi() const { return P().resolution(); }
@@ -73,6 +94,14 @@ bool CompletePdf(const std::string& path) {
   ::close(fd);
   return ok;
 }
+
+// The file's data on the disk, before it takes its name.
+bool SyncFile(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool ok = ::fsync(fd) == 0;
+  return ::close(fd) == 0 && ok;
+}
 }  // namespace
 
 // The file offered in the print dialog is named after the document; when the dialog runs before
@@ -89,8 +118,9 @@ void QtPrintDevice::Offer(const std::string& title) {
 }
 
 void QtPrintDevice::BeginDoc(const std::string& title) {
-  if (painter_.isActive()) throw EPrinter("Printing in progress");
+  if (doc_) throw EPrinter("Printing in progress");
   face_.reset();  // the dialog may have chosen a printer of another resolution
+  faceIndex_ = -1;
   P().setDocName(ToQ(title));
   if (P().outputFormat() == QPrinter::PdfFormat) {
     const QString name = P().outputFileName();
@@ -125,10 +155,8 @@ void QtPrintDevice::BeginDoc(const std::string& title) {
     pdfTemp_ = temp;
     P().setOutputFileName(QString::fromLocal8Bit(pdfTemp_.c_str()));
   }
-  if (!painter_.begin(&P())) {
-    DropPdf();
-    throw EPrinter("Printer is not available");
-  }
+  doc_.emplace();
+  doc_->pages.emplace_back();
 }
 
 // The temporary PDF goes and the printer names the file it was given again.
@@ -140,29 +168,69 @@ void QtPrintDevice::DropPdf() {
 }
 
 void QtPrintDevice::NewPage() {
-  if (!painter_.isActive() || !P().newPage()) throw EPrinter("Printer error");
+  if (!doc_) throw EPrinter("Printer error");
+  doc_->pages.emplace_back();
+}
+
+std::string QtPrintDevice::Render(QPrinter& printer, const Document& doc) {
+  QPainter painter;
+  if (!painter.begin(&printer)) return "Printer is not available";
+  for (size_t i = 0; i < doc.pages.size(); ++i) {
+    if (i > 0 && !printer.newPage()) {
+      printer.abort();
+      painter.end();
+      return "Printer error";
+    }
+    for (const Mark& m : doc.pages[i]) {
+      const QFont& font = doc.faces[static_cast<size_t>(m.face)];
+      if (painter.font() != font) painter.setFont(font);
+      painter.setPen(m.pen);
+      painter.drawText(m.at, m.text);
+    }
+  }
+  return painter.end() ? std::string() : std::string("Printer error");
 }
 
 void QtPrintDevice::EndDoc() {
-  if (!painter_.isActive()) return;
-  bool ok = painter_.end();
-  if (!pdfTemp_.empty()) {
-    ok = ok && CompletePdf(pdfTemp_) && ::rename(pdfTemp_.c_str(), pdfTarget_.c_str()) == 0;
-    if (ok) {
-      SyncToDiskLater(pdfTarget_);
-      pdfTemp_.clear();
-      P().setOutputFileName(pdfName_);
-    }
-    DropPdf();
+  if (!doc_) return;
+  Document doc = std::move(*doc_);
+  doc_.reset();
+  face_.reset();  // its font is the document's now
+  faceIndex_ = -1;
+  QPrinter& printer = P();
+  if (pdfTemp_.empty()) {
+    ForgetAutoName();
+    if (std::string failure = Render(printer, doc); !failure.empty()) throw EPrinter(failure);
+    return;
   }
-  ForgetAutoName();
-  if (!ok) throw EPrinter("Printer error");
+  // The thread owns the printer until it ends; it gives the printer back naming the file the
+  // next document is offered, as a document ended here would.
+  const QString next = autoNamed_ ? QString() : pdfName_;
+  autoNamed_ = false;
+  writer_ = std::thread([&printer, doc = std::move(doc), temp = std::exchange(pdfTemp_, {}),
+                         target = pdfTarget_, next] {
+    std::string failure = Render(printer, doc);
+    if (failure.empty() &&
+        !(CompletePdf(temp) && SyncFile(temp) && ::rename(temp.c_str(), target.c_str()) == 0))
+      failure = "Printer error";
+    if (failure.empty())
+      SyncToDiskLater(target);  // the folder's entry for it
+    else
+      ::unlink(temp.c_str());
+    printer.setOutputFileName(next);
+    if (!failure.empty())
+      QMetaObject::invokeMethod(
+          qApp,
+          [failure] {
+            if (Application) Application->ShowException(EPrinter(failure));
+          },
+          Qt::QueuedConnection);
+  });
 }
 
 void QtPrintDevice::Abort() {
-  if (!painter_.isActive()) return;
-  P().abort();
-  painter_.end();
+  if (!doc_) return;
+  doc_.reset();
   DropPdf();
   ForgetAutoName();
 }
@@ -179,18 +247,22 @@ const QtPrintDevice::Face& QtPrintDevice::FaceFor(const TFont& font) {
       face_->font.Height != font.Height || face_->font.Bold != font.Bold) {
     const QFont f = ToQFont(font);
     face_.emplace(Face{font, f, QFontMetrics(f, &P())});
+    faceIndex_ = -1;
   }
   return *face_;
 }
 
 void QtPrintDevice::TextOut(int x, int y, const TFont& font, const std::string& text) {
-  if (!painter_.isActive()) throw EPrinter("Printer is not currently printing");
+  if (!doc_) throw EPrinter("Printer is not currently printing");
   const Face& face = FaceFor(font);
-  if (painter_.font() != face.qfont) painter_.setFont(face.qfont);
+  if (faceIndex_ < 0) {
+    doc_->faces.push_back(face.qfont);
+    faceIndex_ = static_cast<int>(doc_->faces.size()) - 1;
+  }
   QColor col = ToQColor(font.Color, QPalette());
-  painter_.setPen(col.isValid() ? col : QColor(Qt::black));
   // The model places text by its top-left corner; Qt by its baseline.
-  painter_.drawText(QPoint(x, y + face.metrics.ascent()), ToQ(text));
+  doc_->pages.back().push_back(Mark{QPoint(x, y + face.metrics.ascent()), faceIndex_,
+                                    col.isValid() ? col : QColor(Qt::black), ToQ(text)});
 }
 
 int QtPrintDevice::TextHeight(const TFont& font, const std::string&) {
