@@ -148,6 +148,11 @@ QSize GridWidget::sizeHint() const {
   return QSize(std::clamp(w, 60, maxW), std::clamp(h, 20, maxH));
 }
 
+QSize GridWidget::minimumSizeHint() const {
+  if (grid_ && grid_->ScrollBars == TScrollStyle::ssNone) return sizeHint();
+  return QSize(60, 40);
+}
+
 void GridWidget::resizeEvent(QResizeEvent* e) {
   QAbstractScrollArea::resizeEvent(e);
   UpdateScrollBars();

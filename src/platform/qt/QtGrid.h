@@ -21,7 +21,8 @@ class GridWidget : public QAbstractScrollArea, public ModelView {
   // The model changed: new sizes, cells or current cell.
   void Refresh();
   QSize sizeHint() const override;
-  QSize minimumSizeHint() const override { return QSize(60, 40); }
+  // A grid without scroll bars could not bring cut cells into view: it is never smaller than them.
+  QSize minimumSizeHint() const override;
   // The cell under a point of the viewport, or false for none (outside the cells).
   bool CellAt(const QPoint& pos, int& col, int& row) const;
   // The rectangle of a cell in viewport coordinates (as drawn, scrolled).

@@ -63,6 +63,7 @@ class ColumnFlowLayout : public QLayout {
     bool row = false;                // a caption-editor row (the columns align its editor)
   };
   QSize Flow(const QRect& area, int limit, bool compact, bool apply) const;
+  int FixedLimit() const;
   std::vector<Entry> entries_;
   int columnHeight_;
 };
