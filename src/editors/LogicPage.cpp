@@ -17,9 +17,6 @@ using namespace editors::logic;
 
 namespace {
 
-// Wide enough for the longest name; the page holds 41 of them.
-constexpr int kSignalBoxWidth = 104;
-
 void Store(const LogicEditor& e, long long value) {
   if (!FormVariableTable) return;
   FormVariableTable->Grid(wire::RecordId::Logic).SetCell(2, e.Row, wire::PadNum(value, e.Digits));
@@ -89,7 +86,6 @@ void SetUp(TForm1& f, const LogicEditor& e) {
     case Kind::Signal: {
       auto& cb = static_cast<TComboBox&>(c);
       cb.Style = TComboBoxStyle::csDropDownList;
-      cb.Width = kSignalBoxWidth;
       cb.SetItems(SignalComboItems(e.Table));
       cb.SetItemIndex(-1);
       cb.OnChange = [&f, &e] { EditorChanged(f, e); };
@@ -137,22 +133,22 @@ const char* Bit(unsigned value, int bit) { return (value >> bit) & 1 ? "1" : "0"
 
 }  // namespace
 
-// The page holds 41 signal selectors beside the lamps of its outputs; narrower selectors and a
-// short PLC input grid let it fit the window's client area without scrolling.
-constexpr int kSelectorWidth = 65, kTableEditWidth = 34;
-constexpr int kPlcGridWidth = 128, kPlcGridHeight = 66;
-
-static void NarrowSelectors(TControl& parent) {
-  for (TControl* c : parent.Children()) {
-    if (dynamic_cast<TComboBox*>(c)) c->SetBounds(-1, -1, kSelectorWidth, -1);
-    NarrowSelectors(*c);
-  }
-}
+// The page holds 41 signal selectors, each as wide as its longest name, beside the lamps of its
+// outputs. It fits the window's client area in five columns: the groups follow one another down
+// the columns in their order on the page, and the groups of lamps given a height here set their
+// lamps in two columns of their own. The PLC input grid shows its sixteen bits at once.
+constexpr int kTableEditWidth = 34;
+constexpr int kOutputsHeight = 110, kWarningsHeight = 105, kFieldInputsHeight = 190;
+constexpr int kPlcBitWidth = 18, kPlcRowHeight = 18;
 
 void TForm1::InitLogicPage() {
   for (const LogicEditor& e : LogicEditors()) SetUp(*this, e);
-  NarrowSelectors(tsLogic);
-  sgPLC_inputs.SetBounds(-1, -1, kPlcGridWidth, kPlcGridHeight);
+  gbLogOutputs.SetBounds(-1, -1, -1, kOutputsHeight);
+  gbLogRTDWarn.SetBounds(-1, -1, -1, kWarningsHeight);
+  gbLogInputs.SetBounds(-1, -1, -1, kFieldInputsHeight);
+  sgPLC_inputs.DefaultColWidth = kPlcBitWidth;
+  sgPLC_inputs.DefaultRowHeight = kPlcRowHeight;
+  sgPLC_inputs.ScrollBars = TScrollStyle::ssNone;
   for (TEdit* table :
        {&ebLF1_Table, &ebLF2_Table, &ebLF3_Table, &ebLF4_Table, &ebLF5_Table, &ebLF6_Table})
     table->SetBounds(-1, -1, kTableEditWidth, -1);

@@ -475,7 +475,7 @@ class TForm1 : public TForm, public model::RelayState {
   TLabel labActEL{&gbCalLive, "labActEL", "Earth Leakage (mA)"};
   TEdit ebActEL{&gbCalLive, "ebActEL"};
 
-  // -- Control Logic page --
+  // -- Control Logic page: its groups in the order the page shows them, column after column --
   TGroupBox gbLogOutputs{&tsLogic, "gbLogOutputs", " Logic Function Outputs "};
   TiLedRectangle iLedLF1_Output{&gbLogOutputs, "iLedLF1_Output", "LF 1"};
   TiLedRectangle iLedLF2_Output{&gbLogOutputs, "iLedLF2_Output", "LF 2"};
@@ -490,39 +490,6 @@ class TForm1 : public TForm, public model::RelayState {
   TLabel labActCntB{&gbLogCounters, "labActCntB", "Counter B"};
   TEdit mbActCntB{&gbLogCounters, "mbActCntB"};
   TiLedRectangle iLedCntrB_Output{&gbLogCounters, "iLedCntrB_Output", "Counter B Output"};
-  TGroupBox gbLogTimers{&tsLogic, "gbLogTimers", " Timers "};
-  TiLedRectangle iLedTmrA_Output{&gbLogTimers, "iLedTmrA_Output", "Timer A"};
-  TiLedRectangle iLedTmrA_Output_ms{&gbLogTimers, "iLedTmrA_Output_ms", "Timer A Pulse"};
-  TiLedRectangle iLedTmrB_Output{&gbLogTimers, "iLedTmrB_Output", "Timer B"};
-  TiLedRectangle iLedTmrB_Output_ms{&gbLogTimers, "iLedTmrB_Output_ms", "Timer B Pulse"};
-  TiLedRectangle iLedRTC_Output{&gbLogTimers, "iLedRTC_Output", "Real Time Clock"};
-  TGroupBox gbLogRelays{&tsLogic, "gbLogRelays", " Relay Coils "};
-  TiLedRectangle iLedRelay1{&gbLogRelays, "iLedRelay1", "Relay 1"};
-  TiLedRectangle iLedRelay2{&gbLogRelays, "iLedRelay2", "Relay 2"};
-  TiLedRectangle iLedRelay3{&gbLogRelays, "iLedRelay3", "Relay 3"};
-  TiLedRectangle iLedRelay4{&gbLogRelays, "iLedRelay4", "Relay 4"};
-  TPanel pExpRelayCoils{&gbLogRelays, "pExpRelayCoils"};  // relay coils of the expansion module
-  TiLedRectangle iLedExtRel_5{&pExpRelayCoils, "iLedExtRel_5", "Relay 5"};
-  TiLedRectangle iLedExtRel_6{&pExpRelayCoils, "iLedExtRel_6", "Relay 6"};
-  TiLedRectangle iLedExtRel_7{&pExpRelayCoils, "iLedExtRel_7", "Relay 7"};
-  TiLedRectangle iLedExtRel_8{&pExpRelayCoils, "iLedExtRel_8", "Relay 8"};
-  TGroupBox gbLogInputs{&tsLogic, "gbLogInputs", " Digital Field Inputs "};
-  TiLedRectangle iLedInp1{&gbLogInputs, "iLedInp1", "Input 1"};
-  TiLedRectangle iLedInp2{&gbLogInputs, "iLedInp2", "Input 2"};
-  TiLedRectangle iLedInp3{&gbLogInputs, "iLedInp3", "Input 3"};
-  TiLedRectangle iLedInp4{&gbLogInputs, "iLedInp4", "Input 4"};
-  TiLedRectangle iLedInp5{&gbLogInputs, "iLedInp5", "Input 5"};
-  TiLedRectangle iLedInp6{&gbLogInputs, "iLedInp6", "Input 6"};
-  TiLedRectangle iLedInp7{&gbLogInputs, "iLedInp7", "Input 7"};
-  TPanel pExpDF_Inputs{&gbLogInputs, "pExpDF_Inputs"};  // field inputs of the expansion module
-  TiLedRectangle iLedInp8{&pExpDF_Inputs, "iLedInp8", "Input 8"};
-  TiLedRectangle iLedInp9{&pExpDF_Inputs, "iLedInp9", "Input 9"};
-  TiLedRectangle iLedInp10{&pExpDF_Inputs, "iLedInp10", "Input 10"};
-  TiLedRectangle iLedInp11{&pExpDF_Inputs, "iLedInp11", "Input 11"};
-  TiLedRectangle iLedInp12{&pExpDF_Inputs, "iLedInp12", "Input 12"};
-  TiLedRectangle iLedInp13{&pExpDF_Inputs, "iLedInp13", "Input 13"};
-  TiLedRectangle iLedInp14{&pExpDF_Inputs, "iLedInp14", "Input 14"};
-  TiLedRectangle iLedInp15{&pExpDF_Inputs, "iLedInp15", "Input 15"};
   TGroupBox gbLogOther{&tsLogic, "gbLogOther", " Other Outputs "};
   TiLedRectangle iLedFlasher{&gbLogOther, "iLedFlasher", "Flasher"};
   TiLedRectangle iLedLatch{&gbLogOther, "iLedLatch", "Latch"};
@@ -530,6 +497,12 @@ class TForm1 : public TForm, public model::RelayState {
   TiLedRectangle iLedPulseGen{&gbLogOther, "iLedPulseGen", "Pulse Generator"};
   TiLedRectangle iLedTC_WarnLevel{&gbLogOther, "iLedTC_WarnLevel", "Thermal Capacity Warning"};
   TiLedRectangle iLedE_StopTrip{&gbLogOther, "iLedE_StopTrip", "Emergency Stop Trip"};
+  TGroupBox gbExtReset{&tsLogic, "gbExtReset", " External Trip Reset"};
+  TLabel labExtReset{&gbExtReset, "labExtReset", "--> Relay"};
+  TComboBox cbExtReset{&gbExtReset, "cbExtReset"};
+  TGroupBox gbE_Stop{&tsLogic, "gbE_Stop", " E Stop"};
+  TLabel labE_Stop_Input{&gbE_Stop, "labE_Stop_Input", "--> ! Input"};
+  TComboBox cbE_Stop_Input{&gbE_Stop, "cbE_Stop_Input"};
   TGroupBox gbLogRTDWarn{&tsLogic, "gbLogRTDWarn", " Temperature Warnings "};
   TiLedRectangle iLedRTD1_WarnHi{&gbLogRTDWarn, "iLedRTD1_WarnHi", "T1 High"};
   TiLedRectangle iLedRTD1_WarnLo{&gbLogRTDWarn, "iLedRTD1_WarnLo", "T1 Low"};
@@ -539,9 +512,6 @@ class TForm1 : public TForm, public model::RelayState {
   TiLedRectangle iLedRTD3_WarnLo{&gbLogRTDWarn, "iLedRTD3_WarnLo", "T3 Low"};
   TiLedRectangle iLedRTD4_WarnHi{&gbLogRTDWarn, "iLedRTD4_WarnHi", "T4 High"};
   TiLedRectangle iLedRTD4_WarnLo{&gbLogRTDWarn, "iLedRTD4_WarnLo", "T4 Low"};
-  TGroupBox gbLogPLC{&tsLogic, "gbLogPLC", " PLC Inputs "};
-  TLabel labPLC_inputs{&gbLogPLC, "labPLC_inputs", "Bit 1 = lsb and bit 16 = msb."};
-  TStringGrid sgPLC_inputs{&gbLogPLC, "sgPLC_inputs", 16, 2};  // row 0 the bit numbers 16 down to 1
 
   // -- Starter Configuration page: the " Starter Output" box (its meaning labels are the starter
   // display's, further down) with its trip flag and activity flag groups --
@@ -744,6 +714,54 @@ class TForm1 : public TForm, public model::RelayState {
   TLabel labLogFuncTableCalc{&pLogFuncTableCalc, "labLogFuncTableCalc", "Output Table Generator"};
   TStringGrid sgLogFuncTable{&pLogFuncTableCalc, "sgLogFuncTable", 4, 9};
   TButton bLogFuncTransf{&pLogFuncTableCalc, "bLogFuncTransf", "Transfer table and close"};
+  TGroupBox gbLogPLC{&tsLogic, "gbLogPLC", " PLC Inputs "};
+  TLabel labPLC_inputs{&gbLogPLC, "labPLC_inputs", "Bit 1 = lsb and bit 16 = msb."};
+  TStringGrid sgPLC_inputs{&gbLogPLC, "sgPLC_inputs", 16, 2};  // row 0 the bit numbers 16 down to 1
+  TGroupBox gbLogRelays{&tsLogic, "gbLogRelays", " Relay Coils "};
+  TiLedRectangle iLedRelay1{&gbLogRelays, "iLedRelay1", "Relay 1"};
+  TiLedRectangle iLedRelay2{&gbLogRelays, "iLedRelay2", "Relay 2"};
+  TiLedRectangle iLedRelay3{&gbLogRelays, "iLedRelay3", "Relay 3"};
+  TiLedRectangle iLedRelay4{&gbLogRelays, "iLedRelay4", "Relay 4"};
+  TPanel pExpRelayCoils{&gbLogRelays, "pExpRelayCoils"};  // relay coils of the expansion module
+  TiLedRectangle iLedExtRel_5{&pExpRelayCoils, "iLedExtRel_5", "Relay 5"};
+  TiLedRectangle iLedExtRel_6{&pExpRelayCoils, "iLedExtRel_6", "Relay 6"};
+  TiLedRectangle iLedExtRel_7{&pExpRelayCoils, "iLedExtRel_7", "Relay 7"};
+  TiLedRectangle iLedExtRel_8{&pExpRelayCoils, "iLedExtRel_8", "Relay 8"};
+  TGroupBox gbLogInputs{&tsLogic, "gbLogInputs", " Digital Field Inputs "};
+  TiLedRectangle iLedInp1{&gbLogInputs, "iLedInp1", "Input 1"};
+  TiLedRectangle iLedInp2{&gbLogInputs, "iLedInp2", "Input 2"};
+  TiLedRectangle iLedInp3{&gbLogInputs, "iLedInp3", "Input 3"};
+  TiLedRectangle iLedInp4{&gbLogInputs, "iLedInp4", "Input 4"};
+  TiLedRectangle iLedInp5{&gbLogInputs, "iLedInp5", "Input 5"};
+  TiLedRectangle iLedInp6{&gbLogInputs, "iLedInp6", "Input 6"};
+  TiLedRectangle iLedInp7{&gbLogInputs, "iLedInp7", "Input 7"};
+  TPanel pExpDF_Inputs{&gbLogInputs, "pExpDF_Inputs"};  // field inputs of the expansion module
+  TiLedRectangle iLedInp8{&pExpDF_Inputs, "iLedInp8", "Input 8"};
+  TiLedRectangle iLedInp9{&pExpDF_Inputs, "iLedInp9", "Input 9"};
+  TiLedRectangle iLedInp10{&pExpDF_Inputs, "iLedInp10", "Input 10"};
+  TiLedRectangle iLedInp11{&pExpDF_Inputs, "iLedInp11", "Input 11"};
+  TiLedRectangle iLedInp12{&pExpDF_Inputs, "iLedInp12", "Input 12"};
+  TiLedRectangle iLedInp13{&pExpDF_Inputs, "iLedInp13", "Input 13"};
+  TiLedRectangle iLedInp14{&pExpDF_Inputs, "iLedInp14", "Input 14"};
+  TiLedRectangle iLedInp15{&pExpDF_Inputs, "iLedInp15", "Input 15"};
+  TGroupBox gbLatch{&tsLogic, "gbLatch", " Latch"};
+  TLabel labLatch_SetInput{&gbLatch, "labLatch_SetInput", "--> Set"};
+  TComboBox cbLatch_SetInput{&gbLatch, "cbLatch_SetInput"};
+  TLabel labLatch_ResetInput{&gbLatch, "labLatch_ResetInput", "--> Reset"};
+  TComboBox cbLatch_ResetInput{&gbLatch, "cbLatch_ResetInput"};
+  TGroupBox gbTC_Warn{&tsLogic, "gbTC_Warn", " TC High Warning"};
+  TLabel labTC_WarnLevel{&gbTC_Warn, "labTC_WarnLevel", "Used Thermal Capacity"};
+  TSpinEdit seTC_WarnLevel{&gbTC_Warn, "seTC_WarnLevel"};
+  TLabel labTC_WarnLevelUnit{&gbTC_Warn, "labTC_WarnLevelUnit", "%"};
+  TGroupBox gbPulseGen{&tsLogic, "gbPulseGen", "Pulse Generator"};
+  TLabel labPulseGen_Input{&gbPulseGen, "labPulseGen_Input", "--> Control"};
+  TComboBox cbPulseGen_Input{&gbPulseGen, "cbPulseGen_Input"};
+  TLabel labPG_Period{&gbPulseGen, "labPG_Period", "Period"};
+  TSpinEdit sePG_Period{&gbPulseGen, "sePG_Period"};
+  TLabel labPG_PeriodUnit{&gbPulseGen, "labPG_PeriodUnit", "min"};
+  TLabel labPG_DutyCycle{&gbPulseGen, "labPG_DutyCycle", "Duty cycle"};
+  TSpinEdit sePG_DutyCycle{&gbPulseGen, "sePG_DutyCycle"};
+  TLabel labPG_DutyCycleUnit{&gbPulseGen, "labPG_DutyCycleUnit", "%"};
   TGroupBox gbTmrA{&tsLogic, "gbTmrA", " Timer A"};
   TLabel labTmrA_TimeLim{&gbTmrA, "labTmrA_TimeLim", "Time (sec)"};
   TSpinEdit seTmrA_TimeLim{&gbTmrA, "seTmrA_TimeLim"};
@@ -776,20 +794,12 @@ class TForm1 : public TForm, public model::RelayState {
   TComboBox cbCntrB_InputDn{&gbCntrB, "cbCntrB_InputDn"};
   TLabel labCntrB_Reset{&gbCntrB, "labCntrB_Reset", "--> Reset input"};
   TComboBox cbCntrB_Reset{&gbCntrB, "cbCntrB_Reset"};
-  TGroupBox gbPulseGen{&tsLogic, "gbPulseGen", "Pulse Generator"};
-  TLabel labPulseGen_Input{&gbPulseGen, "labPulseGen_Input", "--> Control"};
-  TComboBox cbPulseGen_Input{&gbPulseGen, "cbPulseGen_Input"};
-  TLabel labPG_Period{&gbPulseGen, "labPG_Period", "Period"};
-  TSpinEdit sePG_Period{&gbPulseGen, "sePG_Period"};
-  TLabel labPG_PeriodUnit{&gbPulseGen, "labPG_PeriodUnit", "min"};
-  TLabel labPG_DutyCycle{&gbPulseGen, "labPG_DutyCycle", "Duty cycle"};
-  TSpinEdit sePG_DutyCycle{&gbPulseGen, "sePG_DutyCycle"};
-  TLabel labPG_DutyCycleUnit{&gbPulseGen, "labPG_DutyCycleUnit", "%"};
-  TGroupBox gbLatch{&tsLogic, "gbLatch", " Latch"};
-  TLabel labLatch_SetInput{&gbLatch, "labLatch_SetInput", "--> Set"};
-  TComboBox cbLatch_SetInput{&gbLatch, "cbLatch_SetInput"};
-  TLabel labLatch_ResetInput{&gbLatch, "labLatch_ResetInput", "--> Reset"};
-  TComboBox cbLatch_ResetInput{&gbLatch, "cbLatch_ResetInput"};
+  TGroupBox gbLogTimers{&tsLogic, "gbLogTimers", " Timers "};
+  TiLedRectangle iLedTmrA_Output{&gbLogTimers, "iLedTmrA_Output", "Timer A"};
+  TiLedRectangle iLedTmrA_Output_ms{&gbLogTimers, "iLedTmrA_Output_ms", "Timer A Pulse"};
+  TiLedRectangle iLedTmrB_Output{&gbLogTimers, "iLedTmrB_Output", "Timer B"};
+  TiLedRectangle iLedTmrB_Output_ms{&gbLogTimers, "iLedTmrB_Output_ms", "Timer B Pulse"};
+  TiLedRectangle iLedRTC_Output{&gbLogTimers, "iLedRTC_Output", "Real Time Clock"};
   TGroupBox gbRTC_Window{&tsLogic, "gbRTC_Window", " Real Time Clock"};
   TLabel labRTC_StartHr{&gbRTC_Window, "labRTC_StartHr", "Start hour"};
   TSpinEdit seRTC_StartHr{&gbRTC_Window, "seRTC_StartHr"};
@@ -817,16 +827,6 @@ class TForm1 : public TForm, public model::RelayState {
   TComboBox cbExtRelay_7_Input{&gbLogRelays, "cbExtRelay_7_Input"};
   TLabel labExtRelay_8_Input{&gbLogRelays, "labExtRelay_8_Input", "RL8"};
   TComboBox cbExtRelay_8_Input{&gbLogRelays, "cbExtRelay_8_Input"};
-  TGroupBox gbExtReset{&tsLogic, "gbExtReset", " External Trip Reset"};
-  TLabel labExtReset{&gbExtReset, "labExtReset", "--> Relay"};
-  TComboBox cbExtReset{&gbExtReset, "cbExtReset"};
-  TGroupBox gbE_Stop{&tsLogic, "gbE_Stop", " E Stop"};
-  TLabel labE_Stop_Input{&gbE_Stop, "labE_Stop_Input", "--> ! Input"};
-  TComboBox cbE_Stop_Input{&gbE_Stop, "cbE_Stop_Input"};
-  TGroupBox gbTC_Warn{&tsLogic, "gbTC_Warn", " TC High Warning"};
-  TLabel labTC_WarnLevel{&gbTC_Warn, "labTC_WarnLevel", "Used Thermal Capacity"};
-  TSpinEdit seTC_WarnLevel{&gbTC_Warn, "seTC_WarnLevel"};
-  TLabel labTC_WarnLevelUnit{&gbTC_Warn, "labTC_WarnLevelUnit", "%"};
   TGroupBox gbRTD1_Warn{&tsLogic, "gbRTD1_Warn", " T1  Warning"};
   TLabel labRTD1_WarnHiLev{&gbRTD1_Warn, "labRTD1_WarnHiLev", "Hi"};
   TSpinEdit seRTD1_WarnHiLev{&gbRTD1_Warn, "seRTD1_WarnHiLev"};

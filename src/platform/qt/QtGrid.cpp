@@ -158,6 +158,7 @@ QSize GridWidget::sizeHint() const {
 }
 
 QSize GridWidget::minimumSizeHint() const {
+  if (grid_ && grid_->ScrollBars == TScrollStyle::ssNone) return sizeHint();
   const int f = 2 * frameWidth();
   const QSize whole(TotalWidth() + f, TotalHeight() + f);
   return whole.boundedTo(kMaxView) == whole ? whole : QSize(60, 40);

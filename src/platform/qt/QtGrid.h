@@ -21,7 +21,8 @@ class GridWidget : public QAbstractScrollArea, public ModelView {
   // The model changed: new sizes, cells or current cell.
   void Refresh();
   QSize sizeHint() const override;
-  // A grid whose preferred size shows all of it keeps that size: squeezed, it would scroll a few
+  // A grid without scroll bars could not bring cut cells into view: it is never smaller than them.
+  // One whose preferred size shows all of it keeps that size: squeezed, it would scroll a few
   // cells in a page that scrolls anyway. A larger one can be made small.
   QSize minimumSizeHint() const override;
   // The cell under a point of the viewport, or false for none (outside the cells).

@@ -243,19 +243,34 @@ QSize ColumnFlowLayout::Flow(const QRect& area, int limit, bool compact, bool ap
   return QSize(std::max(width, m.left() + m.right()), std::max(height, m.top() + m.bottom()));
 }
 
+// A container of fixed height (one the model gives a height) breaks its columns at its own inner
+// height, so that its items go on in a further column rather than below its bottom edge.
+int ColumnFlowLayout::FixedLimit() const {
+  const QWidget* p = parentWidget();
+  if (!p || p->minimumHeight() != p->maximumHeight() || p->maximumHeight() >= QWIDGETSIZE_MAX)
+    return 0;
+  const QMargins cm = p->contentsMargins();
+  return std::max(1, p->maximumHeight() - cm.top() - cm.bottom());
+}
+
 QSize ColumnFlowLayout::sizeHint() const {
-  return Flow(QRect(0, 0, 0, 0), columnHeight_, false, false);
+  const int fixed = FixedLimit();
+  return Flow(QRect(0, 0, 0, 0), fixed ? fixed : columnHeight_, false, false);
 }
 
 QSize ColumnFlowLayout::minimumSize() const {
-  return Flow(QRect(0, 0, 0, 0), columnHeight_, true, false);
+  const int fixed = FixedLimit();
+  return Flow(QRect(0, 0, 0, 0), fixed ? fixed : columnHeight_, true, false);
 }
 
 void ColumnFlowLayout::setGeometry(const QRect& r) {
   QLayout::setGeometry(r);
   // A taller container takes fewer, longer columns; never more than the minimum size allows. The
   // items keep their preferred sizes where those fit, else they are made compact.
-  const int limit = chosen_ ? columnHeight_ : std::max(columnHeight_, r.height());
+  const int fixed = FixedLimit();
+  const int limit = fixed     ? fixed
+                    : chosen_ ? columnHeight_
+                              : std::max(columnHeight_, r.height());
   const QSize roomy = Flow(r, limit, false, false);
   Flow(r, limit, roomy.width() > r.width() || roomy.height() > r.height(), true);
 }

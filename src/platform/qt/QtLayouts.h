@@ -69,6 +69,7 @@ class ColumnFlowLayout : public QLayout {
     bool row = false;                // a caption-editor row (the columns align its editor)
   };
   QSize Flow(const QRect& area, int limit, bool compact, bool apply) const;
+  int FixedLimit() const;
   std::vector<Entry> entries_;
   int columnHeight_;
   bool chosen_ = false;  // columnHeight_ set from outside: the container's height does not count

@@ -4,6 +4,7 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <QTest>
 #include <QDateTime>
@@ -73,7 +75,8 @@ enum class Verb {
   Reach,
   Still,
   Tabs,
-  Beside
+  Beside,
+  Names
 };
 
 struct ScriptRunner::Step {
@@ -123,6 +126,9 @@ constexpr VerbEntry kVerbs[] = {
     // The target stands just right of the named control of the same window, on its line (a unit
     // beside its field).
     {"beside", Verb::Beside, "ts"},
+    // Every drop-down list shown inside the target shows its widest item whole, and every grid
+    // without scroll bars all of its cells.
+    {"names", Verb::Names, "t"},
 };
 // clang-format on
 
@@ -416,6 +422,61 @@ QString CutNumber(QtBackend& backend, TControl* root) {
     const int need = le->fontMetrics().horizontalAdvance(widest) + 1;
     if (need > room)
       why = QStringLiteral("%1 shows %2 pixels of its widest value \"%3\", which needs %4")
+                .arg(ToQ(c->Name()))
+                .arg(room)
+                .arg(widest)
+                .arg(need);
+  });
+  return why;
+}
+
+// The first drop-down list inside `root` that cuts its widest item, or grid without scroll bars
+// that cuts its cells; empty when none does. A list's text is painted into the style's edit field,
+// less a pixel on each side.
+QString CutName(QtBackend& backend, TControl* root) {
+  QString why;
+  ForEachControl(root, [&](TControl* c) {
+    const ControlKind k = c->Kind();
+    if (!why.isEmpty() || (k != ControlKind::ComboBox && k != ControlKind::StringGrid) ||
+        !SeenByUser(c))
+      return;
+    QWidget* w = backend.WidgetOf(*c);
+    if (!w) return;
+    if (k == ControlKind::StringGrid) {
+      if (static_cast<TStringGrid*>(c)->ScrollBars != TScrollStyle::ssNone) return;
+      const QSize need = w->sizeHint();
+      if (w->width() < need.width() || w->height() < need.height())
+        why = QStringLiteral("%1 is %2 x %3, its cells need %4 x %5")
+                  .arg(ToQ(c->Name()))
+                  .arg(w->width())
+                  .arg(w->height())
+                  .arg(need.width())
+                  .arg(need.height());
+      return;
+    }
+    auto* cb = qobject_cast<QComboBox*>(w);
+    if (!cb || cb->isEditable()) return;
+    QString widest;
+    int need = 0;
+    for (int i = 0; i < cb->count(); ++i) {
+      const int n = cb->fontMetrics().horizontalAdvance(cb->itemText(i));
+      if (n > need) {
+        need = n;
+        widest = cb->itemText(i);
+      }
+    }
+    QStyleOptionComboBox opt;
+    opt.initFrom(cb);
+    opt.editable = false;
+    opt.frame = cb->hasFrame();
+    opt.subControls = QStyle::SC_All;
+    const int room =
+        cb->style()
+            ->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, cb)
+            .width() -
+        2;
+    if (need > room)
+      why = QStringLiteral("%1 shows %2 pixels of its widest item \"%3\", which needs %4")
                 .arg(ToQ(c->Name()))
                 .arg(room)
                 .arg(widest)
@@ -1051,8 +1112,10 @@ void ScriptRunner::Act(const Step& s) {
     Schedule(0);
     return;
   }
-  if (s.verb == Verb::Numbers || s.verb == Verb::Reach) {
-    const QString why = s.verb == Verb::Numbers ? CutNumber(backend_, c) : Unreachable(backend_, c);
+  if (s.verb == Verb::Numbers || s.verb == Verb::Reach || s.verb == Verb::Names) {
+    const QString why = s.verb == Verb::Numbers ? CutNumber(backend_, c)
+                        : s.verb == Verb::Names ? CutName(backend_, c)
+                                                : Unreachable(backend_, c);
     if (!why.isEmpty()) Fail(&s, why);
     Schedule(0);
     return;
