@@ -72,7 +72,8 @@ unsigned TForm2::QuietTicksAwaiting(int64_t firstUs) const {
   if (ComDataPacket1.Holding()) return 0;
   // Ticks before the answer can be whole cannot find it.
   if (firstUs < ReplyDueUs)
-    return std::min<unsigned>(RetryCntr, unsigned((ReplyDueUs - firstUs + TickUs() - 1) / TickUs()));
+    return std::min<unsigned>(RetryCntr,
+                              unsigned((ReplyDueUs - firstUs + TickUs() - 1) / TickUs()));
   // The first tick that can find it looks (or the next, should it be due at that very moment).
   if (firstUs - TickUs() <= ReplyDueUs) return 0;
   // It looked in vain: the line wakes the program when the answer comes.
