@@ -4,6 +4,9 @@
 #include "link/UnitProgress.h"
 #include "model/RequestFlags.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Scheduler.h"
+
+#include <algorithm>
 
 using namespace wire;
 
@@ -31,6 +34,7 @@ int TForm2::RemFromCommsQue() {
 }
 
 void TForm2::ResetCommsQue() {
+  if (AwaitingReply) LateAnswerPossible = true;
   TXBuffer.clear();
   AwaitingReply = false;
   CommsQue.fill(0);
@@ -61,9 +65,27 @@ void TForm2::OpenPort() {
   AddToCommsQue(ReqUploadActual);
 }
 
+int64_t TForm2::TickUs() const { return int64_t(TmrCommsSystem.Interval()) * 1000; }
+
+unsigned TForm2::QuietTicksAwaiting(int64_t firstUs) const {
+  // An answer is coming in: every tick takes in what has come.
+  if (ComDataPacket1.Holding()) return 0;
+  // Ticks before the answer can be whole cannot find it.
+  if (firstUs < ReplyDueUs)
+    return std::min<unsigned>(RetryCntr,
+                              unsigned((ReplyDueUs - firstUs + TickUs() - 1) / TickUs()));
+  // The first tick that can find it looks (or the next, should it be due at that very moment).
+  if (firstUs - TickUs() <= ReplyDueUs) return 0;
+  // It looked in vain: the line wakes the program when the answer comes.
+  return RetryCntr;
+}
+
 void TForm2::TmrCommsSystemTimer() {
   // 1. Reply time-out.
-  if (AwaitingReply && RetryCntr == 0) AwaitingReply = false;
+  if (AwaitingReply && RetryCntr == 0) {
+    AwaitingReply = false;
+    LateAnswerPossible = true;
+  }
 
   // 2. The link is free: build and send the head request's message.
   if (ComPort1.Connected() && !AwaitingReply) {
@@ -86,6 +108,11 @@ void TForm2::TmrCommsSystemTimer() {
       RetryCntr = kReplyTicks;
       AwaitingReply = true;
       WrittenRequest = built;
+      // No answer to it can be whole before its own characters have crossed the line; one to an
+      // earlier request that timed out may come at any moment.
+      const RequestInfo* info = Request(built);
+      const int answerLength = info && !LateAnswerPossible ? info->AnswerLength() : 0;
+      ReplyDueUs = Scheduler::Instance().NowUs() + WireTimeUs(static_cast<size_t>(answerLength));
       try {
         ComPort1.WriteStr(TXBuffer);
       } catch (const std::exception&) {

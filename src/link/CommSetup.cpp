@@ -37,14 +37,22 @@ TForm2::TForm2()
   TmrCommsSystem.Idle = [this] {
     return !ComPort1.Connected() && !AwaitingReply && RetryCntr == 0 && CommsTimeOutCntr == 0;
   };
-  // Ticks that only count down: while an answer is awaited until its time-out runs out (the tick
-  // after that writes again), with nothing to send, or with the port closed. Other handlers look
-  // at the countdowns only after such ticks have caught up.
-  TmrCommsSystem.QuietTicks = [this]() -> unsigned {
+  // Ticks that only count down: while an answer is awaited, those before it can be whole and,
+  // once one tick has looked for it in vain, the rest until its time-out runs out (the tick after
+  // that writes again); with nothing to send; or with the port closed. Other handlers look at the
+  // countdowns only after such ticks have caught up.
+  TmrCommsSystem.QuietTicks = [this](int64_t firstUs) -> unsigned {
     if (TmrCommsSystem.Idle() || ComPort1.Sending()) return 0;
     if (!ComPort1.Connected()) return TTimer::kAllQuiet;
-    if (AwaitingReply) return RetryCntr;
+    if (AwaitingReply) return QuietTicksAwaiting(firstUs);
     return HeadRequest() == 0 && TXBuffer.empty() ? TTimer::kAllQuiet : 0;
+  };
+  // The line is read right before every tick; it need not wake the program while the tick that
+  // first can find the answer is still to come, nor while an answer is coming in.
+  ComPort1.LooksOnTick = [this] {
+    const int64_t wake = TmrCommsSystem.NextWakeUs();
+    return AwaitingReply && wake >= 0 &&
+           (wake - TickUs() <= ReplyDueUs || ComDataPacket1.Holding());
   };
   ComDataPacket1.OnPacket = [this](const std::string& packet) { ComDataPacket1Packet(packet); };
 }

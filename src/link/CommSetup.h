@@ -80,6 +80,11 @@ class TForm2 : public TForm {
   std::string TXBuffer;        // the message built for the head request
   bool AwaitingReply = false;  // written, and neither answered nor timed out since
   uint8_t WrittenRequest = 0;  // the request whose message was written last
+  // The earliest moment the awaited answer can be whole (its length in line time after the write).
+  int64_t ReplyDueUs = 0;
+  // An await ended without its answer, which may still come: until an answer is taken, the next
+  // one is looked for from the first tick on.
+  bool LateAnswerPossible = false;
   uint8_t FaultReadCount = 0;  // records read in the current pass of the fault chain
 
   // ---- Window ----
@@ -100,6 +105,10 @@ class TForm2 : public TForm {
   // Empties the link and queues request 1 (it opens nothing).
   void OpenPort();
   void TmrCommsSystemTimer();
+  // The link timer's period in microseconds.
+  int64_t TickUs() const;
+  // How many of the coming ticks, the first due at `firstUs`, only count the reply time-out down.
+  unsigned QuietTicksAwaiting(int64_t firstUs) const;
   // The code at the head of the queue, 0 when it is empty.
   uint8_t HeadRequest() const;
 

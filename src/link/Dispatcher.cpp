@@ -141,6 +141,7 @@ void TForm2::ComDataPacket1Packet(const std::string& Str) {
 
     // Every answer taken frees the link and rewinds the watchdog, accepted or not.
     AwaitingReply = false;
+    LateAnswerPossible = false;
     CommsTimeOutCntr = kWatchdogTicks;
   } catch (...) {
   }

@@ -362,3 +362,62 @@ TEST(Connect, NothingIsDueWhileNotConnectedAndAtRest) {
 }
 
 }  // namespace
+
+// The program's serial line is read right before each timer tick and wakes the program only while
+// no tick is sure to look, and the link's ticks that cannot find an answer are put off: the link
+// must still write every request on the tick it writes it when each arrival is handled as it comes.
+TEST(Connect, AnswersTakenInOnTicksLeaveEveryWriteOnItsTick) {
+  // As the program runs: ticks on a 10 ms grid, quiet ones put off.
+  struct Settings {
+    Settings() {
+      Scheduler::Instance().SetTimerGrain(10'000);
+      Scheduler::Instance().SetDeferQuietTicks(true);
+    }
+    ~Settings() {
+      Scheduler::Instance().SetTimerGrain(0);
+      Scheduler::Instance().SetDeferQuietTicks(false);
+    }
+  };
+  struct Write {
+    int64_t atUs;
+    std::string message;
+  };
+  struct Timed : SerialPeer {
+    Timed(ShellWorld& w) : w(w) { w.line.SetPeer(this); }
+    void Receive(const std::string& bytes) override {
+      writes.push_back({w.hb.clock.NowUs(), bytes});
+      w.relay->Receive(bytes);
+    }
+    ShellWorld& w;
+    std::vector<Write> writes;
+  };
+  auto run = [](bool onTicks, int64_t turnaroundUs, const char* revision) {
+    Settings settings;
+    ShellWorld w(true, revision);
+    w.relay->TurnaroundUs = turnaroundUs;
+    w.line.TakenInOnTicks = onTicks;
+    Timed timed(w);
+    w.f1().SBOpenComPort.UserClick();
+    w.f1().PageControl1.SetActivePage(&w.f1().tsActual);
+    w.hb.RunFor(3000);
+    w.line.SetPeer(w.relay.get());
+    return timed.writes;
+  };
+  // A relay that answers at once, one whose answers come a tick or two after they could, and one
+  // slower than the reply time-out (every answer comes after the request was given up and written
+  // again).
+  for (int64_t turnaroundUs : {1'000, 17'000, 230'000}) {
+    for (const char* revision : {"3b", "4e"}) {
+      SCOPED_TRACE(std::to_string(turnaroundUs) + " us, revision " + revision);
+      const std::vector<Write> asTheyCome = run(false, turnaroundUs, revision);
+      const std::vector<Write> onTicks = run(true, turnaroundUs, revision);
+      EXPECT_GT(asTheyCome.size(), 30u);
+      ASSERT_EQ(onTicks.size(), asTheyCome.size());
+      for (size_t i = 0; i < onTicks.size(); ++i) {
+        SCOPED_TRACE("write " + std::to_string(i) + " " + asTheyCome[i].message);
+        EXPECT_EQ(onTicks[i].atUs, asTheyCome[i].atUs);
+        ASSERT_EQ(onTicks[i].message, asTheyCome[i].message);
+      }
+    }
+  }
+}

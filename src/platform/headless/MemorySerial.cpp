@@ -2,14 +2,17 @@
 
 #include <algorithm>
 
-int64_t WireTimeUs(size_t bytes) {
-  return static_cast<int64_t>(bytes) * 10 * 1000000 / TComPort::BaudRate;
-}
+#include "platform/ui/Application.h"
 
 class InMemoryDevice : public SerialDevice {
  public:
-  explicit InMemoryDevice(InMemorySerialLine& line) : line_(line) { line_.device_ = this; }
+  explicit InMemoryDevice(InMemorySerialLine& line) : line_(line) {
+    line_.device_ = this;
+    if (line_.TakenInOnTicks)
+      drainId_ = Scheduler::Instance().AddInputDrain([this] { DeliverHeld(); });
+  }
   ~InMemoryDevice() override {
+    Scheduler::Instance().RemoveInputDrain(drainId_);
     if (line_.device_ == this) line_.device_ = nullptr;
   }
   void Write(const std::string& bytes) override {
@@ -22,12 +25,29 @@ class InMemoryDevice : public SerialDevice {
     if (line_.device_ == this) line_.device_ = nullptr;
     if (line_.FailClose) throw EComPort("Error closing the com port");
   }
+  // An arrival, in a handler of its own.
   void Deliver(const std::string& bytes) {
-    if (OnBytes) OnBytes(bytes);
+    held_ += bytes;
+    if (line_.TakenInOnTicks && LooksOnTick && LooksOnTick()) return;
+    std::string all;
+    all.swap(held_);
+    if (OnBytes) OnBytes(all);
   }
 
  private:
+  // The drain: what was held is handed on through the dispatch point.
+  void DeliverHeld() {
+    if (held_.empty()) return;
+    std::string bytes;
+    bytes.swap(held_);
+    TApplication::Dispatch([this, bytes] {
+      if (OnBytes) OnBytes(bytes);
+    });
+  }
+
   InMemorySerialLine& line_;
+  std::string held_;
+  uint64_t drainId_ = 0;
 };
 
 SerialDeviceFactory InMemorySerialLine::Factory(std::vector<std::string> ports) {

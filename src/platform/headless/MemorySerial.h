@@ -14,8 +14,6 @@ class SerialPeer {
   virtual void Receive(const std::string& bytes) = 0;
 };
 
-int64_t WireTimeUs(size_t bytes);
-
 class InMemorySerialLine {
  public:
   explicit InMemorySerialLine(VirtualClock& clock) : clock_(clock) {}
@@ -31,6 +29,10 @@ class InMemorySerialLine {
   bool FailClose = false;
   // A draining write advances the virtual clock by its wire time.
   bool ApplyWireTime = true;
+  // Arrivals are taken in as the program's own line takes them: right before a timer tick (the
+  // scheduler's input drain), and as they come only while the device's LooksOnTick is false.
+  // Set before the port opens.
+  bool TakenInOnTicks = false;
   std::vector<std::string> written;
   int opens = 0;
 

@@ -1,5 +1,6 @@
 #include "platform/qt/QtSerial.h"
 
+#include <QAbstractEventDispatcher>
 #include <QSocketNotifier>
 #include <fcntl.h>
 #include <poll.h>
@@ -21,11 +22,13 @@ namespace {
 // How long arrivals gather before they are handed on together, once bytes are coming in.
 constexpr int64_t kGatherUs = 10'000;
 
-// The line on a non-blocking descriptor, watched by the UI thread's event loop. Reading is paced:
-// the first bytes after a quiet spell are delivered at once, in the wake-up that reads them; the
-// rest of a packet that has begun in chunks of what arrived within a link tick, so a relay or an
-// adapter that sends byte by byte costs a wake-up per tick rather than one per byte. Writing never
-// waits: the bytes are queued and Sending() tells the link when they have left.
+// The line on a non-blocking descriptor. It is read right before every timer tick (the scheduler's
+// input drain), so a tick sees what came before it without the line waking the program. Only while
+// no tick is sure to look in time (LooksOnTick) does the UI thread's event loop watch the line:
+// the first bytes after a quiet spell are then delivered at once, in the wake-up that reads them;
+// the rest of a packet that has begun in chunks of what arrived within a link tick, so a relay or
+// an adapter that sends byte by byte costs a wake-up per tick rather than one per byte. Writing
+// never waits: the bytes are queued and Sending() tells the link when they have left.
 class QtSerialDevice : public SerialDevice {
  public:
   explicit QtSerialDevice(const std::string& portName) : name_(portName) {
@@ -54,6 +57,12 @@ class QtSerialDevice : public SerialDevice {
     realLine_ = path.rfind("/dev/pts/", 0) != 0 && path != "/dev/ptmx";
     reader_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
     QObject::connect(reader_.get(), &QSocketNotifier::activated, [this] { OnReadable(); });
+    // Whether the line may wake the program is settled each time the loop is about to sleep, after
+    // every handler has had its say.
+    if (auto* loop = QAbstractEventDispatcher::instance())
+      QObject::connect(loop, &QAbstractEventDispatcher::aboutToBlock, reader_.get(),
+                       [this] { Rearm(); });
+    drainId_ = Scheduler::Instance().AddInputDrain([this] { Drain(); });
     writer_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Write);
     writer_->setEnabled(false);
     QObject::connect(writer_.get(), &QSocketNotifier::activated, [this] { Flush(); });
@@ -61,6 +70,7 @@ class QtSerialDevice : public SerialDevice {
 
   ~QtSerialDevice() override {
     *alive_ = false;
+    Scheduler::Instance().RemoveInputDrain(drainId_);
     if (posted_) Scheduler::Instance().Cancel(postId_);
     reader_.reset();
     writer_.reset();
@@ -76,8 +86,7 @@ class QtSerialDevice : public SerialDevice {
     outbox_ += bytes;
     // Wire time at 10 bits a byte, with a generous margin for a slow line: bytes that have not
     // left by then mean a dead line.
-    const int64_t wireUs =
-        static_cast<int64_t>(outbox_.size()) * 10 * 1'000'000 / TComPort::BaudRate;
+    const int64_t wireUs = WireTimeUs(outbox_.size());
     sendDeadlineUs_ = Scheduler::Instance().NowUs() + 1'000'000 + 4 * wireUs;
     Flush();
     if (failed_) throw EComPort("Error writing to the com port " + name_);
@@ -105,6 +114,7 @@ class QtSerialDevice : public SerialDevice {
       ::poll(&p, 1, 50);
       Flush();
     }
+    Scheduler::Instance().RemoveInputDrain(drainId_);
     reader_.reset();
     writer_.reset();
     ::ioctl(fd_, TIOCNXCL);
@@ -163,6 +173,27 @@ class QtSerialDevice : public SerialDevice {
     return total;
   }
 
+  // The scheduler's input drain, right before a timer tick: what the line holds is handed on now,
+  // as it would have been had the line woken us when it came. A line that has hung up is marked
+  // failed here; the next write reports it.
+  void Drain() {
+    if (fd_ < 0 || failed_ || delivering_) return;
+    pollfd p{fd_, POLLIN, 0};
+    if (::poll(&p, 1, 0) <= 0) return;
+    if (ReadAvailable(true) <= 0 || pending_.empty()) return;
+    TApplication::Dispatch([this, alive = alive_] {
+      if (*alive) Deliver(alive);
+    });
+  }
+
+  // The line wakes the program only while no tick will look for what it brings, and never while
+  // its bytes are being handed on or a look is already set.
+  void Rearm() {
+    const bool wake =
+        fd_ >= 0 && !failed_ && !posted_ && !delivering_ && !(LooksOnTick && LooksOnTick());
+    if (reader_ && reader_->isEnabled() != wake) reader_->setEnabled(wake);
+  }
+
   // The line woke us after a quiet spell: what it holds is handed on in this same wake-up, unless
   // an item of the scheduler is due first (it keeps its turn) or no loop runs (arrivals wait for
   // one, like timers).
@@ -202,17 +233,19 @@ class QtSerialDevice : public SerialDevice {
     const bool arrived = !read || ReadAvailable(false) > 0;
     Deliver(alive);
     if (!*alive || fd_ < 0 || failed_) return;
-    // The rest of a packet that has begun comes on the next look, as long as looks find more;
-    // after a whole answer (or bytes that begin none, or a look that found nothing) the line
-    // wakes us when the relay next speaks, so no look finds an empty line.
-    if (!pending_.empty() || (arrived && ExpectsMore && ExpectsMore())) {
+    // The rest of a packet that has begun comes on the next look (the next tick, when one is sure
+    // to come), as long as looks find more; after a whole answer (or bytes that begin none, or a
+    // look that found nothing) the line wakes us when the relay next speaks, so no look finds an
+    // empty line.
+    const bool tickLooks = LooksOnTick && LooksOnTick();
+    if (!pending_.empty() || (arrived && !tickLooks && ExpectsMore && ExpectsMore())) {
       auto& s = Scheduler::Instance();
       const int64_t now = s.NowUs();
       int64_t at = now + kGatherUs, next;
       if (s.NextDue(next) && next > now) at = std::min(at, next);
       Post(at);
     } else {
-      reader_->setEnabled(true);
+      Rearm();
     }
   }
 
@@ -244,7 +277,7 @@ class QtSerialDevice : public SerialDevice {
   std::string pending_, outbox_;
   int64_t sendDeadlineUs_ = 0;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
-  uint64_t postId_ = 0;
+  uint64_t postId_ = 0, drainId_ = 0;
   bool posted_ = false, delivering_ = false, realLine_ = true;
   mutable bool failed_ = false;
 };

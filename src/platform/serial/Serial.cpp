@@ -102,6 +102,7 @@ void TComPort::Open() {
     if (packet_) packet_->Feed(bytes);
   };
   dev->ExpectsMore = [this] { return packet_ && packet_->Holding(); };
+  dev->LooksOnTick = [this] { return LooksOnTick && LooksOnTick(); };
   device_ = std::move(dev);
   if (packet_) packet_->Reset();
 }
@@ -111,6 +112,7 @@ void TComPort::Close() {
   auto dev = std::move(device_);
   dev->OnBytes = nullptr;
   dev->ExpectsMore = nullptr;
+  dev->LooksOnTick = nullptr;
   dev->Close();
 }
 

@@ -33,6 +33,9 @@ class SerialDevice {
   // True while what was delivered so far ends inside a packet: the rest is on its way, so the
   // device looks for it on its own pace instead of waiting to be woken byte by byte.
   std::function<bool()> ExpectsMore;
+  // True while a timer tick is sure to come and read the line before what it holds matters (the
+  // scheduler's input drain): received bytes then wait for it instead of waking the program.
+  std::function<bool()> LooksOnTick;
 };
 
 // What one read of a non-blocking line with no minimum count (VMIN = VTIME = 0) means: bytes,
@@ -75,12 +78,19 @@ class TComPort {
   bool Sending() const { return device_ && device_->Sending(); }
   void AttachPacket(TComDataPacket* p) { packet_ = p; }
   std::function<void(const std::string&)> OnRxChar;
+  // See SerialDevice::LooksOnTick.
+  std::function<bool()> LooksOnTick;
 
  private:
   std::string port_ = "COM1";
   std::unique_ptr<SerialDevice> device_;
   TComDataPacket* packet_ = nullptr;
 };
+
+// How long `bytes` characters take on the line (10 bits a character).
+inline int64_t WireTimeUs(size_t bytes) {
+  return static_cast<int64_t>(bytes) * 10 * 1'000'000 / TComPort::BaudRate;
+}
 
 // Cuts the received stream into packets from "*" to "#" (both kept), at most 245 characters.
 // Characters before a "*" are dropped. When the gathered text is 245 characters or longer, a "#"

@@ -57,6 +57,11 @@ bool Scheduler::NextDue(int64_t& atUs) {
 
 bool Scheduler::RunOne(int64_t limitUs) {
   WakeIdleTimers();
+  // Input comes in before a due tick, after the quiet ticks due before that one.
+  if (!drains_.empty() && !Draining() && !items_.empty()) {
+    auto first = items_.begin();
+    if (first->second.timer && first->first.at <= limitUs) DrainInput(first->first.at);
+  }
   CatchUp();
   if (items_.empty()) return false;
   auto it = items_.begin();
@@ -86,9 +91,42 @@ bool Scheduler::RunOne(int64_t limitUs) {
 
 void Scheduler::ParkTimer(TTimer* t, int64_t dueUs) { parked_[t] = dueUs; }
 
+uint64_t Scheduler::AddInputDrain(std::function<void()> drain) {
+  const uint64_t id = nextId_++;
+  drains_[id] = std::move(drain);
+  return id;
+}
+
+void Scheduler::RemoveInputDrain(uint64_t id) { drains_.erase(id); }
+
+void Scheduler::DrainInput(int64_t dueUs) {
+  // A loop a handler opens while the drains run (a box) runs its ticks and drains as usual.
+  struct Restore {
+    Scheduler& s;
+    int64_t at;
+    int depth;
+    ~Restore() {
+      s.drainingBeforeUs_ = at;
+      s.drainDepth_ = depth;
+    }
+  } restore{*this, drainingBeforeUs_, drainDepth_};
+  drainingBeforeUs_ = dueUs;
+  drainDepth_ = loopDepth_;
+  // A drain may close its line (and remove itself) while handing its bytes on.
+  std::vector<uint64_t> ids;
+  for (auto& [id, fn] : drains_) ids.push_back(id);
+  for (uint64_t id : ids) {
+    auto it = drains_.find(id);
+    if (it == drains_.end()) continue;
+    auto fn = it->second;
+    fn();
+  }
+}
+
 void Scheduler::WakeIdleTimers() {
   if (parked_.empty()) return DeferQuietTicks();
-  const int64_t now = NowUs();
+  const bool draining = Draining();
+  const int64_t now = draining ? drainingBeforeUs_ : NowUs();
   std::vector<std::pair<TTimer*, int64_t>> woken;
   for (auto it = parked_.begin(); it != parked_.end();) {
     TTimer* t = it->first;
@@ -103,6 +141,7 @@ void Scheduler::WakeIdleTimers() {
     if (at < now) at += (now - at) / period * period;
     at = AlignTick(at);
     auto passed = [&](int64_t when) {
+      if (draining) return when < now;
       return running_ ? Key{when, t->order_} < *running_ || when < now : when <= now;
     };
     while (passed(at)) at = AlignTick(at + period);
@@ -136,7 +175,7 @@ void Scheduler::DeferQuietTicks() {
   for (auto& [t, key] : timerKeys_)
     if (t->QuietTicks && !deferred_.count(t)) quiet.push_back(t);
   for (TTimer* t : quiet) {
-    if (t->QuietTicks() == 0) continue;
+    if (t->QuietTicks(timerKeys_[t].at) == 0) continue;
     deferred_[t] = timerKeys_[t].at;
     Unplace(t);
   }
@@ -144,7 +183,7 @@ void Scheduler::DeferQuietTicks() {
   for (auto it = deferred_.begin(); it != deferred_.end();) {
     TTimer* t = it->first;
     const int64_t first = it->second;
-    const unsigned n = t->QuietTicks ? t->QuietTicks() : 0;
+    const unsigned n = t->QuietTicks ? t->QuietTicks(first) : 0;
     const int64_t period = int64_t(t->interval_) * 1000;
     int64_t wake = -1;
     if (n == 0)
@@ -168,7 +207,8 @@ void Scheduler::DeferQuietTicks() {
 void Scheduler::CatchUp() {
   if (deferred_.empty() || catchingUp_ || loopDepth_ == 0) return;
   catchingUp_ = true;
-  const int64_t now = NowUs();
+  // While the drains run, only the ticks due before the one they run before.
+  const int64_t now = Draining() ? drainingBeforeUs_ - 1 : NowUs();
   for (auto it = deferred_.begin(); it != deferred_.end();) {
     TTimer* t = it->first;
     auto placed = timerKeys_.find(t);
@@ -222,6 +262,12 @@ TTimer::TTimer(unsigned interval, bool enabled)
 }
 
 TTimer::~TTimer() { Scheduler::Instance().UnscheduleTimer(this); }
+
+int64_t TTimer::NextWakeUs() const {
+  const auto& keys = Scheduler::Instance().timerKeys_;
+  auto it = keys.find(const_cast<TTimer*>(this));
+  return it == keys.end() ? -1 : it->second.at;
+}
 
 void TTimer::Arm() {
   auto& s = Scheduler::Instance();

@@ -66,6 +66,13 @@ class Scheduler {
   // handler, so no handler sees a countdown behind.
   void CatchUp();
 
+  // Input that the loop takes in when it wakes for a timer instead of being woken by it (a serial
+  // line): every drain runs right before each due tick, so the tick and every handler after it see
+  // what arrived before it, as if it had been handed on as it came. A drain hands what it reads
+  // on through the application's dispatch point. Returns an id for RemoveInputDrain.
+  uint64_t AddInputDrain(std::function<void()> drain);
+  void RemoveInputDrain(uint64_t id);
+
  private:
   friend class TTimer;
   struct Key {
@@ -90,6 +97,8 @@ class Scheduler {
   void Notify() {
     if (OnScheduleChanged) OnScheduleChanged();
   }
+  // Runs the drains before the tick due at `dueUs`.
+  void DrainInput(int64_t dueUs);
 
   const Clock* clock_ = nullptr;
   int64_t grainUs_ = 0;
@@ -100,6 +109,13 @@ class Scheduler {
   const Key* running_ = nullptr;         // the item whose handler runs now
   std::map<TTimer*, int64_t> deferred_;  // timers with quiet ticks put off: the first one's time
   bool deferQuiet_ = false, catchingUp_ = false;
+  std::map<uint64_t, std::function<void()>> drains_;
+  // While the drains run: the due time of the tick they run before. Idle timers that what they
+  // hand on wakes count their ticks from it, so a tick due then still runs, as it would have after
+  // an arrival handled when it came.
+  int64_t drainingBeforeUs_ = -1;
+  int drainDepth_ = -1;  // the loop whose pump runs the drains
+  bool Draining() const { return drainDepth_ == loopDepth_; }
   uint64_t nextSeq_ =
       1ull << 32;  // posted events order after timers created earlier at the same time
   uint64_t nextId_ = 1;
@@ -127,13 +143,16 @@ class TTimer {
   // ticks are passed over without waking the loop; the timer comes back on its own phase as
   // soon as this turns false, so what the ticks do and when they do it stays the same.
   std::function<bool()> Idle;
-  // Optional: how many of the coming ticks only count down state of the timer's own that no
-  // other handler looks at before they have all run (kAllQuiet: every tick until some handler
-  // changes something). Where the backend allows it such ticks run late, all together, right
-  // before the next handler of any kind or when the first tick that is not quiet comes due, so
-  // the loop does not wake for them.
+  // Optional: how many of the coming ticks, the first due at `firstUs`, only count down state of
+  // the timer's own that no other handler looks at before they have all run (kAllQuiet: every
+  // tick until some handler changes something). Where the backend allows it such ticks run late,
+  // all together, right before the next handler of any kind or when the first tick that is not
+  // quiet comes due, so the loop does not wake for them.
   static constexpr unsigned kAllQuiet = ~0u;
-  std::function<unsigned()> QuietTicks;
+  std::function<unsigned(int64_t firstUs)> QuietTicks;
+  // When the timer next wakes the loop (a tick that is not passed over as idle or put off as
+  // quiet), or -1 when it will not until some handler changes something.
+  int64_t NextWakeUs() const;
 
  private:
   friend class Scheduler;
