@@ -19,9 +19,8 @@ root=$(cd "$here/../.." && pwd)
 seconds=${1:-60}
 build=$(cd "${2:-$root/build}" && pwd)
 
-if [[ -z "${DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$seconds" "$build"
-fi
+source "$root/bench/lib/display.sh"
+with_display "$0" "$seconds" "$build"
 
 source "$root/bench/lib/processes.sh"
 

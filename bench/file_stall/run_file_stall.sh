@@ -28,9 +28,8 @@ runs=${1:-3}
 files=${2:-0}
 build=$(cd "${3:-$root/build}" && pwd)
 
-if [[ -z "${DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$runs" "$files" "$build"
-fi
+source "$root/bench/lib/display.sh"
+with_display "$0" "$runs" "$files" "$build"
 
 source "$root/bench/lib/processes.sh"
 

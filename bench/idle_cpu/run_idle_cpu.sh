@@ -30,9 +30,8 @@ shift $(( $# < 3 ? $# : 3 ))
 cases=("$@")
 (( ${#cases[@]} )) || cases=(offline actual-whole actual-bytes settings-whole settings-bytes spectrum-bytes recorder-bytes stall)
 
-if [[ -z "${DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$runs" "$seconds" "$build" "${cases[@]}"
-fi
+source "$root/bench/lib/display.sh"
+with_display "$0" "$runs" "$seconds" "$build" "${cases[@]}"
 
 source "$root/bench/lib/processes.sh"
 

@@ -28,9 +28,8 @@ shift $(( $# < 3 ? $# : 3 ))
 pages=("$@")
 (( ${#pages[@]} )) || pages=(actual settings recorder spectrum)
 
-if [[ -z "${DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$runs" "$seconds" "$build" "${pages[@]}"
-fi
+source "$root/bench/lib/display.sh"
+with_display "$0" "$runs" "$seconds" "$build" "${pages[@]}"
 
 source "$root/bench/lib/processes.sh"
 tracer=$build/bench/idle_reference/bench_live_trace

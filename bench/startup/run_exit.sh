@@ -11,9 +11,8 @@ set -euo pipefail
 runs=${1:-7}
 shift
 (( $# )) || { echo "usage: $0 [RUNS] PROGRAM..." >&2; exit 2; }
-if [[ -z "${DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$runs" "$@"
-fi
+source "$(dirname "$0")/../lib/display.sh"
+with_display "$0" "$runs" "$@"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 {

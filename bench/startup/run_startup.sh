@@ -16,9 +16,8 @@ root=$(cd "$here/../.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
 runs=${2:-11}
 
-if [[ -z "${DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$runs"
-fi
+source "$root/bench/lib/display.sh"
+with_display "$0" "$build" "$runs"
 
 front=$build/vuma-frontend
 bare=$build/bench/startup/bench_bare_window
